@@ -1,0 +1,112 @@
+// TFS: thermodynamic and transport properties of water and steam after the
+// IAPWS Industrial Formulation 1997 (regions 1, 2, 3, 5 and the saturation
+// line) with the IAPS 1985 viscosity and thermal conductivity.
+//
+// Units at every interface: p in MPa, t in °C, h in kJ/kg, s and cp in
+// kJ/(kg·K), v in m³/kg; viscosity in µPa·s, conductivity in mW/(m·K).
+// Pressure always comes first. Every function is pure; a state that cannot be
+// served ends in TFS::FatalStop, whose what() is the exact message (UTF-8).
+#pragma once
+
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "the formulation needs an extended-precision long double (x87 80-bit)");
+
+namespace TFS {
+
+// The fatal stop: no result is returned to the caller.
+class FatalStop : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+inline constexpr double PKR = 22.064;   // critical pressure, MPa
+inline constexpr double TKR = 373.946;  // critical temperature, °C
+
+// Powers
+double POWI(double x, int n);     // x^n by repeated multiplication
+double POWR(double x, double y);  // exp(y·ln x), x > 0
+
+// Region of a (p, t) state: 1, 2, 3, 31, 32, 4 or 5 (0 just before a stop)
+void REG_PT(double p, double t, int& region, std::string& caption);
+
+// Saturation line
+double TS_P(double p);
+double PS_T(double t);
+
+// Region 1: compressed water
+double HW_PT(double p, double t);
+double SW_PT(double p, double t);
+double VW_PT(double p, double t);
+double VW0_PT(double p, double t);
+double CpW_PT(double p, double t);
+
+// Region 2: superheated steam
+double HP_PT(double p, double t);
+double SP_PT(double p, double t);
+double VP_PT(double p, double t);
+double CpP_PT(double p, double t);
+
+// Region 3: near-critical; branch 1 liquid-like, 2 vapour-like
+double ZKR_VT(double v, double t);
+void VKR_PT(double p, double t, double& v1, double& v2);
+double HKR_PT(double p, double t, int branch);
+double SKR_PT(double p, double t, int branch);
+double CpKR_PT(double p, double t, int branch);
+
+// Region 5: high temperatures
+double H5_PT(double p, double t);
+double S5_PT(double p, double t);
+double V5_PT(double p, double t);
+double Cp5_PT(double p, double t);
+
+// Two-phase mixtures of dryness x at pressure p
+double S_PX(double p, double x);
+double V_PX(double p, double x);
+double Cp_PX(double p, double x);
+
+// Any (p, t) state
+double h_pt(double p, double t);
+double S_PT(double p, double t);
+double V_PT(double p, double t);
+double Cp_PT(double p, double t);
+
+// Transport properties
+double MIU_PT(double p, double t);  // µPa·s
+double LMB_PT(double p, double t);  // mW/(m·K)
+double PR_PT(double p, double t);
+
+// Temperature and properties from pressure and enthalpy
+void REG_PH(double p, double h, int& code, std::string& caption);
+double T_PH1(double p, double h);
+double T_PH2A(double p, double h);
+double T_PH2B(double p, double h);
+double T_PH2C(double p, double h);
+double T_PH3(double p, double h);
+double T_PH(double p, double h);
+double S_PH(double p, double h);
+double V_PH(double p, double h);
+double Cp_PH(double p, double h);
+
+// Saturated water (SW) and steam (SP) by pressure and by temperature
+double HSW_P(double p);
+double SSW_P(double p);
+double VSW_P(double p);
+double CSW_P(double p);
+double HSW_T(double t);
+double SSW_T(double t);
+double VSW_T(double t);
+double CSW_T(double t);
+double HSP_P(double p);
+double SSP_P(double p);
+double VSP_P(double p);
+double CSP_P(double p);
+double HSP_T(double t);
+double SSP_T(double t);
+double VSP_T(double t);
+double CSP_T(double t);
+
+}  // namespace TFS

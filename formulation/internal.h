@@ -1,0 +1,49 @@
+// Shared pieces of the formulation's own sources; not part of the public interface.
+//
+// Precision rule of the whole unit: a value stored in a named variable is a
+// double; inside one expression the arithmetic runs in extended precision
+// (x87, 64-bit mantissa), and so do the decimal constants of the formulas
+// (hence the L suffixes and the Ext(...) casts that pull an expression into it).
+#pragma once
+
+#include <cstddef>
+
+#include "TFS.h"
+
+namespace TFS::detail {
+
+using Ext = long double;
+
+inline constexpr Ext KELVIN = 273.15L;    // t in °C + KELVIN = T in K
+inline constexpr Ext R_WATER = 0.461526L; // specific gas constant, kJ/(kg·K)
+
+// Σ term(i) for i = 0 … N-1 in table order, starting from 0; every partial sum
+// is rounded to a double, as a running sum held in a double variable would be.
+template <std::size_t N, class Term>
+double sum_terms(Term term) {
+    double sum = 0.0;
+    for (std::size_t i = 0; i < N; ++i) sum += term(i);
+    return sum;
+}
+
+// Boundary between regions 2 and 3 (IAPWS-IF97 equations 5 and 6).
+inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192970039326,
+                                    572.54459862746, 13.91883977887};
+
+// Pressure on the B23 line at T in kelvin, MPa.
+double pB23(double T);
+// Temperature on the B23 line at p in MPa, in kelvin.
+double TB23(double p);
+
+// Region number of a (p, t) state without the caption text; 0 outside the
+// domain. The dispatchers use it on their hot path, REG_PT wraps it.
+struct RegionPT {
+    int region;
+    const char* caption;  // nullptr where the region has no caption of its own (31, 32)
+};
+RegionPT region_pt(double p, double t);
+
+// As region_pt, but a state outside the domain ends in the fatal stop.
+int checked_region_pt(double p, double t);
+
+}  // namespace TFS::detail

@@ -1,0 +1,104 @@
+// Region 1 of IAPWS-IF97: compressed water, from the dimensionless Gibbs free
+// energy γ(π, τ) with π = p / 16.53 MPa and τ = 1386 K / T.
+#include "internal.h"
+
+namespace TFS {
+namespace {
+
+using detail::Ext;
+using detail::sum_terms;
+
+// IAPWS-IF97 Table 2: 34 terms, in the order of the published table.
+constexpr int I[34] = {
+      0,   0,   0,   0,   0,   0,   0,   0,   1,   1,  // 1..10
+      1,   1,   1,   1,   2,   2,   2,   2,   2,   3,  // 11..20
+      3,   3,   4,   4,   4,   5,   8,   8,  21,  23,  // 21..30
+     29,  30,  31,  32,  // 31..34
+};
+constexpr int J[34] = {
+      -2,   -1,    0,    1,    2,    3,    4,    5,   -9,   -7,  // 1..10
+      -1,    0,    1,    3,   -3,    0,    1,    3,   17,   -4,  // 11..20
+       0,    6,   -5,   -2,   10,   -8,  -11,   -6,  -29,  -31,  // 21..30
+     -38,  -39,  -40,  -41,  // 31..34
+};
+constexpr double n[34] = {
+         0.14632971213167,     -0.84548187169114,       -3.756360367204,       3.3855169168385,  // 1..4
+        -0.95791963387872,      0.15772038513228,    -0.016616417199501,   0.00081214629983568,  // 5..8
+      0.00028319080123804,  -0.00060706301565874,    -0.018990068218419,    -0.032529748770505,  // 9..12
+       -0.021841717175414,   -5.283835796993e-05,  -0.00047184321073267,  -0.00030001780793026,  // 13..16
+      4.7661393906987e-05,  -4.4141845330846e-06,  -7.2694996297594e-16,  -3.1679644845054e-05,  // 17..20
+     -2.8270797985312e-06,  -8.5205128120103e-10,     -2.2425281908e-06,  -6.5171222895601e-07,  // 21..24
+     -1.4341729937924e-13,  -4.0516996860117e-07,  -1.2734301741641e-09,  -1.7424871230634e-10,  // 25..28
+     -6.8762131295531e-19,   1.4478307828521e-20,   2.6335781662795e-23,  -1.1947622640071e-23,  // 29..32
+      1.8228094581404e-24,  -9.3537087292458e-26,  // 33..34
+};
+
+constexpr std::size_t TERMS = 34;
+
+// Reduced variables; the polynomial runs in a = 7.1 − π and c = τ − 1.222.
+struct Reduced {
+    double T, pi, tau, a, c;
+};
+
+Reduced reduce(double p, double t) {
+    Reduced r{};
+    r.T = t + detail::KELVIN;
+    r.pi = p / 16.53L;
+    r.a = 7.1L - r.pi;
+    r.tau = 1386.0L / r.T;
+    r.c = r.tau - 1.222L;
+    return r;
+}
+
+// A region 1 state may lie at most 0.0001 °C above the saturation temperature.
+void saturation_guard(double p, double t, const char* function) {
+    const double ts = TS_P(p);
+    if (!(ts + 0.0001L >= t))
+        throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+}
+
+// γ_τ = Σ n·a^I·J·c^(J−1)
+double gamma_tau(const Reduced& r) {
+    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.a, I[i]) * J[i] * POWI(r.c, J[i] - 1); });
+}
+
+}  // namespace
+
+double HW_PT(double p, double t) {
+    saturation_guard(p, t, "HW_PT");
+    const Reduced r = reduce(p, t);
+    const double gt = gamma_tau(r);
+    return Ext(r.T) * detail::R_WATER * r.tau * gt;
+}
+
+double SW_PT(double p, double t) {
+    saturation_guard(p, t, "SW_PT");
+    const Reduced r = reduce(p, t);
+    const double gt = gamma_tau(r);
+    const double g = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.a, I[i]) * POWI(r.c, J[i]); });
+    return detail::R_WATER * (Ext(r.tau) * gt - g);
+}
+
+double VW_PT(double p, double t) {
+    saturation_guard(p, t, "VW_PT");
+    return VW0_PT(p, t);
+}
+
+double VW0_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    // γ_π = Σ −n·I·a^(I−1)·c^J; a term with I = 0 still forms 1/a and is then multiplied by 0.
+    const double gp =
+        sum_terms<TERMS>([&](std::size_t i) { return -Ext(n[i]) * I[i] * POWI(r.a, I[i] - 1) * POWI(r.c, J[i]); });
+    // kJ/(kg·MPa) → m³/kg
+    return Ext(r.T) * detail::R_WATER * r.pi * gp / (1000.0L * p);
+}
+
+double CpW_PT(double p, double t) {
+    saturation_guard(p, t, "CpW_PT");
+    const Reduced r = reduce(p, t);
+    const double gtt = sum_terms<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * POWI(r.a, I[i]) * J[i] * (J[i] - 1) * POWI(r.c, J[i] - 2); });
+    return -detail::R_WATER * r.tau * r.tau * gtt;
+}
+
+}  // namespace TFS

@@ -1,0 +1,114 @@
+// Region 2 of IAPWS-IF97: superheated steam, from the dimensionless Gibbs free
+// energy γ = γ0 + γr with π = p / 1 MPa and τ = 540 K / T. The ideal-gas part
+// is in τ itself, the residual part in c = τ − 0.5.
+#include "internal.h"
+
+#include <cmath>
+
+namespace TFS {
+namespace {
+
+using detail::Ext;
+using detail::sum_terms;
+
+// IAPWS-IF97 Table 10, ideal-gas part: 9 terms, in the order of the published table.
+constexpr int J0[9] = {
+      0,   1,  -5,  -4,  -3,  -2,  -1,   2,   3,  // 1..9
+};
+constexpr double n0[9] = {
+       -9.6927686500217,     10.086655968018,  -0.005608791128302,   0.071452738081455,  // 1..4
+      -0.40710498223928,     1.4240819171444,     -4.383951131945,   -0.28408632460772,  // 5..8
+      0.021268463753307,  // 9..9
+};
+
+// IAPWS-IF97 Table 11, residual part: 43 terms, in the order of the published table.
+constexpr int I[43] = {
+      1,   1,   1,   1,   1,   2,   2,   2,   2,   2,  // 1..10
+      3,   3,   3,   3,   3,   4,   4,   4,   5,   6,  // 11..20
+      6,   6,   7,   7,   7,   8,   8,   9,  10,  10,  // 21..30
+     10,  16,  16,  18,  20,  20,  20,  21,  22,  23,  // 31..40
+     24,  24,  24,  // 41..43
+};
+constexpr int J[43] = {
+      0,   1,   2,   3,   6,   1,   2,   4,   7,  36,  // 1..10
+      0,   1,   3,   6,  35,   1,   2,   3,   7,   3,  // 11..20
+     16,  35,   0,  11,  25,   8,  36,  13,   4,  10,  // 21..30
+     14,  29,  50,  57,  20,  35,  48,  21,  53,  39,  // 31..40
+     26,  40,  58,  // 41..43
+};
+constexpr double n[43] = {
+      -0.0017731742473213,    -0.017834862292358,    -0.045996013696365,    -0.057581259083432,  // 1..4
+        -0.05032527872793,  -3.3032641670203e-05,  -0.00018948987516315,   -0.0039392777243355,  // 5..8
+       -0.043797295650573,  -2.6674547914087e-05,   2.0481737692309e-08,   4.3870667284435e-07,  // 9..12
+      -3.227767723857e-05,   -0.0015033924542148,    -0.040668253562649,  -7.8847309559367e-10,  // 13..16
+      1.2790717852285e-08,   4.8225372718507e-07,   2.2922076337661e-06,  -1.6714766451061e-11,  // 17..20
+      -0.0021171472321355,      -23.895741934104,   -5.905956432427e-18,  -1.2621808899101e-06,  // 21..24
+       -0.038946842435739,   1.1256211360459e-11,      -8.2311340897998,   1.9809712802088e-08,  // 25..28
+      1.0406965210174e-19,  -1.0234747095929e-13,  -1.0018179379511e-09,  -8.0882908646985e-11,  // 29..32
+         0.10693031879409,     -0.33662250574171,   8.9185845355421e-25,   3.0629316876232e-13,  // 33..36
+     -4.2002467698208e-06,  -5.9056029685639e-26,   3.7826947613457e-06,  -1.2768608934681e-15,  // 37..40
+      7.3087610595061e-29,   5.5414715350778e-17,   -9.436970724121e-07,  // 41..43
+};
+
+constexpr std::size_t IDEAL_TERMS = 9;
+constexpr std::size_t RESIDUAL_TERMS = 43;
+
+struct Reduced {
+    double T, pi, tau, c;
+};
+
+Reduced reduce(double p, double t) {
+    Reduced r{};
+    r.T = t + detail::KELVIN;
+    r.pi = p / 1.0L;
+    r.tau = 540.0L / r.T;
+    r.c = r.tau - 0.5L;
+    return r;
+}
+
+// γ0_τ + γr_τ
+double gamma_tau(const Reduced& r) {
+    const double ideal =
+        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * POWI(r.tau, J0[i] - 1); });
+    const double residual = sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * POWI(r.c, J[i] - 1); });
+    return Ext(ideal) + residual;
+}
+
+}  // namespace
+
+double HP_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double gt = gamma_tau(r);
+    return Ext(r.T) * detail::R_WATER * r.tau * gt;
+}
+
+double SP_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double A = gamma_tau(r);
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * POWI(r.tau, J0[i]); });
+    const double residual =
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * POWI(r.c, J[i]); });
+    const double B = std::log(Ext(r.pi)) + ideal + residual;
+    return (Ext(r.tau) * A - B) * detail::R_WATER;
+}
+
+double VP_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double ideal = 1.0L / r.pi;
+    const double residual = sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * POWI(r.pi, I[i] - 1) * POWI(r.c, J[i]); });
+    // kJ/(kg·MPa) → m³/kg
+    return Ext(r.T) * detail::R_WATER * r.pi * (Ext(ideal) + residual) / (1000.0L * p);
+}
+
+double CpP_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double ideal = sum_terms<IDEAL_TERMS>(
+        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * POWI(r.tau, J0[i] - 2); });
+    const double residual = sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * (J[i] - 1) * POWI(r.c, J[i] - 2); });
+    return -detail::R_WATER * r.tau * r.tau * (Ext(ideal) + residual);
+}
+
+}  // namespace TFS

@@ -1,0 +1,87 @@
+// Region of IAPWS-IF97 in which a (p, t) state lies.
+//
+// The bounds here are compared as plain doubles on purpose: the boundary
+// states themselves (800 °C at 5 MPa is T = 1073.15 K, region 2; 16.5292 MPa
+// enters the B23 test; −1e-9 °C is accepted) only land on the right side when
+// the typed double meets the double bound. Only 800.000000000001 is an
+// extended constant.
+#include "internal.h"
+
+#include <cmath>
+
+namespace TFS {
+namespace detail {
+namespace {
+
+constexpr const char* CAPTION_OUTSIDE = "  ОБЛАСТЬ НЕДОПУСТИМЫХ ЗНАЧЕНИЙ ПАРАМЕТРОВ";
+constexpr const char* CAPTION_1 = " ЖИДКОСТЬ (область 1)";
+constexpr const char* CAPTION_2 = " ПЕРЕГРЕТЫЙ ПАР (область 2)";
+constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (область 3)";
+constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
+constexpr const char* CAPTION_5 = "  ВЫСОКИЕ ТЕМПЕРАТУРЫ (область 5)";
+constexpr const char* MESSAGE_OUTSIDE = "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+
+constexpr double P_MAX = 100.00000000001;
+constexpr double P_CORNER = 16.5292;  // B23 meets the saturation line at 623.15 K
+constexpr double T13 = 623.15;        // K, region 1/3 boundary
+constexpr double T25 = 1073.15;       // K, upper end of region 2
+constexpr double T5 = 1273.15;        // K, upper end of region 5
+
+constexpr int UNSET = -1;
+
+}  // namespace
+
+double pB23(double T) {
+    return B23_N[0] + Ext(B23_N[1]) * T + Ext(B23_N[2]) * T * T;
+}
+
+double TB23(double p) {
+    return B23_N[3] + std::sqrt((Ext(p) - B23_N[4]) / B23_N[2]);
+}
+
+RegionPT region_pt(double p, double t) {
+    const double ts = TS_P(p);
+    const double T = t + KELVIN;
+
+    if (p > P_MAX || p <= 0 || t > 1000 || t < -1e-9 || (p > 10 && t > 800.000000000001L))
+        return {0, CAPTION_OUTSIDE};
+
+    RegionPT r{UNSET, nullptr};
+    if (t < ts && T <= T13) r = {1, CAPTION_1};
+    if (t > ts && T <= T25 && p < P_CORNER) r = {2, CAPTION_2};
+    if (P_CORNER <= p && p <= P_MAX && T13 < T && T <= T25) {
+        const double p23 = pB23(T);
+        const double T23 = TB23(p);
+        if (p <= p23 && T >= T23) r = {2, CAPTION_2};
+        if (p > p23 && T < T23) {
+            if (p > PKR) r = {3, CAPTION_3};
+            else if (t < ts) r.region = 31;
+            else if (t > ts) r.region = 32;
+        }
+    }
+    if (t == ts) r = {4, CAPTION_4};
+    if (T25 < T && T <= T5 && p <= 10) r = {5, CAPTION_5};
+
+    // Within rounding distance of B23 (or just above 800 °C at p > 10 MPa) no
+    // test holds; the equations on either side agree there, so take the phase
+    // the saturation line gives.
+    if (r.region == UNSET) r = t < ts ? RegionPT{1, CAPTION_1} : RegionPT{2, CAPTION_2};
+    return r;
+}
+
+int checked_region_pt(double p, double t) {
+    const int region = region_pt(p, t).region;
+    if (region == 0) throw FatalStop(MESSAGE_OUTSIDE);
+    return region;
+}
+
+}  // namespace detail
+
+void REG_PT(double p, double t, int& region, std::string& caption) {
+    const detail::RegionPT r = detail::region_pt(p, t);
+    region = r.region;
+    if (r.caption != nullptr) caption = r.caption;
+    if (region == 0) throw FatalStop(detail::MESSAGE_OUTSIDE);
+}
+
+}  // namespace TFS

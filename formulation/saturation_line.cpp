@@ -1,0 +1,40 @@
+// Saturation line, IAPWS-IF97 equations 30 (pressure) and 31 (temperature).
+#include "internal.h"
+
+#include <cmath>
+
+namespace TFS {
+namespace {
+
+using detail::Ext;
+
+// IAPWS-IF97 Table 34, n1 … n10.
+constexpr double n[10] = {
+    1167.0521452767,  -724213.16703206, -17.073846940092,  12020.82470247,   -3232555.0322333,
+    14.91510861353,   -4823.2657361591, 405113.40542057,   -0.23855557567849, 650.17534844798,
+};
+
+}  // namespace
+
+double TS_P(double p) {
+    const double beta = std::exp(0.25L * std::log(Ext(p)));
+    const double E = Ext(beta) * beta + Ext(n[2]) * beta + n[5];
+    const double F = Ext(n[0]) * beta * beta + Ext(n[3]) * beta + n[6];
+    const double G = Ext(n[1]) * beta * beta + Ext(n[4]) * beta + n[7];
+    const double D = 2.0L * G / (-Ext(F) - std::sqrt(Ext(F) * F - 4.0L * E * G));
+    const double T =
+        (Ext(n[9]) + D - std::sqrt((Ext(n[9]) + D) * (Ext(n[9]) + D) - 4.0L * (n[8] + Ext(n[9]) * D))) / 2.0L;
+    return T - detail::KELVIN;
+}
+
+double PS_T(double t) {
+    const double T = t + detail::KELVIN;
+    const double theta = T + n[8] / (Ext(T) - n[9]);
+    const double A = Ext(theta) * theta + Ext(n[0]) * theta + n[1];
+    const double B = Ext(n[2]) * theta * theta + Ext(n[3]) * theta + n[4];
+    const double C = Ext(n[5]) * theta * theta + Ext(n[6]) * theta + n[7];
+    const double x = 2.0L * C / (-Ext(B) + std::sqrt(Ext(B) * B - 4.0L * A * C));
+    return std::exp(4.0L * std::log(Ext(x)));
+}
+
+}  // namespace TFS

@@ -1,0 +1,1 @@
+#include "Tabl1.h"
