@@ -7,7 +7,7 @@
 
 // A single-phase state of the (p, t) or (p, h) mode.
 struct StateValues {
-    double p, t, h, v, rho, s, cp, mu, nu, lambda, pr;
+  double p, t, h, v, rho, s, cp, mu, nu, lambda, pr;
 };
 
 StateValues StateByPT(double p, double t);
@@ -15,13 +15,13 @@ StateValues StateByPH(double p, double h);
 
 // Saturated water or saturated steam.
 struct SaturatedPhaseValues {
-    double h, s, v, rho, cp, lambda, mu, nu, pr;
+  double h, s, v, rho, cp, lambda, mu, nu, pr;
 };
 
 struct SaturationValues {
-    double ps, ts;
-    SaturatedPhaseValues vapour, water;
-    double sigma;
+  double ps, ts;
+  SaturatedPhaseValues vapour, water;
+  double sigma;
 };
 
 SaturationValues SaturationByPs(double ps);

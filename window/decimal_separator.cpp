@@ -4,6 +4,6 @@
 
 QString LocaleDecimalSeparator()
 {
-    const QString separator = QLocale().decimalPoint();
-    return separator.isEmpty() ? QStringLiteral(".") : separator;
+  const QString separator = QLocale().decimalPoint();
+  return separator.isEmpty() ? QStringLiteral(".") : separator;
 }

@@ -9,7 +9,7 @@
 // what() is the message for the user (UTF-8).
 class InvalidNumber : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+  using std::runtime_error::runtime_error;
 };
 
 // The first comma or full stop becomes the locale's decimal separator; the
