@@ -53,7 +53,7 @@ TEST(TextToReal, RefusesMalformedNumbers)
   for (const char* text : {"", " ", ".", "-", "1e", "1e+", "e5", "1 2", "- 1", "\t1", "1\t", "0x10", "inf",
                            "nan", "1.5e2.0", "１"})
     EXPECT_EQ(Refusal(QString::fromUtf8(text)),
-              "'" + std::string(text) + "' is not a valid floating point value")
+              QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString())
         << text;
 }
 
