@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QTabBar>
 
 static void initResources() { Q_INIT_RESOURCE(u_H2O_ORV); }
 
@@ -24,6 +25,7 @@ TForm1::TForm1(QWidget* parent)
 
   ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
   ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  ui->PageControl1->tabBar()->setAttribute(Qt::WA_Hover);  // tabs light up under the mouse
   showPicture(ui->Image1, QStringLiteral(":/pictures/water_wave.jpg"));
   showPicture(ui->Image2, QStringLiteral(":/pictures/steam_cloud.jpg"));
   for (QLineEdit* edit : findChildren<QLineEdit*>())

@@ -124,6 +124,7 @@ TEST_F(Controls, PageControlHasTheTwoSaturationSheetsFirstActive)
   EXPECT_EQ(ui.PageControl1->widget(1), ui.TabSheet2);
   EXPECT_EQ(ui.PageControl1->tabText(1), "Vapor sat.");
   EXPECT_EQ(ui.PageControl1->currentIndex(), 0);
+  EXPECT_TRUE(ui.PageControl1->tabBar()->testAttribute(Qt::WA_Hover));
 }
 
 TEST_F(Controls, CaptionsAreBold17PixelMsSansSerif)
