@@ -6,7 +6,7 @@
 #include "ui_u_H2O_ORV.h"
 
 #include <QFile>
-#include <QMouseEvent>
+#include <QEvent>
 #include <QStyle>
 #include <QTabBar>
 
@@ -80,28 +80,20 @@ void TForm1::RG_1Click()
   setLabelledVisible(ui->Lb_h, mode == 1);
   ui->PageControl1->setVisible(saturation);
   setResultEditsEnabled(!saturation);
-  if (saturation)
-    // Show the edit the Calculate command will read: the ts edit when the
-    // sub-mode is by ts, otherwise the ps edit.
-    showSaturationInput(RG_4ItemIndex() == 1 ? 1 : 0);
-  else {
-    setLabelledVisible(ui->LB_Ps, false);
-    setLabelledVisible(ui->LB_Ts, false);
-  }
+  // The saturation mode shows the edit the Calculate command reads: the ts edit
+  // when the sub-mode is by ts, otherwise the ps edit.
+  const bool byTs = RG_4ItemIndex() == 1;
+  setLabelledVisible(ui->LB_Ps, saturation && !byTs);
+  setLabelledVisible(ui->LB_Ts, saturation && byTs);
 }
 
 void TForm1::RG_4Click()
 {
   const int subMode = RG_4ItemIndex();
   if (subMode < 0 || subMode > 1) return;
-  showSaturationInput(subMode);
-  setResultEditsEnabled(false);
-}
-
-void TForm1::showSaturationInput(int subMode)
-{
   setLabelledVisible(ui->LB_Ps, subMode == 0);
   setLabelledVisible(ui->LB_Ts, subMode == 1);
+  setResultEditsEnabled(false);
 }
 
 void TForm1::Lb_PClick() { ui->Lb_hRes->clear(); }

@@ -44,6 +44,5 @@ protected:
 
 private:
   void setResultEditsEnabled(bool enabled);
-  void showSaturationInput(int subMode);
   void showPicture(QLabel* box, const QString& resource);
 };
