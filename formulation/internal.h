@@ -46,4 +46,7 @@ RegionPT region_pt(double p, double t);
 // As region_pt, but a state outside the domain ends in the fatal stop.
 int checked_region_pt(double p, double t);
 
+// Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
+double volume_kr(double p, double t, int branch);
+
 }  // namespace TFS::detail
