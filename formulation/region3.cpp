@@ -50,6 +50,7 @@ constexpr int J_MAX = 26;
 constexpr double LIQUID_START_T = 350.0;  // °C, the region 1/3 boundary at 623.15 K
 constexpr double WALK_STEP = 0.00001;     // m³/kg
 constexpr int MAX_WALK_STEPS = 10000;
+constexpr std::size_t WALK_AHEAD = 8;
 constexpr int MAX_HALVINGS = 100000;
 
 // x^k for k = −2 … MAX, equal to POWI (x, k) bit for bit: POWI multiplies up
@@ -95,37 +96,41 @@ double reduced_delta(double v) {
     return 1.0L / v / 322.0L;
 }
 
-// Moves a point to another volume along its isotherm.
-void set_volume(Point& x, double v) {
+Point point(double v, double t) {
+    Point x{};
     x.delta = reduced_delta(v);
     x.d = powers<I_MAX>(x.delta);
-}
-
-// A point on the isotherm of t whose volume is still to be set.
-Point on_isotherm(double t) {
-    Point x{};
     x.tau = reduced_tau(t);
     x.t = powers<J_MAX>(x.tau);
     return x;
 }
 
-Point point(double v, double t) {
-    Point x = on_isotherm(t);
-    set_volume(x, v);
-    return x;
+// S = Σ I·n·δ^(I−1)·τ^J at K densities of one isotherm. Each of the K running
+// sums goes through the terms in table order with every partial sum rounded
+// to a double; they advance side by side so that the processor overlaps them.
+template <std::size_t K>
+void phi_delta_sums(const Powers<I_MAX> (&d)[K], const Powers<J_MAX>& t, double (&S)[K]) {
+    for (double& sum : S) sum = 0.0;
+    for (std::size_t i = 0; i < TERMS; ++i)
+        for (std::size_t k = 0; k < K; ++k) S[k] += Ext(I[i]) * n[i] * pw(d[k], I[i] - 1) * pw(t, J[i]);
 }
 
-// φ_δ = n1/δ + Σ I·n·δ^(I−1)·τ^J
-double phi_delta(const Point& x) {
-    const double S =
-        sum_terms<TERMS>([&](std::size_t i) { return Ext(I[i]) * n[i] * pw(x.d, I[i] - 1) * pw(x.t, J[i]); });
-    return N1 / Ext(x.delta) + S;
+// φ_δ = n1/δ + S
+double phi_delta(double delta, double S) {
+    return N1 / Ext(delta) + S;
 }
 
 // δ·φ_δ, the compressibility factor p / (ρ·R·T)
-double delta_phi_delta(const Point& x) {
-    const double phi_d = phi_delta(x);
-    return Ext(x.delta) * phi_d;
+double compressibility(double delta, double S) {
+    const double phi_d = phi_delta(delta, S);
+    return Ext(delta) * phi_d;
+}
+
+double phi_delta_sum(const Point& x) {
+    const Powers<I_MAX> d[1] = {x.d};
+    double S[1];
+    phi_delta_sums(d, x.t, S);
+    return S[0];
 }
 
 // τ·φ_τ = τ · Σ n·J·δ^I·τ^(J−1)
@@ -135,19 +140,39 @@ double tau_phi_tau(const Point& x) {
     return Ext(x.tau) * S;
 }
 
-// One root search at a fixed (p, t); the point carries τ and its powers, and
-// its volume moves with the search.
+// One root search at a fixed (p, t); τ and its powers serve every step.
 struct Search {
     double p, t;
-    Point x;
+    Powers<J_MAX> tau_powers;
 };
 
-// Residual of the pressure equation, Z(v, T) − p·v/(R·T) (p·1000 in kPa):
-// zero at a root, changing sign there.
-double fkr(Search& s, double v) {
-    set_volume(s.x, v);
-    const double z = delta_phi_delta(s.x);
-    return z - Ext(s.p) * 1000.0L * v / (detail::R_WATER * (s.t + detail::KELVIN));
+Search search(double p, double t) {
+    return {p, t, powers<J_MAX>(reduced_tau(t))};
+}
+
+// Residuals of the pressure equation, Z(v, T) − p·v/(R·T) (p·1000 in kPa),
+// at K volumes: zero at a root, changing sign there.
+template <std::size_t K>
+void fkr(const Search& s, const double (&v)[K], double (&f)[K]) {
+    double delta[K];
+    Powers<I_MAX> d[K];
+    for (std::size_t k = 0; k < K; ++k) {
+        delta[k] = reduced_delta(v[k]);
+        d[k] = powers<I_MAX>(delta[k]);
+    }
+    double S[K];
+    phi_delta_sums(d, s.tau_powers, S);
+    for (std::size_t k = 0; k < K; ++k) {
+        const double z = compressibility(delta[k], S[k]);
+        f[k] = z - Ext(s.p) * 1000.0L * v[k] / (detail::R_WATER * (s.t + detail::KELVIN));
+    }
+}
+
+double fkr(const Search& s, double v) {
+    const double volume[1] = {v};
+    double f[1];
+    fkr(s, volume, f);
+    return f[0];
 }
 
 struct Bracket {
@@ -155,25 +180,36 @@ struct Bracket {
 };
 
 // Walks from x0 in steps of `step` until the residual changes sign between two
-// neighbouring volumes. A product exactly zero counts as no change. The
-// residual at the end of one step is the start of the next.
-Bracket vkr2(Search& s, double x0, double step) {
+// neighbouring volumes; a product exactly zero counts as no change. The
+// residual at the end of one step is the start of the next. The residuals of
+// the next WALK_AHEAD grid volumes are computed together, and the steps then
+// taken one by one: the residuals are pure, so looking ahead changes nothing
+// but the time (at most WALK_AHEAD − 1 of them go unused at the end).
+Bracket vkr2(const Search& s, double x0, double step) {
     double x_next = x0;
     double f2 = fkr(s, x_next);
-    for (int count = 1;; ++count) {
-        if (count > MAX_WALK_STEPS) throw FatalStop("halt  в vkr2");
-        const double x = x_next;
-        const double f1 = f2;
-        x_next = Ext(x) + step;
-        f2 = fkr(s, x_next);
-        if (!(Ext(f1) * f2 >= 0)) return {x, x_next};
+    int count = 0;
+    for (;;) {
+        double ahead[WALK_AHEAD];
+        double f_ahead[WALK_AHEAD];
+        double x = x_next;
+        for (double& volume : ahead) volume = x = Ext(x) + step;
+        fkr(s, ahead, f_ahead);
+        for (std::size_t k = 0; k < WALK_AHEAD; ++k) {
+            if (++count > MAX_WALK_STEPS) throw FatalStop("halt  в vkr2");
+            const double x_start = x_next;
+            const double f1 = f2;
+            x_next = ahead[k];
+            f2 = f_ahead[k];
+            if (!(Ext(f1) * f2 >= 0)) return {x_start, x_next};
+        }
     }
 }
 
 // Halves [a, b] until its relative width is below 1e-13. The interval is not
 // checked for a sign change: without one, a moves onto b. The residual at a
 // changes only when a does.
-double vkr1(Search& s, Bracket bracket) {
+double vkr1(const Search& s, Bracket bracket) {
     double a = bracket.a;
     double b = bracket.b;
     double fa = fkr(s, a);
@@ -193,13 +229,13 @@ double vkr1(Search& s, Bracket bracket) {
 }
 
 // The liquid side walks up from the region 1 volume at 350 °C.
-double liquid_root(Search& s) {
+double liquid_root(const Search& s) {
     return vkr1(s, vkr2(s, VW_PT(s.p, LIQUID_START_T), +WALK_STEP));
 }
 
 // The vapour side walks down from the region 2 volume at θ, the B23
 // temperature in kelvin taken as degrees Celsius: far on the vapour side.
-double vapour_root(Search& s, double theta) {
+double vapour_root(const Search& s, double theta) {
     return vkr1(s, vkr2(s, VP_PT(s.p, theta), -WALK_STEP));
 }
 
@@ -224,12 +260,13 @@ double detail::volume_kr(double p, double t, int branch) {
 }
 
 double ZKR_VT(double v, double t) {
-    return delta_phi_delta(point(v, t));
+    const Point x = point(v, t);
+    return compressibility(x.delta, phi_delta_sum(x));
 }
 
 void VKR_PT(double p, double t, double& v1, double& v2) {
     const double theta = detail::TB23(p);
-    Search s{p, t, on_isotherm(t)};
+    const Search s = search(p, t);
 
     // Above the critical pressure there is one root between the liquid and
     // the vapour volumes.
@@ -254,7 +291,7 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
 double HKR_PT(double p, double t, int branch) {
     const Point x = point(branch_volume(p, t, branch, "HKR_PT"), t);
     const double tau_phi_t = tau_phi_tau(x);
-    const double delta_phi_d = delta_phi_delta(x);
+    const double delta_phi_d = compressibility(x.delta, phi_delta_sum(x));
     return (t + detail::KELVIN) * detail::R_WATER * (Ext(tau_phi_t) + delta_phi_d);
 }
 
@@ -268,7 +305,7 @@ double SKR_PT(double p, double t, int branch) {
 
 double CpKR_PT(double p, double t, int branch) {
     const Point x = point(branch_volume(p, t, branch, "CpKR_PT"), t);
-    const double phi_d = phi_delta(x);
+    const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
     const double S_dd = sum_terms<TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * pw(x.d, I[i] - 2) * pw(x.t, J[i]); });
     const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
