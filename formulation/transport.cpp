@@ -86,7 +86,8 @@ double LMB_PT(double p, double t) {
     const double S = Tr >= 1.0 ? 1.0L / dT : Ext(K[C6]) / POWR(dT, 0.6);
     const double X = Ext(K[C2]) * POWR(Tr, 1.5) + Ext(K[C3]) / POWI(rho, 5);
 
-    const double E1 = (Ext(K[d1]) / POWI(Tr, 10) + Ext(K[d2])) * POWR(rho, 1.8) * std::exp(K[C1] * (1.0L - POWR(rho, 2.8)));
+    const double E1 =
+        (Ext(K[d1]) / POWI(Tr, 10) + Ext(K[d2])) * POWR(rho, 1.8) * std::exp(K[C1] * (1.0L - POWR(rho, 2.8)));
     const double E2 = Ext(K[d3]) * S * POWR(rho, Q) * std::exp((Ext(Q) / (1.0L + Q)) * (1.0L - POWR(rho, 1.0L + Q)));
     // At steam densities X is of the order −1e14; the term is then taken as 0.
     const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(Ext(X));
