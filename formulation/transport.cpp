@@ -48,47 +48,47 @@ constexpr double B2 = 2.39219;
 // Beyond this |X| the third term of λ2 is taken as 0 rather than exp(X).
 constexpr double X_CUTOFF = 1000;
 
-double reduced_density(double p, double t, Ext rho_star) {
-    return (1.0L / V_PT(p, t)) / rho_star;
-}
-
 }  // namespace
 
 double MIU_PT(double p, double t) {
-    const double Tr = (t + detail::KELVIN) / MIU_T_STAR;
-    const double S0 = sum_terms<4>([&](std::size_t i) { return Ext(H[i]) / POWI(Tr, static_cast<int>(i)); });
-    const double mu0 = std::sqrt(Ext(Tr)) / S0;
+    const double T_bar = (t + detail::KELVIN) / MIU_T_STAR;
+    const double S0 = sum_terms<4>([&](std::size_t i) { return Ext(H[i]) / POWI(T_bar, static_cast<int>(i)); });
+    const double mu0 = std::sqrt(Ext(T_bar)) / S0;
 
-    const double rho = reduced_density(p, t, MIU_RHO_STAR);
-    const double x = 1.0L / Tr - 1.0L;
-    const double y = rho - 1.0L;
+    const double v = V_PT(p, t);
+    const double density = 1.0L / v;
+    const double rho_bar = density / MIU_RHO_STAR;
+    const double x = 1.0L / T_bar - 1.0L;
+    const double y = rho_bar - 1.0L;
     const double S1 = sum_terms<6>([&](std::size_t i) {
         return sum_terms<7>([&](std::size_t j) {
             return Ext(HIJ[i][j]) * POWI(x, static_cast<int>(i)) * POWI(y, static_cast<int>(j));
         });
     });
-    const double mu1 = std::exp(Ext(rho) * S1);
+    const double mu1 = std::exp(Ext(rho_bar) * S1);
 
     return Ext(mu0) * mu1 * 5.5071e-5L * 1000000.0L;
 }
 
 double LMB_PT(double p, double t) {
-    const double Tr = (t + detail::KELVIN) / LMB_T_STAR;
-    const double a_sum = sum_terms<4>([&](std::size_t i) { return Ext(K[a0 + i]) * POWI(Tr, static_cast<int>(i)); });
-    const double lambda0 = std::sqrt(Ext(Tr)) * a_sum;
+    const double T_bar = (t + detail::KELVIN) / LMB_T_STAR;
+    const double a_sum = sum_terms<4>([&](std::size_t i) { return Ext(K[a0 + i]) * POWI(T_bar, static_cast<int>(i)); });
+    const double lambda0 = std::sqrt(Ext(T_bar)) * a_sum;
 
-    const double rho = reduced_density(p, t, LMB_RHO_STAR);
-    const double lambda1 = K[b2] * std::exp(Ext(B1) * POWI(rho + Ext(B2), 2)) + (Ext(K[b1]) * rho + K[b0]);
+    const double v = V_PT(p, t);
+    const double rho_bar = (1.0L / v) / LMB_RHO_STAR;
+    const double lambda1 = K[b2] * std::exp(Ext(B1) * POWI(rho_bar + Ext(B2), 2)) + (Ext(K[b1]) * rho_bar + K[b0]);
 
-    const double dT = std::fabs(Ext(Tr) - 1.0L) + K[C4];
+    const double dT = std::fabs(Ext(T_bar) - 1.0L) + K[C4];
     const double Q = 2.0L + Ext(K[C5]) / POWR(dT, 0.6);
     // The critical term changes its temperature function at T̄ = 1; both give ≈ 324 there.
-    const double S = Tr >= 1.0 ? 1.0L / dT : Ext(K[C6]) / POWR(dT, 0.6);
-    const double X = Ext(K[C2]) * POWR(Tr, 1.5) + Ext(K[C3]) / POWI(rho, 5);
+    const double S = T_bar >= 1.0 ? 1.0L / dT : Ext(K[C6]) / POWR(dT, 0.6);
+    const double X = Ext(K[C2]) * POWR(T_bar, 1.5) + Ext(K[C3]) / POWI(rho_bar, 5);
 
-    const double E1 =
-        (Ext(K[d1]) / POWI(Tr, 10) + Ext(K[d2])) * POWR(rho, 1.8) * std::exp(K[C1] * (1.0L - POWR(rho, 2.8)));
-    const double E2 = Ext(K[d3]) * S * POWR(rho, Q) * std::exp((Ext(Q) / (1.0L + Q)) * (1.0L - POWR(rho, 1.0L + Q)));
+    const double E1 = (Ext(K[d1]) / POWI(T_bar, 10) + Ext(K[d2])) * POWR(rho_bar, 1.8) *
+                      std::exp(K[C1] * (1.0L - POWR(rho_bar, 2.8)));
+    const double E2 = Ext(K[d3]) * S * POWR(rho_bar, Q) *
+                      std::exp((Ext(Q) / (1.0L + Q)) * (1.0L - POWR(rho_bar, 1.0L + Q)));
     // At steam densities X is of the order −1e14; the term is then taken as 0.
     const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(Ext(X));
     const double lambda2 = Ext(E1) + E2 + E3;
