@@ -52,7 +52,10 @@ RegionPH region_ph(double p, double h) {
 
     // Every test below runs; a later one that holds overrides an earlier one.
     RegionPH r{UNSET, nullptr};
-    const double hB = h_pt(p, T13);
+    // The enthalpy at 350 °C bounds region 1 only above 16.5292 MPa. Below it
+    // is not needed, and a few pressures near 16.52916 MPa have exactly 350 °C
+    // as saturation temperature, where h_pt would stop on the line.
+    const double hB = p > P_CORNER ? h_pt(p, T13) : 0;
     double h1 = 0;  // saturated liquid
     double h2 = 0;  // saturated vapour
     if (p < PKR) {
