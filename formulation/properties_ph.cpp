@@ -13,6 +13,7 @@ using detail::Ext;
 constexpr double T13 = 350.0;        // °C, region 1/3 boundary: the iteration's start
 constexpr double TOLERANCE = 1e-5;   // relative, on the enthalpy
 constexpr int MAX_STEPS = 20000;
+constexpr int MAX_SAME_SIDE = 20;    // secant steps above the critical pressure without enclosing the target
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
 
 // Regula falsi on h_pt(p, t) = h between (tL, hL) and (tH, hH).
@@ -25,8 +26,15 @@ constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не схо
 // two points on one side until a trial falls on the other side. Both
 // converge in a few to a few tens of steps over region 3.
 double false_position(double p, double h, double tL, double hL, double tH, double hH, bool enclose) {
+    const double start[4] = {tL, hL, tH, hH};
+    int same_side = 0;
     for (int count = 1;; ++count) {
         const double t = tL + (Ext(tH) - tL) * (Ext(h) - hL) / (Ext(hH) - hL);
+        // Where region 3 meets region 2 (B23) or region 1 (350 °C) the
+        // enthalpy steps by up to about 0.1 kJ/kg; a target inside such a step
+        // is met by no temperature. The interval then closes on the boundary
+        // temperature, and a trial that repeats an end of it is that answer.
+        if (t == tL || t == tH) return t;
         const double hN = h_pt(p, t);
         const double r = (Ext(h) - hN) / h;
         if (enclose ? hN < h : r < 0) {
@@ -38,6 +46,18 @@ double false_position(double p, double h, double tL, double hL, double tH, doubl
         }
         if (count > MAX_STEPS) throw FatalStop(MESSAGE_NO_CONVERGENCE);
         if (std::fabs(r) < TOLERANCE) return t;
+        // Just below the B23 enthalpy region 3 can lie up to some 0.05 kJ/kg
+        // above region 2, so that h_pt folds back there; the secant steps then
+        // cycle with both points above the target for ever. Normally they
+        // stay on one side for a single step: after many, enclose the target
+        // again from the starting pair.
+        if (!enclose && (Ext(hL) - h) * (Ext(hH) - h) > 0 && ++same_side > MAX_SAME_SIDE) {
+            enclose = true;
+            tL = start[0];
+            hL = start[1];
+            tH = start[2];
+            hH = start[3];
+        }
     }
 }
 

@@ -91,6 +91,27 @@ TEST(TemperatureFromEnthalpy, Region3AboveTheCriticalPressure) {
     EXPECT_NEAR(TFS::h_pt(22.1, t_near), 2087.5, 2087.5 * 1e-5);
 }
 
+// Region 3 and region 2 do not meet exactly on the B23 line. At 40 and 45 MPa
+// region 3 ends a few hundredths of a kJ/kg above the region 2 enthalpy at
+// the line, so h_pt folds back just below it: the secant steps of the
+// supercritical iteration would cycle there without end.
+TEST(TemperatureFromEnthalpy, Region3JustBelowTheB23Enthalpy) {
+    for (const double p : {40.0, 45.0}) {
+        const double tB = 572.54459862746 + std::sqrt((p - 13.91883977887) / 0.0010192970039326) - 273.15;
+        for (const double below : {0.02, 0.04}) {
+            const double h = TFS::h_pt(p, tB) - below;
+            const double t = TFS::T_PH(p, h);
+            EXPECT_NEAR(TFS::h_pt(p, t), h, h * 1e-5) << p << " MPa, " << below;
+            EXPECT_NEAR(t, tB, 0.02) << p << " MPa, " << below;
+        }
+    }
+    // At 55.66 MPa region 3 ends 0.094 kJ/kg below region 2 instead: no
+    // temperature has this enthalpy, and the answer is the B23 temperature.
+    const double p = 55.662244857069204;
+    const double tB = 572.54459862746 + std::sqrt((p - 13.91883977887) / 0.0010192970039326) - 273.15;
+    EXPECT_NEAR(TFS::T_PH(p, 2643.9), tB, 1e-6);
+}
+
 TEST(TemperatureFromEnthalpy, Region3BelowTheCriticalPressure) {
     for (const double p : {16.6, 20.0, 22.0, TFS::PKR}) {
         const double ts = TFS::TS_P(p);
