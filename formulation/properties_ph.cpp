@@ -4,6 +4,7 @@
 #include "internal.h"
 
 #include <cmath>
+#include <tuple>
 
 namespace TFS {
 namespace {
@@ -25,8 +26,12 @@ constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не схо
 // starting pair: the first steps then extrapolate along the secant through
 // two points on one side until a trial falls on the other side. Both
 // converge in a few to a few tens of steps over region 3.
-double false_position(double p, double h, double tL, double hL, double tH, double hH, bool enclose) {
-    const double start[4] = {tL, hL, tH, hH};
+struct Interval {
+    double tL, hL, tH, hH;
+};
+
+double false_position(double p, double h, const Interval start, bool enclose) {
+    auto [tL, hL, tH, hH] = start;
     int same_side = 0;
     for (int count = 1;; ++count) {
         const double t = tL + (Ext(tH) - tL) * (Ext(h) - hL) / (Ext(hH) - hL);
@@ -53,10 +58,7 @@ double false_position(double p, double h, double tL, double hL, double tH, doubl
         // again from the starting pair.
         if (!enclose && (Ext(hL) - h) * (Ext(hH) - h) > 0 && ++same_side > MAX_SAME_SIDE) {
             enclose = true;
-            tL = start[0];
-            hL = start[1];
-            tH = start[2];
-            hH = start[3];
+            std::tie(tL, hL, tH, hH) = std::tie(start.tL, start.hL, start.tH, start.hH);
         }
     }
 }
@@ -88,11 +90,8 @@ double property_ph(double p, double h, double (*at_pt)(double, double), double (
 
 double T_PH3(double p, double h) {
     const double tB = detail::TB23(p) - detail::KELVIN;
-    double tL = T13;
-    double tH = tB;
-    double hL = h_pt(p, T13);
-    double hH = h_pt(p, tB);
-    if (p > PKR) return false_position(p, h, tL, hL, tH, hH, false);
+    Interval start{T13, h_pt(p, T13), tB, h_pt(p, tB)};
+    if (p > PKR) return false_position(p, h, start, false);
 
     const double h1 = HSW_P(p);
     const double h2 = HSP_P(p);
@@ -100,14 +99,14 @@ double T_PH3(double p, double h) {
     if (h1 < h && h < h2) return ts;  // two-phase: no iteration
     // On one side of the line the saturated state closes the interval.
     if (h < h1) {
-        tH = ts;
-        hH = h1;
+        start.tH = ts;
+        start.hH = h1;
     }
     if (h > h2) {
-        tL = ts;
-        hL = h2;
+        start.tL = ts;
+        start.hL = h2;
     }
-    return false_position(p, h, tL, hL, tH, hH, true);
+    return false_position(p, h, start, true);
 }
 
 double T_PH(double p, double h) {
