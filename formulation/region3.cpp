@@ -52,6 +52,8 @@ constexpr double WALK_STEP = 0.00001;     // m³/kg
 constexpr int MAX_WALK_STEPS = 10000;
 constexpr std::size_t WALK_AHEAD = 8;
 constexpr int MAX_HALVINGS = 100000;
+constexpr std::size_t AHEAD_LEVELS = 2;
+constexpr std::size_t AHEAD_NODES = (1u << AHEAD_LEVELS) - 1;
 
 // x^k for k = −2 … MAX, equal to POWI (x, k) bit for bit: POWI multiplies up
 // from 1.0 with every partial product rounded to a double and takes the
@@ -206,26 +208,47 @@ Bracket vkr2(const Search& s, double x0, double step) {
     }
 }
 
-// Halves [a, b] until its relative width is below 1e-13. The interval is not
-// checked for a sign change: without one, a moves onto b. The residual at a
-// changes only when a does.
+double midpoint(double a, double b) {
+    return (Ext(a) + b) / 2.0L;
+}
+
+// Halves [a, b] until its relative width is below 1e-13, keeping the half
+// whose ends differ in sign. The interval is not checked for a sign change:
+// without one, a moves onto b. The residual at a changes only when a does.
+// The halvings run one by one, but the residuals at the midpoints the next
+// AHEAD_LEVELS halvings can take (a binary tree of them) are computed
+// together beforehand: the residuals are pure, so this changes only the time.
 double vkr1(const Search& s, Bracket bracket) {
     double a = bracket.a;
     double b = bracket.b;
     double fa = fkr(s, a);
     int count = 0;
-    do {
-        const double m = (Ext(a) + b) / 2.0L;
-        const double fm = fkr(s, m);
-        if (Ext(fa) * fm >= 0) {
-            a = m;
-            fa = fm;
-        } else {
-            b = m;
+    for (;;) {
+        // Node j halves [low[j], high[j]]; its halves are nodes 2j + 1 and 2j + 2.
+        double low[AHEAD_NODES], high[AHEAD_NODES], m[AHEAD_NODES], fm[AHEAD_NODES];
+        low[0] = a;
+        high[0] = b;
+        for (std::size_t j = 0; j < AHEAD_NODES; ++j) {
+            m[j] = midpoint(low[j], high[j]);
+            if (2 * j + 2 < AHEAD_NODES) {
+                low[2 * j + 1] = low[j], high[2 * j + 1] = m[j];
+                low[2 * j + 2] = m[j], high[2 * j + 2] = high[j];
+            }
         }
-        if (++count > MAX_HALVINGS) throw FatalStop("НЕСХОДЯЩИЙСЯ ПРОЦЕСС В (VKR_PT)");
-    } while (std::fabs((Ext(b) - a) * 2.0L / (Ext(a) + b)) >= 1e-13L);
-    return (Ext(a) + b) / 2.0L;
+        fkr(s, m, fm);
+        for (std::size_t j = 0; j < AHEAD_NODES;) {
+            if (Ext(fa) * fm[j] >= 0) {
+                a = m[j];
+                fa = fm[j];
+                j = 2 * j + 2;
+            } else {
+                b = m[j];
+                j = 2 * j + 1;
+            }
+            if (++count > MAX_HALVINGS) throw FatalStop("НЕСХОДЯЩИЙСЯ ПРОЦЕСС В (VKR_PT)");
+            if (!(std::fabs((Ext(b) - a) * 2.0L / (Ext(a) + b)) >= 1e-13L)) return midpoint(a, b);
+        }
+    }
 }
 
 // The liquid side walks up from the region 1 volume at 350 °C.

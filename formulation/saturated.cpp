@@ -13,16 +13,17 @@ using ByBranch = double (*)(double p, double t, int branch);
 constexpr double SWITCH_T = 350;  // °C
 
 // Phase of the saturation state at p: `below` at or under 350 °C, region 3
-// branch `branch` above.
+// branch `branch` above. The bound is written so that a pressure that is not
+// a number is refused too, rather than carried into a result.
 double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch) {
-    if (p > PKR) throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
+    if (!(p <= PKR)) throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
     const double ts = TS_P(p);
     return ts > SWITCH_T ? near_critical(p, ts, branch) : below(p, ts);
 }
 
 // The same at temperature t; the switch tests t itself, not the pressure.
 double by_temperature(double t, const char* name, ByState below, ByBranch near_critical, int branch) {
-    if (t > TKR) throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
+    if (!(t <= TKR)) throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
     const double ps = PS_T(t);
     return t > SWITCH_T ? near_critical(ps, t, branch) : below(ps, t);
 }

@@ -1,5 +1,43 @@
-// Tabl1: one-argument correlations along the saturation line of water.
+// Tabl1: one-argument correlations along the saturation line of water, fitted
+// in technical units, and one older viscosity function of pressure and
+// temperature. Independent of the IAPWS-IF97 unit TFS.
+//
+// A function whose name ends in T takes the saturation temperature t in °C,
+// one ending in P the saturation pressure p in MPa. Each checks its argument
+// against a range of its own; outside it the function writes the range warning
+// to std::cout, reads and discards one line from std::cin and returns a quiet
+// NaN. A failed write or read throws std::ios_base::failure.
 #pragma once
 
+#include <limits>
+
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "the correlations need an extended-precision long double (x87 80-bit)");
+
 namespace Tabl1 {
+
+// Saturation line: temperature in °C from pressure, pressure in MPa from temperature
+double TSP(double p);
+double PST(double t);
+
+// Saturated water (W) and steam (P) by saturation temperature:
+// conductivity in W/(m·K), viscosity in µPa·s, Prandtl number, surface tension in mN/m
+double LWST(double t);
+double LPST(double t);
+double MWST(double t);
+double MPST(double t);
+double PRWST(double t);
+double PRPST(double t);
+double SIGT(double t);
+
+// The same correlations by saturation pressure
+double LWSP(double p);
+double LPSP(double p);
+double MWSP(double p);
+double MPSP(double p);
+double SIGP(double p);
+
+// Viscosity of water or steam at (p, t), µPa·s, IAPS 1975 equation; no range check
+double MPT(double p, double t);
+
 }  // namespace Tabl1

@@ -37,6 +37,43 @@ void expect_root(double p, double t, double v) {
     EXPECT_LE(below * above, 0.0) << p << " MPa, " << t << " °C, v = " << v;
 }
 
+// The root search in its plainest form, both residuals of every step and the
+// residual at a at every halving evaluated afresh, in the same extended
+// arithmetic. The library looks ahead and reuses residuals to save time; it
+// must find the very same doubles.
+struct PlainSearch {
+    double p, t;
+
+    double fkr(double v) const {
+        using Ext = long double;
+        return TFS::ZKR_VT(v, t) - Ext(p) * 1000.0L * v / (0.461526L * (t + 273.15L));
+    }
+    double walk_and_halve(double x0, double step) const {
+        double x = x0, x_next = x0;
+        int count = 0;
+        double f1 = 0, f2 = 0;
+        do {
+            ++count;
+            x = x_next;
+            x_next = static_cast<long double>(x) + step;
+            f1 = fkr(x);
+            f2 = fkr(x_next);
+            if (count > 10000) return -1;
+        } while (static_cast<long double>(f1) * f2 >= 0);
+        return halve(x, x_next);
+    }
+    double halve(double a, double b) const {
+        do {
+            const double m = (static_cast<long double>(a) + b) / 2.0L;
+            if (static_cast<long double>(fkr(a)) * fkr(m) >= 0)
+                a = m;
+            else
+                b = m;
+        } while (std::fabs((static_cast<long double>(b) - a) * 2.0L / (static_cast<long double>(a) + b)) >= 1e-13L);
+        return (static_cast<long double>(a) + b) / 2.0L;
+    }
+};
+
 }  // namespace
 
 // Table 33 is given at density and temperature; the pressure comes from the
@@ -131,6 +168,25 @@ TEST(Region3, RootsSatisfyThePressureEquation) {
         TFS::VKR_PT(s.p, s.t, v1, v2);
         EXPECT_EQ(v1, v2);
         expect_root(s.p, s.t, v1);
+    }
+}
+
+TEST(Region3, SearchFindsTheSameDoublesAsThePlainAlgorithm) {
+    const double theta20 = 572.54459862746 + std::sqrt((20 - 13.91883977887) / 0.0010192970039326);
+    const double ts20 = TFS::TS_P(20);
+    double v1 = 0, v2 = 0;
+
+    TFS::VKR_PT(20, 360, v1, v2);  // liquid side
+    EXPECT_EQ(v1, (PlainSearch{20, 360}.walk_and_halve(TFS::VW_PT(20, 350), 0.00001)));
+    TFS::VKR_PT(20, 370, v1, v2);  // vapour side
+    EXPECT_EQ(v1, (PlainSearch{20, 370}.walk_and_halve(TFS::VP_PT(20, theta20), -0.00001)));
+    TFS::VKR_PT(20, ts20, v1, v2);  // both
+    EXPECT_EQ(v1, (PlainSearch{20, ts20}.walk_and_halve(TFS::VW_PT(20, 350), 0.00001)));
+    EXPECT_EQ(v2, (PlainSearch{20, ts20}.walk_and_halve(TFS::VP_PT(20, theta20), -0.00001)));
+    for (double p : {25.0, 40.0, 100.0}) {  // one bisection between the region 1 and 2 volumes
+        const double theta = 572.54459862746 + std::sqrt((p - 13.91883977887) / 0.0010192970039326);
+        TFS::VKR_PT(p, 385, v1, v2);
+        EXPECT_EQ(v1, (PlainSearch{p, 385}.halve(TFS::VW0_PT(p, 350), TFS::VP_PT(p, theta)))) << p;
     }
 }
 

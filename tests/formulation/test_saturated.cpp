@@ -83,12 +83,15 @@ TEST(Saturated, BoundsAtTheCriticalPoint) {
     EXPECT_NO_THROW(TFS::VSP_P(22.064));
     EXPECT_NO_THROW(TFS::CSW_T(373.946));
     EXPECT_NO_THROW(TFS::SSP_T(373.946));
+    const double NaN = std::nan("");
     for (const Named& f : BY_PRESSURE)
-        EXPECT_EQ(stop_message([&] { f.f(22.0641); }),
-                  std::string("При данном давлении нет состояния насыщения (") + f.name + ")");
+        for (double p : {22.0641, NaN})
+            EXPECT_EQ(stop_message([&] { f.f(p); }),
+                      std::string("При данном давлении нет состояния насыщения (") + f.name + ")");
     for (const Named& f : BY_TEMPERATURE)
-        EXPECT_EQ(stop_message([&] { f.f(373.947); }),
-                  std::string("При данной температуре нет состояния насыщения (") + f.name + ")");
+        for (double t : {373.947, NaN})
+            EXPECT_EQ(stop_message([&] { f.f(t); }),
+                      std::string("При данной температуре нет состояния насыщения (") + f.name + ")");
 }
 
 // Region 3 tells the two phases apart only where TS_P (PS_T (t)) returns t to

@@ -1,0 +1,28 @@
+#include "piecewise.h"
+
+namespace Tabl1::detail {
+namespace {
+
+bool holds(const Interval& interval, double t) {
+    const bool above_from = interval.from_included ? t >= interval.from : t > interval.from;
+    const bool below_to = interval.to_included ? t <= interval.to : t < interval.to;
+    return above_from && below_to;
+}
+
+}  // namespace
+
+double evaluate_pieces(std::span<const Piece> pieces, double t) {
+    const double theta = t / 100.0L;
+    const auto theta_k = powers<MAX_DEGREE>(theta);
+    for (const Piece& piece : pieces) {
+        if (!holds(piece.interval, t)) continue;
+        // The polynomial is one expression: carried in extended precision
+        // term by term from θ⁰ upwards and rounded to a double only at the end.
+        Ext polynomial = 0.0L;
+        for (int k = 0; k <= MAX_DEGREE; ++k) polynomial += piece.c[k] * theta_k[k];
+        return piece.factor * polynomial;
+    }
+    return NO_RESULT;
+}
+
+}  // namespace Tabl1::detail

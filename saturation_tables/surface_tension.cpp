@@ -1,0 +1,22 @@
+// Surface tension of water against its vapour on the saturation line.
+#include "internal.h"
+
+#include <cmath>
+
+namespace Tabl1 {
+namespace {
+
+constexpr detail::Ext T_CRITICAL = 647.15L;  // K
+
+}  // namespace
+
+double detail::surface_tension(double t) {
+    double tau = (T_CRITICAL - (t + KELVIN)) / T_CRITICAL;
+    // At 374 °C, t + 273.15 rounds to the critical constant itself; a small τ
+    // keeps the logarithm finite there.
+    if (tau == 0.0) tau = 1e-5L;
+    // Amplitude 0.2356 N/m, result in mN/m.
+    return 1000.0L * 0.2356L * std::exp(1.256L * std::log(Ext(tau))) * (1.0L - 0.625L * tau);
+}
+
+}  // namespace Tabl1

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ios>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "Tabl1.h"
+#include "console.h"
+
+namespace {
+
+const std::string PROMPT = " Для продолжения работы нажмите кл. ENTER\n";
+
+std::string first_line(const std::string& name, const std::string& tail) {
+    return " Авост в " + name + ". Аргумент вне диапазона допустимых значений ," + tail + "\n";
+}
+
+// Remembers how much had been written at every flush.
+class RecordingBuffer : public std::stringbuf {
+public:
+    std::vector<std::size_t> flushed_at;
+
+protected:
+    int sync() override {
+        flushed_at.push_back(str().size());
+        return 0;
+    }
+};
+
+// A device that takes nothing: every write to it fails.
+class RejectingBuffer : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+}  // namespace
+
+TEST(RangeWarning, ExactTextThenOneLineIsReadAndNoValueReturned) {
+    Console console("first\nsecond\n");
+    EXPECT_TRUE(std::isnan(Tabl1::TSP(0.0008)));
+    EXPECT_EQ(console.output(), first_line("TSP", "p=   0.001") + PROMPT);
+    EXPECT_EQ(console.unread_input(), "second\n");
+}
+
+TEST(RangeWarning, NegativeArgumentAndWideArgument) {
+    {
+        Console console;
+        EXPECT_TRUE(std::isnan(Tabl1::PST(-0.001)));
+        EXPECT_EQ(console.output(), first_line("PST", "t=  -0.001") + PROMPT);
+    }
+    {
+        Console console;
+        Tabl1::TSP(25);
+        EXPECT_EQ(console.output(), first_line("TSP", "p=  25.000") + PROMPT);
+    }
+    {
+        // A number wider than eight characters widens the field.
+        Console console;
+        Tabl1::PST(12345678.25);
+        EXPECT_EQ(console.output(), first_line("PST", "t=12345678.250") + PROMPT);
+    }
+}
+
+// The first line goes out in two pieces: the first one is flushed before the
+// rest of the line is written.
+TEST(RangeWarning, FirstLineIsFlushedInTwoPieces) {
+    RecordingBuffer device;
+    Console console("\n", &device);
+    Tabl1::MWSP(30);
+    const std::string first_piece = " Авост в MWSP. Аргумент вне диапазона допус";
+    ASSERT_FALSE(device.flushed_at.empty());
+    EXPECT_EQ(device.flushed_at.front(), first_piece.size());
+    EXPECT_EQ(device.str(), first_line("MWSP", "p=  30.000") + PROMPT);
+}
+
+TEST(RangeWarning, EndOfInputIsAFailedRead) {
+    Console console("");
+    EXPECT_THROW(Tabl1::SIGT(-1), std::ios_base::failure);
+    EXPECT_EQ(console.output(), first_line("SIGT", "t=  -1.000") + PROMPT);
+    // The streams' own exception masks are left as they were.
+    EXPECT_EQ(std::cin.exceptions(), std::ios_base::goodbit);
+    EXPECT_EQ(std::cout.exceptions(), std::ios_base::goodbit);
+}
+
+TEST(RangeWarning, FailedWriteIsRaisedBeforeAnythingIsRead) {
+    RejectingBuffer device;
+    Console console("first\n", &device);
+    EXPECT_THROW(Tabl1::LPST(400), std::ios_base::failure);
+    EXPECT_EQ(console.unread_input(), "first\n");
+}
+
+// Every bound is a decimal held in extended precision and the double argument
+// is compared with it in that precision. The double nearest the decimal lies
+// on one side of it: inside the range (accepted) or outside (refused); its
+// neighbour across the bound must get the other answer.
+TEST(RangeWarning, BoundsInExtendedPrecision) {
+    struct Bound {
+        const char* name;
+        double (*function)(double);
+        double decimal;
+        bool upper;
+        bool decimal_accepted;
+    };
+    const Bound bounds[] = {
+        {"TSP", Tabl1::TSP, 0.00087, false, true},     {"TSP", Tabl1::TSP, 22.08, true, true},
+        {"PST", Tabl1::PST, 0.0, false, true},         {"PST", Tabl1::PST, 374.1, true, false},
+        {"LWST", Tabl1::LWST, 0.01, false, true},      {"LWST", Tabl1::LWST, 374.0, true, true},
+        {"LPST", Tabl1::LPST, 0.01, false, true},      {"LPST", Tabl1::LPST, 374.0, true, true},
+        {"MWST", Tabl1::MWST, 0.01, false, true},      {"MWST", Tabl1::MWST, 374.0, true, true},
+        {"MPST", Tabl1::MPST, 0.01, false, true},      {"MPST", Tabl1::MPST, 374.0, true, true},
+        {"PRWST", Tabl1::PRWST, 0.01, false, true},    {"PRWST", Tabl1::PRWST, 374.0, true, true},
+        {"PRPST", Tabl1::PRPST, 0.01, false, true},    {"PRPST", Tabl1::PRPST, 374.0, true, true},
+        {"SIGT", Tabl1::SIGT, 0.0, false, true},       {"SIGT", Tabl1::SIGT, 374.0, true, true},
+        {"LWSP", Tabl1::LWSP, 0.00087, false, true},   {"LWSP", Tabl1::LWSP, 21.82, true, false},
+        {"LPSP", Tabl1::LPSP, 0.00087, false, true},   {"LPSP", Tabl1::LPSP, 21.82, true, false},
+        {"MWSP", Tabl1::MWSP, 0.00087, false, true},   {"MWSP", Tabl1::MWSP, 21.82, true, false},
+        {"MPSP", Tabl1::MPSP, 0.00087, false, true},   {"MPSP", Tabl1::MPSP, 21.82, true, false},
+        {"SIGP", Tabl1::SIGP, 0.00061, false, false},  {"SIGP", Tabl1::SIGP, 21.82, true, false},
+    };
+    constexpr double INF = std::numeric_limits<double>::infinity();
+    for (const Bound& bound : bounds) {
+        SCOPED_TRACE(std::string(bound.name) + (bound.upper ? " upper " : " lower ") + std::to_string(bound.decimal));
+        const double outward = bound.upper ? INF : -INF;
+        const double neighbour = std::nextafter(bound.decimal, bound.decimal_accepted ? outward : -outward);
+        const double accepted = bound.decimal_accepted ? bound.decimal : neighbour;
+        const double refused = bound.decimal_accepted ? neighbour : bound.decimal;
+        {
+            Console console;
+            EXPECT_TRUE(std::isfinite(bound.function(accepted)));
+            EXPECT_EQ(console.output(), "");
+        }
+        {
+            Console console;
+            EXPECT_TRUE(std::isnan(bound.function(refused)));
+            EXPECT_EQ(console.output().rfind(std::string(" Авост в ") + bound.name + ". ", 0), 0u);
+        }
+    }
+}
