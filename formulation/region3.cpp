@@ -251,9 +251,19 @@ double vkr1(const Search& s, Bracket bracket) {
     }
 }
 
-// The liquid side walks up from the region 1 volume at 350 °C.
+// The liquid side starts from the region 1 volume at 350 °C. Regions 1 and 3
+// do not meet exactly there: just above 350 °C, at some pressures, the region 3
+// liquid root lies below that volume (the residual there is already negative),
+// and a walk upwards from it would miss the root. Such a start is moved back
+// by half a percent, which the mismatch never reaches; every other start
+// stays as it is.
+double liquid_start(const Search& s, double v) {
+    return fkr(s, v) < 0 ? 0.995L * v : v;
+}
+
+// The liquid side walks up from its start.
 double liquid_root(const Search& s) {
-    return vkr1(s, vkr2(s, VW_PT(s.p, LIQUID_START_T), +WALK_STEP));
+    return vkr1(s, vkr2(s, liquid_start(s, VW_PT(s.p, LIQUID_START_T)), +WALK_STEP));
 }
 
 // The vapour side walks down from the region 2 volume at θ, the B23
@@ -294,7 +304,7 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
     // Above the critical pressure there is one root between the liquid and
     // the vapour volumes.
     if (p > PKR) {
-        v1 = v2 = vkr1(s, {VW0_PT(p, LIQUID_START_T), VP_PT(p, theta)});
+        v1 = v2 = vkr1(s, {liquid_start(s, VW0_PT(p, LIQUID_START_T)), VP_PT(p, theta)});
         return;
     }
 

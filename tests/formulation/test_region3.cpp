@@ -199,3 +199,15 @@ TEST(Region3, StopsOnAWalkWithoutRootAndOnAnUnknownBranch) {
     EXPECT_EQ(stop_message([] { TFS::CpKR_PT(25, 380, -1); }),
               "НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (CpKR_PT): ожидается 1 или 2");
 }
+
+// Just above 350 °C the region 3 liquid root can lie below the region 1 volume
+// at 350 °C from which the search starts; the liquid state must still be found
+// (no stop, and not the vapour root), continuous with region 1 across 350 °C.
+TEST(Region3, LiquidJustAboveTheRegionOneBoundary) {
+    for (double p = 16.6; p <= 100; p += 0.2) {
+        for (double t : {350.001, 350.01}) {
+            EXPECT_NEAR(TFS::h_pt(p, t), TFS::HW_PT(p, 350), 0.5) << p << " MPa, " << t << " °C";
+            EXPECT_NEAR(TFS::V_PT(p, t) / TFS::VW_PT(p, 350), 1.0, 0.002) << p << " MPa, " << t << " °C";
+        }
+    }
+}
