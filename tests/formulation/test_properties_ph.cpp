@@ -3,19 +3,7 @@
 #include <string>
 
 #include "TFS.h"
-
-namespace {
-
-std::string stop_message(double (*f)(double, double), double p, double x) {
-    try {
-        f(p, x);
-    } catch (const TFS::FatalStop& stop) {
-        return stop.what();
-    }
-    return "no stop";
-}
-
-}  // namespace
+#include "stop_message.h"
 
 TEST(PropertiesPh, WetSteamIsTheMixtureOfTheImpliedDryness) {
     for (const double p : {1.0, 20.0}) {  // code -1, and code 3 above 16.5292 MPa

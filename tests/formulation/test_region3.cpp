@@ -5,20 +5,12 @@
 #include <string>
 
 #include "TFS.h"
+#include "stop_message.h"
 #include "verification_values.h"
 
 namespace {
 
 constexpr double R = 0.461526;
-
-std::string stop_message(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const TFS::FatalStop& stop) {
-        return stop.what();
-    }
-    return "no stop";
-}
 
 // Pressure of a region 3 state from its density and temperature, Z·ρ·R·T in MPa.
 double pressure(double rho, double t) {

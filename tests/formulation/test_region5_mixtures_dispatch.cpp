@@ -5,20 +5,12 @@
 #include <string>
 
 #include "TFS.h"
+#include "stop_message.h"
 #include "verification_values.h"
 
 namespace {
 
 using ByState = double (*)(double, double);
-
-std::string stop_message(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const TFS::FatalStop& stop) {
-        return stop.what();
-    }
-    return "no stop";
-}
 
 // A dispatcher with the functions it must hand each region to.
 struct Dispatcher {

@@ -6,17 +6,9 @@
 #include <string>
 
 #include "TFS.h"
+#include "stop_message.h"
 
 namespace {
-
-std::string stop_message(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const TFS::FatalStop& stop) {
-        return stop.what();
-    }
-    return "no stop";
-}
 
 using BySaturation = double (*)(double);
 

@@ -4,19 +4,7 @@
 #include <string>
 
 #include "TFS.h"
-
-namespace {
-
-std::string stop_message(double (*f)(double, double), double p, double t) {
-    try {
-        f(p, t);
-    } catch (const TFS::FatalStop& stop) {
-        return stop.what();
-    }
-    return "no stop";
-}
-
-}  // namespace
+#include "stop_message.h"
 
 TEST(Transport, LiquidAndSteamAtAtmosphericPressure) {
     EXPECT_NEAR(TFS::MIU_PT(0.1, 20), 1001.6, 0.05);  // µPa·s
