@@ -46,4 +46,18 @@ RegionPT region_pt(double p, double t);
 // As region_pt, but a state outside the domain ends in the fatal stop.
 int checked_region_pt(double p, double t);
 
+// Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
+double volume_kr(double p, double t, int branch);
+
+// Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
+// text; 0 outside the domain. T_PH uses it on its hot path, REG_PH wraps it.
+struct RegionPH {
+    int code;
+    const char* caption;
+};
+RegionPH region_ph(double p, double h);
+
+// As region_ph, but a state outside the domain ends in the fatal stop.
+int checked_region_ph(double p, double h);
+
 }  // namespace TFS::detail

@@ -1,1 +1,141 @@
+// Temperature and properties of a (p, h) state: the backward equations in
+// regions 1 and 2, an iteration over the forward enthalpy in region 3, and
+// the mixture of the implied dryness in the two-phase region.
 #include "internal.h"
+
+#include <cmath>
+#include <tuple>
+
+namespace TFS {
+namespace {
+
+using detail::Ext;
+
+constexpr double T13 = 350.0;        // °C, region 1/3 boundary: the iteration's start
+constexpr double TOLERANCE = 1e-5;   // relative, on the enthalpy
+constexpr int MAX_STEPS = 20000;
+constexpr int MAX_SAME_SIDE = 20;    // secant steps above the critical pressure without enclosing the target
+constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
+
+// Regula falsi on h_pt(p, t) = h between (tL, hL) and (tH, hH).
+//
+// Below the critical pressure (enclose = true) a trial point replaces the
+// end on its own side of the target, so the two points always enclose it.
+// Above it a trial point with an enthalpy above the target is stored as the
+// lower end and one at or below it as the upper end, the reverse of the
+// starting pair: the first steps then extrapolate along the secant through
+// two points on one side until a trial falls on the other side. Both
+// converge in a few to a few tens of steps over region 3.
+struct Interval {
+    double tL, hL, tH, hH;
+};
+
+double false_position(double p, double h, const Interval start, bool enclose) {
+    auto [tL, hL, tH, hH] = start;
+    int same_side = 0;
+    for (int count = 1;; ++count) {
+        const double t = tL + (Ext(tH) - tL) * (Ext(h) - hL) / (Ext(hH) - hL);
+        // Where region 3 meets region 2 (B23) or region 1 (350 °C) the
+        // enthalpy steps by up to about 0.1 kJ/kg; a target inside such a step
+        // is met by no temperature. The interval then closes on the boundary
+        // temperature, and a trial that repeats an end of it is that answer.
+        if (t == tL || t == tH) return t;
+        const double hN = h_pt(p, t);
+        const double r = (Ext(h) - hN) / h;
+        if (enclose ? hN < h : r < 0) {
+            tL = t;
+            hL = hN;
+        } else {
+            tH = t;
+            hH = hN;
+        }
+        if (count > MAX_STEPS) throw FatalStop(MESSAGE_NO_CONVERGENCE);
+        if (std::fabs(r) < TOLERANCE) return t;
+        // Just below the B23 enthalpy region 3 can lie up to some 0.05 kJ/kg
+        // above region 2, so that h_pt folds back there; the secant steps then
+        // cycle with both points above the target for ever. Normally they
+        // stay on one side for a single step: after many, enclose the target
+        // again from the starting pair.
+        if (!enclose && (Ext(hL) - h) * (Ext(hH) - h) > 0 && ++same_side > MAX_SAME_SIDE) {
+            enclose = true;
+            std::tie(tL, hL, tH, hH) = std::tie(start.tL, start.hL, start.tH, start.hH);
+        }
+    }
+}
+
+// A property of a (p, h) state: of the single-phase state at (p, T_PH),
+// or of the mixture whose dryness the enthalpy implies.
+double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
+    const double t = T_PH(p, h);
+    if (p > PKR) return at_pt(p, t);
+
+    const double h1 = HSW_P(p);
+    const double h2 = HSP_P(p);
+    if (h == h1) return of_mixture(p, 0);
+    if (h == h2) return of_mixture(p, 1);
+    if (h1 < h && h < h2) return of_mixture(p, (Ext(h) - h1) / (Ext(h2) - h1));
+
+    // The backward equations meet the saturation line only to about 0.025 K:
+    // just below h1 they can return a temperature at or above ts, just above
+    // h2 one at or below it. The (p, t) functions would then take the other
+    // phase (or stop on the line); the saturated state is the right value to
+    // within that tolerance.
+    const double ts = TS_P(p);
+    if (h < h1 && t >= ts) return of_mixture(p, 0);
+    if (h > h2 && t <= ts) return of_mixture(p, 1);
+    return at_pt(p, t);
+}
+
+}  // namespace
+
+double T_PH3(double p, double h) {
+    const double tB = detail::TB23(p) - detail::KELVIN;
+    Interval start{T13, h_pt(p, T13), tB, h_pt(p, tB)};
+    if (p > PKR) return false_position(p, h, start, false);
+
+    const double h1 = HSW_P(p);
+    const double h2 = HSP_P(p);
+    const double ts = TS_P(p);
+    if (h1 < h && h < h2) return ts;  // two-phase: no iteration
+    // On one side of the line the saturated state closes the interval.
+    if (h < h1) {
+        start.tH = ts;
+        start.hH = h1;
+    }
+    if (h > h2) {
+        start.tL = ts;
+        start.hL = h2;
+    }
+    return false_position(p, h, start, true);
+}
+
+double T_PH(double p, double h) {
+    switch (detail::checked_region_ph(p, h)) {
+        case -1:
+        case 4:
+            return TS_P(p);
+        case 1:
+            return T_PH1(p, h);
+        case 21:
+            return T_PH2A(p, h);
+        case 22:
+            return T_PH2B(p, h);
+        case 3:
+            return T_PH3(p, h);
+    }
+    return T_PH2C(p, h);  // code 23, the one left
+}
+
+double S_PH(double p, double h) {
+    return property_ph(p, h, S_PT, S_PX);
+}
+
+double V_PH(double p, double h) {
+    return property_ph(p, h, V_PT, V_PX);
+}
+
+double Cp_PH(double p, double h) {
+    return property_ph(p, h, Cp_PT, Cp_PX);
+}
+
+}  // namespace TFS

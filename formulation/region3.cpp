@@ -1,1 +1,355 @@
+// Region 3 of IAPWS-IF97, the near-critical region: the dimensionless Helmholtz
+// free energy φ(δ, τ) = n1·ln δ + Σ n·δ^I·τ^J with δ = ρ / 322 kg/m³ and
+// τ = 647.096 K / T. A state given by (p, t) first needs its volume, the root
+// of the pressure equation p(v, T) = p: a walk in fixed volume steps until the
+// pressure residual changes sign, then halving of that bracket. Below the
+// critical pressure the equation has a liquid-like and a vapour-like root near
+// the saturation line; the walk finds the one on the side it starts from.
 #include "internal.h"
+
+#include <cmath>
+
+namespace TFS {
+namespace {
+
+using detail::Ext;
+using detail::sum_terms;
+
+// IAPWS-IF97 Table 30: n1 of the logarithmic term, then the 39 polynomial
+// terms 2 … 40 in the order of the published table.
+constexpr double N1 = 1.0658070028513;
+constexpr int I[39] = {
+      0,   0,   0,   0,   0,   0,   0,   1,   1,   1,  // 2..11
+      1,   2,   2,   2,   2,   2,   2,   3,   3,   3,  // 12..21
+      3,   3,   4,   4,   4,   4,   5,   5,   5,   6,  // 22..31
+      6,   6,   7,   8,   9,   9,  10,  10,  11,  // 32..40
+};
+constexpr int J[39] = {
+      0,   1,   2,   7,  10,  12,  23,   2,   6,  15,  // 2..11
+     17,   0,   2,   6,   7,  22,  26,   0,   2,   4,  // 12..21
+     16,  26,   0,   2,   4,  26,   1,   3,  26,   0,  // 22..31
+      2,  26,   2,  26,   2,  26,   0,   1,  26,  // 32..40
+};
+constexpr double n[39] = {
+         -15.732845290239,       20.944396974307,      -7.6867707878716,       2.6185947787954,  // 2..5
+          -2.808078114862,       1.2053369696517,   -0.0084566812812502,      -1.2654315477714,  // 6..9
+         -1.1524407806681,      0.88521043984318,     -0.64207765181607,      0.38493460186671,  // 10..13
+        -0.85214708824206,       4.8972281541877,      -3.0502617256965,     0.039420536879154,  // 14..17
+         0.12558408424308,      -0.2799932969871,        1.389979956946,       -2.018991502357,  // 18..21
+      -0.0082147637173963,     -0.47596035734923,       0.0439840744735,     -0.44476435428739,  // 22..25
+         0.90572070719733,      0.70522450087967,      0.10770512626332,     -0.32913623258954,  // 26..29
+        -0.50871062041158,    -0.022175400873096,     0.094260751665092,      0.16436278447961,  // 30..33
+       -0.013503372241348,    -0.014834345352472,   0.00057922953628084,    0.0032308904703711,  // 34..37
+      8.0964802996215e-05,  -0.00016557679795037,  -4.4923899061815e-05,  // 38..40
+};
+
+constexpr std::size_t TERMS = 39;
+constexpr int I_MAX = 11;
+constexpr int J_MAX = 26;
+
+constexpr double LIQUID_START_T = 350.0;  // °C, the region 1/3 boundary at 623.15 K
+constexpr double WALK_STEP = 0.00001;     // m³/kg
+constexpr int MAX_WALK_STEPS = 10000;
+constexpr std::size_t WALK_AHEAD = 8;
+constexpr int MAX_HALVINGS = 100000;
+constexpr std::size_t AHEAD_LEVELS = 2;
+constexpr std::size_t AHEAD_NODES = (1u << AHEAD_LEVELS) - 1;
+
+// x^k for k = −2 … MAX, equal to POWI (x, k) bit for bit: POWI multiplies up
+// from 1.0 with every partial product rounded to a double and takes the
+// reciprocal for a negative exponent, and so does this one pass. The root
+// search needs these powers at thousands of volumes and one temperature.
+template <int MAX>
+struct Powers {
+    double of[MAX + 3];  // of[k + 2] = x^k
+};
+
+template <int MAX>
+Powers<MAX> powers(double x) {
+    Powers<MAX> r{};
+    double product = 1.0;
+    r.of[2] = product;
+    for (int k = 1; k <= MAX; ++k) {
+        product *= x;
+        r.of[k + 2] = product;
+    }
+    r.of[1] = 1.0L / r.of[3];
+    r.of[0] = 1.0L / r.of[4];
+    return r;
+}
+
+template <int MAX>
+double pw(const Powers<MAX>& powers, int k) {
+    return powers.of[k + 2];
+}
+
+// A point of the equation: δ and τ with their powers.
+struct Point {
+    double delta, tau;
+    Powers<I_MAX> d;  // δ^k
+    Powers<J_MAX> t;  // τ^k
+};
+
+double reduced_tau(double t) {
+    return 647.096L / (t + detail::KELVIN);
+}
+
+double reduced_delta(double v) {
+    return 1.0L / v / 322.0L;
+}
+
+Point point(double v, double t) {
+    Point x{};
+    x.delta = reduced_delta(v);
+    x.d = powers<I_MAX>(x.delta);
+    x.tau = reduced_tau(t);
+    x.t = powers<J_MAX>(x.tau);
+    return x;
+}
+
+// S = Σ I·n·δ^(I−1)·τ^J at K densities of one isotherm. Each of the K running
+// sums goes through the terms in table order with every partial sum rounded
+// to a double; they advance side by side so that the processor overlaps them.
+template <std::size_t K>
+void phi_delta_sums(const Powers<I_MAX> (&d)[K], const Powers<J_MAX>& t, double (&S)[K]) {
+    for (double& sum : S) sum = 0.0;
+    for (std::size_t i = 0; i < TERMS; ++i)
+        for (std::size_t k = 0; k < K; ++k) S[k] += Ext(I[i]) * n[i] * pw(d[k], I[i] - 1) * pw(t, J[i]);
+}
+
+// φ_δ = n1/δ + S
+double phi_delta(double delta, double S) {
+    return N1 / Ext(delta) + S;
+}
+
+// δ·φ_δ, the compressibility factor p / (ρ·R·T)
+double compressibility(double delta, double S) {
+    const double phi_d = phi_delta(delta, S);
+    return Ext(delta) * phi_d;
+}
+
+double phi_delta_sum(const Point& x) {
+    const Powers<I_MAX> d[1] = {x.d};
+    double S[1];
+    phi_delta_sums(d, x.t, S);
+    return S[0];
+}
+
+// τ·φ_τ = τ · Σ n·J·δ^I·τ^(J−1)
+double tau_phi_tau(const Point& x) {
+    const double S =
+        sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * pw(x.d, I[i]) * pw(x.t, J[i] - 1); });
+    return Ext(x.tau) * S;
+}
+
+// One root search at a fixed (p, t); τ and its powers serve every step.
+struct Search {
+    double p, t;
+    Powers<J_MAX> tau_powers;
+};
+
+Search search(double p, double t) {
+    return {p, t, powers<J_MAX>(reduced_tau(t))};
+}
+
+// Residuals of the pressure equation, Z(v, T) − p·v/(R·T) (p·1000 in kPa),
+// at K volumes: zero at a root, changing sign there.
+template <std::size_t K>
+void fkr(const Search& s, const double (&v)[K], double (&f)[K]) {
+    double delta[K];
+    Powers<I_MAX> d[K];
+    for (std::size_t k = 0; k < K; ++k) {
+        delta[k] = reduced_delta(v[k]);
+        d[k] = powers<I_MAX>(delta[k]);
+    }
+    double S[K];
+    phi_delta_sums(d, s.tau_powers, S);
+    for (std::size_t k = 0; k < K; ++k) {
+        const double z = compressibility(delta[k], S[k]);
+        f[k] = z - Ext(s.p) * 1000.0L * v[k] / (detail::R_WATER * (s.t + detail::KELVIN));
+    }
+}
+
+double fkr(const Search& s, double v) {
+    const double volume[1] = {v};
+    double f[1];
+    fkr(s, volume, f);
+    return f[0];
+}
+
+struct Bracket {
+    double a, b;
+};
+
+// Walks from x0 in steps of `step` until the residual changes sign between two
+// neighbouring volumes; a product exactly zero counts as no change. The
+// residual at the end of one step is the start of the next. The residuals of
+// the next WALK_AHEAD grid volumes are computed together, and the steps then
+// taken one by one: the residuals are pure, so looking ahead changes nothing
+// but the time (at most WALK_AHEAD − 1 of them go unused at the end).
+Bracket vkr2(const Search& s, double x0, double step) {
+    double x_next = x0;
+    double f2 = fkr(s, x_next);
+    int count = 0;
+    for (;;) {
+        double ahead[WALK_AHEAD];
+        double f_ahead[WALK_AHEAD];
+        double x = x_next;
+        for (double& volume : ahead) volume = x = Ext(x) + step;
+        fkr(s, ahead, f_ahead);
+        for (std::size_t k = 0; k < WALK_AHEAD; ++k) {
+            if (++count > MAX_WALK_STEPS) throw FatalStop("halt  в vkr2");
+            const double x_start = x_next;
+            const double f1 = f2;
+            x_next = ahead[k];
+            f2 = f_ahead[k];
+            if (!(Ext(f1) * f2 >= 0)) return {x_start, x_next};
+        }
+    }
+}
+
+double midpoint(double a, double b) {
+    return (Ext(a) + b) / 2.0L;
+}
+
+// Halves [a, b] until its relative width is below 1e-13, keeping the half
+// whose ends differ in sign. The interval is not checked for a sign change:
+// without one, a moves onto b. The residual at a changes only when a does.
+// The halvings run one by one, but the residuals at the midpoints the next
+// AHEAD_LEVELS halvings can take (a binary tree of them) are computed
+// together beforehand: the residuals are pure, so this changes only the time.
+double vkr1(const Search& s, Bracket bracket) {
+    double a = bracket.a;
+    double b = bracket.b;
+    double fa = fkr(s, a);
+    int count = 0;
+    for (;;) {
+        // Node j halves [low[j], high[j]]; its halves are nodes 2j + 1 and 2j + 2.
+        double low[AHEAD_NODES], high[AHEAD_NODES], m[AHEAD_NODES], fm[AHEAD_NODES];
+        low[0] = a;
+        high[0] = b;
+        for (std::size_t j = 0; j < AHEAD_NODES; ++j) {
+            m[j] = midpoint(low[j], high[j]);
+            if (2 * j + 2 < AHEAD_NODES) {
+                low[2 * j + 1] = low[j], high[2 * j + 1] = m[j];
+                low[2 * j + 2] = m[j], high[2 * j + 2] = high[j];
+            }
+        }
+        fkr(s, m, fm);
+        for (std::size_t j = 0; j < AHEAD_NODES;) {
+            if (Ext(fa) * fm[j] >= 0) {
+                a = m[j];
+                fa = fm[j];
+                j = 2 * j + 2;
+            } else {
+                b = m[j];
+                j = 2 * j + 1;
+            }
+            if (++count > MAX_HALVINGS) throw FatalStop("НЕСХОДЯЩИЙСЯ ПРОЦЕСС В (VKR_PT)");
+            if (!(std::fabs((Ext(b) - a) * 2.0L / (Ext(a) + b)) >= 1e-13L)) return midpoint(a, b);
+        }
+    }
+}
+
+// The liquid side starts from the region 1 volume at 350 °C. Regions 1 and 3
+// do not meet exactly there: just above 350 °C, at some pressures, the region 3
+// liquid root lies below that volume (the residual there is already negative),
+// and a walk upwards from it would miss the root. Such a start is moved back
+// by half a percent, which the mismatch never reaches; every other start
+// stays as it is.
+double liquid_start(const Search& s, double v) {
+    return fkr(s, v) < 0 ? 0.995L * v : v;
+}
+
+// The liquid side walks up from its start.
+double liquid_root(const Search& s) {
+    return vkr1(s, vkr2(s, liquid_start(s, VW_PT(s.p, LIQUID_START_T)), +WALK_STEP));
+}
+
+// The vapour side walks down from the region 2 volume at θ, the B23
+// temperature in kelvin taken as degrees Celsius: far on the vapour side.
+double vapour_root(const Search& s, double theta) {
+    return vkr1(s, vkr2(s, VP_PT(s.p, theta), -WALK_STEP));
+}
+
+// Volume of the given branch; other branch numbers name no volume.
+double branch_volume(double p, double t, int branch, const char* caller) {
+    if (branch != 1 && branch != 2)
+        throw FatalStop(std::string("НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (") + caller + "): ожидается 1 или 2");
+    double v1 = 0;
+    double v2 = 0;
+    VKR_PT(p, t, v1, v2);
+    return branch == 1 ? v1 : v2;
+}
+
+double square(Ext x) {
+    return x * x;
+}
+
+}  // namespace
+
+double detail::volume_kr(double p, double t, int branch) {
+    return branch_volume(p, t, branch, "VKR_PT");
+}
+
+double ZKR_VT(double v, double t) {
+    const Point x = point(v, t);
+    return compressibility(x.delta, phi_delta_sum(x));
+}
+
+void VKR_PT(double p, double t, double& v1, double& v2) {
+    const double theta = detail::TB23(p);
+    const Search s = search(p, t);
+
+    // Above the critical pressure there is one root between the liquid and
+    // the vapour volumes.
+    if (p > PKR) {
+        v1 = v2 = vkr1(s, {liquid_start(s, VW0_PT(p, LIQUID_START_T)), VP_PT(p, theta)});
+        return;
+    }
+
+    double ts = TS_P(p);
+    if (std::fabs((Ext(ts) - t) / t) < 1e-14L) ts = t;
+    if (t < ts) {
+        v1 = v2 = liquid_root(s);
+    } else if (t > ts) {
+        v1 = v2 = vapour_root(s, theta);
+    } else {
+        // On the saturation line both roots exist; the vapour one first.
+        v2 = vapour_root(s, theta);
+        v1 = liquid_root(s);
+    }
+}
+
+double HKR_PT(double p, double t, int branch) {
+    const Point x = point(branch_volume(p, t, branch, "HKR_PT"), t);
+    const double tau_phi_t = tau_phi_tau(x);
+    const double delta_phi_d = compressibility(x.delta, phi_delta_sum(x));
+    return (t + detail::KELVIN) * detail::R_WATER * (Ext(tau_phi_t) + delta_phi_d);
+}
+
+double SKR_PT(double p, double t, int branch) {
+    const Point x = point(branch_volume(p, t, branch, "SKR_PT"), t);
+    const double tau_phi_t = tau_phi_tau(x);
+    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * pw(x.d, I[i]) * pw(x.t, J[i]); });
+    const double phi = Ext(N1) * std::log(Ext(x.delta)) + S;
+    return (Ext(tau_phi_t) - phi) * detail::R_WATER;
+}
+
+double CpKR_PT(double p, double t, int branch) {
+    const Point x = point(branch_volume(p, t, branch, "CpKR_PT"), t);
+    const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
+    const double S_dd = sum_terms<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * pw(x.d, I[i] - 2) * pw(x.t, J[i]); });
+    const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
+    const double phi_dt = sum_terms<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * pw(x.d, I[i] - 1) * pw(x.t, J[i] - 1); });
+    const double phi_tt = sum_terms<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * pw(x.d, I[i]) * pw(x.t, J[i] - 2); });
+    const Ext delta = x.delta;
+    const Ext tau = x.tau;
+    return detail::R_WATER * (-tau * tau * phi_tt + square(delta * phi_d - delta * tau * phi_dt) /
+                                                        (delta * delta * phi_dd + 2.0L * delta * phi_d));
+}
+
+}  // namespace TFS

@@ -1,1 +1,93 @@
+// Region 5 of IAPWS-IF97 (1997 release): steam at high temperatures, from the
+// dimensionless Gibbs free energy γ = γ0 + γr with π = p / 1 MPa and
+// τ = 1000 K / T. The residual part has five terms.
 #include "internal.h"
+
+#include <cmath>
+
+namespace TFS {
+namespace {
+
+using detail::Ext;
+using detail::sum_terms;
+
+// Ideal-gas part: 6 terms.
+constexpr int J0[6] = {0, 1, -3, -2, -1, 2};
+constexpr double n0[6] = {
+      -13.179983674201,     6.8540841634434,  -0.024805148933466,    0.36901534980333,  // 1..4
+      -3.1161318213925,   -0.32961626538917,  // 5..6
+};
+
+// Residual part: 5 terms.
+constexpr int I[5] = {1, 1, 1, 2, 3};
+constexpr int J[5] = {0, 1, 3, 9, 3};
+constexpr double n[5] = {
+    -0.00012563183589592,  0.0021774678714571,  -0.004594282089991,  -3.9724828359569e-06,  // 1..4
+     1.2919228289784e-07,  // 5
+};
+
+constexpr std::size_t IDEAL_TERMS = 6;
+constexpr std::size_t RESIDUAL_TERMS = 5;
+
+struct Reduced {
+    double T, pi, tau;
+};
+
+Reduced reduce(double p, double t) {
+    Reduced r{};
+    r.T = t + detail::KELVIN;
+    r.pi = p / 1.0L;
+    r.tau = 1000.0L / r.T;
+    return r;
+}
+
+// γ0_τ = Σ n0·J0·τ^(J0−1)
+double ideal_tau(const Reduced& r) {
+    return sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * POWI(r.tau, J0[i] - 1); });
+}
+
+// γr_τ = Σ n·π^I·J·τ^(J−1)
+double residual_tau(const Reduced& r) {
+    return sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * POWI(r.tau, J[i] - 1); });
+}
+
+}  // namespace
+
+double H5_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double g0_t = ideal_tau(r);
+    const double gr_t = residual_tau(r);
+    return Ext(r.T) * detail::R_WATER * r.tau * (Ext(gr_t) + g0_t);
+}
+
+double S5_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double g0_t = ideal_tau(r);
+    const double gr_t = residual_tau(r);
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * POWI(r.tau, J0[i]); });
+    const double g0 = std::log(Ext(r.pi)) + ideal;
+    const double gr =
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * POWI(r.tau, J[i]); });
+    return (Ext(r.tau) * (Ext(g0_t) + gr_t) - (Ext(g0) + gr)) * detail::R_WATER;
+}
+
+double V5_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double gr_p = sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * POWI(r.pi, I[i] - 1) * POWI(r.tau, J[i]); });
+    const double g0_p = 1.0L / r.pi;
+    // kJ/(kg·MPa) → m³/kg
+    return Ext(r.T) * detail::R_WATER * r.pi * (Ext(gr_p) + g0_p) / (Ext(p) * 1000.0L);
+}
+
+double Cp5_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double g0_tt = sum_terms<IDEAL_TERMS>(
+        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * POWI(r.tau, J0[i] - 2); });
+    const double gr_tt = sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * (J[i] - 1) * POWI(r.tau, J[i] - 2); });
+    return -detail::R_WATER * r.tau * r.tau * (Ext(gr_tt) + g0_tt);
+}
+
+}  // namespace TFS

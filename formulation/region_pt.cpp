@@ -43,8 +43,10 @@ RegionPT region_pt(double p, double t) {
     const double ts = TS_P(p);
     const double T = t + KELVIN;
 
-    if (p > P_MAX || p <= 0 || t > 1000 || t < -1e-9 || (p > 10 && t > 800.000000000001L))
-        return {0, CAPTION_OUTSIDE};
+    // Written as "not inside" so that a pressure or temperature that is not a
+    // number is refused too, rather than classified as steam.
+    const bool inside = p <= P_MAX && p > 0 && t <= 1000 && t >= -1e-9;
+    if (!inside || (p > 10 && t > 800.000000000001L)) return {0, CAPTION_OUTSIDE};
 
     RegionPT r{UNSET, nullptr};
     if (t < ts && T <= T13) r = {1, CAPTION_1};

@@ -1,1 +1,56 @@
+// Saturated water and steam by pressure or by temperature. Up to 350 °C the
+// saturation point lies on the edge of region 1 (water) or region 2 (steam);
+// above it, in region 3, whose liquid-like and vapour-like roots give the two
+// phases.
 #include "internal.h"
+
+namespace TFS {
+namespace {
+
+using ByState = double (*)(double p, double t);
+using ByBranch = double (*)(double p, double t, int branch);
+
+constexpr double SWITCH_T = 350;  // °C
+
+// Phase of the saturation state at p: `below` at or under 350 °C, region 3
+// branch `branch` above. The bound is written so that a pressure that is not
+// a number is refused too, rather than carried into a result.
+double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch) {
+    if (!(p <= PKR)) throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
+    const double ts = TS_P(p);
+    return ts > SWITCH_T ? near_critical(p, ts, branch) : below(p, ts);
+}
+
+// The same at temperature t; the switch tests t itself, not the pressure.
+double by_temperature(double t, const char* name, ByState below, ByBranch near_critical, int branch) {
+    if (!(t <= TKR)) throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
+    const double ps = PS_T(t);
+    return t > SWITCH_T ? near_critical(ps, t, branch) : below(ps, t);
+}
+
+constexpr int WATER = 1;
+constexpr int STEAM = 2;
+
+}  // namespace
+
+// Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.
+double HSW_P(double p) { return by_pressure(p, "HSW_P", HW_PT, HKR_PT, WATER); }
+double SSW_P(double p) { return by_pressure(p, "SSW_P", SW_PT, SKR_PT, WATER); }
+double VSW_P(double p) { return by_pressure(p, "VSW_P", VW0_PT, detail::volume_kr, WATER); }
+double CSW_P(double p) { return by_pressure(p, "CSW_P", CpW_PT, CpKR_PT, WATER); }
+double HSW_T(double t) { return by_temperature(t, "HSW_T", HW_PT, HKR_PT, WATER); }
+double SSW_T(double t) { return by_temperature(t, "SSW_T", SW_PT, SKR_PT, WATER); }
+double VSW_T(double t) { return by_temperature(t, "VSW_T", VW_PT, detail::volume_kr, WATER); }
+double CSW_T(double t) { return by_temperature(t, "CSW_T", CpW_PT, CpKR_PT, WATER); }
+
+// Saturated steam.
+double HSP_P(double p) { return by_pressure(p, "HSP_P", HP_PT, HKR_PT, STEAM); }
+double SSP_P(double p) { return by_pressure(p, "SSP_P", SP_PT, SKR_PT, STEAM); }
+double VSP_P(double p) { return by_pressure(p, "VSP_P", VP_PT, detail::volume_kr, STEAM); }
+double CSP_P(double p) { return by_pressure(p, "CSP_P", CpP_PT, CpKR_PT, STEAM); }
+double HSP_T(double t) { return by_temperature(t, "HSP_T", HP_PT, HKR_PT, STEAM); }
+double SSP_T(double t) { return by_temperature(t, "SSP_T", SP_PT, SKR_PT, STEAM); }
+double VSP_T(double t) { return by_temperature(t, "VSP_T", VP_PT, detail::volume_kr, STEAM); }
+double CSP_T(double t) { return by_temperature(t, "CSP_T", CpP_PT, CpKR_PT, STEAM); }
+
+}  // namespace TFS

@@ -1,1 +1,107 @@
+// Transport properties of water and steam: the IAPS 1985 viscosity (ITS-90
+// reducing values, no critical enhancement) and the IAPS 1985 interpolating
+// equation for the thermal conductivity in industrial use. Both take the
+// density of the state from the specific volume of its region.
 #include "internal.h"
+
+#include <cmath>
+
+namespace TFS {
+namespace {
+
+using detail::Ext;
+using detail::sum_terms;
+
+// Viscosity: reducing values T* = 647.226 K, ρ* = 317.763 kg/m³, μ* = 55.071 µPa·s.
+constexpr Ext MIU_T_STAR = 647.226L;
+constexpr Ext MIU_RHO_STAR = 317.763L;
+
+// Dilute-gas coefficients H0 … H3.
+constexpr double H[4] = {1.0, 0.978197, 0.579829, -0.202354};
+
+// Residual coefficients Hij, i = 0 … 5 (rows), j = 0 … 6 (columns).
+constexpr double HIJ[6][7] = {
+    {0.5132047, 0.2151778, -0.2818107, 0.1778064, -0.0417661, 0, 0},
+    {0.3205656, 0.7317883, -1.070786, 0.460504, 0, -0.01578386, 0},
+    {0, 1.241044, -1.263184, 0.2340379, 0, 0, 0},
+    {0, 1.476783, 0, -0.4924179, 0.1600435, 0, -0.003629481},
+    {-0.7782567, 0, 0, 0, 0, 0, 0},
+    {0.1885447, 0, 0, 0, 0, 0, 0},
+};
+
+// Conductivity: reducing values T* = 647.256 K, ρ* = 317.7 kg/m³, λ* = 1 W/(m·K).
+constexpr Ext LMB_T_STAR = 647.256L;
+constexpr Ext LMB_RHO_STAR = 317.7L;
+
+// The seventeen coefficients of the conductivity equation, in one table.
+constexpr double K[17] = {
+    0.0102811,  0.0299621, 0.015614,   -0.00422464,                      // a0 … a3
+    -0.39707,   0.400302,  1.06,                                         // b0 … b2
+    0.0701309,  0.011852,  0.00169937, -1.02,                            // d1 … d4
+    0.642857,   -4.11717,  -6.17937,   0.00308976, 0.0822994, 10.0932,  // C1 … C6
+};
+enum Position { a0, b0 = 4, b1, b2, d1, d2, d3, d4, C1, C2, C3, C4, C5, C6 };
+
+constexpr double B1 = -0.171587;
+constexpr double B2 = 2.39219;
+
+// Beyond this |X| the third term of λ2 is taken as 0 rather than exp(X).
+constexpr double X_CUTOFF = 1000;
+
+}  // namespace
+
+double MIU_PT(double p, double t) {
+    const double T_bar = (t + detail::KELVIN) / MIU_T_STAR;
+    const double S0 = sum_terms<4>([&](std::size_t i) { return Ext(H[i]) / POWI(T_bar, static_cast<int>(i)); });
+    const double mu0 = std::sqrt(Ext(T_bar)) / S0;
+
+    const double v = V_PT(p, t);
+    const double density = 1.0L / v;
+    const double rho_bar = density / MIU_RHO_STAR;
+    const double x = 1.0L / T_bar - 1.0L;
+    const double y = rho_bar - 1.0L;
+    const double S1 = sum_terms<6>([&](std::size_t i) {
+        return sum_terms<7>([&](std::size_t j) {
+            return Ext(HIJ[i][j]) * POWI(x, static_cast<int>(i)) * POWI(y, static_cast<int>(j));
+        });
+    });
+    const double mu1 = std::exp(Ext(rho_bar) * S1);
+
+    return Ext(mu0) * mu1 * 5.5071e-5L * 1000000.0L;
+}
+
+double LMB_PT(double p, double t) {
+    const double T_bar = (t + detail::KELVIN) / LMB_T_STAR;
+    const double a_sum = sum_terms<4>([&](std::size_t i) { return Ext(K[a0 + i]) * POWI(T_bar, static_cast<int>(i)); });
+    const double lambda0 = std::sqrt(Ext(T_bar)) * a_sum;
+
+    const double v = V_PT(p, t);
+    const double rho_bar = (1.0L / v) / LMB_RHO_STAR;
+    const double lambda1 = K[b2] * std::exp(Ext(B1) * POWI(rho_bar + Ext(B2), 2)) + (Ext(K[b1]) * rho_bar + K[b0]);
+
+    const double dT = std::fabs(Ext(T_bar) - 1.0L) + K[C4];
+    const double Q = 2.0L + Ext(K[C5]) / POWR(dT, 0.6);
+    // The critical term changes its temperature function at T̄ = 1; both give ≈ 324 there.
+    const double S = T_bar >= 1.0 ? 1.0L / dT : Ext(K[C6]) / POWR(dT, 0.6);
+    const double X = Ext(K[C2]) * POWR(T_bar, 1.5) + Ext(K[C3]) / POWI(rho_bar, 5);
+
+    const double E1 = (Ext(K[d1]) / POWI(T_bar, 10) + Ext(K[d2])) * POWR(rho_bar, 1.8) *
+                      std::exp(K[C1] * (1.0L - POWR(rho_bar, 2.8)));
+    const double E2 = Ext(K[d3]) * S * POWR(rho_bar, Q) *
+                      std::exp((Ext(Q) / (1.0L + Q)) * (1.0L - POWR(rho_bar, 1.0L + Q)));
+    // At steam densities X is of the order −1e14; the term is then taken as 0.
+    const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(Ext(X));
+    const double lambda2 = Ext(E1) + E2 + E3;
+
+    return (Ext(lambda0) + lambda1 + lambda2) * 1000.0L;
+}
+
+double PR_PT(double p, double t) {
+    const double mu = MIU_PT(p, t);
+    const double c = Cp_PT(p, t);
+    const double lambda = LMB_PT(p, t);
+    // µPa·s · kJ/(kg·K) / (mW/(m·K)) is the dimensionless number itself.
+    return Ext(mu) * c / lambda;
+}
+
+}  // namespace TFS

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "TFS.h"
+#include "stop_message.h"
 #include "verification_values.h"
 
 namespace {
@@ -21,15 +22,6 @@ void expect_table(std::string_view table, const Property& v, const Property& h, 
         ++checked;
     }
     EXPECT_EQ(checked, 12);
-}
-
-std::string stop_message(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const TFS::FatalStop& stop) {
-        return stop.what();
-    }
-    return "no stop";
 }
 
 }  // namespace

@@ -1,0 +1,193 @@
+// Every control of the window: name, parent, place, size, caption, font, tab order.
+
+#include "form_fixture.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace {
+
+struct Control {
+  const char* name;
+  const char* parent;
+  QRect geometry;
+  const char* text;  // caption, or the label of a labelled edit
+};
+
+const Control controls[] = {
+    {"Pan_Bot", "TForm1", {0, 530, 897, 57}, ""},
+    {"BB_Calk", "Pan_Bot", {16, 9, 90, 40}, "Calk"},
+    {"BitBtn1", "Pan_Bot", {792, 9, 90, 40}, "&Close"},
+    {"PageControl1", "TForm1", {416, 96, 481, 433}, ""},
+    {"Image1", "TabSheet1", {8, 8, 130, 110}, ""},
+    {"Image2", "TabSheet2", {8, 8, 130, 110}, ""},
+    {"Panel1", "TForm1", {1, 0, 896, 97}, ""},
+    {"Bevel1", "Panel1", {0, 0, 897, 94}, ""},
+    {"Lb_h", "Panel1", {424, 56, 65, 28}, "h, kJ/kg ="},
+    {"Lb_P", "Panel1", {112, 56, 65, 28}, "p, MPa ="},
+    {"Lb_T", "Panel1", {248, 56, 65, 28}, "t, C ="},
+    {"RG_1", "Panel1", {40, -1, 449, 49}, ""},
+    {"RG_4", "Panel1", {584, -1, 281, 49}, ""},
+    {"LB_Ts", "Panel1", {808, 56, 57, 28}, "ts, C ="},
+    {"LB_Ps", "Panel1", {672, 56, 57, 28}, "ps, MPa ="},
+    {"Pan_midl", "TForm1", {-1, 96, 418, 433}, ""},
+    {"Bevel2", "Pan_midl", {0, 0, 417, 432}, ""},
+    {"LB_TRes", "Pan_midl", {312, 16, 95, 28}, "Temperature t, C ="},
+    {"LB_PRes", "Pan_midl", {312, 53, 95, 28}, "Pressure p, MPa ="},
+    {"Lb_hRes", "Pan_midl", {312, 91, 95, 28}, "Enthalpy h, kJ/kg ="},
+    {"LB_SRes", "Pan_midl", {312, 128, 95, 28}, "Entropy S, kJ/(kg.C) ="},
+    {"LB_VRES", "Pan_midl", {312, 166, 95, 28}, "Specific volume V, m3/kg ="},
+    {"LB_RoRes", "Pan_midl", {312, 204, 95, 28}, "Density Ro, kg/m3 ="},
+    {"LB_CpRes", "Pan_midl", {312, 241, 95, 28}, "Heat capacity Cp, kJ/(kg.C) ="},
+    {"LB_LRes", "Pan_midl", {312, 279, 95, 28}, "Thermal conductivity Lmb, W/(m.C) ="},
+    {"LB_MuRes", "Pan_midl", {312, 316, 95, 28}, "Dynamic viscosity Miu, Pa.s ="},
+    {"LB_NuRes", "Pan_midl", {312, 354, 95, 28}, "Kinematic viscosity Niu, m2/s ="},
+    {"LB_PrRes", "Pan_midl", {312, 392, 95, 28}, "Prandtl number Pr ="},
+    {"LB_TsResS", "TabSheet1", {365, 8, 95, 28}, "Temperature ts, C ="},
+    {"LB_PsResS", "TabSheet1", {365, 40, 95, 28}, "Pressure ps, MPa ="},
+    {"LB_hS", "TabSheet1", {365, 72, 95, 28}, "Enthalpy hw, kJ/kg ="},
+    {"LB_SpS", "TabSheet1", {365, 104, 95, 28}, "Entropy Sw, kJ/(kg.C) ="},
+    {"LB_VudS", "TabSheet1", {365, 136, 95, 28}, "Specific volume Vw, m3/kg ="},
+    {"LB_RoS", "TabSheet1", {365, 168, 95, 28}, "Density Row, kg/m3 ="},
+    {"LB_CpS", "TabSheet1", {365, 200, 95, 28}, "Heat capacity Cpw, kJ/(kg.C) ="},
+    {"LB_LmbS", "TabSheet1", {365, 232, 95, 28}, "Thermal conductivity Lmbw, W/(m.C) ="},
+    {"LB_MiuS", "TabSheet1", {365, 264, 95, 28}, "Dynamic viscosity Miuw, Pa.s ="},
+    {"LB_NiuS", "TabSheet1", {365, 296, 95, 28}, "Kinematic viscosity Niuw, m2/s ="},
+    {"LB_PrS", "TabSheet1", {365, 328, 95, 28}, "Prandtl number Prw ="},
+    {"LB_SIGMA", "TabSheet1", {365, 360, 95, 28}, "Surface tension coefficient Sigma, N/m ="},
+    {"LB_TsResSS", "TabSheet2", {365, 8, 95, 28}, "Temperature ts, C ="},
+    {"LB_PsResSS", "TabSheet2", {365, 40, 95, 28}, "Pressure ps, MPa ="},
+    {"LB_hSS", "TabSheet2", {365, 72, 95, 28}, "Enthalpy hv, kJ/kg ="},
+    {"LB_SpSS", "TabSheet2", {365, 104, 95, 28}, "Entropy Sv, kJ/(kg.C) ="},
+    {"LB_VudSS", "TabSheet2", {365, 136, 95, 28}, "Specific volume Vv, m3/kg ="},
+    {"LB_RoSS", "TabSheet2", {365, 168, 95, 28}, "Density Rov, kg/m3 ="},
+    {"LB_CpSS", "TabSheet2", {365, 200, 95, 28}, "Heat capacity Cpv, kJ/(kg.C) ="},
+    {"LB_LmbSS", "TabSheet2", {365, 232, 95, 28}, "Thermal conductivity LmbV, W/(m.C) ="},
+    {"LB_MiuSS", "TabSheet2", {365, 264, 95, 28}, "Dynamic viscosity Miuv, Pa.s ="},
+    {"LB_NiuSS", "TabSheet2", {365, 296, 95, 28}, "Kinematic viscosity Niuv, m2/s ="},
+    {"LB_PrSS", "TabSheet2", {365, 328, 95, 28}, "Prandtl number Prv ="},
+    {"LB_Sigma1", "TabSheet2", {365, 360, 95, 28}, "Surface tension coefficient Sigma, N/m ="},
+};
+
+using Controls = FormTest;
+
+TEST_F(Controls, EveryControlHasItsParentPlaceSizeAndCaption)
+{
+  for (const Control& c : controls) {
+    SCOPED_TRACE(c.name);
+    auto* widget = form.findChild<QWidget*>(c.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->parentWidget()->objectName(), c.parent);
+    EXPECT_EQ(widget->geometry(), c.geometry);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+      QLabel* label = labelOf(edit);
+      ASSERT_NE(label, nullptr);
+      EXPECT_EQ(label->text(), c.text);
+      // On the left: ending just before the edit, centred on the edit's height.
+      EXPECT_EQ(label->geometry().right() + 1 + 3, edit->x());
+      EXPECT_EQ(label->geometry().center().y(), edit->geometry().center().y());
+      EXPECT_GT(label->width(), 0);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      EXPECT_EQ(button->text(), c.text);
+      EXPECT_FALSE(button->icon().isNull()) << "buttons carry a glyph";
+    }
+  }
+  EXPECT_EQ(form.findChildren<QLineEdit*>().size(), 3 + 2 + 11 + 2 * 12);
+}
+
+TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour)
+{
+  auto items = [](QGroupBox* group) {
+    QStringList texts;
+    for (QRadioButton* item : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+      item->ensurePolished();
+      texts << item->text();
+      EXPECT_EQ(item->palette().color(QPalette::WindowText),
+                group == group->window()->findChild<QGroupBox*>("RG_1") ? QColor(0, 0, 0x80)
+                                                                       : QColor(0x80, 0, 0));
+    }
+    return texts;
+  };
+  EXPECT_EQ(items(ui.RG_1), QStringList({"- F( p, t )", "- F( p, h )", "- saturation"}));
+  EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
+}
+
+TEST_F(Controls, PageControlHasTheTwoSaturationSheetsFirstActive)
+{
+  ASSERT_EQ(ui.PageControl1->count(), 2);
+  EXPECT_EQ(ui.PageControl1->widget(0), ui.TabSheet1);
+  EXPECT_EQ(ui.PageControl1->tabText(0), "Water sat.");
+  EXPECT_EQ(ui.PageControl1->widget(1), ui.TabSheet2);
+  EXPECT_EQ(ui.PageControl1->tabText(1), "Vapor sat.");
+  EXPECT_EQ(ui.PageControl1->currentIndex(), 0);
+  EXPECT_TRUE(ui.PageControl1->tabBar()->testAttribute(Qt::WA_Hover));
+}
+
+TEST_F(Controls, CaptionsAreBold17PixelMsSansSerif)
+{
+  QList<QWidget*> captioned;
+  for (QLineEdit* edit : form.findChildren<QLineEdit*>()) captioned << edit << labelOf(edit);
+  for (auto* item : form.findChildren<QRadioButton*>()) captioned << item;
+  captioned << ui.BB_Calk << ui.BitBtn1 << ui.RG_1 << ui.RG_4 << ui.PageControl1 << ui.PageControl1->tabBar();
+  for (QWidget* widget : captioned) {
+    SCOPED_TRACE(widget->objectName().toStdString());
+    widget->ensurePolished();
+    EXPECT_EQ(widget->font().family(), "MS Sans Serif");
+    EXPECT_EQ(widget->font().pixelSize(), 17);
+    EXPECT_TRUE(widget->font().bold());
+  }
+  ui.Pan_Bot->ensurePolished();
+  EXPECT_EQ(ui.Pan_Bot->font().pixelSize(), 13);
+  EXPECT_FALSE(ui.Pan_Bot->font().bold());
+}
+
+TEST_F(Controls, LongCaptionsFitTheRoomLeftOfTheirEdit)
+{
+  for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
+    QLabel* label = labelOf(edit);
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
+              label->contentsRect().width())
+        << label->text().toStdString();
+  }
+}
+
+TEST_F(Controls, TabOrderFollowsEachParentsOrder)
+{
+  const QStringList expected = {
+      "BB_Calk", "BitBtn1",
+      // water sheet, then vapour sheet
+      "LB_TsResS", "LB_PsResS", "LB_SpS", "LB_VudS", "LB_RoS", "LB_CpS", "LB_LmbS", "LB_MiuS",
+      "LB_NiuS", "LB_PrS", "LB_hS", "LB_SIGMA", "LB_TsResSS", "LB_PsResSS", "LB_SpSS", "LB_VudSS",
+      "LB_RoSS", "LB_CpSS", "LB_LmbSS", "LB_MiuSS", "LB_NiuSS", "LB_PrSS", "LB_hSS", "LB_Sigma1",
+      // input row
+      "LB_Ps", "Lb_h", "Lb_P", "Lb_T", "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_4Item0",
+      "RG_4Item1", "LB_Ts",
+      // result panel
+      "Lb_hRes", "LB_PRes", "LB_TRes", "LB_CpRes", "LB_MuRes", "LB_LRes", "LB_PrRes", "LB_SRes",
+      "LB_VRES", "LB_RoRes", "LB_NuRes"};
+  QStringList chain;
+  for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
+    if (expected.contains(w->objectName())) chain << w->objectName();
+  EXPECT_EQ(chain.join(' ').toStdString(), expected.join(' ').toStdString());
+}
+
+TEST_F(Controls, WindowHasItsFixedSizePlaceAndCaption)
+{
+  EXPECT_EQ(form.windowTitle(), "Properties Water (free) Kelvane");
+  EXPECT_EQ(form.size(), QSize(899, 588));
+  EXPECT_EQ(form.minimumSize(), form.maximumSize());
+  EXPECT_EQ(form.pos(), QPoint(319, 138));
+  const Qt::WindowFlags flags = form.windowFlags();
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+  form.showMaximized();
+  form.resize(1200, 900);
+  EXPECT_EQ(form.size(), QSize(899, 588));
+}
+
+}  // namespace

@@ -1,0 +1,114 @@
+#include "u_H2O_ORV.h"
+
+#include "jpeg_picture.h"
+#include "labelled_edit.h"
+#include "radio_group.h"
+#include "ui_u_H2O_ORV.h"
+
+#include <QFile>
+#include <QEvent>
+#include <QStyle>
+#include <QTabBar>
+
+static void initResources() { Q_INIT_RESOURCE(u_H2O_ORV); }
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TForm1>())
+{
+  initResources();
+  ui->setupUi(this);
+  move(319, 138);
+  setFixedSize(899, 588);  // the layout is in pixels: no resizing, no maximizing
+
+  ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  ui->PageControl1->tabBar()->setAttribute(Qt::WA_Hover);  // tabs light up under the mouse
+  showPicture(ui->Image1, QStringLiteral(":/pictures/water_wave.jpg"));
+  showPicture(ui->Image2, QStringLiteral(":/pictures/steam_cloud.jpg"));
+  for (QLineEdit* edit : findChildren<QLineEdit*>())
+    if (QLabel* label = labelOf(edit)) condenseLabelToFit(label);
+
+  onItemIndexChanged(ui->RG_1, [this] { RG_1Click(); });
+  onItemIndexChanged(ui->RG_4, [this] { RG_4Click(); });
+  ui->Lb_P->installEventFilter(this);
+  ui->LB_Ps->installEventFilter(this);
+  connect(ui->BB_Calk, &QPushButton::clicked, this, &TForm1::BB_CalkClick);
+  connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+
+  FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+int TForm1::RG_1ItemIndex() const { return itemIndex(ui->RG_1); }
+int TForm1::RG_4ItemIndex() const { return itemIndex(ui->RG_4); }
+void TForm1::setRG_1ItemIndex(int index) { setItemIndex(ui->RG_1, index); }
+void TForm1::setRG_4ItemIndex(int index) { setItemIndex(ui->RG_4, index); }
+
+QList<QLineEdit*> TForm1::resultEdits() const
+{
+  return {ui->LB_PRes, ui->LB_TRes, ui->Lb_hRes, ui->LB_VRES, ui->LB_RoRes, ui->LB_SRes,
+          ui->LB_CpRes, ui->LB_MuRes, ui->LB_NuRes, ui->LB_LRes, ui->LB_PrRes};
+}
+
+void TForm1::setResultEditsEnabled(bool enabled)
+{
+  for (QLineEdit* edit : resultEdits()) setLabelledEnabled(edit, enabled);
+}
+
+void TForm1::FormCreate()
+{
+  setRG_1ItemIndex(0);
+  setRG_4ItemIndex(0);
+  setLabelledVisible(ui->LB_Ps, false);
+  setLabelledVisible(ui->LB_Ts, false);
+  ui->PageControl1->setVisible(false);
+  setResultEditsEnabled(true);
+}
+
+void TForm1::RG_1Click()
+{
+  const int mode = RG_1ItemIndex();
+  if (mode < 0 || mode > 2) return;
+  const bool saturation = mode == 2;
+  ui->RG_4->setVisible(saturation);
+  setLabelledVisible(ui->Lb_P, !saturation);
+  setLabelledVisible(ui->Lb_T, mode == 0);
+  setLabelledVisible(ui->Lb_h, mode == 1);
+  ui->PageControl1->setVisible(saturation);
+  setResultEditsEnabled(!saturation);
+  // The saturation mode shows the edit the Calculate command reads: the ts edit
+  // when the sub-mode is by ts, otherwise the ps edit.
+  const bool byTs = RG_4ItemIndex() == 1;
+  setLabelledVisible(ui->LB_Ps, saturation && !byTs);
+  setLabelledVisible(ui->LB_Ts, saturation && byTs);
+}
+
+void TForm1::RG_4Click()
+{
+  const int subMode = RG_4ItemIndex();
+  if (subMode < 0 || subMode > 1) return;
+  setLabelledVisible(ui->LB_Ps, subMode == 0);
+  setLabelledVisible(ui->LB_Ts, subMode == 1);
+  setResultEditsEnabled(false);
+}
+
+void TForm1::Lb_PClick() { ui->Lb_hRes->clear(); }
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+  if (event->type() == QEvent::MouseButtonPress && (watched == ui->Lb_P || watched == ui->LB_Ps))
+    Lb_PClick();
+  return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::showPicture(QLabel* box, const QString& resource)
+{
+  QFile file(resource);
+  if (!file.open(QIODevice::ReadOnly)) return;
+  const QImage picture = decodeJpeg(file.readAll());
+  if (!picture.isNull()) box->setPixmap(QPixmap::fromImage(picture));
+}

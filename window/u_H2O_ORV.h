@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class TForm1;
+}
+
+// The calculator's one window. Its controls come from resources/u_H2O_ORV.ui and
+// are reached by their names through ui (ui->Lb_P, ui->RG_1, ui->LB_PsResS, ...).
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+public:
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  const std::unique_ptr<Ui::TForm1> ui;
+
+  // Selected items of the input mode (0 (p, t), 1 (p, h), 2 saturation) and of
+  // the saturation sub-mode (0 by ps, 1 by ts); -1 when none is selected.
+  int RG_1ItemIndex() const;
+  int RG_4ItemIndex() const;
+  // Selecting another item runs RG_1Click or RG_4Click, as a click does.
+  void setRG_1ItemIndex(int index);
+  void setRG_4ItemIndex(int index);
+
+  // The eleven edits of the result panel of the (p, t) and (p, h) modes.
+  QList<QLineEdit*> resultEdits() const;
+
+  void FormCreate();
+  void RG_1Click();
+  void RG_4Click();
+  void Lb_PClick();
+  void BB_CalkClick();  // the Calculate command, in calculate.cpp
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void setResultEditsEnabled(bool enabled);
+  void showPicture(QLabel* box, const QString& resource);
+};
