@@ -5,6 +5,11 @@
 #include "TFS.h"
 #include "locale_guard.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
 namespace {
 
 // Every output already holds a result, so that a run that writes would show.
@@ -169,4 +174,23 @@ TEST_F(RefusalTest, LibraryStopShowsTheIoErrorWithItsReason)
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].informativeText.toStdString(), "Вы попали на линию насыщения (h_pt)");
   EXPECT_EQ(refusal(), "I/O error 105");
+}
+
+// Without a capture the message is a real modal box with one OK button.
+TEST(MessageBox, OpensAModalBoxWithOneOkButton)
+{
+  QString text, informative;
+  int buttons = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    text = box->text();
+    informative = box->informativeText();
+    buttons = int(box->buttons().size());
+    box->button(QMessageBox::Ok)->click();
+  });
+  ShowErrorReport(nullptr, "I/O error 105", "Вы попали на линию насыщения (V_PT)");
+  EXPECT_EQ(text, "I/O error 105");
+  EXPECT_EQ(informative, "Вы попали на линию насыщения (V_PT)");
+  EXPECT_EQ(buttons, 1);
 }
