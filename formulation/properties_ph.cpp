@@ -74,16 +74,20 @@ double property_ph(double p, double h, double (*at_pt)(double, double), double (
     if (h == h1) return of_mixture(p, 0);
     if (h == h2) return of_mixture(p, 1);
     if (h1 < h && h < h2) return of_mixture(p, (Ext(h) - h1) / (Ext(h2) - h1));
-
-    // The backward equations meet the saturation line only to about 0.025 K:
-    // just below h1 they can return a temperature at or above ts, just above
-    // h2 one at or below it. The (p, t) functions would then take the other
-    // phase (or stop on the line); the saturated state is the right value to
-    // within that tolerance.
-    const double ts = TS_P(p);
-    if (h < h1 && t >= ts) return of_mixture(p, 0);
-    if (h > h2 && t <= ts) return of_mixture(p, 1);
     return at_pt(p, t);
+}
+
+// The backward equations and the region 3 iteration meet the saturation line
+// only to about 0.025 K: a liquid enthalpy just below h′ can give a temperature
+// at or above ts, a vapour one just above h″ one at or below it, and every
+// (p, t) function would then take the other phase or stop on the line. Such a
+// temperature is moved to the nearest double on its own phase's side.
+double liquid_side(double t, double ts) {
+    return t < ts ? t : std::nextafter(ts, -INFINITY);
+}
+
+double vapour_side(double t, double ts) {
+    return t > ts ? t : std::nextafter(ts, INFINITY);
 }
 
 }  // namespace
@@ -106,24 +110,28 @@ double T_PH3(double p, double h) {
         start.tL = ts;
         start.hL = h2;
     }
-    return false_position(p, h, start, true);
+    const double t = false_position(p, h, start, true);
+    if (h < h1) return liquid_side(t, ts);
+    if (h > h2) return vapour_side(t, ts);
+    return t;
 }
 
 double T_PH(double p, double h) {
-    switch (detail::checked_region_ph(p, h)) {
+    const int code = detail::checked_region_ph(p, h);
+    switch (code) {
         case -1:
         case 4:
             return TS_P(p);
-        case 1:
-            return T_PH1(p, h);
-        case 21:
-            return T_PH2A(p, h);
-        case 22:
-            return T_PH2B(p, h);
         case 3:
             return T_PH3(p, h);
     }
-    return T_PH2C(p, h);  // code 23, the one left
+    const double t = code == 1    ? T_PH1(p, h)
+                     : code == 21 ? T_PH2A(p, h)
+                     : code == 22 ? T_PH2B(p, h)
+                                  : T_PH2C(p, h);  // code 23, the one left
+    if (!(p < PKR)) return t;
+    const double ts = TS_P(p);
+    return code == 1 ? liquid_side(t, ts) : vapour_side(t, ts);
 }
 
 double S_PH(double p, double h) {

@@ -37,22 +37,36 @@ TEST(PropertiesPh, SinglePhaseStatesAtTheirTemperature) {
 
 // At 1 MPa the backward equations put the saturated liquid 0.02 K above ts
 // and the saturated vapour 0.004 K below it. A state a hair inside either
-// single-phase region then has a temperature on the other side of the line;
-// its properties are those of the saturated phase it belongs to, not of the
-// other phase.
+// single-phase region keeps a temperature on its own side of the line, so
+// that its properties, transport ones included, are those of its own phase.
 TEST(PropertiesPh, StatesWithinTheBackwardToleranceOfTheLineKeepTheirPhase) {
     const double ts = TFS::TS_P(1);
     const double steam = TFS::HSP_P(1) + 0.01;
-    ASSERT_LT(TFS::T_PH(1, steam), ts);
+    ASSERT_LT(TFS::T_PH2A(1, steam), ts);
+    EXPECT_GT(TFS::T_PH(1, steam), ts);
+    EXPECT_NEAR(TFS::T_PH(1, steam), ts, 1e-12);
     EXPECT_NEAR(TFS::S_PH(1, steam), TFS::SSP_P(1), 1e-4);
     EXPECT_NEAR(TFS::V_PH(1, steam), TFS::VSP_P(1), 1e-5);
     EXPECT_NEAR(TFS::Cp_PH(1, steam), TFS::CSP_P(1), 1e-3);
+    EXPECT_NEAR(TFS::MIU_PT(1, TFS::T_PH(1, steam)), 15.0, 0.5);  // steam, not water's ~150 µPa·s
 
     const double water = TFS::HSW_P(1) - 0.01;
-    ASSERT_GT(TFS::T_PH(1, water), ts);
+    ASSERT_GT(TFS::T_PH1(1, water), ts);
+    EXPECT_LT(TFS::T_PH(1, water), ts);
     EXPECT_NEAR(TFS::S_PH(1, water), TFS::SSW_P(1), 1e-4);
     EXPECT_NEAR(TFS::V_PH(1, water), TFS::VSW_P(1), 1e-7);
     EXPECT_NEAR(TFS::Cp_PH(1, water), TFS::CSW_P(1), 1e-3);
+    EXPECT_NEAR(TFS::MIU_PT(1, TFS::T_PH(1, water)), 150.0, 5.0);
+}
+
+// Between 16.5292 MPa and the critical pressure the iteration closes its
+// interval on the saturated state; its result stays on the state's own side.
+TEST(PropertiesPh, RegionThreeNextToTheLineKeepsItsPhase) {
+    const double ts = TFS::TS_P(20);
+    EXPECT_LT(TFS::T_PH(20, TFS::HSW_P(20) - 1e-9), ts);
+    EXPECT_GT(TFS::T_PH(20, TFS::HSP_P(20) + 1e-9), ts);
+    EXPECT_NO_THROW(TFS::V_PH(20, TFS::HSW_P(20) - 1e-9));
+    EXPECT_NO_THROW(TFS::MIU_PT(20, TFS::T_PH(20, TFS::HSP_P(20) + 1e-9)));
 }
 
 TEST(PropertiesPh, TransportOfWetSteamReachesTheSaturationStop) {
