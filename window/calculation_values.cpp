@@ -29,6 +29,29 @@ double PrandtlNumber(const SaturatedPhaseValues& phase)
   return phase.nu * phase.cp * JoulesPerKilojoule / (phase.lambda * phase.v);
 }
 
+// The functions that give one saturated phase from the one saturation
+// coordinate: thermodynamic values from TFS, transport values from Tabl1.
+// Without a Prandtl correlation the number is formed from the other values.
+struct PhaseFunctions {
+  double (*h)(double), (*s)(double), (*v)(double), (*cp)(double);
+  double (*lambda)(double), (*mu)(double), (*pr)(double);
+};
+
+SaturatedPhaseValues SaturatedPhase(double x, const PhaseFunctions& f)
+{
+  SaturatedPhaseValues phase{};
+  phase.h = f.h(x);
+  phase.s = f.s(x);
+  phase.v = f.v(x);
+  phase.rho = 1 / phase.v;
+  phase.cp = f.cp(x);
+  phase.lambda = f.lambda(x);
+  phase.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
+  phase.nu = phase.mu / phase.rho;
+  phase.pr = f.pr ? f.pr(x) : PrandtlNumber(phase);
+  return phase;
+}
+
 } // namespace
 
 StateValues StateByPT(double p, double t)
@@ -64,30 +87,9 @@ SaturationValues SaturationByPs(double ps)
   SaturationValues r{};
   r.ps = ps;
   r.ts = Tabl1::TSP(ps);
-
-  SaturatedPhaseValues& vapour = r.vapour;
-  vapour.h = TFS::HSP_P(ps);
-  vapour.s = TFS::SSP_P(ps);
-  vapour.v = TFS::VSP_P(ps);
-  vapour.rho = 1 / vapour.v;
-  vapour.cp = TFS::CSP_P(ps);
-  vapour.lambda = Tabl1::LPSP(ps);
-  vapour.mu = Tabl1::MPSP(ps) / MicroPascalSecondsPerPascalSecond;
-  vapour.nu = vapour.mu / vapour.rho;
-  vapour.pr = PrandtlNumber(vapour);
-
+  r.vapour = SaturatedPhase(ps, {TFS::HSP_P, TFS::SSP_P, TFS::VSP_P, TFS::CSP_P, Tabl1::LPSP, Tabl1::MPSP, nullptr});
   r.sigma = Tabl1::SIGP(ps) / MillinewtonsPerNewton;
-
-  SaturatedPhaseValues& water = r.water;
-  water.h = TFS::HSW_P(ps);
-  water.s = TFS::SSW_P(ps);
-  water.v = TFS::VSW_P(ps);
-  water.rho = 1 / water.v;
-  water.lambda = Tabl1::LWSP(ps);
-  water.mu = Tabl1::MWSP(ps) / MicroPascalSecondsPerPascalSecond;
-  water.nu = water.mu / water.rho;
-  water.cp = TFS::CSW_P(ps);
-  water.pr = PrandtlNumber(water);
+  r.water = SaturatedPhase(ps, {TFS::HSW_P, TFS::SSW_P, TFS::VSW_P, TFS::CSW_P, Tabl1::LWSP, Tabl1::MWSP, nullptr});
   return r;
 }
 
@@ -96,29 +98,10 @@ SaturationValues SaturationByTs(double ts)
   SaturationValues r{};
   r.ts = ts;
   r.ps = Tabl1::PST(ts);
-
-  SaturatedPhaseValues& vapour = r.vapour;
-  vapour.h = TFS::HSP_T(ts);
-  vapour.s = TFS::SSP_T(ts);
-  vapour.v = TFS::VSP_T(ts);
-  vapour.rho = 1 / vapour.v;
-  vapour.cp = TFS::CSP_T(ts);
-  vapour.lambda = Tabl1::LPST(ts);
-  vapour.mu = Tabl1::MPST(ts) / MicroPascalSecondsPerPascalSecond;
-  vapour.nu = vapour.mu / vapour.rho;
-  vapour.pr = Tabl1::PRPST(ts);
-
+  r.vapour =
+      SaturatedPhase(ts, {TFS::HSP_T, TFS::SSP_T, TFS::VSP_T, TFS::CSP_T, Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST});
   r.sigma = Tabl1::SIGT(ts) / MillinewtonsPerNewton;
-
-  SaturatedPhaseValues& water = r.water;
-  water.h = TFS::HSW_T(ts);
-  water.s = TFS::SSW_T(ts);
-  water.v = TFS::VSW_T(ts);
-  water.rho = 1 / water.v;
-  water.cp = TFS::CSW_T(ts);
-  water.lambda = Tabl1::LWST(ts);
-  water.mu = Tabl1::MWST(ts) / MicroPascalSecondsPerPascalSecond;
-  water.nu = water.mu / water.rho;
-  water.pr = Tabl1::PRWST(ts);
+  r.water =
+      SaturatedPhase(ts, {TFS::HSW_T, TFS::SSW_T, TFS::VSW_T, TFS::CSW_T, Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST});
   return r;
 }
