@@ -1,9 +1,12 @@
 # make run: install what is missing, build, open the window.
 # make test: install what is missing, build, run every test headless.
+# make install: build, then install the program, its menu entry and the
+# libraries under PREFIX (staged under DESTDIR when that is set).
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test run bench install clean
 
 all: build
 
@@ -22,6 +25,9 @@ run: build
 
 bench: build
 	$(BUILD_DIR)/bench/h2o_bench
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:
 	rm -rf $(BUILD_DIR)
