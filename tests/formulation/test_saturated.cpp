@@ -102,6 +102,24 @@ TEST(Saturated, WaterAndSteamDifferUpToTheCriticalPoint) {
     for (double t = 373.9; t <= 373.945; t += 0.001) ASSERT_LT(TFS::VSW_T(t), TFS::VSP_T(t)) << t;
 }
 
+// Up to about 373.94596 °C the region 3 isotherm still meets the saturation
+// pressure three times (liquid, unstable middle and vapour root), the vapour
+// root less than one walk step from the middle one.
+TEST(Saturated, BothPhasesJustBelowTheCriticalPoint) {
+    for (double t : {373.9459, 373.94591, 373.94595, 373.94596}) {
+        const double p = TFS::PS_T(t);
+        EXPECT_GT(TFS::VSP_T(t) - TFS::VSW_T(t), 0.000005) << t;
+        EXPECT_LT(TFS::HSW_T(t), TFS::HSP_T(t)) << t;
+        EXPECT_GT(TFS::VSP_P(p) - TFS::VSW_P(p), 0.000005) << p;
+        EXPECT_LT(TFS::HSW_P(p), TFS::HSP_P(p)) << p;
+    }
+    // 22.06399 MPa and 2087 kJ/kg lie between h′ and h″: wet steam.
+    const double p = 22.06399;
+    EXPECT_EQ(TFS::T_PH(p, 2087), TFS::TS_P(p));
+    EXPECT_LT(TFS::VSW_P(p), TFS::V_PH(p, 2087));
+    EXPECT_LT(TFS::V_PH(p, 2087), TFS::VSP_P(p));
+}
+
 TEST(Saturated, ByTemperatureAgreesWithByPressure) {
     for (double t : {1.0, 50.0, 100.0, 200.0, 300.0, 349.0, 351.0, 360.0, 370.0, 373.9}) {
         const double p = TFS::PS_T(t);
