@@ -1,9 +1,13 @@
 # make run: install what is missing, build, open the window.
 # make test: install what is missing, build, run every test headless.
+# make check-sanitized: the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in a folder of their own; any report fails them.
 BUILD_DIR ?= build
+SANITIZED_DIR ?= build-sanitized
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build test run bench clean
+.PHONY: all deps build test check-sanitized run bench clean
 
 all: build
 
@@ -17,6 +21,14 @@ build: deps
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+check-sanitized: deps
+	cmake -S . -B $(SANITIZED_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZED_DIR) -j $(JOBS)
+	cd $(SANITIZED_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 run: build
 	$(BUILD_DIR)/p_H2O_ORV
 
@@ -24,4 +36,4 @@ bench: build
 	$(BUILD_DIR)/bench/h2o_bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZED_DIR)
