@@ -1,12 +1,16 @@
 # make run: install what is missing, build, open the window.
 # make test: install what is missing, build, run every test headless.
+# make check-sanitized: the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer in a folder of their own; any report fails them.
 # make install: build, then install the program, its menu entry and the
 # libraries under PREFIX (staged under DESTDIR when that is set).
 BUILD_DIR ?= build
+SANITIZED_DIR ?= build-sanitized
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test run bench install clean
+.PHONY: all deps build test check-sanitized run bench install clean
 
 all: build
 
@@ -20,6 +24,15 @@ build: deps
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The install test is left out: it builds the libraries anew without the sanitizers.
+check-sanitized: deps
+	cmake -S . -B $(SANITIZED_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZED_DIR) -j $(JOBS)
+	cd $(SANITIZED_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS) -E InstalledPackage
+
 run: build
 	$(BUILD_DIR)/p_H2O_ORV
 
@@ -30,4 +43,4 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZED_DIR)

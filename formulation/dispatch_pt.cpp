@@ -1,6 +1,8 @@
 // Properties of any (p, t) state: the region of the state picks the equation.
 #include "internal.h"
 
+#include <cmath>
+
 namespace TFS {
 namespace {
 
@@ -41,7 +43,17 @@ constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", CpW_PT, CpP_PT, CpKR_PT, Cp5_PT
 
 double h_pt(double p, double t) { return dispatch(p, t, ENTHALPY); }
 double S_PT(double p, double t) { return dispatch(p, t, ENTROPY); }
-double V_PT(double p, double t) { return dispatch(p, t, VOLUME); }
+double detail::volume_pt(double p, double t) { return dispatch(p, t, VOLUME); }
+
+// Below about 5.6e-309 MPa the reciprocal of the reduced pressure in the steam
+// equations exceeds the largest double, and the volume with it: no result.
+// (The transport properties take the volume as it is: at density 0 they are
+// those of the dilute gas.)
+double V_PT(double p, double t) {
+    const double v = detail::volume_pt(p, t);
+    if (!std::isfinite(v)) throw FatalStop(detail::MESSAGE_OUTSIDE_PT);
+    return v;
+}
 double Cp_PT(double p, double t) { return dispatch(p, t, HEAT_CAPACITY); }
 
 }  // namespace TFS

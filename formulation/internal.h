@@ -35,6 +35,9 @@ double pB23(double T);
 // Temperature on the B23 line at p in MPa, in kelvin.
 double TB23(double p);
 
+// The stop for a (p, t) state outside the domain.
+inline constexpr const char* MESSAGE_OUTSIDE_PT = "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+
 // Region number of a (p, t) state without the caption text; 0 outside the
 // domain. The dispatchers use it on their hot path, REG_PT wraps it.
 struct RegionPT {
@@ -45,6 +48,10 @@ RegionPT region_pt(double p, double t);
 
 // As region_pt, but a state outside the domain ends in the fatal stop.
 int checked_region_pt(double p, double t);
+
+// Specific volume of any (p, t) state as its region's equation gives it,
+// infinite at the lowest pressures; V_PT refuses such a state.
+double volume_pt(double p, double t);
 
 // Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
 double volume_kr(double p, double t, int branch);

@@ -1,14 +1,24 @@
 #include "internal.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace TFS {
 
 double POWI(double x, int n) {
     if (n == 0) return 1.0;
     // Each partial product is rounded to a double, as the tables were fitted with.
+    // The magnitude is taken in a wider type: −n overflows an int for INT_MIN.
+    const std::uint64_t magnitude = n < 0 ? -static_cast<std::int64_t>(n) : n;
     double product = 1.0;
-    for (int k = n < 0 ? -n : n; k > 0; --k) product *= x;
+    for (std::uint64_t k = magnitude; k > 0; --k) {
+        const double next = product * x;
+        // A product that no longer changes (x = 1, or settled at 0, ∞ or NaN)
+        // stays as it is: a huge exponent then needs no more steps.
+        if (std::bit_cast<std::uint64_t>(next) == std::bit_cast<std::uint64_t>(product)) break;
+        product = next;
+    }
     if (n > 0) return product;
     return 1.0L / product;
 }

@@ -16,6 +16,11 @@ constexpr double TOLERANCE = 1e-5;   // relative, on the enthalpy
 constexpr int MAX_STEPS = 20000;
 constexpr int MAX_SAME_SIDE = 20;    // secant steps above the critical pressure without enclosing the target
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
+constexpr double P_REGION5 = 10;            // MPa, region 5 lies above 800 °C up to this pressure
+constexpr double T_REGION5 = 800;           // °C
+constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
+constexpr int MAX_STEPS_REGION5 = 50;
+constexpr const char* MESSAGE_NO_CONVERGENCE_REGION5 = "Функция T_PH не сходится";
 
 // Regula falsi on h_pt(p, t) = h between (tL, hL) and (tH, hH).
 //
@@ -90,6 +95,20 @@ double vapour_side(double t, double ts) {
     return t > ts ? t : std::nextafter(ts, INFINITY);
 }
 
+// Above 800 °C (up to 10 MPa) the state lies in region 5, where the region 2
+// backward equations only extrapolate, by up to about 1 K at 1000 °C. Newton
+// steps on region 5's own enthalpy, from the backward estimate, meet h to
+// about 1e-9. At 800 °C region 5 can lie up to 0.02 kJ/kg above region 2; a
+// target inside that step is met by no region 5 temperature and gets 800 °C.
+double region5_temperature(double p, double h, double t) {
+    for (int step = 0; step < MAX_STEPS_REGION5; ++step) {
+        const double residual = Ext(h) - H5_PT(p, t);
+        if (std::fabs(Ext(residual) / h) < TOLERANCE_REGION5) return std::fmax(t, T_REGION5);
+        t = t + Ext(residual) / Cp5_PT(p, t);
+    }
+    throw FatalStop(MESSAGE_NO_CONVERGENCE_REGION5);
+}
+
 }  // namespace
 
 double T_PH3(double p, double h) {
@@ -129,6 +148,7 @@ double T_PH(double p, double h) {
                      : code == 21 ? T_PH2A(p, h)
                      : code == 22 ? T_PH2B(p, h)
                                   : T_PH2C(p, h);  // code 23, the one left
+    if (p <= P_REGION5 && h > HP_PT(p, T_REGION5)) return region5_temperature(p, h, t);
     if (!(p < PKR)) return t;
     const double ts = TS_P(p);
     return code == 1 ? liquid_side(t, ts) : vapour_side(t, ts);

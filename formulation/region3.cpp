@@ -49,6 +49,8 @@ constexpr int J_MAX = 26;
 
 constexpr double LIQUID_START_T = 350.0;  // °C, the region 1/3 boundary at 623.15 K
 constexpr double WALK_STEP = 0.00001;     // m³/kg
+constexpr double FINE_STEP = WALK_STEP / 100;  // m³/kg, for the vapour root next to the critical point
+constexpr int FINE_START_STEPS = 500;          // how far above the found root the fine walk starts
 constexpr int MAX_WALK_STEPS = 10000;
 constexpr std::size_t WALK_AHEAD = 8;
 constexpr int MAX_HALVINGS = 100000;
@@ -272,6 +274,19 @@ double vapour_root(const Search& s, double theta) {
     return vkr1(s, vkr2(s, VP_PT(s.p, theta), -WALK_STEP));
 }
 
+// Within a few hundredths of a millikelvin of the critical point the vapour
+// root lies closer to the unstable middle root than one walk step, and the
+// vapour walk can step over both onto the liquid root. When the two walks
+// found the same root (within a fine step), the vapour side is walked again
+// in fine steps, down from a little above it; a root it finds above the
+// liquid one is the vapour root. Where the isotherm has only one root left
+// (from about 373.94597 °C) the walk ends on that root, and both phases keep it.
+double vapour_root_near_critical(const Search& s, double v1, double v2) {
+    const double found = std::fmax(v1, v2);
+    const double v = vkr1(s, vkr2(s, Ext(found) + FINE_START_STEPS * Ext(FINE_STEP), -FINE_STEP));
+    return Ext(v) - found >= FINE_STEP ? v : v2;
+}
+
 // Volume of the given branch; other branch numbers name no volume.
 double branch_volume(double p, double t, int branch, const char* caller) {
     if (branch != 1 && branch != 2)
@@ -318,6 +333,7 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
         // On the saturation line both roots exist; the vapour one first.
         v2 = vapour_root(s, theta);
         v1 = liquid_root(s);
+        if (!(Ext(v2) - v1 >= FINE_STEP)) v2 = vapour_root_near_critical(s, v1, v2);
     }
 }
 

@@ -19,7 +19,6 @@ constexpr const char* CAPTION_2 = " ПЕРЕГРЕТЫЙ ПАР (область 
 constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (область 3)";
 constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
 constexpr const char* CAPTION_5 = "  ВЫСОКИЕ ТЕМПЕРАТУРЫ (область 5)";
-constexpr const char* MESSAGE_OUTSIDE = "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 
 constexpr double P_MAX = 100.00000000001;
 constexpr double P_CORNER = 16.5292;  // B23 meets the saturation line at 623.15 K
@@ -73,7 +72,7 @@ RegionPT region_pt(double p, double t) {
 
 int checked_region_pt(double p, double t) {
     const int region = region_pt(p, t).region;
-    if (region == 0) throw FatalStop(MESSAGE_OUTSIDE);
+    if (region == 0) throw FatalStop(MESSAGE_OUTSIDE_PT);
     return region;
 }
 
@@ -83,7 +82,7 @@ void REG_PT(double p, double t, int& region, std::string& caption) {
     const detail::RegionPT r = detail::region_pt(p, t);
     region = r.region;
     if (r.caption != nullptr) caption = r.caption;
-    if (region == 0) throw FatalStop(detail::MESSAGE_OUTSIDE);
+    if (region == 0) throw FatalStop(detail::MESSAGE_OUTSIDE_PT);
 }
 
 }  // namespace TFS

@@ -4,6 +4,8 @@
 // phases.
 #include "internal.h"
 
+#include <cmath>
+
 namespace TFS {
 namespace {
 
@@ -12,20 +14,35 @@ using ByBranch = double (*)(double p, double t, int branch);
 
 constexpr double SWITCH_T = 350;  // °C
 
+constexpr const char* NO_SATURATION_AT_P = "При данном давлении нет состояния насыщения (";
+constexpr const char* NO_SATURATION_AT_T = "При данной температуре нет состояния насыщения (";
+
+[[noreturn]] void refuse(const char* reason, const char* name) {
+    throw FatalStop(std::string(reason) + name + ")");
+}
+
 // Phase of the saturation state at p: `below` at or under 350 °C, region 3
 // branch `branch` above. The bound is written so that a pressure that is not
 // a number is refused too, rather than carried into a result.
 double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch) {
-    if (!(p <= PKR)) throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
+    if (!(p <= PKR)) refuse(NO_SATURATION_AT_P, name);
     const double ts = TS_P(p);
-    return ts > SWITCH_T ? near_critical(p, ts, branch) : below(p, ts);
+    const double result = ts > SWITCH_T ? near_critical(p, ts, branch) : below(p, ts);
+    // Below about 5e-9 MPa (and at p ≤ 0) the saturation line has no
+    // temperature: a result that is not a finite number is refused.
+    if (!std::isfinite(result)) refuse(NO_SATURATION_AT_P, name);
+    return result;
 }
 
 // The same at temperature t; the switch tests t itself, not the pressure.
 double by_temperature(double t, const char* name, ByState below, ByBranch near_critical, int branch) {
-    if (!(t <= TKR)) throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
+    if (!(t <= TKR)) refuse(NO_SATURATION_AT_T, name);
     const double ps = PS_T(t);
-    return t > SWITCH_T ? near_critical(ps, t, branch) : below(ps, t);
+    const double result = t > SWITCH_T ? near_critical(ps, t, branch) : below(ps, t);
+    // Far below the triple point (at absolute zero, or below it) the
+    // extrapolated equations overflow or fail: such a result is refused.
+    if (!std::isfinite(result)) refuse(NO_SATURATION_AT_T, name);
+    return result;
 }
 
 constexpr int WATER = 1;

@@ -55,7 +55,7 @@ double MIU_PT(double p, double t) {
     const double S0 = sum_terms<4>([&](std::size_t i) { return Ext(H[i]) / POWI(T_bar, static_cast<int>(i)); });
     const double mu0 = std::sqrt(Ext(T_bar)) / S0;
 
-    const double v = V_PT(p, t);
+    const double v = detail::volume_pt(p, t);
     const double density = 1.0L / v;
     const double rho_bar = density / MIU_RHO_STAR;
     const double x = 1.0L / T_bar - 1.0L;
@@ -75,7 +75,7 @@ double LMB_PT(double p, double t) {
     const double a_sum = sum_terms<4>([&](std::size_t i) { return Ext(K[a0 + i]) * POWI(T_bar, static_cast<int>(i)); });
     const double lambda0 = std::sqrt(Ext(T_bar)) * a_sum;
 
-    const double v = V_PT(p, t);
+    const double v = detail::volume_pt(p, t);
     const double rho_bar = (1.0L / v) / LMB_RHO_STAR;
     const double lambda1 = K[b2] * std::exp(Ext(B1) * POWI(rho_bar + Ext(B2), 2)) + (Ext(K[b1]) * rho_bar + K[b0]);
 

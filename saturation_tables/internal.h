@@ -37,7 +37,8 @@ void range_warning(const char* name, char letter, double x);
 // either the warning (and no result) or the formula at x.
 template <class Formula>
 double within_range(const char* name, char letter, Range range, double x, Formula formula) {
-    if (x < range.lower || x > range.upper) {
+    // Written as "not inside" so that a NaN, which lies in no range, is refused too.
+    if (!(x >= range.lower && x <= range.upper)) {
         range_warning(name, letter, x);
         return NO_RESULT;
     }

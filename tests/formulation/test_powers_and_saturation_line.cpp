@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "TFS.h"
@@ -11,6 +12,16 @@ TEST(Powi, ZeroExponentIsExactlyOneEvenForZeroBase) {
     EXPECT_EQ(TFS::POWI(2.0, -3), 0.125);
     EXPECT_EQ(TFS::POWI(0.0, 3), 0.0);
     EXPECT_EQ(TFS::POWI(-2.0, 5), -32.0);
+}
+
+// −INT_MIN does not fit in an int; the result is still the reciprocal of the
+// (settled) product, and a product that no longer changes ends the loop.
+TEST(Powi, ExtremeExponents) {
+    EXPECT_EQ(TFS::POWI(2.0, INT_MIN), 0.0);
+    EXPECT_EQ(TFS::POWI(0.5, INT_MIN), INFINITY);
+    EXPECT_EQ(TFS::POWI(1.0, INT_MIN), 1.0);
+    EXPECT_EQ(TFS::POWI(0.0, INT_MIN), INFINITY);
+    EXPECT_TRUE(std::isnan(TFS::POWI(NAN, INT_MIN)));
 }
 
 TEST(Powi, RoundsEveryPartialProductToDouble) {

@@ -94,7 +94,7 @@ TEST(RangeWarning, FailedWriteIsRaisedBeforeAnythingIsRead) {
 // Every bound is a decimal held in extended precision and the double argument
 // is compared with it in that precision. The double nearest the decimal lies
 // on one side of it: inside the range (accepted) or outside (refused); its
-// neighbour across the bound must get the other answer.
+// neighbour across the bound must get the other answer. A NaN is refused.
 TEST(RangeWarning, BoundsInExtendedPrecision) {
     struct Bound {
         const char* name;
@@ -135,6 +135,12 @@ TEST(RangeWarning, BoundsInExtendedPrecision) {
             Console console;
             EXPECT_TRUE(std::isnan(bound.function(refused)));
             EXPECT_EQ(console.output().rfind(std::string(" Авост в ") + bound.name + ". ", 0), 0u);
+        }
+        {
+            // A NaN lies in no range.
+            Console console;
+            EXPECT_TRUE(std::isnan(bound.function(std::numeric_limits<double>::quiet_NaN())));
+            EXPECT_NE(console.output().find("=     nan\n"), std::string::npos) << console.output();
         }
     }
 }
