@@ -54,24 +54,24 @@ TEST_F(CalculationResults, ByPHGivesTheBackwardVerificationStates)
 
 TEST_F(CalculationResults, ByPsFillsBothSheets)
 {
-  // Steam tables at 1 MPa: 179.88 °C, h″ 2777.1, h′ 762.7, s″ 6.585, s′ 2.138,
+  // Steam tables at 1 MPa: 179.89 °C, h″ 2777.1, h′ 762.7, s″ 6.585, s′ 2.138,
   // v″ 0.1944, v′ 0.001127; σ(180 °C) = 42.2 mN/m; μ″ ≈ 15 µPa·s, μ′ ≈ 150 µPa·s.
   const Outcome outcome = ByPs("1");
-  EXPECT_EQ(VapourSheet(outcome), (Texts{"1.0000", "179.88", "2777.1", "6.585", "1.943E-01", "5.15", "2.715",
+  EXPECT_EQ(VapourSheet(outcome), (Texts{"1.0000", "179.89", "2777.1", "6.585", "1.943E-01", "5.15", "2.715",
                                          "0.0364", "1.503E-05", "2.921E-06", "1.1196", "4.219E-02"}));
-  EXPECT_EQ(WaterSheet(outcome), (Texts{"1.0000", "179.88", "762.7", "2.138", "1.127E-03", "887.13", "4.405",
+  EXPECT_EQ(WaterSheet(outcome), (Texts{"1.0000", "179.89", "762.7", "2.138", "1.127E-03", "887.13", "4.405",
                                         "0.6738", "1.490E-04", "1.679E-07", "0.974", "4.219E-02"}));
   EXPECT_EQ(Results(outcome), Texts(11, "")) << "the result panel is not written in the saturation mode";
 }
 
 TEST_F(CalculationResults, ByTsFillsBothSheets)
 {
-  // Steam tables at 100 °C: 0.10142 MPa (the correlation gives 0.10132), h″ 2675.6,
+  // Steam tables at 100 °C: 0.10142 MPa, h″ 2675.6,
   // h′ 419.1, s″ 7.354, s′ 1.307, v″ 1.672, v′ 0.001043; σ = 58.9 mN/m.
   const Outcome outcome = ByTs("100");
-  EXPECT_EQ(VapourSheet(outcome), (Texts{"0.1013", "100.00", "2675.6", "7.354", "1.672E+00", "0.60", "2.077",
+  EXPECT_EQ(VapourSheet(outcome), (Texts{"0.1014", "100.00", "2675.6", "7.354", "1.672E+00", "0.60", "2.077",
                                          "0.0251", "1.231E-05", "2.057E-05", "0.9950", "5.887E-02"}));
-  EXPECT_EQ(WaterSheet(outcome), (Texts{"0.1013", "100.00", "419.1", "1.307", "1.043E-03", "958.35", "4.217",
+  EXPECT_EQ(WaterSheet(outcome), (Texts{"0.1014", "100.00", "419.1", "1.307", "1.043E-03", "958.35", "4.217",
                                         "0.6783", "2.811E-04", "2.933E-07", "1.755", "5.887E-02"}));
 }
 
@@ -89,7 +89,16 @@ TEST_F(CalculationResults, SaturationPressureTakesThreeDecimalsAboveTenMPa)
     EXPECT_EQ(VapourSheet(outcome)[0], text);
     EXPECT_EQ(WaterSheet(outcome)[0], text);
   }
-  EXPECT_EQ(WaterSheet(ByTs("310"))[0], "9.8624");  // 9.86 MPa
+  EXPECT_EQ(WaterSheet(ByTs("310"))[0], "9.8647");  // 9.86 MPa
+}
+
+// The other saturation coordinate is the formulation's, as h, s, v and cp are:
+// the saturation correlations would show 365.70 °C, 99.64 °C and 20.734 MPa.
+TEST_F(CalculationResults, SheetsShowOneStateOfTheFormulation)
+{
+  EXPECT_EQ(WaterSheet(ByPs("20"))[1], "365.75");
+  EXPECT_EQ(WaterSheet(ByPs("0.1"))[1], "99.61");
+  EXPECT_EQ(VapourSheet(ByTs("370"))[0], "21.043");
 }
 
 // μ and ν are shown in Pa·s and m²/s as their labels say, and the Prandtl
