@@ -39,7 +39,7 @@ double ReadTyped(const CalculationRequest& request, const QString& edit, const Q
   try {
     return TextToReal(text);
   } catch (const InvalidNumber& e) {
-    throw Refusal{QString::fromUtf8(e.what()), edit, Refusal::Reaction::KeepEdit};
+    throw Refusal{e.message(), edit, Refusal::Reaction::KeepEdit};
   }
 }
 

@@ -108,5 +108,5 @@ double TextToReal(const QString& text)
     if (error == std::errc() && end == number.data() + number.size()) return value;
     if (error == std::errc::result_out_of_range && !IsTooLarge(number)) return number[0] == '-' ? -0.0 : 0.0;
   }
-  throw InvalidNumber(QStringLiteral("'%1' is not a valid floating point value").arg(prepared).toStdString());
+  throw InvalidNumber(QStringLiteral("'%1' is not a valid floating point value").arg(prepared));
 }

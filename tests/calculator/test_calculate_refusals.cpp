@@ -79,6 +79,10 @@ TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept)
 {
   EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [keep Lb_h]");
   EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [keep LB_Ps]");
+  // A NUL within a pasted text does not cut the quote short.
+  const QString withNul = QStringLiteral("1") + QChar(u'\0') + QStringLiteral("5");
+  EXPECT_EQ(Described(ByPT(withNul, "20")),
+            ("'" + withNul + "' is not a valid floating point value [keep Lb_P]").toStdString());
   LocaleGuard comma(LocaleGuard::Comma());
   EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [keep LB_Ts]");
 }

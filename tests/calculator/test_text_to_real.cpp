@@ -13,7 +13,7 @@ std::string Refusal(const QString& text)
     TextToReal(text);
     return "accepted";
   } catch (const InvalidNumber& e) {
-    return e.what();
+    return e.message().toStdString();
   }
 }
 
