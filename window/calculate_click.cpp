@@ -15,10 +15,10 @@ void TForm1::BB_CalkClick()
 
   const Outcome outcome = Calculate(request);
   if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
-    for (const OutputText& output : outputs->texts) findChild<QLineEdit*>(output.edit)->setText(output.text);
+    for (const OutputText& output : outputs->texts) editsByName.value(output.edit)->setText(output.text);
   } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     ShowMessage(this, refusal->message);
-    QLineEdit* edit = findChild<QLineEdit*>(refusal->edit);
+    QLineEdit* edit = editsByName.value(refusal->edit);
     if (refusal->reaction == Refusal::Reaction::FocusEdit)
       edit->setFocus();
     else if (refusal->reaction == Refusal::Reaction::ClearEdit)
