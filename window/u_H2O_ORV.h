@@ -32,6 +32,8 @@ public:
 
   // The eleven edits of the result panel of the (p, t) and (p, h) modes.
   QList<QLineEdit*> resultEdits() const;
+  // The five edits the user types values into: p, t, h, ps, ts.
+  QList<QLineEdit*> inputEdits() const;
 
   void FormCreate();
   void RG_1Click();
@@ -41,8 +43,13 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
   void setResultEditsEnabled(bool enabled);
+  void focusFirstInput();
+  void keepFrameOnScreen();
+  bool placedWithWindowFrame = false;
   void showPicture(QLabel* box, const QString& resource);
 };
