@@ -1,5 +1,5 @@
 // The window works from the keyboard: typing goes into the mode's first input,
-// Tab walks the shown inputs to Calk, Return or Enter calculates.
+// Tab walks the shown inputs to Calk, Return or Enter calculates, also on Calk.
 
 #include "calculate_fixture.h"
 
@@ -55,6 +55,10 @@ TEST_F(Keyboard, ReturnOrEnterInAnyInputCalculates)
   type(ui.Lb_T, "200");
   QTest::keyClick(ui.Lb_P, Qt::Key_Return);
   EXPECT_EQ(ui.LB_TRes->text(), "200.0");
+  type(ui.Lb_T, "300");
+  ui.BB_Calk->setFocus();
+  QTest::keyClick(ui.BB_Calk, Qt::Key_Return);
+  EXPECT_EQ(ui.LB_TRes->text(), "300.0") << "Return on Calk clicks it";
   form.setRG_1ItemIndex(1);
   type(ui.Lb_h, "2800");
   QTest::keyClick(ui.Lb_h, Qt::Key_Enter);
