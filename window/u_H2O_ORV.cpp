@@ -44,10 +44,10 @@ TForm1::TForm1(QWidget* parent)
   ui->PageControl1->tabBar()->setAttribute(Qt::WA_Hover);  // tabs light up under the mouse
   showPicture(ui->Image1, QStringLiteral(":/pictures/water_wave.jpg"));
   showPicture(ui->Image2, QStringLiteral(":/pictures/steam_cloud.jpg"));
-  for (QLineEdit* edit : findChildren<QLineEdit*>())
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
     if (QLabel* label = labelOf(edit)) condenseLabelToFit(label);
-  for (QLineEdit* edit : findChildren<QLineEdit*>())
-    if (!inputEdits().contains(edit)) keepTextWhole(edit);
+    keepTextWhole(edit);
+  }
 
   onItemIndexChanged(ui->RG_1, [this] { RG_1Click(); });
   onItemIndexChanged(ui->RG_4, [this] { RG_4Click(); });

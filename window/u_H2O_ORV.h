@@ -32,8 +32,6 @@ public:
 
   // The eleven edits of the result panel of the (p, t) and (p, h) modes.
   QList<QLineEdit*> resultEdits() const;
-  // The five edits the user types values into: p, t, h, ps, ts.
-  QList<QLineEdit*> inputEdits() const;
 
   void FormCreate();
   void RG_1Click();
@@ -47,6 +45,8 @@ protected:
   void changeEvent(QEvent* event) override;
 
 private:
+  // The five edits the user types values into: p, t, h, ps, ts.
+  QList<QLineEdit*> inputEdits() const;
   void setResultEditsEnabled(bool enabled);
   void focusFirstInput();
   void keepFrameOnScreen();

@@ -1,6 +1,6 @@
-// Every output edit shows the widest texts its format yields over the input
-// ranges of every mode whole, without scrolling: a number cut at its start
-// reads as another number. Run at scale factor 1 and, by ctest, 1.5.
+// Every edit shows the widest texts it gets whole, without scrolling: a number
+// cut at its start reads as another number. Run at scale factor 1 and, by
+// ctest, 1.5.
 
 #include "form_fixture.h"
 #include "text_fit.h"
@@ -22,6 +22,11 @@ struct Field {
 };
 
 const Field fields[] = {
+    // typed values: the digits of the ranges' bounds
+    {{"Lb_P"}, {"22.064", "0.0005"}},
+    {{"Lb_T", "LB_Ts"}, {"373.946"}},
+    {{"Lb_h"}, {"3615.00"}},
+    {{"LB_Ps"}, {"21.8199", "0.00087"}},
     {{"LB_PRes"}, {"50.0000", "10.4465"}},
     {{"LB_TRes"}, {"651.0", "100.8"}},
     {{"Lb_hRes"}, {"3802.35", "2520.00"}},
@@ -49,7 +54,7 @@ const Field fields[] = {
 
 using WholeTexts = FormTest;
 
-TEST_F(WholeTexts, WidestTextsOfEveryOutputEditFitItsTextRoom)
+TEST_F(WholeTexts, WidestTextsOfEveryEditFitItsTextRoom)
 {
   form.ensurePolished();
   EXPECT_EQ(QFontInfo(ui.LB_CpRes->font()).family(), "Liberation Sans") << "the face the layout was drawn for";
@@ -68,7 +73,7 @@ TEST_F(WholeTexts, WidestTextsOfEveryOutputEditFitItsTextRoom)
         EXPECT_EQ(edit->cursorPositionAt(QPoint(0, edit->height() / 2)), 0);
       }
     }
-  EXPECT_EQ(edits, 11 + 2 * 12);
+  EXPECT_EQ(edits, 5 + 11 + 2 * 12);
 }
 
 TEST_F(WholeTexts, OnlyATextTooWideIsNarrowed)
