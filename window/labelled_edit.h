@@ -8,8 +8,3 @@ class QLineEdit;
 QLabel* labelOf(const QLineEdit* edit);
 void setLabelledVisible(QLineEdit* edit, bool visible);
 void setLabelledEnabled(QLineEdit* edit, bool enabled);
-
-// Narrows the label's font just enough that its caption fits the room left of
-// the edit; a fallback font wider than the designed one would otherwise cut
-// off the start of the long captions.
-void condenseLabelToFit(QLabel* label);

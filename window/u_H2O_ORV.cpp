@@ -3,15 +3,30 @@
 #include "input_mode.h"
 #include "jpeg_picture.h"
 #include "labelled_edit.h"
+#include "on_screen.h"
 #include "radio_group.h"
+#include "text_fit.h"
 #include "ui_u_H2O_ORV.h"
 
 #include <QFile>
 #include <QEvent>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTabBar>
+#include <QWindow>
 
 static void initResources() { Q_INIT_RESOURCE(u_H2O_ORV); }
+
+// The layout was drawn for MS Sans Serif, which Linux desktops lack; their
+// fallback is much wider. Liberation Sans has the metrics of Arial, close to
+// those the layout was drawn for.
+static void substituteDesignedFont()
+{
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+static constexpr QPoint DesignedPosition(319, 138);
 
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -20,8 +35,9 @@ TForm1::TForm1(QWidget* parent)
       ui(std::make_unique<Ui::TForm1>())
 {
   initResources();
+  substituteDesignedFont();
   ui->setupUi(this);
-  move(319, 138);
+  move(DesignedPosition);
   setFixedSize(899, 588);  // the layout is in pixels: no resizing, no maximizing
 
   ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -29,14 +45,17 @@ TForm1::TForm1(QWidget* parent)
   ui->PageControl1->tabBar()->setAttribute(Qt::WA_Hover);  // tabs light up under the mouse
   showPicture(ui->Image1, QStringLiteral(":/pictures/water_wave.jpg"));
   showPicture(ui->Image2, QStringLiteral(":/pictures/steam_cloud.jpg"));
-  for (QLineEdit* edit : findChildren<QLineEdit*>())
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) {
     if (QLabel* label = labelOf(edit)) condenseLabelToFit(label);
+    keepTextWhole(edit);
+  }
 
   onItemIndexChanged(ui->RG_1, [this] { RG_1Click(); });
   onItemIndexChanged(ui->RG_4, [this] { RG_4Click(); });
   ui->Lb_P->installEventFilter(this);
   ui->LB_Ps->installEventFilter(this);
   connect(ui->BB_Calk, &QPushButton::clicked, this, &TForm1::BB_CalkClick);
+  for (QLineEdit* edit : inputEdits()) connect(edit, &QLineEdit::returnPressed, ui->BB_Calk, &QPushButton::click);
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) editsByName.insert(edit->objectName(), edit);
 
@@ -56,6 +75,8 @@ QList<QLineEdit*> TForm1::resultEdits() const
           ui->LB_CpRes, ui->LB_MuRes, ui->LB_NuRes, ui->LB_LRes, ui->LB_PrRes};
 }
 
+QList<QLineEdit*> TForm1::inputEdits() const { return {ui->Lb_P, ui->Lb_T, ui->Lb_h, ui->LB_Ps, ui->LB_Ts}; }
+
 void TForm1::setResultEditsEnabled(bool enabled)
 {
   for (QLineEdit* edit : resultEdits()) setLabelledEnabled(edit, enabled);
@@ -69,6 +90,18 @@ void TForm1::FormCreate()
   setLabelledVisible(ui->LB_Ts, false);
   ui->PageControl1->setVisible(false);
   setResultEditsEnabled(true);
+  focusFirstInput();
+}
+
+// Typing right after the window opens or after a mode switch goes into the
+// mode's first input: p, or the shown one of ps and ts.
+void TForm1::focusFirstInput()
+{
+  for (QLineEdit* edit : {ui->Lb_P, ui->LB_Ps, ui->LB_Ts})
+    if (!edit->isHidden()) {
+      edit->setFocus();
+      return;
+    }
 }
 
 void TForm1::RG_1Click()
@@ -88,6 +121,7 @@ void TForm1::RG_1Click()
   const bool byTs = RG_4ItemIndex() == int(SaturationInput::ByTs);
   setLabelledVisible(ui->LB_Ps, saturation && !byTs);
   setLabelledVisible(ui->LB_Ts, saturation && byTs);
+  focusFirstInput();
 }
 
 void TForm1::RG_4Click()
@@ -97,6 +131,7 @@ void TForm1::RG_4Click()
   setLabelledVisible(ui->LB_Ps, input == SaturationInput::ByPs);
   setLabelledVisible(ui->LB_Ts, input == SaturationInput::ByTs);
   setResultEditsEnabled(false);
+  focusFirstInput();
 }
 
 void TForm1::Lb_PClick() { ui->Lb_hRes->clear(); }
@@ -106,6 +141,34 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
   if (event->type() == QEvent::MouseButtonPress && (watched == ui->Lb_P || watched == ui->LB_Ps))
     Lb_PClick();
   return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) keepFrameOnScreen();
+}
+
+// The window manager adds its frame only once the window is mapped; the
+// first activation is the first moment the frame's size is known.
+void TForm1::changeEvent(QEvent* event)
+{
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && !placedWithWindowFrame) {
+    placedWithWindowFrame = true;
+    keepFrameOnScreen();
+  }
+}
+
+// The window opens at its designed place unless part of its frame would be off
+// the screen there, e.g. with a large scale factor; then Calk and Close could
+// not be reached.
+void TForm1::keepFrameOnScreen()
+{
+  QScreen* screen = QGuiApplication::screenAt(DesignedPosition);
+  if (screen == nullptr) screen = this->screen();
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  move(placeOnScreen(DesignedPosition, size().grownBy(frame), screen->availableGeometry()));
 }
 
 void TForm1::showPicture(QLabel* box, const QString& resource)

@@ -42,12 +42,19 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
   // Every edit by its objectName, for the outputs the calculator core names;
   // a search of the window for each name costs more than the run itself.
   QMap<QString, QLineEdit*> editsByName;
 
+  // The five edits the user types values into: p, t, h, ps, ts.
+  QList<QLineEdit*> inputEdits() const;
   void setResultEditsEnabled(bool enabled);
+  void focusFirstInput();
+  void keepFrameOnScreen();
+  bool placedWithWindowFrame = false;
   void showPicture(QLabel* box, const QString& resource);
 };

@@ -1,25 +1,63 @@
 // Renders the calculator window offscreen and saves it as a PNG:
-//   window_screenshot <file.png> [input mode: 0 (p, t), 1 (p, h), 2 saturation]
+//   window_screenshot <file.png> [input mode [value ...]]
+// The input mode is 0 (p, t), 1 (p, h) or 2 saturation by ps. Given values are
+// typed into the mode's inputs in order (p and t, p and h, or ps) and
+// calculated before the picture is taken, e.g.
+//   window_screenshot docs/window.png 0 1 200
 
+#include "message_box.h"
 #include "u_H2O_ORV.h"
+#include "ui_u_H2O_ORV.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
 
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+QList<QLineEdit*> modeInputs(const Ui::TForm1& ui, int mode)
+{
+  switch (mode) {
+  case 0: return {ui.Lb_P, ui.Lb_T};
+  case 1: return {ui.Lb_P, ui.Lb_h};
+  case 2: return {ui.LB_Ps};
+  default: return {};
+  }
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
-  if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: %s <file.png> [input mode 0..2]\n", argv[0]);
+  const int mode = argc >= 3 ? std::atoi(argv[2]) : 0;
+  if (argc < 2 || mode < 0 || mode > 2) {
+    std::fprintf(stderr, "usage: %s <file.png> [input mode 0..2 [value ...]]\n", argv[0]);
     return 2;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   TForm1 form;
-  if (argc == 3) form.setRG_1ItemIndex(std::atoi(argv[2]));
+  form.setRG_1ItemIndex(mode);
+  const QList<QLineEdit*> inputs = modeInputs(*form.ui, mode);
+  if (argc - 3 > inputs.size()) {
+    std::fprintf(stderr, "input mode %d takes at most %d values\n", mode, int(inputs.size()));
+    return 2;
+  }
   form.show();
+  if (argc > 3) {
+    for (int i = 3; i < argc; ++i) inputs[i - 3]->insert(QString::fromLocal8Bit(argv[i]));
+    // A refused value would open a message box, which nobody could close here.
+    bool refused = false;
+    SetMessageCapture([&refused](const ShownMessage& message) {
+      std::fprintf(stderr, "%s %s\n", qPrintable(message.text), qPrintable(message.informativeText));
+      refused = true;
+    });
+    form.ui->BB_Calk->click();
+    if (refused) return 1;
+  }
   if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;

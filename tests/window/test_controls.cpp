@@ -1,11 +1,13 @@
 // Every control of the window: name, parent, place, size, caption, font, tab order.
 
 #include "form_fixture.h"
+#include "on_screen.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -155,20 +157,21 @@ TEST_F(Controls, LongCaptionsFitTheRoomLeftOfTheirEdit)
   }
 }
 
-TEST_F(Controls, TabOrderFollowsEachParentsOrder)
+TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk)
 {
+  // The inputs come last, so that Tab from the last shown input reaches Calk.
   const QStringList expected = {
       "BB_Calk", "BitBtn1",
       // water sheet, then vapour sheet
       "LB_TsResS", "LB_PsResS", "LB_SpS", "LB_VudS", "LB_RoS", "LB_CpS", "LB_LmbS", "LB_MiuS",
       "LB_NiuS", "LB_PrS", "LB_hS", "LB_SIGMA", "LB_TsResSS", "LB_PsResSS", "LB_SpSS", "LB_VudSS",
       "LB_RoSS", "LB_CpSS", "LB_LmbSS", "LB_MiuSS", "LB_NiuSS", "LB_PrSS", "LB_hSS", "LB_Sigma1",
-      // input row
-      "LB_Ps", "Lb_h", "Lb_P", "Lb_T", "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_4Item0",
-      "RG_4Item1", "LB_Ts",
       // result panel
       "Lb_hRes", "LB_PRes", "LB_TRes", "LB_CpRes", "LB_MuRes", "LB_LRes", "LB_PrRes", "LB_SRes",
-      "LB_VRES", "LB_RoRes", "LB_NuRes"};
+      "LB_VRES", "LB_RoRes", "LB_NuRes",
+      // input row
+      "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_4Item0", "RG_4Item1", "Lb_P", "Lb_T", "Lb_h",
+      "LB_Ps", "LB_Ts"};
   QStringList chain;
   for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
     if (expected.contains(w->objectName())) chain << w->objectName();
@@ -188,6 +191,29 @@ TEST_F(Controls, WindowHasItsFixedSizePlaceAndCaption)
   form.showMaximized();
   form.resize(1200, 900);
   EXPECT_EQ(form.size(), QSize(899, 588));
+}
+
+TEST(WindowPlace, DesignedPlaceWhereTheWholeFrameFitsElseNearestWhereItDoes)
+{
+  const QPoint designed(319, 138);
+  const QSize frame(899 + 2, 588 + 32);
+  EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 1280, 1024}), designed);
+  EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 1280, 720}), QPoint(319, 100));
+  EXPECT_EQ(placeOnScreen(designed, frame, {0, 24, 1000, 700}), QPoint(99, 104));
+  // Larger than the area: title bar and Calk stay on the screen.
+  EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 853, 640}), QPoint(0, 20));
+  EXPECT_EQ(placeOnScreen(designed, frame, {0, 30, 800, 600}), QPoint(0, 30));
+}
+
+TEST_F(Controls, ShownWindowFrameStartsOnTheScreen)
+{
+  form.show();
+  const QRect area = form.screen()->availableGeometry();
+  const QRect frame = form.frameGeometry();
+  EXPECT_TRUE(frame.topLeft() == QPoint(319, 138) || !area.contains(QRect(QPoint(319, 138), frame.size())));
+  // Each way: inside the area, or from its start where the frame is larger.
+  EXPECT_TRUE(frame.left() == area.left() || (area.left() <= frame.left() && frame.right() <= area.right()));
+  EXPECT_TRUE(frame.top() == area.top() || (area.top() <= frame.top() && frame.bottom() <= area.bottom()));
 }
 
 }  // namespace
