@@ -26,6 +26,31 @@ double sum_terms(Term term) {
     return sum;
 }
 
+// x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH), each equal to POWI (x, k) bit for
+// bit: the positive powers are the same step-by-step products from 1.0, every
+// partial product rounded to a double, and a negative power is the reciprocal
+// of the positive one taken in extended precision, as POWI forms it. An
+// equation needs many powers of one argument; one pass builds them all.
+template <int LOW, int HIGH>
+class PowerTable {
+    static_assert(LOW <= 0 && HIGH >= 0);
+
+public:
+    explicit PowerTable(double x) {
+        double product = 1.0;
+        of_[-LOW] = product;
+        for (int k = 1; k <= HIGH || -k >= LOW; ++k) {
+            product *= x;
+            if (k <= HIGH) of_[k - LOW] = product;
+            if (-k >= LOW) of_[-k - LOW] = 1.0L / product;
+        }
+    }
+    double operator[](int k) const { return of_[k - LOW]; }
+
+private:
+    double of_[HIGH - LOW + 1];
+};
+
 // Boundary between regions 2 and 3 (IAPWS-IF97 equations 5 and 6).
 inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192970039326,
                                     572.54459862746, 13.91883977887};

@@ -60,9 +60,11 @@ double MIU_PT(double p, double t) {
     const double rho_bar = density / MIU_RHO_STAR;
     const double x = 1.0L / T_bar - 1.0L;
     const double y = rho_bar - 1.0L;
+    const detail::PowerTable<0, 5> X(x);
+    const detail::PowerTable<0, 6> Y(y);
     const double S1 = sum_terms<6>([&](std::size_t i) {
         return sum_terms<7>([&](std::size_t j) {
-            return Ext(HIJ[i][j]) * POWI(x, static_cast<int>(i)) * POWI(y, static_cast<int>(j));
+            return Ext(HIJ[i][j]) * X[static_cast<int>(i)] * Y[static_cast<int>(j)];
         });
     });
     const double mu1 = std::exp(Ext(rho_bar) * S1);
