@@ -32,10 +32,12 @@ double dispatch(double p, double t, const RegionFunctions& f) {
     throw FatalStop(std::string("НЕИЗВЕСТНАЯ ОБЛАСТЬ (") + f.name + ")");
 }
 
-constexpr RegionFunctions ENTHALPY{"h_pt", HW_PT, HP_PT, HKR_PT, H5_PT};
-constexpr RegionFunctions ENTROPY{"S_PT", SW_PT, SP_PT, SKR_PT, S5_PT};
-constexpr RegionFunctions VOLUME{"V_PT", VW_PT, VP_PT, detail::volume_kr, V5_PT};
-constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", CpW_PT, CpP_PT, CpKR_PT, Cp5_PT};
+// A region 1 state lies below the saturation temperature, so the region 1
+// functions need not test it against steam again.
+constexpr RegionFunctions ENTHALPY{"h_pt", detail::water_h, HP_PT, HKR_PT, H5_PT};
+constexpr RegionFunctions ENTROPY{"S_PT", detail::water_s, SP_PT, SKR_PT, S5_PT};
+constexpr RegionFunctions VOLUME{"V_PT", VW0_PT, VP_PT, detail::volume_kr, V5_PT};
+constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", detail::water_cp, CpP_PT, CpKR_PT, Cp5_PT};
 
 }  // namespace
 

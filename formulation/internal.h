@@ -51,6 +51,16 @@ private:
     double of_[HIGH - LOW + 1];
 };
 
+// Region 1 without the test against steam, for callers that hold the
+// saturation temperature ts of the pressure already (or know the state to be
+// liquid); VW0_PT is the volume.
+double water_h(double p, double t);
+double water_s(double p, double t);
+double water_cp(double p, double t);
+// The test itself: a region 1 state may lie at most 0.0001 °C above ts;
+// `function` names the public function in the stop.
+void region1_guard(double ts, double t, const char* function);
+
 // Boundary between regions 2 and 3 (IAPWS-IF97 equations 5 and 6).
 inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192970039326,
                                     572.54459862746, 13.91883977887};

@@ -52,13 +52,6 @@ Reduced reduce(double p, double t) {
     return {T, pi, tau, a, c, detail::PowerTable<-1, 32>(a), detail::PowerTable<-43, 17>(c)};
 }
 
-// A region 1 state may lie at most 0.0001 °C above the saturation temperature.
-void saturation_guard(double p, double t, const char* function) {
-    const double ts = TS_P(p);
-    if (!(ts + 0.0001L >= t))
-        throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
-}
-
 // γ_τ = Σ n·a^I·J·c^(J−1)
 double gamma_tau(const Reduced& r) {
     return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * r.C[J[i] - 1]; });
@@ -66,24 +59,29 @@ double gamma_tau(const Reduced& r) {
 
 }  // namespace
 
-double HW_PT(double p, double t) {
-    saturation_guard(p, t, "HW_PT");
+void detail::region1_guard(double ts, double t, const char* function) {
+    if (!(ts + 0.0001L >= t))
+        throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+}
+
+double detail::water_h(double p, double t) {
     const Reduced r = reduce(p, t);
     const double gt = gamma_tau(r);
     return Ext(r.T) * detail::R_WATER * r.tau * gt;
 }
 
-double SW_PT(double p, double t) {
-    saturation_guard(p, t, "SW_PT");
+double detail::water_s(double p, double t) {
     const Reduced r = reduce(p, t);
     const double gt = gamma_tau(r);
     const double g = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * r.C[J[i]]; });
     return detail::R_WATER * (Ext(r.tau) * gt - g);
 }
 
-double VW_PT(double p, double t) {
-    saturation_guard(p, t, "VW_PT");
-    return VW0_PT(p, t);
+double detail::water_cp(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double gtt = sum_terms<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+    return -detail::R_WATER * r.tau * r.tau * gtt;
 }
 
 double VW0_PT(double p, double t) {
@@ -95,12 +93,25 @@ double VW0_PT(double p, double t) {
     return Ext(r.T) * detail::R_WATER * r.pi * gp / (1000.0L * p);
 }
 
+// The public functions refuse a state more than 0.0001 °C above the saturation temperature.
+double HW_PT(double p, double t) {
+    detail::region1_guard(TS_P(p), t, "HW_PT");
+    return detail::water_h(p, t);
+}
+
+double SW_PT(double p, double t) {
+    detail::region1_guard(TS_P(p), t, "SW_PT");
+    return detail::water_s(p, t);
+}
+
+double VW_PT(double p, double t) {
+    detail::region1_guard(TS_P(p), t, "VW_PT");
+    return VW0_PT(p, t);
+}
+
 double CpW_PT(double p, double t) {
-    saturation_guard(p, t, "CpW_PT");
-    const Reduced r = reduce(p, t);
-    const double gtt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
-    return -detail::R_WATER * r.tau * r.tau * gtt;
+    detail::region1_guard(TS_P(p), t, "CpW_PT");
+    return detail::water_cp(p, t);
 }
 
 }  // namespace TFS

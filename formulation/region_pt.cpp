@@ -40,13 +40,16 @@ double TB23(double p) {
 }
 
 RegionPT region_pt(double p, double t) {
-    const double ts = TS_P(p);
     const double T = t + KELVIN;
 
     // Written as "not inside" so that a pressure or temperature that is not a
     // number is refused too, rather than classified as steam.
     const bool inside = p <= P_MAX && p > 0 && t <= 1000 && t >= -1e-9;
     if (!inside || (p > 10 && t > 800.000000000001L)) return {0, CAPTION_OUTSIDE};
+    // Region 5 overrides every other test, and needs no saturation temperature.
+    if (T25 < T && T <= T5 && p <= 10) return {5, CAPTION_5};
+
+    const double ts = TS_P(p);
 
     RegionPT r{UNSET, nullptr};
     if (t < ts && T <= T13) r = {1, CAPTION_1};
@@ -62,7 +65,6 @@ RegionPT region_pt(double p, double t) {
         }
     }
     if (t == ts) r = {4, CAPTION_4};
-    if (T25 < T && T <= T5 && p <= 10) r = {5, CAPTION_5};
 
     // Within rounding distance of B23 (or just above 800 °C at p > 10 MPa) no
     // test holds; the equations on either side agree there, so take the phase

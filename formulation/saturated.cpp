@@ -14,11 +14,16 @@ constexpr double SWITCH_T = 350;  // °C
 
 // Phase of the saturation state at p: `below` at or under 350 °C, region 3
 // branch `branch` above. The bound is written so that a pressure that is not
-// a number is refused too, rather than carried into a result.
-double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch) {
+// a number is refused too, rather than carried into a result. A region 1
+// function (`guarded`) refuses a saturation temperature that is not a number,
+// as its public form would, testing the temperature it is given.
+double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch,
+                   const char* guarded = nullptr) {
     if (!(p <= PKR)) throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
     const double ts = TS_P(p);
-    return ts > SWITCH_T ? near_critical(p, ts, branch) : below(p, ts);
+    if (ts > SWITCH_T) return near_critical(p, ts, branch);
+    if (guarded != nullptr) detail::region1_guard(ts, ts, guarded);
+    return below(p, ts);
 }
 
 // The same at temperature t; the switch tests t itself, not the pressure.
@@ -34,10 +39,10 @@ constexpr int STEAM = 2;
 }  // namespace
 
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.
-double HSW_P(double p) { return by_pressure(p, "HSW_P", HW_PT, HKR_PT, WATER); }
-double SSW_P(double p) { return by_pressure(p, "SSW_P", SW_PT, SKR_PT, WATER); }
+double HSW_P(double p) { return by_pressure(p, "HSW_P", detail::water_h, HKR_PT, WATER, "HW_PT"); }
+double SSW_P(double p) { return by_pressure(p, "SSW_P", detail::water_s, SKR_PT, WATER, "SW_PT"); }
 double VSW_P(double p) { return by_pressure(p, "VSW_P", VW0_PT, detail::volume_kr, WATER); }
-double CSW_P(double p) { return by_pressure(p, "CSW_P", CpW_PT, CpKR_PT, WATER); }
+double CSW_P(double p) { return by_pressure(p, "CSW_P", detail::water_cp, CpKR_PT, WATER, "CpW_PT"); }
 double HSW_T(double t) { return by_temperature(t, "HSW_T", HW_PT, HKR_PT, WATER); }
 double SSW_T(double t) { return by_temperature(t, "SSW_T", SW_PT, SKR_PT, WATER); }
 double VSW_T(double t) { return by_temperature(t, "VSW_T", VW_PT, detail::volume_kr, WATER); }
