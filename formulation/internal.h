@@ -81,18 +81,34 @@ RegionPT region_pt(double p, double t);
 // As region_pt, but a state outside the domain ends in the fatal stop.
 int checked_region_pt(double p, double t);
 
+// Region 3 properties of the state of volume v (m³/kg) at t.
+double h_kr(double v, double t);
+double s_kr(double v, double t);
+double cp_kr(double v, double t);
+
 // Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
 double volume_kr(double p, double t, int branch);
 
+// Saturated water and steam of one pressure: HSW_P (p) and HSP_P (p) with
+// one saturation temperature and, above 350 °C, one region 3 search for both
+// volumes. A stop is the one HSP_P, called first, would give.
+struct SaturatedEnthalpies {
+    double water, steam;
+};
+SaturatedEnthalpies saturated_enthalpies(double p);
+
 // Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
-// text; 0 outside the domain. T_PH uses it on its hot path, REG_PH wraps it.
+// text; 0 outside the domain. Below the critical pressure it carries the
+// saturated enthalpies it compared with (h1 = HSW_P, h2 = HSP_P) for the
+// (p, h) functions to reuse; above it they are 0. REG_PH wraps it.
 struct RegionPH {
     int code;
     const char* caption;
+    double h1, h2;
 };
 RegionPH region_ph(double p, double h);
 
 // As region_ph, but a state outside the domain ends in the fatal stop.
-int checked_region_ph(double p, double h);
+RegionPH checked_region_ph(double p, double h);
 
 }  // namespace TFS::detail

@@ -63,20 +63,6 @@ double false_position(double p, double h, const Interval start, bool enclose) {
     }
 }
 
-// A property of a (p, h) state: of the single-phase state at (p, T_PH),
-// or of the mixture whose dryness the enthalpy implies.
-double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
-    const double t = T_PH(p, h);
-    if (p > PKR) return at_pt(p, t);
-
-    const double h1 = HSW_P(p);
-    const double h2 = HSP_P(p);
-    if (h == h1) return of_mixture(p, 0);
-    if (h == h2) return of_mixture(p, 1);
-    if (h1 < h && h < h2) return of_mixture(p, (Ext(h) - h1) / (Ext(h2) - h1));
-    return at_pt(p, t);
-}
-
 // The backward equations and the region 3 iteration meet the saturation line
 // only to about 0.025 K: a liquid enthalpy just below h′ can give a temperature
 // at or above ts, a vapour one just above h″ one at or below it, and every
@@ -90,15 +76,22 @@ double vapour_side(double t, double ts) {
     return t > ts ? t : std::nextafter(ts, INFINITY);
 }
 
-}  // namespace
+// HSW_P (p) and HSP_P (p): those the (p, h) region was found with, when it
+// is known and has them (below the critical pressure, not at it).
+detail::SaturatedEnthalpies saturated_at(double p, const detail::RegionPH* known) {
+    if (known != nullptr && p < PKR) return {known->h1, known->h2};
+    return detail::saturated_enthalpies(p);
+}
 
-double T_PH3(double p, double h) {
+// The region 3 iteration; below the critical pressure it needs the saturated enthalpies.
+double t_ph3(double p, double h, const detail::RegionPH* known) {
     const double tB = detail::TB23(p) - detail::KELVIN;
     Interval start{T13, h_pt(p, T13), tB, h_pt(p, tB)};
     if (p > PKR) return false_position(p, h, start, false);
 
-    const double h1 = HSW_P(p);
-    const double h2 = HSP_P(p);
+    const detail::SaturatedEnthalpies saturated = saturated_at(p, known);
+    const double h1 = saturated.water;
+    const double h2 = saturated.steam;
     const double ts = TS_P(p);
     if (h1 < h && h < h2) return ts;  // two-phase: no iteration
     // On one side of the line the saturated state closes the interval.
@@ -116,22 +109,48 @@ double T_PH3(double p, double h) {
     return t;
 }
 
-double T_PH(double p, double h) {
-    const int code = detail::checked_region_ph(p, h);
-    switch (code) {
+// T_PH of a state whose (p, h) region is known.
+double t_ph(double p, double h, const detail::RegionPH& r) {
+    switch (r.code) {
         case -1:
         case 4:
             return TS_P(p);
         case 3:
-            return T_PH3(p, h);
+            return t_ph3(p, h, &r);
     }
-    const double t = code == 1    ? T_PH1(p, h)
-                     : code == 21 ? T_PH2A(p, h)
-                     : code == 22 ? T_PH2B(p, h)
-                                  : T_PH2C(p, h);  // code 23, the one left
+    const double t = r.code == 1    ? T_PH1(p, h)
+                     : r.code == 21 ? T_PH2A(p, h)
+                     : r.code == 22 ? T_PH2B(p, h)
+                                    : T_PH2C(p, h);  // code 23, the one left
     if (!(p < PKR)) return t;
     const double ts = TS_P(p);
-    return code == 1 ? liquid_side(t, ts) : vapour_side(t, ts);
+    return r.code == 1 ? liquid_side(t, ts) : vapour_side(t, ts);
+}
+
+// A property of a (p, h) state: of the single-phase state at (p, T_PH),
+// or of the mixture whose dryness the enthalpy implies.
+double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
+    const detail::RegionPH r = detail::checked_region_ph(p, h);
+    const double t = t_ph(p, h, r);
+    if (p > PKR) return at_pt(p, t);
+
+    const detail::SaturatedEnthalpies saturated = saturated_at(p, &r);
+    const double h1 = saturated.water;
+    const double h2 = saturated.steam;
+    if (h == h1) return of_mixture(p, 0);
+    if (h == h2) return of_mixture(p, 1);
+    if (h1 < h && h < h2) return of_mixture(p, (Ext(h) - h1) / (Ext(h2) - h1));
+    return at_pt(p, t);
+}
+
+}  // namespace
+
+double T_PH3(double p, double h) {
+    return t_ph3(p, h, nullptr);
+}
+
+double T_PH(double p, double h) {
+    return t_ph(p, h, detail::checked_region_ph(p, h));
 }
 
 double S_PH(double p, double h) {

@@ -321,23 +321,23 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
     }
 }
 
-double HKR_PT(double p, double t, int branch) {
-    const Point x = point(branch_volume(p, t, branch, "HKR_PT"), t);
+double detail::h_kr(double v, double t) {
+    const Point x = point(v, t);
     const double tau_phi_t = tau_phi_tau(x);
     const double delta_phi_d = compressibility(x.delta, phi_delta_sum(x));
     return (t + detail::KELVIN) * detail::R_WATER * (Ext(tau_phi_t) + delta_phi_d);
 }
 
-double SKR_PT(double p, double t, int branch) {
-    const Point x = point(branch_volume(p, t, branch, "SKR_PT"), t);
+double detail::s_kr(double v, double t) {
+    const Point x = point(v, t);
     const double tau_phi_t = tau_phi_tau(x);
     const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * pw(x.d, I[i]) * pw(x.t, J[i]); });
     const double phi = Ext(N1) * std::log(Ext(x.delta)) + S;
     return (Ext(tau_phi_t) - phi) * detail::R_WATER;
 }
 
-double CpKR_PT(double p, double t, int branch) {
-    const Point x = point(branch_volume(p, t, branch, "CpKR_PT"), t);
+double detail::cp_kr(double v, double t) {
+    const Point x = point(v, t);
     const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
     const double S_dd = sum_terms<TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * pw(x.d, I[i] - 2) * pw(x.t, J[i]); });
@@ -350,6 +350,18 @@ double CpKR_PT(double p, double t, int branch) {
     const Ext tau = x.tau;
     return detail::R_WATER * (-tau * tau * phi_tt + square(delta * phi_d - delta * tau * phi_dt) /
                                                         (delta * delta * phi_dd + 2.0L * delta * phi_d));
+}
+
+double HKR_PT(double p, double t, int branch) {
+    return detail::h_kr(branch_volume(p, t, branch, "HKR_PT"), t);
+}
+
+double SKR_PT(double p, double t, int branch) {
+    return detail::s_kr(branch_volume(p, t, branch, "SKR_PT"), t);
+}
+
+double CpKR_PT(double p, double t, int branch) {
+    return detail::cp_kr(branch_volume(p, t, branch, "CpKR_PT"), t);
 }
 
 }  // namespace TFS

@@ -44,14 +44,19 @@ double hB2bc(double p) {
     return B2BC_N[3] + std::sqrt((Ext(p) - B2BC_N[4]) / B2BC_N[2]);
 }
 
+struct Code {
+    int code;
+    const char* caption;
+};
+
 }  // namespace
 
 RegionPH region_ph(double p, double h) {
     // Written as the domain itself so that a NaN is refused too.
-    if (!(P_MIN <= p && p <= P_MAX && H_MIN <= h && h <= H_MAX)) return {0, CAPTION_OUTSIDE};
+    if (!(P_MIN <= p && p <= P_MAX && H_MIN <= h && h <= H_MAX)) return {0, CAPTION_OUTSIDE, 0, 0};
 
     // Every test below runs; a later one that holds overrides an earlier one.
-    RegionPH r{UNSET, nullptr};
+    Code r{UNSET, nullptr};
     // The enthalpy at 350 °C bounds region 1 only above 16.5292 MPa. Below it
     // is not needed, and a few pressures near 16.52916 MPa have exactly 350 °C
     // as saturation temperature, where h_pt would stop on the line.
@@ -59,8 +64,9 @@ RegionPH region_ph(double p, double h) {
     double h1 = 0;  // saturated liquid
     double h2 = 0;  // saturated vapour
     if (p < PKR) {
-        h2 = HSP_P(p);
-        h1 = HSW_P(p);
+        const SaturatedEnthalpies saturated = saturated_enthalpies(p);
+        h1 = saturated.water;
+        h2 = saturated.steam;
     }
 
     if (p < PKR && h1 < h && h < h2) r = {-1, CAPTION_WET};
@@ -82,14 +88,14 @@ RegionPH region_ph(double p, double h) {
 
     // Within rounding distance of the B2bc line pB2bc(h) and hB2bc(p) can
     // disagree about the side, and no test holds; the line's own pressure decides.
-    if (r.code == UNSET) r = p <= p2bc ? RegionPH{22, CAPTION_2B} : RegionPH{23, CAPTION_2C};
-    return r;
+    if (r.code == UNSET) r = p <= p2bc ? Code{22, CAPTION_2B} : Code{23, CAPTION_2C};
+    return {r.code, r.caption, h1, h2};
 }
 
-int checked_region_ph(double p, double h) {
-    const int code = region_ph(p, h).code;
-    if (code == 0) throw FatalStop(MESSAGE_OUTSIDE);
-    return code;
+RegionPH checked_region_ph(double p, double h) {
+    const RegionPH r = region_ph(p, h);
+    if (r.code == 0) throw FatalStop(MESSAGE_OUTSIDE);
+    return r;
 }
 
 }  // namespace detail

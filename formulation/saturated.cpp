@@ -38,6 +38,20 @@ constexpr int STEAM = 2;
 
 }  // namespace
 
+detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {
+    if (!(p <= PKR)) throw FatalStop("При данном давлении нет состояния насыщения (HSP_P)");
+    const double ts = TS_P(p);
+    if (ts > SWITCH_T) {
+        double v1 = 0;
+        double v2 = 0;
+        VKR_PT(p, ts, v1, v2);
+        return {h_kr(v1, ts), h_kr(v2, ts)};
+    }
+    const double steam = HP_PT(p, ts);
+    region1_guard(ts, ts, "HW_PT");
+    return {water_h(p, ts), steam};
+}
+
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.
 double HSW_P(double p) { return by_pressure(p, "HSW_P", detail::water_h, HKR_PT, WATER, "HW_PT"); }
 double SSW_P(double p) { return by_pressure(p, "SSW_P", detail::water_s, SKR_PT, WATER, "SW_PT"); }
