@@ -1,6 +1,8 @@
 // Properties of any (p, t) state: the region of the state picks the equation.
 #include "internal.h"
 
+#include <limits>
+
 namespace TFS {
 namespace {
 
@@ -16,20 +18,32 @@ struct RegionFunctions {
     ByState region5;
 };
 
+[[noreturn]] void stop_on_line(const char* name) {
+    throw FatalStop(std::string("Вы попали на линию насыщения (") + name + ")");
+}
+
+// checked_region_pt yields no other number; kept so a future one cannot pass unnoticed.
+[[noreturn]] void stop_unknown(const char* name) {
+    throw FatalStop(std::string("НЕИЗВЕСТНАЯ ОБЛАСТЬ (") + name + ")");
+}
+
+// Above the critical pressure (3) the liquid-like and vapour-like roots coincide.
+int branch_of(int region) {
+    return region == 32 ? 2 : 1;
+}
+
 double dispatch(double p, double t, const RegionFunctions& f) {
-    switch (detail::checked_region_pt(p, t)) {
+    switch (const int region = detail::checked_region_pt(p, t)) {
         case 1: return f.region1(p, t);
         case 2: return f.region2(p, t);
-        // Above the critical pressure (3) the liquid-like and vapour-like roots coincide.
         case 3:
-        case 31: return f.region3(p, t, 1);
-        case 32: return f.region3(p, t, 2);
+        case 31:
+        case 32: return f.region3(p, t, branch_of(region));
         // On the line itself the phase is undetermined.
-        case 4: throw FatalStop(std::string("Вы попали на линию насыщения (") + f.name + ")");
+        case 4: stop_on_line(f.name);
         case 5: return f.region5(p, t);
     }
-    // checked_region_pt yields no other number; kept so a future one cannot pass unnoticed.
-    throw FatalStop(std::string("НЕИЗВЕСТНАЯ ОБЛАСТЬ (") + f.name + ")");
+    stop_unknown(f.name);
 }
 
 // A region 1 state lies below the saturation temperature, so the region 1
@@ -40,6 +54,31 @@ constexpr RegionFunctions VOLUME{"V_PT", VW0_PT, VP_PT, detail::volume_kr, V5_PT
 constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", detail::water_cp, CpP_PT, CpKR_PT, Cp5_PT};
 
 }  // namespace
+
+detail::SinglePhase detail::single_phase(double p, double t, int region, const char* name) {
+    switch (region) {
+        case 1: return {water_h(p, t), water_s(p, t), VW0_PT(p, t), water_cp(p, t)};
+        case 2: return {HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
+        case 3:
+        case 31:
+        case 32: {
+            const double v = volume_kr(p, t, branch_of(region));
+            return {h_kr(v, t), s_kr(v, t), v, cp_kr(v, t)};
+        }
+        case 4: stop_on_line(name);
+        case 5: return {H5_PT(p, t), S5_PT(p, t), V5_PT(p, t), Cp5_PT(p, t)};
+    }
+    stop_unknown(name);
+}
+
+State STATE_PT(double p, double t) {
+    const int region = detail::checked_region_pt(p, t);
+    const detail::SinglePhase x = detail::single_phase(p, t, region, "h_pt");
+    const double mu = detail::viscosity(t, x.v);
+    const double lambda = detail::conductivity(t, x.v);
+    const double single_phase = std::numeric_limits<double>::quiet_NaN();
+    return {region, single_phase, t, x.h, x.s, x.v, x.cp, mu, lambda, detail::prandtl(mu, x.cp, lambda)};
+}
 
 double h_pt(double p, double t) { return dispatch(p, t, ENTHALPY); }
 double S_PT(double p, double t) { return dispatch(p, t, ENTROPY); }

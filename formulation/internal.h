@@ -86,6 +86,20 @@ double h_kr(double v, double t);
 double s_kr(double v, double t);
 double cp_kr(double v, double t);
 
+// h, s, v and cp of a single-phase (p, t) state in the given REG_PT region,
+// as h_pt, S_PT, V_PT and Cp_PT give them, with one region 3 search at most.
+// On the saturation line (region 4) it stops as the dispatcher `name` does.
+struct SinglePhase {
+    double h, s, v, cp;
+};
+SinglePhase single_phase(double p, double t, int region, const char* name);
+
+// Transport properties at t of the state of volume v, as MIU_PT and LMB_PT
+// give them (µPa·s, mW/(m·K)), and the Prandtl number of PR_PT.
+double viscosity(double t, double v);
+double conductivity(double t, double v);
+double prandtl(double mu, double cp, double lambda);
+
 // Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
 double volume_kr(double p, double t, int branch);
 

@@ -4,6 +4,8 @@
 #include "internal.h"
 
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <tuple>
 
 namespace TFS {
@@ -127,20 +129,26 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
     return r.code == 1 ? liquid_side(t, ts) : vapour_side(t, ts);
 }
 
+// The dryness of a two-phase (p, h) state (0 and 1 on the saturation line),
+// or none for a single-phase state.
+std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
+    if (p > PKR) return std::nullopt;
+    const detail::SaturatedEnthalpies saturated = saturated_at(p, &r);
+    const double h1 = saturated.water;
+    const double h2 = saturated.steam;
+    if (h == h1) return 0.0;
+    if (h == h2) return 1.0;
+    if (h1 < h && h < h2) return (Ext(h) - h1) / (Ext(h2) - h1);
+    return std::nullopt;
+}
+
 // A property of a (p, h) state: of the single-phase state at (p, T_PH),
 // or of the mixture whose dryness the enthalpy implies.
 double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
     const double t = t_ph(p, h, r);
-    if (p > PKR) return at_pt(p, t);
-
-    const detail::SaturatedEnthalpies saturated = saturated_at(p, &r);
-    const double h1 = saturated.water;
-    const double h2 = saturated.steam;
-    if (h == h1) return of_mixture(p, 0);
-    if (h == h2) return of_mixture(p, 1);
-    if (h1 < h && h < h2) return of_mixture(p, (Ext(h) - h1) / (Ext(h2) - h1));
-    return at_pt(p, t);
+    const std::optional<double> x = dryness(p, h, r);
+    return x ? of_mixture(p, *x) : at_pt(p, t);
 }
 
 }  // namespace
@@ -163,6 +171,23 @@ double V_PH(double p, double h) {
 
 double Cp_PH(double p, double h) {
     return property_ph(p, h, Cp_PT, Cp_PX);
+}
+
+State STATE_PH(double p, double h) {
+    const detail::RegionPH r = detail::checked_region_ph(p, h);
+    const double t = t_ph(p, h, r);
+    if (const std::optional<double> x = dryness(p, h, r)) {
+        const double v = V_PX(p, *x);
+        const double s = S_PX(p, *x);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        return {r.code, *x, t, h, s, v, Cp_PX(p, *x), nan, nan, nan};
+    }
+    // A stop is the one V_PH would give.
+    const detail::SinglePhase state = detail::single_phase(p, t, detail::checked_region_pt(p, t), "V_PT");
+    const double mu = detail::viscosity(t, state.v);
+    const double lambda = detail::conductivity(t, state.v);
+    const double single_phase = std::numeric_limits<double>::quiet_NaN();
+    return {r.code, single_phase, t, h, state.s, state.v, state.cp, mu, lambda, detail::prandtl(mu, state.cp, lambda)};
 }
 
 }  // namespace TFS

@@ -3,6 +3,8 @@
 #include "TFS.h"
 #include "Tabl1.h"
 
+#include <cmath>
+
 namespace {
 
 // The transport functions give µPa·s and the saturation correlations µPa·s too.
@@ -21,6 +23,24 @@ void AddTransport(StateValues& s)
   s.nu = s.mu / s.rho;
   s.lambda = TFS::LMB_PT(s.p, s.t) / MilliwattsPerWatt;
   s.pr = TFS::PR_PT(s.p, s.t);
+}
+
+// A state computed by the library at once, in the units of the window.
+StateValues FromState(double p, const TFS::State& state)
+{
+  StateValues s{};
+  s.p = p;
+  s.t = state.t;
+  s.h = state.h;
+  s.v = state.v;
+  s.rho = 1 / s.v;
+  s.s = state.s;
+  s.cp = state.cp;
+  s.mu = state.mu / MicroPascalSecondsPerPascalSecond;
+  s.nu = s.mu / s.rho;
+  s.lambda = state.lambda / MilliwattsPerWatt;
+  s.pr = state.pr;
+  return s;
 }
 
 // Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
@@ -54,31 +74,15 @@ SaturatedPhaseValues SaturatedPhase(double x, const PhaseFunctions& f)
 
 } // namespace
 
-StateValues StateByPT(double p, double t)
-{
-  StateValues s{};
-  s.p = p;
-  s.t = t;
-  s.h = TFS::h_pt(p, t);
-  s.v = TFS::V_PT(p, t);
-  s.rho = 1 / s.v;
-  s.s = TFS::S_PT(p, t);
-  s.cp = TFS::Cp_PT(p, t);
-  AddTransport(s);
-  return s;
-}
+StateValues StateByPT(double p, double t) { return FromState(p, TFS::STATE_PT(p, t)); }
 
 StateValues StateByPH(double p, double h)
 {
-  StateValues s{};
-  s.p = p;
-  s.h = h;
-  s.t = TFS::T_PH(p, h);
-  s.v = TFS::V_PH(p, h);
-  s.rho = 1 / s.v;
-  s.s = TFS::S_PH(p, h);
-  s.cp = TFS::Cp_PH(p, h);
-  AddTransport(s);
+  const TFS::State state = TFS::STATE_PH(p, h);
+  StateValues s = FromState(p, state);
+  // A two-phase state has no single-phase transport properties: the
+  // transport functions refuse its saturation temperature.
+  if (!std::isnan(state.x)) AddTransport(s);
   return s;
 }
 
