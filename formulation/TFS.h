@@ -107,6 +107,21 @@ double Cp_PH(double p, double h);
 // 3 between the saturated enthalpies).
 State STATE_PH(double p, double h);
 
+// Saturated water and steam at once, each value equal bit for bit to its own
+// function below, with one region 3 search above 350 °C for both phases.
+struct SaturatedPhase {
+    double h, s, v, cp;
+};
+struct Saturation {
+    double p, t;  // the saturation pressure and temperature the phases were computed at
+    SaturatedPhase water, steam;
+};
+// HSW_P … CSP_P at p (t = TS_P (p)); a stop is the one the first of HSP_P,
+// SSP_P, VSP_P, CSP_P, HSW_P, SSW_P, VSW_P, CSW_P to stop gives.
+Saturation SATURATION_P(double p);
+// HSW_T … CSP_T at t (p = PS_T (t)); a stop as with SATURATION_P, by the _T functions.
+Saturation SATURATION_T(double t);
+
 // Saturated water (SW) and steam (SP) by pressure and by temperature
 double HSW_P(double p);
 double SSW_P(double p);

@@ -12,6 +12,14 @@ using ByBranch = double (*)(double p, double t, int branch);
 
 constexpr double SWITCH_T = 350;  // °C
 
+[[noreturn]] void refuse_pressure(const char* name) {
+    throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
+}
+
+[[noreturn]] void refuse_temperature(const char* name) {
+    throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
+}
+
 // Phase of the saturation state at p: `below` at or under 350 °C, region 3
 // branch `branch` above. The bound is written so that a pressure that is not
 // a number is refused too, rather than carried into a result. A region 1
@@ -19,7 +27,7 @@ constexpr double SWITCH_T = 350;  // °C
 // as its public form would, testing the temperature it is given.
 double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch,
                    const char* guarded = nullptr) {
-    if (!(p <= PKR)) throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
+    if (!(p <= PKR)) refuse_pressure(name);
     const double ts = TS_P(p);
     if (ts > SWITCH_T) return near_critical(p, ts, branch);
     if (guarded != nullptr) detail::region1_guard(ts, ts, guarded);
@@ -28,7 +36,7 @@ double by_pressure(double p, const char* name, ByState below, ByBranch near_crit
 
 // The same at temperature t; the switch tests t itself, not the pressure.
 double by_temperature(double t, const char* name, ByState below, ByBranch near_critical, int branch) {
-    if (!(t <= TKR)) throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
+    if (!(t <= TKR)) refuse_temperature(name);
     const double ps = PS_T(t);
     return t > SWITCH_T ? near_critical(ps, t, branch) : below(ps, t);
 }
@@ -36,10 +44,41 @@ double by_temperature(double t, const char* name, ByState below, ByBranch near_c
 constexpr int WATER = 1;
 constexpr int STEAM = 2;
 
+// Both phases at (p, t) on the saturation line above 350 °C: the two roots of one region 3 search.
+Saturation phases_near_critical(double p, double t) {
+    double v1 = 0;
+    double v2 = 0;
+    VKR_PT(p, t, v1, v2);
+    return {p,
+            t,
+            {detail::h_kr(v1, t), detail::s_kr(v1, t), v1, detail::cp_kr(v1, t)},
+            {detail::h_kr(v2, t), detail::s_kr(v2, t), v2, detail::cp_kr(v2, t)}};
+}
+
+// Both phases at (p, t) up to 350 °C: regions 1 and 2. The water side first
+// tests t against `ts`, as HSW_P and HSW_T do.
+Saturation phases_below_switch(double p, double t, double ts) {
+    const SaturatedPhase steam{HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
+    detail::region1_guard(ts, t, "HW_PT");
+    return {p, t, {detail::water_h(p, t), detail::water_s(p, t), VW0_PT(p, t), detail::water_cp(p, t)}, steam};
+}
+
 }  // namespace
 
+Saturation SATURATION_P(double p) {
+    if (!(p <= PKR)) refuse_pressure("HSP_P");
+    const double ts = TS_P(p);
+    return ts > SWITCH_T ? phases_near_critical(p, ts) : phases_below_switch(p, ts, ts);
+}
+
+Saturation SATURATION_T(double t) {
+    if (!(t <= TKR)) refuse_temperature("HSP_T");
+    const double ps = PS_T(t);
+    return t > SWITCH_T ? phases_near_critical(ps, t) : phases_below_switch(ps, t, TS_P(ps));
+}
+
 detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {
-    if (!(p <= PKR)) throw FatalStop("При данном давлении нет состояния насыщения (HSP_P)");
+    if (!(p <= PKR)) refuse_pressure("HSP_P");
     const double ts = TS_P(p);
     if (ts > SWITCH_T) {
         double v1 = 0;

@@ -49,22 +49,21 @@ double PrandtlNumber(const SaturatedPhaseValues& phase)
   return phase.nu * phase.cp * JoulesPerKilojoule / (phase.lambda * phase.v);
 }
 
-// The functions that give one saturated phase from the one saturation
-// coordinate: thermodynamic values from TFS, transport values from Tabl1.
-// Without a Prandtl correlation the number is formed from the other values.
-struct PhaseFunctions {
-  double (*h)(double), (*s)(double), (*v)(double), (*cp)(double);
+// One saturated phase: thermodynamic values from TFS, transport values from
+// the Tabl1 correlations of the one saturation coordinate x. Without a
+// Prandtl correlation the number is formed from the other values.
+struct PhaseCorrelations {
   double (*lambda)(double), (*mu)(double), (*pr)(double);
 };
 
-SaturatedPhaseValues SaturatedPhase(double x, const PhaseFunctions& f)
+SaturatedPhaseValues SaturatedPhase(double x, const TFS::SaturatedPhase& state, const PhaseCorrelations& f)
 {
   SaturatedPhaseValues phase{};
-  phase.h = f.h(x);
-  phase.s = f.s(x);
-  phase.v = f.v(x);
+  phase.h = state.h;
+  phase.s = state.s;
+  phase.v = state.v;
   phase.rho = 1 / phase.v;
-  phase.cp = f.cp(x);
+  phase.cp = state.cp;
   phase.lambda = f.lambda(x);
   phase.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
   phase.nu = phase.mu / phase.rho;
@@ -91,9 +90,10 @@ SaturationValues SaturationByPs(double ps)
   SaturationValues r{};
   r.ps = ps;
   r.ts = Tabl1::TSP(ps);
-  r.vapour = SaturatedPhase(ps, {TFS::HSP_P, TFS::SSP_P, TFS::VSP_P, TFS::CSP_P, Tabl1::LPSP, Tabl1::MPSP, nullptr});
+  const TFS::Saturation state = TFS::SATURATION_P(ps);
+  r.vapour = SaturatedPhase(ps, state.steam, {Tabl1::LPSP, Tabl1::MPSP, nullptr});
   r.sigma = Tabl1::SIGP(ps) / MillinewtonsPerNewton;
-  r.water = SaturatedPhase(ps, {TFS::HSW_P, TFS::SSW_P, TFS::VSW_P, TFS::CSW_P, Tabl1::LWSP, Tabl1::MWSP, nullptr});
+  r.water = SaturatedPhase(ps, state.water, {Tabl1::LWSP, Tabl1::MWSP, nullptr});
   return r;
 }
 
@@ -102,10 +102,9 @@ SaturationValues SaturationByTs(double ts)
   SaturationValues r{};
   r.ts = ts;
   r.ps = Tabl1::PST(ts);
-  r.vapour =
-      SaturatedPhase(ts, {TFS::HSP_T, TFS::SSP_T, TFS::VSP_T, TFS::CSP_T, Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST});
+  const TFS::Saturation state = TFS::SATURATION_T(ts);
+  r.vapour = SaturatedPhase(ts, state.steam, {Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST});
   r.sigma = Tabl1::SIGT(ts) / MillinewtonsPerNewton;
-  r.water =
-      SaturatedPhase(ts, {TFS::HSW_T, TFS::SSW_T, TFS::VSW_T, TFS::CSW_T, Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST});
+  r.water = SaturatedPhase(ts, state.water, {Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST});
   return r;
 }

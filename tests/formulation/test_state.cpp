@@ -80,3 +80,42 @@ TEST(StatePH, EveryFieldIsTheSingleFunctionsValue) {
 }
 
 }  // namespace
+
+namespace {
+
+void expect_phase(const TFS::SaturatedPhase& phase, double h, double s, double v, double cp) {
+    EXPECT_TRUE(same(phase.h, h));
+    EXPECT_TRUE(same(phase.s, s));
+    EXPECT_TRUE(same(phase.v, v));
+    EXPECT_TRUE(same(phase.cp, cp));
+}
+
+// Regions 1 and 2 and region 3 on the line, up to the critical point; beyond it a refusal.
+TEST(Saturation, EveryFieldIsTheSingleFunctionsValue) {
+    for (const double p : {0.001, 1.0, 16.5292, 20.0, 22.0, TFS::PKR, 23.0}) {
+        SCOPED_TRACE(std::to_string(p) + " MPa");
+        const std::string stop = stop_message([&] { TFS::HSP_P(p); });
+        if (stop != "no stop") {
+            EXPECT_EQ(stop_message([&] { TFS::SATURATION_P(p); }), stop);
+            continue;
+        }
+        const TFS::Saturation s = TFS::SATURATION_P(p);
+        EXPECT_TRUE(same(s.t, TFS::TS_P(p)));
+        expect_phase(s.water, TFS::HSW_P(p), TFS::SSW_P(p), TFS::VSW_P(p), TFS::CSW_P(p));
+        expect_phase(s.steam, TFS::HSP_P(p), TFS::SSP_P(p), TFS::VSP_P(p), TFS::CSP_P(p));
+    }
+    for (const double t : {0.01, 100.0, 350.0, 360.0, 373.9, TFS::TKR, 374.0}) {
+        SCOPED_TRACE(std::to_string(t) + " °C");
+        const std::string stop = stop_message([&] { TFS::HSP_T(t); });
+        if (stop != "no stop") {
+            EXPECT_EQ(stop_message([&] { TFS::SATURATION_T(t); }), stop);
+            continue;
+        }
+        const TFS::Saturation s = TFS::SATURATION_T(t);
+        EXPECT_TRUE(same(s.p, TFS::PS_T(t)));
+        expect_phase(s.water, TFS::HSW_T(t), TFS::SSW_T(t), TFS::VSW_T(t), TFS::CSW_T(t));
+        expect_phase(s.steam, TFS::HSP_T(t), TFS::SSP_T(t), TFS::VSP_T(t), TFS::CSP_T(t));
+    }
+}
+
+}  // namespace
