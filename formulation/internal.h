@@ -36,6 +36,7 @@ class PowerTable {
     static_assert(LOW <= 0 && HIGH >= 0);
 
 public:
+    PowerTable() = default;
     explicit PowerTable(double x) {
         double product = 1.0;
         of_[-LOW] = product;

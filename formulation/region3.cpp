@@ -7,6 +7,7 @@
 // the saturation line; the walk finds the one on the side it starts from.
 #include "internal.h"
 
+#include <array>
 #include <cmath>
 
 namespace TFS {
@@ -55,39 +56,17 @@ constexpr int MAX_HALVINGS = 100000;
 constexpr std::size_t AHEAD_LEVELS = 2;
 constexpr std::size_t AHEAD_NODES = (1u << AHEAD_LEVELS) - 1;
 
-// x^k for k = −2 … MAX, equal to POWI (x, k) bit for bit: POWI multiplies up
-// from 1.0 with every partial product rounded to a double and takes the
-// reciprocal for a negative exponent, and so does this one pass. The root
-// search needs these powers at thousands of volumes and one temperature.
-template <int MAX>
-struct Powers {
-    double of[MAX + 3];  // of[k + 2] = x^k
-};
-
-template <int MAX>
-Powers<MAX> powers(double x) {
-    Powers<MAX> r{};
-    double product = 1.0;
-    r.of[2] = product;
-    for (int k = 1; k <= MAX; ++k) {
-        product *= x;
-        r.of[k + 2] = product;
-    }
-    r.of[1] = 1.0L / r.of[3];
-    r.of[0] = 1.0L / r.of[4];
-    return r;
-}
-
-template <int MAX>
-double pw(const Powers<MAX>& powers, int k) {
-    return powers.of[k + 2];
-}
+// Powers of δ and τ: δ^(I−2) … δ^I and τ^(J−2) … τ^J for the properties; the
+// pressure residual of the root search needs δ^(I−1) only.
+using DeltaPowers = detail::PowerTable<-2, I_MAX>;
+using TauPowers = detail::PowerTable<-2, J_MAX>;
+using ResidualDeltaPowers = detail::PowerTable<-1, I_MAX - 1>;
 
 // A point of the equation: δ and τ with their powers.
 struct Point {
     double delta, tau;
-    Powers<I_MAX> d;  // δ^k
-    Powers<J_MAX> t;  // τ^k
+    DeltaPowers d;
+    TauPowers t;
 };
 
 double reduced_tau(double t) {
@@ -99,22 +78,35 @@ double reduced_delta(double v) {
 }
 
 Point point(double v, double t) {
-    Point x{};
-    x.delta = reduced_delta(v);
-    x.d = powers<I_MAX>(x.delta);
-    x.tau = reduced_tau(t);
-    x.t = powers<J_MAX>(x.tau);
-    return x;
+    const double delta = reduced_delta(v);
+    const double tau = reduced_tau(t);
+    return {delta, tau, DeltaPowers(delta), TauPowers(tau)};
 }
+
+// I·n of each term, exact in extended precision (at most 57 significant bits).
+constexpr auto IN = [] {
+    std::array<Ext, TERMS> in{};
+    for (std::size_t i = 0; i < TERMS; ++i) in[i] = Ext(I[i]) * n[i];
+    return in;
+}();
+
+// The first terms have I = 0: each is 0·n·δ^−1·τ^J, a zero that leaves the
+// running sum (+0 until then) as it is, unless δ^−1 or τ^J is infinite or not
+// a number and the zero becomes NaN. Only then do they need adding.
+constexpr std::size_t FIRST_TERM_WITH_DELTA = 7;
+static_assert(I[FIRST_TERM_WITH_DELTA - 1] == 0 && I[FIRST_TERM_WITH_DELTA] == 1);
 
 // S = Σ I·n·δ^(I−1)·τ^J at K densities of one isotherm. Each of the K running
 // sums goes through the terms in table order with every partial sum rounded
 // to a double; they advance side by side so that the processor overlaps them.
-template <std::size_t K>
-void phi_delta_sums(const Powers<I_MAX> (&d)[K], const Powers<J_MAX>& t, double (&S)[K]) {
+template <class Powers, std::size_t K>
+void phi_delta_sums(const Powers (&d)[K], const TauPowers& t, double (&S)[K]) {
+    bool zeros = true;
+    for (std::size_t i = 0; i < FIRST_TERM_WITH_DELTA; ++i) zeros = zeros && std::isfinite(t[J[i]]);
+    for (std::size_t k = 0; k < K; ++k) zeros = zeros && std::isfinite(d[k][-1]);
     for (double& sum : S) sum = 0.0;
-    for (std::size_t i = 0; i < TERMS; ++i)
-        for (std::size_t k = 0; k < K; ++k) S[k] += Ext(I[i]) * n[i] * pw(d[k], I[i] - 1) * pw(t, J[i]);
+    for (std::size_t i = zeros ? FIRST_TERM_WITH_DELTA : 0; i < TERMS; ++i)
+        for (std::size_t k = 0; k < K; ++k) S[k] += IN[i] * d[k][I[i] - 1] * t[J[i]];
 }
 
 // φ_δ = n1/δ + S
@@ -129,7 +121,7 @@ double compressibility(double delta, double S) {
 }
 
 double phi_delta_sum(const Point& x) {
-    const Powers<I_MAX> d[1] = {x.d};
+    const DeltaPowers d[1] = {x.d};
     double S[1];
     phi_delta_sums(d, x.t, S);
     return S[0];
@@ -138,18 +130,20 @@ double phi_delta_sum(const Point& x) {
 // τ·φ_τ = τ · Σ n·J·δ^I·τ^(J−1)
 double tau_phi_tau(const Point& x) {
     const double S =
-        sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * pw(x.d, I[i]) * pw(x.t, J[i] - 1); });
+        sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * x.d[I[i]] * x.t[J[i] - 1]; });
     return Ext(x.tau) * S;
 }
 
-// One root search at a fixed (p, t); τ and its powers serve every step.
+// One root search at a fixed (p, t); τ and its powers serve every step, and
+// so do p·1000 and R·T, the extended-precision factors of the residual.
 struct Search {
     double p, t;
-    Powers<J_MAX> tau_powers;
+    TauPowers tau_powers;
+    Ext p_kPa, RT;
 };
 
 Search search(double p, double t) {
-    return {p, t, powers<J_MAX>(reduced_tau(t))};
+    return {p, t, TauPowers(reduced_tau(t)), Ext(p) * 1000.0L, detail::R_WATER * (t + detail::KELVIN)};
 }
 
 // Residuals of the pressure equation, Z(v, T) − p·v/(R·T) (p·1000 in kPa),
@@ -157,16 +151,16 @@ Search search(double p, double t) {
 template <std::size_t K>
 void fkr(const Search& s, const double (&v)[K], double (&f)[K]) {
     double delta[K];
-    Powers<I_MAX> d[K];
+    ResidualDeltaPowers d[K];
     for (std::size_t k = 0; k < K; ++k) {
         delta[k] = reduced_delta(v[k]);
-        d[k] = powers<I_MAX>(delta[k]);
+        d[k] = ResidualDeltaPowers(delta[k]);
     }
     double S[K];
     phi_delta_sums(d, s.tau_powers, S);
     for (std::size_t k = 0; k < K; ++k) {
         const double z = compressibility(delta[k], S[k]);
-        f[k] = z - Ext(s.p) * 1000.0L * v[k] / (detail::R_WATER * (s.t + detail::KELVIN));
+        f[k] = z - s.p_kPa * v[k] / s.RT;
     }
 }
 
@@ -331,7 +325,7 @@ double detail::h_kr(double v, double t) {
 double detail::s_kr(double v, double t) {
     const Point x = point(v, t);
     const double tau_phi_t = tau_phi_tau(x);
-    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * pw(x.d, I[i]) * pw(x.t, J[i]); });
+    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * x.d[I[i]] * x.t[J[i]]; });
     const double phi = Ext(N1) * std::log(Ext(x.delta)) + S;
     return (Ext(tau_phi_t) - phi) * detail::R_WATER;
 }
@@ -340,12 +334,12 @@ double detail::cp_kr(double v, double t) {
     const Point x = point(v, t);
     const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
     const double S_dd = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * pw(x.d, I[i] - 2) * pw(x.t, J[i]); });
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
     const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
     const double phi_dt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * pw(x.d, I[i] - 1) * pw(x.t, J[i] - 1); });
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; });
     const double phi_tt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * pw(x.d, I[i]) * pw(x.t, J[i] - 2); });
+        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
     const Ext delta = x.delta;
     const Ext tau = x.tau;
     return detail::R_WATER * (-tau * tau * phi_tt + square(delta * phi_d - delta * tau * phi_dt) /
