@@ -28,20 +28,22 @@ struct RegionFunctions {
 }
 
 // Above the critical pressure (3) the liquid-like and vapour-like roots coincide.
-int branch_of(int region) {
-    return region == 32 ? 2 : 1;
+int branch_of(detail::Region region) {
+    return region == detail::Region::NEAR_CRITICAL_STEAM ? 2 : 1;
 }
 
 double dispatch(double p, double t, const RegionFunctions& f) {
-    switch (const int region = detail::checked_region_pt(p, t)) {
-        case 1: return f.region1(p, t);
-        case 2: return f.region2(p, t);
-        case 3:
-        case 31:
-        case 32: return f.region3(p, t, branch_of(region));
+    using detail::Region;
+    switch (const Region region = detail::checked_region_pt(p, t)) {
+        case Region::WATER: return f.region1(p, t);
+        case Region::STEAM: return f.region2(p, t);
+        case Region::NEAR_CRITICAL:
+        case Region::NEAR_CRITICAL_WATER:
+        case Region::NEAR_CRITICAL_STEAM: return f.region3(p, t, branch_of(region));
         // On the line itself the phase is undetermined.
-        case 4: stop_on_line(f.name);
-        case 5: return f.region5(p, t);
+        case Region::SATURATION_LINE: stop_on_line(f.name);
+        case Region::HIGH_TEMPERATURE: return f.region5(p, t);
+        case Region::OUTSIDE: break;
     }
     stop_unknown(f.name);
 }
@@ -55,29 +57,30 @@ constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", detail::water_cp, CpP_PT, CpKR_
 
 }  // namespace
 
-detail::SinglePhase detail::single_phase(double p, double t, int region, const char* name) {
+detail::SinglePhase detail::single_phase(double p, double t, Region region, const char* name) {
     switch (region) {
-        case 1: return {water_h(p, t), water_s(p, t), VW0_PT(p, t), water_cp(p, t)};
-        case 2: return {HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
-        case 3:
-        case 31:
-        case 32: {
+        case Region::WATER: return {water_h(p, t), water_s(p, t), VW0_PT(p, t), water_cp(p, t)};
+        case Region::STEAM: return {HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
+        case Region::NEAR_CRITICAL:
+        case Region::NEAR_CRITICAL_WATER:
+        case Region::NEAR_CRITICAL_STEAM: {
             const double v = volume_kr(p, t, branch_of(region));
             return {h_kr(v, t), s_kr(v, t), v, cp_kr(v, t)};
         }
-        case 4: stop_on_line(name);
-        case 5: return {H5_PT(p, t), S5_PT(p, t), V5_PT(p, t), Cp5_PT(p, t)};
+        case Region::SATURATION_LINE: stop_on_line(name);
+        case Region::HIGH_TEMPERATURE: return {H5_PT(p, t), S5_PT(p, t), V5_PT(p, t), Cp5_PT(p, t)};
+        case Region::OUTSIDE: break;
     }
     stop_unknown(name);
 }
 
 State STATE_PT(double p, double t) {
-    const int region = detail::checked_region_pt(p, t);
+    const detail::Region region = detail::checked_region_pt(p, t);
     const detail::SinglePhase x = detail::single_phase(p, t, region, "h_pt");
     const double mu = detail::viscosity(t, x.v);
     const double lambda = detail::conductivity(t, x.v);
     const double single_phase = std::numeric_limits<double>::quiet_NaN();
-    return {region, single_phase, t, x.h, x.s, x.v, x.cp, mu, lambda, detail::prandtl(mu, x.cp, lambda)};
+    return {static_cast<int>(region), single_phase, t, x.h, x.s, x.v, x.cp, mu, lambda, detail::prandtl(mu, x.cp, lambda)};
 }
 
 double h_pt(double p, double t) { return dispatch(p, t, ENTHALPY); }

@@ -17,6 +17,40 @@ using Ext = long double;
 inline constexpr Ext KELVIN = 273.15L;    // t in °C + KELVIN = T in K
 inline constexpr Ext R_WATER = 0.461526L; // specific gas constant, kJ/(kg·K)
 
+// Bounds that several parts of the formulation test.
+// Regions 1 and 3 meet at 350 °C; above it the saturated states lie in region 3.
+inline constexpr double T13_C = 350.0;            // °C
+inline constexpr double T13_K = T13_C + KELVIN;   // K
+static_assert(T13_K == 623.15);
+// B23 meets the saturation line at T13: above this pressure region 3 borders region 1.
+inline constexpr double P_CORNER_MPA = 16.5292;   // MPa
+// Region 5 lies at pressures up to 10 MPa.
+inline constexpr double P5_MAX_MPA = 10.0;        // MPa
+
+// Regions of a (p, t) state as REG_PT numbers them.
+enum class Region : int {
+    OUTSIDE = 0,
+    WATER = 1,                 // region 1
+    STEAM = 2,                 // region 2
+    NEAR_CRITICAL = 3,         // region 3 above the critical pressure
+    SATURATION_LINE = 4,
+    HIGH_TEMPERATURE = 5,      // region 5
+    NEAR_CRITICAL_WATER = 31,  // region 3 below the critical pressure, liquid side
+    NEAR_CRITICAL_STEAM = 32,  // region 3 below the critical pressure, vapour side
+};
+
+// Codes of a (p, h) state as REG_PH gives them.
+enum class CodePH : int {
+    WET = -1,
+    OUTSIDE = 0,
+    WATER = 1,            // region 1
+    NEAR_CRITICAL = 3,    // region 3
+    SATURATION_LINE = 4,
+    STEAM_2A = 21,        // subregions of region 2
+    STEAM_2B = 22,
+    STEAM_2C = 23,
+};
+
 // Σ term(i) for i = 0 … N-1 in table order, starting from 0; every partial sum
 // is rounded to a double, as a running sum held in a double variable would be.
 template <std::size_t N, class Term>
@@ -74,13 +108,13 @@ double TB23(double p);
 // Region number of a (p, t) state without the caption text; 0 outside the
 // domain. The dispatchers use it on their hot path, REG_PT wraps it.
 struct RegionPT {
-    int region;
+    Region region;
     const char* caption;  // nullptr where the region has no caption of its own (31, 32)
 };
 RegionPT region_pt(double p, double t);
 
 // As region_pt, but a state outside the domain ends in the fatal stop.
-int checked_region_pt(double p, double t);
+Region checked_region_pt(double p, double t);
 
 // Region 3 properties of the state of volume v (m³/kg) at t.
 double h_kr(double v, double t);
@@ -93,7 +127,7 @@ double cp_kr(double v, double t);
 struct SinglePhase {
     double h, s, v, cp;
 };
-SinglePhase single_phase(double p, double t, int region, const char* name);
+SinglePhase single_phase(double p, double t, Region region, const char* name);
 
 // Transport properties at t of the state of volume v, as MIU_PT and LMB_PT
 // give them (µPa·s, mW/(m·K)), and the Prandtl number of PR_PT.
@@ -117,7 +151,7 @@ SaturatedEnthalpies saturated_enthalpies(double p);
 // saturated enthalpies it compared with (h1 = HSW_P, h2 = HSP_P) for the
 // (p, h) functions to reuse; above it they are 0. REG_PH wraps it.
 struct RegionPH {
-    int code;
+    CodePH code;
     const char* caption;
     double h1, h2;
 };

@@ -13,7 +13,6 @@ namespace {
 
 using detail::Ext;
 
-constexpr double T13 = 350.0;        // °C, region 1/3 boundary: the iteration's start
 constexpr double TOLERANCE = 1e-5;   // relative, on the enthalpy
 constexpr int MAX_STEPS = 20000;
 constexpr int MAX_SAME_SIDE = 20;    // secant steps above the critical pressure without enclosing the target
@@ -88,7 +87,8 @@ detail::SaturatedEnthalpies saturated_at(double p, const detail::RegionPH* known
 // The region 3 iteration; below the critical pressure it needs the saturated enthalpies.
 double t_ph3(double p, double h, const detail::RegionPH* known) {
     const double tB = detail::TB23(p) - detail::KELVIN;
-    Interval start{T13, h_pt(p, T13), tB, h_pt(p, tB)};
+    // The interval starts at the boundaries of region 3: 350 °C and B23.
+    Interval start{detail::T13_C, h_pt(p, detail::T13_C), tB, h_pt(p, tB)};
     if (p > PKR) return false_position(p, h, start, false);
 
     const detail::SaturatedEnthalpies saturated = saturated_at(p, known);
@@ -113,20 +113,23 @@ double t_ph3(double p, double h, const detail::RegionPH* known) {
 
 // T_PH of a state whose (p, h) region is known.
 double t_ph(double p, double h, const detail::RegionPH& r) {
+    using detail::CodePH;
     switch (r.code) {
-        case -1:
-        case 4:
+        case CodePH::WET:
+        case CodePH::SATURATION_LINE:
             return TS_P(p);
-        case 3:
+        case CodePH::NEAR_CRITICAL:
             return t_ph3(p, h, &r);
+        default:
+            break;
     }
-    const double t = r.code == 1    ? T_PH1(p, h)
-                     : r.code == 21 ? T_PH2A(p, h)
-                     : r.code == 22 ? T_PH2B(p, h)
-                                    : T_PH2C(p, h);  // code 23, the one left
+    const double t = r.code == CodePH::WATER      ? T_PH1(p, h)
+                     : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
+                     : r.code == CodePH::STEAM_2B ? T_PH2B(p, h)
+                                                  : T_PH2C(p, h);  // STEAM_2C, the one left
     if (!(p < PKR)) return t;
     const double ts = TS_P(p);
-    return r.code == 1 ? liquid_side(t, ts) : vapour_side(t, ts);
+    return r.code == CodePH::WATER ? liquid_side(t, ts) : vapour_side(t, ts);
 }
 
 // The dryness of a two-phase (p, h) state (0 and 1 on the saturation line),
@@ -180,14 +183,14 @@ State STATE_PH(double p, double h) {
         const double v = V_PX(p, *x);
         const double s = S_PX(p, *x);
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        return {r.code, *x, t, h, s, v, Cp_PX(p, *x), nan, nan, nan};
+        return {static_cast<int>(r.code), *x, t, h, s, v, Cp_PX(p, *x), nan, nan, nan};
     }
     // A stop is the one V_PH would give.
     const detail::SinglePhase state = detail::single_phase(p, t, detail::checked_region_pt(p, t), "V_PT");
     const double mu = detail::viscosity(t, state.v);
     const double lambda = detail::conductivity(t, state.v);
     const double single_phase = std::numeric_limits<double>::quiet_NaN();
-    return {r.code, single_phase, t, h, state.s, state.v, state.cp, mu, lambda, detail::prandtl(mu, state.cp, lambda)};
+    return {static_cast<int>(r.code), single_phase, t, h, state.s, state.v, state.cp, mu, lambda, detail::prandtl(mu, state.cp, lambda)};
 }
 
 }  // namespace TFS

@@ -48,7 +48,6 @@ constexpr std::size_t TERMS = 39;
 constexpr int I_MAX = 11;
 constexpr int J_MAX = 26;
 
-constexpr double LIQUID_START_T = 350.0;  // °C, the region 1/3 boundary at 623.15 K
 constexpr double WALK_STEP = 0.00001;     // m³/kg
 constexpr int MAX_WALK_STEPS = 10000;
 constexpr std::size_t WALK_AHEAD = 8;
@@ -257,7 +256,7 @@ double liquid_start(const Search& s, double v) {
 
 // The liquid side walks up from its start.
 double liquid_root(const Search& s) {
-    return vkr1(s, vkr2(s, liquid_start(s, VW_PT(s.p, LIQUID_START_T)), +WALK_STEP));
+    return vkr1(s, vkr2(s, liquid_start(s, VW_PT(s.p, detail::T13_C)), +WALK_STEP));
 }
 
 // The vapour side walks down from the region 2 volume at θ, the B23
@@ -298,7 +297,7 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
     // Above the critical pressure there is one root between the liquid and
     // the vapour volumes.
     if (p > PKR) {
-        v1 = v2 = vkr1(s, {liquid_start(s, VW0_PT(p, LIQUID_START_T)), VP_PT(p, theta)});
+        v1 = v2 = vkr1(s, {liquid_start(s, VW0_PT(p, detail::T13_C)), VP_PT(p, theta)});
         return;
     }
 

@@ -10,8 +10,6 @@ namespace {
 using ByState = double (*)(double p, double t);
 using ByBranch = double (*)(double p, double t, int branch);
 
-constexpr double SWITCH_T = 350;  // °C
-
 [[noreturn]] void refuse_pressure(const char* name) {
     throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
 }
@@ -29,7 +27,7 @@ double by_pressure(double p, const char* name, ByState below, ByBranch near_crit
                    const char* guarded = nullptr) {
     if (!(p <= PKR)) refuse_pressure(name);
     const double ts = TS_P(p);
-    if (ts > SWITCH_T) return near_critical(p, ts, branch);
+    if (ts > detail::T13_C) return near_critical(p, ts, branch);
     if (guarded != nullptr) detail::region1_guard(ts, ts, guarded);
     return below(p, ts);
 }
@@ -38,7 +36,7 @@ double by_pressure(double p, const char* name, ByState below, ByBranch near_crit
 double by_temperature(double t, const char* name, ByState below, ByBranch near_critical, int branch) {
     if (!(t <= TKR)) refuse_temperature(name);
     const double ps = PS_T(t);
-    return t > SWITCH_T ? near_critical(ps, t, branch) : below(ps, t);
+    return t > detail::T13_C ? near_critical(ps, t, branch) : below(ps, t);
 }
 
 constexpr int WATER = 1;
@@ -68,19 +66,19 @@ Saturation phases_below_switch(double p, double t, double ts) {
 Saturation SATURATION_P(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
     const double ts = TS_P(p);
-    return ts > SWITCH_T ? phases_near_critical(p, ts) : phases_below_switch(p, ts, ts);
+    return ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, ts);
 }
 
 Saturation SATURATION_T(double t) {
     if (!(t <= TKR)) refuse_temperature("HSP_T");
     const double ps = PS_T(t);
-    return t > SWITCH_T ? phases_near_critical(ps, t) : phases_below_switch(ps, t, TS_P(ps));
+    return t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, TS_P(ps));
 }
 
 detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
     const double ts = TS_P(p);
-    if (ts > SWITCH_T) {
+    if (ts > detail::T13_C) {
         double v1 = 0;
         double v2 = 0;
         VKR_PT(p, ts, v1, v2);
