@@ -170,6 +170,71 @@ double fkr(const Search& s, double v) {
     return f[0];
 }
 
+// The walk below needs only the sign of each residual: where a plain double
+// evaluation settles it beyond doubt, that stands in for the exact one.
+// Every rounding of either evaluation (δ and its powers included) is a
+// relative 2^−52 or less of a magnitude in the sum below; the two differ by
+// less than about 200·2^−53 of it, so a double residual farther than 2^−40 of
+// it from zero has the sign of the exact residual, and that residual is
+// neither zero nor infinite nor NaN.
+constexpr double SIGN_CERTAIN = 0x1p-40;
+constexpr double SIGN_CERTAIN_ABSOLUTE = 0x1p-1000;  // room for underflow
+
+constexpr auto IN_DOUBLE = [] {
+    std::array<double, TERMS> in{};
+    for (std::size_t i = 0; i < TERMS; ++i) in[i] = static_cast<double>(IN[i]);
+    return in;
+}();
+
+// Whether the double residuals at K volumes settle every sign; if so, f
+// holds ±1 for each. The terms with I = 0 are left out: where the exact sum
+// makes NaN of them (δ^−1 or τ^J not finite), δ^−1 or a higher power of τ
+// makes this residual or its bound infinite or NaN too, and nothing is settled.
+template <std::size_t K>
+bool certain_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
+    const TauPowers& t = s.tau_powers;
+    double delta[K], d[K][I_MAX + 1], S[K], magnitude[K];  // d[k][j] = δ^(j−1)
+    for (std::size_t k = 0; k < K; ++k) {
+        delta[k] = 1.0 / v[k] / 322.0;
+        d[k][0] = 1.0 / delta[k];
+        d[k][1] = 1.0;
+        for (int j = 2; j <= I_MAX; ++j) d[k][j] = d[k][j - 1] * delta[k];
+        S[k] = 0;
+        magnitude[k] = 0;
+    }
+    for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
+        const double c = IN_DOUBLE[i] * t[J[i]];
+        for (std::size_t k = 0; k < K; ++k) {
+            const double term = c * d[k][I[i]];
+            S[k] += term;
+            magnitude[k] += std::fabs(term);
+        }
+    }
+    const double p_kPa = static_cast<double>(s.p_kPa);
+    const double RT = static_cast<double>(s.RT);
+    bool certain = true;
+    for (std::size_t k = 0; k < K; ++k) {
+        const double n1_delta = N1 * d[k][0];
+        const double z = delta[k] * (n1_delta + S[k]);
+        const double r = p_kPa * v[k] / RT;
+        const double residual = z - r;
+        const double bound =
+            SIGN_CERTAIN * (delta[k] * (magnitude[k] + std::fabs(n1_delta)) + std::fabs(z) + std::fabs(r)) +
+            SIGN_CERTAIN_ABSOLUTE;
+        certain = certain && std::isfinite(residual) && std::isfinite(bound) && std::fabs(residual) > bound;
+        f[k] = residual > 0 ? 1 : -1;
+    }
+    return certain;
+}
+
+// Stand-ins for the residuals at K volumes that compare with zero, and with
+// each other's signs, as the exact ones do: ±1 where every sign is certain,
+// else the exact residuals.
+template <std::size_t K>
+void residual_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
+    if (!certain_signs(s, v, f)) fkr(s, v, f);
+}
+
 struct Bracket {
     double a, b;
 };
@@ -179,7 +244,8 @@ struct Bracket {
 // residual at the end of one step is the start of the next. The residuals of
 // the next WALK_AHEAD grid volumes are computed together, and the steps then
 // taken one by one: the residuals are pure, so looking ahead changes nothing
-// but the time (at most WALK_AHEAD − 1 of them go unused at the end).
+// but the time (at most WALK_AHEAD − 1 of them go unused at the end). Only
+// their signs count, so sign stand-ins serve as well.
 Bracket vkr2(const Search& s, double x0, double step) {
     double x_next = x0;
     double f2 = fkr(s, x_next);
@@ -189,7 +255,7 @@ Bracket vkr2(const Search& s, double x0, double step) {
         double f_ahead[WALK_AHEAD];
         double x = x_next;
         for (double& volume : ahead) volume = x = Ext(x) + step;
-        fkr(s, ahead, f_ahead);
+        residual_signs(s, ahead, f_ahead);
         for (std::size_t k = 0; k < WALK_AHEAD; ++k) {
             if (++count > MAX_WALK_STEPS) throw FatalStop("halt  в vkr2");
             const double x_start = x_next;
