@@ -235,6 +235,13 @@ void residual_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
     if (!certain_signs(s, v, f)) fkr(s, v, f);
 }
 
+double residual_sign(const Search& s, double v) {
+    const double volume[1] = {v};
+    double f[1];
+    residual_signs(s, volume, f);
+    return f[0];
+}
+
 struct Bracket {
     double a, b;
 };
@@ -277,10 +284,11 @@ double midpoint(double a, double b) {
 // The halvings run one by one, but the residuals at the midpoints the next
 // AHEAD_LEVELS halvings can take (a binary tree of them) are computed
 // together beforehand: the residuals are pure, so this changes only the time.
+// Only their signs count, so sign stand-ins serve as well.
 double vkr1(const Search& s, Bracket bracket) {
     double a = bracket.a;
     double b = bracket.b;
-    double fa = fkr(s, a);
+    double fa = residual_sign(s, a);
     int count = 0;
     for (;;) {
         // Node j halves [low[j], high[j]]; its halves are nodes 2j + 1 and 2j + 2.
@@ -294,7 +302,7 @@ double vkr1(const Search& s, Bracket bracket) {
                 low[2 * j + 2] = m[j], high[2 * j + 2] = high[j];
             }
         }
-        fkr(s, m, fm);
+        residual_signs(s, m, fm);
         for (std::size_t j = 0; j < AHEAD_NODES;) {
             if (Ext(fa) * fm[j] >= 0) {
                 a = m[j];
