@@ -86,6 +86,12 @@ private:
     double of_[HIGH - LOW + 1];
 };
 
+// TS_P (p) in double arithmetic, within SATURATION_T_ESTIMATE_ERROR of it
+// for 0.0005 MPa ≤ p ≤ 100 MPa; NaN elsewhere. For decisions with a margin
+// far wider than that, never for a value.
+double saturation_t_estimate(double p);
+inline constexpr Ext SATURATION_T_ESTIMATE_ERROR = 1e-6L;  // K; observed below 2e-10 K
+
 // Region 1 without the test against steam, for callers that hold the
 // saturation temperature ts of the pressure already (or know the state to be
 // liquid); VW0_PT is the volume.
@@ -95,6 +101,9 @@ double water_cp(double p, double t);
 // The test itself: a region 1 state may lie at most 0.0001 °C above ts;
 // `function` names the public function in the stop.
 void region1_guard(double ts, double t, const char* function);
+// The same test at pressure p: the estimate of ts passes a state well below
+// the line at once; only the others need TS_P (p).
+void region1_guard_at(double p, double t, const char* function);
 
 // Boundary between regions 2 and 3 (IAPWS-IF97 equations 5 and 6).
 inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192970039326,

@@ -64,6 +64,11 @@ void detail::region1_guard(double ts, double t, const char* function) {
         throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
 }
 
+void detail::region1_guard_at(double p, double t, const char* function) {
+    if (Ext(saturation_t_estimate(p)) - SATURATION_T_ESTIMATE_ERROR + 0.0001L >= t) return;
+    region1_guard(TS_P(p), t, function);
+}
+
 double detail::water_h(double p, double t) {
     const Reduced r = reduce(p, t);
     const double gt = gamma_tau(r);
@@ -95,22 +100,22 @@ double VW0_PT(double p, double t) {
 
 // The public functions refuse a state more than 0.0001 °C above the saturation temperature.
 double HW_PT(double p, double t) {
-    detail::region1_guard(TS_P(p), t, "HW_PT");
+    detail::region1_guard_at(p, t, "HW_PT");
     return detail::water_h(p, t);
 }
 
 double SW_PT(double p, double t) {
-    detail::region1_guard(TS_P(p), t, "SW_PT");
+    detail::region1_guard_at(p, t, "SW_PT");
     return detail::water_s(p, t);
 }
 
 double VW_PT(double p, double t) {
-    detail::region1_guard(TS_P(p), t, "VW_PT");
+    detail::region1_guard_at(p, t, "VW_PT");
     return VW0_PT(p, t);
 }
 
 double CpW_PT(double p, double t) {
-    detail::region1_guard(TS_P(p), t, "CpW_PT");
+    detail::region1_guard_at(p, t, "CpW_PT");
     return detail::water_cp(p, t);
 }
 

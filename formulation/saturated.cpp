@@ -54,10 +54,10 @@ Saturation phases_near_critical(double p, double t) {
 }
 
 // Both phases at (p, t) up to 350 °C: regions 1 and 2. The water side first
-// tests t against `ts`, as HSW_P and HSW_T do.
-Saturation phases_below_switch(double p, double t, double ts) {
+// tests t against the saturation temperature of p, as HSW_P and HSW_T do.
+Saturation phases_below_switch(double p, double t) {
     const SaturatedPhase steam{HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
-    detail::region1_guard(ts, t, "HW_PT");
+    detail::region1_guard_at(p, t, "HW_PT");
     return {p, t, {detail::water_h(p, t), detail::water_s(p, t), VW0_PT(p, t), detail::water_cp(p, t)}, steam};
 }
 
@@ -66,13 +66,13 @@ Saturation phases_below_switch(double p, double t, double ts) {
 Saturation SATURATION_P(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
     const double ts = TS_P(p);
-    return ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, ts);
+    return ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts);
 }
 
 Saturation SATURATION_T(double t) {
     if (!(t <= TKR)) refuse_temperature("HSP_T");
     const double ps = PS_T(t);
-    return t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, TS_P(ps));
+    return t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t);
 }
 
 detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {
