@@ -3,6 +3,8 @@
 #include "TFS.h"
 #include "Tabl1.h"
 
+#include <cmath>
+
 namespace {
 
 // The transport functions give µPa·s and the saturation correlations µPa·s too.
@@ -23,28 +25,45 @@ void AddTransport(StateValues& s)
   s.pr = TFS::PR_PT(s.p, s.t);
 }
 
+// A state computed by the library at once, in the units of the window.
+StateValues FromState(double p, const TFS::State& state)
+{
+  StateValues s{};
+  s.p = p;
+  s.t = state.t;
+  s.h = state.h;
+  s.v = state.v;
+  s.rho = 1 / s.v;
+  s.s = state.s;
+  s.cp = state.cp;
+  s.mu = state.mu / MicroPascalSecondsPerPascalSecond;
+  s.nu = s.mu / s.rho;
+  s.lambda = state.lambda / MilliwattsPerWatt;
+  s.pr = state.pr;
+  return s;
+}
+
 // Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
 double PrandtlNumber(const SaturatedPhaseValues& phase)
 {
   return phase.nu * phase.cp * JoulesPerKilojoule / (phase.lambda * phase.v);
 }
 
-// The functions that give one saturated phase from the one saturation
-// coordinate: thermodynamic values from TFS, transport values from Tabl1.
-// Without a Prandtl correlation the number is formed from the other values.
-struct PhaseFunctions {
-  double (*h)(double), (*s)(double), (*v)(double), (*cp)(double);
+// One saturated phase: thermodynamic values from TFS, transport values from
+// the Tabl1 correlations of the one saturation coordinate x. Without a
+// Prandtl correlation the number is formed from the other values.
+struct PhaseCorrelations {
   double (*lambda)(double), (*mu)(double), (*pr)(double);
 };
 
-SaturatedPhaseValues SaturatedPhase(double x, const PhaseFunctions& f)
+SaturatedPhaseValues SaturatedPhase(double x, const TFS::SaturatedPhase& state, const PhaseCorrelations& f)
 {
   SaturatedPhaseValues phase{};
-  phase.h = f.h(x);
-  phase.s = f.s(x);
-  phase.v = f.v(x);
+  phase.h = state.h;
+  phase.s = state.s;
+  phase.v = state.v;
   phase.rho = 1 / phase.v;
-  phase.cp = f.cp(x);
+  phase.cp = state.cp;
   phase.lambda = f.lambda(x);
   phase.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
   phase.nu = phase.mu / phase.rho;
@@ -54,31 +73,15 @@ SaturatedPhaseValues SaturatedPhase(double x, const PhaseFunctions& f)
 
 } // namespace
 
-StateValues StateByPT(double p, double t)
-{
-  StateValues s{};
-  s.p = p;
-  s.t = t;
-  s.h = TFS::h_pt(p, t);
-  s.v = TFS::V_PT(p, t);
-  s.rho = 1 / s.v;
-  s.s = TFS::S_PT(p, t);
-  s.cp = TFS::Cp_PT(p, t);
-  AddTransport(s);
-  return s;
-}
+StateValues StateByPT(double p, double t) { return FromState(p, TFS::STATE_PT(p, t)); }
 
 StateValues StateByPH(double p, double h)
 {
-  StateValues s{};
-  s.p = p;
-  s.h = h;
-  s.t = TFS::T_PH(p, h);
-  s.v = TFS::V_PH(p, h);
-  s.rho = 1 / s.v;
-  s.s = TFS::S_PH(p, h);
-  s.cp = TFS::Cp_PH(p, h);
-  AddTransport(s);
+  const TFS::State state = TFS::STATE_PH(p, h);
+  StateValues s = FromState(p, state);
+  // A two-phase state has no single-phase transport properties: the
+  // transport functions refuse its saturation temperature.
+  if (!std::isnan(state.x)) AddTransport(s);
   return s;
 }
 
@@ -88,10 +91,11 @@ SaturationValues SaturationByPs(double ps)
 {
   SaturationValues r{};
   r.ps = ps;
-  r.ts = TFS::TS_P(ps);
-  r.vapour = SaturatedPhase(ps, {TFS::HSP_P, TFS::SSP_P, TFS::VSP_P, TFS::CSP_P, Tabl1::LPSP, Tabl1::MPSP, nullptr});
+  const TFS::Saturation state = TFS::SATURATION_P(ps);
+  r.ts = state.t;
+  r.vapour = SaturatedPhase(ps, state.steam, {Tabl1::LPSP, Tabl1::MPSP, nullptr});
   r.sigma = Tabl1::SIGP(ps) / MillinewtonsPerNewton;
-  r.water = SaturatedPhase(ps, {TFS::HSW_P, TFS::SSW_P, TFS::VSW_P, TFS::CSW_P, Tabl1::LWSP, Tabl1::MWSP, nullptr});
+  r.water = SaturatedPhase(ps, state.water, {Tabl1::LWSP, Tabl1::MWSP, nullptr});
   return r;
 }
 
@@ -99,11 +103,10 @@ SaturationValues SaturationByTs(double ts)
 {
   SaturationValues r{};
   r.ts = ts;
-  r.ps = TFS::PS_T(ts);
-  r.vapour =
-      SaturatedPhase(ts, {TFS::HSP_T, TFS::SSP_T, TFS::VSP_T, TFS::CSP_T, Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST});
+  const TFS::Saturation state = TFS::SATURATION_T(ts);
+  r.ps = state.p;
+  r.vapour = SaturatedPhase(ts, state.steam, {Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST});
   r.sigma = Tabl1::SIGT(ts) / MillinewtonsPerNewton;
-  r.water =
-      SaturatedPhase(ts, {TFS::HSW_T, TFS::SSW_T, TFS::VSW_T, TFS::CSW_T, Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST});
+  r.water = SaturatedPhase(ts, state.water, {Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST});
   return r;
 }

@@ -2,6 +2,7 @@
 #include "internal.h"
 
 #include <cmath>
+#include <limits>
 
 namespace TFS {
 namespace {
@@ -18,28 +19,72 @@ struct RegionFunctions {
     ByState region5;
 };
 
-double dispatch(double p, double t, const RegionFunctions& f) {
-    switch (detail::checked_region_pt(p, t)) {
-        case 1: return f.region1(p, t);
-        case 2: return f.region2(p, t);
-        // Above the critical pressure (3) the liquid-like and vapour-like roots coincide.
-        case 3:
-        case 31: return f.region3(p, t, 1);
-        case 32: return f.region3(p, t, 2);
-        // On the line itself the phase is undetermined.
-        case 4: throw FatalStop(std::string("Вы попали на линию насыщения (") + f.name + ")");
-        case 5: return f.region5(p, t);
-    }
-    // checked_region_pt yields no other number; kept so a future one cannot pass unnoticed.
-    throw FatalStop(std::string("НЕИЗВЕСТНАЯ ОБЛАСТЬ (") + f.name + ")");
+[[noreturn]] void stop_on_line(const char* name) {
+    throw FatalStop(std::string("Вы попали на линию насыщения (") + name + ")");
 }
 
-constexpr RegionFunctions ENTHALPY{"h_pt", HW_PT, HP_PT, HKR_PT, H5_PT};
-constexpr RegionFunctions ENTROPY{"S_PT", SW_PT, SP_PT, SKR_PT, S5_PT};
-constexpr RegionFunctions VOLUME{"V_PT", VW_PT, VP_PT, detail::volume_kr, V5_PT};
-constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", CpW_PT, CpP_PT, CpKR_PT, Cp5_PT};
+// checked_region_pt yields no other number; kept so a future one cannot pass unnoticed.
+[[noreturn]] void stop_unknown(const char* name) {
+    throw FatalStop(std::string("НЕИЗВЕСТНАЯ ОБЛАСТЬ (") + name + ")");
+}
+
+// Above the critical pressure (3) the liquid-like and vapour-like roots coincide.
+int branch_of(detail::Region region) {
+    return region == detail::Region::NEAR_CRITICAL_STEAM ? 2 : 1;
+}
+
+double dispatch(double p, double t, const RegionFunctions& f) {
+    using detail::Region;
+    switch (const Region region = detail::checked_region_pt(p, t)) {
+        case Region::WATER: return f.region1(p, t);
+        case Region::STEAM: return f.region2(p, t);
+        case Region::NEAR_CRITICAL:
+        case Region::NEAR_CRITICAL_WATER:
+        case Region::NEAR_CRITICAL_STEAM: return f.region3(p, t, branch_of(region));
+        // On the line itself the phase is undetermined.
+        case Region::SATURATION_LINE: stop_on_line(f.name);
+        case Region::HIGH_TEMPERATURE: return f.region5(p, t);
+        case Region::OUTSIDE: break;
+    }
+    stop_unknown(f.name);
+}
+
+// A region 1 state lies below the saturation temperature, so the region 1
+// functions need not test it against steam again.
+constexpr RegionFunctions ENTHALPY{"h_pt", detail::water_h, HP_PT, HKR_PT, H5_PT};
+constexpr RegionFunctions ENTROPY{"S_PT", detail::water_s, SP_PT, SKR_PT, S5_PT};
+constexpr RegionFunctions VOLUME{"V_PT", VW0_PT, VP_PT, detail::volume_kr, V5_PT};
+constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", detail::water_cp, CpP_PT, CpKR_PT, Cp5_PT};
 
 }  // namespace
+
+detail::SinglePhase detail::single_phase(double p, double t, Region region, const char* name) {
+    switch (region) {
+        case Region::WATER: return {water_h(p, t), water_s(p, t), VW0_PT(p, t), water_cp(p, t)};
+        case Region::STEAM: return {HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
+        case Region::NEAR_CRITICAL:
+        case Region::NEAR_CRITICAL_WATER:
+        case Region::NEAR_CRITICAL_STEAM: {
+            const double v = volume_kr(p, t, branch_of(region));
+            return {h_kr(v, t), s_kr(v, t), v, cp_kr(v, t)};
+        }
+        case Region::SATURATION_LINE: stop_on_line(name);
+        case Region::HIGH_TEMPERATURE: return {H5_PT(p, t), S5_PT(p, t), V5_PT(p, t), Cp5_PT(p, t)};
+        case Region::OUTSIDE: break;
+    }
+    stop_unknown(name);
+}
+
+State STATE_PT(double p, double t) {
+    const detail::Region region = detail::checked_region_pt(p, t);
+    const detail::SinglePhase x = detail::single_phase(p, t, region, "h_pt");
+    // As V_PT, no state whose volume overflows (the lowest pressures).
+    if (!std::isfinite(x.v)) throw FatalStop(detail::MESSAGE_OUTSIDE_PT);
+    const double mu = detail::viscosity(t, x.v);
+    const double lambda = detail::conductivity(t, x.v);
+    const double single_phase = std::numeric_limits<double>::quiet_NaN();
+    return {static_cast<int>(region), single_phase, t, x.h, x.s, x.v, x.cp, mu, lambda, detail::prandtl(mu, x.cp, lambda)};
+}
 
 double h_pt(double p, double t) { return dispatch(p, t, ENTHALPY); }
 double S_PT(double p, double t) { return dispatch(p, t, ENTROPY); }

@@ -17,6 +17,43 @@ using Ext = long double;
 inline constexpr Ext KELVIN = 273.15L;    // t in °C + KELVIN = T in K
 inline constexpr Ext R_WATER = 0.461526L; // specific gas constant, kJ/(kg·K)
 
+// Bounds that several parts of the formulation test.
+// Regions 1 and 3 meet at 350 °C; above it the saturated states lie in region 3.
+inline constexpr double T13_C = 350.0;            // °C
+inline constexpr double T13_K = T13_C + KELVIN;   // K
+static_assert(T13_K == 623.15);
+// B23 meets the saturation line at T13: above this pressure region 3 borders region 1.
+inline constexpr double P_CORNER_MPA = 16.5292;   // MPa
+// Region 5 lies at pressures up to 10 MPa, above 800 °C, where region 2 ends.
+inline constexpr double P5_MAX_MPA = 10.0;        // MPa
+inline constexpr double T25_C = 800.0;            // °C
+inline constexpr double T25_K = T25_C + KELVIN;   // K
+static_assert(T25_K == 1073.15);
+
+// Regions of a (p, t) state as REG_PT numbers them.
+enum class Region : int {
+    OUTSIDE = 0,
+    WATER = 1,                 // region 1
+    STEAM = 2,                 // region 2
+    NEAR_CRITICAL = 3,         // region 3 above the critical pressure
+    SATURATION_LINE = 4,
+    HIGH_TEMPERATURE = 5,      // region 5
+    NEAR_CRITICAL_WATER = 31,  // region 3 below the critical pressure, liquid side
+    NEAR_CRITICAL_STEAM = 32,  // region 3 below the critical pressure, vapour side
+};
+
+// Codes of a (p, h) state as REG_PH gives them.
+enum class CodePH : int {
+    WET = -1,
+    OUTSIDE = 0,
+    WATER = 1,            // region 1
+    NEAR_CRITICAL = 3,    // region 3
+    SATURATION_LINE = 4,
+    STEAM_2A = 21,        // subregions of region 2
+    STEAM_2B = 22,
+    STEAM_2C = 23,
+};
+
 // Σ term(i) for i = 0 … N-1 in table order, starting from 0; every partial sum
 // is rounded to a double, as a running sum held in a double variable would be.
 template <std::size_t N, class Term>
@@ -25,6 +62,51 @@ double sum_terms(Term term) {
     for (std::size_t i = 0; i < N; ++i) sum += term(i);
     return sum;
 }
+
+// x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH), each equal to POWI (x, k) bit for
+// bit: the positive powers are the same step-by-step products from 1.0, every
+// partial product rounded to a double, and a negative power is the reciprocal
+// of the positive one taken in extended precision, as POWI forms it. An
+// equation needs many powers of one argument; one pass builds them all.
+template <int LOW, int HIGH>
+class PowerTable {
+    static_assert(LOW <= 0 && HIGH >= 0);
+
+public:
+    PowerTable() = default;
+    explicit PowerTable(double x) {
+        double product = 1.0;
+        of_[-LOW] = product;
+        for (int k = 1; k <= HIGH || -k >= LOW; ++k) {
+            product *= x;
+            if (k <= HIGH) of_[k - LOW] = product;
+            if (-k >= LOW) of_[-k - LOW] = 1.0L / product;
+        }
+    }
+    double operator[](int k) const { return of_[k - LOW]; }
+
+private:
+    double of_[HIGH - LOW + 1];
+};
+
+// TS_P (p) in double arithmetic, within SATURATION_T_ESTIMATE_ERROR of it
+// for 0.0005 MPa ≤ p ≤ 100 MPa; NaN elsewhere. For decisions with a margin
+// far wider than that, never for a value.
+double saturation_t_estimate(double p);
+inline constexpr Ext SATURATION_T_ESTIMATE_ERROR = 1e-6L;  // K; observed below 2e-10 K
+
+// Region 1 without the test against steam, for callers that hold the
+// saturation temperature ts of the pressure already (or know the state to be
+// liquid); VW0_PT is the volume.
+double water_h(double p, double t);
+double water_s(double p, double t);
+double water_cp(double p, double t);
+// The test itself: a region 1 state may lie at most 0.0001 °C above ts;
+// `function` names the public function in the stop.
+void region1_guard(double ts, double t, const char* function);
+// The same test at pressure p: the estimate of ts passes a state well below
+// the line at once; only the others need TS_P (p).
+void region1_guard_at(double p, double t, const char* function);
 
 // Boundary between regions 2 and 3 (IAPWS-IF97 equations 5 and 6).
 inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192970039326,
@@ -41,13 +123,32 @@ inline constexpr const char* MESSAGE_OUTSIDE_PT = "ЗАДАННЫЕ P И T ЗА 
 // Region number of a (p, t) state without the caption text; 0 outside the
 // domain. The dispatchers use it on their hot path, REG_PT wraps it.
 struct RegionPT {
-    int region;
+    Region region;
     const char* caption;  // nullptr where the region has no caption of its own (31, 32)
 };
 RegionPT region_pt(double p, double t);
 
 // As region_pt, but a state outside the domain ends in the fatal stop.
-int checked_region_pt(double p, double t);
+Region checked_region_pt(double p, double t);
+
+// Region 3 properties of the state of volume v (m³/kg) at t.
+double h_kr(double v, double t);
+double s_kr(double v, double t);
+double cp_kr(double v, double t);
+
+// h, s, v and cp of a single-phase (p, t) state in the given REG_PT region,
+// as h_pt, S_PT, V_PT and Cp_PT give them, with one region 3 search at most.
+// On the saturation line (region 4) it stops as the dispatcher `name` does.
+struct SinglePhase {
+    double h, s, v, cp;
+};
+SinglePhase single_phase(double p, double t, Region region, const char* name);
+
+// Transport properties at t of the state of volume v, as MIU_PT and LMB_PT
+// give them (µPa·s, mW/(m·K)), and the Prandtl number of PR_PT.
+double viscosity(double t, double v);
+double conductivity(double t, double v);
+double prandtl(double mu, double cp, double lambda);
 
 // Specific volume of any (p, t) state as its region's equation gives it,
 // infinite at the lowest pressures; V_PT refuses such a state.
@@ -56,15 +157,26 @@ double volume_pt(double p, double t);
 // Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
 double volume_kr(double p, double t, int branch);
 
+// Saturated water and steam of one pressure: HSW_P (p) and HSP_P (p) with
+// one saturation temperature and, above 350 °C, one region 3 search for both
+// volumes. A stop is the one HSP_P, called first, would give.
+struct SaturatedEnthalpies {
+    double water, steam;
+};
+SaturatedEnthalpies saturated_enthalpies(double p);
+
 // Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
-// text; 0 outside the domain. T_PH uses it on its hot path, REG_PH wraps it.
+// text; 0 outside the domain. Below the critical pressure it carries the
+// saturated enthalpies it compared with (h1 = HSW_P, h2 = HSP_P) for the
+// (p, h) functions to reuse; above it they are 0. REG_PH wraps it.
 struct RegionPH {
-    int code;
+    CodePH code;
     const char* caption;
+    double h1, h2;
 };
 RegionPH region_ph(double p, double h);
 
 // As region_ph, but a state outside the domain ends in the fatal stop.
-int checked_region_ph(double p, double h);
+RegionPH checked_region_ph(double p, double h);
 
 }  // namespace TFS::detail

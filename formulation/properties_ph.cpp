@@ -4,6 +4,8 @@
 #include "internal.h"
 
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <tuple>
 
 namespace TFS {
@@ -11,13 +13,10 @@ namespace {
 
 using detail::Ext;
 
-constexpr double T13 = 350.0;        // °C, region 1/3 boundary: the iteration's start
 constexpr double TOLERANCE = 1e-5;   // relative, on the enthalpy
 constexpr int MAX_STEPS = 20000;
 constexpr int MAX_SAME_SIDE = 20;    // secant steps above the critical pressure without enclosing the target
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
-constexpr double P_REGION5 = 10;            // MPa, region 5 lies above 800 °C up to this pressure
-constexpr double T_REGION5 = 800;           // °C
 constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
 constexpr int MAX_STEPS_REGION5 = 50;
 constexpr const char* MESSAGE_NO_CONVERGENCE_REGION5 = "Функция T_PH не сходится";
@@ -68,20 +67,6 @@ double false_position(double p, double h, const Interval start, bool enclose) {
     }
 }
 
-// A property of a (p, h) state: of the single-phase state at (p, T_PH),
-// or of the mixture whose dryness the enthalpy implies.
-double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
-    const double t = T_PH(p, h);
-    if (p > PKR) return at_pt(p, t);
-
-    const double h1 = HSW_P(p);
-    const double h2 = HSP_P(p);
-    if (h == h1) return of_mixture(p, 0);
-    if (h == h2) return of_mixture(p, 1);
-    if (h1 < h && h < h2) return of_mixture(p, (Ext(h) - h1) / (Ext(h2) - h1));
-    return at_pt(p, t);
-}
-
 // The backward equations and the region 3 iteration meet the saturation line
 // only to about 0.025 K: a liquid enthalpy just below h′ can give a temperature
 // at or above ts, a vapour one just above h″ one at or below it, and every
@@ -103,21 +88,29 @@ double vapour_side(double t, double ts) {
 double region5_temperature(double p, double h, double t) {
     for (int step = 0; step < MAX_STEPS_REGION5; ++step) {
         const double residual = Ext(h) - H5_PT(p, t);
-        if (std::fabs(Ext(residual) / h) < TOLERANCE_REGION5) return std::fmax(t, T_REGION5);
+        if (std::fabs(Ext(residual) / h) < TOLERANCE_REGION5) return std::fmax(t, detail::T25_C);
         t = t + Ext(residual) / Cp5_PT(p, t);
     }
     throw FatalStop(MESSAGE_NO_CONVERGENCE_REGION5);
 }
 
-}  // namespace
+// HSW_P (p) and HSP_P (p): those the (p, h) region was found with, when it
+// is known and has them (below the critical pressure, not at it).
+detail::SaturatedEnthalpies saturated_at(double p, const detail::RegionPH* known) {
+    if (known != nullptr && p < PKR) return {known->h1, known->h2};
+    return detail::saturated_enthalpies(p);
+}
 
-double T_PH3(double p, double h) {
+// The region 3 iteration; below the critical pressure it needs the saturated enthalpies.
+double t_ph3(double p, double h, const detail::RegionPH* known) {
     const double tB = detail::TB23(p) - detail::KELVIN;
-    Interval start{T13, h_pt(p, T13), tB, h_pt(p, tB)};
+    // The interval starts at the boundaries of region 3: 350 °C and B23.
+    Interval start{detail::T13_C, h_pt(p, detail::T13_C), tB, h_pt(p, tB)};
     if (p > PKR) return false_position(p, h, start, false);
 
-    const double h1 = HSW_P(p);
-    const double h2 = HSP_P(p);
+    const detail::SaturatedEnthalpies saturated = saturated_at(p, known);
+    const double h1 = saturated.water;
+    const double h2 = saturated.steam;
     const double ts = TS_P(p);
     if (h1 < h && h < h2) return ts;  // two-phase: no iteration
     // On one side of the line the saturated state closes the interval.
@@ -135,23 +128,58 @@ double T_PH3(double p, double h) {
     return t;
 }
 
-double T_PH(double p, double h) {
-    const int code = detail::checked_region_ph(p, h);
-    switch (code) {
-        case -1:
-        case 4:
+// T_PH of a state whose (p, h) region is known.
+double t_ph(double p, double h, const detail::RegionPH& r) {
+    using detail::CodePH;
+    switch (r.code) {
+        case CodePH::WET:
+        case CodePH::SATURATION_LINE:
             return TS_P(p);
-        case 3:
-            return T_PH3(p, h);
+        case CodePH::NEAR_CRITICAL:
+            return t_ph3(p, h, &r);
+        default:
+            break;
     }
-    const double t = code == 1    ? T_PH1(p, h)
-                     : code == 21 ? T_PH2A(p, h)
-                     : code == 22 ? T_PH2B(p, h)
-                                  : T_PH2C(p, h);  // code 23, the one left
-    if (p <= P_REGION5 && h > HP_PT(p, T_REGION5)) return region5_temperature(p, h, t);
+    const double t = r.code == CodePH::WATER      ? T_PH1(p, h)
+                     : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
+                     : r.code == CodePH::STEAM_2B ? T_PH2B(p, h)
+                                                  : T_PH2C(p, h);  // STEAM_2C, the one left
+    if (p <= detail::P5_MAX_MPA && h > HP_PT(p, detail::T25_C)) return region5_temperature(p, h, t);
     if (!(p < PKR)) return t;
     const double ts = TS_P(p);
-    return code == 1 ? liquid_side(t, ts) : vapour_side(t, ts);
+    return r.code == CodePH::WATER ? liquid_side(t, ts) : vapour_side(t, ts);
+}
+
+// The dryness of a two-phase (p, h) state (0 and 1 on the saturation line),
+// or none for a single-phase state.
+std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
+    if (p > PKR) return std::nullopt;
+    const detail::SaturatedEnthalpies saturated = saturated_at(p, &r);
+    const double h1 = saturated.water;
+    const double h2 = saturated.steam;
+    if (h == h1) return 0.0;
+    if (h == h2) return 1.0;
+    if (h1 < h && h < h2) return (Ext(h) - h1) / (Ext(h2) - h1);
+    return std::nullopt;
+}
+
+// A property of a (p, h) state: of the single-phase state at (p, T_PH),
+// or of the mixture whose dryness the enthalpy implies.
+double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
+    const detail::RegionPH r = detail::checked_region_ph(p, h);
+    const double t = t_ph(p, h, r);
+    const std::optional<double> x = dryness(p, h, r);
+    return x ? of_mixture(p, *x) : at_pt(p, t);
+}
+
+}  // namespace
+
+double T_PH3(double p, double h) {
+    return t_ph3(p, h, nullptr);
+}
+
+double T_PH(double p, double h) {
+    return t_ph(p, h, detail::checked_region_ph(p, h));
 }
 
 double S_PH(double p, double h) {
@@ -164,6 +192,23 @@ double V_PH(double p, double h) {
 
 double Cp_PH(double p, double h) {
     return property_ph(p, h, Cp_PT, Cp_PX);
+}
+
+State STATE_PH(double p, double h) {
+    const detail::RegionPH r = detail::checked_region_ph(p, h);
+    const double t = t_ph(p, h, r);
+    if (const std::optional<double> x = dryness(p, h, r)) {
+        const double v = V_PX(p, *x);
+        const double s = S_PX(p, *x);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        return {static_cast<int>(r.code), *x, t, h, s, v, Cp_PX(p, *x), nan, nan, nan};
+    }
+    // A stop is the one V_PH would give.
+    const detail::SinglePhase state = detail::single_phase(p, t, detail::checked_region_pt(p, t), "V_PT");
+    const double mu = detail::viscosity(t, state.v);
+    const double lambda = detail::conductivity(t, state.v);
+    const double single_phase = std::numeric_limits<double>::quiet_NaN();
+    return {static_cast<int>(r.code), single_phase, t, h, state.s, state.v, state.cp, mu, lambda, detail::prandtl(mu, state.cp, lambda)};
 }
 
 }  // namespace TFS

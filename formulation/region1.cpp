@@ -35,70 +35,88 @@ constexpr double n[34] = {
 
 constexpr std::size_t TERMS = 34;
 
-// Reduced variables; the polynomial runs in a = 7.1 − π and c = τ − 1.222.
+// Reduced variables; the polynomial runs in a = 7.1 − π and c = τ − 1.222,
+// whose powers the terms take from tables: a^(I−1) … a^I, c^(J−2) … c^J.
 struct Reduced {
     double T, pi, tau, a, c;
+    detail::PowerTable<-1, 32> A;
+    detail::PowerTable<-43, 17> C;
 };
 
 Reduced reduce(double p, double t) {
-    Reduced r{};
-    r.T = t + detail::KELVIN;
-    r.pi = p / 16.53L;
-    r.a = 7.1L - r.pi;
-    r.tau = 1386.0L / r.T;
-    r.c = r.tau - 1.222L;
-    return r;
-}
-
-// A region 1 state may lie at most 0.0001 °C above the saturation temperature.
-void saturation_guard(double p, double t, const char* function) {
-    const double ts = TS_P(p);
-    if (!(ts + 0.0001L >= t))
-        throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+    const double T = t + detail::KELVIN;
+    const double pi = p / 16.53L;
+    const double a = 7.1L - pi;
+    const double tau = 1386.0L / T;
+    const double c = tau - 1.222L;
+    return {T, pi, tau, a, c, detail::PowerTable<-1, 32>(a), detail::PowerTable<-43, 17>(c)};
 }
 
 // γ_τ = Σ n·a^I·J·c^(J−1)
 double gamma_tau(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.a, I[i]) * J[i] * POWI(r.c, J[i] - 1); });
+    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * r.C[J[i] - 1]; });
 }
 
 }  // namespace
 
-double HW_PT(double p, double t) {
-    saturation_guard(p, t, "HW_PT");
+void detail::region1_guard(double ts, double t, const char* function) {
+    if (!(ts + 0.0001L >= t))
+        throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+}
+
+void detail::region1_guard_at(double p, double t, const char* function) {
+    if (Ext(saturation_t_estimate(p)) - SATURATION_T_ESTIMATE_ERROR + 0.0001L >= t) return;
+    region1_guard(TS_P(p), t, function);
+}
+
+double detail::water_h(double p, double t) {
     const Reduced r = reduce(p, t);
     const double gt = gamma_tau(r);
     return Ext(r.T) * detail::R_WATER * r.tau * gt;
 }
 
-double SW_PT(double p, double t) {
-    saturation_guard(p, t, "SW_PT");
+double detail::water_s(double p, double t) {
     const Reduced r = reduce(p, t);
     const double gt = gamma_tau(r);
-    const double g = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.a, I[i]) * POWI(r.c, J[i]); });
+    const double g = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * r.C[J[i]]; });
     return detail::R_WATER * (Ext(r.tau) * gt - g);
 }
 
-double VW_PT(double p, double t) {
-    saturation_guard(p, t, "VW_PT");
-    return VW0_PT(p, t);
+double detail::water_cp(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double gtt = sum_terms<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+    return -detail::R_WATER * r.tau * r.tau * gtt;
 }
 
 double VW0_PT(double p, double t) {
     const Reduced r = reduce(p, t);
     // γ_π = Σ −n·I·a^(I−1)·c^J; a term with I = 0 still forms 1/a and is then multiplied by 0.
     const double gp =
-        sum_terms<TERMS>([&](std::size_t i) { return -Ext(n[i]) * I[i] * POWI(r.a, I[i] - 1) * POWI(r.c, J[i]); });
+        sum_terms<TERMS>([&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * r.C[J[i]]; });
     // kJ/(kg·MPa) → m³/kg
     return Ext(r.T) * detail::R_WATER * r.pi * gp / (1000.0L * p);
 }
 
+// The public functions refuse a state more than 0.0001 °C above the saturation temperature.
+double HW_PT(double p, double t) {
+    detail::region1_guard_at(p, t, "HW_PT");
+    return detail::water_h(p, t);
+}
+
+double SW_PT(double p, double t) {
+    detail::region1_guard_at(p, t, "SW_PT");
+    return detail::water_s(p, t);
+}
+
+double VW_PT(double p, double t) {
+    detail::region1_guard_at(p, t, "VW_PT");
+    return VW0_PT(p, t);
+}
+
 double CpW_PT(double p, double t) {
-    saturation_guard(p, t, "CpW_PT");
-    const Reduced r = reduce(p, t);
-    const double gtt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * POWI(r.a, I[i]) * J[i] * (J[i] - 1) * POWI(r.c, J[i] - 2); });
-    return -detail::R_WATER * r.tau * r.tau * gtt;
+    detail::region1_guard_at(p, t, "CpW_PT");
+    return detail::water_cp(p, t);
 }
 
 }  // namespace TFS

@@ -53,25 +53,35 @@ constexpr double n[43] = {
 constexpr std::size_t IDEAL_TERMS = 9;
 constexpr std::size_t RESIDUAL_TERMS = 43;
 
+// Reduced variables with the tables of the powers the terms take:
+// τ^(J0−2) … τ^J0, π^(I−1) … π^I, c^(J−2) … c^J.
 struct Reduced {
     double T, pi, tau, c;
+    detail::PowerTable<-7, 3> Tau;
+    detail::PowerTable<0, 24> Pi;
+    detail::PowerTable<-2, 58> C;
 };
 
 Reduced reduce(double p, double t) {
-    Reduced r{};
-    r.T = t + detail::KELVIN;
-    r.pi = p / 1.0L;
-    r.tau = 540.0L / r.T;
-    r.c = r.tau - 0.5L;
-    return r;
+    const double T = t + detail::KELVIN;
+    const double pi = p / 1.0L;
+    const double tau = 540.0L / T;
+    const double c = tau - 0.5L;
+    return {T,
+            pi,
+            tau,
+            c,
+            detail::PowerTable<-7, 3>(tau),
+            detail::PowerTable<0, 24>(pi),
+            detail::PowerTable<-2, 58>(c)};
 }
 
 // γ0_τ + γr_τ
 double gamma_tau(const Reduced& r) {
     const double ideal =
-        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * POWI(r.tau, J0[i] - 1); });
+        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * r.Tau[J0[i] - 1]; });
     const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * POWI(r.c, J[i] - 1); });
+        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.C[J[i] - 1]; });
     return Ext(ideal) + residual;
 }
 
@@ -86,9 +96,9 @@ double HP_PT(double p, double t) {
 double SP_PT(double p, double t) {
     const Reduced r = reduce(p, t);
     const double A = gamma_tau(r);
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * POWI(r.tau, J0[i]); });
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * r.Tau[J0[i]]; });
     const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * POWI(r.c, J[i]); });
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * r.C[J[i]]; });
     const double B = std::log(Ext(r.pi)) + ideal + residual;
     return (Ext(r.tau) * A - B) * detail::R_WATER;
 }
@@ -97,7 +107,7 @@ double VP_PT(double p, double t) {
     const Reduced r = reduce(p, t);
     const double ideal = 1.0L / r.pi;
     const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * POWI(r.pi, I[i] - 1) * POWI(r.c, J[i]); });
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
     // kJ/(kg·MPa) → m³/kg
     return Ext(r.T) * detail::R_WATER * r.pi * (Ext(ideal) + residual) / (1000.0L * p);
 }
@@ -105,9 +115,9 @@ double VP_PT(double p, double t) {
 double CpP_PT(double p, double t) {
     const Reduced r = reduce(p, t);
     const double ideal = sum_terms<IDEAL_TERMS>(
-        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * POWI(r.tau, J0[i] - 2); });
+        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
     const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * (J[i] - 1) * POWI(r.c, J[i] - 2); });
+        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
     return -detail::R_WATER * r.tau * r.tau * (Ext(ideal) + residual);
 }
 

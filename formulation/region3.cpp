@@ -7,6 +7,7 @@
 // the saturation line; the walk finds the one on the side it starts from.
 #include "internal.h"
 
+#include <array>
 #include <cmath>
 
 namespace TFS {
@@ -47,7 +48,6 @@ constexpr std::size_t TERMS = 39;
 constexpr int I_MAX = 11;
 constexpr int J_MAX = 26;
 
-constexpr double LIQUID_START_T = 350.0;  // °C, the region 1/3 boundary at 623.15 K
 constexpr double WALK_STEP = 0.00001;     // m³/kg
 constexpr double FINE_STEP = WALK_STEP / 100;  // m³/kg, for the vapour root next to the critical point
 constexpr int FINE_START_STEPS = 500;          // how far above the found root the fine walk starts
@@ -57,39 +57,17 @@ constexpr int MAX_HALVINGS = 100000;
 constexpr std::size_t AHEAD_LEVELS = 2;
 constexpr std::size_t AHEAD_NODES = (1u << AHEAD_LEVELS) - 1;
 
-// x^k for k = −2 … MAX, equal to POWI (x, k) bit for bit: POWI multiplies up
-// from 1.0 with every partial product rounded to a double and takes the
-// reciprocal for a negative exponent, and so does this one pass. The root
-// search needs these powers at thousands of volumes and one temperature.
-template <int MAX>
-struct Powers {
-    double of[MAX + 3];  // of[k + 2] = x^k
-};
-
-template <int MAX>
-Powers<MAX> powers(double x) {
-    Powers<MAX> r{};
-    double product = 1.0;
-    r.of[2] = product;
-    for (int k = 1; k <= MAX; ++k) {
-        product *= x;
-        r.of[k + 2] = product;
-    }
-    r.of[1] = 1.0L / r.of[3];
-    r.of[0] = 1.0L / r.of[4];
-    return r;
-}
-
-template <int MAX>
-double pw(const Powers<MAX>& powers, int k) {
-    return powers.of[k + 2];
-}
+// Powers of δ and τ: δ^(I−2) … δ^I and τ^(J−2) … τ^J for the properties; the
+// pressure residual of the root search needs δ^(I−1) only.
+using DeltaPowers = detail::PowerTable<-2, I_MAX>;
+using TauPowers = detail::PowerTable<-2, J_MAX>;
+using ResidualDeltaPowers = detail::PowerTable<-1, I_MAX - 1>;
 
 // A point of the equation: δ and τ with their powers.
 struct Point {
     double delta, tau;
-    Powers<I_MAX> d;  // δ^k
-    Powers<J_MAX> t;  // τ^k
+    DeltaPowers d;
+    TauPowers t;
 };
 
 double reduced_tau(double t) {
@@ -101,22 +79,35 @@ double reduced_delta(double v) {
 }
 
 Point point(double v, double t) {
-    Point x{};
-    x.delta = reduced_delta(v);
-    x.d = powers<I_MAX>(x.delta);
-    x.tau = reduced_tau(t);
-    x.t = powers<J_MAX>(x.tau);
-    return x;
+    const double delta = reduced_delta(v);
+    const double tau = reduced_tau(t);
+    return {delta, tau, DeltaPowers(delta), TauPowers(tau)};
 }
+
+// I·n of each term, exact in extended precision (at most 57 significant bits).
+constexpr auto IN = [] {
+    std::array<Ext, TERMS> in{};
+    for (std::size_t i = 0; i < TERMS; ++i) in[i] = Ext(I[i]) * n[i];
+    return in;
+}();
+
+// The first terms have I = 0: each is 0·n·δ^−1·τ^J, a zero that leaves the
+// running sum (+0 until then) as it is, unless δ^−1 or τ^J is infinite or not
+// a number and the zero becomes NaN. Only then do they need adding.
+constexpr std::size_t FIRST_TERM_WITH_DELTA = 7;
+static_assert(I[FIRST_TERM_WITH_DELTA - 1] == 0 && I[FIRST_TERM_WITH_DELTA] == 1);
 
 // S = Σ I·n·δ^(I−1)·τ^J at K densities of one isotherm. Each of the K running
 // sums goes through the terms in table order with every partial sum rounded
 // to a double; they advance side by side so that the processor overlaps them.
-template <std::size_t K>
-void phi_delta_sums(const Powers<I_MAX> (&d)[K], const Powers<J_MAX>& t, double (&S)[K]) {
+template <class Powers, std::size_t K>
+void phi_delta_sums(const Powers (&d)[K], const TauPowers& t, double (&S)[K]) {
+    bool zeros = true;
+    for (std::size_t i = 0; i < FIRST_TERM_WITH_DELTA; ++i) zeros = zeros && std::isfinite(t[J[i]]);
+    for (std::size_t k = 0; k < K; ++k) zeros = zeros && std::isfinite(d[k][-1]);
     for (double& sum : S) sum = 0.0;
-    for (std::size_t i = 0; i < TERMS; ++i)
-        for (std::size_t k = 0; k < K; ++k) S[k] += Ext(I[i]) * n[i] * pw(d[k], I[i] - 1) * pw(t, J[i]);
+    for (std::size_t i = zeros ? FIRST_TERM_WITH_DELTA : 0; i < TERMS; ++i)
+        for (std::size_t k = 0; k < K; ++k) S[k] += IN[i] * d[k][I[i] - 1] * t[J[i]];
 }
 
 // φ_δ = n1/δ + S
@@ -131,7 +122,7 @@ double compressibility(double delta, double S) {
 }
 
 double phi_delta_sum(const Point& x) {
-    const Powers<I_MAX> d[1] = {x.d};
+    const DeltaPowers d[1] = {x.d};
     double S[1];
     phi_delta_sums(d, x.t, S);
     return S[0];
@@ -140,18 +131,20 @@ double phi_delta_sum(const Point& x) {
 // τ·φ_τ = τ · Σ n·J·δ^I·τ^(J−1)
 double tau_phi_tau(const Point& x) {
     const double S =
-        sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * pw(x.d, I[i]) * pw(x.t, J[i] - 1); });
+        sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * x.d[I[i]] * x.t[J[i] - 1]; });
     return Ext(x.tau) * S;
 }
 
-// One root search at a fixed (p, t); τ and its powers serve every step.
+// One root search at a fixed (p, t); τ and its powers serve every step, and
+// so do p·1000 and R·T, the extended-precision factors of the residual.
 struct Search {
     double p, t;
-    Powers<J_MAX> tau_powers;
+    TauPowers tau_powers;
+    Ext p_kPa, RT;
 };
 
 Search search(double p, double t) {
-    return {p, t, powers<J_MAX>(reduced_tau(t))};
+    return {p, t, TauPowers(reduced_tau(t)), Ext(p) * 1000.0L, detail::R_WATER * (t + detail::KELVIN)};
 }
 
 // Residuals of the pressure equation, Z(v, T) − p·v/(R·T) (p·1000 in kPa),
@@ -159,16 +152,16 @@ Search search(double p, double t) {
 template <std::size_t K>
 void fkr(const Search& s, const double (&v)[K], double (&f)[K]) {
     double delta[K];
-    Powers<I_MAX> d[K];
+    ResidualDeltaPowers d[K];
     for (std::size_t k = 0; k < K; ++k) {
         delta[k] = reduced_delta(v[k]);
-        d[k] = powers<I_MAX>(delta[k]);
+        d[k] = ResidualDeltaPowers(delta[k]);
     }
     double S[K];
     phi_delta_sums(d, s.tau_powers, S);
     for (std::size_t k = 0; k < K; ++k) {
         const double z = compressibility(delta[k], S[k]);
-        f[k] = z - Ext(s.p) * 1000.0L * v[k] / (detail::R_WATER * (s.t + detail::KELVIN));
+        f[k] = z - s.p_kPa * v[k] / s.RT;
     }
 }
 
@@ -176,6 +169,78 @@ double fkr(const Search& s, double v) {
     const double volume[1] = {v};
     double f[1];
     fkr(s, volume, f);
+    return f[0];
+}
+
+// The walk below needs only the sign of each residual: where a plain double
+// evaluation settles it beyond doubt, that stands in for the exact one.
+// Every rounding of either evaluation (δ and its powers included) is a
+// relative 2^−52 or less of a magnitude in the sum below; the two differ by
+// less than about 200·2^−53 of it, so a double residual farther than 2^−40 of
+// it from zero has the sign of the exact residual, and that residual is
+// neither zero nor infinite nor NaN.
+constexpr double SIGN_CERTAIN = 0x1p-40;
+constexpr double SIGN_CERTAIN_ABSOLUTE = 0x1p-1000;  // room for underflow
+
+constexpr auto IN_DOUBLE = [] {
+    std::array<double, TERMS> in{};
+    for (std::size_t i = 0; i < TERMS; ++i) in[i] = static_cast<double>(IN[i]);
+    return in;
+}();
+
+// Whether the double residuals at K volumes settle every sign; if so, f
+// holds ±1 for each. The terms with I = 0 are left out: where the exact sum
+// makes NaN of them (δ^−1 or τ^J not finite), δ^−1 or a higher power of τ
+// makes this residual or its bound infinite or NaN too, and nothing is settled.
+template <std::size_t K>
+bool certain_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
+    const TauPowers& t = s.tau_powers;
+    double delta[K], d[K][I_MAX + 1], S[K], magnitude[K];  // d[k][j] = δ^(j−1)
+    for (std::size_t k = 0; k < K; ++k) {
+        delta[k] = 1.0 / v[k] / 322.0;
+        d[k][0] = 1.0 / delta[k];
+        d[k][1] = 1.0;
+        for (int j = 2; j <= I_MAX; ++j) d[k][j] = d[k][j - 1] * delta[k];
+        S[k] = 0;
+        magnitude[k] = 0;
+    }
+    for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
+        const double c = IN_DOUBLE[i] * t[J[i]];
+        for (std::size_t k = 0; k < K; ++k) {
+            const double term = c * d[k][I[i]];
+            S[k] += term;
+            magnitude[k] += std::fabs(term);
+        }
+    }
+    const double p_kPa = static_cast<double>(s.p_kPa);
+    const double RT = static_cast<double>(s.RT);
+    bool certain = true;
+    for (std::size_t k = 0; k < K; ++k) {
+        const double n1_delta = N1 * d[k][0];
+        const double z = delta[k] * (n1_delta + S[k]);
+        const double r = p_kPa * v[k] / RT;
+        const double residual = z - r;
+        const double bound =
+            SIGN_CERTAIN * (delta[k] * (magnitude[k] + std::fabs(n1_delta)) + std::fabs(z) + std::fabs(r)) +
+            SIGN_CERTAIN_ABSOLUTE;
+        certain = certain && std::isfinite(residual) && std::isfinite(bound) && std::fabs(residual) > bound;
+        f[k] = residual > 0 ? 1 : -1;
+    }
+    return certain;
+}
+
+// Stand-ins for the residuals at K volumes that compare with zero, and with
+// each other's signs, as the exact ones do: ±1 where every sign is certain,
+// else the exact residuals.
+template <std::size_t K>
+void residual_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
+    if (!certain_signs(s, v, f)) fkr(s, v, f);
+}
+
+double residual_sign(const Search& s, double v) {
+    const double volume[1] = {v};
+    double f[1];
+    residual_signs(s, volume, f);
     return f[0];
 }
 
@@ -188,7 +253,8 @@ struct Bracket {
 // residual at the end of one step is the start of the next. The residuals of
 // the next WALK_AHEAD grid volumes are computed together, and the steps then
 // taken one by one: the residuals are pure, so looking ahead changes nothing
-// but the time (at most WALK_AHEAD − 1 of them go unused at the end).
+// but the time (at most WALK_AHEAD − 1 of them go unused at the end). Only
+// their signs count, so sign stand-ins serve as well.
 Bracket vkr2(const Search& s, double x0, double step) {
     double x_next = x0;
     double f2 = fkr(s, x_next);
@@ -198,7 +264,7 @@ Bracket vkr2(const Search& s, double x0, double step) {
         double f_ahead[WALK_AHEAD];
         double x = x_next;
         for (double& volume : ahead) volume = x = Ext(x) + step;
-        fkr(s, ahead, f_ahead);
+        residual_signs(s, ahead, f_ahead);
         for (std::size_t k = 0; k < WALK_AHEAD; ++k) {
             if (++count > MAX_WALK_STEPS) throw FatalStop("halt  в vkr2");
             const double x_start = x_next;
@@ -220,10 +286,11 @@ double midpoint(double a, double b) {
 // The halvings run one by one, but the residuals at the midpoints the next
 // AHEAD_LEVELS halvings can take (a binary tree of them) are computed
 // together beforehand: the residuals are pure, so this changes only the time.
+// Only their signs count, so sign stand-ins serve as well.
 double vkr1(const Search& s, Bracket bracket) {
     double a = bracket.a;
     double b = bracket.b;
-    double fa = fkr(s, a);
+    double fa = residual_sign(s, a);
     int count = 0;
     for (;;) {
         // Node j halves [low[j], high[j]]; its halves are nodes 2j + 1 and 2j + 2.
@@ -237,7 +304,7 @@ double vkr1(const Search& s, Bracket bracket) {
                 low[2 * j + 2] = m[j], high[2 * j + 2] = high[j];
             }
         }
-        fkr(s, m, fm);
+        residual_signs(s, m, fm);
         for (std::size_t j = 0; j < AHEAD_NODES;) {
             if (Ext(fa) * fm[j] >= 0) {
                 a = m[j];
@@ -265,7 +332,7 @@ double liquid_start(const Search& s, double v) {
 
 // The liquid side walks up from its start.
 double liquid_root(const Search& s) {
-    return vkr1(s, vkr2(s, liquid_start(s, VW_PT(s.p, LIQUID_START_T)), +WALK_STEP));
+    return vkr1(s, vkr2(s, liquid_start(s, VW_PT(s.p, detail::T13_C)), +WALK_STEP));
 }
 
 // The vapour side walks down from the region 2 volume at θ, the B23
@@ -319,7 +386,7 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
     // Above the critical pressure there is one root between the liquid and
     // the vapour volumes.
     if (p > PKR) {
-        v1 = v2 = vkr1(s, {liquid_start(s, VW0_PT(p, LIQUID_START_T)), VP_PT(p, theta)});
+        v1 = v2 = vkr1(s, {liquid_start(s, VW0_PT(p, detail::T13_C)), VP_PT(p, theta)});
         return;
     }
 
@@ -337,35 +404,47 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
     }
 }
 
-double HKR_PT(double p, double t, int branch) {
-    const Point x = point(branch_volume(p, t, branch, "HKR_PT"), t);
+double detail::h_kr(double v, double t) {
+    const Point x = point(v, t);
     const double tau_phi_t = tau_phi_tau(x);
     const double delta_phi_d = compressibility(x.delta, phi_delta_sum(x));
     return (t + detail::KELVIN) * detail::R_WATER * (Ext(tau_phi_t) + delta_phi_d);
 }
 
-double SKR_PT(double p, double t, int branch) {
-    const Point x = point(branch_volume(p, t, branch, "SKR_PT"), t);
+double detail::s_kr(double v, double t) {
+    const Point x = point(v, t);
     const double tau_phi_t = tau_phi_tau(x);
-    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * pw(x.d, I[i]) * pw(x.t, J[i]); });
+    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * x.d[I[i]] * x.t[J[i]]; });
     const double phi = Ext(N1) * std::log(Ext(x.delta)) + S;
     return (Ext(tau_phi_t) - phi) * detail::R_WATER;
 }
 
-double CpKR_PT(double p, double t, int branch) {
-    const Point x = point(branch_volume(p, t, branch, "CpKR_PT"), t);
+double detail::cp_kr(double v, double t) {
+    const Point x = point(v, t);
     const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
     const double S_dd = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * pw(x.d, I[i] - 2) * pw(x.t, J[i]); });
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
     const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
     const double phi_dt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * pw(x.d, I[i] - 1) * pw(x.t, J[i] - 1); });
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; });
     const double phi_tt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * pw(x.d, I[i]) * pw(x.t, J[i] - 2); });
+        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
     const Ext delta = x.delta;
     const Ext tau = x.tau;
     return detail::R_WATER * (-tau * tau * phi_tt + square(delta * phi_d - delta * tau * phi_dt) /
                                                         (delta * delta * phi_dd + 2.0L * delta * phi_d));
+}
+
+double HKR_PT(double p, double t, int branch) {
+    return detail::h_kr(branch_volume(p, t, branch, "HKR_PT"), t);
+}
+
+double SKR_PT(double p, double t, int branch) {
+    return detail::s_kr(branch_volume(p, t, branch, "SKR_PT"), t);
+}
+
+double CpKR_PT(double p, double t, int branch) {
+    return detail::cp_kr(branch_volume(p, t, branch, "CpKR_PT"), t);
 }
 
 }  // namespace TFS

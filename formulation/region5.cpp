@@ -29,27 +29,30 @@ constexpr double n[5] = {
 constexpr std::size_t IDEAL_TERMS = 6;
 constexpr std::size_t RESIDUAL_TERMS = 5;
 
+// Reduced variables with the tables of the powers the terms take:
+// τ^(J0−2) … τ^J, π^(I−1) … π^I.
 struct Reduced {
     double T, pi, tau;
+    detail::PowerTable<-5, 9> Tau;
+    detail::PowerTable<0, 3> Pi;
 };
 
 Reduced reduce(double p, double t) {
-    Reduced r{};
-    r.T = t + detail::KELVIN;
-    r.pi = p / 1.0L;
-    r.tau = 1000.0L / r.T;
-    return r;
+    const double T = t + detail::KELVIN;
+    const double pi = p / 1.0L;
+    const double tau = 1000.0L / T;
+    return {T, pi, tau, detail::PowerTable<-5, 9>(tau), detail::PowerTable<0, 3>(pi)};
 }
 
 // γ0_τ = Σ n0·J0·τ^(J0−1)
 double ideal_tau(const Reduced& r) {
-    return sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * POWI(r.tau, J0[i] - 1); });
+    return sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * r.Tau[J0[i] - 1]; });
 }
 
 // γr_τ = Σ n·π^I·J·τ^(J−1)
 double residual_tau(const Reduced& r) {
     return sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * POWI(r.tau, J[i] - 1); });
+        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.Tau[J[i] - 1]; });
 }
 
 }  // namespace
@@ -65,17 +68,17 @@ double S5_PT(double p, double t) {
     const Reduced r = reduce(p, t);
     const double g0_t = ideal_tau(r);
     const double gr_t = residual_tau(r);
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * POWI(r.tau, J0[i]); });
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * r.Tau[J0[i]]; });
     const double g0 = std::log(Ext(r.pi)) + ideal;
     const double gr =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * POWI(r.tau, J[i]); });
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * r.Tau[J[i]]; });
     return (Ext(r.tau) * (Ext(g0_t) + gr_t) - (Ext(g0) + gr)) * detail::R_WATER;
 }
 
 double V5_PT(double p, double t) {
     const Reduced r = reduce(p, t);
     const double gr_p = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * POWI(r.pi, I[i] - 1) * POWI(r.tau, J[i]); });
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.Tau[J[i]]; });
     const double g0_p = 1.0L / r.pi;
     // kJ/(kg·MPa) → m³/kg
     return Ext(r.T) * detail::R_WATER * r.pi * (Ext(gr_p) + g0_p) / (Ext(p) * 1000.0L);
@@ -84,9 +87,9 @@ double V5_PT(double p, double t) {
 double Cp5_PT(double p, double t) {
     const Reduced r = reduce(p, t);
     const double g0_tt = sum_terms<IDEAL_TERMS>(
-        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * POWI(r.tau, J0[i] - 2); });
+        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
     const double gr_tt = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * POWI(r.pi, I[i]) * J[i] * (J[i] - 1) * POWI(r.tau, J[i] - 2); });
+        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.Tau[J[i] - 2]; });
     return -detail::R_WATER * r.tau * r.tau * (Ext(gr_tt) + g0_tt);
 }
 

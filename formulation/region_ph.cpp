@@ -27,10 +27,8 @@ constexpr double H_MIN = -1e-13;
 constexpr double H_MAX = 4642.8000000001;
 constexpr double P_2AB = 4.0;         // subregions 2a / 2b
 constexpr double P_2BC_LOW = 6.5467;  // where the B2bc line leaves the saturation line
-constexpr double P_CORNER = 16.5292;  // B23 meets the saturation line at 623.15 K
-constexpr double T13 = 350.0;         // °C, region 1/3 boundary
 
-constexpr int UNSET = -100;
+constexpr auto UNSET = static_cast<CodePH>(-100);
 
 // B2bc line between subregions 2b and 2c (IAPWS-IF97 Table 19, equations 20 and 21).
 constexpr double B2BC_N[5] = {905.84278514723, -0.67955786399241, 0.00012809002730136, 2652.6571908428,
@@ -44,61 +42,67 @@ double hB2bc(double p) {
     return B2BC_N[3] + std::sqrt((Ext(p) - B2BC_N[4]) / B2BC_N[2]);
 }
 
+struct Code {
+    CodePH code;
+    const char* caption;
+};
+
 }  // namespace
 
 RegionPH region_ph(double p, double h) {
     // Written as the domain itself so that a NaN is refused too.
-    if (!(P_MIN <= p && p <= P_MAX && H_MIN <= h && h <= H_MAX)) return {0, CAPTION_OUTSIDE};
+    if (!(P_MIN <= p && p <= P_MAX && H_MIN <= h && h <= H_MAX)) return {CodePH::OUTSIDE, CAPTION_OUTSIDE, 0, 0};
 
     // Every test below runs; a later one that holds overrides an earlier one.
-    RegionPH r{UNSET, nullptr};
+    Code r{UNSET, nullptr};
     // The enthalpy at 350 °C bounds region 1 only above 16.5292 MPa. Below it
     // is not needed, and a few pressures near 16.52916 MPa have exactly 350 °C
     // as saturation temperature, where h_pt would stop on the line.
-    const double hB = p > P_CORNER ? h_pt(p, T13) : 0;
+    const double hB = p > P_CORNER_MPA ? h_pt(p, T13_C) : 0;
     double h1 = 0;  // saturated liquid
     double h2 = 0;  // saturated vapour
     if (p < PKR) {
-        h2 = HSP_P(p);
-        h1 = HSW_P(p);
+        const SaturatedEnthalpies saturated = saturated_enthalpies(p);
+        h1 = saturated.water;
+        h2 = saturated.steam;
     }
 
-    if (p < PKR && h1 < h && h < h2) r = {-1, CAPTION_WET};
-    if ((p <= P_CORNER && h <= h1) || (p > P_CORNER && h <= hB)) r = {1, CAPTION_1};
-    if (p <= P_2AB && h >= h2) r = {21, CAPTION_2A};
+    if (p < PKR && h1 < h && h < h2) r = {CodePH::WET, CAPTION_WET};
+    if ((p <= P_CORNER_MPA && h <= h1) || (p > P_CORNER_MPA && h <= hB)) r = {CodePH::WATER, CAPTION_1};
+    if (p <= P_2AB && h >= h2) r = {CodePH::STEAM_2A, CAPTION_2A};
     const double p2bc = pB2bc(h);
-    if (P_2AB < p && p <= P_2BC_LOW && h >= h2) r = {22, CAPTION_2B};
-    if (p > P_2BC_LOW && p <= p2bc && h > hB2bc(p)) r = {22, CAPTION_2B};
-    if (p > p2bc && p <= P_CORNER && h > h2) r = {23, CAPTION_2C};
-    if (p > P_CORNER && h <= hB2bc(p)) {
+    if (P_2AB < p && p <= P_2BC_LOW && h >= h2) r = {CodePH::STEAM_2B, CAPTION_2B};
+    if (p > P_2BC_LOW && p <= p2bc && h > hB2bc(p)) r = {CodePH::STEAM_2B, CAPTION_2B};
+    if (p > p2bc && p <= P_CORNER_MPA && h > h2) r = {CodePH::STEAM_2C, CAPTION_2C};
+    if (p > P_CORNER_MPA && h <= hB2bc(p)) {
         const double tB = TB23(p) - KELVIN;
         const double hB23 = h_pt(p, tB);
-        if (h > hB23) r = {23, CAPTION_2C};
-        if (h <= hB23 && h > hB) r = {3, CAPTION_3};
+        if (h > hB23) r = {CodePH::STEAM_2C, CAPTION_2C};
+        if (h <= hB23 && h > hB) r = {CodePH::NEAR_CRITICAL, CAPTION_3};
     }
     // Only below the critical pressure is there a saturation line to lie on;
     // above it h1 and h2 are mere placeholders.
-    if (p < PKR && (h == h2 || h == h1)) r = {4, CAPTION_4};
+    if (p < PKR && (h == h2 || h == h1)) r = {CodePH::SATURATION_LINE, CAPTION_4};
 
     // Within rounding distance of the B2bc line pB2bc(h) and hB2bc(p) can
     // disagree about the side, and no test holds; the line's own pressure decides.
-    if (r.code == UNSET) r = p <= p2bc ? RegionPH{22, CAPTION_2B} : RegionPH{23, CAPTION_2C};
-    return r;
+    if (r.code == UNSET) r = p <= p2bc ? Code{CodePH::STEAM_2B, CAPTION_2B} : Code{CodePH::STEAM_2C, CAPTION_2C};
+    return {r.code, r.caption, h1, h2};
 }
 
-int checked_region_ph(double p, double h) {
-    const int code = region_ph(p, h).code;
-    if (code == 0) throw FatalStop(MESSAGE_OUTSIDE);
-    return code;
+RegionPH checked_region_ph(double p, double h) {
+    const RegionPH r = region_ph(p, h);
+    if (r.code == CodePH::OUTSIDE) throw FatalStop(MESSAGE_OUTSIDE);
+    return r;
 }
 
 }  // namespace detail
 
 void REG_PH(double p, double h, int& code, std::string& caption) {
     const detail::RegionPH r = detail::region_ph(p, h);
-    code = r.code;
+    code = static_cast<int>(r.code);
     caption = r.caption;
-    if (code == 0) throw FatalStop(detail::MESSAGE_OUTSIDE);
+    if (r.code == detail::CodePH::OUTSIDE) throw FatalStop(detail::MESSAGE_OUTSIDE);
 }
 
 }  // namespace TFS

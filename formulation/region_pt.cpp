@@ -21,12 +21,9 @@ constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (област
 constexpr const char* CAPTION_5 = "  ВЫСОКИЕ ТЕМПЕРАТУРЫ (область 5)";
 
 constexpr double P_MAX = 100.00000000001;
-constexpr double P_CORNER = 16.5292;  // B23 meets the saturation line at 623.15 K
-constexpr double T13 = 623.15;        // K, region 1/3 boundary
-constexpr double T25 = 1073.15;       // K, upper end of region 2
 constexpr double T5 = 1273.15;        // K, upper end of region 5
 
-constexpr int UNSET = -1;
+constexpr auto UNSET = static_cast<Region>(-1);
 
 }  // namespace
 
@@ -39,40 +36,42 @@ double TB23(double p) {
 }
 
 RegionPT region_pt(double p, double t) {
-    const double ts = TS_P(p);
     const double T = t + KELVIN;
 
     // Written as "not inside" so that a pressure or temperature that is not a
     // number is refused too, rather than classified as steam.
     const bool inside = p <= P_MAX && p > 0 && t <= 1000 && t >= -1e-9;
-    if (!inside || (p > 10 && t > 800.000000000001L)) return {0, CAPTION_OUTSIDE};
+    if (!inside || (p > P5_MAX_MPA && t > 800.000000000001L)) return {Region::OUTSIDE, CAPTION_OUTSIDE};
+    // Region 5 overrides every other test, and needs no saturation temperature.
+    if (T25_K < T && T <= T5 && p <= P5_MAX_MPA) return {Region::HIGH_TEMPERATURE, CAPTION_5};
+
+    const double ts = TS_P(p);
 
     RegionPT r{UNSET, nullptr};
-    if (t < ts && T <= T13) r = {1, CAPTION_1};
-    if (t > ts && T <= T25 && p < P_CORNER) r = {2, CAPTION_2};
-    if (P_CORNER <= p && p <= P_MAX && T13 < T && T <= T25) {
+    if (t < ts && T <= T13_K) r = {Region::WATER, CAPTION_1};
+    if (t > ts && T <= T25_K && p < P_CORNER_MPA) r = {Region::STEAM, CAPTION_2};
+    if (P_CORNER_MPA <= p && p <= P_MAX && T13_K < T && T <= T25_K) {
         const double p23 = pB23(T);
         const double T23 = TB23(p);
-        if (p <= p23 && T >= T23) r = {2, CAPTION_2};
+        if (p <= p23 && T >= T23) r = {Region::STEAM, CAPTION_2};
         if (p > p23 && T < T23) {
-            if (p > PKR) r = {3, CAPTION_3};
-            else if (t < ts) r.region = 31;
-            else if (t > ts) r.region = 32;
+            if (p > PKR) r = {Region::NEAR_CRITICAL, CAPTION_3};
+            else if (t < ts) r.region = Region::NEAR_CRITICAL_WATER;
+            else if (t > ts) r.region = Region::NEAR_CRITICAL_STEAM;
         }
     }
-    if (t == ts) r = {4, CAPTION_4};
-    if (T25 < T && T <= T5 && p <= 10) r = {5, CAPTION_5};
+    if (t == ts) r = {Region::SATURATION_LINE, CAPTION_4};
 
     // Within rounding distance of B23 (or just above 800 °C at p > 10 MPa) no
     // test holds; the equations on either side agree there, so take the phase
     // the saturation line gives.
-    if (r.region == UNSET) r = t < ts ? RegionPT{1, CAPTION_1} : RegionPT{2, CAPTION_2};
+    if (r.region == UNSET) r = t < ts ? RegionPT{Region::WATER, CAPTION_1} : RegionPT{Region::STEAM, CAPTION_2};
     return r;
 }
 
-int checked_region_pt(double p, double t) {
-    const int region = region_pt(p, t).region;
-    if (region == 0) throw FatalStop(MESSAGE_OUTSIDE_PT);
+Region checked_region_pt(double p, double t) {
+    const Region region = region_pt(p, t).region;
+    if (region == Region::OUTSIDE) throw FatalStop(MESSAGE_OUTSIDE_PT);
     return region;
 }
 
@@ -80,9 +79,9 @@ int checked_region_pt(double p, double t) {
 
 void REG_PT(double p, double t, int& region, std::string& caption) {
     const detail::RegionPT r = detail::region_pt(p, t);
-    region = r.region;
+    region = static_cast<int>(r.region);
     if (r.caption != nullptr) caption = r.caption;
-    if (region == 0) throw FatalStop(detail::MESSAGE_OUTSIDE_PT);
+    if (r.region == detail::Region::OUTSIDE) throw FatalStop(detail::MESSAGE_OUTSIDE_PT);
 }
 
 }  // namespace TFS

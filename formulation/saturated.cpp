@@ -12,49 +12,126 @@ namespace {
 using ByState = double (*)(double p, double t);
 using ByBranch = double (*)(double p, double t, int branch);
 
-constexpr double SWITCH_T = 350;  // °C
+[[noreturn]] void refuse_pressure(const char* name) {
+    throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
+}
 
-constexpr const char* NO_SATURATION_AT_P = "При данном давлении нет состояния насыщения (";
-constexpr const char* NO_SATURATION_AT_T = "При данной температуре нет состояния насыщения (";
-
-[[noreturn]] void refuse(const char* reason, const char* name) {
-    throw FatalStop(std::string(reason) + name + ")");
+[[noreturn]] void refuse_temperature(const char* name) {
+    throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
 }
 
 // Phase of the saturation state at p: `below` at or under 350 °C, region 3
 // branch `branch` above. The bound is written so that a pressure that is not
-// a number is refused too, rather than carried into a result.
-double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch) {
-    if (!(p <= PKR)) refuse(NO_SATURATION_AT_P, name);
+// a number is refused too, rather than carried into a result. A region 1
+// function (`guarded`) refuses a saturation temperature that is not a number,
+// as its public form would, testing the temperature it is given.
+double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch,
+                   const char* guarded = nullptr) {
+    if (!(p <= PKR)) refuse_pressure(name);
     const double ts = TS_P(p);
-    const double result = ts > SWITCH_T ? near_critical(p, ts, branch) : below(p, ts);
+    double result = 0;
+    if (ts > detail::T13_C) {
+        result = near_critical(p, ts, branch);
+    } else {
+        if (guarded != nullptr) detail::region1_guard(ts, ts, guarded);
+        result = below(p, ts);
+    }
     // Below about 5e-9 MPa (and at p ≤ 0) the saturation line has no
     // temperature: a result that is not a finite number is refused.
-    if (!std::isfinite(result)) refuse(NO_SATURATION_AT_P, name);
+    if (!std::isfinite(result)) refuse_pressure(name);
     return result;
 }
 
 // The same at temperature t; the switch tests t itself, not the pressure.
 double by_temperature(double t, const char* name, ByState below, ByBranch near_critical, int branch) {
-    if (!(t <= TKR)) refuse(NO_SATURATION_AT_T, name);
+    if (!(t <= TKR)) refuse_temperature(name);
     const double ps = PS_T(t);
-    const double result = t > SWITCH_T ? near_critical(ps, t, branch) : below(ps, t);
+    const double result = t > detail::T13_C ? near_critical(ps, t, branch) : below(ps, t);
     // Far below the triple point (at absolute zero, or below it) the
     // extrapolated equations overflow or fail: such a result is refused.
-    if (!std::isfinite(result)) refuse(NO_SATURATION_AT_T, name);
+    if (!std::isfinite(result)) refuse_temperature(name);
     return result;
 }
 
 constexpr int WATER = 1;
 constexpr int STEAM = 2;
 
+// Both phases at (p, t) on the saturation line above 350 °C: the two roots of one region 3 search.
+Saturation phases_near_critical(double p, double t) {
+    double v1 = 0;
+    double v2 = 0;
+    VKR_PT(p, t, v1, v2);
+    return {p,
+            t,
+            {detail::h_kr(v1, t), detail::s_kr(v1, t), v1, detail::cp_kr(v1, t)},
+            {detail::h_kr(v2, t), detail::s_kr(v2, t), v2, detail::cp_kr(v2, t)}};
+}
+
+bool finite(const SaturatedPhase& x) {
+    return std::isfinite(x.h) && std::isfinite(x.s) && std::isfinite(x.v) && std::isfinite(x.cp);
+}
+
+// The saturated functions one by one. Where a value is not a finite number
+// (far below the triple point) this gives the stop of the first of them.
+Saturation one_by_one_p(double p) {
+    const SaturatedPhase steam{HSP_P(p), SSP_P(p), VSP_P(p), CSP_P(p)};
+    return {p, TS_P(p), {HSW_P(p), SSW_P(p), VSW_P(p), CSW_P(p)}, steam};
+}
+
+Saturation one_by_one_t(double t) {
+    const SaturatedPhase steam{HSP_T(t), SSP_T(t), VSP_T(t), CSP_T(t)};
+    return {PS_T(t), t, {HSW_T(t), SSW_T(t), VSW_T(t), CSW_T(t)}, steam};
+}
+
+// Both phases at (p, t) up to 350 °C: regions 1 and 2. The water side first
+// tests t against the saturation temperature of p, as HSW_P and HSW_T do; a
+// steam value that is not finite is refused before that, as HSP_P does.
+Saturation phases_below_switch(double p, double t, Saturation (*one_by_one)(double), double x) {
+    const SaturatedPhase steam{HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
+    if (!finite(steam)) return one_by_one(x);
+    detail::region1_guard_at(p, t, "HW_PT");
+    return {p, t, {detail::water_h(p, t), detail::water_s(p, t), VW0_PT(p, t), detail::water_cp(p, t)}, steam};
+}
+
+Saturation checked(const Saturation& s, Saturation (*one_by_one)(double), double x) {
+    return finite(s.steam) && finite(s.water) ? s : one_by_one(x);
+}
+
 }  // namespace
 
+Saturation SATURATION_P(double p) {
+    if (!(p <= PKR)) refuse_pressure("HSP_P");
+    const double ts = TS_P(p);
+    return checked(ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, one_by_one_p, p),
+                   one_by_one_p, p);
+}
+
+Saturation SATURATION_T(double t) {
+    if (!(t <= TKR)) refuse_temperature("HSP_T");
+    const double ps = PS_T(t);
+    return checked(t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, one_by_one_t, t),
+                   one_by_one_t, t);
+}
+
+detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {
+    if (!(p <= PKR)) refuse_pressure("HSP_P");
+    const double ts = TS_P(p);
+    if (ts > detail::T13_C) {
+        double v1 = 0;
+        double v2 = 0;
+        VKR_PT(p, ts, v1, v2);
+        return {h_kr(v1, ts), h_kr(v2, ts)};
+    }
+    const double steam = HP_PT(p, ts);
+    region1_guard(ts, ts, "HW_PT");
+    return {water_h(p, ts), steam};
+}
+
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.
-double HSW_P(double p) { return by_pressure(p, "HSW_P", HW_PT, HKR_PT, WATER); }
-double SSW_P(double p) { return by_pressure(p, "SSW_P", SW_PT, SKR_PT, WATER); }
+double HSW_P(double p) { return by_pressure(p, "HSW_P", detail::water_h, HKR_PT, WATER, "HW_PT"); }
+double SSW_P(double p) { return by_pressure(p, "SSW_P", detail::water_s, SKR_PT, WATER, "SW_PT"); }
 double VSW_P(double p) { return by_pressure(p, "VSW_P", VW0_PT, detail::volume_kr, WATER); }
-double CSW_P(double p) { return by_pressure(p, "CSW_P", CpW_PT, CpKR_PT, WATER); }
+double CSW_P(double p) { return by_pressure(p, "CSW_P", detail::water_cp, CpKR_PT, WATER, "CpW_PT"); }
 double HSW_T(double t) { return by_temperature(t, "HSW_T", HW_PT, HKR_PT, WATER); }
 double SSW_T(double t) { return by_temperature(t, "SSW_T", SW_PT, SKR_PT, WATER); }
 double VSW_T(double t) { return by_temperature(t, "VSW_T", VW_PT, detail::volume_kr, WATER); }

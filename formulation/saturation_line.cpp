@@ -2,6 +2,7 @@
 #include "internal.h"
 
 #include <cmath>
+#include <limits>
 
 namespace TFS {
 namespace {
@@ -14,7 +15,22 @@ constexpr double n[10] = {
     14.91510861353,   -4823.2657361591, 405113.40542057,   -0.23855557567849, 650.17534844798,
 };
 
+// The pressures over which saturation_t_estimate is checked against TS_P.
+constexpr double ESTIMATE_P_MIN = 0.0005;  // MPa
+constexpr double ESTIMATE_P_MAX = 100.0;   // MPa
+
 }  // namespace
+
+double detail::saturation_t_estimate(double p) {
+    if (!(ESTIMATE_P_MIN <= p && p <= ESTIMATE_P_MAX)) return std::numeric_limits<double>::quiet_NaN();
+    const double beta = std::exp(0.25 * std::log(p));
+    const double E = beta * beta + n[2] * beta + n[5];
+    const double F = n[0] * beta * beta + n[3] * beta + n[6];
+    const double G = n[1] * beta * beta + n[4] * beta + n[7];
+    const double D = 2.0 * G / (-F - std::sqrt(F * F - 4.0 * E * G));
+    const double T = (n[9] + D - std::sqrt((n[9] + D) * (n[9] + D) - 4.0 * (n[8] + n[9] * D))) / 2.0;
+    return T - 273.15;
+}
 
 double TS_P(double p) {
     const double beta = std::exp(0.25L * std::log(Ext(p)));

@@ -50,19 +50,20 @@ constexpr double X_CUTOFF = 1000;
 
 }  // namespace
 
-double MIU_PT(double p, double t) {
+double detail::viscosity(double t, double v) {
     const double T_bar = (t + detail::KELVIN) / MIU_T_STAR;
     const double S0 = sum_terms<4>([&](std::size_t i) { return Ext(H[i]) / POWI(T_bar, static_cast<int>(i)); });
     const double mu0 = std::sqrt(Ext(T_bar)) / S0;
 
-    const double v = detail::volume_pt(p, t);
     const double density = 1.0L / v;
     const double rho_bar = density / MIU_RHO_STAR;
     const double x = 1.0L / T_bar - 1.0L;
     const double y = rho_bar - 1.0L;
+    const detail::PowerTable<0, 5> X(x);
+    const detail::PowerTable<0, 6> Y(y);
     const double S1 = sum_terms<6>([&](std::size_t i) {
         return sum_terms<7>([&](std::size_t j) {
-            return Ext(HIJ[i][j]) * POWI(x, static_cast<int>(i)) * POWI(y, static_cast<int>(j));
+            return Ext(HIJ[i][j]) * X[static_cast<int>(i)] * Y[static_cast<int>(j)];
         });
     });
     const double mu1 = std::exp(Ext(rho_bar) * S1);
@@ -70,12 +71,11 @@ double MIU_PT(double p, double t) {
     return Ext(mu0) * mu1 * 5.5071e-5L * 1000000.0L;
 }
 
-double LMB_PT(double p, double t) {
+double detail::conductivity(double t, double v) {
     const double T_bar = (t + detail::KELVIN) / LMB_T_STAR;
     const double a_sum = sum_terms<4>([&](std::size_t i) { return Ext(K[a0 + i]) * POWI(T_bar, static_cast<int>(i)); });
     const double lambda0 = std::sqrt(Ext(T_bar)) * a_sum;
 
-    const double v = detail::volume_pt(p, t);
     const double rho_bar = (1.0L / v) / LMB_RHO_STAR;
     const double lambda1 = K[b2] * std::exp(Ext(B1) * POWI(rho_bar + Ext(B2), 2)) + (Ext(K[b1]) * rho_bar + K[b0]);
 
@@ -96,12 +96,23 @@ double LMB_PT(double p, double t) {
     return (Ext(lambda0) + lambda1 + lambda2) * 1000.0L;
 }
 
-double PR_PT(double p, double t) {
-    const double mu = MIU_PT(p, t);
-    const double c = Cp_PT(p, t);
-    const double lambda = LMB_PT(p, t);
+double detail::prandtl(double mu, double cp, double lambda) {
     // µPa·s · kJ/(kg·K) / (mW/(m·K)) is the dimensionless number itself.
-    return Ext(mu) * c / lambda;
+    return Ext(mu) * cp / lambda;
+}
+
+double MIU_PT(double p, double t) {
+    return detail::viscosity(t, detail::volume_pt(p, t));
+}
+
+double LMB_PT(double p, double t) {
+    return detail::conductivity(t, detail::volume_pt(p, t));
+}
+
+double PR_PT(double p, double t) {
+    // The volume of the state serves both transport properties; a stop is the one MIU_PT gives first.
+    const detail::SinglePhase x = detail::single_phase(p, t, detail::checked_region_pt(p, t), "V_PT");
+    return detail::prandtl(detail::viscosity(t, x.v), x.cp, detail::conductivity(t, x.v));
 }
 
 }  // namespace TFS

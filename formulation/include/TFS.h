@@ -12,7 +12,9 @@
 #include <stdexcept>
 #include <string>
 
-static_assert(std::numeric_limits<long double>::digits >= 64,
+// Exactly the 64-bit mantissa of x87: with a wider one (a 128-bit quad long
+// double) the extended-precision arithmetic, and so the results, would differ.
+static_assert(std::numeric_limits<long double>::digits == 64,
               "the formulation needs an extended-precision long double (x87 80-bit)");
 
 namespace TFS {
@@ -79,6 +81,17 @@ double MIU_PT(double p, double t);  // µPa·s
 double LMB_PT(double p, double t);  // mW/(m·K)
 double PR_PT(double p, double t);
 
+// Every property of one state at once, each equal bit for bit to its own
+// function, from one classification and at most one region 3 search.
+struct State {
+    int region;             // STATE_PT: the REG_PT region; STATE_PH: the REG_PH code
+    double x;               // dryness of a two-phase (p, h) state; NaN for a single-phase state
+    double t, h, s, v, cp;
+    double mu, lambda, pr;  // µPa·s, mW/(m·K); NaN for a two-phase state
+};
+// h_pt, S_PT, V_PT, Cp_PT, MIU_PT, LMB_PT and PR_PT at (p, t); stops as h_pt does.
+State STATE_PT(double p, double t);
+
 // Temperature and properties from pressure and enthalpy
 void REG_PH(double p, double h, int& code, std::string& caption);
 double T_PH1(double p, double h);
@@ -90,6 +103,26 @@ double T_PH(double p, double h);
 double S_PH(double p, double h);
 double V_PH(double p, double h);
 double Cp_PH(double p, double h);
+// T_PH, S_PH, V_PH and Cp_PH at (p, h) and, for a single-phase state, MIU_PT,
+// LMB_PT and PR_PT at (p, T_PH); a two-phase state has none. A two-phase
+// state is one S_PH and the others give as a mixture (REG_PH code −1, 4, and
+// 3 between the saturated enthalpies).
+State STATE_PH(double p, double h);
+
+// Saturated water and steam at once, each value equal bit for bit to its own
+// function below, with one region 3 search above 350 °C for both phases.
+struct SaturatedPhase {
+    double h, s, v, cp;
+};
+struct Saturation {
+    double p, t;  // the saturation pressure and temperature the phases were computed at
+    SaturatedPhase water, steam;
+};
+// HSW_P … CSP_P at p (t = TS_P (p)); a stop is the one the first of HSP_P,
+// SSP_P, VSP_P, CSP_P, HSW_P, SSW_P, VSW_P, CSW_P to stop gives.
+Saturation SATURATION_P(double p);
+// HSW_T … CSP_T at t (p = PS_T (t)); a stop as with SATURATION_P, by the _T functions.
+Saturation SATURATION_T(double t);
 
 // Saturated water (SW) and steam (SP) by pressure and by temperature
 double HSW_P(double p);

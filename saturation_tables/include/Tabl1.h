@@ -11,7 +11,9 @@
 
 #include <limits>
 
-static_assert(std::numeric_limits<long double>::digits >= 64,
+// Exactly the 64-bit mantissa of x87: with a wider one (a 128-bit quad long
+// double) the extended-precision arithmetic, and so the results, would differ.
+static_assert(std::numeric_limits<long double>::digits == 64,
               "the correlations need an extended-precision long double (x87 80-bit)");
 
 namespace Tabl1 {

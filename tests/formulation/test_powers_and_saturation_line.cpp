@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "TFS.h"
+#include "internal.h"
 #include "verification_values.h"
 
 TEST(Powi, ZeroExponentIsExactlyOneEvenForZeroBase) {
@@ -75,4 +76,15 @@ TEST(SaturationLine, RoundTripAboveThreeHundredFiftyDegrees) {
         worst = std::max(worst, std::fabs((back - t) / t));
     }
     EXPECT_LT(worst, 1e-14);
+}
+
+// The double estimate that lets the region 1 guard skip TS_P stays far inside
+// its stated error over its whole range, and gives none outside it.
+TEST(SaturationLine, DoubleEstimateStaysWithinItsStatedError) {
+    for (double p = 0.0005; p <= 100; p *= 1.0007) {
+        const double error = std::fabs(TFS::detail::saturation_t_estimate(p) - TFS::TS_P(p));
+        ASSERT_LT(error, TFS::detail::SATURATION_T_ESTIMATE_ERROR / 100) << p << " MPa";
+    }
+    EXPECT_TRUE(std::isnan(TFS::detail::saturation_t_estimate(0.0004)));
+    EXPECT_TRUE(std::isnan(TFS::detail::saturation_t_estimate(101)));
 }
