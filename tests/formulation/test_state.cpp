@@ -90,9 +90,10 @@ void expect_phase(const TFS::SaturatedPhase& phase, double h, double s, double v
     EXPECT_TRUE(same(phase.cp, cp));
 }
 
-// Regions 1 and 2 and region 3 on the line, up to the critical point; beyond it a refusal.
+// Regions 1 and 2 and region 3 on the line, up to the critical point; beyond it, and where a
+// value has no finite number (p = 0, absolute zero), the stop of the single functions.
 TEST(Saturation, EveryFieldIsTheSingleFunctionsValue) {
-    for (const double p : {0.001, 1.0, 16.5292, 20.0, 22.0, TFS::PKR, 23.0}) {
+    for (const double p : {0.0, 0.001, 1.0, 16.5292, 20.0, 22.0, TFS::PKR, 23.0}) {
         SCOPED_TRACE(std::to_string(p) + " MPa");
         const std::string stop = stop_message([&] { TFS::HSP_P(p); });
         if (stop != "no stop") {
@@ -104,7 +105,7 @@ TEST(Saturation, EveryFieldIsTheSingleFunctionsValue) {
         expect_phase(s.water, TFS::HSW_P(p), TFS::SSW_P(p), TFS::VSW_P(p), TFS::CSW_P(p));
         expect_phase(s.steam, TFS::HSP_P(p), TFS::SSP_P(p), TFS::VSP_P(p), TFS::CSP_P(p));
     }
-    for (const double t : {0.01, 100.0, 350.0, 360.0, 373.9, TFS::TKR, 374.0}) {
+    for (const double t : {-273.15, 0.01, 100.0, 350.0, 360.0, 373.9, 373.94595, TFS::TKR, 374.0}) {
         SCOPED_TRACE(std::to_string(t) + " °C");
         const std::string stop = stop_message([&] { TFS::HSP_T(t); });
         if (stop != "no stop") {
