@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-qpa-plugins libgl-dev libjpeg-dev)
+packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev libjpeg-dev)
 
 missing=()
 for pkg in "${packages[@]}"; do
