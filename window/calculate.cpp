@@ -8,7 +8,9 @@
 #include "calculation_values.h"
 #include "message_box.h"
 #include "number_format.h"
+#include "phase_text.h"
 #include "text_to_real.h"
+#include "ts_chart.h"
 
 #include <ios>
 
@@ -90,21 +92,37 @@ SaturationValues RunByTs(Ui::TForm1& ui)
   return SaturationByTs(ts);
 }
 
-// The result panel; the density has four decimals after a (p, t) input, two
-// after a (p, h) input.
-void WriteState(Ui::TForm1& ui, const StateValues& s, int densityPrecision, int densityDecimals)
+// What the state panel shows of a state: the name of its phase and its diagram.
+struct StateDescription {
+  QString phase;
+  StateDiagram diagram;
+};
+
+StateDescription DescribeState(const StateValues& s)
 {
+  return {s.dryness ? PhaseOfWetSteam(*s.dryness) : PhaseOfState(s.p, s.t), StateDiagramOf(s.p, s.s, s.t)};
+}
+
+// The result panel; the density has four decimals after a (p, t) input, two
+// after a (p, h) input. A wet-steam mixture has no heat capacity or transport
+// properties: their edits are emptied.
+void WriteState(Ui::TForm1& ui, const StateValues& s, const StateDescription& description, int densityPrecision,
+                int densityDecimals)
+{
+  const auto defined = [&s](const QString& text) { return s.dryness ? QString() : text; };
   ui.LB_PRes->setText(FixedFormat(s.p, 7, 4));
   ui.LB_TRes->setText(FixedFormat(s.t, 5, 1));
   ui.Lb_hRes->setText(FixedFormat(s.h, 6, 2));
   ui.LB_VRES->setText(ExponentFormat(s.v, 4, 2));
   ui.LB_RoRes->setText(FixedFormat(s.rho, densityPrecision, densityDecimals));
   ui.LB_SRes->setText(FixedFormat(s.s, 5, 3));
-  ui.LB_CpRes->setText(FixedFormat(s.cp, 6, 3));
-  ui.LB_MuRes->setText(ExponentFormat(s.mu, 4, 2));
-  ui.LB_NuRes->setText(ExponentFormat(s.nu, 4, 2));
-  ui.LB_LRes->setText(FixedFormat(s.lambda, 5, 4));
-  ui.LB_PrRes->setText(FixedFormat(s.pr, 4, 2));
+  ui.LB_CpRes->setText(defined(FixedFormat(s.cp, 6, 3)));
+  ui.LB_MuRes->setText(defined(ExponentFormat(s.mu, 4, 2)));
+  ui.LB_NuRes->setText(defined(ExponentFormat(s.nu, 4, 2)));
+  ui.LB_LRes->setText(defined(FixedFormat(s.lambda, 5, 4)));
+  ui.LB_PrRes->setText(defined(FixedFormat(s.pr, 4, 2)));
+  ui.Lb_Phase->setText(description.phase);
+  ui.Chart_TS->showState(description.diagram);
 }
 
 // The twelve edits of one saturation sheet, in the order they are written.
@@ -150,17 +168,26 @@ void TForm1::BB_CalkClick()
 {
   try {
     switch (RG_1ItemIndex()) {
-    case 0:
-      WriteState(*ui, RunByPT(*ui), 8, 4);
+    case 0: {
+      const StateValues state = RunByPT(*ui);
+      WriteState(*ui, state, DescribeState(state), 8, 4);
+      rememberInputs({ui->Lb_P, ui->Lb_T});
       break;
-    case 1:
-      WriteState(*ui, RunByPH(*ui), 6, 2);
+    }
+    case 1: {
+      const StateValues state = RunByPH(*ui);
+      WriteState(*ui, state, DescribeState(state), 6, 2);
+      rememberInputs({ui->Lb_P, ui->Lb_h});
       break;
+    }
     case 2:
-      if (RG_4ItemIndex() == 0)
+      if (RG_4ItemIndex() == 0) {
         WriteSaturation(*ui, RunByPs(*ui));
-      else if (RG_4ItemIndex() == 1)
+        rememberInputs({ui->LB_Ps});
+      } else if (RG_4ItemIndex() == 1) {
         WriteSaturation(*ui, RunByTs(*ui));
+        rememberInputs({ui->LB_Ts});
+      }
       break;
     }
   } catch (const Refusal& refusal) {

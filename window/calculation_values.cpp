@@ -52,6 +52,28 @@ SaturatedPhaseValues SaturatedPhase(double x, const PhaseFunctions& f)
   return phase;
 }
 
+// Between the saturated-water and saturated-steam enthalpies below the critical
+// pressure a (p, h) state is a mixture of the two at the saturation
+// temperature, of dryness x = (h − h′)/(h″ − h′). The formulation's own (p, h)
+// classification gives this only up to 16.5292 MPa; the rule here holds up to
+// the critical pressure.
+std::optional<StateValues> WetSteamByPH(double p, double h)
+{
+  if (!(p < TFS::PKR)) return std::nullopt;
+  const double hWater = TFS::HSW_P(p);
+  const double hSteam = TFS::HSP_P(p);
+  if (!(hWater < h && h < hSteam)) return std::nullopt;
+  StateValues s{};
+  s.p = p;
+  s.h = h;
+  s.t = TFS::TS_P(p);
+  s.dryness = (h - hWater) / (hSteam - hWater);
+  s.s = TFS::S_PX(p, *s.dryness);
+  s.v = TFS::V_PX(p, *s.dryness);
+  s.rho = 1 / s.v;
+  return s;
+}
+
 } // namespace
 
 StateValues StateByPT(double p, double t)
@@ -70,6 +92,7 @@ StateValues StateByPT(double p, double t)
 
 StateValues StateByPH(double p, double h)
 {
+  if (const std::optional<StateValues> wetSteam = WetSteamByPH(p, h)) return *wetSteam;
   StateValues s{};
   s.p = p;
   s.h = h;

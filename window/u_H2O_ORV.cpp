@@ -5,6 +5,7 @@
 #include "radio_group.h"
 #include "ui_u_H2O_ORV.h"
 
+#include <QAction>
 #include <QFile>
 #include <QEvent>
 #include <QStyle>
@@ -16,7 +17,8 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TForm1>())
+      ui(std::make_unique<Ui::TForm1>()),
+      copyAllResultsAction(new QAction(QStringLiteral("Copy all results"), this))
 {
   initResources();
   ui->setupUi(this);
@@ -37,6 +39,11 @@ TForm1::TForm1(QWidget* parent)
   ui->LB_Ps->installEventFilter(this);
   connect(ui->BB_Calk, &QPushButton::clicked, this, &TForm1::BB_CalkClick);
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+  copyAllResultsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  addAction(copyAllResultsAction);
+  connect(copyAllResultsAction, &QAction::triggered, this, &TForm1::copyAllResults);
+  for (QWidget* area : {static_cast<QWidget*>(ui->Pan_midl), ui->TabSheet1, ui->TabSheet2})
+    addCopyAllResultsEntry(area);
 
   FormCreate();
 }
@@ -66,6 +73,7 @@ void TForm1::FormCreate()
   setLabelledVisible(ui->LB_Ps, false);
   setLabelledVisible(ui->LB_Ts, false);
   ui->PageControl1->setVisible(false);
+  ui->Pan_State->setVisible(true);
   setResultEditsEnabled(true);
 }
 
@@ -79,6 +87,7 @@ void TForm1::RG_1Click()
   setLabelledVisible(ui->Lb_T, mode == 0);
   setLabelledVisible(ui->Lb_h, mode == 1);
   ui->PageControl1->setVisible(saturation);
+  ui->Pan_State->setVisible(!saturation);  // in the same place
   setResultEditsEnabled(!saturation);
   // The saturation mode shows the edit the Calculate command reads: the ts edit
   // when the sub-mode is by ts, otherwise the ps edit.

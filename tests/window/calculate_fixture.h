@@ -2,8 +2,10 @@
 
 #include "form_fixture.h"
 #include "message_box.h"
+#include "ts_chart.h"
 
 #include <QLineEdit>
+#include <QScatterSeries>
 #include <QTest>
 
 #include <string>
@@ -81,11 +83,15 @@ protected:
     return texts({ui.LB_PsResS, ui.LB_TsResS, ui.LB_hS, ui.LB_SpS, ui.LB_VudS, ui.LB_RoS, ui.LB_CpS, ui.LB_LmbS,
                   ui.LB_MiuS, ui.LB_NiuS, ui.LB_PrS, ui.LB_SIGMA});
   }
-  // Every output edit of the window, for checking that a run wrote none.
+  // Every output of the window, for checking that a run wrote none: the edits,
+  // the phase and the diagram's marked state.
   std::vector<std::string> allOutputs() const
   {
     std::vector<std::string> all = results();
     for (const auto& sheet : {vapourSheet(), waterSheet()}) all.insert(all.end(), sheet.begin(), sheet.end());
+    all.push_back(ui.Lb_Phase->text().toStdString());
+    for (const QPointF& point : ui.Chart_TS->statePoint()->points())
+      all.push_back(std::to_string(point.x()) + " " + std::to_string(point.y()));
     return all;
   }
 

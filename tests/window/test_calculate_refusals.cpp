@@ -162,12 +162,14 @@ TEST_F(RefusalTest, MalformedNumbersAreQuotedInEveryMode)
 // its traditional text and names the reason beneath it.
 TEST_F(RefusalTest, LibraryStopShowsTheIoErrorWithItsReason)
 {
-  calculateByPH("1", "2000");  // wet steam: the viscosity meets the saturation line
+  // Exactly the saturated-water enthalpy: the viscosity meets the saturation line.
+  const QString hWater = QString::number(TFS::HSW_P(1), 'g', 17);
+  calculateByPH("1", hWater);
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text.toStdString(), "I/O error 105");
   EXPECT_EQ(messages[0].informativeText.toStdString(), "Вы попали на линию насыщения (V_PT)");
   EXPECT_EQ(refusal(), "I/O error 105");
-  EXPECT_EQ(ui.Lb_h->text(), "2000");
+  EXPECT_EQ(ui.Lb_h->text(), hWater);
 
   // A temperature typed as exactly the saturation temperature of its pressure.
   calculateByPT("1", QString::number(TFS::TS_P(1), 'g', 17));
