@@ -30,7 +30,12 @@ double PRWST(double t);
 double PRPST(double t);
 double SIGT(double t);
 
-// The same correlations by saturation pressure
+// The same correlations by saturation pressure, for p from PS_MIN to PS_MAX
+// (both included; SIGP's range ends at PS_MAX too). The ends are decimals in
+// extended precision and p is compared with them in that precision, so the
+// double nearest to 21.82 lies just outside.
+inline constexpr long double PS_MIN = 0.00087L;  // MPa
+inline constexpr long double PS_MAX = 21.82L;    // MPa
 double LWSP(double p);
 double LPSP(double p);
 double MWSP(double p);

@@ -11,8 +11,8 @@ using detail::evaluate_pieces;
 using detail::saturation_temperature;
 using detail::within_range;
 
-constexpr detail::Range PIECES_RANGE{0.00087L, 21.82L};  // p, MPa
-constexpr detail::Range SIGP_RANGE{0.00061L, 21.82L};    // p, MPa
+constexpr detail::Range PIECES_RANGE{PS_MIN, PS_MAX};  // p, MPa
+constexpr detail::Range SIGP_RANGE{0.00061L, PS_MAX};  // p, MPa
 
 template <const auto& PIECES>
 double by_pressure(const char* name, double p) {

@@ -1,5 +1,6 @@
 #include "u_H2O_ORV.h"
 
+#include "input_mode.h"
 #include "jpeg_picture.h"
 #include "labelled_edit.h"
 #include "radio_group.h"
@@ -68,8 +69,8 @@ void TForm1::setResultEditsEnabled(bool enabled)
 
 void TForm1::FormCreate()
 {
-  setRG_1ItemIndex(0);
-  setRG_4ItemIndex(0);
+  setRG_1ItemIndex(int(InputMode::ByPT));
+  setRG_4ItemIndex(int(SaturationInput::ByPs));
   setLabelledVisible(ui->LB_Ps, false);
   setLabelledVisible(ui->LB_Ts, false);
   ui->PageControl1->setVisible(false);
@@ -79,29 +80,30 @@ void TForm1::FormCreate()
 
 void TForm1::RG_1Click()
 {
-  const int mode = RG_1ItemIndex();
-  if (mode < 0 || mode > 2) return;
-  const bool saturation = mode == 2;
+  const int index = RG_1ItemIndex();
+  if (index < int(InputMode::ByPT) || index > int(InputMode::Saturation)) return;
+  const auto mode = InputMode(index);
+  const bool saturation = mode == InputMode::Saturation;
   ui->RG_4->setVisible(saturation);
   setLabelledVisible(ui->Lb_P, !saturation);
-  setLabelledVisible(ui->Lb_T, mode == 0);
-  setLabelledVisible(ui->Lb_h, mode == 1);
+  setLabelledVisible(ui->Lb_T, mode == InputMode::ByPT);
+  setLabelledVisible(ui->Lb_h, mode == InputMode::ByPH);
   ui->PageControl1->setVisible(saturation);
   ui->Pan_State->setVisible(!saturation);  // in the same place
   setResultEditsEnabled(!saturation);
   // The saturation mode shows the edit the Calculate command reads: the ts edit
   // when the sub-mode is by ts, otherwise the ps edit.
-  const bool byTs = RG_4ItemIndex() == 1;
+  const bool byTs = RG_4ItemIndex() == int(SaturationInput::ByTs);
   setLabelledVisible(ui->LB_Ps, saturation && !byTs);
   setLabelledVisible(ui->LB_Ts, saturation && byTs);
 }
 
 void TForm1::RG_4Click()
 {
-  const int subMode = RG_4ItemIndex();
-  if (subMode < 0 || subMode > 1) return;
-  setLabelledVisible(ui->LB_Ps, subMode == 0);
-  setLabelledVisible(ui->LB_Ts, subMode == 1);
+  const auto input = SaturationInput(RG_4ItemIndex());
+  if (input != SaturationInput::ByPs && input != SaturationInput::ByTs) return;
+  setLabelledVisible(ui->LB_Ps, input == SaturationInput::ByPs);
+  setLabelledVisible(ui->LB_Ts, input == SaturationInput::ByTs);
   setResultEditsEnabled(false);
 }
 

@@ -23,8 +23,8 @@ public:
 
   const std::unique_ptr<Ui::TForm1> ui;
 
-  // Selected items of the input mode (0 (p, t), 1 (p, h), 2 saturation) and of
-  // the saturation sub-mode (0 by ps, 1 by ts); -1 when none is selected.
+  // Selected items of the input mode and of the saturation sub-mode, the values
+  // of InputMode and SaturationInput; -1 when none is selected.
   int RG_1ItemIndex() const;
   int RG_4ItemIndex() const;
   // Selecting another item runs RG_1Click or RG_4Click, as a click does.
@@ -46,7 +46,7 @@ public:
   void RG_1Click();
   void RG_4Click();
   void Lb_PClick();
-  void BB_CalkClick();  // the Calculate command, in calculate.cpp
+  void BB_CalkClick();  // the Calculate command, in calculate_click.cpp
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,13 +3,20 @@
 #pragma once
 
 #include <QString>
-#include <stdexcept>
+#include <exception>
+#include <utility>
 
-// Raised for a text that is not a number or whose value overflows a double;
-// what() is the message for the user (UTF-8).
-class InvalidNumber : public std::runtime_error {
+// Raised for a text that is not a number or whose value overflows a double.
+// The message for the user quotes the whole text, so it is kept as a QString:
+// a C string would end at a NUL character within the text.
+class InvalidNumber : public std::exception {
 public:
-  using std::runtime_error::runtime_error;
+  explicit InvalidNumber(QString message) : message_(std::move(message)) {}
+  const QString& message() const { return message_; }
+  const char* what() const noexcept override { return "not a valid floating point value"; }
+
+private:
+  QString message_;
 };
 
 // The first comma or full stop becomes the locale's decimal separator; the

@@ -13,7 +13,7 @@ std::string Refusal(const QString& text)
     TextToReal(text);
     return "accepted";
   } catch (const InvalidNumber& e) {
-    return e.what();
+    return e.message().toStdString();
   }
 }
 
@@ -69,4 +69,13 @@ TEST(TextToReal, OverflowIsRefusedUnderflowGivesZero)
   EXPECT_EQ(TextToReal("1e-400"), 0.0);
   EXPECT_EQ(TextToReal("0.000001e-320"), 0.0);
   EXPECT_EQ(TextToReal("0e99999"), 0.0);
+}
+
+// The decimal exponent counts every digit before the separator, every zero
+// after it and the written exponent, however many there are.
+TEST(TextToReal, LongTextsOverflowOrUnderflowByTheirTrueExponent)
+{
+  LocaleGuard locale(LocaleGuard::FullStop());
+  EXPECT_THROW(TextToReal("0." + QString(9'999'999, u'0') + "1e10000400"), InvalidNumber); // 1e399
+  EXPECT_EQ(TextToReal("1" + QString(1'000'000, u'0') + "e-10000000"), 0.0);
 }

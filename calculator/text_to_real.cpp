@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -66,25 +67,33 @@ std::string AsciiNumber(const QString& text, const QString& separator)
   return pos == text.size() ? out : std::string{};
 }
 
-// Whether a number that lies outside the range of a double is too large (rather
-// than too small): the decimal exponent of its first non-zero digit is positive.
-bool IsTooLarge(const std::string& number)
+// The written exponent of a number ("+12", "-3", "400"). Its magnitude is held
+// at 10^17 at most: no text has that many digits, so beyond it the exponent
+// alone decides whether the number overflows.
+long long WrittenExponent(std::string_view text)
 {
-  const std::size_t ePos = number.find('e');
-  const std::string mantissa = number.substr(number[0] == '-' ? 1 : 0, ePos);
+  constexpr long long Held = 100'000'000'000'000'000;
+  long long magnitude = 0;
+  for (const char c : text)
+    if (c >= '0' && c <= '9' && magnitude < Held) magnitude = magnitude * 10 + (c - '0');
+  return text.starts_with('-') ? -magnitude : magnitude;
+}
+
+// Whether a number that lies outside the range of a double is too large (rather
+// than too small): the decimal exponent of its first non-zero digit, counted
+// from the digits before the point, the zeros after it and the written
+// exponent, is not negative.
+bool IsTooLarge(std::string_view number)
+{
+  if (number.starts_with('-')) number.remove_prefix(1);
+  const std::size_t ePos = std::min(number.find('e'), number.size());
+  const std::string_view mantissa = number.substr(0, ePos);
   const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   const std::size_t first = mantissa.find_first_of("123456789");
-  if (first == std::string::npos) return false;
-  long long lead = first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
-  if (ePos != std::string::npos) {
-    // Exponents far beyond any double are clamped; only the sign of the sum matters.
-    long long exponent = 0;
-    for (std::size_t i = ePos + 1; i < number.size(); ++i)
-      if (number[i] >= '0' && number[i] <= '9' && exponent < 1000000)
-        exponent = exponent * 10 + (number[i] - '0');
-    lead += number[ePos + 1] == '-' ? -exponent : exponent;
-  }
-  return lead >= 0;
+  if (first == std::string_view::npos) return false;
+  long long exponent = first < point ? (long long)(point - first) - 1 : -(long long)(first - point);
+  if (ePos < number.size()) exponent += WrittenExponent(number.substr(ePos + 1));
+  return exponent >= 0;
 }
 
 } // namespace
@@ -99,5 +108,5 @@ double TextToReal(const QString& text)
     if (error == std::errc() && end == number.data() + number.size()) return value;
     if (error == std::errc::result_out_of_range && !IsTooLarge(number)) return number[0] == '-' ? -0.0 : 0.0;
   }
-  throw InvalidNumber(QStringLiteral("'%1' is not a valid floating point value").arg(prepared).toStdString());
+  throw InvalidNumber(QStringLiteral("'%1' is not a valid floating point value").arg(prepared));
 }

@@ -105,11 +105,13 @@ StateValues StateByPH(double p, double h)
   return s;
 }
 
+// The other saturation coordinate comes from the formulation's saturation
+// line, as h, s, v and cp do, so that the sheets show one state.
 SaturationValues SaturationByPs(double ps)
 {
   SaturationValues r{};
   r.ps = ps;
-  r.ts = Tabl1::TSP(ps);
+  r.ts = TFS::TS_P(ps);
   r.vapour = SaturatedPhase(ps, {TFS::HSP_P, TFS::SSP_P, TFS::VSP_P, TFS::CSP_P, Tabl1::LPSP, Tabl1::MPSP, nullptr});
   r.sigma = Tabl1::SIGP(ps) / MillinewtonsPerNewton;
   r.water = SaturatedPhase(ps, {TFS::HSW_P, TFS::SSW_P, TFS::VSW_P, TFS::CSW_P, Tabl1::LWSP, Tabl1::MWSP, nullptr});
@@ -120,7 +122,7 @@ SaturationValues SaturationByTs(double ts)
 {
   SaturationValues r{};
   r.ts = ts;
-  r.ps = Tabl1::PST(ts);
+  r.ps = TFS::PS_T(ts);
   r.vapour =
       SaturatedPhase(ts, {TFS::HSP_T, TFS::SSP_T, TFS::VSP_T, TFS::CSP_T, Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST});
   r.sigma = Tabl1::SIGT(ts) / MillinewtonsPerNewton;

@@ -1,13 +1,17 @@
-// The state panel's data without widgets: the phase names and the diagram.
+// The state panel's data without widgets: the phase names, the diagram, and
+// the wet-steam states of the (p, h) mode that gave the panel its dryness.
+#include "calculation_fixture.h"
 #include "phase_text.h"
 #include "ts_diagram.h"
 
 #include "TFS.h"
 #include "locale_guard.h"
+#include "number_format.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 TEST(PhaseText, NamesTheRegionOfEachState)
 {
@@ -81,4 +85,42 @@ TEST(TsDiagram, RangeFitsTheDomeAndTheState)
   const DiagramRange hot = StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651).range;  // s ≈ 11.67
   EXPECT_EQ(hot.sMax, 12);
   EXPECT_EQ(hot.tMax, 700);
+}
+
+// Between h′ and h″ below the critical pressure: t = ts, s and v of the mixture
+// of dryness x, no heat capacity or transport properties. At 20 MPa the
+// formulation's own (p, h) classification calls the state region 3.
+TEST(WetSteam, ByPHIsTheMixtureOfItsDryness)
+{
+  LocaleGuard locale(LocaleGuard::FullStop());
+  for (const double p : {1.0, 20.0}) {
+    const Outcome outcome = ByPH(QString::number(p), "2000");
+    const double hWater = TFS::HSW_P(p);
+    const double x = (2000 - hWater) / (TFS::HSP_P(p) - hWater);
+    const double s = TFS::S_PX(p, x);
+    const double v = TFS::V_PX(p, x);
+    const double ts = TFS::TS_P(p);
+    const Texts expected{FixedFormat(p, 7, 4).toStdString(), FixedFormat(ts, 5, 1).toStdString(),
+                         "2000.00",                          ExponentFormat(v, 4, 2).toStdString(),
+                         FixedFormat(1 / v, 6, 2).toStdString(), FixedFormat(s, 5, 3).toStdString(),
+                         "", "", "", "", ""};
+    EXPECT_EQ(Results(outcome), expected) << p;
+    EXPECT_EQ(TextsOf(outcome, {"Lb_Phase"}), Texts{PhaseOfWetSteam(x).toStdString()});
+    const StateDiagram& diagram = *std::get<Outputs>(outcome).diagram;
+    EXPECT_EQ(diagram.state.s, s);
+    EXPECT_EQ(diagram.state.t, ts);
+  }
+  const Outcome outcome = ByPH("1", "2000");
+  EXPECT_EQ(TextsOf(outcome, {"LB_TRes", "Lb_Phase"}),
+            (Texts{"179.9", "Wet steam, dryness x = 0.6142 (IF97 region 4)"}));
+}
+
+// Next to the two-phase range the (p, h) mode keeps its single-phase states.
+TEST(WetSteam, EndsAtTheSaturatedEnthalpies)
+{
+  const double hSteam = TFS::HSP_P(1);
+  const Outcome steam = ByPH("1", QString::number(std::nextafter(hSteam, 4000), 'g', 17));
+  EXPECT_EQ(TextsOf(steam, {"Lb_Phase"}), Texts{"Superheated steam (IF97 region 2)"});
+  EXPECT_NE(TextsOf(steam, {"LB_CpRes"}), Texts{""});
+  EXPECT_EQ(TextsOf(ByPH("25", "2000"), {"Lb_Phase"}), Texts{"Supercritical fluid (IF97 region 3)"});
 }

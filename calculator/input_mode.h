@@ -1,0 +1,15 @@
+// The input modes of the calculator. Their values are the item indexes of the
+// window's radio groups RG_1 and RG_4, in the order of the items.
+#pragma once
+
+enum class InputMode : int {
+  ByPT = 0,       // "- F( p, t )"
+  ByPH = 1,       // "- F( p, h )"
+  Saturation = 2, // "- saturation"
+};
+
+// How the saturation mode is given its state.
+enum class SaturationInput : int {
+  ByPs = 0, // "- F( ps )"
+  ByTs = 1, // "- F( ts )"
+};

@@ -1,0 +1,111 @@
+// Refused input and abandoned runs: the message, and whether the edit takes
+// the focus, is cleared or is kept.
+#include "calculation_fixture.h"
+
+#include "TFS.h"
+#include "locale_guard.h"
+
+#include <cmath>
+
+namespace {
+
+class Refusals : public ::testing::Test {
+protected:
+  LocaleGuard locale{LocaleGuard::FullStop()};
+};
+
+const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [clear Lb_P]";
+const std::string TemperatureRangePT = " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [clear Lb_T]";
+const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [clear Lb_P]";
+const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [clear LB_Ps]";
+const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [clear LB_Ts]";
+
+}  // namespace
+
+TEST_F(Refusals, EmptyEditAsksForItsValueAndTakesTheFocus)
+{
+  EXPECT_EQ(Described(ByPT("", "300")), " Insert the p value [focus Lb_P]");
+  EXPECT_EQ(Described(ByPT("10", "")), " Insert the t value [focus Lb_T]");
+  EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [focus Lb_h]");
+  EXPECT_EQ(Described(ByPs("")), " Insert the ps value [focus LB_Ps]");
+  EXPECT_EQ(Described(ByTs("")), " Insert the ts value [focus LB_Ts]");
+}
+
+TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault)
+{
+  // The pressure is converted before the temperature edit is looked at.
+  EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [keep Lb_P]");
+  EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [focus Lb_T]");
+  EXPECT_EQ(Described(ByPT("0.0004", "700")), PressureRangePT);
+  EXPECT_EQ(Described(ByPH("60", "1")), PressureRangePH);
+}
+
+TEST_F(Refusals, PTRangesIncludeTheirBounds)
+{
+  for (const auto& [p, t] : {std::pair{"50", "651"}, {"0.0005", "0.1"}})
+    EXPECT_EQ(Described(ByPT(p, t)), "outputs") << p << " MPa, " << t << " °C";
+  EXPECT_EQ(Described(ByPT("0.0004", "20")), PressureRangePT);
+  EXPECT_EQ(Described(ByPT("50.001", "20")), PressureRangePT);
+  for (const char* t : {"651.01", "0.05"}) EXPECT_EQ(Described(ByPT("1", t)), TemperatureRangePT) << t;
+}
+
+TEST_F(Refusals, PHRangesAndEnthalpyLimits)
+{
+  EXPECT_EQ(Described(ByPH("0.001", "10")), "outputs");
+  EXPECT_EQ(Described(ByPH("0.0009", "100")), PressureRangePH);
+  EXPECT_EQ(Described(ByPH("1", "9.99")),
+            " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [clear Lb_h]");
+  EXPECT_EQ(Described(ByPH("50", "50.36")),
+            " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [clear Lb_h]");
+  EXPECT_EQ(Described(ByPH("50", "50.37")), "outputs");
+  EXPECT_EQ(Described(ByPH("1", "3615")), "outputs");
+  EXPECT_EQ(Described(ByPH("1", "3615.01")),
+            " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [clear Lb_h]");
+}
+
+TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision)
+{
+  // The double nearest 21.82 lies above the extended bound 21.82, so 21.82 is refused;
+  // likewise the double nearest the critical temperature 373.946 °C.
+  for (const char* ps : {"21.82", "0.00086"}) EXPECT_EQ(Described(ByPs(ps)), PressureRangePs) << ps;
+  for (const char* ps : {"21.8199", "0.00087"}) EXPECT_EQ(Described(ByPs(ps)), "outputs") << ps;
+  for (const char* ts : {"373.946", "0.009"}) EXPECT_EQ(Described(ByTs(ts)), TemperatureRangeTs) << ts;
+  const QString justBelowCritical = QString::number(std::nextafter(TFS::TKR, 0.0), 'g', 17);
+  for (const QString& ts : {QStringLiteral("373.945"), justBelowCritical, QStringLiteral("0.01")})
+    EXPECT_EQ(Described(ByTs(ts)), "outputs") << ts.toStdString();
+}
+
+TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept)
+{
+  EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [keep Lb_h]");
+  EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [keep LB_Ps]");
+  // A NUL within a pasted text does not cut the quote short.
+  const QString withNul = QStringLiteral("1") + QChar(u'\0') + QStringLiteral("5");
+  EXPECT_EQ(Described(ByPT(withNul, "20")),
+            ("'" + withNul + "' is not a valid floating point value [keep Lb_P]").toStdString());
+  LocaleGuard comma(LocaleGuard::Comma());
+  EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [keep LB_Ts]");
+}
+
+// The fatal stop of the property library abandons the run; the report keeps
+// its traditional text and names the reason beneath it.
+TEST_F(Refusals, LibraryStopGivesTheIoErrorWithItsReason)
+{
+  // Exactly the saturated-water enthalpy: the viscosity meets the saturation line.
+  EXPECT_EQ(Described(ByPH("1", QString::number(TFS::HSW_P(1), 'g', 17))),
+            "stop: I/O error 105 | Вы попали на линию насыщения (V_PT)");
+  // A temperature typed as exactly the saturation temperature of its pressure.
+  EXPECT_EQ(Described(ByPT("1", QString::number(TFS::TS_P(1), 'g', 17))),
+            "stop: I/O error 105 | Вы попали на линию насыщения (h_pt)");
+}
+
+TEST(Calculation, NoSelectedModeCalculatesNothing)
+{
+  for (const CalculationRequest& request :
+       {CalculationRequest{InputMode(-1), SaturationInput::ByPs, {{"Lb_P", "1"}, {"Lb_T", "20"}}},
+        CalculationRequest{InputMode::Saturation, SaturationInput(-1), {{"LB_Ps", "1"}, {"LB_Ts", "20"}}}}) {
+    const Outcome outcome = Calculate(request);
+    ASSERT_TRUE(std::holds_alternative<Outputs>(outcome)) << Described(outcome);
+    EXPECT_TRUE(std::get<Outputs>(outcome).texts.isEmpty());
+  }
+}
