@@ -29,23 +29,6 @@ constexpr int IsobarSegments = 40;
 
 double RoundUp(double value, double step) { return std::ceil(value / step) * step; }
 
-SaturationDome ComputeDome()
-{
-  SaturationDome dome;
-  for (int i = 0; i < DomeSegments; ++i) {
-    const double rest = 1 - double(i) / DomeSegments;
-    const double t = TriplePointTemperature + (TFS::TKR - TriplePointTemperature) * (1 - rest * rest * rest);
-    dome.water.push_back({TFS::SSW_T(t), t});
-    dome.steam.push_back({TFS::SSP_T(t), t});
-  }
-  // At the critical temperature the liquid and vapour roots coincide: one point
-  // ends both curves.
-  const DiagramPoint critical{TFS::SSW_T(TFS::TKR), TFS::TKR};
-  dome.water.push_back(critical);
-  dome.steam.push_back(critical);
-  return dome;
-}
-
 DiagramRange RangeFitting(double s, double t)
 {
   const double sDome = TheSaturationDome().steam.front().s;  // the widest point of the dome
@@ -72,9 +55,26 @@ void AddSinglePhasePoints(DiagramCurve& isobar, double p, double tMax)
 
 } // namespace
 
+SaturationDome ComputeSaturationDome()
+{
+  SaturationDome dome;
+  for (int i = 0; i < DomeSegments; ++i) {
+    const double rest = 1 - double(i) / DomeSegments;
+    const double t = TriplePointTemperature + (TFS::TKR - TriplePointTemperature) * (1 - rest * rest * rest);
+    dome.water.push_back({TFS::SSW_T(t), t});
+    dome.steam.push_back({TFS::SSP_T(t), t});
+  }
+  // At the critical temperature the liquid and vapour roots coincide: one point
+  // ends both curves.
+  const DiagramPoint critical{TFS::SSW_T(TFS::TKR), TFS::TKR};
+  dome.water.push_back(critical);
+  dome.steam.push_back(critical);
+  return dome;
+}
+
 const SaturationDome& TheSaturationDome()
 {
-  static const SaturationDome dome = ComputeDome();
+  static const SaturationDome dome = ComputeSaturationDome();
   return dome;
 }
 

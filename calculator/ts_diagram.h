@@ -17,8 +17,11 @@ struct SaturationDome {
   DiagramCurve water, steam;
 };
 
-// Computed at the first call (a few milliseconds, the region 3 searches near
-// the critical point costing most), then kept for the life of the program.
+// A few milliseconds, the region 3 searches near the critical point costing
+// most.
+SaturationDome ComputeSaturationDome();
+
+// Computed at the first call, then kept for the life of the program.
 const SaturationDome& TheSaturationDome();
 
 // The shown ranges: both axes start at 0, end at this corner and carry ticks
