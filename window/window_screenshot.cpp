@@ -20,6 +20,7 @@ int main(int argc, char** argv)
   TForm1 form;
   if (argc == 3) form.setRG_1ItemIndex(std::atoi(argv[2]));
   form.show();
+  QApplication::processEvents();  // the diagram lays itself out in posted events
   if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;
