@@ -8,7 +8,7 @@
 #include "input_mode.h"
 #include "ts_diagram.h"
 
-#include <QHash>
+#include <QMap>
 #include <QList>
 #include <QString>
 
@@ -18,7 +18,7 @@
 struct CalculationRequest {
   InputMode mode;                  // a value outside the enumeration runs nothing
   SaturationInput saturationInput; // read in the saturation mode only
-  QHash<QString, QString> typed;   // typed texts by the objectName of their edit; absent = empty
+  QMap<QString, QString> typed;    // typed texts by the objectName of their edit; absent = empty
 };
 
 // The text of one output edit, named by its objectName.

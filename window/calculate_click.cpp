@@ -35,16 +35,16 @@ void TForm1::BB_CalkClick()
   const Outcome outcome = Calculate(request);
   if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
     for (const OutputText& output : outputs->texts) {
-      if (auto* label = findChild<QLabel*>(output.edit))
-        label->setText(output.text);  // the phase
+      if (output.edit == ui->Lb_Phase->objectName())
+        ui->Lb_Phase->setText(output.text);
       else
-        findChild<QLineEdit*>(output.edit)->setText(output.text);
+        editsByName.value(output.edit)->setText(output.text);
     }
     if (outputs->diagram) ui->Chart_TS->showState(*outputs->diagram);
     if (!outputs->texts.isEmpty()) rememberInputs(InputsOf(*ui, request));
   } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     ShowMessage(this, refusal->message);
-    QLineEdit* edit = findChild<QLineEdit*>(refusal->edit);
+    QLineEdit* edit = editsByName.value(refusal->edit);
     if (refusal->reaction == Refusal::Reaction::FocusEdit)
       edit->setFocus();
     else if (refusal->reaction == Refusal::Reaction::ClearEdit)

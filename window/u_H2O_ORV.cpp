@@ -40,6 +40,7 @@ TForm1::TForm1(QWidget* parent)
   ui->LB_Ps->installEventFilter(this);
   connect(ui->BB_Calk, &QPushButton::clicked, this, &TForm1::BB_CalkClick);
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+  for (QLineEdit* edit : findChildren<QLineEdit*>()) editsByName.insert(edit->objectName(), edit);
   copyAllResultsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   addAction(copyAllResultsAction);
   connect(copyAllResultsAction, &QAction::triggered, this, &TForm1::copyAllResults);

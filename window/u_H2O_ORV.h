@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QWidget>
 
 #include <memory>
@@ -52,6 +53,10 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Every edit by its objectName, for the outputs the calculator core names;
+  // a search of the window for each name costs more than the run itself.
+  QMap<QString, QLineEdit*> editsByName;
+
   void setResultEditsEnabled(bool enabled);
   void addCopyAllResultsEntry(QWidget* area);
   // After a good run: the captions and texts of the edits it read.
