@@ -15,8 +15,10 @@ namespace {
 
 class StatePanelTest : public CalculateTest {
 protected:
+  // The texts below are written with a full stop.
+  const QLocale previousLocale;
   StatePanelTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-  ~StatePanelTest() override { QLocale::setDefault(QLocale()); }
+  ~StatePanelTest() override { QLocale::setDefault(previousLocale); }
 
   TsChart& chart = *ui.Chart_TS;
 
