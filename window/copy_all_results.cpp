@@ -12,6 +12,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 

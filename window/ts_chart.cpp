@@ -4,6 +4,8 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include <initializer_list>
+
 namespace {
 
 QList<QPointF> PointsOf(const DiagramCurve& curve)
