@@ -7,6 +7,7 @@
 #include "Tabl1.h"
 #include "calculation_values.h"
 #include "number_format.h"
+#include "phase_text.h"
 #include "text_to_real.h"
 
 #include <ios>
@@ -49,23 +50,27 @@ double ReadPressure(const CalculationRequest& request)
   return ReadTyped(request, PEdit, u" Insert the p value"_s);
 }
 
-// The result panel; the density has four decimals after a (p, t) input, two
-// after a (p, h) input.
-Outputs StateTexts(const StateValues& s, int densityPrecision, int densityDecimals)
+// The result panel and the state panel; the density has four decimals after a
+// (p, t) input, two after a (p, h) input. A wet-steam mixture has no heat
+// capacity or transport properties: their edits are emptied.
+Outputs StateOutputs(const StateValues& s, int densityPrecision, int densityDecimals)
 {
+  const auto defined = [&s](const QString& text) { return s.dryness ? QString() : text; };
   return {{
-      {u"LB_PRes"_s, FixedFormat(s.p, 7, 4)},
-      {u"LB_TRes"_s, FixedFormat(s.t, 5, 1)},
-      {u"Lb_hRes"_s, FixedFormat(s.h, 6, 2)},
-      {u"LB_VRES"_s, ExponentFormat(s.v, 4, 2)},
-      {u"LB_RoRes"_s, FixedFormat(s.rho, densityPrecision, densityDecimals)},
-      {u"LB_SRes"_s, FixedFormat(s.s, 5, 3)},
-      {u"LB_CpRes"_s, FixedFormat(s.cp, 6, 3)},
-      {u"LB_MuRes"_s, ExponentFormat(s.mu, 4, 2)},
-      {u"LB_NuRes"_s, ExponentFormat(s.nu, 4, 2)},
-      {u"LB_LRes"_s, FixedFormat(s.lambda, 5, 4)},
-      {u"LB_PrRes"_s, FixedFormat(s.pr, 4, 2)},
-  }};
+              {u"LB_PRes"_s, FixedFormat(s.p, 7, 4)},
+              {u"LB_TRes"_s, FixedFormat(s.t, 5, 1)},
+              {u"Lb_hRes"_s, FixedFormat(s.h, 6, 2)},
+              {u"LB_VRES"_s, ExponentFormat(s.v, 4, 2)},
+              {u"LB_RoRes"_s, FixedFormat(s.rho, densityPrecision, densityDecimals)},
+              {u"LB_SRes"_s, FixedFormat(s.s, 5, 3)},
+              {u"LB_CpRes"_s, defined(FixedFormat(s.cp, 6, 3))},
+              {u"LB_MuRes"_s, defined(ExponentFormat(s.mu, 4, 2))},
+              {u"LB_NuRes"_s, defined(ExponentFormat(s.nu, 4, 2))},
+              {u"LB_LRes"_s, defined(FixedFormat(s.lambda, 5, 4))},
+              {u"LB_PrRes"_s, defined(FixedFormat(s.pr, 4, 2))},
+              {u"Lb_Phase"_s, s.dryness ? PhaseOfWetSteam(*s.dryness) : PhaseOfState(s.p, s.t)},
+          },
+          StateDiagramOf(s.p, s.s, s.t)};
 }
 
 Outputs RunByPT(const CalculationRequest& request)
@@ -77,7 +82,7 @@ Outputs RunByPT(const CalculationRequest& request)
   // Accepted up to 651 °C; the message keeps the rounder 650.
   if (Ext(t) > 651.0L || Ext(t) < 0.1L)
     RefuseValue(TEdit, u" Inadequately set temperature: T>650 Celsius or T<0.1 Celsius"_s);
-  return StateTexts(StateByPT(p, t), 8, 4);
+  return StateOutputs(StateByPT(p, t), 8, 4);
 }
 
 Outputs RunByPH(const CalculationRequest& request)
@@ -97,7 +102,7 @@ Outputs RunByPH(const CalculationRequest& request)
   if (h > hmax)
     RefuseValue(HEdit, u" The specified enthalpy is higher than the allowable value  hmax="_s +
                            FixedFormat(hmax, 6, 1) + u" kJ/kg"_s);
-  return StateTexts(StateByPH(p, h), 6, 2);
+  return StateOutputs(StateByPH(p, h), 6, 2);
 }
 
 // The twelve edits of one saturation sheet, in the order they are written.

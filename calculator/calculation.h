@@ -6,11 +6,13 @@
 #pragma once
 
 #include "input_mode.h"
+#include "ts_diagram.h"
 
 #include <QMap>
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 struct CalculationRequest {
@@ -26,9 +28,12 @@ struct OutputText {
   bool operator==(const OutputText&) const = default;
 };
 
-// Every output of a successful run, in the order of writing.
+// Every output of a successful run, in the order of writing. A (p, t) or (p, h)
+// run also names the phase in the state panel's label Lb_Phase and places the
+// state on the temperature-entropy diagram.
 struct Outputs {
   QList<OutputText> texts;
+  std::optional<StateDiagram> diagram;
 };
 
 // A typed value the run refused. An empty edit takes the focus after the

@@ -79,8 +79,17 @@ StateValues StateByPH(double p, double h)
 {
   const TFS::State state = TFS::STATE_PH(p, h);
   StateValues s = FromState(p, state);
-  // A two-phase state has no single-phase transport properties: the
-  // transport functions refuse its saturation temperature.
+  // Strictly between the saturated-water and saturated-steam enthalpies below
+  // the critical pressure the state is wet steam at the saturation
+  // temperature, of dryness x = (h − h′)/(h″ − h′): its heat capacity and
+  // transport properties are not defined. This holds up to the critical
+  // pressure, whatever code the (p, h) classification gives above 16.5292 MPa.
+  if (p < TFS::PKR && state.x > 0 && state.x < 1) {
+    s.dryness = state.x;
+    return s;
+  }
+  // Exactly on the saturation line the phase is undetermined: the transport
+  // functions refuse its saturation temperature.
   if (!std::isnan(state.x)) AddTransport(s);
   return s;
 }

@@ -5,9 +5,14 @@
 // the saturation correlations, std::ios_base::failure).
 #pragma once
 
-// A single-phase state of the (p, t) or (p, h) mode.
+#include <optional>
+
+// A state of the (p, t) or (p, h) mode. A two-phase state (wet steam, only
+// from (p, h)) has its dryness; its heat capacity and transport properties
+// are not defined and are not shown.
 struct StateValues {
   double p, t, h, v, rho, s, cp, mu, nu, lambda, pr;
+  std::optional<double> dryness;
 };
 
 StateValues StateByPT(double p, double t);

@@ -6,6 +6,25 @@
 
 #include "calculation.h"
 #include "message_box.h"
+#include "ts_chart.h"
+
+namespace {
+
+// The edits a run of the request's mode reads, in the order it reads them.
+QList<QLineEdit*> InputsOf(const Ui::TForm1& ui, const CalculationRequest& request)
+{
+  switch (request.mode) {
+  case InputMode::ByPT:
+    return {ui.Lb_P, ui.Lb_T};
+  case InputMode::ByPH:
+    return {ui.Lb_P, ui.Lb_h};
+  case InputMode::Saturation:
+    return {request.saturationInput == SaturationInput::ByTs ? ui.LB_Ts : ui.LB_Ps};
+  }
+  return {};
+}
+
+} // namespace
 
 void TForm1::BB_CalkClick()
 {
@@ -15,7 +34,14 @@ void TForm1::BB_CalkClick()
 
   const Outcome outcome = Calculate(request);
   if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
-    for (const OutputText& output : outputs->texts) editsByName.value(output.edit)->setText(output.text);
+    for (const OutputText& output : outputs->texts) {
+      if (output.edit == ui->Lb_Phase->objectName())
+        ui->Lb_Phase->setText(output.text);
+      else
+        editsByName.value(output.edit)->setText(output.text);
+    }
+    if (outputs->diagram) ui->Chart_TS->showState(*outputs->diagram);
+    if (!outputs->texts.isEmpty()) rememberInputs(InputsOf(*ui, request));
   } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     ShowMessage(this, refusal->message);
     QLineEdit* edit = editsByName.value(refusal->edit);

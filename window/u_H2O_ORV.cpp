@@ -8,6 +8,7 @@
 #include "text_fit.h"
 #include "ui_u_H2O_ORV.h"
 
+#include <QAction>
 #include <QFile>
 #include <QEvent>
 #include <QScreen>
@@ -32,7 +33,8 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TForm1>())
+      ui(std::make_unique<Ui::TForm1>()),
+      copyAllResultsAction(new QAction(QStringLiteral("Copy all results"), this))
 {
   initResources();
   substituteDesignedFont();
@@ -58,6 +60,11 @@ TForm1::TForm1(QWidget* parent)
   for (QLineEdit* edit : inputEdits()) connect(edit, &QLineEdit::returnPressed, ui->BB_Calk, &QPushButton::click);
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) editsByName.insert(edit->objectName(), edit);
+  copyAllResultsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  addAction(copyAllResultsAction);
+  connect(copyAllResultsAction, &QAction::triggered, this, &TForm1::copyAllResults);
+  for (QWidget* area : {static_cast<QWidget*>(ui->Pan_midl), ui->TabSheet1, ui->TabSheet2})
+    addCopyAllResultsEntry(area);
 
   FormCreate();
 }
@@ -89,6 +96,7 @@ void TForm1::FormCreate()
   setLabelledVisible(ui->LB_Ps, false);
   setLabelledVisible(ui->LB_Ts, false);
   ui->PageControl1->setVisible(false);
+  ui->Pan_State->setVisible(true);
   setResultEditsEnabled(true);
   focusFirstInput();
 }
@@ -115,6 +123,7 @@ void TForm1::RG_1Click()
   setLabelledVisible(ui->Lb_T, mode == InputMode::ByPT);
   setLabelledVisible(ui->Lb_h, mode == InputMode::ByPH);
   ui->PageControl1->setVisible(saturation);
+  ui->Pan_State->setVisible(!saturation);  // in the same place
   setResultEditsEnabled(!saturation);
   // The saturation mode shows the edit the Calculate command reads: the ts edit
   // when the sub-mode is by ts, otherwise the ps edit.

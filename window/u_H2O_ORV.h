@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 
@@ -34,6 +35,14 @@ public:
   // The eleven edits of the result panel of the (p, t) and (p, h) modes.
   QList<QLineEdit*> resultEdits() const;
 
+  // The results of the current mode as tab-separated lines, the inputs of the
+  // run that wrote them first; empty before the mode's first good run.
+  QString allResultsText() const;
+  // Puts them on the clipboard: Ctrl+Shift+C anywhere in the window, and
+  // "Copy all results" in the context menus of the result panel and the sheets.
+  void copyAllResults();
+  QAction* const copyAllResultsAction;
+
   void FormCreate();
   void RG_1Click();
   void RG_4Click();
@@ -56,5 +65,11 @@ private:
   void focusFirstInput();
   void keepFrameOnScreen();
   bool placedWithWindowFrame = false;
+  void addCopyAllResultsEntry(QWidget* area);
+  // After a good run: the captions and texts of the edits it read.
+  void rememberInputs(const QList<QLineEdit*>& inputs);
   void showPicture(QLabel* box, const QString& resource);
+
+  // The inputs of the good runs that wrote the result panel and the sheets.
+  QList<QStringList> panelInputs, sheetsInputs;
 };

@@ -58,6 +58,7 @@ int main(int argc, char** argv)
     form.ui->BB_Calk->click();
     if (refused) return 1;
   }
+  QApplication::processEvents();  // the diagram lays itself out in posted events
   if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;

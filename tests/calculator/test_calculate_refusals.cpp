@@ -91,8 +91,9 @@ TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept)
 // its traditional text and names the reason beneath it.
 TEST_F(Refusals, LibraryStopGivesTheIoErrorWithItsReason)
 {
-  // Wet steam: the viscosity meets the saturation line.
-  EXPECT_EQ(Described(ByPH("1", "2000")), "stop: I/O error 105 | Вы попали на линию насыщения (V_PT)");
+  // Exactly the saturated-water enthalpy: the viscosity meets the saturation line.
+  EXPECT_EQ(Described(ByPH("1", QString::number(TFS::HSW_P(1), 'g', 17))),
+            "stop: I/O error 105 | Вы попали на линию насыщения (V_PT)");
   // A temperature typed as exactly the saturation temperature of its pressure.
   EXPECT_EQ(Described(ByPT("1", QString::number(TFS::TS_P(1), 'g', 17))),
             "stop: I/O error 105 | Вы попали на линию насыщения (h_pt)");

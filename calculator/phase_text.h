@@ -1,0 +1,12 @@
+// The name of a state's phase, with its IF97 region, as the state panel shows it.
+#pragma once
+
+#include <QString>
+
+// A single-phase state, named by the region the formulation gives (p, t):
+// "Compressed water (IF97 region 1)", "Superheated steam (IF97 region 2)", ...
+QString PhaseOfState(double p, double t);
+
+// A two-phase state of dryness x: "Wet steam, dryness x = 0.6142 (IF97 region 4)",
+// x with four decimals and the locale's decimal separator.
+QString PhaseOfWetSteam(double x);

@@ -1,0 +1,126 @@
+// The state panel's data without widgets: the phase names, the diagram, and
+// the wet-steam states of the (p, h) mode that gave the panel its dryness.
+#include "calculation_fixture.h"
+#include "phase_text.h"
+#include "ts_diagram.h"
+
+#include "TFS.h"
+#include "locale_guard.h"
+#include "number_format.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+TEST(PhaseText, NamesTheRegionOfEachState)
+{
+  const struct {
+    double p, t;
+    const char* phase;
+  } states[] = {
+      {1, 100, "Compressed water (IF97 region 1)"},
+      {0.1, 100, "Superheated steam (IF97 region 2)"},  // ts(0.1 MPa) ≈ 99.61 °C
+      {25, 380, "Supercritical fluid (IF97 region 3)"},
+      {20, 360, "Water near the critical point (IF97 region 3)"},
+      {20, 370, "Steam near the critical point (IF97 region 3)"},
+      {5, 900, "High-temperature steam (IF97 region 5)"},
+  };
+  for (const auto& state : states) EXPECT_EQ(PhaseOfState(state.p, state.t).toStdString(), state.phase) << state.t;
+}
+
+TEST(PhaseText, WetSteamGivesItsDrynessInTheLocale)
+{
+  LocaleGuard comma(LocaleGuard::Comma());
+  EXPECT_EQ(PhaseOfWetSteam(0.61425).toStdString(), "Wet steam, dryness x = 0,6143 (IF97 region 4)");
+  EXPECT_EQ(PhaseOfWetSteam(0.99996).toStdString(), "Wet steam, dryness x = 1,0000 (IF97 region 4)");
+}
+
+TEST(TsDiagram, DomeRunsFromTheTriplePointToTheCriticalPointOnBothSides)
+{
+  const SaturationDome& dome = TheSaturationDome();
+  EXPECT_EQ(&dome, &TheSaturationDome()) << "computed once";
+  ASSERT_EQ(dome.water.size(), dome.steam.size());
+  EXPECT_EQ(dome.water.front().t, 0.01);
+  EXPECT_NEAR(dome.water.front().s, 0, 1e-6);
+  EXPECT_NEAR(dome.steam.front().s, 9.1555, 1e-4);
+  EXPECT_EQ(dome.water.back().t, TFS::TKR);
+  EXPECT_EQ(dome.water.back().s, dome.steam.back().s);
+  EXPECT_NEAR(dome.water.back().s, 4.412, 1e-3);  // the critical entropy
+  for (size_t i = 0; i + 1 < dome.water.size(); ++i) {
+    EXPECT_LT(dome.water[i].t, dome.water[i + 1].t);
+    EXPECT_LT(dome.water[i].s, dome.steam[i].s) << dome.water[i].t;
+  }
+}
+
+// Along an isobar the entropy rises with the temperature; below the critical
+// pressure it crosses the dome at the saturation temperature.
+TEST(TsDiagram, IsobarCrossesTheDomeAlongItsPlateau)
+{
+  const double ts = TFS::TS_P(1);
+  const StateDiagram wet = StateDiagramOf(1, TFS::S_PX(1, 0.5), ts);
+  const auto& isobar = wet.isobar;
+  for (size_t i = 0; i + 1 < isobar.size(); ++i) {
+    EXPECT_LT(isobar[i].s, isobar[i + 1].s) << isobar[i].t;
+    EXPECT_LE(isobar[i].t, isobar[i + 1].t);
+  }
+  const auto plateau = std::find_if(isobar.begin(), isobar.end(), [ts](const DiagramPoint& p) { return p.t == ts; });
+  ASSERT_LE(plateau + 3, isobar.end());
+  EXPECT_EQ(plateau[0].s, TFS::SSW_P(1));
+  EXPECT_EQ(plateau[1].s, wet.state.s);
+  EXPECT_EQ(plateau[2].s, TFS::SSP_P(1));
+  EXPECT_GT(plateau[3].t, ts);
+  EXPECT_EQ(isobar.back().t, wet.range.tMax);
+
+  const StateDiagram supercritical = StateDiagramOf(25, TFS::S_PT(25, 380), 380);
+  for (size_t i = 0; i + 1 < supercritical.isobar.size(); ++i)
+    EXPECT_LT(supercritical.isobar[i].s, supercritical.isobar[i + 1].s) << supercritical.isobar[i].t;
+}
+
+TEST(TsDiagram, RangeFitsTheDomeAndTheState)
+{
+  const DiagramRange dome = DomeRange();
+  EXPECT_EQ(dome.sMax, 10);
+  EXPECT_EQ(dome.tMax, 400);
+  const DiagramRange hot = StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651).range;  // s ≈ 11.67
+  EXPECT_EQ(hot.sMax, 12);
+  EXPECT_EQ(hot.tMax, 700);
+}
+
+// Between h′ and h″ below the critical pressure: t = ts, s and v of the mixture
+// of dryness x, no heat capacity or transport properties. At 20 MPa the
+// formulation's own (p, h) classification calls the state region 3.
+TEST(WetSteam, ByPHIsTheMixtureOfItsDryness)
+{
+  LocaleGuard locale(LocaleGuard::FullStop());
+  for (const double p : {1.0, 20.0}) {
+    const Outcome outcome = ByPH(QString::number(p), "2000");
+    const double hWater = TFS::HSW_P(p);
+    const double x = (2000 - hWater) / (TFS::HSP_P(p) - hWater);
+    const double s = TFS::S_PX(p, x);
+    const double v = TFS::V_PX(p, x);
+    const double ts = TFS::TS_P(p);
+    const Texts expected{FixedFormat(p, 7, 4).toStdString(), FixedFormat(ts, 5, 1).toStdString(),
+                         "2000.00",                          ExponentFormat(v, 4, 2).toStdString(),
+                         FixedFormat(1 / v, 6, 2).toStdString(), FixedFormat(s, 5, 3).toStdString(),
+                         "", "", "", "", ""};
+    EXPECT_EQ(Results(outcome), expected) << p;
+    EXPECT_EQ(TextsOf(outcome, {"Lb_Phase"}), Texts{PhaseOfWetSteam(x).toStdString()});
+    const StateDiagram& diagram = *std::get<Outputs>(outcome).diagram;
+    EXPECT_EQ(diagram.state.s, s);
+    EXPECT_EQ(diagram.state.t, ts);
+  }
+  const Outcome outcome = ByPH("1", "2000");
+  EXPECT_EQ(TextsOf(outcome, {"LB_TRes", "Lb_Phase"}),
+            (Texts{"179.9", "Wet steam, dryness x = 0.6142 (IF97 region 4)"}));
+}
+
+// Next to the two-phase range the (p, h) mode keeps its single-phase states.
+TEST(WetSteam, EndsAtTheSaturatedEnthalpies)
+{
+  const double hSteam = TFS::HSP_P(1);
+  const Outcome steam = ByPH("1", QString::number(std::nextafter(hSteam, 4000), 'g', 17));
+  EXPECT_EQ(TextsOf(steam, {"Lb_Phase"}), Texts{"Superheated steam (IF97 region 2)"});
+  EXPECT_NE(TextsOf(steam, {"LB_CpRes"}), Texts{""});
+  EXPECT_EQ(TextsOf(ByPH("25", "2000"), {"Lb_Phase"}), Texts{"Supercritical fluid (IF97 region 3)"});
+}

@@ -1,0 +1,109 @@
+#include "ts_chart.h"
+
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <initializer_list>
+
+namespace {
+
+QList<QPointF> PointsOf(const DiagramCurve& curve)
+{
+  QList<QPointF> points;
+  points.reserve(curve.size());
+  for (const DiagramPoint& point : curve) points.append({point.s, point.t});
+  return points;
+}
+
+// Axis titles spelled as the window's captions spell the units.
+QValueAxis* NewAxis(const QString& title, const QFont& font)
+{
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setTitleFont(font);
+  axis->setLabelsFont(font);
+  axis->setLabelFormat(QStringLiteral("%g"));
+  axis->setTickType(QValueAxis::TicksDynamic);
+  axis->setTickAnchor(0);
+  axis->setGridLineColor(QColor(0xdd, 0xdd, 0xdd));  // a light grid
+  axis->setMinorGridLineVisible(false);
+  return axis;
+}
+
+template <typename Series>
+Series* NewSeries(const QString& name, const QColor& colour)
+{
+  auto* series = new Series;
+  series->setName(name);
+  series->setColor(colour);
+  return series;
+}
+
+} // namespace
+
+TsChart::TsChart(QWidget* parent)
+    : QChartView(parent),
+      water(NewSeries<QLineSeries>(QStringLiteral("Water sat."), QColor(0x00, 0x00, 0x80))),
+      steam(NewSeries<QLineSeries>(QStringLiteral("Vapor sat."), QColor(0x80, 0x00, 0x00))),
+      critical(NewSeries<QScatterSeries>(QStringLiteral("Critical point"), Qt::black)),
+      isobar(NewSeries<QLineSeries>(QStringLiteral("Isobar"), QColor(0x00, 0x80, 0x00))),
+      state(NewSeries<QScatterSeries>(QStringLiteral("State"), QColor(0xff, 0x00, 0x00)))
+{
+  setFocusPolicy(Qt::NoFocus);
+  setRenderHint(QPainter::Antialiasing);
+  critical->setMarkerSize(7);
+  state->setMarkerSize(11);
+
+  QChart* diagram = chart();
+  ensurePolished();  // the window's style sheet gives the font
+  const QFont& font = this->font();
+  diagram->setBackgroundBrush(palette().window());
+  diagram->setBackgroundRoundness(0);
+  diagram->setMargins({4, 4, 4, 4});
+  diagram->legend()->setFont(font);
+  diagram->legend()->setAlignment(Qt::AlignBottom);
+  diagram->legend()->setLabelColor(palette().windowText().color());
+
+  entropyAxis = NewAxis(QStringLiteral("S, kJ/(kg.C)"), font);
+  temperatureAxis = NewAxis(QStringLiteral("t, C"), font);
+  diagram->addAxis(entropyAxis, Qt::AlignBottom);
+  diagram->addAxis(temperatureAxis, Qt::AlignLeft);
+  for (QXYSeries* series : std::initializer_list<QXYSeries*>{water, steam, isobar, critical, state}) {
+    diagram->addSeries(series);
+    series->attachAxis(entropyAxis);
+    series->attachAxis(temperatureAxis);
+  }
+}
+
+void TsChart::showEvent(QShowEvent* event)
+{
+  showDomeOnce();
+  QChartView::showEvent(event);
+}
+
+void TsChart::showDomeOnce()
+{
+  if (!water->points().isEmpty()) return;
+  const SaturationDome& dome = TheSaturationDome();
+  water->replace(PointsOf(dome.water));
+  steam->replace(PointsOf(dome.steam));
+  critical->replace({QPointF(dome.water.back().s, dome.water.back().t)});
+  setRange(DomeRange());
+}
+
+void TsChart::setRange(const DiagramRange& range)
+{
+  entropyAxis->setRange(0, range.sMax);
+  entropyAxis->setTickInterval(range.sTick);
+  temperatureAxis->setRange(0, range.tMax);
+  temperatureAxis->setTickInterval(range.tTick);
+}
+
+void TsChart::showState(const StateDiagram& diagram)
+{
+  showDomeOnce();
+  isobar->replace(PointsOf(diagram.isobar));
+  state->replace({QPointF(diagram.state.s, diagram.state.t)});
+  setRange(diagram.range);
+}
