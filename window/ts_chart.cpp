@@ -1,5 +1,7 @@
 #include "ts_chart.h"
 
+#include "ts_diagram.h"
+
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>

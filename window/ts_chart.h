@@ -3,10 +3,10 @@
 // the point of the state.
 #pragma once
 
-#include "ts_diagram.h"
-
 #include <QChartView>
 
+struct DiagramRange;
+struct StateDiagram;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
