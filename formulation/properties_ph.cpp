@@ -18,6 +18,7 @@ constexpr int MAX_STEPS = 20000;
 constexpr int MAX_SAME_SIDE = 20;    // secant steps above the critical pressure without enclosing the target
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
 constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
+constexpr double BACKWARD_MARGIN = 10;      // K, far beyond the backward equations' error
 constexpr int MAX_STEPS_REGION5 = 50;
 constexpr const char* MESSAGE_NO_CONVERGENCE_REGION5 = "Функция T_PH не сходится";
 
@@ -144,7 +145,10 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
                      : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
                      : r.code == CodePH::STEAM_2B ? T_PH2B(p, h)
                                                   : T_PH2C(p, h);  // STEAM_2C, the one left
-    if (p <= detail::P5_MAX_MPA && h > HP_PT(p, detail::T25_C)) return region5_temperature(p, h, t);
+    // The backward equations meet 800 °C to within hundredths of a kelvin, so
+    // a state whose estimate lies well below it needs no region 2 enthalpy.
+    if (p <= detail::P5_MAX_MPA && t > detail::T25_C - BACKWARD_MARGIN && h > HP_PT(p, detail::T25_C))
+        return region5_temperature(p, h, t);
     if (!(p < PKR)) return t;
     const double ts = TS_P(p);
     return r.code == CodePH::WATER ? liquid_side(t, ts) : vapour_side(t, ts);
