@@ -29,6 +29,10 @@ inline constexpr double P5_MAX_MPA = 10.0;        // MPa
 inline constexpr double T25_C = 800.0;            // °C
 inline constexpr double T25_K = T25_C + KELVIN;   // K
 static_assert(T25_K == 1073.15);
+// Region 5, and the whole domain, ends at 1000 °C.
+inline constexpr double T5_MAX_C = 1000.0;        // °C
+inline constexpr double T5_MAX_K = T5_MAX_C + KELVIN;  // K
+static_assert(T5_MAX_K == 1273.15);
 
 // Regions of a (p, t) state as REG_PT numbers them.
 enum class Region : int {
@@ -119,6 +123,8 @@ double TB23(double p);
 
 // The stop for a (p, t) state outside the domain.
 inline constexpr const char* MESSAGE_OUTSIDE_PT = "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+// The stop for a (p, h) state outside the domain.
+inline constexpr const char* MESSAGE_OUTSIDE_PH = "ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 
 // Region number of a (p, t) state without the caption text; 0 outside the
 // domain. The dispatchers use it on their hot path, REG_PT wraps it.

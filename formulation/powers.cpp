@@ -14,9 +14,13 @@ double POWI(double x, int n) {
     double product = 1.0;
     for (std::uint64_t k = magnitude; k > 0; --k) {
         const double next = product * x;
-        // A product that no longer changes (x = 1, or settled at 0, ∞ or NaN)
-        // stays as it is: a huge exponent then needs no more steps.
-        if (std::bit_cast<std::uint64_t>(next) == std::bit_cast<std::uint64_t>(product)) break;
+        // Once the magnitude no longer changes (|x| = 1, or settled at 0, ∞ or
+        // NaN), each of the k steps left only multiplies the sign by that of x
+        // (a NaN keeps its own): a huge exponent then needs no more steps.
+        if (std::bit_cast<std::uint64_t>(std::fabs(next)) == std::bit_cast<std::uint64_t>(std::fabs(product))) {
+            if (std::signbit(x) && !std::isnan(x) && k % 2 == 1) product = -product;
+            break;
+        }
         product = next;
     }
     if (n > 0) return product;

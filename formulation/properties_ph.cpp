@@ -86,10 +86,15 @@ double vapour_side(double t, double ts) {
 // steps on region 5's own enthalpy, from the backward estimate, meet h to
 // about 1e-9. At 800 °C region 5 can lie up to 0.02 kJ/kg above region 2; a
 // target inside that step is met by no region 5 temperature and gets 800 °C.
+// Near the largest enthalpy of the (p, h) domain the state can lie above
+// 1000 °C, outside the formulation: it is refused as outside the domain.
 double region5_temperature(double p, double h, double t) {
     for (int step = 0; step < MAX_STEPS_REGION5; ++step) {
         const double residual = Ext(h) - H5_PT(p, t);
-        if (std::fabs(Ext(residual) / h) < TOLERANCE_REGION5) return std::fmax(t, detail::T25_C);
+        if (std::fabs(Ext(residual) / h) < TOLERANCE_REGION5) {
+            if (t > detail::T5_MAX_C) throw FatalStop(detail::MESSAGE_OUTSIDE_PH);
+            return std::fmax(t, detail::T25_C);
+        }
         t = t + Ext(residual) / Cp5_PT(p, t);
     }
     throw FatalStop(MESSAGE_NO_CONVERGENCE_REGION5);

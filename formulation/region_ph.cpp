@@ -19,7 +19,6 @@ constexpr const char* CAPTION_2B = " ПЕРЕГРЕТЫЙ ПАР (подобла
 constexpr const char* CAPTION_2C = " ПЕРЕГРЕТЫЙ ПАР (подобласть 2с)";  // Cyrillic с
 constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (область 3)";
 constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
-constexpr const char* MESSAGE_OUTSIDE = "ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 
 constexpr double P_MAX = 100.00000000001;
 constexpr double P_MIN = 0.000999999999;
@@ -92,7 +91,7 @@ RegionPH region_ph(double p, double h) {
 
 RegionPH checked_region_ph(double p, double h) {
     const RegionPH r = region_ph(p, h);
-    if (r.code == CodePH::OUTSIDE) throw FatalStop(MESSAGE_OUTSIDE);
+    if (r.code == CodePH::OUTSIDE) throw FatalStop(MESSAGE_OUTSIDE_PH);
     return r;
 }
 
@@ -102,7 +101,7 @@ void REG_PH(double p, double h, int& code, std::string& caption) {
     const detail::RegionPH r = detail::region_ph(p, h);
     code = static_cast<int>(r.code);
     caption = r.caption;
-    if (r.code == detail::CodePH::OUTSIDE) throw FatalStop(detail::MESSAGE_OUTSIDE);
+    if (r.code == detail::CodePH::OUTSIDE) throw FatalStop(detail::MESSAGE_OUTSIDE_PH);
 }
 
 }  // namespace TFS

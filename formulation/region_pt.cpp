@@ -21,7 +21,6 @@ constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (област
 constexpr const char* CAPTION_5 = "  ВЫСОКИЕ ТЕМПЕРАТУРЫ (область 5)";
 
 constexpr double P_MAX = 100.00000000001;
-constexpr double T5 = 1273.15;        // K, upper end of region 5
 
 constexpr auto UNSET = static_cast<Region>(-1);
 
@@ -40,10 +39,10 @@ RegionPT region_pt(double p, double t) {
 
     // Written as "not inside" so that a pressure or temperature that is not a
     // number is refused too, rather than classified as steam.
-    const bool inside = p <= P_MAX && p > 0 && t <= 1000 && t >= -1e-9;
+    const bool inside = p <= P_MAX && p > 0 && t <= T5_MAX_C && t >= -1e-9;
     if (!inside || (p > P5_MAX_MPA && t > 800.000000000001L)) return {Region::OUTSIDE, CAPTION_OUTSIDE};
     // Region 5 overrides every other test, and needs no saturation temperature.
-    if (T25_K < T && T <= T5 && p <= P5_MAX_MPA) return {Region::HIGH_TEMPERATURE, CAPTION_5};
+    if (T25_K < T && T <= T5_MAX_K && p <= P5_MAX_MPA) return {Region::HIGH_TEMPERATURE, CAPTION_5};
 
     const double ts = TS_P(p);
 

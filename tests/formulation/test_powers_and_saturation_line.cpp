@@ -23,6 +23,13 @@ TEST(Powi, ExtremeExponents) {
     EXPECT_EQ(TFS::POWI(1.0, INT_MIN), 1.0);
     EXPECT_EQ(TFS::POWI(0.0, INT_MIN), INFINITY);
     EXPECT_TRUE(std::isnan(TFS::POWI(NAN, INT_MIN)));
+    // A negative base alternates the sign to the end.
+    EXPECT_EQ(TFS::POWI(-1.0, INT_MIN), 1.0);
+    EXPECT_EQ(TFS::POWI(-1.0, INT_MAX), -1.0);
+    EXPECT_EQ(TFS::POWI(-0.5, INT_MIN), INFINITY);
+    EXPECT_EQ(TFS::POWI(-2.0, INT_MAX), -INFINITY);
+    EXPECT_TRUE(std::signbit(TFS::POWI(-0.0, 3)));
+    EXPECT_FALSE(std::signbit(TFS::POWI(-0.0, 4)));
 }
 
 TEST(Powi, RoundsEveryPartialProductToDouble) {
