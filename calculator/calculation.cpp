@@ -68,7 +68,7 @@ Outputs StateOutputs(const StateValues& s, int densityPrecision, int densityDeci
               {u"LB_NuRes"_s, defined(ExponentFormat(s.nu, 4, 2))},
               {u"LB_LRes"_s, defined(FixedFormat(s.lambda, 5, 4))},
               {u"LB_PrRes"_s, defined(FixedFormat(s.pr, 4, 2))},
-              {u"Lb_Phase"_s, s.dryness ? PhaseOfWetSteam(*s.dryness) : PhaseOfState(s.p, s.t)},
+              {u"Lb_Phase"_s, s.dryness ? PhaseOfWetSteam(*s.dryness) : PhaseOfState(s.region)},
           },
           StateDiagramOf(s.p, s.s, s.t)};
 }

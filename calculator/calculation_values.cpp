@@ -40,6 +40,7 @@ StateValues FromState(double p, const TFS::State& state)
   s.nu = s.mu / s.rho;
   s.lambda = state.lambda / MilliwattsPerWatt;
   s.pr = state.pr;
+  s.region = state.region;
   return s;
 }
 

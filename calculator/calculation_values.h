@@ -12,6 +12,7 @@
 // are not defined and are not shown.
 struct StateValues {
   double p, t, h, v, rho, s, cp, mu, nu, lambda, pr;
+  int region;  // the formulation's region of (p, t), as REG_PT numbers it
   std::optional<double> dryness;
 };
 

@@ -1,15 +1,10 @@
 #include "phase_text.h"
 
-#include "TFS.h"
 #include "number_format.h"
 
-#include <string>
 
-QString PhaseOfState(double p, double t)
+QString PhaseOfState(int region)
 {
-  int region = 0;
-  std::string caption;
-  TFS::REG_PT(p, t, region, caption);
   switch (region) {
   case 1:
     return QStringLiteral("Compressed water (IF97 region 1)");

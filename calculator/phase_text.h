@@ -3,9 +3,9 @@
 
 #include <QString>
 
-// A single-phase state, named by the region the formulation gives (p, t):
-// "Compressed water (IF97 region 1)", "Superheated steam (IF97 region 2)", ...
-QString PhaseOfState(double p, double t);
+// A single-phase state, named by the region the formulation gives its (p, t),
+// as REG_PT numbers it: "Compressed water (IF97 region 1)", ...
+QString PhaseOfState(int region);
 
 // A two-phase state of dryness x: "Wet steam, dryness x = 0.6142 (IF97 region 4)",
 // x with four decimals and the locale's decimal separator.

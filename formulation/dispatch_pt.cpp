@@ -80,10 +80,14 @@ State STATE_PT(double p, double t) {
     const detail::SinglePhase x = detail::single_phase(p, t, region, "h_pt");
     // As V_PT, no state whose volume overflows (the lowest pressures).
     if (!std::isfinite(x.v)) throw FatalStop(detail::MESSAGE_OUTSIDE_PT);
-    const double mu = detail::viscosity(t, x.v);
-    const double lambda = detail::conductivity(t, x.v);
+    return detail::single_phase_state(region, 0, t, x.h, x);
+}
+
+State detail::single_phase_state(Region region, int code, double t, double h, const SinglePhase& x) {
+    const double mu = viscosity(t, x.v);
+    const double lambda = conductivity(t, x.v);
     const double single_phase = std::numeric_limits<double>::quiet_NaN();
-    return {static_cast<int>(region), single_phase, t, x.h, x.s, x.v, x.cp, mu, lambda, detail::prandtl(mu, x.cp, lambda)};
+    return {static_cast<int>(region), code, single_phase, t, h, x.s, x.v, x.cp, mu, lambda, prandtl(mu, x.cp, lambda)};
 }
 
 double h_pt(double p, double t) { return dispatch(p, t, ENTHALPY); }

@@ -156,6 +156,10 @@ double viscosity(double t, double v);
 double conductivity(double t, double v);
 double prandtl(double mu, double cp, double lambda);
 
+// The State of a single-phase state at t of the given (p, t) region and
+// (p, h) code: its properties with the transport properties they imply.
+State single_phase_state(Region region, int code, double t, double h, const SinglePhase& x);
+
 // Specific volume of any (p, t) state as its region's equation gives it,
 // infinite at the lowest pressures; V_PT refuses such a state.
 double volume_pt(double p, double t);

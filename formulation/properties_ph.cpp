@@ -210,14 +210,12 @@ State STATE_PH(double p, double h) {
         const double v = V_PX(p, *x);
         const double s = S_PX(p, *x);
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        return {static_cast<int>(r.code), *x, t, h, s, v, Cp_PX(p, *x), nan, nan, nan};
+        return {static_cast<int>(detail::Region::SATURATION_LINE), static_cast<int>(r.code), *x, t, h, s, v,
+                Cp_PX(p, *x), nan, nan, nan};
     }
     // A stop is the one V_PH would give.
-    const detail::SinglePhase state = detail::single_phase(p, t, detail::checked_region_pt(p, t), "V_PT");
-    const double mu = detail::viscosity(t, state.v);
-    const double lambda = detail::conductivity(t, state.v);
-    const double single_phase = std::numeric_limits<double>::quiet_NaN();
-    return {static_cast<int>(r.code), single_phase, t, h, state.s, state.v, state.cp, mu, lambda, detail::prandtl(mu, state.cp, lambda)};
+    const detail::Region region = detail::checked_region_pt(p, t);
+    return detail::single_phase_state(region, static_cast<int>(r.code), t, h, detail::single_phase(p, t, region, "V_PT"));
 }
 
 }  // namespace TFS

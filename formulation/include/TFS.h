@@ -84,12 +84,14 @@ double PR_PT(double p, double t);
 // Every property of one state at once, each equal bit for bit to its own
 // function, from one classification and at most one region 3 search.
 struct State {
-    int region;             // STATE_PT: the REG_PT region; STATE_PH: the REG_PH code
+    int region;             // the REG_PT region of (p, t); 4 for a two-phase (p, h) state
+    int code;               // STATE_PH: the REG_PH code; STATE_PT: 0
     double x;               // dryness of a two-phase (p, h) state; NaN for a single-phase state
     double t, h, s, v, cp;
     double mu, lambda, pr;  // µPa·s, mW/(m·K); NaN for a two-phase state
 };
-// h_pt, S_PT, V_PT, Cp_PT, MIU_PT, LMB_PT and PR_PT at (p, t); stops as h_pt does.
+// h_pt, S_PT, V_PT, Cp_PT, MIU_PT, LMB_PT and PR_PT at (p, t); stops as h_pt
+// does, and as V_PT where the volume is not finite (the lowest pressures).
 State STATE_PT(double p, double t);
 
 // Temperature and properties from pressure and enthalpy

@@ -1,6 +1,7 @@
 // The state panel's data without widgets: the phase names, the diagram, and
 // the wet-steam states of the (p, h) mode that gave the panel its dryness.
 #include "calculation_fixture.h"
+#include "calculation_values.h"
 #include "phase_text.h"
 #include "ts_diagram.h"
 
@@ -26,7 +27,8 @@ TEST(PhaseText, NamesTheRegionOfEachState)
       {20, 370, "Steam near the critical point (IF97 region 3)"},
       {5, 900, "High-temperature steam (IF97 region 5)"},
   };
-  for (const auto& state : states) EXPECT_EQ(PhaseOfState(state.p, state.t).toStdString(), state.phase) << state.t;
+  for (const auto& state : states)
+    EXPECT_EQ(PhaseOfState(StateByPT(state.p, state.t).region).toStdString(), state.phase) << state.t;
 }
 
 TEST(PhaseText, WetSteamGivesItsDrynessInTheLocale)

@@ -31,6 +31,7 @@ TEST(StatePT, EveryFieldIsTheSingleFunctionsValue) {
         std::string caption;
         TFS::REG_PT(p, t, region, caption);
         EXPECT_EQ(s.region, region);
+        EXPECT_EQ(s.code, 0);
         EXPECT_TRUE(std::isnan(s.x));
         EXPECT_TRUE(same(s.t, t));
         EXPECT_TRUE(same(s.h, TFS::h_pt(p, t)));
@@ -60,7 +61,7 @@ TEST(StatePH, EveryFieldIsTheSingleFunctionsValue) {
         int code = 0;
         std::string caption;
         TFS::REG_PH(p, h, code, caption);
-        EXPECT_EQ(s.region, code);
+        EXPECT_EQ(s.code, code);
         EXPECT_TRUE(same(s.t, TFS::T_PH(p, h)));
         EXPECT_TRUE(same(s.h, h));
         EXPECT_TRUE(same(s.s, TFS::S_PH(p, h)));
@@ -68,6 +69,9 @@ TEST(StatePH, EveryFieldIsTheSingleFunctionsValue) {
         EXPECT_TRUE(same(s.cp, TFS::Cp_PH(p, h)));
         const bool two_phase = stop_message(TFS::MIU_PT, p, s.t) != "no stop";
         EXPECT_EQ(!std::isnan(s.x), two_phase);
+        int region = 4;  // the saturation line, for a two-phase state
+        if (!two_phase) TFS::REG_PT(p, s.t, region, caption);
+        EXPECT_EQ(s.region, region);
         if (two_phase) {
             EXPECT_TRUE(same(s.v, TFS::V_PX(p, s.x)));
             EXPECT_TRUE(std::isnan(s.mu) && std::isnan(s.lambda) && std::isnan(s.pr));
