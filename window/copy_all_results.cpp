@@ -3,6 +3,7 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
+#include "input_mode.h"
 #include "labelled_edit.h"
 #include "results_table.h"
 
@@ -30,7 +31,7 @@ QString QuantityOf(const QLineEdit* edit) { return QuantityOfCaption(labelOf(edi
 
 QString TForm1::allResultsText() const
 {
-  const bool saturation = RG_1ItemIndex() == 2;
+  const bool saturation = RG_1ItemIndex() == int(InputMode::Saturation);
   QList<QStringList> rows = saturation ? sheetsInputs : panelInputs;
   if (rows.isEmpty()) return {};
   if (saturation) {
@@ -57,7 +58,7 @@ void TForm1::rememberInputs(const QList<QLineEdit*>& inputs)
 {
   QList<QStringList> rows;
   for (const QLineEdit* edit : inputs) rows.append({QuantityOf(edit), edit->text()});
-  (RG_1ItemIndex() == 2 ? sheetsInputs : panelInputs) = rows;
+  (RG_1ItemIndex() == int(InputMode::Saturation) ? sheetsInputs : panelInputs) = rows;
 }
 
 // The area's own menu holds the entry; its edits add it below their standard
