@@ -95,28 +95,33 @@ StateValues StateByPH(double p, double h)
   return s;
 }
 
-// The other saturation coordinate comes from the formulation's saturation
-// line, as h, s, v and cp do, so that the sheets show one state.
-SaturationValues SaturationByPs(double ps)
+namespace {
+
+// Both sheets at the one saturation coordinate x (ps or ts): h, s, v, cp and
+// the other coordinate from the formulation's saturation line, so that the
+// sheets show one state; transport values and σ from the correlations of x.
+SaturationValues SaturationOf(double x, const TFS::Saturation& state, const PhaseCorrelations& steam,
+                              const PhaseCorrelations& water, double (*sigma)(double))
 {
   SaturationValues r{};
-  r.ps = ps;
-  const TFS::Saturation state = TFS::SATURATION_P(ps);
+  r.ps = state.p;
   r.ts = state.t;
-  r.vapour = SaturatedPhase(ps, state.steam, {Tabl1::LPSP, Tabl1::MPSP, nullptr});
-  r.sigma = Tabl1::SIGP(ps) / MillinewtonsPerNewton;
-  r.water = SaturatedPhase(ps, state.water, {Tabl1::LWSP, Tabl1::MWSP, nullptr});
+  r.vapour = SaturatedPhase(x, state.steam, steam);
+  r.sigma = sigma(x) / MillinewtonsPerNewton;
+  r.water = SaturatedPhase(x, state.water, water);
   return r;
+}
+
+} // namespace
+
+SaturationValues SaturationByPs(double ps)
+{
+  return SaturationOf(ps, TFS::SATURATION_P(ps), {Tabl1::LPSP, Tabl1::MPSP, nullptr},
+                      {Tabl1::LWSP, Tabl1::MWSP, nullptr}, Tabl1::SIGP);
 }
 
 SaturationValues SaturationByTs(double ts)
 {
-  SaturationValues r{};
-  r.ts = ts;
-  const TFS::Saturation state = TFS::SATURATION_T(ts);
-  r.ps = state.p;
-  r.vapour = SaturatedPhase(ts, state.steam, {Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST});
-  r.sigma = Tabl1::SIGT(ts) / MillinewtonsPerNewton;
-  r.water = SaturatedPhase(ts, state.water, {Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST});
-  return r;
+  return SaturationOf(ts, TFS::SATURATION_T(ts), {Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST},
+                      {Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST}, Tabl1::SIGT);
 }

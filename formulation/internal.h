@@ -145,9 +145,7 @@ double cp_kr(double v, double t);
 // h, s, v and cp of a single-phase (p, t) state in the given REG_PT region,
 // as h_pt, S_PT, V_PT and Cp_PT give them, with one region 3 search at most.
 // On the saturation line (region 4) it stops as the dispatcher `name` does.
-struct SinglePhase {
-    double h, s, v, cp;
-};
+using SinglePhase = SaturatedPhase;  // the same four values
 SinglePhase single_phase(double p, double t, Region region, const char* name);
 
 // Transport properties at t of the state of volume v, as MIU_PT and LMB_PT
