@@ -8,9 +8,10 @@
 #include "calculation_values.h"
 #include "number_format.h"
 #include "phase_text.h"
+#include "stop_explanation.h"
 #include "text_to_real.h"
 
-#include <ios>
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -50,6 +51,14 @@ double ReadPressure(const CalculationRequest& request)
   return ReadTyped(request, PEdit, u" Insert the p value"_s);
 }
 
+// A pressure or density below 0.01 would lose its digits in a fixed format
+// (0.0035 kg/m³ as 0.00): it is written as the volume is, 3.500E-03.
+QString FixedOrExponent(double value, int precision, int decimals)
+{
+  if (value != 0 && std::fabs(value) < 0.01) return ExponentFormat(value, 4, 2);
+  return FixedFormat(value, precision, decimals);
+}
+
 // The result panel and the state panel; the density has four decimals after a
 // (p, t) input, two after a (p, h) input. A wet-steam mixture has no heat
 // capacity or transport properties: their edits are emptied.
@@ -57,18 +66,18 @@ Outputs StateOutputs(const StateValues& s, int densityPrecision, int densityDeci
 {
   const auto defined = [&s](const QString& text) { return s.dryness ? QString() : text; };
   return {{
-              {u"LB_PRes"_s, FixedFormat(s.p, 7, 4)},
+              {u"LB_PRes"_s, FixedOrExponent(s.p, 7, 4)},
               {u"LB_TRes"_s, FixedFormat(s.t, 5, 1)},
               {u"Lb_hRes"_s, FixedFormat(s.h, 6, 2)},
               {u"LB_VRES"_s, ExponentFormat(s.v, 4, 2)},
-              {u"LB_RoRes"_s, FixedFormat(s.rho, densityPrecision, densityDecimals)},
+              {u"LB_RoRes"_s, FixedOrExponent(s.rho, densityPrecision, densityDecimals)},
               {u"LB_SRes"_s, FixedFormat(s.s, 5, 3)},
               {u"LB_CpRes"_s, defined(FixedFormat(s.cp, 6, 3))},
               {u"LB_MuRes"_s, defined(ExponentFormat(s.mu, 4, 2))},
               {u"LB_NuRes"_s, defined(ExponentFormat(s.nu, 4, 2))},
               {u"LB_LRes"_s, defined(FixedFormat(s.lambda, 5, 4))},
               {u"LB_PrRes"_s, defined(FixedFormat(s.pr, 4, 2))},
-              {u"Lb_Phase"_s, s.dryness ? PhaseOfWetSteam(*s.dryness) : PhaseOfState(s.region)},
+              {u"Lb_Phase"_s, PhaseOf(s)},
           },
           StateDiagramOf(s.p, s.s, s.t)};
 }
@@ -122,12 +131,12 @@ void AddSheetTexts(Outputs& out, const SheetEdits& e, const SaturationValues& r,
 {
   out.texts += {
       // Above 10 MPa the pressure has two integer digits and one decimal less.
-      {e.ps, r.ps > 10 ? FixedFormat(r.ps, 6, 3) : FixedFormat(r.ps, 5, 4)},
+      {e.ps, r.ps > 10 ? FixedFormat(r.ps, 6, 3) : FixedOrExponent(r.ps, 5, 4)},
       {e.ts, FixedFormat(r.ts, 6, 2)},
       {e.h, FixedFormat(phase.h, 6, 1)},
       {e.s, FixedFormat(phase.s, 5, 3)},
       {e.v, ExponentFormat(phase.v, 4, 2)},
-      {e.rho, FixedFormat(phase.rho, 5, 2)},
+      {e.rho, FixedOrExponent(phase.rho, 5, 2)},
       {e.cp, FixedFormat(phase.cp, 6, 3)},
       {e.lambda, FixedFormat(phase.lambda, 5, 4)},
       {e.mu, ExponentFormat(phase.mu, 4, 2)},
@@ -195,8 +204,7 @@ Outcome Calculate(const CalculationRequest& request)
   } catch (const Refusal& refusal) {
     return refusal;
   } catch (const TFS::FatalStop& e) {
-    return Stop{IoErrorReport, QString::fromUtf8(e.what())};
-  } catch (const std::ios_base::failure& e) {
-    return Stop{IoErrorReport, QString::fromLocal8Bit(e.what())};
+    const QString reason = QString::fromUtf8(e.what());
+    return Stop{IoErrorReport, ExplanationOfStop(reason), reason};
   }
 }

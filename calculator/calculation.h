@@ -36,9 +36,9 @@ struct Outputs {
   std::optional<StateDiagram> diagram;
 };
 
-// A typed value the run refused. An empty edit takes the focus after the
-// message; one holding a value out of range is cleared; one holding a text that
-// is no number is left as it is.
+// A typed value the run refused; the refused edit takes the focus after the
+// message. An empty edit is left empty, one holding a value out of range is
+// cleared, one holding a text that is no number is left as it is (selected).
 struct Refusal {
   enum class Reaction { FocusEdit, ClearEdit, KeepEdit };
   QString message;
@@ -46,10 +46,11 @@ struct Refusal {
   Reaction reaction;
 };
 
-// A state a property library cannot serve abandoned the run: the report's text
-// and, beneath it, the library's own reason.
+// A state a property library cannot serve abandoned the run: the report's text,
+// an English explanation and, beneath it, the library's own reason.
 struct Stop {
   QString text;
+  QString explanation;
   QString reason;
 };
 

@@ -3,8 +3,6 @@
 #include "TFS.h"
 #include "Tabl1.h"
 
-#include <cmath>
-
 namespace {
 
 // The transport functions give µPa·s and the saturation correlations µPa·s too.
@@ -15,15 +13,6 @@ constexpr double MilliwattsPerWatt = 1000.0;
 constexpr double MillinewtonsPerNewton = 1000.0;
 // cp comes in kJ/(kg·K); the Prandtl number needs J/(kg·K).
 constexpr double JoulesPerKilojoule = 1000.0;
-
-// The transport half of a state whose temperature is known.
-void AddTransport(StateValues& s)
-{
-  s.mu = TFS::MIU_PT(s.p, s.t) / MicroPascalSecondsPerPascalSecond;
-  s.nu = s.mu / s.rho;
-  s.lambda = TFS::LMB_PT(s.p, s.t) / MilliwattsPerWatt;
-  s.pr = TFS::PR_PT(s.p, s.t);
-}
 
 // A state computed by the library at once, in the units of the window.
 StateValues FromState(double p, const TFS::State& state)
@@ -80,18 +69,15 @@ StateValues StateByPH(double p, double h)
 {
   const TFS::State state = TFS::STATE_PH(p, h);
   StateValues s = FromState(p, state);
-  // Strictly between the saturated-water and saturated-steam enthalpies below
-  // the critical pressure the state is wet steam at the saturation
-  // temperature, of dryness x = (h − h′)/(h″ − h′): its heat capacity and
-  // transport properties are not defined. This holds up to the critical
-  // pressure, whatever code the (p, h) classification gives above 16.5292 MPa.
-  if (p < TFS::PKR && state.x > 0 && state.x < 1) {
-    s.dryness = state.x;
-    return s;
-  }
-  // Exactly on the saturation line the phase is undetermined: the transport
-  // functions refuse its saturation temperature.
-  if (!std::isnan(state.x)) AddTransport(s);
+  // From the saturated-water to the saturated-steam enthalpy below the
+  // critical pressure the state is wet steam at the saturation temperature, of
+  // dryness x = (h − h′)/(h″ − h′): its heat capacity and transport properties
+  // are not defined. This holds up to the critical pressure, whatever code the
+  // (p, h) classification gives above 16.5292 MPa. At the ends, x = 0 and
+  // x = 1, it is saturated water or saturated steam, whose transport the
+  // (p, t) functions cannot give either: at its saturation temperature they
+  // could not tell the phase.
+  if (p < TFS::PKR && state.x >= 0 && state.x <= 1) s.dryness = state.x;
   return s;
 }
 

@@ -3,10 +3,13 @@
 
 #include <QString>
 
-// A single-phase state, named by the region the formulation gives its (p, t),
-// as REG_PT numbers it: "Compressed water (IF97 region 1)", ...
-QString PhaseOfState(int region);
+struct StateValues;
 
-// A two-phase state of dryness x: "Wet steam, dryness x = 0.6142 (IF97 region 4)",
-// x with four decimals and the locale's decimal separator.
-QString PhaseOfWetSteam(double x);
+// "Compressed water (IF97 region 1)", "Superheated steam (IF97 region 2)", ...:
+// a single-phase state by the region the formulation gives its (p, t); above
+// the critical pressure by the physics, whatever the region: "Supercritical
+// fluid" above the critical temperature, "Compressed water" below it. A
+// two-phase state by its dryness: "Wet steam, dryness x = 0.6142 (IF97 region
+// 4)" with x in the locale, and the ends of the plateau "Saturated water"
+// (x = 0) and "Saturated steam" (x = 1).
+QString PhaseOf(const StateValues& state);

@@ -3,7 +3,7 @@
 # (Qt Charts needs the OpenGL development files, which its package does not pull in.)
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libjpeg-dev fonts-liberation2)
+packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libjpeg-dev fonts-liberation2)
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -41,15 +41,20 @@ void TForm1::BB_CalkClick()
         editsByName.value(output.edit)->setText(output.text);
     }
     if (outputs->diagram) ui->Chart_TS->showState(*outputs->diagram);
-    if (!outputs->texts.isEmpty()) rememberInputs(InputsOf(*ui, request));
+    if (outputs->texts.isEmpty()) return;
+    rememberRun(InputsOf(*ui, request));
+    if (request.mode == InputMode::Saturation)
+      setSheetsStale(false);
+    else
+      setPanelStale(false);
   } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     ShowMessage(this, refusal->message);
+    // The user corrects the refused value next: the focus goes there, so that
+    // typing cannot land in another input.
     QLineEdit* edit = editsByName.value(refusal->edit);
-    if (refusal->reaction == Refusal::Reaction::FocusEdit)
-      edit->setFocus();
-    else if (refusal->reaction == Refusal::Reaction::ClearEdit)
-      edit->clear();
+    if (refusal->reaction == Refusal::Reaction::ClearEdit) edit->clear();
+    focusInput(edit);
   } else if (const auto* stop = std::get_if<Stop>(&outcome)) {
-    ShowErrorReport(this, stop->text, stop->reason);
+    ShowErrorReport(this, stop->text, stop->explanation + QStringLiteral("\n\n") + stop->reason);
   }
 }

@@ -31,21 +31,7 @@ QString QuantityOf(const QLineEdit* edit) { return QuantityOfCaption(labelOf(edi
 
 QString TForm1::allResultsText() const
 {
-  const bool saturation = RG_1ItemIndex() == int(InputMode::Saturation);
-  QList<QStringList> rows = saturation ? sheetsInputs : panelInputs;
-  if (rows.isEmpty()) return {};
-  if (saturation) {
-    // Both sheets have the same rows: one line per quantity, water then steam.
-    const QList<QLineEdit*> water = EditsInRowOrder(ui->TabSheet1);
-    const QList<QLineEdit*> steam = EditsInRowOrder(ui->TabSheet2);
-    for (qsizetype row = 0; row < water.size(); ++row)
-      rows.append({QuantityWithoutPhaseLetter(QuantityOf(water[row]), QLatin1Char('w')), water[row]->text(),
-                   steam[row]->text()});
-  } else {
-    rows.append({QStringLiteral("Phase"), ui->Lb_Phase->text()});
-    for (const QLineEdit* edit : EditsInRowOrder(ui->Pan_midl)) rows.append({QuantityOf(edit), edit->text()});
-  }
-  return TabSeparatedLines(rows);
+  return RG_1ItemIndex() == int(InputMode::Saturation) ? sheetsRun : panelRun;
 }
 
 void TForm1::copyAllResults()
@@ -54,11 +40,25 @@ void TForm1::copyAllResults()
   if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
 }
 
-void TForm1::rememberInputs(const QList<QLineEdit*>& inputs)
+// Taken when the run has written its results: what is copied later is this
+// run whole, whatever the inputs show by then.
+void TForm1::rememberRun(const QList<QLineEdit*>& inputs)
 {
   QList<QStringList> rows;
   for (const QLineEdit* edit : inputs) rows.append({QuantityOf(edit), edit->text()});
-  (RG_1ItemIndex() == int(InputMode::Saturation) ? sheetsInputs : panelInputs) = rows;
+  if (RG_1ItemIndex() == int(InputMode::Saturation)) {
+    // Both sheets have the same rows: one line per quantity, water then steam.
+    const QList<QLineEdit*> water = EditsInRowOrder(ui->TabSheet1);
+    const QList<QLineEdit*> steam = EditsInRowOrder(ui->TabSheet2);
+    for (qsizetype row = 0; row < water.size(); ++row)
+      rows.append({QuantityWithoutPhaseLetter(QuantityOf(water[row]), QLatin1Char('w')), water[row]->text(),
+                   steam[row]->text()});
+    sheetsRun = TabSeparatedLines(rows);
+  } else {
+    rows.append({QStringLiteral("Phase"), ui->Lb_Phase->text()});
+    for (const QLineEdit* edit : EditsInRowOrder(ui->Pan_midl)) rows.append({QuantityOf(edit), edit->text()});
+    panelRun = TabSeparatedLines(rows);
+  }
 }
 
 // The area's own menu holds the entry; its edits add it below their standard

@@ -1,5 +1,6 @@
 #include "ts_chart.h"
 
+#include "palette_colours.h"
 #include "ts_diagram.h"
 
 #include <QLineSeries>
@@ -28,44 +29,51 @@ QValueAxis* NewAxis(const QString& title, const QFont& font)
   axis->setLabelFormat(QStringLiteral("%g"));
   axis->setTickType(QValueAxis::TicksDynamic);
   axis->setTickAnchor(0);
-  axis->setGridLineColor(QColor(0xdd, 0xdd, 0xdd));  // a light grid
   axis->setMinorGridLineVisible(false);
   return axis;
 }
 
 template <typename Series>
-Series* NewSeries(const QString& name, const QColor& colour)
+Series* NewSeries(const QString& name)
 {
   auto* series = new Series;
   series->setName(name);
-  series->setColor(colour);
   return series;
 }
+
+// A grid a little off the background: light grey on a light palette, a grey
+// a little lighter than the background on a dark one.
+QColor GridColour(const QPalette& palette)
+{
+  return IsDarkPalette(palette) ? palette.color(QPalette::Window).lighter(150) : QColor(0xdd, 0xdd, 0xdd);
+}
+
+const QColor IsobarColour(0x00, 0x80, 0x00), StateColour(0xff, 0x00, 0x00);
 
 } // namespace
 
 TsChart::TsChart(QWidget* parent)
     : QChartView(parent),
-      water(NewSeries<QLineSeries>(QStringLiteral("Water sat."), QColor(0x00, 0x00, 0x80))),
-      steam(NewSeries<QLineSeries>(QStringLiteral("Vapor sat."), QColor(0x80, 0x00, 0x00))),
-      critical(NewSeries<QScatterSeries>(QStringLiteral("Critical point"), Qt::black)),
-      isobar(NewSeries<QLineSeries>(QStringLiteral("Isobar"), QColor(0x00, 0x80, 0x00))),
-      state(NewSeries<QScatterSeries>(QStringLiteral("State"), QColor(0xff, 0x00, 0x00)))
+      water(NewSeries<QLineSeries>(QStringLiteral("Water sat."))),
+      steam(NewSeries<QLineSeries>(QStringLiteral("Vapor sat."))),
+      critical(NewSeries<QScatterSeries>(QStringLiteral("Critical point"))),
+      isobar(NewSeries<QLineSeries>(QStringLiteral("Isobar"))),
+      state(NewSeries<QScatterSeries>(QStringLiteral("State")))
 {
   setFocusPolicy(Qt::NoFocus);
   setRenderHint(QPainter::Antialiasing);
   critical->setMarkerSize(7);
   state->setMarkerSize(11);
+  isobar->setColor(IsobarColour);
+  state->setColor(StateColour);
 
   QChart* diagram = chart();
   ensurePolished();  // the window's style sheet gives the font
   const QFont& font = this->font();
-  diagram->setBackgroundBrush(palette().window());
   diagram->setBackgroundRoundness(0);
   diagram->setMargins({4, 4, 4, 4});
   diagram->legend()->setFont(font);
   diagram->legend()->setAlignment(Qt::AlignBottom);
-  diagram->legend()->setLabelColor(palette().windowText().color());
 
   entropyAxis = NewAxis(QStringLiteral("S, kJ/(kg.C)"), font);
   temperatureAxis = NewAxis(QStringLiteral("t, C"), font);
@@ -76,6 +84,37 @@ TsChart::TsChart(QWidget* parent)
     series->attachAxis(entropyAxis);
     series->attachAxis(temperatureAxis);
   }
+  applyPalette();
+}
+
+void TsChart::applyPalette()
+{
+  const QPalette& colours = palette();
+  const QColor text = colours.color(QPalette::WindowText);
+  chart()->setBackgroundBrush(colours.window());
+  chart()->legend()->setLabelColor(text);
+  for (QValueAxis* axis : {entropyAxis, temperatureAxis}) {
+    axis->setTitleBrush(text);
+    axis->setLabelsColor(text);
+    axis->setLinePenColor(text);
+    axis->setGridLineColor(GridColour(colours));
+  }
+  const AccentColours accents = AccentColoursOf(colours);
+  water->setColor(accents.navy);
+  steam->setColor(accents.maroon);
+  critical->setColor(text);
+}
+
+void TsChart::changeEvent(QEvent* event)
+{
+  QChartView::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) applyPalette();
+}
+
+void TsChart::setStateStale(bool stale)
+{
+  state->setBrush(stale ? QBrush(Qt::NoBrush) : QBrush(StateColour));
+  state->setBorderColor(StateColour);
 }
 
 void TsChart::showEvent(QShowEvent* event)

@@ -19,6 +19,8 @@ public:
 
   // Draws the state over the dome, replacing the one drawn before.
   void showState(const StateDiagram& diagram);
+  // A stale state (its inputs changed since) is drawn hollow.
+  void setStateStale(bool stale);
 
   QLineSeries* waterCurve() const { return water; }
   QLineSeries* steamCurve() const { return steam; }
@@ -30,10 +32,13 @@ protected:
   // The dome is computed when the chart is first shown, not at start-up of
   // the window.
   void showEvent(QShowEvent* event) override;
+  // Text, grid and curves follow the palette, light or dark.
+  void changeEvent(QEvent* event) override;
 
 private:
   void showDomeOnce();
   void setRange(const DiagramRange& range);
+  void applyPalette();
 
   QLineSeries* water;
   QLineSeries* steam;

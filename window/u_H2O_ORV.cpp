@@ -4,6 +4,7 @@
 #include "jpeg_picture.h"
 #include "labelled_edit.h"
 #include "on_screen.h"
+#include "palette_colours.h"
 #include "radio_group.h"
 #include "text_fit.h"
 #include "ui_u_H2O_ORV.h"
@@ -11,8 +12,11 @@
 #include <QAction>
 #include <QFile>
 #include <QEvent>
+#include <QIcon>
 #include <QScreen>
+#include <QShortcut>
 #include <QShowEvent>
+#include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QWindow>
@@ -39,6 +43,7 @@ TForm1::TForm1(QWidget* parent)
   initResources();
   substituteDesignedFont();
   ui->setupUi(this);
+  setWindowIcon(QIcon(QStringLiteral(":/icons/p_H2O_ORV.svg")));
   move(DesignedPosition);
   setFixedSize(899, 588);  // the layout is in pixels: no resizing, no maximizing
 
@@ -52,12 +57,23 @@ TForm1::TForm1(QWidget* parent)
     keepTextWhole(edit);
   }
 
+  // The results are the computed ones only: they can be selected and copied,
+  // not typed over, and Tab walks past them.
+  for (QLineEdit* edit : resultEdits() + sheetEdits()) {
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+  }
+
   onItemIndexChanged(ui->RG_1, [this] { RG_1Click(); });
   onItemIndexChanged(ui->RG_4, [this] { RG_4Click(); });
-  ui->Lb_P->installEventFilter(this);
-  ui->LB_Ps->installEventFilter(this);
+  addModeShortcuts();
   connect(ui->BB_Calk, &QPushButton::clicked, this, &TForm1::BB_CalkClick);
   for (QLineEdit* edit : inputEdits()) connect(edit, &QLineEdit::returnPressed, ui->BB_Calk, &QPushButton::click);
+  // A changed input no longer matches the results on show.
+  for (QLineEdit* edit : {ui->Lb_P, ui->Lb_T, ui->Lb_h})
+    connect(edit, &QLineEdit::textChanged, this, [this] { setPanelStale(!panelRun.isEmpty()); });
+  for (QLineEdit* edit : {ui->LB_Ps, ui->LB_Ts})
+    connect(edit, &QLineEdit::textChanged, this, [this] { setSheetsStale(!sheetsRun.isEmpty()); });
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
   for (QLineEdit* edit : findChildren<QLineEdit*>()) editsByName.insert(edit->objectName(), edit);
   copyAllResultsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -66,6 +82,7 @@ TForm1::TForm1(QWidget* parent)
   for (QWidget* area : {static_cast<QWidget*>(ui->Pan_midl), ui->TabSheet1, ui->TabSheet2})
     addCopyAllResultsEntry(area);
 
+  applyPaletteColours();
   FormCreate();
 }
 
@@ -80,6 +97,11 @@ QList<QLineEdit*> TForm1::resultEdits() const
 {
   return {ui->LB_PRes, ui->LB_TRes, ui->Lb_hRes, ui->LB_VRES, ui->LB_RoRes, ui->LB_SRes,
           ui->LB_CpRes, ui->LB_MuRes, ui->LB_NuRes, ui->LB_LRes, ui->LB_PrRes};
+}
+
+QList<QLineEdit*> TForm1::sheetEdits() const
+{
+  return ui->TabSheet1->findChildren<QLineEdit*>() + ui->TabSheet2->findChildren<QLineEdit*>();
 }
 
 QList<QLineEdit*> TForm1::inputEdits() const { return {ui->Lb_P, ui->Lb_T, ui->Lb_h, ui->LB_Ps, ui->LB_Ts}; }
@@ -101,15 +123,46 @@ void TForm1::FormCreate()
   focusFirstInput();
 }
 
+void TForm1::focusInput(QLineEdit* edit)
+{
+  edit->setFocus();
+  edit->selectAll();
+}
+
 // Typing right after the window opens or after a mode switch goes into the
 // mode's first input: p, or the shown one of ps and ts.
 void TForm1::focusFirstInput()
 {
   for (QLineEdit* edit : {ui->Lb_P, ui->LB_Ps, ui->LB_Ts})
     if (!edit->isHidden()) {
-      edit->setFocus();
+      focusInput(edit);
       return;
     }
+}
+
+// Ctrl+1, Ctrl+2, ... select the input modes in the order of their items; in
+// the saturation mode Ctrl+P and Ctrl+T select the state by ps or by ts. Each
+// also puts the focus into the mode's first input, as a click on the item does.
+void TForm1::addModeShortcuts()
+{
+  const auto add = [this](QRadioButton* item, const QKeySequence& keys, std::function<void()> select) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, select] {
+      select();
+      focusFirstInput();
+    });
+    item->setToolTip(keys.toString(QKeySequence::NativeText));
+  };
+  const QList<QRadioButton*> modes = ui->RG_1->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+  for (int index = 0; index < modes.size(); ++index)
+    add(modes[index], QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)), [this, index] { setRG_1ItemIndex(index); });
+  const auto inSaturationMode = [this](SaturationInput input) {
+    return [this, input] {
+      if (RG_1ItemIndex() == int(InputMode::Saturation)) setRG_4ItemIndex(int(input));
+    };
+  };
+  add(ui->RG_4Item0, QKeySequence(Qt::CTRL | Qt::Key_P), inSaturationMode(SaturationInput::ByPs));
+  add(ui->RG_4Item1, QKeySequence(Qt::CTRL | Qt::Key_T), inSaturationMode(SaturationInput::ByTs));
 }
 
 void TForm1::RG_1Click()
@@ -143,13 +196,49 @@ void TForm1::RG_4Click()
   focusFirstInput();
 }
 
-void TForm1::Lb_PClick() { ui->Lb_hRes->clear(); }
+namespace {
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
+// Greyed text, in the palette's own colour for text that does not count now.
+void ShowGreyed(QWidget* widget, bool greyed)
 {
-  if (event->type() == QEvent::MouseButtonPress && (watched == ui->Lb_P || watched == ui->LB_Ps))
-    Lb_PClick();
-  return QWidget::eventFilter(watched, event);
+  QPalette colours;  // sets no colour: the widget's own palette is inherited
+  if (greyed) {
+    const QPalette& inherited = widget->parentWidget()->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
+      colours.setColor(role, inherited.color(QPalette::Disabled, role));
+  }
+  widget->setPalette(colours);
+}
+
+}  // namespace
+
+void TForm1::setPanelStale(bool stale)
+{
+  panelStale = stale;
+  for (QLineEdit* edit : resultEdits()) ShowGreyed(edit, stale);
+  ShowGreyed(ui->Lb_Phase, stale);
+  ui->Chart_TS->setStateStale(stale);
+}
+
+void TForm1::setSheetsStale(bool stale)
+{
+  sheetsStale = stale;
+  for (QLineEdit* edit : sheetEdits()) ShowGreyed(edit, stale);
+}
+
+// The radio items' navy and maroon are drawn for a light background; on a dark
+// palette their light equivalents. The greyed results take the new palette's grey.
+void TForm1::applyPaletteColours()
+{
+  const AccentColours accents = AccentColoursOf(palette());
+  const bool dark = IsDarkPalette(palette());
+  const auto itemColour = [dark](const QColor& colour) {
+    return dark ? QStringLiteral("QRadioButton { color: %1; }").arg(colour.name()) : QString();
+  };
+  ui->RG_1->setStyleSheet(itemColour(accents.navy));
+  ui->RG_4->setStyleSheet(itemColour(accents.maroon));
+  setPanelStale(panelStale);
+  setSheetsStale(sheetsStale);
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -163,6 +252,8 @@ void TForm1::showEvent(QShowEvent* event)
 void TForm1::changeEvent(QEvent* event)
 {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    applyPaletteColours();
   if (event->type() == QEvent::ActivationChange && isActiveWindow() && !placedWithWindowFrame) {
     placedWithWindowFrame = true;
     keepFrameOnScreen();

@@ -46,11 +46,14 @@ public:
   void FormCreate();
   void RG_1Click();
   void RG_4Click();
-  void Lb_PClick();
   void BB_CalkClick();  // the Calculate command, in calculate_click.cpp
 
+  // Results whose inputs were changed since their run are shown greyed (the
+  // state point hollow) until the next good run of that area.
+  bool panelResultsStale() const { return panelStale; }
+  bool sheetResultsStale() const { return sheetsStale; }
+
 protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -62,14 +65,25 @@ private:
   // The five edits the user types values into: p, t, h, ps, ts.
   QList<QLineEdit*> inputEdits() const;
   void setResultEditsEnabled(bool enabled);
+  // The focus goes into the input with its text selected, so that typing
+  // replaces it rather than adding to it.
+  static void focusInput(QLineEdit* edit);
   void focusFirstInput();
+  void addModeShortcuts();
+  void applyPaletteColours();
+  // The edits of the result panel or of both sheets, and their staleness.
+  QList<QLineEdit*> sheetEdits() const;
+  void setPanelStale(bool stale);
+  void setSheetsStale(bool stale);
+  bool panelStale = false, sheetsStale = false;
   void keepFrameOnScreen();
   bool placedWithWindowFrame = false;
   void addCopyAllResultsEntry(QWidget* area);
-  // After a good run: the captions and texts of the edits it read.
-  void rememberInputs(const QList<QLineEdit*>& inputs);
+  // After a good run: its inputs (the edits it read) and its results, as
+  // "Copy all results" puts them on the clipboard.
+  void rememberRun(const QList<QLineEdit*>& inputs);
   void showPicture(QLabel* box, const QString& resource);
 
-  // The inputs of the good runs that wrote the result panel and the sheets.
-  QList<QStringList> panelInputs, sheetsInputs;
+  // The last good runs that wrote the result panel and the sheets.
+  QString panelRun, sheetsRun;
 };

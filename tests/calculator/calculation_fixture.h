@@ -30,7 +30,7 @@ inline Outcome ByTs(const QString& ts)
 }
 
 // "outputs"; a refusal's message with what becomes of its edit, as in
-// " Insert the p value [focus Lb_P]"; "stop: <text> | <reason>".
+// " Insert the p value [focus Lb_P]"; "stop: <text> | <explanation> | <reason>".
 inline std::string Described(const Outcome& outcome)
 {
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
@@ -39,7 +39,8 @@ inline std::string Described(const Outcome& outcome)
                                                                                : "keep";
     return (refusal->message + " [" + reaction + " " + refusal->edit + "]").toStdString();
   }
-  if (const auto* stop = std::get_if<Stop>(&outcome)) return ("stop: " + stop->text + " | " + stop->reason).toStdString();
+  if (const auto* stop = std::get_if<Stop>(&outcome))
+    return ("stop: " + stop->text + " | " + stop->explanation + " | " + stop->reason).toStdString();
   return "outputs";
 }
 

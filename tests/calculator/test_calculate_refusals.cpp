@@ -4,8 +4,10 @@
 
 #include "TFS.h"
 #include "locale_guard.h"
+#include "stop_explanation.h"
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -88,15 +90,35 @@ TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept)
 }
 
 // The fatal stop of the property library abandons the run; the report keeps
-// its traditional text and names the reason beneath it.
-TEST_F(Refusals, LibraryStopGivesTheIoErrorWithItsReason)
+// its traditional text, explains the stop in English and names the library's
+// reason beneath.
+TEST_F(Refusals, LibraryStopGivesTheIoErrorWithItsExplanationAndReason)
 {
-  // Exactly the saturated-water enthalpy: the viscosity meets the saturation line.
-  EXPECT_EQ(Described(ByPH("1", QString::number(TFS::HSW_P(1), 'g', 17))),
-            "stop: I/O error 105 | Вы попали на линию насыщения (V_PT)");
   // A temperature typed as exactly the saturation temperature of its pressure.
   EXPECT_EQ(Described(ByPT("1", QString::number(TFS::TS_P(1), 'g', 17))),
-            "stop: I/O error 105 | Вы попали на линию насыщения (h_pt)");
+            "stop: I/O error 105 | The state lies on the saturation line: give a temperature off the line, or use "
+            "the (p, h) mode for wet steam. | Вы попали на линию насыщения (h_pt)");
+}
+
+// Each stop of the formulation has its own explanation, not the general one.
+TEST(StopExplanation, EachStopOfTheFormulationIsExplained)
+{
+  const QString general = ExplanationOfStop(QString());
+  const std::function<void()> stops[] = {
+      [] { TFS::h_pt(1, TFS::TS_P(1)); },  // on the saturation line
+      [] { TFS::h_pt(200, 20); },           // (p, t) outside the domain
+      [] { TFS::T_PH(1, 5000); },           // (p, h) outside the domain
+      [] { TFS::HSW_P(30); },               // no saturation above the critical pressure
+      [] { TFS::HSW_T(400); },              // nor above the critical temperature
+  };
+  for (const auto& stop : stops) {
+    try {
+      stop();
+      ADD_FAILURE() << "no stop";
+    } catch (const TFS::FatalStop& e) {
+      EXPECT_NE(ExplanationOfStop(QString::fromUtf8(e.what())), general) << e.what();
+    }
+  }
 }
 
 TEST(Calculation, NoSelectedModeCalculatesNothing)

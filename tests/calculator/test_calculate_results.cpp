@@ -21,7 +21,7 @@ TEST_F(CalculationResults, ByPTGivesTheIf97VerificationStates)
   EXPECT_EQ(Results(ByPT("3", "26.85")), (Texts{"3.0000", "26.9", "115.33", "1.002E-03", "997.8529", "0.392",
                                                  "4.173", "8.533E-04", "8.552E-07", "0.6119", "5.82"}));
   // Region 2: T = 700 K, p = 0.0035 MPa.
-  EXPECT_EQ(Results(ByPT("0.0035", "426.85")), (Texts{"0.0035", "426.9", "3335.68", "9.230E+01", "0.0108", "10.175",
+  EXPECT_EQ(Results(ByPT("0.0035", "426.85")), (Texts{"3.500E-03", "426.9", "3335.68", "9.230E+01", "0.0108", "10.175",
                                                        "2.081", "2.557E-05", "2.360E-03", "0.0578", "0.92"}));
   // Region 3: T = 650 K, ρ = 500 kg/m³ lies at p = 25.5837018 MPa.
   EXPECT_EQ(Results(ByPT("25.5837018", "376.85")),
@@ -82,14 +82,19 @@ TEST_F(CalculationResults, SaturatedWaterAtTheTriplePointHasNoNegativeZero)
   EXPECT_EQ(water[3], "0.000");
 }
 
-TEST_F(CalculationResults, SaturationPressureTakesThreeDecimalsAboveTenMPa)
+// Below 0.01 MPa the pressure, and below 0.01 kg/m³ the density, would lose
+// their digits in the fixed format: they take the volume's exponent format.
+TEST_F(CalculationResults, SaturationPressureTakesThreeDecimalsAboveTenMPaAndAnExponentBelowAHundredth)
 {
-  for (const auto& [ps, text] : {std::pair{"10", "10.0000"}, {"10.5", "10.500"}, {"0.00087", "0.0009"}}) {
+  for (const auto& [ps, text] : {std::pair{"10", "10.0000"}, {"10.5", "10.500"}, {"0.00087", "8.700E-04"},
+                                 {"0.01", "0.0100"}}) {
     const Outcome outcome = ByPs(ps);
     EXPECT_EQ(VapourSheet(outcome)[0], text);
     EXPECT_EQ(WaterSheet(outcome)[0], text);
   }
   EXPECT_EQ(WaterSheet(ByTs("310"))[0], "9.8647");  // 9.86 MPa
+  EXPECT_EQ(VapourSheet(ByTs("0.01"))[5], "4.854E-03");  // ρ″ at the triple point
+  EXPECT_EQ(TextsOf(ByPH("0.001", "3615"), {"LB_RoRes"}), Texts{"2.606E-03"});
 }
 
 // The other saturation coordinate is the formulation's, as h, s, v and cp are:

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 TEST(PhaseText, NamesTheRegionOfEachState)
@@ -26,16 +27,27 @@ TEST(PhaseText, NamesTheRegionOfEachState)
       {20, 360, "Water near the critical point (IF97 region 3)"},
       {20, 370, "Steam near the critical point (IF97 region 3)"},
       {5, 900, "High-temperature steam (IF97 region 5)"},
+      // Above the critical pressure by the temperature, whatever the region.
+      {30, 600, "Supercritical fluid (IF97 region 2)"},
+      {30, 300, "Compressed water (IF97 region 1)"},
+      {25, 360, "Compressed water (IF97 region 3)"},
   };
   for (const auto& state : states)
-    EXPECT_EQ(PhaseOfState(StateByPT(state.p, state.t).region).toStdString(), state.phase) << state.t;
+    EXPECT_EQ(PhaseOf(StateByPT(state.p, state.t)).toStdString(), state.phase) << state.p << ", " << state.t;
 }
 
-TEST(PhaseText, WetSteamGivesItsDrynessInTheLocale)
+TEST(PhaseText, TwoPhaseStatesGiveTheirDrynessInTheLocale)
 {
   LocaleGuard comma(LocaleGuard::Comma());
-  EXPECT_EQ(PhaseOfWetSteam(0.61425).toStdString(), "Wet steam, dryness x = 0,6143 (IF97 region 4)");
-  EXPECT_EQ(PhaseOfWetSteam(0.99996).toStdString(), "Wet steam, dryness x = 1,0000 (IF97 region 4)");
+  const auto phaseOf = [](double x) {
+    StateValues state{};
+    state.dryness = x;
+    return PhaseOf(state).toStdString();
+  };
+  EXPECT_EQ(phaseOf(0.61425), "Wet steam, dryness x = 0,6143 (IF97 region 4)");
+  EXPECT_EQ(phaseOf(0.99996), "Wet steam, dryness x = 1,0000 (IF97 region 4)");
+  EXPECT_EQ(phaseOf(0), "Saturated water");
+  EXPECT_EQ(phaseOf(1), "Saturated steam");
 }
 
 TEST(TsDiagram, DomeRunsFromTheTriplePointToTheCriticalPointOnBothSides)
@@ -108,7 +120,8 @@ TEST(WetSteam, ByPHIsTheMixtureOfItsDryness)
                          FixedFormat(1 / v, 6, 2).toStdString(), FixedFormat(s, 5, 3).toStdString(),
                          "", "", "", "", ""};
     EXPECT_EQ(Results(outcome), expected) << p;
-    EXPECT_EQ(TextsOf(outcome, {"Lb_Phase"}), Texts{PhaseOfWetSteam(x).toStdString()});
+    EXPECT_EQ(TextsOf(outcome, {"Lb_Phase"}),
+              Texts{"Wet steam, dryness x = " + FixedFormat(x, 5, 4).toStdString() + " (IF97 region 4)"});
     const StateDiagram& diagram = *std::get<Outputs>(outcome).diagram;
     EXPECT_EQ(diagram.state.s, s);
     EXPECT_EQ(diagram.state.t, ts);
@@ -116,6 +129,24 @@ TEST(WetSteam, ByPHIsTheMixtureOfItsDryness)
   const Outcome outcome = ByPH("1", "2000");
   EXPECT_EQ(TextsOf(outcome, {"LB_TRes", "Lb_Phase"}),
             (Texts{"179.9", "Wet steam, dryness x = 0.6142 (IF97 region 4)"}));
+}
+
+// Exactly at a saturated enthalpy the state is the saturated phase itself,
+// below and above 16.5292 MPa alike.
+TEST(WetSteam, ExactlyAtASaturatedEnthalpyIsThatSaturatedPhase)
+{
+  LocaleGuard locale(LocaleGuard::FullStop());
+  for (const double p : {1.0, 20.0}) {
+    const TFS::Saturation saturation = TFS::SATURATION_P(p);
+    for (const auto& [phase, values] : {std::pair{"Saturated water", saturation.water},
+                                        std::pair{"Saturated steam", saturation.steam}}) {
+      const Outcome outcome = ByPH(QString::number(p), QString::number(values.h, 'g', 17));
+      EXPECT_EQ(TextsOf(outcome, {"Lb_Phase", "LB_TRes", "LB_SRes", "LB_VRES", "LB_CpRes", "LB_PrRes"}),
+                (Texts{phase, FixedFormat(saturation.t, 5, 1).toStdString(), FixedFormat(values.s, 5, 3).toStdString(),
+                       ExponentFormat(values.v, 4, 2).toStdString(), "", ""}))
+          << p;
+    }
+  }
 }
 
 // Next to the two-phase range the (p, h) mode keeps its single-phase states.

@@ -35,7 +35,10 @@ QString calculate_in_window(TForm1& form, const QString& mode, const QString& fi
   Ui::TForm1& ui = *form.ui;
   QString messages;
   SetMessageCapture([&messages](const ShownMessage& m) {
-    messages += QStringLiteral("|message: ") + m.text + QStringLiteral(" / ") + m.informativeText;
+    // A line break of the box is written \n, so that each entry stays one line.
+    QString informative = m.informativeText;
+    messages += QStringLiteral("|message: ") + m.text + QStringLiteral(" / ") +
+                informative.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
   });
   for (QLineEdit* edit : output_edits(form) + QList<QLineEdit*>{ui.Lb_P, ui.Lb_T, ui.Lb_h, ui.LB_Ps, ui.LB_Ts})
     edit->clear();

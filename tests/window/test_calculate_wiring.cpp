@@ -81,13 +81,12 @@ TEST_F(CalculateTest, RefusalFocusesClearsOrKeepsItsEditAndWritesNothing)
 
 TEST_F(CalculateTest, LibraryStopShowsTheErrorReportWithItsReason)
 {
-  form.setRG_1ItemIndex(1);
-  type(ui.Lb_P, "1");
-  type(ui.Lb_h, QString::number(TFS::HSW_P(1), 'g', 17));  // saturated water: the viscosity meets the saturation line
-  calculate();
+  calculateByPT("1", QString::number(TFS::TS_P(1), 'g', 17));  // exactly on the saturation line
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].text.toStdString(), "I/O error 105");
-  EXPECT_EQ(messages[0].informativeText.toStdString(), "Вы попали на линию насыщения (V_PT)");
+  EXPECT_EQ(messages[0].informativeText.toStdString(),
+            "The state lies on the saturation line: give a temperature off the line, or use the (p, h) mode for wet "
+            "steam.\n\nВы попали на линию насыщения (h_pt)");
   EXPECT_EQ(ui.Lb_hRes->text(), "");
 }
 

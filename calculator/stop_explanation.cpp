@@ -1,0 +1,30 @@
+#include "stop_explanation.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The beginnings of the formulation's messages, each with its explanation.
+struct Explanation {
+  QString messageStart, sentence;
+};
+
+const Explanation Explanations[] = {
+    {u"Вы попали на линию насыщения"_s,
+     u"The state lies on the saturation line: give a temperature off the line, or use the (p, h) mode for wet steam."_s},
+    {u"ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ"_s, u"The pressure and temperature lie outside the range of the formulation."_s},
+    {u"ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ"_s, u"The pressure and enthalpy lie outside the range of the formulation."_s},
+    {u"При данном давлении нет состояния насыщения"_s, u"There is no saturation state at this pressure."_s},
+    {u"При данной температуре нет состояния насыщения"_s, u"There is no saturation state at this temperature."_s},
+    {u"УТОЧНИТЕ ФУНКЦИЮ"_s, u"The state lies outside the region of the equation that was asked for it."_s},
+};
+
+}  // namespace
+
+QString ExplanationOfStop(const QString& reason)
+{
+  for (const Explanation& e : Explanations)
+    if (reason.startsWith(e.messageStart)) return e.sentence;
+  // The iteration limits of the region 3 and (p, h) searches, and anything new.
+  return u"The formulation could not compute this state."_s;
+}
