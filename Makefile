@@ -39,7 +39,10 @@ run: build
 bench: build
 	$(BUILD_DIR)/bench/h2o_bench
 
-install: build
+# Only what is installed is built: the program and the two libraries.
+install: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target p_H2O_ORV TFS Tabl1
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:

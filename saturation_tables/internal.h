@@ -28,9 +28,9 @@ struct Range {
     Ext upper;
 };
 
-// Tells the user that `name` got an argument (`letter` = x) outside its range
-// and waits for a line from standard input. Throws std::ios_base::failure when
-// a write or the read fails.
+// Tells the user that `name` got an argument (`letter` = x) outside its range:
+// by the handler of SetRangeWarning, or on the console, where it waits for a
+// line from standard input. Never throws.
 void range_warning(const char* name, char letter, double x);
 
 // The common frame of every one-argument correlation: the range test, then

@@ -1,9 +1,10 @@
 // The range warning that every one-argument correlation gives for an argument
-// outside its range: two lines on standard output, then a pause for ENTER.
+// outside its range: two lines on standard output, then a pause for ENTER, or
+// the library user's own warning instead.
 #include "internal.h"
 
+#include <atomic>
 #include <charconv>
-#include <ios>
 #include <iostream>
 #include <limits>
 #include <string_view>
@@ -23,31 +24,47 @@ void write_argument(std::ostream& out, double x) {
 }
 
 // A buffered write fails only when it reaches the device, so every piece is
-// flushed before its state is checked.
-void check_written(std::ostream& out) {
+// flushed before its state is checked. A warning that cannot be shown is not
+// waited on: the stream is cleared for its next use.
+bool written(std::ostream& out) {
     out.flush();
-    if (!out) throw std::ios_base::failure("Tabl1: writing the range warning to standard output failed");
+    if (out) return true;
+    out.clear();
+    return false;
 }
+
+// The specified warning: two lines on standard output, then a pause until the
+// user presses ENTER. With standard input closed there is nobody to wait for:
+// the end of input, like any failed read, ends the pause.
+void console_warning(const char* name, char letter, double x) {
+    std::ostream& out = std::cout;
+    out << " Авост в " << name << ". Аргумент вне диапазона допус";
+    if (!written(out)) return;
+    out << "тимых значений ," << letter << '=';
+    write_argument(out, x);
+    out << '\n';
+    if (!written(out)) return;
+    out << " Для продолжения работы нажмите кл. ENTER\n";
+    if (!written(out)) return;
+
+    std::istream& in = std::cin;
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    if (in.fail()) in.clear();  // the caller's later reads are not failed by this one
+}
+
+std::atomic<RangeWarning> handler{nullptr};
 
 }  // namespace
 
 void range_warning(const char* name, char letter, double x) {
-    std::ostream& out = std::cout;
-    out << " Авост в " << name << ". Аргумент вне диапазона допус";
-    check_written(out);
-    out << "тимых значений ," << letter << '=';
-    write_argument(out, x);
-    out << '\n';
-    check_written(out);
-    out << " Для продолжения работы нажмите кл. ENTER\n";
-    check_written(out);
-
-    std::istream& in = std::cin;
-    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    // Nothing at all to read (end of input) counts as a failed read, like a
-    // line read that finds no line.
-    if (!in || (in.eof() && in.gcount() == 0))
-        throw std::ios_base::failure("Tabl1: reading the line after the range warning failed");
+    const RangeWarning own = handler.load();
+    (own != nullptr ? own : console_warning)(name, letter, x);
 }
 
 }  // namespace Tabl1::detail
+
+namespace Tabl1 {
+
+RangeWarning SetRangeWarning(RangeWarning warning) { return detail::handler.exchange(warning); }
+
+}  // namespace Tabl1

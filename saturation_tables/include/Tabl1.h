@@ -4,9 +4,10 @@
 //
 // A function whose name ends in T takes the saturation temperature t in °C,
 // one ending in P the saturation pressure p in MPa. Each checks its argument
-// against a range of its own; outside it the function writes the range warning
-// to std::cout, reads and discards one line from std::cin and returns a quiet
-// NaN. A failed write or read throws std::ios_base::failure.
+// against a range of its own; outside it the function gives the range warning
+// and returns a quiet NaN. The warning is written to std::cout, and one line is
+// read from std::cin and discarded; at the end of input, or when a write or the
+// read fails, the function returns at once. No function throws.
 #pragma once
 
 #include <limits>
@@ -46,5 +47,13 @@ double SIGP(double p);
 
 // Viscosity of water or steam at (p, t), µPa·s, IAPS 1975 equation; no range check
 double MPT(double p, double t);
+
+// A warning of the library user's own, given instead of the console warning:
+// the function's name, the argument's letter ('t' or 'p') and its value. It
+// may be called from several threads at once.
+using RangeWarning = void (*)(const char* function, char argument, double value);
+// Installs the warning (nullptr: the console warning again) and returns the
+// one installed before.
+RangeWarning SetRangeWarning(RangeWarning warning);
 
 }  // namespace Tabl1
