@@ -198,14 +198,21 @@ void TForm1::RG_4Click()
 
 namespace {
 
-// Greyed text, in the palette's own colour for text that does not count now.
+// Halfway between a text's colour and its background's: greyed on a light
+// palette and on a dark one alike.
+QColor Halfway(const QColor& a, const QColor& b)
+{
+  return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
+}
+
 void ShowGreyed(QWidget* widget, bool greyed)
 {
   QPalette colours;  // sets no colour: the widget's own palette is inherited
   if (greyed) {
     const QPalette& inherited = widget->parentWidget()->palette();
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText})
-      colours.setColor(role, inherited.color(QPalette::Disabled, role));
+    colours.setColor(QPalette::Text, Halfway(inherited.color(QPalette::Text), inherited.color(QPalette::Base)));
+    colours.setColor(QPalette::WindowText,
+                     Halfway(inherited.color(QPalette::WindowText), inherited.color(QPalette::Window)));
   }
   widget->setPalette(colours);
 }
