@@ -18,22 +18,22 @@ void Run(benchmark::State& state, CalculationRequest request)
 
 void CoreByPT(benchmark::State& state, const char* p, const char* t)
 {
-  Run(state, {InputMode::ByPT, SaturationInput::ByPs, {{"Lb_P", p}, {"Lb_T", t}}});
+  Run(state, {InputMode::ByPT, SaturationInput::ByPs, {{Quantity::Pressure, p}, {Quantity::Temperature, t}}});
 }
 
 void CoreByPH(benchmark::State& state, const char* p, const char* h)
 {
-  Run(state, {InputMode::ByPH, SaturationInput::ByPs, {{"Lb_P", p}, {"Lb_h", h}}});
+  Run(state, {InputMode::ByPH, SaturationInput::ByPs, {{Quantity::Pressure, p}, {Quantity::Enthalpy, h}}});
 }
 
 void CoreByPs(benchmark::State& state, const char* ps)
 {
-  Run(state, {InputMode::Saturation, SaturationInput::ByPs, {{"LB_Ps", ps}}});
+  Run(state, {InputMode::Saturation, SaturationInput::ByPs, {{Quantity::Pressure, ps}}});
 }
 
 void CoreByTs(benchmark::State& state, const char* ts)
 {
-  Run(state, {InputMode::Saturation, SaturationInput::ByTs, {{"LB_Ts", ts}}});
+  Run(state, {InputMode::Saturation, SaturationInput::ByTs, {{Quantity::Temperature, ts}}});
 }
 
 } // namespace

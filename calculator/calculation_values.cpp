@@ -1,9 +1,10 @@
 #include "calculation_values.h"
 
-#include "TFS.h"
 #include "Tabl1.h"
 
 namespace {
+
+using Q = Quantity;
 
 // The transport functions give µPa·s and the saturation correlations µPa·s too.
 constexpr double MicroPascalSecondsPerPascalSecond = 1000000.0;
@@ -14,29 +15,44 @@ constexpr double MillinewtonsPerNewton = 1000.0;
 // cp comes in kJ/(kg·K); the Prandtl number needs J/(kg·K).
 constexpr double JoulesPerKilojoule = 1000.0;
 
+// h, s, v and ρ of a state or a saturated phase.
+void SetThermodynamic(QuantityValues& q, double h, double s, double v)
+{
+  q[Q::Enthalpy] = h;
+  q[Q::Entropy] = s;
+  q[Q::SpecificVolume] = v;
+  q[Q::Density] = 1 / v;
+}
+
 // A state computed by the library at once, in the units of the window.
 StateValues FromState(double p, const TFS::State& state)
 {
-  StateValues s{};
-  s.p = p;
-  s.t = state.t;
-  s.h = state.h;
-  s.v = state.v;
-  s.rho = 1 / s.v;
-  s.s = state.s;
-  s.cp = state.cp;
-  s.mu = state.mu / MicroPascalSecondsPerPascalSecond;
-  s.nu = s.mu / s.rho;
-  s.lambda = state.lambda / MilliwattsPerWatt;
-  s.pr = state.pr;
-  s.region = state.region;
+  StateValues s{{}, TFS::Region(state.region)};
+  QuantityValues& q = s.values;
+  q[Q::Pressure] = p;
+  q[Q::Temperature] = state.t;
+  SetThermodynamic(q, state.h, state.s, state.v);
+  q[Q::HeatCapacity] = state.cp;
+  q[Q::DynamicViscosity] = state.mu / MicroPascalSecondsPerPascalSecond;
+  q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
+  q[Q::Conductivity] = state.lambda / MilliwattsPerWatt;
+  q[Q::Prandtl] = state.pr;
   return s;
 }
 
-// Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
-double PrandtlNumber(const SaturatedPhaseValues& phase)
+// A two-phase mixture has no heat capacity or transport properties.
+void MarkTwoPhase(StateValues& s, double x)
 {
-  return phase.nu * phase.cp * JoulesPerKilojoule / (phase.lambda * phase.v);
+  s.values[Q::Dryness] = x;
+  for (const Quantity q : {Q::HeatCapacity, Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl})
+    s.values[q] = std::numeric_limits<double>::quiet_NaN();
+}
+
+// Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
+double PrandtlNumber(const QuantityValues& q)
+{
+  return q[Q::KinematicViscosity] * q[Q::HeatCapacity] * JoulesPerKilojoule /
+         (q[Q::Conductivity] * q[Q::SpecificVolume]);
 }
 
 // One saturated phase: thermodynamic values from TFS, transport values from
@@ -46,19 +62,20 @@ struct PhaseCorrelations {
   double (*lambda)(double), (*mu)(double), (*pr)(double);
 };
 
-SaturatedPhaseValues SaturatedPhase(double x, const TFS::SaturatedPhase& state, const PhaseCorrelations& f)
+QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::SaturatedPhase& state,
+                              const PhaseCorrelations& f, double sigma)
 {
-  SaturatedPhaseValues phase{};
-  phase.h = state.h;
-  phase.s = state.s;
-  phase.v = state.v;
-  phase.rho = 1 / phase.v;
-  phase.cp = state.cp;
-  phase.lambda = f.lambda(x);
-  phase.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
-  phase.nu = phase.mu / phase.rho;
-  phase.pr = f.pr ? f.pr(x) : PrandtlNumber(phase);
-  return phase;
+  QuantityValues q;
+  q[Q::Pressure] = line.p;
+  q[Q::Temperature] = line.t;
+  SetThermodynamic(q, state.h, state.s, state.v);
+  q[Q::HeatCapacity] = state.cp;
+  q[Q::Conductivity] = f.lambda(x);
+  q[Q::DynamicViscosity] = f.mu(x) / MicroPascalSecondsPerPascalSecond;
+  q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
+  q[Q::Prandtl] = f.pr ? f.pr(x) : PrandtlNumber(q);
+  q[Q::SurfaceTension] = sigma;
+  return q;
 }
 
 } // namespace
@@ -77,7 +94,7 @@ StateValues StateByPH(double p, double h)
   // x = 1, it is saturated water or saturated steam, whose transport the
   // (p, t) functions cannot give either: at its saturation temperature they
   // could not tell the phase.
-  if (p < TFS::PKR && state.x >= 0 && state.x <= 1) s.dryness = state.x;
+  if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x);
   return s;
 }
 
@@ -86,16 +103,11 @@ namespace {
 // Both sheets at the one saturation coordinate x (ps or ts): h, s, v, cp and
 // the other coordinate from the formulation's saturation line, so that the
 // sheets show one state; transport values and σ from the correlations of x.
-SaturationValues SaturationOf(double x, const TFS::Saturation& state, const PhaseCorrelations& steam,
+SaturationValues SaturationOf(double x, const TFS::Saturation& line, const PhaseCorrelations& steam,
                               const PhaseCorrelations& water, double (*sigma)(double))
 {
-  SaturationValues r{};
-  r.ps = state.p;
-  r.ts = state.t;
-  r.vapour = SaturatedPhase(x, state.steam, steam);
-  r.sigma = sigma(x) / MillinewtonsPerNewton;
-  r.water = SaturatedPhase(x, state.water, water);
-  return r;
+  const double tension = sigma(x) / MillinewtonsPerNewton;
+  return {SaturatedPhase(x, line, line.water, water, tension), SaturatedPhase(x, line, line.steam, steam, tension)};
 }
 
 } // namespace

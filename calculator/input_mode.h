@@ -2,6 +2,10 @@
 // window's radio groups RG_1 and RG_4, in the order of the items.
 #pragma once
 
+#include "quantities.h"
+
+#include <QList>
+
 enum class InputMode : int {
   ByPT = 0,       // "- F( p, t )"
   ByPH = 1,       // "- F( p, h )"
@@ -13,3 +17,7 @@ enum class SaturationInput : int {
   ByPs = 0, // "- F( ps )"
   ByTs = 1, // "- F( ts )"
 };
+
+// The quantities a mode reads, in the order it reads them; none for a mode
+// outside the enumerations.
+QList<Quantity> InputsOf(InputMode mode, SaturationInput saturationInput);

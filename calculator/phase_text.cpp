@@ -1,14 +1,27 @@
 #include "phase_text.h"
 
-#include "TFS.h"
 #include "calculation_values.h"
 #include "number_format.h"
 
 namespace {
 
-QString InRegion(const char* phase, int region)
+using TFS::Region;
+
+// The IF97 region a REG_PT region belongs to.
+int If97Region(Region region)
 {
-  return QStringLiteral("%1 (IF97 region %2)").arg(QLatin1String(phase)).arg(region);
+  switch (region) {
+  case Region::NEAR_CRITICAL_WATER:
+  case Region::NEAR_CRITICAL_STEAM:
+    return 3;
+  default:
+    return int(region);
+  }
+}
+
+QString InRegion(const char* phase, Region region)
+{
+  return QStringLiteral("%1 (IF97 region %2)").arg(QLatin1String(phase)).arg(If97Region(region));
 }
 
 QString PhaseOfTwoPhaseState(double x)
@@ -22,24 +35,24 @@ QString PhaseOfTwoPhaseState(double x)
 
 QString PhaseOf(const StateValues& s)
 {
-  if (s.dryness) return PhaseOfTwoPhaseState(*s.dryness);
+  if (s.twoPhase()) return PhaseOfTwoPhaseState(s.values[Quantity::Dryness]);
   // Above the critical pressure liquid and vapour are no longer told apart by
   // a phase change: the state is a liquid below the critical temperature and
   // a supercritical fluid above it, in region 1, 2 or 3 alike.
-  if (s.p > TFS::PKR)
-    return InRegion(s.t > TFS::TKR ? "Supercritical fluid" : "Compressed water", s.region);
+  if (s.values[Quantity::Pressure] > TFS::PKR)
+    return InRegion(s.values[Quantity::Temperature] > TFS::TKR ? "Supercritical fluid" : "Compressed water", s.region);
   switch (s.region) {
-  case 1:
-    return InRegion("Compressed water", 1);
-  case 2:
-    return InRegion("Superheated steam", 2);
-  case 31:
-    return InRegion("Water near the critical point", 3);
-  case 32:
-    return InRegion("Steam near the critical point", 3);
-  case 5:
-    return InRegion("High-temperature steam", 5);
-  default:  // 4, exactly on the saturation line: the property functions stop before
+  case Region::WATER:
+    return InRegion("Compressed water", s.region);
+  case Region::STEAM:
+    return InRegion("Superheated steam", s.region);
+  case Region::NEAR_CRITICAL_WATER:
+    return InRegion("Water near the critical point", s.region);
+  case Region::NEAR_CRITICAL_STEAM:
+    return InRegion("Steam near the critical point", s.region);
+  case Region::HIGH_TEMPERATURE:
+    return InRegion("High-temperature steam", s.region);
+  default:  // the saturation line and outside: the property functions stop before
     return {};
   }
 }

@@ -30,7 +30,7 @@ struct RegionFunctions {
 
 // Above the critical pressure (3) the liquid-like and vapour-like roots coincide.
 int branch_of(detail::Region region) {
-    return region == detail::Region::NEAR_CRITICAL_STEAM ? 2 : 1;
+    return region == Region::NEAR_CRITICAL_STEAM ? 2 : 1;
 }
 
 double dispatch(double p, double t, const RegionFunctions& f) {

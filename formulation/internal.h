@@ -34,17 +34,8 @@ inline constexpr double T5_MAX_C = 1000.0;        // °C
 inline constexpr double T5_MAX_K = T5_MAX_C + KELVIN;  // K
 static_assert(T5_MAX_K == 1273.15);
 
-// Regions of a (p, t) state as REG_PT numbers them.
-enum class Region : int {
-    OUTSIDE = 0,
-    WATER = 1,                 // region 1
-    STEAM = 2,                 // region 2
-    NEAR_CRITICAL = 3,         // region 3 above the critical pressure
-    SATURATION_LINE = 4,
-    HIGH_TEMPERATURE = 5,      // region 5
-    NEAR_CRITICAL_WATER = 31,  // region 3 below the critical pressure, liquid side
-    NEAR_CRITICAL_STEAM = 32,  // region 3 below the critical pressure, vapour side
-};
+// Regions of a (p, t) state, by the names of the public enumeration.
+using Region = TFS::Region;
 
 // Codes of a (p, h) state as REG_PH gives them.
 enum class CodePH : int {

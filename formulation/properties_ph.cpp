@@ -210,7 +210,7 @@ State STATE_PH(double p, double h) {
         const double v = V_PX(p, *x);
         const double s = S_PX(p, *x);
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        return {static_cast<int>(detail::Region::SATURATION_LINE), static_cast<int>(r.code), *x, t, h, s, v,
+        return {static_cast<int>(Region::SATURATION_LINE), static_cast<int>(r.code), *x, t, h, s, v,
                 Cp_PX(p, *x), nan, nan, nan};
     }
     // A stop is the one V_PH would give.

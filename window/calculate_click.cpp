@@ -4,57 +4,44 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
-#include "calculation.h"
+#include "edit_binding.h"
 #include "message_box.h"
 #include "ts_chart.h"
 
-namespace {
-
-// The edits a run of the request's mode reads, in the order it reads them.
-QList<QLineEdit*> InputsOf(const Ui::TForm1& ui, const CalculationRequest& request)
-{
-  switch (request.mode) {
-  case InputMode::ByPT:
-    return {ui.Lb_P, ui.Lb_T};
-  case InputMode::ByPH:
-    return {ui.Lb_P, ui.Lb_h};
-  case InputMode::Saturation:
-    return {request.saturationInput == SaturationInput::ByTs ? ui.LB_Ts : ui.LB_Ps};
-  }
-  return {};
-}
-
-} // namespace
-
 void TForm1::BB_CalkClick()
 {
-  CalculationRequest request{InputMode(RG_1ItemIndex()), SaturationInput(RG_4ItemIndex()), {}};
-  for (const QLineEdit* edit : {ui->Lb_P, ui->Lb_T, ui->Lb_h, ui->LB_Ps, ui->LB_Ts})
-    request.typed.insert(edit->objectName(), edit->text());
+  CalculationRequest request{inputMode(), saturationInput(), {}};
+  for (const Quantity input : InputsOf(request.mode, request.saturationInput))
+    request.typed.insert(input, InputEdit(*ui, request.saturation(), input)->text());
 
   const Outcome outcome = Calculate(request);
   if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
-    for (const OutputText& output : outputs->texts) {
-      if (output.edit == ui->Lb_Phase->objectName())
-        ui->Lb_Phase->setText(output.text);
-      else
-        editsByName.value(output.edit)->setText(output.text);
-    }
-    if (outputs->diagram) ui->Chart_TS->showState(*outputs->diagram);
-    if (outputs->texts.isEmpty()) return;
-    rememberRun(InputsOf(*ui, request));
-    if (request.mode == InputMode::Saturation)
+    if (outputs->values.isEmpty()) return;  // no mode selected
+    showOutputs(*outputs);
+    if (request.saturation()) {
+      sheetsRun = Run{request, *outputs};
       setSheetsStale(false);
-    else
+    } else {
+      panelRun = Run{request, *outputs};
       setPanelStale(false);
+    }
   } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     ShowMessage(this, refusal->message);
     // The user corrects the refused value next: the focus goes there, so that
     // typing cannot land in another input.
-    QLineEdit* edit = editsByName.value(refusal->edit);
+    QLineEdit* edit = InputEdit(*ui, request.saturation(), refusal->input);
     if (refusal->reaction == Refusal::Reaction::ClearEdit) edit->clear();
     focusInput(edit);
   } else if (const auto* stop = std::get_if<Stop>(&outcome)) {
     ShowErrorReport(this, stop->text, stop->explanation + QStringLiteral("\n\n") + stop->reason);
+  }
+}
+
+void TForm1::showOutputs(const Outputs& outputs)
+{
+  for (const Output& output : outputs.values) ResultEdit(*ui, output.quantity, output.phase)->setText(output.text);
+  if (outputs.diagram) {
+    ui->Lb_Phase->setText(outputs.phaseName);
+    ui->Chart_TS->showState(*outputs.diagram);
   }
 }

@@ -1,6 +1,6 @@
 #include "u_H2O_ORV.h"
 
-#include "input_mode.h"
+#include "edit_binding.h"
 #include "jpeg_picture.h"
 #include "labelled_edit.h"
 #include "on_screen.h"
@@ -37,8 +37,8 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TForm1>()),
-      copyAllResultsAction(new QAction(QStringLiteral("Copy all results"), this))
+      copyAllResultsAction(new QAction(QStringLiteral("Copy all results"), this)),
+      ui(std::make_unique<Ui::TForm1>())
 {
   initResources();
   substituteDesignedFont();
@@ -68,14 +68,14 @@ TForm1::TForm1(QWidget* parent)
   onItemIndexChanged(ui->RG_4, [this] { RG_4Click(); });
   addModeShortcuts();
   connect(ui->BB_Calk, &QPushButton::clicked, this, &TForm1::BB_CalkClick);
-  for (QLineEdit* edit : inputEdits()) connect(edit, &QLineEdit::returnPressed, ui->BB_Calk, &QPushButton::click);
+  for (QLineEdit* edit : AllInputEdits(*ui))
+    connect(edit, &QLineEdit::returnPressed, ui->BB_Calk, &QPushButton::click);
   // A changed input no longer matches the results on show.
-  for (QLineEdit* edit : {ui->Lb_P, ui->Lb_T, ui->Lb_h})
-    connect(edit, &QLineEdit::textChanged, this, [this] { setPanelStale(!panelRun.isEmpty()); });
-  for (QLineEdit* edit : {ui->LB_Ps, ui->LB_Ts})
-    connect(edit, &QLineEdit::textChanged, this, [this] { setSheetsStale(!sheetsRun.isEmpty()); });
+  for (QLineEdit* edit : InputEdits(*ui, false))
+    connect(edit, &QLineEdit::textChanged, this, [this] { setPanelStale(panelRun.has_value()); });
+  for (QLineEdit* edit : InputEdits(*ui, true))
+    connect(edit, &QLineEdit::textChanged, this, [this] { setSheetsStale(sheetsRun.has_value()); });
   connect(ui->BitBtn1, &QPushButton::clicked, this, &QWidget::close);
-  for (QLineEdit* edit : findChildren<QLineEdit*>()) editsByName.insert(edit->objectName(), edit);
   copyAllResultsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
   addAction(copyAllResultsAction);
   connect(copyAllResultsAction, &QAction::triggered, this, &TForm1::copyAllResults);
@@ -88,23 +88,19 @@ TForm1::TForm1(QWidget* parent)
 
 TForm1::~TForm1() = default;
 
+Ui::TForm1& ControlsOf(TForm1& form) { return *form.ui; }
+
 int TForm1::RG_1ItemIndex() const { return itemIndex(ui->RG_1); }
 int TForm1::RG_4ItemIndex() const { return itemIndex(ui->RG_4); }
 void TForm1::setRG_1ItemIndex(int index) { setItemIndex(ui->RG_1, index); }
 void TForm1::setRG_4ItemIndex(int index) { setItemIndex(ui->RG_4, index); }
 
-QList<QLineEdit*> TForm1::resultEdits() const
-{
-  return {ui->LB_PRes, ui->LB_TRes, ui->Lb_hRes, ui->LB_VRES, ui->LB_RoRes, ui->LB_SRes,
-          ui->LB_CpRes, ui->LB_MuRes, ui->LB_NuRes, ui->LB_LRes, ui->LB_PrRes};
-}
+QList<QLineEdit*> TForm1::resultEdits() const { return ResultEditsOf(*ui, Phase::State); }
 
 QList<QLineEdit*> TForm1::sheetEdits() const
 {
-  return ui->TabSheet1->findChildren<QLineEdit*>() + ui->TabSheet2->findChildren<QLineEdit*>();
+  return ResultEditsOf(*ui, Phase::SaturatedWater) + ResultEditsOf(*ui, Phase::SaturatedSteam);
 }
-
-QList<QLineEdit*> TForm1::inputEdits() const { return {ui->Lb_P, ui->Lb_T, ui->Lb_h, ui->LB_Ps, ui->LB_Ts}; }
 
 void TForm1::setResultEditsEnabled(bool enabled)
 {
@@ -115,8 +111,7 @@ void TForm1::FormCreate()
 {
   setRG_1ItemIndex(int(InputMode::ByPT));
   setRG_4ItemIndex(int(SaturationInput::ByPs));
-  setLabelledVisible(ui->LB_Ps, false);
-  setLabelledVisible(ui->LB_Ts, false);
+  showInputsOfMode();
   ui->PageControl1->setVisible(false);
   ui->Pan_State->setVisible(true);
   setResultEditsEnabled(true);
@@ -130,14 +125,17 @@ void TForm1::focusInput(QLineEdit* edit)
 }
 
 // Typing right after the window opens or after a mode switch goes into the
-// mode's first input: p, or the shown one of ps and ts.
+// mode's first input.
 void TForm1::focusFirstInput()
 {
-  for (QLineEdit* edit : {ui->Lb_P, ui->LB_Ps, ui->LB_Ts})
-    if (!edit->isHidden()) {
-      focusInput(edit);
-      return;
-    }
+  const QList<QLineEdit*> inputs = InputEditsOf(*ui, inputMode(), saturationInput());
+  if (!inputs.isEmpty()) focusInput(inputs.front());
+}
+
+void TForm1::showInputsOfMode()
+{
+  const QList<QLineEdit*> shown = InputEditsOf(*ui, inputMode(), saturationInput());
+  for (QLineEdit* edit : AllInputEdits(*ui)) setLabelledVisible(edit, shown.contains(edit));
 }
 
 // Ctrl+1, Ctrl+2, ... select the input modes in the order of their items; in
@@ -169,29 +167,23 @@ void TForm1::RG_1Click()
 {
   const int index = RG_1ItemIndex();
   if (index < int(InputMode::ByPT) || index > int(InputMode::Saturation)) return;
-  const auto mode = InputMode(index);
-  const bool saturation = mode == InputMode::Saturation;
+  const bool saturation = InputMode(index) == InputMode::Saturation;
   ui->RG_4->setVisible(saturation);
-  setLabelledVisible(ui->Lb_P, !saturation);
-  setLabelledVisible(ui->Lb_T, mode == InputMode::ByPT);
-  setLabelledVisible(ui->Lb_h, mode == InputMode::ByPH);
   ui->PageControl1->setVisible(saturation);
   ui->Pan_State->setVisible(!saturation);  // in the same place
   setResultEditsEnabled(!saturation);
-  // The saturation mode shows the edit the Calculate command reads: the ts edit
-  // when the sub-mode is by ts, otherwise the ps edit.
-  const bool byTs = RG_4ItemIndex() == int(SaturationInput::ByTs);
-  setLabelledVisible(ui->LB_Ps, saturation && !byTs);
-  setLabelledVisible(ui->LB_Ts, saturation && byTs);
+  showInputsOfMode();
   focusFirstInput();
 }
 
 void TForm1::RG_4Click()
 {
-  const auto input = SaturationInput(RG_4ItemIndex());
+  const auto input = saturationInput();
   if (input != SaturationInput::ByPs && input != SaturationInput::ByTs) return;
-  setLabelledVisible(ui->LB_Ps, input == SaturationInput::ByPs);
-  setLabelledVisible(ui->LB_Ts, input == SaturationInput::ByTs);
+  // The sub-mode shows its own edit whatever the input mode; RG_4 itself is
+  // shown in the saturation mode only.
+  const QList<QLineEdit*> shown = InputEditsOf(*ui, InputMode::Saturation, input);
+  for (QLineEdit* edit : InputEdits(*ui, true)) setLabelledVisible(edit, shown.contains(edit));
   setResultEditsEnabled(false);
   focusFirstInput();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QMap>
+#include "calculation.h"
+
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -13,16 +15,14 @@ namespace Ui {
 class TForm1;
 }
 
-// The calculator's one window. Its controls come from resources/u_H2O_ORV.ui and
-// are reached by their names through ui (ui->Lb_P, ui->RG_1, ui->LB_PsResS, ...).
+// The calculator's one window. Its controls come from resources/u_H2O_ORV.ui;
+// which edit shows which quantity is known to edit_binding.cpp alone.
 class TForm1 : public QWidget {
   Q_OBJECT
 
 public:
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
-
-  const std::unique_ptr<Ui::TForm1> ui;
 
   // Selected items of the input mode and of the saturation sub-mode, the values
   // of InputMode and SaturationInput; -1 when none is selected.
@@ -32,11 +32,11 @@ public:
   void setRG_1ItemIndex(int index);
   void setRG_4ItemIndex(int index);
 
-  // The eleven edits of the result panel of the (p, t) and (p, h) modes.
+  // The edits of the result panel of the state modes, in the order of the rows.
   QList<QLineEdit*> resultEdits() const;
 
-  // The results of the current mode as tab-separated lines, the inputs of the
-  // run that wrote them first; empty before the mode's first good run.
+  // The last good run of the current mode as tab-separated lines, its inputs
+  // first; empty before the mode's first good run.
   QString allResultsText() const;
   // Puts them on the clipboard: Ctrl+Shift+C anywhere in the window, and
   // "Copy all results" in the context menus of the result panel and the sheets.
@@ -53,17 +53,21 @@ public:
   bool panelResultsStale() const { return panelStale; }
   bool sheetResultsStale() const { return sheetsStale; }
 
+  // The controls by their names, for the tests, the screenshot tool and the
+  // benchmarks that drive the window as a user does.
+  friend Ui::TForm1& ControlsOf(TForm1& form);
+
 protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
 private:
-  // Every edit by its objectName, for the outputs the calculator core names;
-  // a search of the window for each name costs more than the run itself.
-  QMap<QString, QLineEdit*> editsByName;
+  const std::unique_ptr<Ui::TForm1> ui;
 
-  // The five edits the user types values into: p, t, h, ps, ts.
-  QList<QLineEdit*> inputEdits() const;
+  InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }
+  SaturationInput saturationInput() const { return SaturationInput(RG_4ItemIndex()); }
+  // Shows the inputs the selected mode reads, and hides the others.
+  void showInputsOfMode();
   void setResultEditsEnabled(bool enabled);
   // The focus goes into the input with its text selected, so that typing
   // replaces it rather than adding to it.
@@ -71,7 +75,7 @@ private:
   void focusFirstInput();
   void addModeShortcuts();
   void applyPaletteColours();
-  // The edits of the result panel or of both sheets, and their staleness.
+  // The edits of both sheets, and the staleness of the panel and the sheets.
   QList<QLineEdit*> sheetEdits() const;
   void setPanelStale(bool stale);
   void setSheetsStale(bool stale);
@@ -79,11 +83,16 @@ private:
   void keepFrameOnScreen();
   bool placedWithWindowFrame = false;
   void addCopyAllResultsEntry(QWidget* area);
-  // After a good run: its inputs (the edits it read) and its results, as
-  // "Copy all results" puts them on the clipboard.
-  void rememberRun(const QList<QLineEdit*>& inputs);
+  void showOutputs(const Outputs& outputs);
   void showPicture(QLabel* box, const QString& resource);
 
-  // The last good runs that wrote the result panel and the sheets.
-  QString panelRun, sheetsRun;
+  // The last good runs that wrote the result panel and the sheets, as
+  // "Copy all results" copies them.
+  struct Run {
+    CalculationRequest request;
+    Outputs outputs;
+  };
+  std::optional<Run> panelRun, sheetsRun;
 };
+
+Ui::TForm1& ControlsOf(TForm1& form);

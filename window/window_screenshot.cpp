@@ -5,6 +5,7 @@
 // calculated before the picture is taken, e.g.
 //   window_screenshot docs/window.png 0 1 200
 
+#include "edit_binding.h"
 #include "message_box.h"
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
@@ -15,20 +16,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-QList<QLineEdit*> modeInputs(const Ui::TForm1& ui, int mode)
-{
-  switch (mode) {
-  case 0: return {ui.Lb_P, ui.Lb_T};
-  case 1: return {ui.Lb_P, ui.Lb_h};
-  case 2: return {ui.LB_Ps};
-  default: return {};
-  }
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -41,7 +28,7 @@ int main(int argc, char** argv)
   QApplication app(argc, argv);
   TForm1 form;
   form.setRG_1ItemIndex(mode);
-  const QList<QLineEdit*> inputs = modeInputs(*form.ui, mode);
+  const QList<QLineEdit*> inputs = InputEditsOf(ControlsOf(form), InputMode(mode), SaturationInput::ByPs);
   if (argc - 3 > inputs.size()) {
     std::fprintf(stderr, "input mode %d takes at most %d values\n", mode, int(inputs.size()));
     return 2;
@@ -55,7 +42,7 @@ int main(int argc, char** argv)
       std::fprintf(stderr, "%s %s\n", qPrintable(message.text), qPrintable(message.informativeText));
       refused = true;
     });
-    form.ui->BB_Calk->click();
+    ControlsOf(form).BB_Calk->click();
     if (refused) return 1;
   }
   QApplication::processEvents();  // the diagram lays itself out in posted events

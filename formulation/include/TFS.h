@@ -34,6 +34,18 @@ double POWR(double x, double y);  // exp(y·ln x), x > 0
 
 // Region of a (p, t) state: 1, 2, 3, 31, 32, 4 or 5 (0 just before a stop)
 void REG_PT(double p, double t, int& region, std::string& caption);
+// The same numbers by name, for a caller that switches on a region
+// (State::region, REG_PT's region).
+enum class Region : int {
+    OUTSIDE = 0,
+    WATER = 1,                 // region 1
+    STEAM = 2,                 // region 2
+    NEAR_CRITICAL = 3,         // region 3 above the critical pressure
+    SATURATION_LINE = 4,
+    HIGH_TEMPERATURE = 5,      // region 5
+    NEAR_CRITICAL_WATER = 31,  // region 3 below the critical pressure, liquid side
+    NEAR_CRITICAL_STEAM = 32,  // region 3 below the critical pressure, vapour side
+};
 
 // Saturation line
 double TS_P(double p);

@@ -12,70 +12,82 @@
 
 using Texts = std::vector<std::string>;
 
+using Q = Quantity;
+
 inline Outcome ByPT(const QString& p, const QString& t)
 {
-  return Calculate({InputMode::ByPT, SaturationInput::ByPs, {{"Lb_P", p}, {"Lb_T", t}}});
+  return Calculate({InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, p}, {Q::Temperature, t}}});
 }
 inline Outcome ByPH(const QString& p, const QString& h)
 {
-  return Calculate({InputMode::ByPH, SaturationInput::ByPs, {{"Lb_P", p}, {"Lb_h", h}}});
+  return Calculate({InputMode::ByPH, SaturationInput::ByPs, {{Q::Pressure, p}, {Q::Enthalpy, h}}});
 }
 inline Outcome ByPs(const QString& ps)
 {
-  return Calculate({InputMode::Saturation, SaturationInput::ByPs, {{"LB_Ps", ps}}});
+  return Calculate({InputMode::Saturation, SaturationInput::ByPs, {{Q::Pressure, ps}}});
 }
 inline Outcome ByTs(const QString& ts)
 {
-  return Calculate({InputMode::Saturation, SaturationInput::ByTs, {{"LB_Ts", ts}}});
+  return Calculate({InputMode::Saturation, SaturationInput::ByTs, {{Q::Temperature, ts}}});
 }
 
-// "outputs"; a refusal's message with what becomes of its edit, as in
-// " Insert the p value [focus Lb_P]"; "stop: <text> | <explanation> | <reason>".
+// "outputs"; a refusal's message with what becomes of its input, as in
+// " Insert the p value [focus Pressure]"; "stop: <text> | <explanation> | <reason>".
 inline std::string Described(const Outcome& outcome)
 {
   if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
     const char* reaction = refusal->reaction == Refusal::Reaction::FocusEdit   ? "focus"
                            : refusal->reaction == Refusal::Reaction::ClearEdit ? "clear"
                                                                                : "keep";
-    return (refusal->message + " [" + reaction + " " + refusal->edit + "]").toStdString();
+    return refusal->message.toStdString() + " [" + reaction + " " + RowOf(refusal->input).name + "]";
   }
   if (const auto* stop = std::get_if<Stop>(&outcome))
     return ("stop: " + stop->text + " | " + stop->explanation + " | " + stop->reason).toStdString();
   return "outputs";
 }
 
-// The texts a run gives the named edits, in the order named; "" for an edit it
-// does not write.
-inline Texts TextsOf(const Outcome& outcome, std::initializer_list<const char*> edits)
+inline const Outputs* OutputsOf(const Outcome& outcome)
 {
   const auto* outputs = std::get_if<Outputs>(&outcome);
-  if (outputs == nullptr) {
-    ADD_FAILURE() << Described(outcome);
-    return {};
-  }
+  if (outputs == nullptr) ADD_FAILURE() << Described(outcome);
+  return outputs;
+}
+
+// The texts a run gives the quantities of a phase, in the order named; "" for
+// one it does not write.
+inline Texts TextsOf(const Outcome& outcome, std::initializer_list<Quantity> quantities, Phase phase = Phase::State)
+{
+  const Outputs* outputs = OutputsOf(outcome);
+  if (outputs == nullptr) return {};
   Texts texts;
-  for (const char* edit : edits) {
+  for (const Quantity quantity : quantities) {
     texts.emplace_back();
-    for (const OutputText& output : outputs->texts)
-      if (output.edit == QLatin1String(edit)) texts.back() = output.text.toStdString();
+    for (const Output& output : outputs->values)
+      if (output.quantity == quantity && output.phase == phase) texts.back() = output.text.toStdString();
   }
   return texts;
 }
 
-// The result panel in the order of its rows: p, t, h, v, ρ, s, cp, μ, ν, λ, Pr.
+// The name of the state's phase.
+inline std::string PhaseName(const Outcome& outcome)
+{
+  const Outputs* outputs = OutputsOf(outcome);
+  return outputs ? outputs->phaseName.toStdString() : std::string();
+}
+
+// The result panel: p, t, h, v, ρ, s, cp, μ, ν, λ, Pr.
 inline Texts Results(const Outcome& outcome)
 {
-  return TextsOf(outcome, {"LB_PRes", "LB_TRes", "Lb_hRes", "LB_VRES", "LB_RoRes", "LB_SRes", "LB_CpRes", "LB_MuRes",
-                           "LB_NuRes", "LB_LRes", "LB_PrRes"});
+  return TextsOf(outcome, {Q::Pressure, Q::Temperature, Q::Enthalpy, Q::SpecificVolume, Q::Density, Q::Entropy,
+                           Q::HeatCapacity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Conductivity, Q::Prandtl});
 }
 // A saturation sheet: ps, ts, h, s, v, ρ, cp, λ, μ, ν, Pr, σ.
-inline Texts VapourSheet(const Outcome& outcome)
+inline Texts Sheet(const Outcome& outcome, Phase phase)
 {
-  return TextsOf(outcome, {"LB_PsResSS", "LB_TsResSS", "LB_hSS", "LB_SpSS", "LB_VudSS", "LB_RoSS", "LB_CpSS",
-                           "LB_LmbSS", "LB_MiuSS", "LB_NiuSS", "LB_PrSS", "LB_Sigma1"});
+  return TextsOf(outcome,
+                 {Q::Pressure, Q::Temperature, Q::Enthalpy, Q::Entropy, Q::SpecificVolume, Q::Density, Q::HeatCapacity,
+                  Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl, Q::SurfaceTension},
+                 phase);
 }
-inline Texts WaterSheet(const Outcome& outcome)
-{
-  return TextsOf(outcome, {"LB_PsResS", "LB_TsResS", "LB_hS", "LB_SpS", "LB_VudS", "LB_RoS", "LB_CpS", "LB_LmbS",
-                           "LB_MiuS", "LB_NiuS", "LB_PrS", "LB_SIGMA"});
-}
+inline Texts VapourSheet(const Outcome& outcome) { return Sheet(outcome, Phase::SaturatedSteam); }
+inline Texts WaterSheet(const Outcome& outcome) { return Sheet(outcome, Phase::SaturatedWater); }

@@ -16,28 +16,28 @@ protected:
   LocaleGuard locale{LocaleGuard::FullStop()};
 };
 
-const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [clear Lb_P]";
-const std::string TemperatureRangePT = " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [clear Lb_T]";
-const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [clear Lb_P]";
-const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [clear LB_Ps]";
-const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [clear LB_Ts]";
+const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [clear Pressure]";
+const std::string TemperatureRangePT = " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [clear Temperature]";
+const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [clear Pressure]";
+const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [clear Pressure]";
+const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [clear Temperature]";
 
 }  // namespace
 
 TEST_F(Refusals, EmptyEditAsksForItsValueAndTakesTheFocus)
 {
-  EXPECT_EQ(Described(ByPT("", "300")), " Insert the p value [focus Lb_P]");
-  EXPECT_EQ(Described(ByPT("10", "")), " Insert the t value [focus Lb_T]");
-  EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [focus Lb_h]");
-  EXPECT_EQ(Described(ByPs("")), " Insert the ps value [focus LB_Ps]");
-  EXPECT_EQ(Described(ByTs("")), " Insert the ts value [focus LB_Ts]");
+  EXPECT_EQ(Described(ByPT("", "300")), " Insert the p value [focus Pressure]");
+  EXPECT_EQ(Described(ByPT("10", "")), " Insert the t value [focus Temperature]");
+  EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [focus Enthalpy]");
+  EXPECT_EQ(Described(ByPs("")), " Insert the ps value [focus Pressure]");
+  EXPECT_EQ(Described(ByTs("")), " Insert the ts value [focus Temperature]");
 }
 
 TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault)
 {
   // The pressure is converted before the temperature edit is looked at.
-  EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [keep Lb_P]");
-  EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [focus Lb_T]");
+  EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [keep Pressure]");
+  EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [focus Temperature]");
   EXPECT_EQ(Described(ByPT("0.0004", "700")), PressureRangePT);
   EXPECT_EQ(Described(ByPH("60", "1")), PressureRangePH);
 }
@@ -56,13 +56,13 @@ TEST_F(Refusals, PHRangesAndEnthalpyLimits)
   EXPECT_EQ(Described(ByPH("0.001", "10")), "outputs");
   EXPECT_EQ(Described(ByPH("0.0009", "100")), PressureRangePH);
   EXPECT_EQ(Described(ByPH("1", "9.99")),
-            " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [clear Lb_h]");
+            " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [clear Enthalpy]");
   EXPECT_EQ(Described(ByPH("50", "50.36")),
-            " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [clear Lb_h]");
+            " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [clear Enthalpy]");
   EXPECT_EQ(Described(ByPH("50", "50.37")), "outputs");
   EXPECT_EQ(Described(ByPH("1", "3615")), "outputs");
   EXPECT_EQ(Described(ByPH("1", "3615.01")),
-            " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [clear Lb_h]");
+            " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [clear Enthalpy]");
 }
 
 TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision)
@@ -79,14 +79,14 @@ TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision)
 
 TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept)
 {
-  EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [keep Lb_h]");
-  EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [keep LB_Ps]");
+  EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [keep Enthalpy]");
+  EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [keep Pressure]");
   // A NUL within a pasted text does not cut the quote short.
   const QString withNul = QStringLiteral("1") + QChar(u'\0') + QStringLiteral("5");
   EXPECT_EQ(Described(ByPT(withNul, "20")),
-            ("'" + withNul + "' is not a valid floating point value [keep Lb_P]").toStdString());
+            ("'" + withNul + "' is not a valid floating point value [keep Pressure]").toStdString());
   LocaleGuard comma(LocaleGuard::Comma());
-  EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [keep LB_Ts]");
+  EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [keep Temperature]");
 }
 
 // The fatal stop of the property library abandons the run; the report keeps
@@ -124,10 +124,10 @@ TEST(StopExplanation, EachStopOfTheFormulationIsExplained)
 TEST(Calculation, NoSelectedModeCalculatesNothing)
 {
   for (const CalculationRequest& request :
-       {CalculationRequest{InputMode(-1), SaturationInput::ByPs, {{"Lb_P", "1"}, {"Lb_T", "20"}}},
-        CalculationRequest{InputMode::Saturation, SaturationInput(-1), {{"LB_Ps", "1"}, {"LB_Ts", "20"}}}}) {
+       {CalculationRequest{InputMode(-1), SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "20"}}},
+        CalculationRequest{InputMode::Saturation, SaturationInput(-1), {{Q::Pressure, "1"}, {Q::Temperature, "20"}}}}) {
     const Outcome outcome = Calculate(request);
     ASSERT_TRUE(std::holds_alternative<Outputs>(outcome)) << Described(outcome);
-    EXPECT_TRUE(std::get<Outputs>(outcome).texts.isEmpty());
+    EXPECT_TRUE(std::get<Outputs>(outcome).values.isEmpty());
   }
 }

@@ -94,7 +94,7 @@ TEST_F(CalculationResults, SaturationPressureTakesThreeDecimalsAboveTenMPaAndAnE
   }
   EXPECT_EQ(WaterSheet(ByTs("310"))[0], "9.8647");  // 9.86 MPa
   EXPECT_EQ(VapourSheet(ByTs("0.01"))[5], "4.854E-03");  // ρ″ at the triple point
-  EXPECT_EQ(TextsOf(ByPH("0.001", "3615"), {"LB_RoRes"}), Texts{"2.606E-03"});
+  EXPECT_EQ(TextsOf(ByPH("0.001", "3615"), {Q::Density}), Texts{"2.606E-03"});
 }
 
 // The other saturation coordinate is the formulation's, as h, s, v and cp are:

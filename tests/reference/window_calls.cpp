@@ -14,8 +14,9 @@ namespace {
 // The result panel, then the vapour and the water sheet of the saturation mode.
 QList<QLineEdit*> output_edits(TForm1& form)
 {
-  Ui::TForm1& ui = *form.ui;
-  return form.resultEdits() +
+  Ui::TForm1& ui = ControlsOf(form);
+  return QList<QLineEdit*>{ui.LB_PRes,  ui.LB_TRes,  ui.Lb_hRes,  ui.LB_VRES, ui.LB_RoRes, ui.LB_SRes,
+                           ui.LB_CpRes, ui.LB_MuRes, ui.LB_NuRes, ui.LB_LRes, ui.LB_PrRes} +
          QList<QLineEdit*>{ui.LB_PsResSS, ui.LB_TsResSS, ui.LB_hSS,    ui.LB_SpSS,   ui.LB_VudSS, ui.LB_RoSS,
                            ui.LB_CpSS,    ui.LB_LmbSS,   ui.LB_MiuSS,  ui.LB_NiuSS,  ui.LB_PrSS,  ui.LB_Sigma1,
                            ui.LB_PsResS,  ui.LB_TsResS,  ui.LB_hS,     ui.LB_SpS,    ui.LB_VudS,  ui.LB_RoS,
@@ -32,7 +33,7 @@ void type(QLineEdit* edit, const QString& text)
 
 QString calculate_in_window(TForm1& form, const QString& mode, const QString& first, const QString& second)
 {
-  Ui::TForm1& ui = *form.ui;
+  Ui::TForm1& ui = ControlsOf(form);
   QString messages;
   SetMessageCapture([&messages](const ShownMessage& m) {
     // A line break of the box is written \n, so that each entry stays one line.

@@ -10,7 +10,7 @@
 class FormTest : public ::testing::Test {
 protected:
   TForm1 form;
-  Ui::TForm1& ui = *form.ui;
+  Ui::TForm1& ui = ControlsOf(form);
 
   // A labelled edit is shown or hidden as one control: edit and label agree.
   static bool shown(QLineEdit* edit)

@@ -5,6 +5,7 @@
 
 #include "TFS.h"
 #include "calculation.h"
+#include "edit_binding.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,45 +18,48 @@ namespace {
 
 const QString Mark = QStringLiteral("mark");
 
-TEST_F(CalculateTest, EachModeWritesTheCoreTextsIntoTheEditsTheyNameAndNoOther)
+// Every output lands in the edit bound to its quantity and phase, each in an
+// edit of its own, and no other edit changes.
+TEST_F(CalculateTest, EachModeWritesTheCoreTextsIntoTheEditsOfTheirQuantitiesAndNoOther)
 {
   struct Run {
     InputMode mode;
     SaturationInput saturationInput;
-    std::map<QLineEdit*, QString> typed;
+    QStringList typed;
   };
-  for (const Run& run : {Run{InputMode::ByPT, SaturationInput::ByPs, {{ui.Lb_P, "10"}, {ui.Lb_T, "300"}}},
-                         Run{InputMode::ByPH, SaturationInput::ByPs, {{ui.Lb_P, "10"}, {ui.Lb_h, "3000"}}},
-                         Run{InputMode::Saturation, SaturationInput::ByPs, {{ui.LB_Ps, "1"}}},
-                         Run{InputMode::Saturation, SaturationInput::ByTs, {{ui.LB_Ts, "100"}}}}) {
+  for (const Run& run : {Run{InputMode::ByPT, SaturationInput::ByPs, {"10", "300"}},
+                         Run{InputMode::ByPH, SaturationInput::ByPs, {"10", "3000"}},
+                         Run{InputMode::Saturation, SaturationInput::ByPs, {"1"}},
+                         Run{InputMode::Saturation, SaturationInput::ByTs, {"100"}}}) {
     SCOPED_TRACE(int(run.mode) * 10 + int(run.saturationInput));
     for (QLineEdit* edit : form.findChildren<QLineEdit*>()) edit->setText(Mark);
     form.setRG_1ItemIndex(int(run.mode));
     form.setRG_4ItemIndex(int(run.saturationInput));
     CalculationRequest request{run.mode, run.saturationInput, {}};
-    for (const auto& [edit, text] : run.typed) {
-      type(edit, text);
-      request.typed.insert(edit->objectName(), text);
+    std::map<QLineEdit*, QString> expected;
+    const QList<Quantity> inputs = InputsOf(run.mode, run.saturationInput);
+    ASSERT_EQ(inputs.size(), run.typed.size());
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+      QLineEdit* edit = InputEdit(ui, request.saturation(), inputs[i]);
+      type(edit, run.typed[i]);
+      request.typed.insert(inputs[i], run.typed[i]);
+      expected[edit] = run.typed[i];
     }
     calculate();
     EXPECT_EQ(message(), "");
 
     const Outcome outcome = Calculate(request);
     ASSERT_TRUE(std::holds_alternative<Outputs>(outcome));
-    std::map<QString, QString> expected;
-    for (const OutputText& output : std::get<Outputs>(outcome).texts) expected[output.edit] = output.text;
-    if (expected.count("Lb_Phase")) {
-      EXPECT_EQ(ui.Lb_Phase->text(), expected["Lb_Phase"]);
-      expected.erase("Lb_Phase");
+    const Outputs& outputs = std::get<Outputs>(outcome);
+    for (const Output& output : outputs.values) {
+      QLineEdit* edit = ResultEdit(ui, output.quantity, output.phase);
+      ASSERT_NE(edit, nullptr) << "an output has no edit";
+      EXPECT_EQ(expected.count(edit), 0u) << "two outputs in one edit: " << edit->objectName().toStdString();
+      expected[edit] = output.text;
     }
-    for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
-      const QString name = edit->objectName();
-      const bool typed = run.typed.count(edit) != 0;
-      const QString text = expected.count(name) ? expected[name] : typed ? run.typed.at(edit) : Mark;
-      EXPECT_EQ(edit->text(), text) << name.toStdString();
-      expected.erase(name);
-    }
-    EXPECT_TRUE(expected.empty()) << "an output names no edit of the window";
+    if (outputs.diagram) EXPECT_EQ(ui.Lb_Phase->text(), outputs.phaseName);
+    for (QLineEdit* edit : form.findChildren<QLineEdit*>())
+      EXPECT_EQ(edit->text(), expected.count(edit) ? expected[edit] : Mark) << edit->objectName().toStdString();
   }
 }
 

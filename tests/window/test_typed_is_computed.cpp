@@ -149,13 +149,13 @@ TEST(Palettes, RadioItemsAndDiagramTextsAreLegibleOnLightAndDarkPalettes)
     for (QRadioButton* item : form.findChildren<QRadioButton*>())
       EXPECT_GE(ContrastRatio(item->palette().color(QPalette::WindowText), background), 4.5)
           << item->objectName().toStdString();
-    for (QAbstractAxis* axis : form.ui->Chart_TS->chart()->axes()) {
+    for (QAbstractAxis* axis : ControlsOf(form).Chart_TS->chart()->axes()) {
       EXPECT_GE(ContrastRatio(axis->titleBrush().color(), background), 4.5);
       EXPECT_GE(ContrastRatio(axis->labelsColor(), background), 4.5);
     }
     if (palette == DarkPalette()) continue;
-    EXPECT_EQ(form.ui->RG_1Item0->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80)) << "navy";
-    EXPECT_EQ(form.ui->RG_4Item0->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x00)) << "maroon";
+    EXPECT_EQ(ControlsOf(form).RG_1Item0->palette().color(QPalette::WindowText), QColor(0x00, 0x00, 0x80)) << "navy";
+    EXPECT_EQ(ControlsOf(form).RG_4Item0->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x00)) << "maroon";
   }
   QApplication::setPalette(previous);
 }

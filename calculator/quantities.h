@@ -1,0 +1,90 @@
+// The quantities the calculator knows, one row each: how the window names them
+// and how it writes their values. Adding a quantity is one row here and its
+// computation in calculation_values.cpp.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cmath>
+#include <limits>
+
+// In the order of the rows of the result panel and of the saturation sheets.
+enum class Quantity : int {
+  Temperature,
+  Pressure,
+  Enthalpy,
+  Entropy,
+  SpecificVolume,
+  Density,
+  HeatCapacity,
+  Conductivity,
+  DynamicViscosity,
+  KinematicViscosity,
+  Prandtl,
+  SurfaceTension,
+  Dryness,
+};
+inline constexpr int QuantityCount = int(Quantity::Dryness) + 1;
+
+// Where a value belongs: the state of the (p, t) and (p, h) modes, or one of
+// the two phases of the saturation mode.
+enum class Phase : int { State, SaturatedWater, SaturatedSteam };
+
+// How a value is written.
+struct Format {
+  enum class Kind {
+    None,             // not shown in this place
+    Fixed,            // FixedFormat (precision, decimals)
+    Exponent,         // ExponentFormat (precision, 2)
+    FixedOrExponent,  // Fixed, but a nonzero value below 0.01 as Exponent (4, 2)
+    // FixedOrExponent, and above 10 one integer digit more and one decimal less
+    WiderAboveTen,
+  };
+  Kind kind = Kind::None;
+  int precision = 0, decimals = 0;
+};
+
+// The text of a value in a format; a value that is not defined (NaN, e.g. the
+// heat capacity of wet steam) leaves its edit empty.
+QString Formatted(double value, const Format& format);
+
+// Where the value of a quantity is written.
+enum class Place : int { ByPT, OtherStateModes, SaturatedWater, SaturatedSteam };
+
+struct QuantityRow {
+  Quantity quantity;
+  const char* name;              // "Temperature"
+  const char* symbol;            // "t", as the result rows write it
+  const char* inputSymbol;       // as an input's caption writes it
+  const char* saturationSymbol;  // on the saturation line: "ts", "ps"
+  const char* unit;              // as the window spells it: "C", "kJ/(kg.C)"; "" for a number
+  std::array<Format, 4> formats; // by Place
+};
+
+const QuantityRow& RowOf(Quantity quantity);
+
+// The caption of a result row without the trailing " =": "Temperature t, C";
+// on the saturation line "Temperature ts, C".
+QString ResultCaption(Quantity quantity, bool saturation);
+// The caption of an input without the trailing " =": "p, MPa", "ps, MPa".
+QString InputCaption(Quantity quantity, bool saturation);
+
+// The format of a quantity in a place; Kind::None where it is not shown.
+const Format& FormatOf(Quantity quantity, Place place);
+
+// One value for each quantity; NaN where the run computed none.
+class QuantityValues {
+public:
+  double operator[](Quantity q) const { return values[std::size_t(q)]; }
+  double& operator[](Quantity q) { return values[std::size_t(q)]; }
+
+private:
+  std::array<double, QuantityCount> values = Filled();
+  static constexpr std::array<double, QuantityCount> Filled()
+  {
+    std::array<double, QuantityCount> a{};
+    a.fill(std::numeric_limits<double>::quiet_NaN());
+    return a;
+  }
+};

@@ -1,0 +1,28 @@
+// The one place that knows which edit of the window shows which quantity: the
+// inputs by input mode, the results by phase. The window's other parts speak
+// of quantities only.
+#pragma once
+
+#include "input_mode.h"
+#include "quantities.h"
+
+#include <QList>
+
+class QLineEdit;
+namespace Ui {
+class TForm1;
+}
+
+// The edit a quantity is typed into in the saturation mode or in the state
+// modes; nullptr where there is none.
+QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity);
+// The input edits of the state modes or of the saturation mode; every input edit.
+QList<QLineEdit*> InputEdits(const Ui::TForm1& ui, bool saturation);
+QList<QLineEdit*> AllInputEdits(const Ui::TForm1& ui);
+// The edits of a mode's inputs, in the order the mode reads them.
+QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationInput saturationInput);
+
+// The edit that shows a quantity of the phase; nullptr where there is none.
+QLineEdit* ResultEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase);
+// The result edits of a phase, in the order of the rows.
+QList<QLineEdit*> ResultEditsOf(const Ui::TForm1& ui, Phase phase);
