@@ -6,6 +6,7 @@
 // (hence the L suffixes and the Ext(...) casts that pull an expression into it).
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "TFS.h"
@@ -68,6 +69,18 @@ double sum_terms(Term term) {
     double sum = 0.0;
     for (std::size_t i = 0; i < N; ++i) sum += term(i);
     return sum;
+}
+
+// Several such sums over the same N terms side by side, in one pass through
+// the table: each is the double sum_terms gives for its own terms.
+template <std::size_t N, class... Term>
+std::array<double, sizeof...(Term)> sum_terms_together(Term... term) {
+    std::array<double, sizeof...(Term)> sums{};
+    for (std::size_t i = 0; i < N; ++i) {
+        std::size_t k = 0;
+        ((sums[k++] += term(i)), ...);
+    }
+    return sums;
 }
 
 // x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH), each equal to POWI (x, k) bit for

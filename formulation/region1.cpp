@@ -95,9 +95,8 @@ double heat_capacity(const Reduced& r, double gtt) {
 // second derivatives in π: γ_ππ = Σ n·I·(I−1)·a^(I−2)·c^J and
 // γ_πτ = Σ −n·I·a^(I−1)·J·c^(J−1) (a falls as π rises).
 detail::GibbsDerivatives derivatives(const Reduced& r, double gt, double gp, double gtt) {
-    const double gpp = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]]; });
-    const double gpt = sum_terms<TERMS>(
+    const auto [gpp, gpt] = detail::sum_terms_together<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]]; },
         [&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1]; });
     const Ext pi = r.pi;
     const Ext tau = r.tau;

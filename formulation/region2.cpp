@@ -126,11 +126,9 @@ double heat_capacity(const Reduced& r, const TauTau& gtt) {
 // is taken by: π·γr_π = Σ n·I·π^I·c^J, π²·γr_ππ = Σ n·I·(I−1)·π^I·c^J and
 // τ·π·γr_πτ = τ·Σ n·I·J·π^I·c^(J−1); the ideal-gas part adds 1 and −1.
 detail::GibbsDerivatives derivatives(const Reduced& r, double gt, const TauTau& gtt) {
-    const double pi_gr_p =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.C[J[i]]; });
-    const double pi2_gr_pp = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.C[J[i]]; });
-    const double pi_gr_pt = sum_terms<RESIDUAL_TERMS>(
+    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.C[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.C[J[i]]; },
         [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * r.Pi[I[i]] * r.C[J[i] - 1]; });
     return {r.T,
             static_cast<double>(Ext(r.tau) * gt),

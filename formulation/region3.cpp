@@ -387,13 +387,11 @@ struct SecondDerivatives {
 
 SecondDerivatives second_derivatives(const Point& x, double S) {
     const double phi_d = phi_delta(x.delta, S);
-    const double S_dd = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
-    const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
-    const double phi_dt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; });
-    const double phi_tt = sum_terms<TERMS>(
+    const auto [S_dd, phi_dt, phi_tt] = detail::sum_terms_together<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; },
         [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
+    const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
     return {phi_d, phi_dd, phi_dt, phi_tt};
 }
 

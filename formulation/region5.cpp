@@ -95,11 +95,9 @@ double heat_capacity(const Reduced& r, const TauTau& gtt) {
 // As in region 2, the residual part in π enters u, cv and w multiplied by
 // the powers of π it is taken by; the ideal-gas part adds 1 and −1.
 detail::GibbsDerivatives derivatives(const Reduced& r, double g0_t, double gr_t, const TauTau& gtt) {
-    const double pi_gr_p =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.Tau[J[i]]; });
-    const double pi2_gr_pp = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.Tau[J[i]]; });
-    const double pi_gr_pt = sum_terms<RESIDUAL_TERMS>(
+    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.Tau[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.Tau[J[i]]; },
         [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * r.Pi[I[i]] * r.Tau[J[i] - 1]; });
     return {r.T,
             static_cast<double>(Ext(r.tau) * (Ext(gr_t) + g0_t)),
