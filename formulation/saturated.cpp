@@ -99,15 +99,17 @@ Saturation checked(const Saturation& s, void (*stop_one_by_one)(double), double 
 Saturation SATURATION_P(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
     const double ts = TS_P(p);
-    return checked(ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, stop_one_by_one_p, p),
-                   stop_one_by_one_p, p);
+    const Saturation s =
+        ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, stop_one_by_one_p, p);
+    return checked(s, stop_one_by_one_p, p);
 }
 
 Saturation SATURATION_T(double t) {
     if (!(t <= TKR)) refuse_temperature("HSP_T");
     const double ps = PS_T(t);
-    return checked(t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, stop_one_by_one_t, t),
-                   stop_one_by_one_t, t);
+    const Saturation s =
+        t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, stop_one_by_one_t, t);
+    return checked(s, stop_one_by_one_t, t);
 }
 
 detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {
