@@ -117,7 +117,7 @@ inline constexpr Ext SATURATION_T_ESTIMATE_ERROR = 1e-6L;  // K; observed below 
 
 // The derivatives of the dimensionless Gibbs free energy γ(π, τ) of regions
 // 1, 2 and 5 at one state, each multiplied by the powers of π and τ it is
-// taken by: the ideal-gas part ln π of regions 2 and 5 then adds exactly 1 to
+// taken by: the ideal-gas term ln π of regions 2 and 5 then adds exactly 1 to
 // π·γ_π and −1 to π²·γ_ππ, with no reciprocal of π.
 struct GibbsDerivatives {
     double T;            // K

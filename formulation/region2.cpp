@@ -85,7 +85,7 @@ double gamma_tau(const Reduced& r) {
     return Ext(ideal) + residual;
 }
 
-// γ0_ττ and γr_ττ, kept apart: their sum is formed within each expression that needs it.
+// γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
 struct TauTau {
     double ideal, residual;
 };
@@ -122,9 +122,9 @@ double heat_capacity(const Reduced& r, const TauTau& gtt) {
     return -detail::R_WATER * r.tau * r.tau * (Ext(gtt.ideal) + gtt.residual);
 }
 
-// The residual part in π enters u, cv and w multiplied by the powers of π it
-// is taken by: π·γr_π = Σ n·I·π^I·c^J, π²·γr_ππ = Σ n·I·(I−1)·π^I·c^J and
-// τ·π·γr_πτ = τ·Σ n·I·J·π^I·c^(J−1); the ideal-gas part adds 1 and −1.
+// The residual derivatives in π enter u, cv and w multiplied by the powers of
+// π they are taken by: π·γr_π = Σ n·I·π^I·c^J, π²·γr_ππ = Σ n·I·(I−1)·π^I·c^J
+// and τ·π·γr_πτ = τ·Σ n·I·J·π^I·c^(J−1); the ideal-gas term ln π adds 1 and −1.
 detail::GibbsDerivatives derivatives(const Reduced& r, double gt, const TauTau& gtt) {
     const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.C[J[i]]; },

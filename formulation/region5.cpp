@@ -55,7 +55,7 @@ double residual_tau(const Reduced& r) {
         [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.Tau[J[i] - 1]; });
 }
 
-// γ0_ττ and γr_ττ, kept apart: their sum is formed within each expression that needs it.
+// γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
 struct TauTau {
     double ideal, residual;
 };
@@ -92,8 +92,8 @@ double heat_capacity(const Reduced& r, const TauTau& gtt) {
     return -detail::R_WATER * r.tau * r.tau * (Ext(gtt.residual) + gtt.ideal);
 }
 
-// As in region 2, the residual part in π enters u, cv and w multiplied by
-// the powers of π it is taken by; the ideal-gas part adds 1 and −1.
+// As in region 2, the residual derivatives in π enter u, cv and w multiplied
+// by the powers of π they are taken by; the ideal-gas term ln π adds 1 and −1.
 detail::GibbsDerivatives derivatives(const Reduced& r, double g0_t, double gr_t, const TauTau& gtt) {
     const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.Tau[J[i]]; },
