@@ -1,4 +1,4 @@
-// Cost of the single-phase property calls, the dispatchers, the saturation
+// Cost of the single-phase property calls, the dispatchers (u and w as well), the saturation
 // line and the saturated states below 350 °C, and of the (p, h) functions
 // between 16.5292 MPa and the critical pressure, where the (p, h) region needs
 // the saturated enthalpies from region 3.
@@ -50,6 +50,12 @@ BENCHMARK_CAPTURE(BM_state, h_pt_region5, TFS::h_pt, 5.0, 1000.0);
 BENCHMARK_CAPTURE(BM_state, S_PT_region1, TFS::S_PT, 10.0, 300.0);
 BENCHMARK_CAPTURE(BM_state, V_PT_region2, TFS::V_PT, 10.0, 500.0);
 BENCHMARK_CAPTURE(BM_state, Cp_PT_region1, TFS::Cp_PT, 10.0, 300.0);
+BENCHMARK_CAPTURE(BM_state, U_PT_region1, TFS::U_PT, 10.0, 300.0);
+BENCHMARK_CAPTURE(BM_state, U_PT_region2, TFS::U_PT, 10.0, 500.0);
+BENCHMARK_CAPTURE(BM_state, U_PT_region3, TFS::U_PT, 25.0, 380.0);
+BENCHMARK_CAPTURE(BM_state, W_PT_region1, TFS::W_PT, 10.0, 300.0);
+BENCHMARK_CAPTURE(BM_state, W_PT_region2, TFS::W_PT, 10.0, 500.0);
+BENCHMARK_CAPTURE(BM_state, W_PT_region3, TFS::W_PT, 25.0, 380.0);
 
 // The saturation line and saturated states up to 350 °C.
 BENCHMARK_CAPTURE(BM_saturation, TS_P_1MPa, TFS::TS_P, 1.0);

@@ -6,6 +6,7 @@
 // (hence the L suffixes and the Ext(...) casts that pull an expression into it).
 #pragma once
 
+#include <array>
 #include <cstddef>
 
 #include "TFS.h"
@@ -16,6 +17,9 @@ using Ext = long double;
 
 inline constexpr Ext KELVIN = 273.15L;    // t in °C + KELVIN = T in K
 inline constexpr Ext R_WATER = 0.461526L; // specific gas constant, kJ/(kg·K)
+inline constexpr Ext KJ_PER_MPA_M3 = 1000.0L;  // p·v in MPa·m³/kg → kJ/kg
+inline constexpr Ext J_PER_KJ = 1000.0L;       // R·T in kJ/kg → m²/s²
+inline constexpr Ext PA_PER_MPA = 1e6L;
 
 // Bounds that several parts of the formulation test.
 // Regions 1 and 3 meet at 350 °C; above it the saturated states lie in region 3.
@@ -58,6 +62,18 @@ double sum_terms(Term term) {
     return sum;
 }
 
+// Several such sums over the same N terms side by side, in one pass through
+// the table: each is the double sum_terms gives for its own terms.
+template <std::size_t N, class... Term>
+std::array<double, sizeof...(Term)> sum_terms_together(Term... term) {
+    std::array<double, sizeof...(Term)> sums{};
+    for (std::size_t i = 0; i < N; ++i) {
+        std::size_t k = 0;
+        ((sums[k++] += term(i)), ...);
+    }
+    return sums;
+}
+
 // x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH), each equal to POWI (x, k) bit for
 // bit: the positive powers are the same step-by-step products from 1.0, every
 // partial product rounded to a double, and a negative power is the reciprocal
@@ -90,12 +106,38 @@ private:
 double saturation_t_estimate(double p);
 inline constexpr Ext SATURATION_T_ESTIMATE_ERROR = 1e-6L;  // K; observed below 2e-10 K
 
+// The derivatives of the dimensionless Gibbs free energy γ(π, τ) of regions
+// 1, 2 and 5 at one state, each multiplied by the powers of π and τ it is
+// taken by: the ideal-gas term ln π of regions 2 and 5 then adds exactly 1 to
+// π·γ_π and −1 to π²·γ_ππ, with no reciprocal of π.
+struct GibbsDerivatives {
+    double T;            // K
+    double tau_g_t;      // τ·γ_τ
+    double pi_g_p;       // π·γ_π
+    double pi2_g_pp;     // π²·γ_ππ
+    double tau_pi_g_pt;  // τ·π·γ_πτ
+    double tau2_g_tt;    // τ²·γ_ττ
+};
+// Internal energy u = R·T·(τ·γ_τ − π·γ_π), kJ/kg.
+double gibbs_u(const GibbsDerivatives& d);
+// Isochoric heat capacity cv = R·(−τ²·γ_ττ + (π·γ_π − τ·π·γ_πτ)² / (π²·γ_ππ)), kJ/(kg·K).
+double gibbs_cv(const GibbsDerivatives& d);
+// Speed of sound, w² = R·T·(π·γ_π)² / ((π·γ_π − τ·π·γ_πτ)² / (τ²·γ_ττ) − π²·γ_ππ), m/s.
+double gibbs_w(const GibbsDerivatives& d);
+
+// Isentropic exponent κ = w² / (p·v) at p (MPa) of the state of volume v (m³/kg)
+// and speed of sound w (m/s); for an ideal gas it is cp/cv.
+double isentropic_exponent(double p, double v, double w);
+
 // Region 1 without the test against steam, for callers that hold the
 // saturation temperature ts of the pressure already (or know the state to be
 // liquid); VW0_PT is the volume.
 double water_h(double p, double t);
 double water_s(double p, double t);
 double water_cp(double p, double t);
+double water_u(double p, double t);
+double water_cv(double p, double t);
+double water_w(double p, double t);
 // The test itself: a region 1 state may lie at most 0.0001 °C above ts;
 // `function` names the public function in the stop.
 void region1_guard(double ts, double t, const char* function);
@@ -133,10 +175,19 @@ double h_kr(double v, double t);
 double s_kr(double v, double t);
 double cp_kr(double v, double t);
 
-// h, s, v and cp of a single-phase (p, t) state in the given REG_PT region,
-// as h_pt, S_PT, V_PT and Cp_PT give them, with one region 3 search at most.
-// On the saturation line (region 4) it stops as the dispatcher `name` does.
-using SinglePhase = SaturatedPhase;  // the same four values
+// Every property of one state of a region from one evaluation of its
+// equation, each equal bit for bit to its region function (the unguarded one
+// in region 1); region 3 takes the volume of the state at (p, t).
+using SinglePhase = SaturatedPhase;  // the same values
+SinglePhase water_phase(double p, double t);
+SinglePhase steam_phase(double p, double t);
+SinglePhase near_critical_phase(double p, double v, double t);
+SinglePhase high_temperature_phase(double p, double t);
+
+// Every property of a single-phase (p, t) state in the given REG_PT region,
+// as h_pt, S_PT, V_PT, Cp_PT, U_PT, Cv_PT, W_PT and K_PT give them, with one
+// region 3 search at most. On the saturation line (region 4) it stops as the
+// dispatcher `name` does.
 SinglePhase single_phase(double p, double t, Region region, const char* name);
 
 // Transport properties at t of the state of volume v, as MIU_PT and LMB_PT

@@ -209,9 +209,14 @@ State STATE_PH(double p, double h) {
     if (const std::optional<double> x = dryness(p, h, r)) {
         const double v = V_PX(p, *x);
         const double s = S_PX(p, *x);
+        // h and v of the mixture are both the mass-weighted means of the phases at
+        // one pressure, so h − p·v is that mean of their u, from the state's own h
+        // and v. Mixing changes cv, and the speed of sound depends on how the
+        // phases exchange heat: a two-phase state has neither, nor κ.
+        const double u = Ext(h) - Ext(p) * v * detail::KJ_PER_MPA_M3;
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        return {static_cast<int>(Region::SATURATION_LINE), static_cast<int>(r.code), *x, t, h, s, v,
-                Cp_PX(p, *x), nan, nan, nan};
+        return {static_cast<int>(detail::Region::SATURATION_LINE), static_cast<int>(r.code), *x, t, h, s, v,
+                Cp_PX(p, *x), u, nan, nan, nan, nan, nan, nan};
     }
     // A stop is the one V_PH would give.
     const detail::Region region = detail::checked_region_pt(p, t);

@@ -36,10 +36,10 @@ constexpr double n[34] = {
 constexpr std::size_t TERMS = 34;
 
 // Reduced variables; the polynomial runs in a = 7.1 − π and c = τ − 1.222,
-// whose powers the terms take from tables: a^(I−1) … a^I, c^(J−2) … c^J.
+// whose powers the terms take from tables: a^(I−2) … a^I, c^(J−2) … c^J.
 struct Reduced {
     double T, pi, tau, a, c;
-    detail::PowerTable<-1, 32> A;
+    detail::PowerTable<-2, 32> A;
     detail::PowerTable<-43, 17> C;
 };
 
@@ -49,12 +49,63 @@ Reduced reduce(double p, double t) {
     const double a = 7.1L - pi;
     const double tau = 1386.0L / T;
     const double c = tau - 1.222L;
-    return {T, pi, tau, a, c, detail::PowerTable<-1, 32>(a), detail::PowerTable<-43, 17>(c)};
+    return {T, pi, tau, a, c, detail::PowerTable<-2, 32>(a), detail::PowerTable<-43, 17>(c)};
+}
+
+// γ = Σ n·a^I·c^J
+double gamma(const Reduced& r) {
+    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * r.C[J[i]]; });
 }
 
 // γ_τ = Σ n·a^I·J·c^(J−1)
 double gamma_tau(const Reduced& r) {
     return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * r.C[J[i] - 1]; });
+}
+
+// γ_π = Σ −n·I·a^(I−1)·c^J; a term with I = 0 still forms 1/a and is then multiplied by 0.
+double gamma_pi(const Reduced& r) {
+    return sum_terms<TERMS>([&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * r.C[J[i]]; });
+}
+
+// γ_ττ = Σ n·a^I·J·(J−1)·c^(J−2)
+double gamma_tau_tau(const Reduced& r) {
+    return sum_terms<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+}
+
+double enthalpy(const Reduced& r, double gt) {
+    return Ext(r.T) * detail::R_WATER * r.tau * gt;
+}
+
+double entropy(const Reduced& r, double gt) {
+    const double g = gamma(r);
+    return detail::R_WATER * (Ext(r.tau) * gt - g);
+}
+
+double volume(const Reduced& r, double p, double gp) {
+    // kJ/(kg·MPa) → m³/kg
+    return Ext(r.T) * detail::R_WATER * r.pi * gp / (1000.0L * p);
+}
+
+double heat_capacity(const Reduced& r, double gtt) {
+    return -detail::R_WATER * r.tau * r.tau * gtt;
+}
+
+// The derivatives u, cv and w need, from γ_τ, γ_π and γ_ττ and the two
+// second derivatives in π: γ_ππ = Σ n·I·(I−1)·a^(I−2)·c^J and
+// γ_πτ = Σ −n·I·a^(I−1)·J·c^(J−1) (a falls as π rises).
+detail::GibbsDerivatives derivatives(const Reduced& r, double gt, double gp, double gtt) {
+    const auto [gpp, gpt] = detail::sum_terms_together<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]]; },
+        [&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1]; });
+    const Ext pi = r.pi;
+    const Ext tau = r.tau;
+    return {r.T, static_cast<double>(tau * gt), static_cast<double>(pi * gp), static_cast<double>(pi * pi * gpp),
+            static_cast<double>(tau * pi * gpt), static_cast<double>(tau * tau * gtt)};
+}
+
+detail::GibbsDerivatives derivatives(const Reduced& r) {
+    return derivatives(r, gamma_tau(r), gamma_pi(r), gamma_tau_tau(r));
 }
 
 }  // namespace
@@ -71,31 +122,46 @@ void detail::region1_guard_at(double p, double t, const char* function) {
 
 double detail::water_h(double p, double t) {
     const Reduced r = reduce(p, t);
-    const double gt = gamma_tau(r);
-    return Ext(r.T) * detail::R_WATER * r.tau * gt;
+    return enthalpy(r, gamma_tau(r));
 }
 
 double detail::water_s(double p, double t) {
     const Reduced r = reduce(p, t);
-    const double gt = gamma_tau(r);
-    const double g = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * r.C[J[i]]; });
-    return detail::R_WATER * (Ext(r.tau) * gt - g);
+    return entropy(r, gamma_tau(r));
 }
 
 double detail::water_cp(double p, double t) {
     const Reduced r = reduce(p, t);
-    const double gtt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
-    return -detail::R_WATER * r.tau * r.tau * gtt;
+    return heat_capacity(r, gamma_tau_tau(r));
+}
+
+double detail::water_u(double p, double t) {
+    return gibbs_u(derivatives(reduce(p, t)));
+}
+
+double detail::water_cv(double p, double t) {
+    return gibbs_cv(derivatives(reduce(p, t)));
+}
+
+double detail::water_w(double p, double t) {
+    return gibbs_w(derivatives(reduce(p, t)));
+}
+
+detail::SinglePhase detail::water_phase(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double gt = gamma_tau(r);
+    const double gp = gamma_pi(r);
+    const double gtt = gamma_tau_tau(r);
+    const GibbsDerivatives d = derivatives(r, gt, gp, gtt);
+    const double v = volume(r, p, gp);
+    const double w = gibbs_w(d);
+    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt), gibbs_u(d), gibbs_cv(d), w,
+            isentropic_exponent(p, v, w)};
 }
 
 double VW0_PT(double p, double t) {
     const Reduced r = reduce(p, t);
-    // γ_π = Σ −n·I·a^(I−1)·c^J; a term with I = 0 still forms 1/a and is then multiplied by 0.
-    const double gp =
-        sum_terms<TERMS>([&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * r.C[J[i]]; });
-    // kJ/(kg·MPa) → m³/kg
-    return Ext(r.T) * detail::R_WATER * r.pi * gp / (1000.0L * p);
+    return volume(r, p, gamma_pi(r));
 }
 
 // The public functions refuse a state more than 0.0001 °C above the saturation temperature.
@@ -117,6 +183,21 @@ double VW_PT(double p, double t) {
 double CpW_PT(double p, double t) {
     detail::region1_guard_at(p, t, "CpW_PT");
     return detail::water_cp(p, t);
+}
+
+double UW_PT(double p, double t) {
+    detail::region1_guard_at(p, t, "UW_PT");
+    return detail::water_u(p, t);
+}
+
+double CvW_PT(double p, double t) {
+    detail::region1_guard_at(p, t, "CvW_PT");
+    return detail::water_cv(p, t);
+}
+
+double WW_PT(double p, double t) {
+    detail::region1_guard_at(p, t, "WW_PT");
+    return detail::water_w(p, t);
 }
 
 }  // namespace TFS

@@ -85,17 +85,24 @@ double gamma_tau(const Reduced& r) {
     return Ext(ideal) + residual;
 }
 
-}  // namespace
+// γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
+struct TauTau {
+    double ideal, residual;
+};
 
-double HP_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    const double gt = gamma_tau(r);
+TauTau gamma_tau_tau(const Reduced& r) {
+    const double ideal = sum_terms<IDEAL_TERMS>(
+        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
+    const double residual = sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+    return {ideal, residual};
+}
+
+double enthalpy(const Reduced& r, double gt) {
     return Ext(r.T) * detail::R_WATER * r.tau * gt;
 }
 
-double SP_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    const double A = gamma_tau(r);
+double entropy(const Reduced& r, double A) {
     const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * r.Tau[J0[i]]; });
     const double residual =
         sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * r.C[J[i]]; });
@@ -103,8 +110,7 @@ double SP_PT(double p, double t) {
     return (Ext(r.tau) * A - B) * detail::R_WATER;
 }
 
-double VP_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
+double volume(const Reduced& r, double p) {
     const double ideal = 1.0L / r.pi;
     const double residual = sum_terms<RESIDUAL_TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
@@ -112,13 +118,72 @@ double VP_PT(double p, double t) {
     return Ext(r.T) * detail::R_WATER * r.pi * (Ext(ideal) + residual) / (1000.0L * p);
 }
 
+double heat_capacity(const Reduced& r, const TauTau& gtt) {
+    return -detail::R_WATER * r.tau * r.tau * (Ext(gtt.ideal) + gtt.residual);
+}
+
+// The residual derivatives in π enter u, cv and w multiplied by the powers of
+// π they are taken by: π·γr_π = Σ n·I·π^I·c^J, π²·γr_ππ = Σ n·I·(I−1)·π^I·c^J
+// and τ·π·γr_πτ = τ·Σ n·I·J·π^I·c^(J−1); the ideal-gas term ln π adds 1 and −1.
+detail::GibbsDerivatives derivatives(const Reduced& r, double gt, const TauTau& gtt) {
+    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.C[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.C[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * r.Pi[I[i]] * r.C[J[i] - 1]; });
+    return {r.T,
+            static_cast<double>(Ext(r.tau) * gt),
+            static_cast<double>(1.0L + pi_gr_p),
+            static_cast<double>(-1.0L + pi2_gr_pp),
+            static_cast<double>(Ext(r.tau) * pi_gr_pt),
+            static_cast<double>(Ext(r.tau) * r.tau * (Ext(gtt.ideal) + gtt.residual))};
+}
+
+detail::GibbsDerivatives derivatives(const Reduced& r) {
+    return derivatives(r, gamma_tau(r), gamma_tau_tau(r));
+}
+
+}  // namespace
+
+double HP_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    return enthalpy(r, gamma_tau(r));
+}
+
+double SP_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    return entropy(r, gamma_tau(r));
+}
+
+double VP_PT(double p, double t) {
+    return volume(reduce(p, t), p);
+}
+
 double CpP_PT(double p, double t) {
     const Reduced r = reduce(p, t);
-    const double ideal = sum_terms<IDEAL_TERMS>(
-        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
-    const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
-    return -detail::R_WATER * r.tau * r.tau * (Ext(ideal) + residual);
+    return heat_capacity(r, gamma_tau_tau(r));
+}
+
+double UP_PT(double p, double t) {
+    return detail::gibbs_u(derivatives(reduce(p, t)));
+}
+
+double CvP_PT(double p, double t) {
+    return detail::gibbs_cv(derivatives(reduce(p, t)));
+}
+
+double WP_PT(double p, double t) {
+    return detail::gibbs_w(derivatives(reduce(p, t)));
+}
+
+detail::SinglePhase detail::steam_phase(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double gt = gamma_tau(r);
+    const TauTau gtt = gamma_tau_tau(r);
+    const GibbsDerivatives d = derivatives(r, gt, gtt);
+    const double v = volume(r, p);
+    const double w = gibbs_w(d);
+    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt), gibbs_u(d), gibbs_cv(d), w,
+            isentropic_exponent(p, v, w)};
 }
 
 }  // namespace TFS

@@ -368,6 +368,60 @@ double square(Ext x) {
     return x * x;
 }
 
+// h, s and cp at x from τ·φ_τ and the sum S of φ_δ
+double enthalpy(const Point& x, double t, double tau_phi_t, double S) {
+    const double delta_phi_d = compressibility(x.delta, S);
+    return (t + detail::KELVIN) * detail::R_WATER * (Ext(tau_phi_t) + delta_phi_d);
+}
+
+double entropy(const Point& x, double tau_phi_t) {
+    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * x.d[I[i]] * x.t[J[i]]; });
+    const double phi = Ext(N1) * std::log(Ext(x.delta)) + S;
+    return (Ext(tau_phi_t) - phi) * detail::R_WATER;
+}
+
+// The second derivatives of φ, with φ_δ.
+struct SecondDerivatives {
+    double phi_d, phi_dd, phi_dt, phi_tt;
+};
+
+SecondDerivatives second_derivatives(const Point& x, double S) {
+    const double phi_d = phi_delta(x.delta, S);
+    const auto [S_dd, phi_dt, phi_tt] = detail::sum_terms_together<TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; },
+        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
+    const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
+    return {phi_d, phi_dd, phi_dt, phi_tt};
+}
+
+double heat_capacity(const Point& x, const SecondDerivatives& f) {
+    const Ext delta = x.delta;
+    const Ext tau = x.tau;
+    return detail::R_WATER * (-tau * tau * f.phi_tt + square(delta * f.phi_d - delta * tau * f.phi_dt) /
+                                                          (delta * delta * f.phi_dd + 2.0L * delta * f.phi_d));
+}
+
+// u = R·T·τ·φ_τ
+double internal_energy(double t, double tau_phi_t) {
+    return (t + detail::KELVIN) * detail::R_WATER * tau_phi_t;
+}
+
+// cv = −R·τ²·φ_ττ
+double isochoric_heat_capacity(const Point& x, const SecondDerivatives& f) {
+    return -detail::R_WATER * x.tau * x.tau * f.phi_tt;
+}
+
+// w² = R·T·(2·δ·φ_δ + δ²·φ_δδ − (δ·φ_δ − δ·τ·φ_δτ)² / (τ²·φ_ττ))
+double speed_of_sound(const Point& x, double t, const SecondDerivatives& f) {
+    const Ext delta = x.delta;
+    const Ext tau = x.tau;
+    const double expansion = delta * f.phi_d - delta * tau * f.phi_dt;
+    return std::sqrt((t + detail::KELVIN) * detail::R_WATER * detail::J_PER_KJ *
+                     (2.0L * delta * f.phi_d + delta * delta * f.phi_dd -
+                      Ext(expansion) * expansion / (tau * tau * f.phi_tt)));
+}
+
 }  // namespace
 
 double detail::volume_kr(double p, double t, int branch) {
@@ -406,33 +460,27 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
 
 double detail::h_kr(double v, double t) {
     const Point x = point(v, t);
-    const double tau_phi_t = tau_phi_tau(x);
-    const double delta_phi_d = compressibility(x.delta, phi_delta_sum(x));
-    return (t + detail::KELVIN) * detail::R_WATER * (Ext(tau_phi_t) + delta_phi_d);
+    return enthalpy(x, t, tau_phi_tau(x), phi_delta_sum(x));
 }
 
 double detail::s_kr(double v, double t) {
     const Point x = point(v, t);
-    const double tau_phi_t = tau_phi_tau(x);
-    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * x.d[I[i]] * x.t[J[i]]; });
-    const double phi = Ext(N1) * std::log(Ext(x.delta)) + S;
-    return (Ext(tau_phi_t) - phi) * detail::R_WATER;
+    return entropy(x, tau_phi_tau(x));
 }
 
 double detail::cp_kr(double v, double t) {
     const Point x = point(v, t);
-    const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
-    const double S_dd = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
-    const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
-    const double phi_dt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; });
-    const double phi_tt = sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
-    const Ext delta = x.delta;
-    const Ext tau = x.tau;
-    return detail::R_WATER * (-tau * tau * phi_tt + square(delta * phi_d - delta * tau * phi_dt) /
-                                                        (delta * delta * phi_dd + 2.0L * delta * phi_d));
+    return heat_capacity(x, second_derivatives(x, phi_delta_sum(x)));
+}
+
+detail::SinglePhase detail::near_critical_phase(double p, double v, double t) {
+    const Point x = point(v, t);
+    const double tau_phi_t = tau_phi_tau(x);
+    const double S = phi_delta_sum(x);
+    const SecondDerivatives f = second_derivatives(x, S);
+    const double w = speed_of_sound(x, t, f);
+    return {enthalpy(x, t, tau_phi_t, S), entropy(x, tau_phi_t), v, heat_capacity(x, f),
+            internal_energy(t, tau_phi_t), isochoric_heat_capacity(x, f), w, isentropic_exponent(p, v, w)};
 }
 
 double HKR_PT(double p, double t, int branch) {
@@ -445,6 +493,22 @@ double SKR_PT(double p, double t, int branch) {
 
 double CpKR_PT(double p, double t, int branch) {
     return detail::cp_kr(branch_volume(p, t, branch, "CpKR_PT"), t);
+}
+
+double UKR_PT(double p, double t, int branch) {
+    const double v = branch_volume(p, t, branch, "UKR_PT");
+    return internal_energy(t, tau_phi_tau(point(v, t)));
+}
+
+double CvKR_PT(double p, double t, int branch) {
+    const Point x = point(branch_volume(p, t, branch, "CvKR_PT"), t);
+    return isochoric_heat_capacity(x, second_derivatives(x, phi_delta_sum(x)));
+}
+
+double WKR_PT(double p, double t, int branch) {
+    const double v = branch_volume(p, t, branch, "WKR_PT");
+    const Point x = point(v, t);
+    return speed_of_sound(x, t, second_derivatives(x, phi_delta_sum(x)));
 }
 
 }  // namespace TFS

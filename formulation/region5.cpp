@@ -55,19 +55,24 @@ double residual_tau(const Reduced& r) {
         [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.Tau[J[i] - 1]; });
 }
 
-}  // namespace
+// γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
+struct TauTau {
+    double ideal, residual;
+};
 
-double H5_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    const double g0_t = ideal_tau(r);
-    const double gr_t = residual_tau(r);
+TauTau gamma_tau_tau(const Reduced& r) {
+    const double ideal = sum_terms<IDEAL_TERMS>(
+        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
+    const double residual = sum_terms<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.Tau[J[i] - 2]; });
+    return {ideal, residual};
+}
+
+double enthalpy(const Reduced& r, double g0_t, double gr_t) {
     return Ext(r.T) * detail::R_WATER * r.tau * (Ext(gr_t) + g0_t);
 }
 
-double S5_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    const double g0_t = ideal_tau(r);
-    const double gr_t = residual_tau(r);
+double entropy(const Reduced& r, double g0_t, double gr_t) {
     const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * r.Tau[J0[i]]; });
     const double g0 = std::log(Ext(r.pi)) + ideal;
     const double gr =
@@ -75,8 +80,7 @@ double S5_PT(double p, double t) {
     return (Ext(r.tau) * (Ext(g0_t) + gr_t) - (Ext(g0) + gr)) * detail::R_WATER;
 }
 
-double V5_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
+double volume(const Reduced& r, double p) {
     const double gr_p = sum_terms<RESIDUAL_TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.Tau[J[i]]; });
     const double g0_p = 1.0L / r.pi;
@@ -84,13 +88,72 @@ double V5_PT(double p, double t) {
     return Ext(r.T) * detail::R_WATER * r.pi * (Ext(gr_p) + g0_p) / (Ext(p) * 1000.0L);
 }
 
+double heat_capacity(const Reduced& r, const TauTau& gtt) {
+    return -detail::R_WATER * r.tau * r.tau * (Ext(gtt.residual) + gtt.ideal);
+}
+
+// As in region 2, the residual derivatives in π enter u, cv and w multiplied
+// by the powers of π they are taken by; the ideal-gas term ln π adds 1 and −1.
+detail::GibbsDerivatives derivatives(const Reduced& r, double g0_t, double gr_t, const TauTau& gtt) {
+    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.Tau[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.Tau[J[i]]; },
+        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * r.Pi[I[i]] * r.Tau[J[i] - 1]; });
+    return {r.T,
+            static_cast<double>(Ext(r.tau) * (Ext(gr_t) + g0_t)),
+            static_cast<double>(1.0L + pi_gr_p),
+            static_cast<double>(-1.0L + pi2_gr_pp),
+            static_cast<double>(Ext(r.tau) * pi_gr_pt),
+            static_cast<double>(Ext(r.tau) * r.tau * (Ext(gtt.residual) + gtt.ideal))};
+}
+
+detail::GibbsDerivatives derivatives(const Reduced& r) {
+    return derivatives(r, ideal_tau(r), residual_tau(r), gamma_tau_tau(r));
+}
+
+}  // namespace
+
+double H5_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    return enthalpy(r, ideal_tau(r), residual_tau(r));
+}
+
+double S5_PT(double p, double t) {
+    const Reduced r = reduce(p, t);
+    return entropy(r, ideal_tau(r), residual_tau(r));
+}
+
+double V5_PT(double p, double t) {
+    return volume(reduce(p, t), p);
+}
+
 double Cp5_PT(double p, double t) {
     const Reduced r = reduce(p, t);
-    const double g0_tt = sum_terms<IDEAL_TERMS>(
-        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
-    const double gr_tt = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.Tau[J[i] - 2]; });
-    return -detail::R_WATER * r.tau * r.tau * (Ext(gr_tt) + g0_tt);
+    return heat_capacity(r, gamma_tau_tau(r));
+}
+
+double U5_PT(double p, double t) {
+    return detail::gibbs_u(derivatives(reduce(p, t)));
+}
+
+double Cv5_PT(double p, double t) {
+    return detail::gibbs_cv(derivatives(reduce(p, t)));
+}
+
+double W5_PT(double p, double t) {
+    return detail::gibbs_w(derivatives(reduce(p, t)));
+}
+
+detail::SinglePhase detail::high_temperature_phase(double p, double t) {
+    const Reduced r = reduce(p, t);
+    const double g0_t = ideal_tau(r);
+    const double gr_t = residual_tau(r);
+    const TauTau gtt = gamma_tau_tau(r);
+    const GibbsDerivatives d = derivatives(r, g0_t, gr_t, gtt);
+    const double v = volume(r, p);
+    const double w = gibbs_w(d);
+    return {enthalpy(r, g0_t, gr_t), entropy(r, g0_t, gr_t), v, heat_capacity(r, gtt), gibbs_u(d), gibbs_cv(d), w,
+            isentropic_exponent(p, v, w)};
 }
 
 }  // namespace TFS

@@ -61,40 +61,37 @@ Saturation phases_near_critical(double p, double t) {
     double v1 = 0;
     double v2 = 0;
     VKR_PT(p, t, v1, v2);
-    return {p,
-            t,
-            {detail::h_kr(v1, t), detail::s_kr(v1, t), v1, detail::cp_kr(v1, t)},
-            {detail::h_kr(v2, t), detail::s_kr(v2, t), v2, detail::cp_kr(v2, t)}};
+    return {p, t, detail::near_critical_phase(p, v1, t), detail::near_critical_phase(p, v2, t)};
 }
 
+// The values the saturated functions below refuse when not finite.
 bool finite(const SaturatedPhase& x) {
     return std::isfinite(x.h) && std::isfinite(x.s) && std::isfinite(x.v) && std::isfinite(x.cp);
 }
 
-// The saturated functions one by one. Where a value is not a finite number
-// (far below the triple point) this gives the stop of the first of them.
-Saturation one_by_one_p(double p) {
-    const SaturatedPhase steam{HSP_P(p), SSP_P(p), VSP_P(p), CSP_P(p)};
-    return {p, TS_P(p), {HSW_P(p), SSW_P(p), VSW_P(p), CSW_P(p)}, steam};
+// The saturated functions one by one, for the stop of the first of them to
+// meet a value that is not a finite number (far below the triple point).
+void stop_one_by_one_p(double p) {
+    for (const auto f : {HSP_P, SSP_P, VSP_P, CSP_P, HSW_P, SSW_P, VSW_P, CSW_P}) f(p);
 }
 
-Saturation one_by_one_t(double t) {
-    const SaturatedPhase steam{HSP_T(t), SSP_T(t), VSP_T(t), CSP_T(t)};
-    return {PS_T(t), t, {HSW_T(t), SSW_T(t), VSW_T(t), CSW_T(t)}, steam};
+void stop_one_by_one_t(double t) {
+    for (const auto f : {HSP_T, SSP_T, VSP_T, CSP_T, HSW_T, SSW_T, VSW_T, CSW_T}) f(t);
 }
 
 // Both phases at (p, t) up to 350 °C: regions 1 and 2. The water side first
 // tests t against the saturation temperature of p, as HSW_P and HSW_T do; a
 // steam value that is not finite is refused before that, as HSP_P does.
-Saturation phases_below_switch(double p, double t, Saturation (*one_by_one)(double), double x) {
-    const SaturatedPhase steam{HP_PT(p, t), SP_PT(p, t), VP_PT(p, t), CpP_PT(p, t)};
-    if (!finite(steam)) return one_by_one(x);
+Saturation phases_below_switch(double p, double t, void (*stop_one_by_one)(double), double x) {
+    const SaturatedPhase steam = detail::steam_phase(p, t);
+    if (!finite(steam)) stop_one_by_one(x);
     detail::region1_guard_at(p, t, "HW_PT");
-    return {p, t, {detail::water_h(p, t), detail::water_s(p, t), VW0_PT(p, t), detail::water_cp(p, t)}, steam};
+    return {p, t, detail::water_phase(p, t), steam};
 }
 
-Saturation checked(const Saturation& s, Saturation (*one_by_one)(double), double x) {
-    return finite(s.steam) && finite(s.water) ? s : one_by_one(x);
+Saturation checked(const Saturation& s, void (*stop_one_by_one)(double), double x) {
+    if (!(finite(s.steam) && finite(s.water))) stop_one_by_one(x);
+    return s;
 }
 
 }  // namespace
@@ -102,15 +99,17 @@ Saturation checked(const Saturation& s, Saturation (*one_by_one)(double), double
 Saturation SATURATION_P(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
     const double ts = TS_P(p);
-    return checked(ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, one_by_one_p, p),
-                   one_by_one_p, p);
+    const Saturation s =
+        ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, stop_one_by_one_p, p);
+    return checked(s, stop_one_by_one_p, p);
 }
 
 Saturation SATURATION_T(double t) {
     if (!(t <= TKR)) refuse_temperature("HSP_T");
     const double ps = PS_T(t);
-    return checked(t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, one_by_one_t, t),
-                   one_by_one_t, t);
+    const Saturation s =
+        t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, stop_one_by_one_t, t);
+    return checked(s, stop_one_by_one_t, t);
 }
 
 detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {

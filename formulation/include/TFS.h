@@ -2,8 +2,10 @@
 // IAPWS Industrial Formulation 1997 (regions 1, 2, 3, 5 and the saturation
 // line) with the IAPS 1985 viscosity and thermal conductivity.
 //
-// Units at every interface: p in MPa, t in °C, h in kJ/kg, s and cp in
-// kJ/(kg·K), v in m³/kg; viscosity in µPa·s, conductivity in mW/(m·K).
+// Units at every interface: p in MPa, t in °C, h and u in kJ/kg, s, cp and
+// cv in kJ/(kg·K), v in m³/kg, speed of sound w in m/s, the isentropic
+// exponent κ = w²/(p·v) dimensionless; viscosity in µPa·s, conductivity in
+// mW/(m·K).
 // Pressure always comes first. Every function is pure; a state that cannot be
 // served ends in TFS::FatalStop, whose what() is the exact message (UTF-8).
 #pragma once
@@ -57,12 +59,18 @@ double SW_PT(double p, double t);
 double VW_PT(double p, double t);
 double VW0_PT(double p, double t);
 double CpW_PT(double p, double t);
+double UW_PT(double p, double t);
+double CvW_PT(double p, double t);
+double WW_PT(double p, double t);
 
 // Region 2: superheated steam
 double HP_PT(double p, double t);
 double SP_PT(double p, double t);
 double VP_PT(double p, double t);
 double CpP_PT(double p, double t);
+double UP_PT(double p, double t);
+double CvP_PT(double p, double t);
+double WP_PT(double p, double t);
 
 // Region 3: near-critical; branch 1 liquid-like, 2 vapour-like
 double ZKR_VT(double v, double t);
@@ -70,12 +78,18 @@ void VKR_PT(double p, double t, double& v1, double& v2);
 double HKR_PT(double p, double t, int branch);
 double SKR_PT(double p, double t, int branch);
 double CpKR_PT(double p, double t, int branch);
+double UKR_PT(double p, double t, int branch);
+double CvKR_PT(double p, double t, int branch);
+double WKR_PT(double p, double t, int branch);
 
 // Region 5: high temperatures
 double H5_PT(double p, double t);
 double S5_PT(double p, double t);
 double V5_PT(double p, double t);
 double Cp5_PT(double p, double t);
+double U5_PT(double p, double t);
+double Cv5_PT(double p, double t);
+double W5_PT(double p, double t);
 
 // Two-phase mixtures of dryness x at pressure p
 double S_PX(double p, double x);
@@ -87,6 +101,10 @@ double h_pt(double p, double t);
 double S_PT(double p, double t);
 double V_PT(double p, double t);
 double Cp_PT(double p, double t);
+double U_PT(double p, double t);
+double Cv_PT(double p, double t);
+double W_PT(double p, double t);
+double K_PT(double p, double t);  // stops as V_PT where the volume is not finite
 
 // Transport properties
 double MIU_PT(double p, double t);  // µPa·s
@@ -100,10 +118,14 @@ struct State {
     int code;               // STATE_PH: the REG_PH code; STATE_PT: 0
     double x;               // dryness of a two-phase (p, h) state; NaN for a single-phase state
     double t, h, s, v, cp;
+    // u of a two-phase state is h − p·v of its own h and mixture v (the
+    // mass-weighted mean of the phases' u); cv, w and κ are NaN for it.
+    double u, cv, w, kappa;
     double mu, lambda, pr;  // µPa·s, mW/(m·K); NaN for a two-phase state
 };
-// h_pt, S_PT, V_PT, Cp_PT, MIU_PT, LMB_PT and PR_PT at (p, t); stops as h_pt
-// does, and as V_PT where the volume is not finite (the lowest pressures).
+// h_pt, S_PT, V_PT, Cp_PT, U_PT, Cv_PT, W_PT, K_PT, MIU_PT, LMB_PT and PR_PT
+// at (p, t); stops as h_pt does, and as V_PT where the volume is not finite
+// (the lowest pressures).
 State STATE_PT(double p, double t);
 
 // Temperature and properties from pressure and enthalpy
@@ -117,16 +139,20 @@ double T_PH(double p, double h);
 double S_PH(double p, double h);
 double V_PH(double p, double h);
 double Cp_PH(double p, double h);
-// T_PH, S_PH, V_PH and Cp_PH at (p, h) and, for a single-phase state, MIU_PT,
-// LMB_PT and PR_PT at (p, T_PH); a two-phase state has none. A two-phase
+// T_PH, S_PH, V_PH and Cp_PH at (p, h) and, for a single-phase state, U_PT,
+// Cv_PT, W_PT, K_PT, MIU_PT, LMB_PT and PR_PT at (p, T_PH); a two-phase state
+// has only u of these. A two-phase
 // state is one S_PH and the others give as a mixture (REG_PH code −1, 4, and
 // 3 between the saturated enthalpies).
 State STATE_PH(double p, double h);
 
 // Saturated water and steam at once, each value equal bit for bit to its own
 // function below, with one region 3 search above 350 °C for both phases.
+// u, cv and w are those of the phase's region function at the saturation
+// state (UW_PT or UP_PT up to 350 °C, UKR_PT above, …); κ = w²/(p·v).
 struct SaturatedPhase {
     double h, s, v, cp;
+    double u, cv, w, kappa;
 };
 struct Saturation {
     double p, t;  // the saturation pressure and temperature the phases were computed at

@@ -32,6 +32,9 @@ const Dispatcher DISPATCHERS[] = {
     {"S_PT", TFS::S_PT, TFS::SW_PT, TFS::SP_PT, TFS::SKR_PT, TFS::S5_PT},
     {"V_PT", TFS::V_PT, TFS::VW_PT, TFS::VP_PT, volume_kr, TFS::V5_PT},
     {"Cp_PT", TFS::Cp_PT, TFS::CpW_PT, TFS::CpP_PT, TFS::CpKR_PT, TFS::Cp5_PT},
+    {"U_PT", TFS::U_PT, TFS::UW_PT, TFS::UP_PT, TFS::UKR_PT, TFS::U5_PT},
+    {"Cv_PT", TFS::Cv_PT, TFS::CvW_PT, TFS::CvP_PT, TFS::CvKR_PT, TFS::Cv5_PT},
+    {"W_PT", TFS::W_PT, TFS::WW_PT, TFS::WP_PT, TFS::WKR_PT, TFS::W5_PT},
 };
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();

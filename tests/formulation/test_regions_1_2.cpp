@@ -47,6 +47,9 @@ TEST(Region1, EveryGuardedFunctionStopsWithItsOwnName) {
     EXPECT_EQ(stop_message([] { TFS::SW_PT(0.1, 100); }), "УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (SW_PT)");
     EXPECT_EQ(stop_message([] { TFS::VW_PT(0.1, 150); }), "УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (VW_PT)");
     EXPECT_EQ(stop_message([] { TFS::CpW_PT(0.1, 100); }), "УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (CpW_PT)");
+    EXPECT_EQ(stop_message([] { TFS::UW_PT(0.1, 100); }), "УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (UW_PT)");
+    EXPECT_EQ(stop_message([] { TFS::CvW_PT(0.1, 100); }), "УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (CvW_PT)");
+    EXPECT_EQ(stop_message([] { TFS::WW_PT(0.1, 100); }), "УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (WW_PT)");
 }
 
 TEST(Region1, UnguardedVolumeAndStatesOutsideRegionOne) {

@@ -15,6 +15,11 @@ bool same(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
+// κ = w²/(p·v) as the formulation forms it, in extended precision (p in Pa).
+double kappa(double p, double v, double w) {
+    return static_cast<long double>(w) * w / (static_cast<long double>(p) * 1e6L * v);
+}
+
 TEST(StatePT, EveryFieldIsTheSingleFunctionsValue) {
     // Each (p, t) region, region 3 on both sides of the line, the line itself and outside.
     const double states[][2] = {{10, 300}, {0.1, 200},      {5, 1000}, {25, 380},         {20, 360},
@@ -38,6 +43,10 @@ TEST(StatePT, EveryFieldIsTheSingleFunctionsValue) {
         EXPECT_TRUE(same(s.s, TFS::S_PT(p, t)));
         EXPECT_TRUE(same(s.v, TFS::V_PT(p, t)));
         EXPECT_TRUE(same(s.cp, TFS::Cp_PT(p, t)));
+        EXPECT_TRUE(same(s.u, TFS::U_PT(p, t)));
+        EXPECT_TRUE(same(s.cv, TFS::Cv_PT(p, t)));
+        EXPECT_TRUE(same(s.w, TFS::W_PT(p, t)));
+        EXPECT_TRUE(same(s.kappa, TFS::K_PT(p, t)));
         EXPECT_TRUE(same(s.mu, TFS::MIU_PT(p, t)));
         EXPECT_TRUE(same(s.lambda, TFS::LMB_PT(p, t)));
         EXPECT_TRUE(same(s.pr, TFS::PR_PT(p, t)));
@@ -75,7 +84,16 @@ TEST(StatePH, EveryFieldIsTheSingleFunctionsValue) {
         if (two_phase) {
             EXPECT_TRUE(same(s.v, TFS::V_PX(p, s.x)));
             EXPECT_TRUE(std::isnan(s.mu) && std::isnan(s.lambda) && std::isnan(s.pr));
+            EXPECT_TRUE(std::isnan(s.cv) && std::isnan(s.w) && std::isnan(s.kappa));
+            // u of the mixture: the mass-weighted mean of the saturated phases' u.
+            const TFS::Saturation sat = TFS::SATURATION_P(p);
+            const double u = (1 - s.x) * sat.water.u + s.x * sat.steam.u;
+            EXPECT_NEAR(s.u, u, std::fabs(u) * 1e-12);
         } else {
+            EXPECT_TRUE(same(s.u, TFS::U_PT(p, s.t)));
+            EXPECT_TRUE(same(s.cv, TFS::Cv_PT(p, s.t)));
+            EXPECT_TRUE(same(s.w, TFS::W_PT(p, s.t)));
+            EXPECT_TRUE(same(s.kappa, TFS::K_PT(p, s.t)));
             EXPECT_TRUE(same(s.mu, TFS::MIU_PT(p, s.t)));
             EXPECT_TRUE(same(s.lambda, TFS::LMB_PT(p, s.t)));
             EXPECT_TRUE(same(s.pr, TFS::PR_PT(p, s.t)));
@@ -94,6 +112,21 @@ void expect_phase(const TFS::SaturatedPhase& phase, double h, double s, double v
     EXPECT_TRUE(same(phase.cp, cp));
 }
 
+// u, cv and w of both phases are those of their region functions at the
+// saturation state (p, t): regions 1 and 2 up to 350 °C, region 3 above; κ = w²/(p·v).
+void expect_region_values(const TFS::Saturation& s) {
+    const double p = s.p, t = s.t;
+    const TFS::SaturatedPhase* phases[] = {&s.water, &s.steam};
+    for (const int branch : {1, 2}) {
+        const TFS::SaturatedPhase& x = *phases[branch - 1];
+        const bool r3 = t > 350, water = branch == 1;
+        EXPECT_TRUE(same(x.u, r3 ? TFS::UKR_PT(p, t, branch) : water ? TFS::UW_PT(p, t) : TFS::UP_PT(p, t)));
+        EXPECT_TRUE(same(x.cv, r3 ? TFS::CvKR_PT(p, t, branch) : water ? TFS::CvW_PT(p, t) : TFS::CvP_PT(p, t)));
+        EXPECT_TRUE(same(x.w, r3 ? TFS::WKR_PT(p, t, branch) : water ? TFS::WW_PT(p, t) : TFS::WP_PT(p, t)));
+        EXPECT_TRUE(same(x.kappa, kappa(p, x.v, x.w)));
+    }
+}
+
 // Regions 1 and 2 and region 3 on the line, up to the critical point; beyond it, and where a
 // value has no finite number (p = 0, absolute zero), the stop of the single functions.
 TEST(Saturation, EveryFieldIsTheSingleFunctionsValue) {
@@ -108,6 +141,7 @@ TEST(Saturation, EveryFieldIsTheSingleFunctionsValue) {
         EXPECT_TRUE(same(s.t, TFS::TS_P(p)));
         expect_phase(s.water, TFS::HSW_P(p), TFS::SSW_P(p), TFS::VSW_P(p), TFS::CSW_P(p));
         expect_phase(s.steam, TFS::HSP_P(p), TFS::SSP_P(p), TFS::VSP_P(p), TFS::CSP_P(p));
+        expect_region_values(s);
     }
     for (const double t : {-273.15, 0.01, 100.0, 350.0, 360.0, 373.9, 373.94595, TFS::TKR, 374.0}) {
         SCOPED_TRACE(std::to_string(t) + " °C");
@@ -120,6 +154,7 @@ TEST(Saturation, EveryFieldIsTheSingleFunctionsValue) {
         EXPECT_TRUE(same(s.p, TFS::PS_T(t)));
         expect_phase(s.water, TFS::HSW_T(t), TFS::SSW_T(t), TFS::VSW_T(t), TFS::CSW_T(t));
         expect_phase(s.steam, TFS::HSP_T(t), TFS::SSP_T(t), TFS::VSP_T(t), TFS::CSP_T(t));
+        expect_region_values(s);
     }
 }
 

@@ -80,6 +80,12 @@ const std::map<std::string, Call>& functions() {
              return joined({exact_text(v1), exact_text(v2)});
          }},
         {"HKR_PT", with_branch(HKR_PT)}, {"SKR_PT", with_branch(SKR_PT)}, {"CpKR_PT", with_branch(CpKR_PT)},
+        {"UKR_PT", with_branch(UKR_PT)}, {"CvKR_PT", with_branch(CvKR_PT)}, {"WKR_PT", with_branch(WKR_PT)},
+        {"UW_PT", two(UW_PT)},   {"CvW_PT", two(CvW_PT)},   {"WW_PT", two(WW_PT)},
+        {"UP_PT", two(UP_PT)},   {"CvP_PT", two(CvP_PT)},   {"WP_PT", two(WP_PT)},
+        {"U5_PT", two(U5_PT)},   {"Cv5_PT", two(Cv5_PT)},   {"W5_PT", two(W5_PT)},
+        {"U_PT", two(U_PT)},     {"Cv_PT", two(Cv_PT)},     {"W_PT", two(W_PT)},
+        {"K_PT", two(K_PT)},
         {"H5_PT", two(H5_PT)},   {"S5_PT", two(S5_PT)},     {"V5_PT", two(V5_PT)},
         {"Cp5_PT", two(Cp5_PT)}, {"S_PX", two(S_PX)},       {"V_PX", two(V_PX)},
         {"Cp_PX", two(Cp_PX)},   {"h_pt", two(h_pt)},       {"S_PT", two(S_PT)},

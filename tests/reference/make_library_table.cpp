@@ -124,12 +124,13 @@ List pt_temperatures() {
 }
 
 void pt_states(Table& table) {
-    const std::vector<std::string> everywhere = {"REG_PT", "h_pt",   "S_PT",   "V_PT",
-                                                 "Cp_PT",  "MIU_PT", "LMB_PT", "PR_PT"};
-    const std::vector<std::string> region1 = {"HW_PT", "SW_PT", "VW_PT", "VW0_PT", "CpW_PT"};
-    const std::vector<std::string> region2 = {"HP_PT", "SP_PT", "VP_PT", "CpP_PT"};
-    const std::vector<std::string> region5 = {"H5_PT", "S5_PT", "V5_PT", "Cp5_PT"};
-    const std::vector<std::string> by_branch = {"HKR_PT", "SKR_PT", "CpKR_PT"};
+    const std::vector<std::string> everywhere = {"REG_PT", "h_pt",   "S_PT", "V_PT", "Cp_PT", "MIU_PT",
+                                                 "LMB_PT", "PR_PT",  "U_PT", "Cv_PT", "W_PT", "K_PT"};
+    const std::vector<std::string> region1 = {"HW_PT",  "SW_PT", "VW_PT",  "VW0_PT",
+                                              "CpW_PT", "UW_PT", "CvW_PT", "WW_PT"};
+    const std::vector<std::string> region2 = {"HP_PT", "SP_PT", "VP_PT", "CpP_PT", "UP_PT", "CvP_PT", "WP_PT"};
+    const std::vector<std::string> region5 = {"H5_PT", "S5_PT", "V5_PT", "Cp5_PT", "U5_PT", "Cv5_PT", "W5_PT"};
+    const std::vector<std::string> by_branch = {"HKR_PT", "SKR_PT", "CpKR_PT", "UKR_PT", "CvKR_PT", "WKR_PT"};
 
     for (const double p : pt_pressures()) {
         const List grid = pt_temperatures();
