@@ -20,8 +20,6 @@ constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (облас
 constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
 constexpr const char* CAPTION_5 = "  ВЫСОКИЕ ТЕМПЕРАТУРЫ (область 5)";
 
-constexpr double P_MAX = 100.00000000001;
-
 constexpr auto UNSET = static_cast<Region>(-1);
 
 }  // namespace
@@ -39,7 +37,7 @@ RegionPT region_pt(double p, double t) {
 
     // Written as "not inside" so that a pressure or temperature that is not a
     // number is refused too, rather than classified as steam.
-    const bool inside = p <= P_MAX && p > 0 && t <= T5_MAX_C && t >= -1e-9;
+    const bool inside = p <= P_MAX_MPA && p > 0 && t <= T5_MAX_C && t >= T_MIN_C;
     if (!inside || (p > P5_MAX_MPA && t > 800.000000000001L)) return {Region::OUTSIDE, CAPTION_OUTSIDE};
     // Region 5 overrides every other test, and needs no saturation temperature.
     if (T25_K < T && T <= T5_MAX_K && p <= P5_MAX_MPA) return {Region::HIGH_TEMPERATURE, CAPTION_5};
@@ -49,7 +47,7 @@ RegionPT region_pt(double p, double t) {
     RegionPT r{UNSET, nullptr};
     if (t < ts && T <= T13_K) r = {Region::WATER, CAPTION_1};
     if (t > ts && T <= T25_K && p < P_CORNER_MPA) r = {Region::STEAM, CAPTION_2};
-    if (P_CORNER_MPA <= p && p <= P_MAX && T13_K < T && T <= T25_K) {
+    if (P_CORNER_MPA <= p && p <= P_MAX_MPA && T13_K < T && T <= T25_K) {
         const double p23 = pB23(T);
         const double T23 = TB23(p);
         if (p <= p23 && T >= T23) r = {Region::STEAM, CAPTION_2};
