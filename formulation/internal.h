@@ -178,6 +178,9 @@ struct RegionPT {
     const char* caption;  // nullptr where the region has no caption of its own (31, 32)
 };
 RegionPT region_pt(double p, double t);
+// The same with the saturation temperature TS_P (p) already at hand, for a
+// search that classifies many temperatures of one pressure.
+RegionPT region_pt(double p, double t, double ts);
 
 // As region_pt, but a state outside the domain ends in the fatal stop.
 Region checked_region_pt(double p, double t);
@@ -219,15 +222,16 @@ double volume_kr(double p, double t, int branch);
 // percent or do not settle; the search is then needed.
 double volume_kr_near(double p, double t, double v0);
 
-// One property of saturated water and steam at one pressure: HSW_P (p) and
-// HSP_P (p), or SSW_P (p) and SSP_P (p), with one saturation temperature and,
-// above 350 °C, one region 3 search for both volumes. A stop is the one HSP_P
-// (SSP_P), called first, would give.
+// One property of saturated water and steam: HSW_P (p) and HSP_P (p) with
+// one saturation temperature, or SSW_T (t) and SSP_T (t); above 350 °C with
+// one region 3 search for both volumes. A stop is the one HSP_P (p) or
+// SSP_T (t), called first, would give where the argument lies beyond the
+// critical point.
 struct SaturatedValues {
     double water, steam;
 };
 SaturatedValues saturated_enthalpies(double p);
-SaturatedValues saturated_entropies(double p);
+SaturatedValues saturated_entropies(double t);
 
 // Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
 // text; 0 outside the domain. Below the critical pressure it carries the

@@ -32,6 +32,11 @@ constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PS не схо�
 // Within this of the saturation temperature the saturated entropies decide
 // the phase: far beyond the temperature error the tolerance allows.
 constexpr double NEAR_LINE = 1e-3;  // K
+// Outside region 3 the cp of one trial serves the next ones within this of
+// it: over the estimate's error cp changes by some 1e-4 of itself, and each
+// step still gains three orders; the result is checked on the entropy alike.
+// (In region 3 cp comes with the volume at no cost, and changes fast.)
+constexpr double CHORD_SPAN = 1;  // K
 // A region 3 volume is taken by Newton steps from the previous trial's root
 // when the temperature moved by no more than this; else the root search.
 constexpr double NEAR_STEP = 0.1;  // K
@@ -50,8 +55,9 @@ bool near_critical(Region region) {
            region == Region::NEAR_CRITICAL_STEAM;
 }
 
-Trial trial(double p, double t, const std::optional<Trial>& previous) {
-    const Region region = detail::region_pt(p, t).region;
+// ts: TS_P (p), for the classification of every trial at this pressure.
+Trial trial(double p, double t, double ts, const std::optional<Trial>& previous) {
+    const Region region = detail::region_pt(p, t, ts).region;
     switch (region) {
         case Region::WATER: return {t, region, detail::water_s(p, t), NOT_A_NUMBER};
         case Region::STEAM: return {t, region, SP_PT(p, t), NOT_A_NUMBER};
@@ -95,7 +101,7 @@ double midpoint(double a, double b) {
 // regions meet (350 °C, B23, 800 °C) the entropy steps by a few 1e-5; a
 // target inside such a step is met by no temperature, and the interval
 // closes on the boundary: the trial nearest the target is the answer.
-double solve(double p, double s, double t0, const Interval& range) {
+double solve(double p, double s, double ts, double t0, const Interval& range) {
     const double tolerance = TOLERANCE * std::fmax(std::fabs(Ext(s)), ENTROPY_SCALE);
     double low = range.low;
     double high = range.high;
@@ -105,8 +111,10 @@ double solve(double p, double s, double t0, const Interval& range) {
     double best_t = t;
     double best_residual = INFINITY;
     std::optional<Trial> previous;
+    std::optional<Trial> slope_at;  // where cp was last taken
+    double cp = 0;
     for (int step = 0; step < MAX_STEPS; ++step) {
-        const Trial x = trial(p, t, previous);
+        const Trial x = trial(p, t, ts, previous);
         const double residual = Ext(s) - x.s;
         if (std::fabs(residual) <= tolerance) return t;
         if (std::fabs(residual) < best_residual) {
@@ -128,7 +136,12 @@ double solve(double p, double s, double t0, const Interval& range) {
             high = t;
             high_tried = true;
         }
-        double next = t + Ext(residual) * (Ext(t) + detail::KELVIN) / heat_capacity(p, x);
+        if (near_critical(x.region) || !slope_at || slope_at->region != x.region ||
+            std::fabs(Ext(t) - slope_at->t) > CHORD_SPAN) {
+            cp = heat_capacity(p, x);
+            slope_at = x;
+        }
+        double next = t + Ext(residual) * (Ext(t) + detail::KELVIN) / cp;
         if (!(low < next && next < high)) {
             if (next >= high && !high_tried) next = high;
             else if (next <= low && !low_tried) next = low;
@@ -156,46 +169,65 @@ double estimate(double p, double s, bool liquid) {
     return p > detail::P_CORNER_MPA && t + detail::KELVIN < detail::TB23(p) ? T_PS3B(p, s) : t;
 }
 
+// The saturated phases at ts, for the wet-steam test: T_PS needs their
+// entropies only, STATE_PS the whole saturation, whose entropies are the same.
+using Saturated = Saturation (*)(double ts);
+
+Saturation entropies_only(double ts) {
+    const detail::SaturatedValues s = detail::saturated_entropies(ts);
+    return {NOT_A_NUMBER, ts, {NOT_A_NUMBER, s.water, NOT_A_NUMBER, NOT_A_NUMBER},
+            {NOT_A_NUMBER, s.steam, NOT_A_NUMBER, NOT_A_NUMBER}};
+}
+
 // The temperature of a (p, s) state and, for a wet state (or one on the
-// line), the saturated entropies it lies between.
+// line), the saturated phases it lies between.
 struct Solution {
     double t;
-    std::optional<detail::SaturatedValues> saturated;
+    std::optional<Saturation> wet;
 };
 
-Solution t_ps(double p, double s) {
+Solution t_ps(double p, double s, Saturated saturated) {
     if (!(p > 0 && p <= detail::P_MAX_MPA && !std::isnan(s))) throw FatalStop(detail::MESSAGE_OUTSIDE_PS);
     const double t_max = p <= detail::P5_MAX_MPA ? detail::T5_MAX_C : detail::T25_C;
     const bool liquid = s <= S_C;
+    const double t0 = estimate(p, s, liquid);
+    const double ts_any = TS_P(p);  // what region_pt compares with, at any pressure
     // Below the triple point the saturation temperature lies under 0 °C:
     // every state of the domain is steam there, as above the critical pressure.
-    const double ts = p <= PKR ? TS_P(p) : NOT_A_NUMBER;
-    if (!(ts > detail::T_MIN_C)) return {solve(p, s, estimate(p, s, liquid), {detail::T_MIN_C, t_max, true, true}), {}};
+    const double ts = p <= PKR ? ts_any : NOT_A_NUMBER;
+    if (!(ts > detail::T_MIN_C)) return {solve(p, s, ts_any, t0, {detail::T_MIN_C, t_max, true, true}), {}};
 
+    // The state is wet steam, or on the line, where s′ ≤ s ≤ s″: the
+    // saturated entropies at ts, those of S_PX (p, 0) and S_PX (p, 1).
+    std::optional<Saturation> phases;
+    const auto wet = [&] {
+        if (!phases) phases = saturated(ts);
+        return phases->water.s <= s && s <= phases->steam.s;
+    };
+    // An estimate on the far side of the line (or on it) is that of a state
+    // most likely wet: the saturated entropies tell at once.
+    if ((liquid ? t0 >= ts : t0 <= ts) && wet()) return {ts, phases};
     const Interval range = liquid ? Interval{detail::T_MIN_C, std::nextafter(ts, -INFINITY), true, false}
                                   : Interval{std::nextafter(ts, INFINITY), t_max, false, true};
-    const double t = solve(p, s, estimate(p, s, liquid), range);
-    if (std::fabs(Ext(t) - ts) <= NEAR_LINE) {
-        const detail::SaturatedValues saturated = detail::saturated_entropies(p);
-        if (saturated.water <= s && s <= saturated.steam) return {ts, saturated};
-    }
+    const double t = solve(p, s, ts, t0, range);
+    if (std::fabs(Ext(t) - ts) <= NEAR_LINE && wet()) return {ts, phases};
     return {t, {}};
 }
 
 }  // namespace
 
 double T_PS(double p, double s) {
-    return t_ps(p, s).t;
+    return t_ps(p, s, entropies_only).t;
 }
 
 State STATE_PS(double p, double s) {
-    const Solution solution = t_ps(p, s);
-    if (!solution.saturated) return STATE_PT(p, solution.t);
-    const double s1 = solution.saturated->water;
-    const double s2 = solution.saturated->steam;
+    const Solution solution = t_ps(p, s, SATURATION_T);
+    if (!solution.wet) return STATE_PT(p, solution.t);
+    const double s1 = solution.wet->water.s;
+    const double s2 = solution.wet->steam.s;
     // s1 = s2 only at the critical point itself, where the state is taken as water.
     const double x = s == s1 ? 0 : s == s2 ? 1 : (Ext(s) - s1) / (Ext(s2) - s1);
-    const SaturatedPhase m = detail::mixture_of(SATURATION_T(solution.t), x);
+    const SaturatedPhase m = detail::mixture_of(*solution.wet, x);
     return detail::two_phase_state(0, x, solution.t, m.h, s, m.v, NOT_A_NUMBER);
 }
 

@@ -32,7 +32,11 @@ double TB23(double p) {
     return B23_N[3] + std::sqrt((Ext(p) - B23_N[4]) / B23_N[2]);
 }
 
-RegionPT region_pt(double p, double t) {
+namespace {
+
+// The saturation temperature is asked for only where the state is not in region 5.
+template <class SaturationTemperature>
+RegionPT classify(double p, double t, SaturationTemperature saturation_temperature) {
     const double T = t + KELVIN;
 
     // Written as "not inside" so that a pressure or temperature that is not a
@@ -42,7 +46,7 @@ RegionPT region_pt(double p, double t) {
     // Region 5 overrides every other test, and needs no saturation temperature.
     if (T25_K < T && T <= T5_MAX_K && p <= P5_MAX_MPA) return {Region::HIGH_TEMPERATURE, CAPTION_5};
 
-    const double ts = TS_P(p);
+    const double ts = saturation_temperature();
 
     RegionPT r{UNSET, nullptr};
     if (t < ts && T <= T13_K) r = {Region::WATER, CAPTION_1};
@@ -64,6 +68,16 @@ RegionPT region_pt(double p, double t) {
     // the saturation line gives.
     if (r.region == UNSET) r = t < ts ? RegionPT{Region::WATER, CAPTION_1} : RegionPT{Region::STEAM, CAPTION_2};
     return r;
+}
+
+}  // namespace
+
+RegionPT region_pt(double p, double t) {
+    return classify(p, t, [p] { return TS_P(p); });
+}
+
+RegionPT region_pt(double p, double t, double ts) {
+    return classify(p, t, [ts] { return ts; });
 }
 
 Region checked_region_pt(double p, double t) {

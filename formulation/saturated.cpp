@@ -97,12 +97,11 @@ Saturation checked(const Saturation& s, Saturation (*one_by_one)(double), double
     return finite(s.steam) && finite(s.water) ? s : one_by_one(x);
 }
 
-// One property of both saturated phases at p, as the _P functions give it:
-// `steam` first (its stop comes first), then the region 1 guard of `guarded`.
-detail::SaturatedValues saturated_values(double p, const char* refused, const char* guarded, ByState water,
-                                         ByState steam, double (*by_volume)(double v, double t)) {
-    if (!(p <= PKR)) refuse_pressure(refused);
-    const double ts = TS_P(p);
+// One property of both saturated phases at the point (p, ts) of the line, as
+// the _P or _T functions give it: `steam` first (its stop comes first), then
+// the region 1 guard of `guarded`.
+detail::SaturatedValues saturated_values(double p, double ts, const char* guarded, ByState water, ByState steam,
+                                         double (*by_volume)(double v, double t)) {
     if (ts > detail::T13_C) {
         double v1 = 0;
         double v2 = 0;
@@ -131,11 +130,13 @@ Saturation SATURATION_T(double t) {
 }
 
 detail::SaturatedValues detail::saturated_enthalpies(double p) {
-    return saturated_values(p, "HSP_P", "HW_PT", water_h, HP_PT, h_kr);
+    if (!(p <= PKR)) refuse_pressure("HSP_P");
+    return saturated_values(p, TS_P(p), "HW_PT", water_h, HP_PT, h_kr);
 }
 
-detail::SaturatedValues detail::saturated_entropies(double p) {
-    return saturated_values(p, "SSP_P", "SW_PT", water_s, SP_PT, s_kr);
+detail::SaturatedValues detail::saturated_entropies(double t) {
+    if (!(t <= TKR)) refuse_temperature("SSP_T");
+    return saturated_values(PS_T(t), t, "SW_PT", water_s, SP_PT, s_kr);
 }
 
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.

@@ -124,10 +124,14 @@ double T_PS3A(double p, double s);
 double T_PS3B(double p, double s);
 // The temperature of any state of the (p, t) domain, exact to the forward
 // equations: S_PT (p, T_PS (p, s)) meets s to 1e-12 of it (of 1 kJ/(kg·K)
-// below that). TS_P (p) for a two-phase state and on the saturation line.
+// below that). TS_P (p) for a two-phase state and on the saturation line
+// (as STATE_PS). Where two regions meet their entropies differ a little and
+// can overlap: two temperatures some millikelvin apart share an entropy
+// there, and T_PS gives one of them.
 double T_PS(double p, double s);
 // A single-phase state: STATE_PT (p, T_PS (p, s)), code 0. A two-phase
-// state (p ≤ PKR, SSW_P ≤ s ≤ SSP_P): region 4, code 0, x = (s − s′)/(s″ − s′),
+// state (p ≤ PKR, s′ ≤ s ≤ s″ with s′ = S_PX (p, 0), s″ = S_PX (p, 1), the
+// saturated entropies at TS_P (p)): region 4, code 0, x = (s − s′)/(s″ − s′),
 // t = TS_P (p), the given s, h and v of the mixture (H_PX, V_PX); cp and the
 // transport properties NaN.
 State STATE_PS(double p, double s);

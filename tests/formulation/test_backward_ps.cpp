@@ -111,15 +111,15 @@ TEST(WetSteamStates, TheMixtureOfTheSaturatedPhases) {
     for (const double p : {1.0, 20.0}) {
         SCOPED_TRACE(std::to_string(p) + " MPa");
         const double ts = TFS::TS_P(p);
-        const double s1 = TFS::SSW_P(p);
-        const double s2 = TFS::SSP_P(p);
-        const double s = s1 + 0.3 * (s2 - s1);
-        const double x = (s - s1) / (s2 - s1);
+        // The saturated entropies the mixtures are formed of bound the wet states.
+        const double s1 = TFS::S_PX(p, 0);
+        const double s2 = TFS::S_PX(p, 1);
+        const double s = TFS::S_PX(p, 0.3);
         EXPECT_EQ(TFS::T_PS(p, s), ts);
         const TFS::State wet = TFS::STATE_PS(p, s);
         EXPECT_EQ(wet.region, 4);
         EXPECT_EQ(wet.code, 0);
-        EXPECT_DOUBLE_EQ(wet.x, x);
+        EXPECT_NEAR(wet.x, 0.3, 1e-14);
         EXPECT_TRUE(same(wet.t, ts) && same(wet.s, s));
         EXPECT_TRUE(same(wet.h, TFS::H_PX(p, wet.x)) && same(wet.v, TFS::V_PX(p, wet.x)));
         EXPECT_TRUE(std::isnan(wet.cp) && std::isnan(wet.mu) && std::isnan(wet.lambda) && std::isnan(wet.pr));
@@ -139,6 +139,7 @@ TEST(WetSteamStates, TheMixtureOfTheSaturatedPhases) {
         // On the line itself: the saturated phase.
         EXPECT_EQ(TFS::STATE_PS(p, s1).x, 0);
         EXPECT_EQ(TFS::STATE_PS(p, s2).x, 1);
+        EXPECT_TRUE(std::isnan(TFS::STATE_PS(p, std::nextafter(s2, 20.0)).x));
     }
     // A single-phase state is that of STATE_PT.
     const double t = TFS::T_PS(3, 7);
