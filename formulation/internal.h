@@ -218,7 +218,7 @@ int branch_of(Region region);
 double volume_kr(double p, double t, int branch);
 // The region 3 volume at (p, t) of the branch of v0, a root of a temperature
 // close to t: Newton steps on the pressure from v0, without the search. NaN
-// where they leave the stable part of the isotherm, move by more than a
+// where they leave the stable stretch of the isotherm, move by more than a
 // percent or do not settle; the search is then needed.
 double volume_kr_near(double p, double t, double v0);
 

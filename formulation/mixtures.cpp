@@ -46,9 +46,22 @@ SaturatedPhase detail::mixture_of(const Saturation& saturation, double x) {
     return {mix(x, w.h, s.h), mix(x, w.s, s.s), mix(x, w.v, s.v), mix(x, w.cp, s.cp)};
 }
 
+// Field by field, so that a property added to State cannot take another's place.
 State detail::two_phase_state(int code, double x, double t, double h, double s, double v, double cp) {
     const double none = std::numeric_limits<double>::quiet_NaN();
-    return {static_cast<int>(Region::SATURATION_LINE), code, x, t, h, s, v, cp, none, none, none};
+    State state{};
+    state.region = static_cast<int>(Region::SATURATION_LINE);
+    state.code = code;
+    state.x = x;
+    state.t = t;
+    state.h = h;
+    state.s = s;
+    state.v = v;
+    state.cp = cp;
+    state.mu = none;
+    state.lambda = none;
+    state.pr = none;
+    return state;
 }
 
 double H_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1  в  H_PX", HSW_T, HSP_T); }

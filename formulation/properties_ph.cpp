@@ -4,7 +4,6 @@
 #include "internal.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <tuple>
 
@@ -120,7 +119,7 @@ double t_ph3(double p, double h, const detail::RegionPH* known) {
     const double ts = TS_P(p);
     // Two-phase or a saturated phase itself: no iteration. (Across the line
     // h_pt steps from h′ to h″; the iteration would close on that step
-    // slowly and some tenths of a millikelvin off ts.)
+    // slowly and up to a few millikelvin off ts.)
     if (h1 <= h && h <= h2) return ts;
     // On one side of the line the saturated state closes the interval.
     if (h < h1) {

@@ -175,8 +175,11 @@ using Saturated = Saturation (*)(double ts);
 
 Saturation entropies_only(double ts) {
     const detail::SaturatedValues s = detail::saturated_entropies(ts);
-    return {NOT_A_NUMBER, ts, {NOT_A_NUMBER, s.water, NOT_A_NUMBER, NOT_A_NUMBER},
-            {NOT_A_NUMBER, s.steam, NOT_A_NUMBER, NOT_A_NUMBER}};
+    Saturation saturation{};
+    saturation.t = ts;
+    saturation.water.s = s.water;
+    saturation.steam.s = s.steam;
+    return saturation;
 }
 
 // The temperature of a (p, s) state and, for a wet state (or one on the

@@ -372,7 +372,7 @@ double square(Ext x) {
 // Newton steps on the pressure from a root of a nearby temperature: they
 // settle in a few steps where the root has moved little, and stay on the
 // root's branch as long as the isotherm keeps rising in density (no step
-// enters its unstable part) and the volume moves by a percent at most.
+// enters its unstable stretch) and the volume moves by a percent at most.
 constexpr double NEAR_TOLERANCE = 1e-15;  // relative, on the volume: below the search's 1e-13
 constexpr double NEAR_MAX_MOVE = 0.01;    // relative
 constexpr int NEAR_MAX_STEPS = 20;
