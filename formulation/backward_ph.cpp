@@ -3,38 +3,10 @@
 // θ = Σ n·(π + shift)^I·(η + shift)^J in the reduced pressure and enthalpy.
 #include "internal.h"
 
-#include <algorithm>
-#include <iterator>
-
 namespace TFS {
 namespace {
 
-using detail::Ext;
-
-// The smallest exponent of a table (at most 0) and the largest (at least 0).
-template <std::size_t N>
-constexpr int lowest(const int (&E)[N]) {
-    return std::min(0, *std::min_element(std::begin(E), std::end(E)));
-}
-
-template <std::size_t N>
-constexpr int highest(const int (&E)[N]) {
-    return std::max(0, *std::max_element(std::begin(E), std::end(E)));
-}
-
-// One backward equation: θ = Σ nᵢ·(π + pi_shift)^Iᵢ·(h/h_star + eta_shift)^Jᵢ, T = θ·1 K.
-// The powers come from one table per variable.
-template <const auto& I, const auto& J, std::size_t N>
-double backward_t(const double (&n)[N], double p, double h, Ext h_star, Ext pi_shift, Ext eta_shift) {
-    const double pi = p / 1.0L;
-    const double eta = h / h_star;
-    const double a = pi + pi_shift;
-    const double b = eta + eta_shift;
-    const detail::PowerTable<lowest(I), highest(I)> A(a);
-    const detail::PowerTable<lowest(J), highest(J)> B(b);
-    const double theta = detail::sum_terms<N>([&](std::size_t i) { return Ext(n[i]) * A[I[i]] * B[J[i]]; });
-    return Ext(theta) * 1.0L - detail::KELVIN;
-}
+using detail::backward_t;
 
 // IAPWS-IF97 Table 6, region 1: 20 terms, in the order of the published table.
 namespace table6 {
@@ -135,20 +107,35 @@ constexpr double n[23] = {
 
 }  // namespace
 
+// The reduced pressure π = p / 1 MPa and enthalpy η = h / h*; T* = 1 K.
 double T_PH1(double p, double h) {
-    return backward_t<table6::I, table6::J>(table6::n, p, h, 2500.0L, 0.0L, 1.0L);
+    const double pi = p / 1.0L;
+    const double eta = h / 2500.0L;
+    const double b = eta + 1.0L;
+    return backward_t<table6::I, table6::J>(table6::n, pi, b, 1.0L);
 }
 
 double T_PH2A(double p, double h) {
-    return backward_t<table20::I, table20::J>(table20::n, p, h, 2000.0L, 0.0L, -2.1L);
+    const double pi = p / 1.0L;
+    const double eta = h / 2000.0L;
+    const double b = eta - 2.1L;
+    return backward_t<table20::I, table20::J>(table20::n, pi, b, 1.0L);
 }
 
 double T_PH2B(double p, double h) {
-    return backward_t<table21::I, table21::J>(table21::n, p, h, 2000.0L, -2.0L, -2.6L);
+    const double pi = p / 1.0L;
+    const double eta = h / 2000.0L;
+    const double a = pi - 2.0L;
+    const double b = eta - 2.6L;
+    return backward_t<table21::I, table21::J>(table21::n, a, b, 1.0L);
 }
 
 double T_PH2C(double p, double h) {
-    return backward_t<table22::I, table22::J>(table22::n, p, h, 2000.0L, 25.0L, -1.8L);
+    const double pi = p / 1.0L;
+    const double eta = h / 2000.0L;
+    const double a = pi + 25.0L;
+    const double b = eta - 1.8L;
+    return backward_t<table22::I, table22::J>(table22::n, a, b, 1.0L);
 }
 
 }  // namespace TFS

@@ -28,11 +28,6 @@ struct RegionFunctions {
     throw FatalStop(std::string("НЕИЗВЕСТНАЯ ОБЛАСТЬ (") + name + ")");
 }
 
-// Above the critical pressure (3) the liquid-like and vapour-like roots coincide.
-int branch_of(detail::Region region) {
-    return region == Region::NEAR_CRITICAL_STEAM ? 2 : 1;
-}
-
 double dispatch(double p, double t, const RegionFunctions& f) {
     using detail::Region;
     switch (const Region region = detail::checked_region_pt(p, t)) {
@@ -40,7 +35,7 @@ double dispatch(double p, double t, const RegionFunctions& f) {
         case Region::STEAM: return f.region2(p, t);
         case Region::NEAR_CRITICAL:
         case Region::NEAR_CRITICAL_WATER:
-        case Region::NEAR_CRITICAL_STEAM: return f.region3(p, t, branch_of(region));
+        case Region::NEAR_CRITICAL_STEAM: return f.region3(p, t, detail::branch_of(region));
         // On the line itself the phase is undetermined.
         case Region::SATURATION_LINE: stop_on_line(f.name);
         case Region::HIGH_TEMPERATURE: return f.region5(p, t);
@@ -69,6 +64,10 @@ double finite_volume(double v) {
 }
 
 }  // namespace
+
+int detail::branch_of(Region region) {
+    return region == Region::NEAR_CRITICAL_STEAM ? 2 : 1;
+}
 
 detail::SinglePhase detail::single_phase(double p, double t, Region region, const char* name) {
     switch (region) {

@@ -6,8 +6,10 @@
 // (hence the L suffixes and the Ext(...) casts that pull an expression into it).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 
 #include "TFS.h"
 
@@ -22,6 +24,10 @@ inline constexpr Ext J_PER_KJ = 1000.0L;       // R·T in kJ/kg → m²/s²
 inline constexpr Ext PA_PER_MPA = 1e6L;
 
 // Bounds that several parts of the formulation test.
+// The (p, t) domain: 0 °C (a rounding error below it taken in) up to 1000 °C,
+// pressures above 0 up to 100 MPa (a rounding error above it taken in).
+inline constexpr double T_MIN_C = -1e-9;             // °C
+inline constexpr double P_MAX_MPA = 100.00000000001;  // MPa
 // Regions 1 and 3 meet at 350 °C; above it the saturated states lie in region 3.
 inline constexpr double T13_C = 350.0;            // °C
 inline constexpr double T13_K = T13_C + KELVIN;   // K
@@ -33,6 +39,8 @@ inline constexpr double P5_MAX_MPA = 10.0;        // MPa
 inline constexpr double T25_C = 800.0;            // °C
 inline constexpr double T25_K = T25_C + KELVIN;   // K
 static_assert(T25_K == 1073.15);
+// Subregion 2a lies at pressures up to 4 MPa, 2b and 2c above.
+inline constexpr double P_2AB_MPA = 4.0;          // MPa
 // Region 5, and the whole domain, ends at 1000 °C.
 inline constexpr double T5_MAX_C = 1000.0;        // °C
 inline constexpr double T5_MAX_K = T5_MAX_C + KELVIN;  // K
@@ -74,6 +82,17 @@ std::array<double, sizeof...(Term)> sum_terms_together(Term... term) {
     return sums;
 }
 
+// The smallest exponent of a table (at most 0) and the largest (at least 0).
+template <class Exponents>
+constexpr int lowest(const Exponents& E) {
+    return std::min(0, *std::min_element(std::begin(E), std::end(E)));
+}
+
+template <class Exponents>
+constexpr int highest(const Exponents& E) {
+    return std::max(0, *std::max_element(std::begin(E), std::end(E)));
+}
+
 // x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH), each equal to POWI (x, k) bit for
 // bit: the positive powers are the same step-by-step products from 1.0, every
 // partial product rounded to a double, and a negative power is the reciprocal
@@ -99,6 +118,18 @@ public:
 private:
     double of_[HIGH - LOW + 1];
 };
+
+// One backward equation T(p, h) or T(p, s): θ = Σ nᵢ·a^Iᵢ·b^Jᵢ in table
+// order, where a and b are the equation's shifted reduced pressure and
+// enthalpy or entropy; T = θ·T*, returned in °C. The powers come from one
+// table per variable.
+template <const auto& I, const auto& J, std::size_t N>
+double backward_t(const double (&n)[N], double a, double b, Ext T_star) {
+    const PowerTable<lowest(I), highest(I)> A(a);
+    const PowerTable<lowest(J), highest(J)> B(b);
+    const double theta = sum_terms<N>([&](std::size_t i) { return Ext(n[i]) * A[I[i]] * B[J[i]]; });
+    return Ext(theta) * T_star - KELVIN;
+}
 
 // TS_P (p) in double arithmetic, within SATURATION_T_ESTIMATE_ERROR of it
 // for 0.0005 MPa ≤ p ≤ 100 MPa; NaN elsewhere. For decisions with a margin
@@ -158,6 +189,25 @@ double TB23(double p);
 inline constexpr const char* MESSAGE_OUTSIDE_PT = "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 // The stop for a (p, h) state outside the domain.
 inline constexpr const char* MESSAGE_OUTSIDE_PH = "ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+// The stop for a (p, s) state outside the domain.
+inline constexpr const char* MESSAGE_OUTSIDE_PS = "ЗАДАННЫЕ P И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+// The stops for a wet-steam state given by p or t and the dryness x: no
+// saturation line at or above the critical point, x outside 0 … 1.
+inline constexpr const char* MESSAGE_OUTSIDE_PX = "ЗАДАННЫЕ P И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+inline constexpr const char* MESSAGE_OUTSIDE_TX = "ЗАДАННЫЕ T И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+
+// The mixture of dryness x of the two saturated phases, property by
+// property, as H_PX, S_PX, V_PX and Cp_PX form it from the phases at TS_P (p);
+// u as h and v are mixed, cv, w and κ not defined (NaN).
+SaturatedPhase mixture_of(const Saturation& saturation, double x);
+
+// A two-phase State: region 4, the (p, h) code (0 outside the (p, h) functions),
+// dryness x at the saturation pressure p and temperature t, the given h, s, v
+// and cp, and u = h − p·v. h and v of the mixture are both the mass-weighted
+// means of the phases at one pressure, so h − p·v is that mean of their u.
+// Mixing changes cv, and the speed of sound depends on how the phases exchange
+// heat: a two-phase state has neither, nor κ, nor transport properties.
+State two_phase_state(int code, double x, double p, double t, double h, double s, double v, double cp);
 
 // Region number of a (p, t) state without the caption text; 0 outside the
 // domain. The dispatchers use it on their hot path, REG_PT wraps it.
@@ -166,6 +216,9 @@ struct RegionPT {
     const char* caption;  // nullptr where the region has no caption of its own (31, 32)
 };
 RegionPT region_pt(double p, double t);
+// The same with the saturation temperature TS_P (p) already at hand, for a
+// search that classifies many temperatures of one pressure.
+RegionPT region_pt(double p, double t, double ts);
 
 // As region_pt, but a state outside the domain ends in the fatal stop.
 Region checked_region_pt(double p, double t);
@@ -204,16 +257,28 @@ State single_phase_state(Region region, int code, double t, double h, const Sing
 // infinite at the lowest pressures; V_PT refuses such a state.
 double volume_pt(double p, double t);
 
+// The region 3 branch of a REG_PT region: 2 (vapour-like) for 32, else 1;
+// above the critical pressure (3) the liquid-like and vapour-like roots coincide.
+int branch_of(Region region);
+
 // Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
 double volume_kr(double p, double t, int branch);
+// The region 3 volume at (p, t) of the branch of v0, a root of a temperature
+// close to t: Newton steps on the pressure from v0, without the search. NaN
+// where they leave the stable stretch of the isotherm, move by more than a
+// percent or do not settle; the search is then needed.
+double volume_kr_near(double p, double t, double v0);
 
-// Saturated water and steam of one pressure: HSW_P (p) and HSP_P (p) with
-// one saturation temperature and, above 350 °C, one region 3 search for both
-// volumes. A stop is the one HSP_P, called first, would give.
-struct SaturatedEnthalpies {
+// One property of saturated water and steam: HSW_P (p) and HSP_P (p) with
+// one saturation temperature, or SSW_T (t) and SSP_T (t); above 350 °C with
+// one region 3 search for both volumes. A stop is the one HSP_P (p) or
+// SSP_T (t), called first, would give where the argument lies beyond the
+// critical point.
+struct SaturatedValues {
     double water, steam;
 };
-SaturatedEnthalpies saturated_enthalpies(double p);
+SaturatedValues saturated_enthalpies(double p);
+SaturatedValues saturated_entropies(double t);
 
 // Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
 // text; 0 outside the domain. Below the critical pressure it carries the

@@ -2,6 +2,9 @@
 // mass-weighted mean of saturated water and saturated steam at TS_P (p).
 #include "internal.h"
 
+#include <cmath>
+#include <limits>
+
 namespace TFS {
 namespace {
 
@@ -9,21 +12,86 @@ using BySaturationT = double (*)(double t);
 
 using detail::Ext;
 
+// The mean of the water and steam values; the phase's own value at x = 0 and 1.
+double mix(double x, double water, double steam) {
+    if (x == 0) return water;
+    if (x == 1) return steam;
+    return (1.0L - x) * water + Ext(x) * steam;
+}
+
 double mixture(double p, double x, const char* refusal, BySaturationT water, BySaturationT steam) {
     // Written so that a dryness that is not a number is refused as well.
     if (!(x >= 0 && x <= 1)) throw FatalStop(refusal);
     const double ts = TS_P(p);
     const double y_water = water(ts);
     const double y_steam = steam(ts);
-    if (x == 0) return y_water;
-    if (x == 1) return y_steam;
-    return (1.0L - x) * y_water + Ext(x) * y_steam;
+    return mix(x, y_water, y_steam);
+}
+
+bool is_dryness(double x) {
+    return x >= 0 && x <= 1;
+}
+
+// The wet-steam State of dryness x at the saturation pressure p and temperature t.
+State mixture_state(double p, double t, double x) {
+    const SaturatedPhase m = detail::mixture_of(SATURATION_T(t), x);
+    return detail::two_phase_state(0, x, p, t, m.h, m.s, m.v, std::numeric_limits<double>::quiet_NaN());
 }
 
 }  // namespace
 
+SaturatedPhase detail::mixture_of(const Saturation& saturation, double x) {
+    const SaturatedPhase& w = saturation.water;
+    const SaturatedPhase& s = saturation.steam;
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    SaturatedPhase m{};
+    m.h = mix(x, w.h, s.h);
+    m.s = mix(x, w.s, s.s);
+    m.v = mix(x, w.v, s.v);
+    m.cp = mix(x, w.cp, s.cp);
+    m.u = mix(x, w.u, s.u);
+    m.cv = m.w = m.kappa = none;
+    return m;
+}
+
+// Field by field, so that a property added to State cannot take another's place.
+State detail::two_phase_state(int code, double x, double p, double t, double h, double s, double v, double cp) {
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    State state{};
+    state.region = static_cast<int>(Region::SATURATION_LINE);
+    state.code = code;
+    state.x = x;
+    state.t = t;
+    state.h = h;
+    state.s = s;
+    state.v = v;
+    state.cp = cp;
+    state.u = Ext(h) - Ext(p) * v * KJ_PER_MPA_M3;
+    state.cv = none;
+    state.w = none;
+    state.kappa = none;
+    state.mu = none;
+    state.lambda = none;
+    state.pr = none;
+    return state;
+}
+
+double H_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1  в  H_PX", HSW_T, HSP_T); }
 double S_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1  в  S_PX", SSW_T, SSP_T); }
 double V_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1 в V_PX", VSW_T, VSP_T); }
 double Cp_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1  в  Cp_PX", CSW_T, CSP_T); }
+
+// Below the triple point the saturation line reaches pressures whose
+// temperature is no number; such a pressure is refused with the others.
+State STATE_PX(double p, double x) {
+    const double ts = p > 0 && p < PKR ? TS_P(p) : std::numeric_limits<double>::quiet_NaN();
+    if (!(std::isfinite(ts) && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_PX);
+    return mixture_state(p, ts, x);
+}
+
+State STATE_TX(double t, double x) {
+    if (!(t < TKR && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_TX);
+    return mixture_state(PS_T(t), t, x);
+}
 
 }  // namespace TFS

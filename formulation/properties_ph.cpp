@@ -4,7 +4,6 @@
 #include "internal.h"
 
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <tuple>
 
@@ -102,7 +101,7 @@ double region5_temperature(double p, double h, double t) {
 
 // HSW_P (p) and HSP_P (p): those the (p, h) region was found with, when it
 // is known and has them (below the critical pressure, not at it).
-detail::SaturatedEnthalpies saturated_at(double p, const detail::RegionPH* known) {
+detail::SaturatedValues saturated_at(double p, const detail::RegionPH* known) {
     if (known != nullptr && p < PKR) return {known->h1, known->h2};
     return detail::saturated_enthalpies(p);
 }
@@ -114,11 +113,14 @@ double t_ph3(double p, double h, const detail::RegionPH* known) {
     Interval start{detail::T13_C, h_pt(p, detail::T13_C), tB, h_pt(p, tB)};
     if (p > PKR) return false_position(p, h, start, false);
 
-    const detail::SaturatedEnthalpies saturated = saturated_at(p, known);
+    const detail::SaturatedValues saturated = saturated_at(p, known);
     const double h1 = saturated.water;
     const double h2 = saturated.steam;
     const double ts = TS_P(p);
-    if (h1 < h && h < h2) return ts;  // two-phase: no iteration
+    // Two-phase or a saturated phase itself: no iteration. (Across the line
+    // h_pt steps from h′ to h″; the iteration would close on that step
+    // slowly and up to a few millikelvin off ts.)
+    if (h1 <= h && h <= h2) return ts;
     // On one side of the line the saturated state closes the interval.
     if (h < h1) {
         start.tH = ts;
@@ -163,7 +165,7 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
 // or none for a single-phase state.
 std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
     if (p > PKR) return std::nullopt;
-    const detail::SaturatedEnthalpies saturated = saturated_at(p, &r);
+    const detail::SaturatedValues saturated = saturated_at(p, &r);
     const double h1 = saturated.water;
     const double h2 = saturated.steam;
     if (h == h1) return 0.0;
@@ -207,16 +209,9 @@ State STATE_PH(double p, double h) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
     const double t = t_ph(p, h, r);
     if (const std::optional<double> x = dryness(p, h, r)) {
-        const double v = V_PX(p, *x);
-        const double s = S_PX(p, *x);
-        // h and v of the mixture are both the mass-weighted means of the phases at
-        // one pressure, so h − p·v is that mean of their u, from the state's own h
-        // and v. Mixing changes cv, and the speed of sound depends on how the
-        // phases exchange heat: a two-phase state has neither, nor κ.
-        const double u = Ext(h) - Ext(p) * v * detail::KJ_PER_MPA_M3;
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        return {static_cast<int>(detail::Region::SATURATION_LINE), static_cast<int>(r.code), *x, t, h, s, v,
-                Cp_PX(p, *x), u, nan, nan, nan, nan, nan, nan};
+        // t = TS_P (p): both phases from one saturation state, as S_PX, V_PX and Cp_PX take them.
+        const SaturatedPhase m = detail::mixture_of(SATURATION_T(t), *x);
+        return detail::two_phase_state(static_cast<int>(r.code), *x, p, t, h, m.s, m.v, m.cp);
     }
     // A stop is the one V_PH would give.
     const detail::Region region = detail::checked_region_pt(p, t);

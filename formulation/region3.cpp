@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace TFS {
 namespace {
@@ -421,11 +422,40 @@ double speed_of_sound(const Point& x, double t, const SecondDerivatives& f) {
                      (2.0L * delta * f.phi_d + delta * delta * f.phi_dd -
                       Ext(expansion) * expansion / (tau * tau * f.phi_tt)));
 }
+// Newton steps on the pressure from a root of a nearby temperature: they
+// settle in a few steps where the root has moved little, and stay on the
+// root's branch as long as the isotherm keeps rising in density (no step
+// enters its unstable stretch) and the volume moves by a percent at most.
+constexpr double NEAR_TOLERANCE = 1e-15;  // relative, on the volume: below the search's 1e-13
+constexpr double NEAR_MAX_MOVE = 0.01;    // relative
+constexpr int NEAR_MAX_STEPS = 20;
 
 }  // namespace
 
 double detail::volume_kr(double p, double t, int branch) {
     return branch_volume(p, t, branch, "VKR_PT");
+}
+
+double detail::volume_kr_near(double p, double t, double v0) {
+    const Search s = search(p, t);
+    double v = v0;
+    for (int step = 0; step < NEAR_MAX_STEPS; ++step) {
+        const Point x = point(v, t);
+        const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
+        const double S_dd = sum_terms<TERMS>(
+            [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
+        const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
+        // p·v/(R·T) = δ·φ_δ and, at constant T, d(p/(R·T))/dρ = 2·δ·φ_δ + δ²·φ_δδ.
+        const double rise = 2.0L * x.delta * phi_d + Ext(x.delta) * x.delta * phi_dd;
+        if (!(rise > 0)) break;
+        const double residual = Ext(x.delta) * phi_d / v - s.p_kPa / s.RT;  // (p(v) − p)/(R·T)
+        // dv = −v²·dρ, dρ = −residual / rise
+        const double next = v + Ext(v) * v * residual / rise;
+        if (!(std::fabs(Ext(next) - v0) <= NEAR_MAX_MOVE * Ext(v0))) break;
+        if (std::fabs(Ext(next) - v) <= NEAR_TOLERANCE * Ext(v)) return next;
+        v = next;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
 double ZKR_VT(double v, double t) {

@@ -20,11 +20,9 @@ constexpr const char* CAPTION_2C = " ПЕРЕГРЕТЫЙ ПАР (подобла
 constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (область 3)";
 constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
 
-constexpr double P_MAX = 100.00000000001;
 constexpr double P_MIN = 0.000999999999;
 constexpr double H_MIN = -1e-13;
 constexpr double H_MAX = 4642.8000000001;
-constexpr double P_2AB = 4.0;         // subregions 2a / 2b
 constexpr double P_2BC_LOW = 6.5467;  // where the B2bc line leaves the saturation line
 
 constexpr auto UNSET = static_cast<CodePH>(-100);
@@ -50,7 +48,7 @@ struct Code {
 
 RegionPH region_ph(double p, double h) {
     // Written as the domain itself so that a NaN is refused too.
-    if (!(P_MIN <= p && p <= P_MAX && H_MIN <= h && h <= H_MAX)) return {CodePH::OUTSIDE, CAPTION_OUTSIDE, 0, 0};
+    if (!(P_MIN <= p && p <= P_MAX_MPA && H_MIN <= h && h <= H_MAX)) return {CodePH::OUTSIDE, CAPTION_OUTSIDE, 0, 0};
 
     // Every test below runs; a later one that holds overrides an earlier one.
     Code r{UNSET, nullptr};
@@ -61,16 +59,16 @@ RegionPH region_ph(double p, double h) {
     double h1 = 0;  // saturated liquid
     double h2 = 0;  // saturated vapour
     if (p < PKR) {
-        const SaturatedEnthalpies saturated = saturated_enthalpies(p);
+        const SaturatedValues saturated = saturated_enthalpies(p);
         h1 = saturated.water;
         h2 = saturated.steam;
     }
 
     if (p < PKR && h1 < h && h < h2) r = {CodePH::WET, CAPTION_WET};
     if ((p <= P_CORNER_MPA && h <= h1) || (p > P_CORNER_MPA && h <= hB)) r = {CodePH::WATER, CAPTION_1};
-    if (p <= P_2AB && h >= h2) r = {CodePH::STEAM_2A, CAPTION_2A};
+    if (p <= P_2AB_MPA && h >= h2) r = {CodePH::STEAM_2A, CAPTION_2A};
     const double p2bc = pB2bc(h);
-    if (P_2AB < p && p <= P_2BC_LOW && h >= h2) r = {CodePH::STEAM_2B, CAPTION_2B};
+    if (P_2AB_MPA < p && p <= P_2BC_LOW && h >= h2) r = {CodePH::STEAM_2B, CAPTION_2B};
     if (p > P_2BC_LOW && p <= p2bc && h > hB2bc(p)) r = {CodePH::STEAM_2B, CAPTION_2B};
     if (p > p2bc && p <= P_CORNER_MPA && h > h2) r = {CodePH::STEAM_2C, CAPTION_2C};
     if (p > P_CORNER_MPA && h <= hB2bc(p)) {

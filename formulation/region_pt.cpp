@@ -20,8 +20,6 @@ constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (облас
 constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
 constexpr const char* CAPTION_5 = "  ВЫСОКИЕ ТЕМПЕРАТУРЫ (область 5)";
 
-constexpr double P_MAX = 100.00000000001;
-
 constexpr auto UNSET = static_cast<Region>(-1);
 
 }  // namespace
@@ -34,22 +32,26 @@ double TB23(double p) {
     return B23_N[3] + std::sqrt((Ext(p) - B23_N[4]) / B23_N[2]);
 }
 
-RegionPT region_pt(double p, double t) {
+namespace {
+
+// The saturation temperature is asked for only where the state is not in region 5.
+template <class SaturationTemperature>
+RegionPT classify(double p, double t, SaturationTemperature saturation_temperature) {
     const double T = t + KELVIN;
 
     // Written as "not inside" so that a pressure or temperature that is not a
     // number is refused too, rather than classified as steam.
-    const bool inside = p <= P_MAX && p > 0 && t <= T5_MAX_C && t >= -1e-9;
+    const bool inside = p <= P_MAX_MPA && p > 0 && t <= T5_MAX_C && t >= T_MIN_C;
     if (!inside || (p > P5_MAX_MPA && t > 800.000000000001L)) return {Region::OUTSIDE, CAPTION_OUTSIDE};
     // Region 5 overrides every other test, and needs no saturation temperature.
     if (T25_K < T && T <= T5_MAX_K && p <= P5_MAX_MPA) return {Region::HIGH_TEMPERATURE, CAPTION_5};
 
-    const double ts = TS_P(p);
+    const double ts = saturation_temperature();
 
     RegionPT r{UNSET, nullptr};
     if (t < ts && T <= T13_K) r = {Region::WATER, CAPTION_1};
     if (t > ts && T <= T25_K && p < P_CORNER_MPA) r = {Region::STEAM, CAPTION_2};
-    if (P_CORNER_MPA <= p && p <= P_MAX && T13_K < T && T <= T25_K) {
+    if (P_CORNER_MPA <= p && p <= P_MAX_MPA && T13_K < T && T <= T25_K) {
         const double p23 = pB23(T);
         const double T23 = TB23(p);
         if (p <= p23 && T >= T23) r = {Region::STEAM, CAPTION_2};
@@ -66,6 +68,16 @@ RegionPT region_pt(double p, double t) {
     // the saturation line gives.
     if (r.region == UNSET) r = t < ts ? RegionPT{Region::WATER, CAPTION_1} : RegionPT{Region::STEAM, CAPTION_2};
     return r;
+}
+
+}  // namespace
+
+RegionPT region_pt(double p, double t) {
+    return classify(p, t, [p] { return TS_P(p); });
+}
+
+RegionPT region_pt(double p, double t, double ts) {
+    return classify(p, t, [ts] { return ts; });
 }
 
 Region checked_region_pt(double p, double t) {

@@ -94,6 +94,22 @@ Saturation checked(const Saturation& s, void (*stop_one_by_one)(double), double 
     return s;
 }
 
+// One property of both saturated phases at the point (p, ts) of the line, as
+// the _P or _T functions give it: `steam` first (its stop comes first), then
+// the region 1 guard of `guarded`.
+detail::SaturatedValues saturated_values(double p, double ts, const char* guarded, ByState water, ByState steam,
+                                         double (*by_volume)(double v, double t)) {
+    if (ts > detail::T13_C) {
+        double v1 = 0;
+        double v2 = 0;
+        VKR_PT(p, ts, v1, v2);
+        return {by_volume(v1, ts), by_volume(v2, ts)};
+    }
+    const double y_steam = steam(p, ts);
+    detail::region1_guard(ts, ts, guarded);
+    return {water(p, ts), y_steam};
+}
+
 }  // namespace
 
 Saturation SATURATION_P(double p) {
@@ -112,18 +128,14 @@ Saturation SATURATION_T(double t) {
     return checked(s, stop_one_by_one_t, t);
 }
 
-detail::SaturatedEnthalpies detail::saturated_enthalpies(double p) {
+detail::SaturatedValues detail::saturated_enthalpies(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
-    const double ts = TS_P(p);
-    if (ts > detail::T13_C) {
-        double v1 = 0;
-        double v2 = 0;
-        VKR_PT(p, ts, v1, v2);
-        return {h_kr(v1, ts), h_kr(v2, ts)};
-    }
-    const double steam = HP_PT(p, ts);
-    region1_guard(ts, ts, "HW_PT");
-    return {water_h(p, ts), steam};
+    return saturated_values(p, TS_P(p), "HW_PT", water_h, HP_PT, h_kr);
+}
+
+detail::SaturatedValues detail::saturated_entropies(double t) {
+    if (!(t <= TKR)) refuse_temperature("SSP_T");
+    return saturated_values(PS_T(t), t, "SW_PT", water_s, SP_PT, s_kr);
 }
 
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.

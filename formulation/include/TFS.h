@@ -95,6 +95,7 @@ double W5_PT(double p, double t);
 double S_PX(double p, double x);
 double V_PX(double p, double x);
 double Cp_PX(double p, double x);
+double H_PX(double p, double x);
 
 // Any (p, t) state
 double h_pt(double p, double t);
@@ -145,6 +146,36 @@ double Cp_PH(double p, double h);
 // state is one S_PH and the others give as a mixture (REG_PH code −1, 4, and
 // 3 between the saturated enthalpies).
 State STATE_PH(double p, double h);
+
+// Temperature and properties from pressure and entropy. The backward
+// equations in °C: region 1, subregions 2a (p ≤ 4 MPa), 2b (s ≥ 5.85
+// kJ/(kg·K)) and 2c, and region 3 below (3a) and above (3b) the critical
+// entropy 4.41202148223476 kJ/(kg·K); each is valid in its own subregion only.
+double T_PS1(double p, double s);
+double T_PS2A(double p, double s);
+double T_PS2B(double p, double s);
+double T_PS2C(double p, double s);
+double T_PS3A(double p, double s);
+double T_PS3B(double p, double s);
+// The temperature of any state of the (p, t) domain, exact to the forward
+// equations: S_PT (p, T_PS (p, s)) meets s to 1e-12 of it (of 1 kJ/(kg·K)
+// below that). TS_P (p) for a two-phase state and on the saturation line
+// (as STATE_PS). Where two regions meet their entropies differ a little and
+// can overlap: two temperatures some millikelvin apart share an entropy
+// there, and T_PS gives one of them.
+double T_PS(double p, double s);
+// A single-phase state: STATE_PT (p, T_PS (p, s)), code 0. A two-phase
+// state (p ≤ PKR, s′ ≤ s ≤ s″ with s′ = S_PX (p, 0), s″ = S_PX (p, 1), the
+// saturated entropies at TS_P (p)): region 4, code 0, x = (s − s′)/(s″ − s′),
+// t = TS_P (p), the given s, h and v of the mixture (H_PX, V_PX); cp and the
+// transport properties NaN.
+State STATE_PS(double p, double s);
+// Wet steam of dryness 0 ≤ x ≤ 1 (x = 0 and 1: the saturated phases) at a
+// pressure below PKR or a temperature below TKR: region 4, code 0, x, t on
+// the saturation line, h, s and v as H_PX, S_PX and V_PX give them at
+// TS_P (p) (STATE_TX: at t itself); cp and the transport properties NaN.
+State STATE_PX(double p, double x);
+State STATE_TX(double t, double x);
 
 // Saturated water and steam at once, each value equal bit for bit to its own
 // function below, with one region 3 search above 350 °C for both phases.

@@ -74,3 +74,27 @@ TEST(PropertiesPh, TransportOfWetSteamReachesTheSaturationStop) {
     EXPECT_EQ(stop_message(TFS::MIU_PT, 1, t), "Вы попали на линию насыщения (V_PT)");
     EXPECT_EQ(stop_message(TFS::LMB_PT, 1, t), "Вы попали на линию насыщения (V_PT)");
 }
+
+// At an enthalpy exactly h′ or h″ the state is that saturated phase, below
+// 16.5292 MPa and in region 3 alike: T_PH3 gives TS_P at once, and STATE_PH
+// the phase with x = 0 or 1. (T_PH3 used to close on the step of h_pt
+// across the line, for up to a second and 0.5 mK off.)
+TEST(PropertiesPh, AtASaturatedEnthalpyTheSaturatedPhase) {
+    for (const double p : {1.0, 10.0, 16.5, 18.0, 20.111733656894181, 20.252048918961997, 22.0}) {
+        const double ts = TFS::TS_P(p);
+        for (const double x : {0.0, 1.0}) {
+            SCOPED_TRACE(std::to_string(p) + " MPa, x = " + std::to_string(x));
+            const double h = x == 0 ? TFS::HSW_P(p) : TFS::HSP_P(p);
+            if (p > 16.5292) {
+                EXPECT_EQ(TFS::T_PH3(p, h), ts);
+            }
+            const TFS::State state = TFS::STATE_PH(p, h);
+            EXPECT_EQ(state.region, 4);
+            EXPECT_EQ(state.x, x);
+            EXPECT_EQ(state.t, ts);
+            EXPECT_EQ(state.h, h);
+            EXPECT_NEAR(state.s, x == 0 ? TFS::SSW_P(p) : TFS::SSP_P(p), 1e-9);
+            EXPECT_NEAR(state.v, x == 0 ? TFS::VSW_P(p) : TFS::VSP_P(p), 1e-12);
+        }
+    }
+}

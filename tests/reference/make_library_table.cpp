@@ -250,6 +250,31 @@ void ph_states(Table& table) {
     }
 }
 
+// (p, s) states: an entropy grid and, at each pressure, the entropies of
+// the domain's and the regions' bound temperatures and the saturated
+// entropies of the mixtures, all with neighbouring doubles; the mixtures'
+// enthalpies beside their entropies.
+void ps_states(Table& table) {
+    List p = {0.0005, 0.001, 0.01, 0.1, 1, 3, 5, 8, 12, 16, 17, 18, 20, 21, 22, 22.06, 23, 25, 30, 50, 0, NaN};
+    for (const double bound : {4.0, 10.0, 16.5292, TFS::PKR, 100.0}) add_with_neighbours(p, bound);
+    const List grid = {-1, -0.0001, 0, 0.5, 1, 2, 3, 3.5, 3.8, 4, 4.2, 4.41202148223476, 4.6, 5, 5.2, 5.5,
+                       5.85, 6, 6.5, 7, 7.5, 8, 9, 10, 11, 12, 13, NaN};
+    for (const double x : p) {
+        List s = grid;
+        double value = 0;
+        for (const double t : {-1e-9, 350.0, 800.0, 1000.0})
+            if (value_of([&] { return TFS::S_PT(x, t); }, value)) add_with_neighbours(s, value);
+        if (value_of([&] { return TFS::S_PX(x, 0); }, value)) add_with_neighbours(s, value);
+        if (value_of([&] { return TFS::S_PX(x, 1); }, value)) add_with_neighbours(s, value);
+        for (const double y : s) table.call("T_PS", {x, y});
+    }
+    const std::vector<std::string> backward = {"T_PS1", "T_PS2A", "T_PS2B", "T_PS2C", "T_PS3A", "T_PS3B"};
+    for (const double x : {0.1, 3.0, 8.0, 20.0, 50.0, 100.0})
+        for (const double y : {0.5, 3.0, 3.8, 4.5, 5.0, 5.75, 6.0, 7.5, 8.0}) table.call_each(backward, {x, y});
+    for (const double x : {0.001, 1.0, 20.0, 22.0})
+        for (const double dryness : {-0.1, 0.0, 0.3, 1.0, 1.1, NaN}) table.call("H_PX", {x, dryness});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -267,6 +292,7 @@ int main(int argc, char** argv) {
     volume_states(table);
     correlation_states(table);
     ph_states(table);
+    ps_states(table);
     out.close();
     if (!out) {
         std::cerr << "make_library_table: writing " << argv[1] << " failed\n";

@@ -1,0 +1,46 @@
+// Cost of T(p, s) and STATE_PS beside T(p, h) and STATE_PH at the same
+// states: each (p, h) state of the T_PH benchmarks and its entropy S_PH (p, h).
+// T_PS closes its backward estimate with two or three forward entropies; in
+// region 3 each of those needs the volume, from the root search once and
+// then by Newton steps from the previous root.
+#include <benchmark/benchmark.h>
+
+#include "TFS.h"
+
+namespace {
+
+void BM_T_PH(benchmark::State& state, double p, double h) {
+    for (auto _ : state) benchmark::DoNotOptimize(TFS::T_PH(p, h));
+}
+
+void BM_T_PS(benchmark::State& state, double p, double h) {
+    const double s = TFS::S_PH(p, h);
+    for (auto _ : state) benchmark::DoNotOptimize(TFS::T_PS(p, s));
+}
+
+void BM_STATE_PH(benchmark::State& state, double p, double h) {
+    for (auto _ : state) benchmark::DoNotOptimize(TFS::STATE_PH(p, h));
+}
+
+void BM_STATE_PS(benchmark::State& state, double p, double h) {
+    const double s = TFS::S_PH(p, h);
+    for (auto _ : state) benchmark::DoNotOptimize(TFS::STATE_PS(p, s));
+}
+
+}  // namespace
+
+#define PS_BENCHMARKS(name, p, h)                      \
+    BENCHMARK_CAPTURE(BM_T_PH, name, p, h);            \
+    BENCHMARK_CAPTURE(BM_T_PS, name, p, h);            \
+    BENCHMARK_CAPTURE(BM_STATE_PH, name, p, h);        \
+    BENCHMARK_CAPTURE(BM_STATE_PS, name, p, h)
+
+PS_BENCHMARKS(region1_10MPa, 10.0, 1000.0);
+PS_BENCHMARKS(region2b_10MPa, 10.0, 3000.0);
+PS_BENCHMARKS(region1_20MPa, 20.0, 1000.0);
+PS_BENCHMARKS(region2b_20MPa, 20.0, 3500.0);
+PS_BENCHMARKS(region2c_20MPa, 20.0, 2700.0);
+PS_BENCHMARKS(region3_supercritical, 25.0, 2000.0);
+PS_BENCHMARKS(region3_subcritical_vapour, 20.0, 2500.0);
+PS_BENCHMARKS(wet_1MPa, 1.0, 2000.0);
+PS_BENCHMARKS(wet_region3_20MPa, 20.0, 2000.0);
