@@ -18,6 +18,7 @@ namespace TFS::detail {
 using Ext = long double;
 
 inline constexpr Ext KELVIN = 273.15L;    // t in °C + KELVIN = T in K
+static_assert(double(KELVIN) == 273.15);  // also in double arithmetic
 inline constexpr Ext R_WATER = 0.461526L; // specific gas constant, kJ/(kg·K)
 inline constexpr Ext KJ_PER_MPA_M3 = 1000.0L;  // p·v in MPa·m³/kg → kJ/kg
 inline constexpr Ext J_PER_KJ = 1000.0L;       // R·T in kJ/kg → m²/s²
@@ -184,6 +185,12 @@ inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192
 double pB23(double T);
 // Temperature on the B23 line at p in MPa, in kelvin.
 double TB23(double p);
+
+// The captions REG_PT and REG_PH share.
+inline constexpr const char* CAPTION_OUTSIDE = "  ОБЛАСТЬ НЕДОПУСТИМЫХ ЗНАЧЕНИЙ ПАРАМЕТРОВ";
+inline constexpr const char* CAPTION_1 = " ЖИДКОСТЬ (область 1)";
+inline constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (область 3)";
+inline constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
 
 // The stop for a (p, t) state outside the domain.
 inline constexpr const char* MESSAGE_OUTSIDE_PT = "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";

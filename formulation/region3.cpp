@@ -17,6 +17,10 @@ namespace {
 using detail::Ext;
 using detail::sum_terms;
 
+// The reducing quantities: δ = ρ / ρ*, τ = T* / T.
+constexpr Ext RHO_STAR = 322.0L;   // kg/m³
+constexpr Ext T_STAR = 647.096L;   // K
+
 // IAPWS-IF97 Table 30: n1 of the logarithmic term, then the 39 polynomial
 // terms 2 … 40 in the order of the published table.
 constexpr double N1 = 1.0658070028513;
@@ -72,11 +76,11 @@ struct Point {
 };
 
 double reduced_tau(double t) {
-    return 647.096L / (t + detail::KELVIN);
+    return T_STAR / (t + detail::KELVIN);
 }
 
 double reduced_delta(double v) {
-    return 1.0L / v / 322.0L;
+    return 1.0L / v / RHO_STAR;
 }
 
 Point point(double v, double t) {
@@ -198,7 +202,7 @@ bool certain_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
     const TauPowers& t = s.tau_powers;
     double delta[K], d[K][I_MAX + 1], S[K], magnitude[K];  // d[k][j] = δ^(j−1)
     for (std::size_t k = 0; k < K; ++k) {
-        delta[k] = 1.0 / v[k] / 322.0;
+        delta[k] = 1.0 / v[k] / double(RHO_STAR);  // exactly 322 in double arithmetic
         d[k][0] = 1.0 / delta[k];
         d[k][1] = 1.0;
         for (int j = 2; j <= I_MAX; ++j) d[k][j] = d[k][j - 1] * delta[k];

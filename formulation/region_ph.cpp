@@ -11,14 +11,10 @@ namespace TFS {
 namespace detail {
 namespace {
 
-constexpr const char* CAPTION_OUTSIDE = "  ОБЛАСТЬ НЕДОПУСТИМЫХ ЗНАЧЕНИЙ ПАРАМЕТРОВ";
 constexpr const char* CAPTION_WET = "  ОБЛАСТЬ ВЛАЖНОГО ПАРА";
-constexpr const char* CAPTION_1 = " ЖИДКОСТЬ (область 1)";
 constexpr const char* CAPTION_2A = " ПЕРЕГРЕТЫЙ ПАР (подобласть 2a)";
 constexpr const char* CAPTION_2B = " ПЕРЕГРЕТЫЙ ПАР (подобласть 2b)";
 constexpr const char* CAPTION_2C = " ПЕРЕГРЕТЫЙ ПАР (подобласть 2с)";  // Cyrillic с
-constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (область 3)";
-constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
 
 constexpr double P_MIN = 0.000999999999;
 constexpr double H_MIN = -1e-13;

@@ -13,11 +13,7 @@ namespace TFS {
 namespace detail {
 namespace {
 
-constexpr const char* CAPTION_OUTSIDE = "  ОБЛАСТЬ НЕДОПУСТИМЫХ ЗНАЧЕНИЙ ПАРАМЕТРОВ";
-constexpr const char* CAPTION_1 = " ЖИДКОСТЬ (область 1)";
 constexpr const char* CAPTION_2 = " ПЕРЕГРЕТЫЙ ПАР (область 2)";
-constexpr const char* CAPTION_3 = " ОКОЛОКРИТИЧЕСКАЯ (область 3)";
-constexpr const char* CAPTION_4 = "  ЛИНИЯ НАСЫЩЕНИЯ (область 4)";
 constexpr const char* CAPTION_5 = "  ВЫСОКИЕ ТЕМПЕРАТУРЫ (область 5)";
 
 constexpr auto UNSET = static_cast<Region>(-1);

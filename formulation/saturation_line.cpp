@@ -29,7 +29,7 @@ double detail::saturation_t_estimate(double p) {
     const double G = n[1] * beta * beta + n[4] * beta + n[7];
     const double D = 2.0 * G / (-F - std::sqrt(F * F - 4.0 * E * G));
     const double T = (n[9] + D - std::sqrt((n[9] + D) * (n[9] + D) - 4.0 * (n[8] + n[9] * D))) / 2.0;
-    return T - 273.15;
+    return T - double(detail::KELVIN);
 }
 
 double TS_P(double p) {
