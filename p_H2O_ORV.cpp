@@ -5,13 +5,12 @@
 
 #include <QApplication>
 
-int main(int argc, char** argv)
-{
-  QApplication app(argc, argv);
-  // The desktop matches the window to its menu entry, and so to the icon, by this name.
-  QGuiApplication::setDesktopFileName(QStringLiteral("p_H2O_ORV"));
-  TForm1 form;
-  form.show();
-  app.exec();
-  return 0;
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // The desktop matches the window to its menu entry, and so to the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("p_H2O_ORV"));
+    TForm1 form;
+    form.show();
+    app.exec();
+    return 0;
 }

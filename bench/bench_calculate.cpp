@@ -13,80 +13,72 @@
 namespace {
 
 // One application and one window serve every benchmark; no display is needed.
-TForm1& Form()
-{
-  static int argc = 1;
-  static char name[] = "h2o_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  static TForm1 form;
-  (void)app;
-  return form;
+TForm1& Form() {
+    static int argc = 1;
+    static char name[] = "h2o_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    static TForm1 form;
+    (void)app;
+    return form;
 }
 
-void Type(const char* edit, const char* text)
-{
-  Form().findChild<QLineEdit*>(edit)->setText(text);
+void Type(const char* edit, const char* text) {
+    Form().findChild<QLineEdit*>(edit)->setText(text);
 }
 
 // The window as the user sees it: shown, with its posted layout and update
 // events handled and painted.
-void Redraw(TForm1& form)
-{
-  QApplication::processEvents();
-  form.repaint();
+void Redraw(TForm1& form) {
+    QApplication::processEvents();
+    form.repaint();
 }
 
 // Clicks Calculate over and over; a refused or failed run spoils the figure.
-void RunCalculate(benchmark::State& state)
-{
-  bool refused = false;
-  SetMessageCapture([&](const ShownMessage&) { refused = true; });
-  Form().show();
-  for (auto _ : state) {
-    Form().BB_CalkClick();
-    Redraw(Form());
-  }
-  SetMessageCapture({});
-  if (refused) state.SkipWithError("the command showed a message");
+void RunCalculate(benchmark::State& state) {
+    bool refused = false;
+    SetMessageCapture([&](const ShownMessage&) { refused = true; });
+    Form().show();
+    for (auto _ : state) {
+        Form().BB_CalkClick();
+        Redraw(Form());
+    }
+    SetMessageCapture({});
+    if (refused) state.SkipWithError("the command showed a message");
 }
 
-void CalculateByPT(benchmark::State& state, const char* p, const char* t)
-{
-  Form().setRG_1ItemIndex(0);
-  Type("Lb_P", p);
-  Type("Lb_T", t);
-  RunCalculate(state);
+void CalculateByPT(benchmark::State& state, const char* p, const char* t) {
+    Form().setRG_1ItemIndex(0);
+    Type("Lb_P", p);
+    Type("Lb_T", t);
+    RunCalculate(state);
 }
 
-void CalculateByPH(benchmark::State& state, const char* p, const char* h)
-{
-  Form().setRG_1ItemIndex(1);
-  Type("Lb_P", p);
-  Type("Lb_h", h);
-  RunCalculate(state);
+void CalculateByPH(benchmark::State& state, const char* p, const char* h) {
+    Form().setRG_1ItemIndex(1);
+    Type("Lb_P", p);
+    Type("Lb_h", h);
+    RunCalculate(state);
 }
 
-void CalculateByPs(benchmark::State& state, const char* ps)
-{
-  Form().setRG_1ItemIndex(2);
-  Form().setRG_4ItemIndex(0);
-  Type("LB_Ps", ps);
-  RunCalculate(state);
+void CalculateByPs(benchmark::State& state, const char* ps) {
+    Form().setRG_1ItemIndex(2);
+    Form().setRG_4ItemIndex(0);
+    Type("LB_Ps", ps);
+    RunCalculate(state);
 }
 
-void CalculateByTs(benchmark::State& state, const char* ts)
-{
-  Form().setRG_1ItemIndex(2);
-  Form().setRG_4ItemIndex(1);
-  Type("LB_Ts", ts);
-  RunCalculate(state);
+void CalculateByTs(benchmark::State& state, const char* ts) {
+    Form().setRG_1ItemIndex(2);
+    Form().setRG_4ItemIndex(1);
+    Type("LB_Ts", ts);
+    RunCalculate(state);
 }
 
-} // namespace
+}  // namespace
 
 // Region 3 and the saturated states above 350 °C search for a density; these are
 // the slowest states found on a scan of each mode near the critical point.
@@ -110,19 +102,17 @@ BENCHMARK_CAPTURE(CalculateByTs, top, "373.945")->Unit(benchmark::kMicrosecond);
 // Start-up to a shown window: built from its description, pictures decoded,
 // shown and painted. The saturation dome is computed once per program, at the
 // diagram's first showing; its cost is the next benchmark, to be added.
-void StartUpToShownWindow(benchmark::State& state)
-{
-  Form();  // the application
-  for (auto _ : state) {
-    TForm1 form;
-    form.show();
-    Redraw(form);
-  }
+void StartUpToShownWindow(benchmark::State& state) {
+    Form();  // the application
+    for (auto _ : state) {
+        TForm1 form;
+        form.show();
+        Redraw(form);
+    }
 }
 BENCHMARK(StartUpToShownWindow)->Unit(benchmark::kMillisecond);
 
-void SaturationDomeComputed(benchmark::State& state)
-{
-  for (auto _ : state) benchmark::DoNotOptimize(ComputeSaturationDome());
+void SaturationDomeComputed(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeSaturationDome());
 }
 BENCHMARK(SaturationDomeComputed)->Unit(benchmark::kMillisecond);

@@ -7,36 +7,31 @@
 
 namespace {
 
-void Run(benchmark::State& state, CalculationRequest request)
-{
-  for (auto _ : state) {
-    const Outcome outcome = Calculate(request);
-    if (!std::holds_alternative<Outputs>(outcome)) state.SkipWithError("the run was refused or stopped");
-    benchmark::DoNotOptimize(outcome);
-  }
+void Run(benchmark::State& state, CalculationRequest request) {
+    for (auto _ : state) {
+        const Outcome outcome = Calculate(request);
+        if (!std::holds_alternative<Outputs>(outcome)) state.SkipWithError("the run was refused or stopped");
+        benchmark::DoNotOptimize(outcome);
+    }
 }
 
-void CoreByPT(benchmark::State& state, const char* p, const char* t)
-{
-  Run(state, {InputMode::ByPT, SaturationInput::ByPs, {{Quantity::Pressure, p}, {Quantity::Temperature, t}}});
+void CoreByPT(benchmark::State& state, const char* p, const char* t) {
+    Run(state, {InputMode::ByPT, SaturationInput::ByPs, {{Quantity::Pressure, p}, {Quantity::Temperature, t}}});
 }
 
-void CoreByPH(benchmark::State& state, const char* p, const char* h)
-{
-  Run(state, {InputMode::ByPH, SaturationInput::ByPs, {{Quantity::Pressure, p}, {Quantity::Enthalpy, h}}});
+void CoreByPH(benchmark::State& state, const char* p, const char* h) {
+    Run(state, {InputMode::ByPH, SaturationInput::ByPs, {{Quantity::Pressure, p}, {Quantity::Enthalpy, h}}});
 }
 
-void CoreByPs(benchmark::State& state, const char* ps)
-{
-  Run(state, {InputMode::Saturation, SaturationInput::ByPs, {{Quantity::Pressure, ps}}});
+void CoreByPs(benchmark::State& state, const char* ps) {
+    Run(state, {InputMode::Saturation, SaturationInput::ByPs, {{Quantity::Pressure, ps}}});
 }
 
-void CoreByTs(benchmark::State& state, const char* ts)
-{
-  Run(state, {InputMode::Saturation, SaturationInput::ByTs, {{Quantity::Temperature, ts}}});
+void CoreByTs(benchmark::State& state, const char* ts) {
+    Run(state, {InputMode::Saturation, SaturationInput::ByTs, {{Quantity::Temperature, ts}}});
 }
 
-} // namespace
+}  // namespace
 
 BENCHMARK_CAPTURE(CoreByPT, critical_point, "22.064", "373.95")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CoreByPT, region3_vapour_like, "19.25", "367.35")->Unit(benchmark::kMicrosecond);

@@ -29,10 +29,10 @@ void BM_STATE_PS(benchmark::State& state, double p, double h) {
 
 }  // namespace
 
-#define PS_BENCHMARKS(name, p, h)                      \
-    BENCHMARK_CAPTURE(BM_T_PH, name, p, h);            \
-    BENCHMARK_CAPTURE(BM_T_PS, name, p, h);            \
-    BENCHMARK_CAPTURE(BM_STATE_PH, name, p, h);        \
+#define PS_BENCHMARKS(name, p, h)               \
+    BENCHMARK_CAPTURE(BM_T_PH, name, p, h);     \
+    BENCHMARK_CAPTURE(BM_T_PS, name, p, h);     \
+    BENCHMARK_CAPTURE(BM_STATE_PH, name, p, h); \
     BENCHMARK_CAPTURE(BM_STATE_PS, name, p, h)
 
 PS_BENCHMARKS(region1_10MPa, 10.0, 1000.0);

@@ -24,143 +24,127 @@ using Ext = long double;
 // The highest pressure of the (p, t) and (p, h) modes, MPa.
 constexpr Ext HighestPressure = 50.0L;
 
-[[noreturn]] void RefuseValue(Quantity input, const QString& message)
-{
-  throw Refusal{message, input, Refusal::Reaction::ClearEdit};
+[[noreturn]] void RefuseValue(Quantity input, const QString& message) {
+    throw Refusal{message, input, Refusal::Reaction::ClearEdit};
 }
 
 // The typed number of an input; an empty input is refused with its "Insert"
 // message, a text that is no number with the conversion's message.
-double ReadTyped(const CalculationRequest& request, Quantity input, const QString& insertMessage)
-{
-  const QString text = request.typed.value(input);
-  if (text.isEmpty()) throw Refusal{insertMessage, input, Refusal::Reaction::FocusEdit};
-  try {
-    return TextToReal(text);
-  } catch (const InvalidNumber& e) {
-    throw Refusal{e.message(), input, Refusal::Reaction::KeepEdit};
-  }
+double ReadTyped(const CalculationRequest& request, Quantity input, const QString& insertMessage) {
+    const QString text = request.typed.value(input);
+    if (text.isEmpty()) throw Refusal{insertMessage, input, Refusal::Reaction::FocusEdit};
+    try {
+        return TextToReal(text);
+    } catch (const InvalidNumber& e) {
+        throw Refusal{e.message(), input, Refusal::Reaction::KeepEdit};
+    }
 }
 
 // The (p, t) and (p, h) modes both start with the pressure.
-double ReadPressure(const CalculationRequest& request)
-{
-  return ReadTyped(request, Q::Pressure, u" Insert the p value"_s);
+double ReadPressure(const CalculationRequest& request) {
+    return ReadTyped(request, Q::Pressure, u" Insert the p value"_s);
 }
 
 // Every quantity shown in the place, in the order of the rows.
-void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place)
-{
-  for (int q = 0; q < QuantityCount; ++q) {
-    const Format& format = FormatOf(Quantity(q), place);
-    if (format.kind == Format::Kind::None) continue;
-    const double value = values[Quantity(q)];
-    out.values.append({Quantity(q), phase, value, Formatted(value, format)});
-  }
+void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place) {
+    for (int q = 0; q < QuantityCount; ++q) {
+        const Format& format = FormatOf(Quantity(q), place);
+        if (format.kind == Format::Kind::None) continue;
+        const double value = values[Quantity(q)];
+        out.values.append({Quantity(q), phase, value, Formatted(value, format)});
+    }
 }
 
 // The result panel and the state panel. A wet-steam mixture has no heat
 // capacity or transport properties: their edits are emptied.
-Outputs StateOutputs(const StateValues& s, Place place)
-{
-  Outputs out;
-  AddValues(out, s.values, Phase::State, place);
-  out.phaseName = PhaseOf(s);
-  out.diagram = StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature]);
-  return out;
+Outputs StateOutputs(const StateValues& s, Place place) {
+    Outputs out;
+    AddValues(out, s.values, Phase::State, place);
+    out.phaseName = PhaseOf(s);
+    out.diagram = StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature]);
+    return out;
 }
 
-Outputs RunByPT(const CalculationRequest& request)
-{
-  const double p = ReadPressure(request);
-  const double t = ReadTyped(request, Q::Temperature, u" Insert the t value"_s);
-  if (Ext(p) > HighestPressure || Ext(p) < 0.0005L)
-    RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.0005 MPa"_s);
-  // Accepted up to 651 °C; the message keeps the rounder 650.
-  if (Ext(t) > 651.0L || Ext(t) < 0.1L)
-    RefuseValue(Q::Temperature, u" Inadequately set temperature: T>650 Celsius or T<0.1 Celsius"_s);
-  return StateOutputs(StateByPT(p, t), Place::ByPT);
+Outputs RunByPT(const CalculationRequest& request) {
+    const double p = ReadPressure(request);
+    const double t = ReadTyped(request, Q::Temperature, u" Insert the t value"_s);
+    if (Ext(p) > HighestPressure || Ext(p) < 0.0005L)
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.0005 MPa"_s);
+    // Accepted up to 651 °C; the message keeps the rounder 650.
+    if (Ext(t) > 651.0L || Ext(t) < 0.1L)
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: T>650 Celsius or T<0.1 Celsius"_s);
+    return StateOutputs(StateByPT(p, t), Place::ByPT);
 }
 
-Outputs RunByPH(const CalculationRequest& request)
-{
-  const double p = ReadPressure(request);
-  const double h = ReadTyped(request, Q::Enthalpy, u" Insert the h value"_s);
-  if (Ext(p) > HighestPressure || Ext(p) < 0.001L)
-    RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.001 MPa"_s);
-  // A little above the enthalpy of compressed water at 0.1 °C, the coldest
-  // state of the (p, t) mode, and never below 10 kJ/kg.
-  double hmin = (0.9751L * p + 1.113L) * 1.01L;
-  if (hmin < 10) hmin = 10;
-  if (h < hmin)
-    RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
-                                 FixedFormat(hmin, 6, 2) + u" kJ/kg"_s);
-  constexpr double hmax = 3615;
-  if (h > hmax)
-    RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
-                                 FixedFormat(hmax, 6, 1) + u" kJ/kg"_s);
-  return StateOutputs(StateByPH(p, h), Place::OtherStateModes);
+Outputs RunByPH(const CalculationRequest& request) {
+    const double p = ReadPressure(request);
+    const double h = ReadTyped(request, Q::Enthalpy, u" Insert the h value"_s);
+    if (Ext(p) > HighestPressure || Ext(p) < 0.001L)
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.001 MPa"_s);
+    // A little above the enthalpy of compressed water at 0.1 °C, the coldest
+    // state of the (p, t) mode, and never below 10 kJ/kg.
+    double hmin = (0.9751L * p + 1.113L) * 1.01L;
+    if (hmin < 10) hmin = 10;
+    if (h < hmin)
+        RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
+                                     FixedFormat(hmin, 6, 2) + u" kJ/kg"_s);
+    constexpr double hmax = 3615;
+    if (h > hmax)
+        RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
+                                     FixedFormat(hmax, 6, 1) + u" kJ/kg"_s);
+    return StateOutputs(StateByPH(p, h), Place::OtherStateModes);
 }
 
 // Both sheets.
-Outputs SaturationOutputs(const SaturationValues& r)
-{
-  Outputs out;
-  AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater);
-  AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam);
-  return out;
+Outputs SaturationOutputs(const SaturationValues& r) {
+    Outputs out;
+    AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater);
+    AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam);
+    return out;
 }
 
-Outputs RunByPs(const CalculationRequest& request)
-{
-  const double ps = ReadTyped(request, Q::Pressure, u" Insert the ps value"_s);
-  // The saturation correlations by pressure end here.
-  if (Ext(ps) > Tabl1::PS_MAX || Ext(ps) < Tabl1::PS_MIN)
-    RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa"_s);
-  return SaturationOutputs(SaturationByPs(ps));
+Outputs RunByPs(const CalculationRequest& request) {
+    const double ps = ReadTyped(request, Q::Pressure, u" Insert the ps value"_s);
+    // The saturation correlations by pressure end here.
+    if (Ext(ps) > Tabl1::PS_MAX || Ext(ps) < Tabl1::PS_MIN)
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa"_s);
+    return SaturationOutputs(SaturationByPs(ps));
 }
 
-Outputs RunByTs(const CalculationRequest& request)
-{
-  const double ts = ReadTyped(request, Q::Temperature, u" Insert the ts value"_s);
-  // At the critical temperature the two phases merge: no saturation state.
-  if (ts >= TFS::TKR || Ext(ts) < 0.01L)
-    RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>373.945 C or Ts<0.01 C"_s);
-  return SaturationOutputs(SaturationByTs(ts));
+Outputs RunByTs(const CalculationRequest& request) {
+    const double ts = ReadTyped(request, Q::Temperature, u" Insert the ts value"_s);
+    // At the critical temperature the two phases merge: no saturation state.
+    if (ts >= TFS::TKR || Ext(ts) < 0.01L)
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>373.945 C or Ts<0.01 C"_s);
+    return SaturationOutputs(SaturationByTs(ts));
 }
 
-Outputs RunMode(const CalculationRequest& request)
-{
-  switch (request.mode) {
-  case InputMode::ByPT:
-    return RunByPT(request);
-  case InputMode::ByPH:
-    return RunByPH(request);
-  case InputMode::Saturation:
-    switch (request.saturationInput) {
-    case SaturationInput::ByPs:
-      return RunByPs(request);
-    case SaturationInput::ByTs:
-      return RunByTs(request);
+Outputs RunMode(const CalculationRequest& request) {
+    switch (request.mode) {
+        case InputMode::ByPT: return RunByPT(request);
+        case InputMode::ByPH: return RunByPH(request);
+        case InputMode::Saturation:
+            switch (request.saturationInput) {
+                case SaturationInput::ByPs: return RunByPs(request);
+                case SaturationInput::ByTs: return RunByTs(request);
+            }
     }
-  }
-  return {}; // no item selected: nothing to calculate
+    return {};  // no item selected: nothing to calculate
 }
 
 // A library failure abandons the run. The report keeps the number the users
 // of this calculator know, and adds the library's own reason.
 const QString IoErrorReport = u"I/O error 105"_s;
 
-} // namespace
+}  // namespace
 
-Outcome Calculate(const CalculationRequest& request)
-{
-  try {
-    return RunMode(request);
-  } catch (const Refusal& refusal) {
-    return refusal;
-  } catch (const TFS::FatalStop& e) {
-    const QString reason = QString::fromUtf8(e.what());
-    return Stop{IoErrorReport, ExplanationOfStop(reason), reason};
-  }
+Outcome Calculate(const CalculationRequest& request) {
+    try {
+        return RunMode(request);
+    } catch (const Refusal& refusal) {
+        return refusal;
+    } catch (const TFS::FatalStop& e) {
+        const QString reason = QString::fromUtf8(e.what());
+        return Stop{IoErrorReport, ExplanationOfStop(reason), reason};
+    }
 }

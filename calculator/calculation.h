@@ -17,47 +17,47 @@
 #include <variant>
 
 struct CalculationRequest {
-  InputMode mode;                  // a value outside the enumeration runs nothing
-  SaturationInput saturationInput; // read in the saturation mode only
-  QMap<Quantity, QString> typed;   // the typed text of each input; absent = empty
+    InputMode mode;                   // a value outside the enumeration runs nothing
+    SaturationInput saturationInput;  // read in the saturation mode only
+    QMap<Quantity, QString> typed;    // the typed text of each input; absent = empty
 
-  bool saturation() const { return mode == InputMode::Saturation; }
+    bool saturation() const { return mode == InputMode::Saturation; }
 };
 
 // One computed value, with its text as the window writes it (empty where the
 // value is not defined, e.g. the heat capacity of wet steam).
 struct Output {
-  Quantity quantity;
-  Phase phase;
-  double value;
-  QString text;
+    Quantity quantity;
+    Phase phase;
+    double value;
+    QString text;
 };
 
 // Every output of a successful run, in the order of the rows. A state mode
 // also names the state's phase and places it on the temperature-entropy
 // diagram.
 struct Outputs {
-  QList<Output> values;
-  QString phaseName;
-  std::optional<StateDiagram> diagram;
+    QList<Output> values;
+    QString phaseName;
+    std::optional<StateDiagram> diagram;
 };
 
 // A typed value the run refused; the refused input takes the focus after the
 // message. An empty input is left empty, one holding a value out of range is
 // cleared, one holding a text that is no number is left as it is (selected).
 struct Refusal {
-  enum class Reaction { FocusEdit, ClearEdit, KeepEdit };
-  QString message;
-  Quantity input;
-  Reaction reaction;
+    enum class Reaction { FocusEdit, ClearEdit, KeepEdit };
+    QString message;
+    Quantity input;
+    Reaction reaction;
 };
 
 // A state the property library cannot serve abandoned the run: the report's
 // text, an English explanation and, beneath it, the library's own reason.
 struct Stop {
-  QString text;
-  QString explanation;
-  QString reason;
+    QString text;
+    QString explanation;
+    QString reason;
 };
 
 using Outcome = std::variant<Outputs, Refusal, Stop>;

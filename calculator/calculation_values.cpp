@@ -16,86 +16,82 @@ constexpr double MillinewtonsPerNewton = 1000.0;
 constexpr double JoulesPerKilojoule = 1000.0;
 
 // h, s, v and ρ of a state or a saturated phase.
-void SetThermodynamic(QuantityValues& q, double h, double s, double v)
-{
-  q[Q::Enthalpy] = h;
-  q[Q::Entropy] = s;
-  q[Q::SpecificVolume] = v;
-  q[Q::Density] = 1 / v;
+void SetThermodynamic(QuantityValues& q, double h, double s, double v) {
+    q[Q::Enthalpy] = h;
+    q[Q::Entropy] = s;
+    q[Q::SpecificVolume] = v;
+    q[Q::Density] = 1 / v;
 }
 
 // A state computed by the library at once, in the units of the window.
-StateValues FromState(double p, const TFS::State& state)
-{
-  StateValues s{{}, TFS::Region(state.region)};
-  QuantityValues& q = s.values;
-  q[Q::Pressure] = p;
-  q[Q::Temperature] = state.t;
-  SetThermodynamic(q, state.h, state.s, state.v);
-  q[Q::HeatCapacity] = state.cp;
-  q[Q::DynamicViscosity] = state.mu / MicroPascalSecondsPerPascalSecond;
-  q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
-  q[Q::Conductivity] = state.lambda / MilliwattsPerWatt;
-  q[Q::Prandtl] = state.pr;
-  return s;
+StateValues FromState(double p, const TFS::State& state) {
+    StateValues s{{}, TFS::Region(state.region)};
+    QuantityValues& q = s.values;
+    q[Q::Pressure] = p;
+    q[Q::Temperature] = state.t;
+    SetThermodynamic(q, state.h, state.s, state.v);
+    q[Q::HeatCapacity] = state.cp;
+    q[Q::DynamicViscosity] = state.mu / MicroPascalSecondsPerPascalSecond;
+    q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
+    q[Q::Conductivity] = state.lambda / MilliwattsPerWatt;
+    q[Q::Prandtl] = state.pr;
+    return s;
 }
 
 // A two-phase mixture has no heat capacity or transport properties.
-void MarkTwoPhase(StateValues& s, double x)
-{
-  s.values[Q::Dryness] = x;
-  for (const Quantity q : {Q::HeatCapacity, Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl})
-    s.values[q] = std::numeric_limits<double>::quiet_NaN();
+void MarkTwoPhase(StateValues& s, double x) {
+    s.values[Q::Dryness] = x;
+    for (const Quantity q : {Q::HeatCapacity, Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl})
+        s.values[q] = std::numeric_limits<double>::quiet_NaN();
 }
 
 // Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
-double PrandtlNumber(const QuantityValues& q)
-{
-  return q[Q::KinematicViscosity] * q[Q::HeatCapacity] * JoulesPerKilojoule /
-         (q[Q::Conductivity] * q[Q::SpecificVolume]);
+double PrandtlNumber(const QuantityValues& q) {
+    return q[Q::KinematicViscosity] * q[Q::HeatCapacity] * JoulesPerKilojoule /
+           (q[Q::Conductivity] * q[Q::SpecificVolume]);
 }
 
 // One saturated phase: thermodynamic values from TFS, transport values from
 // the Tabl1 correlations of the one saturation coordinate x. Without a
 // Prandtl correlation the number is formed from the other values.
 struct PhaseCorrelations {
-  double (*lambda)(double), (*mu)(double), (*pr)(double);
+    double (*lambda)(double), (*mu)(double), (*pr)(double);
 };
 
 QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::SaturatedPhase& state,
-                              const PhaseCorrelations& f, double sigma)
-{
-  QuantityValues q;
-  q[Q::Pressure] = line.p;
-  q[Q::Temperature] = line.t;
-  SetThermodynamic(q, state.h, state.s, state.v);
-  q[Q::HeatCapacity] = state.cp;
-  q[Q::Conductivity] = f.lambda(x);
-  q[Q::DynamicViscosity] = f.mu(x) / MicroPascalSecondsPerPascalSecond;
-  q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
-  q[Q::Prandtl] = f.pr ? f.pr(x) : PrandtlNumber(q);
-  q[Q::SurfaceTension] = sigma;
-  return q;
+                              const PhaseCorrelations& f, double sigma) {
+    QuantityValues q;
+    q[Q::Pressure] = line.p;
+    q[Q::Temperature] = line.t;
+    SetThermodynamic(q, state.h, state.s, state.v);
+    q[Q::HeatCapacity] = state.cp;
+    q[Q::Conductivity] = f.lambda(x);
+    q[Q::DynamicViscosity] = f.mu(x) / MicroPascalSecondsPerPascalSecond;
+    q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
+    q[Q::Prandtl] = f.pr ? f.pr(x) : PrandtlNumber(q);
+    q[Q::SurfaceTension] = sigma;
+    return q;
 }
 
-} // namespace
+}  // namespace
 
-StateValues StateByPT(double p, double t) { return FromState(p, TFS::STATE_PT(p, t)); }
+StateValues StateByPT(double p, double t) {
+    return FromState(p, TFS::STATE_PT(p, t));
+}
 
-StateValues StateByPH(double p, double h)
-{
-  const TFS::State state = TFS::STATE_PH(p, h);
-  StateValues s = FromState(p, state);
-  // From the saturated-water to the saturated-steam enthalpy below the
-  // critical pressure the state is wet steam at the saturation temperature, of
-  // dryness x = (h − h′)/(h″ − h′): its heat capacity and transport properties
-  // are not defined. This holds up to the critical pressure, whatever code the
-  // (p, h) classification gives above 16.5292 MPa. At the ends, x = 0 and
-  // x = 1, it is saturated water or saturated steam, whose transport the
-  // (p, t) functions cannot give either: at its saturation temperature they
-  // could not tell the phase.
-  if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x);
-  return s;
+StateValues StateByPH(double p, double h) {
+    const TFS::State state = TFS::STATE_PH(p, h);
+    StateValues s = FromState(p, state);
+    // From the saturated-water to the saturated-steam enthalpy below the
+    // critical pressure the state is wet steam at the saturation temperature, of
+    // dryness x = (h − h′)/(h″ − h′): its heat capacity and transport properties
+    // are not defined. This holds up to the critical pressure, whatever code the
+    // (p, h) classification gives above 16.5292 MPa. At the ends, x = 0 and
+    // x = 1, it is saturated water or saturated steam, whose transport the
+    // (p, t) functions cannot give either: at its saturation temperature they
+    // could not tell the phase.
+    if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x);
+    return s;
 }
 
 namespace {
@@ -104,22 +100,19 @@ namespace {
 // the other coordinate from the formulation's saturation line, so that the
 // sheets show one state; transport values and σ from the correlations of x.
 SaturationValues SaturationOf(double x, const TFS::Saturation& line, const PhaseCorrelations& steam,
-                              const PhaseCorrelations& water, double (*sigma)(double))
-{
-  const double tension = sigma(x) / MillinewtonsPerNewton;
-  return {SaturatedPhase(x, line, line.water, water, tension), SaturatedPhase(x, line, line.steam, steam, tension)};
+                              const PhaseCorrelations& water, double (*sigma)(double)) {
+    const double tension = sigma(x) / MillinewtonsPerNewton;
+    return {SaturatedPhase(x, line, line.water, water, tension), SaturatedPhase(x, line, line.steam, steam, tension)};
 }
 
-} // namespace
+}  // namespace
 
-SaturationValues SaturationByPs(double ps)
-{
-  return SaturationOf(ps, TFS::SATURATION_P(ps), {Tabl1::LPSP, Tabl1::MPSP, nullptr},
-                      {Tabl1::LWSP, Tabl1::MWSP, nullptr}, Tabl1::SIGP);
+SaturationValues SaturationByPs(double ps) {
+    return SaturationOf(ps, TFS::SATURATION_P(ps), {Tabl1::LPSP, Tabl1::MPSP, nullptr},
+                        {Tabl1::LWSP, Tabl1::MWSP, nullptr}, Tabl1::SIGP);
 }
 
-SaturationValues SaturationByTs(double ts)
-{
-  return SaturationOf(ts, TFS::SATURATION_T(ts), {Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST},
-                      {Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST}, Tabl1::SIGT);
+SaturationValues SaturationByTs(double ts) {
+    return SaturationOf(ts, TFS::SATURATION_T(ts), {Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST},
+                        {Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST}, Tabl1::SIGT);
 }

@@ -11,10 +11,10 @@
 // saturated phase, only from (p, h)) has its dryness; its heat capacity and
 // transport properties are not defined (NaN) and are not shown.
 struct StateValues {
-  QuantityValues values;
-  TFS::Region region;  // the formulation's region of (p, t)
+    QuantityValues values;
+    TFS::Region region;  // the formulation's region of (p, t)
 
-  bool twoPhase() const { return !std::isnan(values[Quantity::Dryness]); }
+    bool twoPhase() const { return !std::isnan(values[Quantity::Dryness]); }
 };
 
 StateValues StateByPT(double p, double t);
@@ -23,7 +23,7 @@ StateValues StateByPH(double p, double h);
 // Both phases on the saturation line; each holds the line's ps and ts, and the
 // surface tension, too.
 struct SaturationValues {
-  QuantityValues water, steam;
+    QuantityValues water, steam;
 };
 
 SaturationValues SaturationByPs(double ps);

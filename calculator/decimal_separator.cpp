@@ -2,8 +2,7 @@
 
 #include <QLocale>
 
-QString LocaleDecimalSeparator()
-{
-  const QString separator = QLocale().decimalPoint();
-  return separator.isEmpty() ? QStringLiteral(".") : separator;
+QString LocaleDecimalSeparator() {
+    const QString separator = QLocale().decimalPoint();
+    return separator.isEmpty() ? QStringLiteral(".") : separator;
 }

@@ -7,15 +7,15 @@
 #include <QList>
 
 enum class InputMode : int {
-  ByPT = 0,       // "- F( p, t )"
-  ByPH = 1,       // "- F( p, h )"
-  Saturation = 2, // "- saturation"
+    ByPT = 0,        // "- F( p, t )"
+    ByPH = 1,        // "- F( p, h )"
+    Saturation = 2,  // "- saturation"
 };
 
 // How the saturation mode is given its state.
 enum class SaturationInput : int {
-  ByPs = 0, // "- F( ps )"
-  ByTs = 1, // "- F( ts )"
+    ByPs = 0,  // "- F( ps )"
+    ByTs = 1,  // "- F( ts )"
 };
 
 // The quantities a mode reads, in the order it reads them; none for a mode

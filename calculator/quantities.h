@@ -11,19 +11,19 @@
 
 // In the order of the rows of the result panel and of the saturation sheets.
 enum class Quantity : int {
-  Temperature,
-  Pressure,
-  Enthalpy,
-  Entropy,
-  SpecificVolume,
-  Density,
-  HeatCapacity,
-  Conductivity,
-  DynamicViscosity,
-  KinematicViscosity,
-  Prandtl,
-  SurfaceTension,
-  Dryness,
+    Temperature,
+    Pressure,
+    Enthalpy,
+    Entropy,
+    SpecificVolume,
+    Density,
+    HeatCapacity,
+    Conductivity,
+    DynamicViscosity,
+    KinematicViscosity,
+    Prandtl,
+    SurfaceTension,
+    Dryness,
 };
 inline constexpr int QuantityCount = int(Quantity::Dryness) + 1;
 
@@ -33,16 +33,16 @@ enum class Phase : int { State, SaturatedWater, SaturatedSteam };
 
 // How a value is written.
 struct Format {
-  enum class Kind {
-    None,             // not shown in this place
-    Fixed,            // FixedFormat (precision, decimals)
-    Exponent,         // ExponentFormat (precision, 2)
-    FixedOrExponent,  // Fixed, but a nonzero value below 0.01 as Exponent (4, 2)
-    // FixedOrExponent, and above 10 one integer digit more and one decimal less
-    WiderAboveTen,
-  };
-  Kind kind = Kind::None;
-  int precision = 0, decimals = 0;
+    enum class Kind {
+        None,             // not shown in this place
+        Fixed,            // FixedFormat (precision, decimals)
+        Exponent,         // ExponentFormat (precision, 2)
+        FixedOrExponent,  // Fixed, but a nonzero value below 0.01 as Exponent (4, 2)
+        // FixedOrExponent, and above 10 one integer digit more and one decimal less
+        WiderAboveTen,
+    };
+    Kind kind = Kind::None;
+    int precision = 0, decimals = 0;
 };
 
 // The text of a value in a format; a value that is not defined (NaN, e.g. the
@@ -53,13 +53,13 @@ QString Formatted(double value, const Format& format);
 enum class Place : int { ByPT, OtherStateModes, SaturatedWater, SaturatedSteam };
 
 struct QuantityRow {
-  Quantity quantity;
-  const char* name;              // "Temperature"
-  const char* symbol;            // "t", as the result rows write it
-  const char* inputSymbol;       // as an input's caption writes it
-  const char* saturationSymbol;  // on the saturation line: "ts", "ps"
-  const char* unit;              // as the window spells it: "C", "kJ/(kg.C)"; "" for a number
-  std::array<Format, 4> formats; // by Place
+    Quantity quantity;
+    const char* name;               // "Temperature"
+    const char* symbol;             // "t", as the result rows write it
+    const char* inputSymbol;        // as an input's caption writes it
+    const char* saturationSymbol;   // on the saturation line: "ts", "ps"
+    const char* unit;               // as the window spells it: "C", "kJ/(kg.C)"; "" for a number
+    std::array<Format, 4> formats;  // by Place
 };
 
 const QuantityRow& RowOf(Quantity quantity);
@@ -76,15 +76,14 @@ const Format& FormatOf(Quantity quantity, Place place);
 // One value for each quantity; NaN where the run computed none.
 class QuantityValues {
 public:
-  double operator[](Quantity q) const { return values[std::size_t(q)]; }
-  double& operator[](Quantity q) { return values[std::size_t(q)]; }
+    double operator[](Quantity q) const { return values[std::size_t(q)]; }
+    double& operator[](Quantity q) { return values[std::size_t(q)]; }
 
 private:
-  std::array<double, QuantityCount> values = Filled();
-  static constexpr std::array<double, QuantityCount> Filled()
-  {
-    std::array<double, QuantityCount> a{};
-    a.fill(std::numeric_limits<double>::quiet_NaN());
-    return a;
-  }
+    std::array<double, QuantityCount> values = Filled();
+    static constexpr std::array<double, QuantityCount> Filled() {
+        std::array<double, QuantityCount> a{};
+        a.fill(std::numeric_limits<double>::quiet_NaN());
+        return a;
+    }
 };

@@ -6,9 +6,10 @@ namespace {
 
 // The beginnings of the formulation's messages, each with its explanation.
 struct Explanation {
-  QString messageStart, sentence;
+    QString messageStart, sentence;
 };
 
+// clang-format off
 const Explanation Explanations[] = {
     {u"Вы попали на линию насыщения"_s,
      u"The state lies on the saturation line: give a temperature off the line, or use the (p, h) mode for wet steam."_s},
@@ -18,13 +19,13 @@ const Explanation Explanations[] = {
     {u"При данной температуре нет состояния насыщения"_s, u"There is no saturation state at this temperature."_s},
     {u"УТОЧНИТЕ ФУНКЦИЮ"_s, u"The state lies outside the region of the equation that was asked for it."_s},
 };
+// clang-format on
 
 }  // namespace
 
-QString ExplanationOfStop(const QString& reason)
-{
-  for (const Explanation& e : Explanations)
-    if (reason.startsWith(e.messageStart)) return e.sentence;
-  // The iteration limits of the region 3 and (p, h) searches, and anything new.
-  return u"The formulation could not compute this state."_s;
+QString ExplanationOfStop(const QString& reason) {
+    for (const Explanation& e : Explanations)
+        if (reason.startsWith(e.messageStart)) return e.sentence;
+    // The iteration limits of the region 3 and (p, h) searches, and anything new.
+    return u"The formulation could not compute this state."_s;
 }

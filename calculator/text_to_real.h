@@ -11,12 +11,12 @@
 // a C string would end at a NUL character within the text.
 class InvalidNumber : public std::exception {
 public:
-  explicit InvalidNumber(QString message) : message_(std::move(message)) {}
-  const QString& message() const { return message_; }
-  const char* what() const noexcept override { return "not a valid floating point value"; }
+    explicit InvalidNumber(QString message) : message_(std::move(message)) {}
+    const QString& message() const { return message_; }
+    const char* what() const noexcept override { return "not a valid floating point value"; }
 
 private:
-  QString message_;
+    QString message_;
 };
 
 // The first comma or full stop becomes the locale's decimal separator; the

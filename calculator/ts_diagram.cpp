@@ -17,84 +17,83 @@ constexpr int DomeSegments = 48;
 // Room between the outermost point and the frame, and the steps the axis ends
 // are rounded up to. Above 400 °C the temperature ticks stand twice as far
 // apart, so that their labels keep clear of each other.
-constexpr double EntropyMargin = 0.3;       // kJ/(kg·K)
-constexpr double TemperatureMargin = 15;    // °C
-constexpr double EntropyStep = 1;           // kJ/(kg·K)
-constexpr double TemperatureStep = 50;      // °C
-constexpr double DenseTicksUpTo = 400;      // °C
+constexpr double EntropyMargin = 0.3;     // kJ/(kg·K)
+constexpr double TemperatureMargin = 15;  // °C
+constexpr double EntropyStep = 1;         // kJ/(kg·K)
+constexpr double TemperatureStep = 50;    // °C
+constexpr double DenseTicksUpTo = 400;    // °C
 
 // Isobar samples over the shown temperatures. Region 3 states (350 °C up to
 // the B23 line) cost about 0.1 ms each, so their number stays modest.
 constexpr int IsobarSegments = 40;
 
-double RoundUp(double value, double step) { return std::ceil(value / step) * step; }
+double RoundUp(double value, double step) {
+    return std::ceil(value / step) * step;
+}
 
-DiagramRange RangeFitting(double s, double t)
-{
-  const double sDome = TheSaturationDome().steam.front().s;  // the widest point of the dome
-  const double tMax = RoundUp(std::max(TFS::TKR, t) + TemperatureMargin, TemperatureStep);
-  return {RoundUp(std::max(sDome, s) + EntropyMargin, EntropyStep), tMax, EntropyStep,
-          tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep};
+DiagramRange RangeFitting(double s, double t) {
+    const double sDome = TheSaturationDome().steam.front().s;  // the widest point of the dome
+    const double tMax = RoundUp(std::max(TFS::TKR, t) + TemperatureMargin, TemperatureStep);
+    return {RoundUp(std::max(sDome, s) + EntropyMargin, EntropyStep), tMax, EntropyStep,
+            tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep};
 }
 
 // s(p, t) for every sample temperature the (p, t) functions serve. They stop
 // exactly on the saturation line, and a search near the critical point may find
 // no root; such a sample is left out, the line passes straight by it.
-void AddSinglePhasePoints(DiagramCurve& isobar, double p, double tMax)
-{
-  const double ts = TFS::TS_P(p);
-  for (int i = 0; i <= IsobarSegments; ++i) {
-    const double t = TriplePointTemperature + (tMax - TriplePointTemperature) * i / IsobarSegments;
-    if (t == ts) continue;
-    try {
-      isobar.push_back({TFS::S_PT(p, t), t});
-    } catch (const TFS::FatalStop&) {
+void AddSinglePhasePoints(DiagramCurve& isobar, double p, double tMax) {
+    const double ts = TFS::TS_P(p);
+    for (int i = 0; i <= IsobarSegments; ++i) {
+        const double t = TriplePointTemperature + (tMax - TriplePointTemperature) * i / IsobarSegments;
+        if (t == ts) continue;
+        try {
+            isobar.push_back({TFS::S_PT(p, t), t});
+        } catch (const TFS::FatalStop&) {
+        }
     }
-  }
 }
 
-} // namespace
+}  // namespace
 
-SaturationDome ComputeSaturationDome()
-{
-  SaturationDome dome;
-  for (int i = 0; i < DomeSegments; ++i) {
-    const double rest = 1 - double(i) / DomeSegments;
-    const double t = TriplePointTemperature + (TFS::TKR - TriplePointTemperature) * (1 - rest * rest * rest);
-    dome.water.push_back({TFS::SSW_T(t), t});
-    dome.steam.push_back({TFS::SSP_T(t), t});
-  }
-  // At the critical temperature the liquid and vapour roots coincide: one point
-  // ends both curves.
-  const DiagramPoint critical{TFS::SSW_T(TFS::TKR), TFS::TKR};
-  dome.water.push_back(critical);
-  dome.steam.push_back(critical);
-  return dome;
+SaturationDome ComputeSaturationDome() {
+    SaturationDome dome;
+    for (int i = 0; i < DomeSegments; ++i) {
+        const double rest = 1 - double(i) / DomeSegments;
+        const double t = TriplePointTemperature + (TFS::TKR - TriplePointTemperature) * (1 - rest * rest * rest);
+        dome.water.push_back({TFS::SSW_T(t), t});
+        dome.steam.push_back({TFS::SSP_T(t), t});
+    }
+    // At the critical temperature the liquid and vapour roots coincide: one point
+    // ends both curves.
+    const DiagramPoint critical{TFS::SSW_T(TFS::TKR), TFS::TKR};
+    dome.water.push_back(critical);
+    dome.steam.push_back(critical);
+    return dome;
 }
 
-const SaturationDome& TheSaturationDome()
-{
-  static const SaturationDome dome = ComputeSaturationDome();
-  return dome;
+const SaturationDome& TheSaturationDome() {
+    static const SaturationDome dome = ComputeSaturationDome();
+    return dome;
 }
 
-DiagramRange DomeRange() { return RangeFitting(0, 0); }
+DiagramRange DomeRange() {
+    return RangeFitting(0, 0);
+}
 
-StateDiagram StateDiagramOf(double p, double s, double t)
-{
-  StateDiagram diagram{{s, t}, {}, RangeFitting(s, t)};
-  AddSinglePhasePoints(diagram.isobar, p, diagram.range.tMax);
-  // Below the critical pressure the isobar crosses the dome along the plateau
-  // from saturated water to saturated steam (below the triple-point pressure
-  // the plateau lies under the diagram).
-  const double ts = TFS::TS_P(p);
-  if (p < TFS::PKR && ts >= TriplePointTemperature) {
-    diagram.isobar.push_back({TFS::SSW_P(p), ts});
-    diagram.isobar.push_back({TFS::SSP_P(p), ts});
-  }
-  // The state itself lies on its isobar; as a vertex the line passes through it.
-  diagram.isobar.push_back(diagram.state);
-  std::sort(diagram.isobar.begin(), diagram.isobar.end(),
-            [](const DiagramPoint& a, const DiagramPoint& b) { return a.t < b.t || (a.t == b.t && a.s < b.s); });
-  return diagram;
+StateDiagram StateDiagramOf(double p, double s, double t) {
+    StateDiagram diagram{{s, t}, {}, RangeFitting(s, t)};
+    AddSinglePhasePoints(diagram.isobar, p, diagram.range.tMax);
+    // Below the critical pressure the isobar crosses the dome along the plateau
+    // from saturated water to saturated steam (below the triple-point pressure
+    // the plateau lies under the diagram).
+    const double ts = TFS::TS_P(p);
+    if (p < TFS::PKR && ts >= TriplePointTemperature) {
+        diagram.isobar.push_back({TFS::SSW_P(p), ts});
+        diagram.isobar.push_back({TFS::SSP_P(p), ts});
+    }
+    // The state itself lies on its isobar; as a vertex the line passes through it.
+    diagram.isobar.push_back(diagram.state);
+    std::sort(diagram.isobar.begin(), diagram.isobar.end(),
+              [](const DiagramPoint& a, const DiagramPoint& b) { return a.t < b.t || (a.t == b.t && a.s < b.s); });
+    return diagram;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct DiagramPoint {
-  double s, t;
+    double s, t;
 };
 using DiagramCurve = std::vector<DiagramPoint>;
 
@@ -14,7 +14,7 @@ using DiagramCurve = std::vector<DiagramPoint>;
 // the critical point, in rising temperature; both curves end in the critical
 // point.
 struct SaturationDome {
-  DiagramCurve water, steam;
+    DiagramCurve water, steam;
 };
 
 // A few milliseconds, the region 3 searches near the critical point costing
@@ -27,8 +27,8 @@ const SaturationDome& TheSaturationDome();
 // The shown ranges: both axes start at 0, end at this corner and carry ticks
 // at these steps.
 struct DiagramRange {
-  double sMax, tMax;
-  double sTick, tTick;
+    double sMax, tMax;
+    double sTick, tTick;
 };
 
 // The range that fits the dome alone, before any state is shown.
@@ -38,9 +38,9 @@ DiagramRange DomeRange();
 // (with the two-phase plateau at the saturation temperature below the critical
 // pressure) and the range that fits dome and state.
 struct StateDiagram {
-  DiagramPoint state;
-  DiagramCurve isobar;
-  DiagramRange range;
+    DiagramPoint state;
+    DiagramCurve isobar;
+    DiagramRange range;
 };
 
 StateDiagram StateDiagramOf(double p, double s, double t);

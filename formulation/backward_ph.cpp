@@ -10,6 +10,7 @@ using detail::backward_t;
 
 // IAPWS-IF97 Table 6, region 1: 20 terms, in the order of the published table.
 namespace table6 {
+// clang-format off
 constexpr int I[20] = {
       0,   0,   0,   0,   0,   0,   1,   1,   1,   1,  // 1..10
       1,   1,   1,   2,   2,   3,   3,   4,   5,   6,  // 11..20
@@ -25,10 +26,12 @@ constexpr double n[20] = {
        1.157364750534e-07,  -2.5858641282073e-05,  -4.0644363084799e-09,   6.6456186191635e-08,  // 13..16
       8.0670734103027e-11,  -9.3477771213947e-13,   5.8265442020601e-15,  -1.5020185953503e-17,  // 17..20
 };
+// clang-format on
 }  // namespace table6
 
 // IAPWS-IF97 Table 20, subregion 2a: 34 terms, in the order of the published table.
 namespace table20 {
+// clang-format off
 constexpr int I[34] = {
       0,   0,   0,   0,   0,   0,   1,   1,   1,   1,  // 1..10
       1,   1,   1,   1,   1,   2,   2,   2,   2,   2,  // 11..20
@@ -52,10 +55,12 @@ constexpr double n[34] = {
           7399.9835474766,       -551966.9703006,       3715408.5996233,        19127.72923966,  // 29..32
          -415351.64835634,      -62.459855192507,  // 33..34
 };
+// clang-format on
 }  // namespace table20
 
 // IAPWS-IF97 Table 21, subregion 2b: 38 terms, in the order of the published table.
 namespace table21 {
+// clang-format off
 constexpr int I[38] = {
       0,   0,   0,   0,   0,   0,   0,   0,   1,   1,  // 1..10
       1,   1,   1,   1,   1,   1,   2,   2,   2,   2,  // 11..20
@@ -80,11 +85,13 @@ constexpr double n[38] = {
       7.3803353468292e-08,  -1.1030139238909e-08,  -8.1456365207833e-14,  -2.5180545682962e-11,  // 33..36
      -1.7565233969407e-18,   8.6934156344163e-15,  // 37..38
 };
+// clang-format on
 }  // namespace table21
 
 // IAPWS-IF97 Table 22, subregion 2c: 23 terms, in the order of the published table.
 // The negative exponents I make the first ten terms reciprocal powers of π + 25.
 namespace table22 {
+// clang-format off
 constexpr int I[23] = {
      -7,  -7,  -6,  -6,  -5,  -5,  -2,  -2,  -1,  -1,  // 1..10
       0,   0,   1,   1,   2,   6,   6,   6,   6,   6,  // 11..20
@@ -103,6 +110,7 @@ constexpr double n[23] = {
        1.126159740723e-12,  -1.7804982240686e-11,   1.2324579690832e-07,  -1.1606921130984e-06,  // 17..20
       2.7846367088554e-05,  -0.00059270038474176,    0.0012918582991878,  // 21..23
 };
+// clang-format on
 }  // namespace table22
 
 }  // namespace

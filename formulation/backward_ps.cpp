@@ -18,6 +18,7 @@ using detail::Ext;
 
 // IAPWS-IF97 Table 8, region 1: 20 terms, in the order of the published table.
 namespace table8 {
+// clang-format off
 constexpr int I[20] = {
      0,   0,   0,   0,   0,   0,   1,   1,   1,   1,  // 1..10
      1,   1,   2,   2,   2,   2,   2,   3,   3,   4,  // 11..20
@@ -33,10 +34,12 @@ constexpr double n[20] = {
    0.00056608900654837,  -0.00032635483139717,   4.4778286690632e-05,  -5.1322156908507e-10,  // 13..16
   -4.2522657042207e-26,   2.6400441360689e-13,   7.8124600459723e-29,  -3.0732199903668e-31,  // 17..20
 };
+// clang-format on
 }  // namespace table8
 
 // IAPWS-IF97 Table 25, subregion 2a: 46 terms, in the order of the published table.
 namespace table25 {
+// clang-format off
 constexpr double I[46] = {
     -1.5,  -1.5,  -1.5,  -1.5,  -1.5,  -1.5, -1.25, -1.25, -1.25,    -1,  // 1..10
       -1,    -1,    -1,    -1,    -1, -0.75, -0.75,  -0.5,  -0.5,  -0.5,  // 11..20
@@ -65,6 +68,7 @@ constexpr double n[46] = {
     -0.018340657911379,   2.9036272348696e-07,      0.21037527893619,   0.00025681239729999,  // 41..44
     -0.012799002933781,  -8.2198102652018e-06,  // 45..46
 };
+// clang-format on
 // The quarter powers of π as whole powers of π^(1/4).
 constexpr auto QUARTERS = [] {
     std::array<int, std::size(I)> quarters{};
@@ -75,6 +79,7 @@ constexpr auto QUARTERS = [] {
 
 // IAPWS-IF97 Table 26, subregion 2b: 44 terms, in the order of the published table.
 namespace table26 {
+// clang-format off
 constexpr int I[44] = {
     -6,  -6,  -5,  -5,  -4,  -4,  -4,  -3,  -3,  -3,  // 1..10
     -3,  -2,  -2,  -2,  -2,  -1,  -1,  -1,  -1,  -1,  // 11..20
@@ -102,10 +107,12 @@ constexpr double n[44] = {
     0.0017296691702411,  -0.00038556050844504,  -3.5017712292608e-05,  -1.4566393631492e-05,  // 37..40
    5.6420857267269e-06,   4.1286150074605e-08,  -2.0684671118824e-08,   1.6409393674725e-09,  // 41..44
 };
+// clang-format on
 }  // namespace table26
 
 // IAPWS-IF97 Table 27, subregion 2c: 30 terms, in the order of the published table.
 namespace table27 {
+// clang-format off
 constexpr int I[30] = {
     -2,  -2,  -1,   0,   0,   0,   0,   1,   1,   1,  // 1..10
      1,   2,   2,   2,   3,   3,   3,   4,   4,   4,  // 11..20
@@ -126,10 +133,12 @@ constexpr double n[30] = {
    1.0136618529763e-08,   5.9925719692351e-12,  -2.0677870105164e-11,  -2.0874278181886e-11,  // 25..28
    1.0162166825089e-10,  -1.6429828281347e-10,  // 29..30
 };
+// clang-format on
 }  // namespace table27
 
 // Supplementary release on region 3, Table 10, subregion 3a: 33 terms, in the order of the published table.
 namespace table10 {
+// clang-format off
 constexpr int I[33] = {
    -12, -12, -10, -10, -10, -10,  -8,  -8,  -8,  -8,  // 1..10
     -6,  -6,  -6,  -5,  -5,  -5,  -4,  -4,  -4,  -2,  // 11..20
@@ -153,10 +162,12 @@ constexpr double n[33] = {
      -0.73519644882165,      0.18836704839613,    0.0001410642668187,   -0.0025741850149634,  // 29..32
     0.0012322002485156,  // 33..33
 };
+// clang-format on
 }  // namespace table10
 
 // Supplementary release on region 3, Table 11, subregion 3b: 28 terms, in the order of the published table.
 namespace table11 {
+// clang-format off
 constexpr int I[28] = {
    -12, -12, -12, -12,  -8,  -8,  -8,  -6,  -6,  -6,  // 1..10
     -5,  -5,  -5,  -5,  -5,  -4,  -3,  -3,  -2,   0,  // 11..20
@@ -176,6 +187,7 @@ constexpr double n[28] = {
       0.65514367531346,     -0.21353521320641,    0.0056297495760635,  -3.1695572545047e+14,  // 21..24
   -0.00069999700015246,     0.011984580321077,   1.9384812202209e-05,  -2.1509574918231e-05,  // 25..28
 };
+// clang-format on
 }  // namespace table11
 
 }  // namespace

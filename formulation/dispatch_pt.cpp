@@ -99,15 +99,31 @@ State detail::single_phase_state(Region region, int code, double t, double h, co
             prandtl(mu, x.cp, lambda)};
 }
 
-double h_pt(double p, double t) { return dispatch(p, t, ENTHALPY); }
-double S_PT(double p, double t) { return dispatch(p, t, ENTROPY); }
-double detail::volume_pt(double p, double t) { return dispatch(p, t, VOLUME); }
+double h_pt(double p, double t) {
+    return dispatch(p, t, ENTHALPY);
+}
+double S_PT(double p, double t) {
+    return dispatch(p, t, ENTROPY);
+}
+double detail::volume_pt(double p, double t) {
+    return dispatch(p, t, VOLUME);
+}
 
-double V_PT(double p, double t) { return finite_volume(detail::volume_pt(p, t)); }
-double Cp_PT(double p, double t) { return dispatch(p, t, HEAT_CAPACITY); }
-double U_PT(double p, double t) { return dispatch(p, t, INTERNAL_ENERGY); }
-double Cv_PT(double p, double t) { return dispatch(p, t, ISOCHORIC_HEAT_CAPACITY); }
-double W_PT(double p, double t) { return dispatch(p, t, SPEED_OF_SOUND); }
+double V_PT(double p, double t) {
+    return finite_volume(detail::volume_pt(p, t));
+}
+double Cp_PT(double p, double t) {
+    return dispatch(p, t, HEAT_CAPACITY);
+}
+double U_PT(double p, double t) {
+    return dispatch(p, t, INTERNAL_ENERGY);
+}
+double Cv_PT(double p, double t) {
+    return dispatch(p, t, ISOCHORIC_HEAT_CAPACITY);
+}
+double W_PT(double p, double t) {
+    return dispatch(p, t, SPEED_OF_SOUND);
+}
 
 // κ needs both w and v of the state: one evaluation, one region 3 search at
 // most; like V_PT it refuses a state whose volume is not finite.

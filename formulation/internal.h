@@ -17,9 +17,9 @@ namespace TFS::detail {
 
 using Ext = long double;
 
-inline constexpr Ext KELVIN = 273.15L;    // t in °C + KELVIN = T in K
-static_assert(double(KELVIN) == 273.15);  // also in double arithmetic
-inline constexpr Ext R_WATER = 0.461526L; // specific gas constant, kJ/(kg·K)
+inline constexpr Ext KELVIN = 273.15L;         // t in °C + KELVIN = T in K
+static_assert(double(KELVIN) == 273.15);       // also in double arithmetic
+inline constexpr Ext R_WATER = 0.461526L;      // specific gas constant, kJ/(kg·K)
 inline constexpr Ext KJ_PER_MPA_M3 = 1000.0L;  // p·v in MPa·m³/kg → kJ/kg
 inline constexpr Ext J_PER_KJ = 1000.0L;       // R·T in kJ/kg → m²/s²
 inline constexpr Ext PA_PER_MPA = 1e6L;
@@ -27,23 +27,23 @@ inline constexpr Ext PA_PER_MPA = 1e6L;
 // Bounds that several parts of the formulation test.
 // The (p, t) domain: 0 °C (a rounding error below it taken in) up to 1000 °C,
 // pressures above 0 up to 100 MPa (a rounding error above it taken in).
-inline constexpr double T_MIN_C = -1e-9;             // °C
+inline constexpr double T_MIN_C = -1e-9;              // °C
 inline constexpr double P_MAX_MPA = 100.00000000001;  // MPa
 // Regions 1 and 3 meet at 350 °C; above it the saturated states lie in region 3.
-inline constexpr double T13_C = 350.0;            // °C
-inline constexpr double T13_K = T13_C + KELVIN;   // K
+inline constexpr double T13_C = 350.0;           // °C
+inline constexpr double T13_K = T13_C + KELVIN;  // K
 static_assert(T13_K == 623.15);
 // B23 meets the saturation line at T13: above this pressure region 3 borders region 1.
-inline constexpr double P_CORNER_MPA = 16.5292;   // MPa
+inline constexpr double P_CORNER_MPA = 16.5292;  // MPa
 // Region 5 lies at pressures up to 10 MPa, above 800 °C, where region 2 ends.
-inline constexpr double P5_MAX_MPA = 10.0;        // MPa
-inline constexpr double T25_C = 800.0;            // °C
-inline constexpr double T25_K = T25_C + KELVIN;   // K
+inline constexpr double P5_MAX_MPA = 10.0;       // MPa
+inline constexpr double T25_C = 800.0;           // °C
+inline constexpr double T25_K = T25_C + KELVIN;  // K
 static_assert(T25_K == 1073.15);
 // Subregion 2a lies at pressures up to 4 MPa, 2b and 2c above.
-inline constexpr double P_2AB_MPA = 4.0;          // MPa
+inline constexpr double P_2AB_MPA = 4.0;  // MPa
 // Region 5, and the whole domain, ends at 1000 °C.
-inline constexpr double T5_MAX_C = 1000.0;        // °C
+inline constexpr double T5_MAX_C = 1000.0;             // °C
 inline constexpr double T5_MAX_K = T5_MAX_C + KELVIN;  // K
 static_assert(T5_MAX_K == 1273.15);
 
@@ -54,10 +54,10 @@ using Region = TFS::Region;
 enum class CodePH : int {
     WET = -1,
     OUTSIDE = 0,
-    WATER = 1,            // region 1
-    NEAR_CRITICAL = 3,    // region 3
+    WATER = 1,          // region 1
+    NEAR_CRITICAL = 3,  // region 3
     SATURATION_LINE = 4,
-    STEAM_2A = 21,        // subregions of region 2
+    STEAM_2A = 21,  // subregions of region 2
     STEAM_2B = 22,
     STEAM_2C = 23,
 };
@@ -178,8 +178,8 @@ void region1_guard(double ts, double t, const char* function);
 void region1_guard_at(double p, double t, const char* function);
 
 // Boundary between regions 2 and 3 (IAPWS-IF97 equations 5 and 6).
-inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192970039326,
-                                    572.54459862746, 13.91883977887};
+inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192970039326, 572.54459862746,
+                                    13.91883977887};
 
 // Pressure on the B23 line at T in kelvin, MPa.
 double pB23(double T);

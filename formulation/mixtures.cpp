@@ -76,10 +76,18 @@ State detail::two_phase_state(int code, double x, double p, double t, double h, 
     return state;
 }
 
-double H_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1  в  H_PX", HSW_T, HSP_T); }
-double S_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1  в  S_PX", SSW_T, SSP_T); }
-double V_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1 в V_PX", VSW_T, VSP_T); }
-double Cp_PX(double p, double x) { return mixture(p, x, "  X < 0 или X > 1  в  Cp_PX", CSW_T, CSP_T); }
+double H_PX(double p, double x) {
+    return mixture(p, x, "  X < 0 или X > 1  в  H_PX", HSW_T, HSP_T);
+}
+double S_PX(double p, double x) {
+    return mixture(p, x, "  X < 0 или X > 1  в  S_PX", SSW_T, SSP_T);
+}
+double V_PX(double p, double x) {
+    return mixture(p, x, "  X < 0 или X > 1 в V_PX", VSW_T, VSP_T);
+}
+double Cp_PX(double p, double x) {
+    return mixture(p, x, "  X < 0 или X > 1  в  Cp_PX", CSW_T, CSP_T);
+}
 
 // Below the triple point the saturation line reaches pressures whose
 // temperature is no number; such a pressure is refused with the others.

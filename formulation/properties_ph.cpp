@@ -12,9 +12,9 @@ namespace {
 
 using detail::Ext;
 
-constexpr double TOLERANCE = 1e-5;   // relative, on the enthalpy
+constexpr double TOLERANCE = 1e-5;  // relative, on the enthalpy
 constexpr int MAX_STEPS = 20000;
-constexpr int MAX_SAME_SIDE = 20;    // secant steps above the critical pressure without enclosing the target
+constexpr int MAX_SAME_SIDE = 20;  // secant steps above the critical pressure without enclosing the target
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
 constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
 constexpr double BACKWARD_MARGIN = 10;      // K, far beyond the backward equations' error
@@ -141,12 +141,9 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
     using detail::CodePH;
     switch (r.code) {
         case CodePH::WET:
-        case CodePH::SATURATION_LINE:
-            return TS_P(p);
-        case CodePH::NEAR_CRITICAL:
-            return t_ph3(p, h, &r);
-        default:
-            break;
+        case CodePH::SATURATION_LINE: return TS_P(p);
+        case CodePH::NEAR_CRITICAL: return t_ph3(p, h, &r);
+        default: break;
     }
     const double t = r.code == CodePH::WATER      ? T_PH1(p, h)
                      : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
@@ -215,7 +212,8 @@ State STATE_PH(double p, double h) {
     }
     // A stop is the one V_PH would give.
     const detail::Region region = detail::checked_region_pt(p, t);
-    return detail::single_phase_state(region, static_cast<int>(r.code), t, h, detail::single_phase(p, t, region, "V_PT"));
+    return detail::single_phase_state(region, static_cast<int>(r.code), t, h,
+                                      detail::single_phase(p, t, region, "V_PT"));
 }
 
 }  // namespace TFS

@@ -143,9 +143,12 @@ double solve(double p, double s, double ts, double t0, const Interval& range) {
         }
         double next = t + Ext(residual) * (Ext(t) + detail::KELVIN) / cp;
         if (!(low < next && next < high)) {
-            if (next >= high && !high_tried) next = high;
-            else if (next <= low && !low_tried) next = low;
-            else next = midpoint(low, high);
+            if (next >= high && !high_tried)
+                next = high;
+            else if (next <= low && !low_tried)
+                next = low;
+            else
+                next = midpoint(low, high);
         }
         // No double left between the ends tried.
         if ((next == low && low_tried) || (next == high && high_tried)) return best_t;

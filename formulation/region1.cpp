@@ -9,6 +9,7 @@ using detail::Ext;
 using detail::sum_terms;
 
 // IAPWS-IF97 Table 2: 34 terms, in the order of the published table.
+// clang-format off
 constexpr int I[34] = {
       0,   0,   0,   0,   0,   0,   0,   0,   1,   1,  // 1..10
       1,   1,   1,   1,   2,   2,   2,   2,   2,   3,  // 11..20
@@ -32,6 +33,7 @@ constexpr double n[34] = {
      -6.8762131295531e-19,   1.4478307828521e-20,   2.6335781662795e-23,  -1.1947622640071e-23,  // 29..32
       1.8228094581404e-24,  -9.3537087292458e-26,  // 33..34
 };
+// clang-format on
 
 constexpr std::size_t TERMS = 34;
 
@@ -69,8 +71,7 @@ double gamma_pi(const Reduced& r) {
 
 // γ_ττ = Σ n·a^I·J·(J−1)·c^(J−2)
 double gamma_tau_tau(const Reduced& r) {
-    return sum_terms<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
 }
 
 double enthalpy(const Reduced& r, double gt) {
@@ -100,8 +101,12 @@ detail::GibbsDerivatives derivatives(const Reduced& r, double gt, double gp, dou
         [&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1]; });
     const Ext pi = r.pi;
     const Ext tau = r.tau;
-    return {r.T, static_cast<double>(tau * gt), static_cast<double>(pi * gp), static_cast<double>(pi * pi * gpp),
-            static_cast<double>(tau * pi * gpt), static_cast<double>(tau * tau * gtt)};
+    return {r.T,
+            static_cast<double>(tau * gt),
+            static_cast<double>(pi * gp),
+            static_cast<double>(pi * pi * gpp),
+            static_cast<double>(tau * pi * gpt),
+            static_cast<double>(tau * tau * gtt)};
 }
 
 detail::GibbsDerivatives derivatives(const Reduced& r) {
@@ -111,8 +116,7 @@ detail::GibbsDerivatives derivatives(const Reduced& r) {
 }  // namespace
 
 void detail::region1_guard(double ts, double t, const char* function) {
-    if (!(ts + 0.0001L >= t))
-        throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+    if (!(ts + 0.0001L >= t)) throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
 }
 
 void detail::region1_guard_at(double p, double t, const char* function) {
@@ -155,8 +159,8 @@ detail::SinglePhase detail::water_phase(double p, double t) {
     const GibbsDerivatives d = derivatives(r, gt, gp, gtt);
     const double v = volume(r, p, gp);
     const double w = gibbs_w(d);
-    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt), gibbs_u(d), gibbs_cv(d), w,
-            isentropic_exponent(p, v, w)};
+    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt),
+            gibbs_u(d),      gibbs_cv(d),    w, isentropic_exponent(p, v, w)};
 }
 
 double VW0_PT(double p, double t) {

@@ -12,6 +12,7 @@ using detail::Ext;
 using detail::sum_terms;
 
 // IAPWS-IF97 Table 10, ideal-gas part: 9 terms, in the order of the published table.
+// clang-format off
 constexpr int J0[9] = {
       0,   1,  -5,  -4,  -3,  -2,  -1,   2,   3,  // 1..9
 };
@@ -20,8 +21,10 @@ constexpr double n0[9] = {
       -0.40710498223928,     1.4240819171444,     -4.383951131945,   -0.28408632460772,  // 5..8
       0.021268463753307,  // 9..9
 };
+// clang-format on
 
 // IAPWS-IF97 Table 11, residual part: 43 terms, in the order of the published table.
+// clang-format off
 constexpr int I[43] = {
       1,   1,   1,   1,   1,   2,   2,   2,   2,   2,  // 1..10
       3,   3,   3,   3,   3,   4,   4,   4,   5,   6,  // 11..20
@@ -49,6 +52,7 @@ constexpr double n[43] = {
      -4.2002467698208e-06,  -5.9056029685639e-26,   3.7826947613457e-06,  -1.2768608934681e-15,  // 37..40
       7.3087610595061e-29,   5.5414715350778e-17,   -9.436970724121e-07,  // 41..43
 };
+// clang-format on
 
 constexpr std::size_t IDEAL_TERMS = 9;
 constexpr std::size_t RESIDUAL_TERMS = 43;
@@ -67,21 +71,15 @@ Reduced reduce(double p, double t) {
     const double pi = p / 1.0L;
     const double tau = 540.0L / T;
     const double c = tau - 0.5L;
-    return {T,
-            pi,
-            tau,
-            c,
-            detail::PowerTable<-7, 3>(tau),
-            detail::PowerTable<0, 24>(pi),
-            detail::PowerTable<-2, 58>(c)};
+    return {
+        T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<-2, 58>(c)};
 }
 
 // γ0_τ + γr_τ
 double gamma_tau(const Reduced& r) {
-    const double ideal =
-        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * r.Tau[J0[i] - 1]; });
-    const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.C[J[i] - 1]; });
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * r.Tau[J0[i] - 1]; });
+    const double residual =
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.C[J[i] - 1]; });
     return Ext(ideal) + residual;
 }
 
@@ -91,8 +89,8 @@ struct TauTau {
 };
 
 TauTau gamma_tau_tau(const Reduced& r) {
-    const double ideal = sum_terms<IDEAL_TERMS>(
-        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
+    const double ideal =
+        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
     const double residual = sum_terms<RESIDUAL_TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
     return {ideal, residual};
@@ -112,8 +110,8 @@ double entropy(const Reduced& r, double A) {
 
 double volume(const Reduced& r, double p) {
     const double ideal = 1.0L / r.pi;
-    const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
+    const double residual =
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
     // kJ/(kg·MPa) → m³/kg
     return Ext(r.T) * detail::R_WATER * r.pi * (Ext(ideal) + residual) / (1000.0L * p);
 }
@@ -182,8 +180,8 @@ detail::SinglePhase detail::steam_phase(double p, double t) {
     const GibbsDerivatives d = derivatives(r, gt, gtt);
     const double v = volume(r, p);
     const double w = gibbs_w(d);
-    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt), gibbs_u(d), gibbs_cv(d), w,
-            isentropic_exponent(p, v, w)};
+    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt),
+            gibbs_u(d),      gibbs_cv(d),    w, isentropic_exponent(p, v, w)};
 }
 
 }  // namespace TFS

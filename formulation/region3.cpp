@@ -18,12 +18,13 @@ using detail::Ext;
 using detail::sum_terms;
 
 // The reducing quantities: δ = ρ / ρ*, τ = T* / T.
-constexpr Ext RHO_STAR = 322.0L;   // kg/m³
-constexpr Ext T_STAR = 647.096L;   // K
+constexpr Ext RHO_STAR = 322.0L;  // kg/m³
+constexpr Ext T_STAR = 647.096L;  // K
 
 // IAPWS-IF97 Table 30: n1 of the logarithmic term, then the 39 polynomial
 // terms 2 … 40 in the order of the published table.
 constexpr double N1 = 1.0658070028513;
+// clang-format off
 constexpr int I[39] = {
       0,   0,   0,   0,   0,   0,   0,   1,   1,   1,  // 2..11
       1,   2,   2,   2,   2,   2,   2,   3,   3,   3,  // 12..21
@@ -48,12 +49,13 @@ constexpr double n[39] = {
        -0.013503372241348,    -0.014834345352472,   0.00057922953628084,    0.0032308904703711,  // 34..37
       8.0964802996215e-05,  -0.00016557679795037,  -4.4923899061815e-05,  // 38..40
 };
+// clang-format on
 
 constexpr std::size_t TERMS = 39;
 constexpr int I_MAX = 11;
 constexpr int J_MAX = 26;
 
-constexpr double WALK_STEP = 0.00001;     // m³/kg
+constexpr double WALK_STEP = 0.00001;          // m³/kg
 constexpr double FINE_STEP = WALK_STEP / 100;  // m³/kg, for the vapour root next to the critical point
 constexpr int FINE_START_STEPS = 500;          // how far above the found root the fine walk starts
 constexpr int MAX_WALK_STEPS = 10000;
@@ -135,8 +137,7 @@ double phi_delta_sum(const Point& x) {
 
 // τ·φ_τ = τ · Σ n·J·δ^I·τ^(J−1)
 double tau_phi_tau(const Point& x) {
-    const double S =
-        sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * x.d[I[i]] * x.t[J[i] - 1]; });
+    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * x.d[I[i]] * x.t[J[i] - 1]; });
     return Ext(x.tau) * S;
 }
 
@@ -422,9 +423,9 @@ double speed_of_sound(const Point& x, double t, const SecondDerivatives& f) {
     const Ext delta = x.delta;
     const Ext tau = x.tau;
     const double expansion = delta * f.phi_d - delta * tau * f.phi_dt;
-    return std::sqrt((t + detail::KELVIN) * detail::R_WATER * detail::J_PER_KJ *
-                     (2.0L * delta * f.phi_d + delta * delta * f.phi_dd -
-                      Ext(expansion) * expansion / (tau * tau * f.phi_tt)));
+    return std::sqrt(
+        (t + detail::KELVIN) * detail::R_WATER * detail::J_PER_KJ *
+        (2.0L * delta * f.phi_d + delta * delta * f.phi_dd - Ext(expansion) * expansion / (tau * tau * f.phi_tt)));
 }
 // Newton steps on the pressure from a root of a nearby temperature: they
 // settle in a few steps where the root has moved little, and stay on the
@@ -446,8 +447,8 @@ double detail::volume_kr_near(double p, double t, double v0) {
     for (int step = 0; step < NEAR_MAX_STEPS; ++step) {
         const Point x = point(v, t);
         const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
-        const double S_dd = sum_terms<TERMS>(
-            [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
+        const double S_dd =
+            sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
         const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
         // p·v/(R·T) = δ·φ_δ and, at constant T, d(p/(R·T))/dρ = 2·δ·φ_δ + δ²·φ_δδ.
         const double rise = 2.0L * x.delta * phi_d + Ext(x.delta) * x.delta * phi_dd;
@@ -513,7 +514,7 @@ detail::SinglePhase detail::near_critical_phase(double p, double v, double t) {
     const double S = phi_delta_sum(x);
     const SecondDerivatives f = second_derivatives(x, S);
     const double w = speed_of_sound(x, t, f);
-    return {enthalpy(x, t, tau_phi_t, S), entropy(x, tau_phi_t), v, heat_capacity(x, f),
+    return {enthalpy(x, t, tau_phi_t, S),  entropy(x, tau_phi_t),         v, heat_capacity(x, f),
             internal_energy(t, tau_phi_t), isochoric_heat_capacity(x, f), w, isentropic_exponent(p, v, w)};
 }
 

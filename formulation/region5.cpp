@@ -13,18 +13,22 @@ using detail::sum_terms;
 
 // Ideal-gas part: 6 terms.
 constexpr int J0[6] = {0, 1, -3, -2, -1, 2};
+// clang-format off
 constexpr double n0[6] = {
       -13.179983674201,     6.8540841634434,  -0.024805148933466,    0.36901534980333,  // 1..4
       -3.1161318213925,   -0.32961626538917,  // 5..6
 };
+// clang-format on
 
 // Residual part: 5 terms.
 constexpr int I[5] = {1, 1, 1, 2, 3};
 constexpr int J[5] = {0, 1, 3, 9, 3};
+// clang-format off
 constexpr double n[5] = {
     -0.00012563183589592,  0.0021774678714571,  -0.004594282089991,  -3.9724828359569e-06,  // 1..4
      1.2919228289784e-07,  // 5
 };
+// clang-format on
 
 constexpr std::size_t IDEAL_TERMS = 6;
 constexpr std::size_t RESIDUAL_TERMS = 5;
@@ -51,8 +55,7 @@ double ideal_tau(const Reduced& r) {
 
 // γr_τ = Σ n·π^I·J·τ^(J−1)
 double residual_tau(const Reduced& r) {
-    return sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.Tau[J[i] - 1]; });
+    return sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.Tau[J[i] - 1]; });
 }
 
 // γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
@@ -61,8 +64,8 @@ struct TauTau {
 };
 
 TauTau gamma_tau_tau(const Reduced& r) {
-    const double ideal = sum_terms<IDEAL_TERMS>(
-        [&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
+    const double ideal =
+        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
     const double residual = sum_terms<RESIDUAL_TERMS>(
         [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.Tau[J[i] - 2]; });
     return {ideal, residual};
@@ -75,14 +78,13 @@ double enthalpy(const Reduced& r, double g0_t, double gr_t) {
 double entropy(const Reduced& r, double g0_t, double gr_t) {
     const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * r.Tau[J0[i]]; });
     const double g0 = std::log(Ext(r.pi)) + ideal;
-    const double gr =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * r.Tau[J[i]]; });
+    const double gr = sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * r.Tau[J[i]]; });
     return (Ext(r.tau) * (Ext(g0_t) + gr_t) - (Ext(g0) + gr)) * detail::R_WATER;
 }
 
 double volume(const Reduced& r, double p) {
-    const double gr_p = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.Tau[J[i]]; });
+    const double gr_p =
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.Tau[J[i]]; });
     const double g0_p = 1.0L / r.pi;
     // kJ/(kg·MPa) → m³/kg
     return Ext(r.T) * detail::R_WATER * r.pi * (Ext(gr_p) + g0_p) / (Ext(p) * 1000.0L);
@@ -152,7 +154,7 @@ detail::SinglePhase detail::high_temperature_phase(double p, double t) {
     const GibbsDerivatives d = derivatives(r, g0_t, gr_t, gtt);
     const double v = volume(r, p);
     const double w = gibbs_w(d);
-    return {enthalpy(r, g0_t, gr_t), entropy(r, g0_t, gr_t), v, heat_capacity(r, gtt), gibbs_u(d), gibbs_cv(d), w,
+    return {enthalpy(r, g0_t, gr_t),     entropy(r, g0_t, gr_t), v, heat_capacity(r, gtt), gibbs_u(d), gibbs_cv(d), w,
             isentropic_exponent(p, v, w)};
 }
 

@@ -52,9 +52,12 @@ RegionPT classify(double p, double t, SaturationTemperature saturation_temperatu
         const double T23 = TB23(p);
         if (p <= p23 && T >= T23) r = {Region::STEAM, CAPTION_2};
         if (p > p23 && T < T23) {
-            if (p > PKR) r = {Region::NEAR_CRITICAL, CAPTION_3};
-            else if (t < ts) r.region = Region::NEAR_CRITICAL_WATER;
-            else if (t > ts) r.region = Region::NEAR_CRITICAL_STEAM;
+            if (p > PKR)
+                r = {Region::NEAR_CRITICAL, CAPTION_3};
+            else if (t < ts)
+                r.region = Region::NEAR_CRITICAL_WATER;
+            else if (t > ts)
+                r.region = Region::NEAR_CRITICAL_STEAM;
         }
     }
     if (t == ts) r = {Region::SATURATION_LINE, CAPTION_4};

@@ -139,23 +139,55 @@ detail::SaturatedValues detail::saturated_entropies(double t) {
 }
 
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.
-double HSW_P(double p) { return by_pressure(p, "HSW_P", detail::water_h, HKR_PT, WATER, "HW_PT"); }
-double SSW_P(double p) { return by_pressure(p, "SSW_P", detail::water_s, SKR_PT, WATER, "SW_PT"); }
-double VSW_P(double p) { return by_pressure(p, "VSW_P", VW0_PT, detail::volume_kr, WATER); }
-double CSW_P(double p) { return by_pressure(p, "CSW_P", detail::water_cp, CpKR_PT, WATER, "CpW_PT"); }
-double HSW_T(double t) { return by_temperature(t, "HSW_T", HW_PT, HKR_PT, WATER); }
-double SSW_T(double t) { return by_temperature(t, "SSW_T", SW_PT, SKR_PT, WATER); }
-double VSW_T(double t) { return by_temperature(t, "VSW_T", VW_PT, detail::volume_kr, WATER); }
-double CSW_T(double t) { return by_temperature(t, "CSW_T", CpW_PT, CpKR_PT, WATER); }
+double HSW_P(double p) {
+    return by_pressure(p, "HSW_P", detail::water_h, HKR_PT, WATER, "HW_PT");
+}
+double SSW_P(double p) {
+    return by_pressure(p, "SSW_P", detail::water_s, SKR_PT, WATER, "SW_PT");
+}
+double VSW_P(double p) {
+    return by_pressure(p, "VSW_P", VW0_PT, detail::volume_kr, WATER);
+}
+double CSW_P(double p) {
+    return by_pressure(p, "CSW_P", detail::water_cp, CpKR_PT, WATER, "CpW_PT");
+}
+double HSW_T(double t) {
+    return by_temperature(t, "HSW_T", HW_PT, HKR_PT, WATER);
+}
+double SSW_T(double t) {
+    return by_temperature(t, "SSW_T", SW_PT, SKR_PT, WATER);
+}
+double VSW_T(double t) {
+    return by_temperature(t, "VSW_T", VW_PT, detail::volume_kr, WATER);
+}
+double CSW_T(double t) {
+    return by_temperature(t, "CSW_T", CpW_PT, CpKR_PT, WATER);
+}
 
 // Saturated steam.
-double HSP_P(double p) { return by_pressure(p, "HSP_P", HP_PT, HKR_PT, STEAM); }
-double SSP_P(double p) { return by_pressure(p, "SSP_P", SP_PT, SKR_PT, STEAM); }
-double VSP_P(double p) { return by_pressure(p, "VSP_P", VP_PT, detail::volume_kr, STEAM); }
-double CSP_P(double p) { return by_pressure(p, "CSP_P", CpP_PT, CpKR_PT, STEAM); }
-double HSP_T(double t) { return by_temperature(t, "HSP_T", HP_PT, HKR_PT, STEAM); }
-double SSP_T(double t) { return by_temperature(t, "SSP_T", SP_PT, SKR_PT, STEAM); }
-double VSP_T(double t) { return by_temperature(t, "VSP_T", VP_PT, detail::volume_kr, STEAM); }
-double CSP_T(double t) { return by_temperature(t, "CSP_T", CpP_PT, CpKR_PT, STEAM); }
+double HSP_P(double p) {
+    return by_pressure(p, "HSP_P", HP_PT, HKR_PT, STEAM);
+}
+double SSP_P(double p) {
+    return by_pressure(p, "SSP_P", SP_PT, SKR_PT, STEAM);
+}
+double VSP_P(double p) {
+    return by_pressure(p, "VSP_P", VP_PT, detail::volume_kr, STEAM);
+}
+double CSP_P(double p) {
+    return by_pressure(p, "CSP_P", CpP_PT, CpKR_PT, STEAM);
+}
+double HSP_T(double t) {
+    return by_temperature(t, "HSP_T", HP_PT, HKR_PT, STEAM);
+}
+double SSP_T(double t) {
+    return by_temperature(t, "SSP_T", SP_PT, SKR_PT, STEAM);
+}
+double VSP_T(double t) {
+    return by_temperature(t, "VSP_T", VP_PT, detail::volume_kr, STEAM);
+}
+double CSP_T(double t) {
+    return by_temperature(t, "CSP_T", CpP_PT, CpKR_PT, STEAM);
+}
 
 }  // namespace TFS

@@ -10,10 +10,12 @@ namespace {
 using detail::Ext;
 
 // IAPWS-IF97 Table 34, n1 … n10.
+// clang-format off
 constexpr double n[10] = {
     1167.0521452767,  -724213.16703206, -17.073846940092,  12020.82470247,   -3232555.0322333,
     14.91510861353,   -4823.2657361591, 405113.40542057,   -0.23855557567849, 650.17534844798,
 };
+// clang-format on
 
 // The pressures over which saturation_t_estimate is checked against TS_P.
 constexpr double ESTIMATE_P_MIN = 0.0005;  // MPa

@@ -20,6 +20,7 @@ constexpr Ext MIU_RHO_STAR = 317.763L;
 constexpr double H[4] = {1.0, 0.978197, 0.579829, -0.202354};
 
 // Residual coefficients Hij, i = 0 … 5 (rows), j = 0 … 6 (columns).
+// clang-format off
 constexpr double HIJ[6][7] = {
     {0.5132047, 0.2151778, -0.2818107, 0.1778064, -0.0417661, 0, 0},
     {0.3205656, 0.7317883, -1.070786, 0.460504, 0, -0.01578386, 0},
@@ -28,18 +29,21 @@ constexpr double HIJ[6][7] = {
     {-0.7782567, 0, 0, 0, 0, 0, 0},
     {0.1885447, 0, 0, 0, 0, 0, 0},
 };
+// clang-format on
 
 // Conductivity: reducing values T* = 647.256 K, ρ* = 317.7 kg/m³, λ* = 1 W/(m·K).
 constexpr Ext LMB_T_STAR = 647.256L;
 constexpr Ext LMB_RHO_STAR = 317.7L;
 
 // The seventeen coefficients of the conductivity equation, in one table.
+// clang-format off
 constexpr double K[17] = {
     0.0102811,  0.0299621, 0.015614,   -0.00422464,                      // a0 … a3
     -0.39707,   0.400302,  1.06,                                         // b0 … b2
     0.0701309,  0.011852,  0.00169937, -1.02,                            // d1 … d4
     0.642857,   -4.11717,  -6.17937,   0.00308976, 0.0822994, 10.0932,  // C1 … C6
 };
+// clang-format on
 enum Position { a0, b0 = 4, b1, b2, d1, d2, d3, d4, C1, C2, C3, C4, C5, C6 };
 
 constexpr double B1 = -0.171587;
@@ -62,9 +66,8 @@ double detail::viscosity(double t, double v) {
     const detail::PowerTable<0, 5> X(x);
     const detail::PowerTable<0, 6> Y(y);
     const double S1 = sum_terms<6>([&](std::size_t i) {
-        return sum_terms<7>([&](std::size_t j) {
-            return Ext(HIJ[i][j]) * X[static_cast<int>(i)] * Y[static_cast<int>(j)];
-        });
+        return sum_terms<7>(
+            [&](std::size_t j) { return Ext(HIJ[i][j]) * X[static_cast<int>(i)] * Y[static_cast<int>(j)]; });
     });
     const double mu1 = std::exp(Ext(rho_bar) * S1);
 
@@ -87,8 +90,8 @@ double detail::conductivity(double t, double v) {
 
     const double E1 = (Ext(K[d1]) / POWI(T_bar, 10) + Ext(K[d2])) * POWR(rho_bar, 1.8) *
                       std::exp(K[C1] * (1.0L - POWR(rho_bar, 2.8)));
-    const double E2 = Ext(K[d3]) * S * POWR(rho_bar, Q) *
-                      std::exp((Ext(Q) / (1.0L + Q)) * (1.0L - POWR(rho_bar, 1.0L + Q)));
+    const double E2 =
+        Ext(K[d3]) * S * POWR(rho_bar, Q) * std::exp((Ext(Q) / (1.0L + Q)) * (1.0L - POWR(rho_bar, 1.0L + Q)));
     // At steam densities X is of the order −1e14; the term is then taken as 0.
     const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(Ext(X));
     const double lambda2 = Ext(E1) + E2 + E3;

@@ -13,8 +13,8 @@ namespace {
 // polynomial in ln p.
 double own_saturation_temperature(double p) {
     const auto L = powers<5>(std::log(Ext(p)));
-    const double D = 2.20732L - 0.2117187L * L[1] - 0.002166605L * L[2] + 0.0001619692L * L[3] +
-                     4.8998e-05L * L[4] + 3.691725e-06L * L[5];
+    const double D = 2.20732L - 0.2117187L * L[1] - 0.002166605L * L[2] + 0.0001619692L * L[3] + 4.8998e-05L * L[4] +
+                     3.691725e-06L * L[5];
     const double inverse_D = 1.0L / D;
     return 1000.0L * inverse_D - KELVIN;
 }
@@ -37,8 +37,8 @@ double liquid_volume(double p, double t) {
 // corrections in τ = T / 1000 K.
 double vapour_volume(double p, double t) {
     const double tau = (t + KELVIN) / 1000.0L;
-    const double C1 = 0.0003237L + 0.00025L * tau - 0.0011354L / (Ext(tau) * tau) -
-                      0.0004381L / ((tau - 0.21L) * (tau - 0.21L));
+    const double C1 =
+        0.0003237L + 0.00025L * tau - 0.0011354L / (Ext(tau) * tau) - 0.0004381L / ((tau - 0.21L) * (tau - 0.21L));
     // τ⁻⁸ and τ⁻¹⁴ as exp(n · (−ln τ)) with whole-number n.
     constexpr int n8 = 8;
     constexpr int n14 = 14;

@@ -17,9 +17,15 @@ struct Interval {
     bool to_included;
 };
 
-constexpr Interval half_open(Ext from, Ext to) { return {from, to, true, false}; }  // [from, to)
-constexpr Interval closed(Ext from, Ext to) { return {from, to, true, true}; }      // [from, to]
-constexpr Interval open(Ext from, Ext to) { return {from, to, false, false}; }      // (from, to)
+constexpr Interval half_open(Ext from, Ext to) {
+    return {from, to, true, false};
+}  // [from, to)
+constexpr Interval closed(Ext from, Ext to) {
+    return {from, to, true, true};
+}  // [from, to]
+constexpr Interval open(Ext from, Ext to) {
+    return {from, to, false, false};
+}  // (from, to)
 
 inline constexpr int MAX_DEGREE = 8;
 

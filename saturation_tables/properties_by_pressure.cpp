@@ -22,10 +22,18 @@ double by_pressure(const char* name, double p) {
 
 }  // namespace
 
-double LWSP(double p) { return by_pressure<detail::LWST_PIECES>("LWSP", p); }
-double LPSP(double p) { return by_pressure<detail::LPST_PIECES>("LPSP", p); }
-double MWSP(double p) { return by_pressure<detail::MWST_PIECES>("MWSP", p); }
-double MPSP(double p) { return by_pressure<detail::MPST_PIECES>("MPSP", p); }
+double LWSP(double p) {
+    return by_pressure<detail::LWST_PIECES>("LWSP", p);
+}
+double LPSP(double p) {
+    return by_pressure<detail::LPST_PIECES>("LPSP", p);
+}
+double MWSP(double p) {
+    return by_pressure<detail::MWST_PIECES>("MWSP", p);
+}
+double MPSP(double p) {
+    return by_pressure<detail::MPST_PIECES>("MPSP", p);
+}
 
 double SIGP(double p) {
     return within_range("SIGP", 'p', SIGP_RANGE, p,

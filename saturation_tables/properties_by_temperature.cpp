@@ -19,13 +19,27 @@ double by_temperature(const char* name, double t) {
 
 }  // namespace
 
-double LWST(double t) { return by_temperature<detail::LWST_PIECES>("LWST", t); }
-double LPST(double t) { return by_temperature<detail::LPST_PIECES>("LPST", t); }
-double MWST(double t) { return by_temperature<detail::MWST_PIECES>("MWST", t); }
-double MPST(double t) { return by_temperature<detail::MPST_PIECES>("MPST", t); }
-double PRWST(double t) { return by_temperature<detail::PRWST_PIECES>("PRWST", t); }
-double PRPST(double t) { return by_temperature<detail::PRPST_PIECES>("PRPST", t); }
+double LWST(double t) {
+    return by_temperature<detail::LWST_PIECES>("LWST", t);
+}
+double LPST(double t) {
+    return by_temperature<detail::LPST_PIECES>("LPST", t);
+}
+double MWST(double t) {
+    return by_temperature<detail::MWST_PIECES>("MWST", t);
+}
+double MPST(double t) {
+    return by_temperature<detail::MPST_PIECES>("MPST", t);
+}
+double PRWST(double t) {
+    return by_temperature<detail::PRWST_PIECES>("PRWST", t);
+}
+double PRPST(double t) {
+    return by_temperature<detail::PRPST_PIECES>("PRPST", t);
+}
 
-double SIGT(double t) { return within_range("SIGT", 't', SIGT_RANGE, t, detail::surface_tension); }
+double SIGT(double t) {
+    return within_range("SIGT", 't', SIGT_RANGE, t, detail::surface_tension);
+}
 
 }  // namespace Tabl1

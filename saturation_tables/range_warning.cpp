@@ -65,6 +65,8 @@ void range_warning(const char* name, char letter, double x) {
 
 namespace Tabl1 {
 
-RangeWarning SetRangeWarning(RangeWarning warning) { return detail::handler.exchange(warning); }
+RangeWarning SetRangeWarning(RangeWarning warning) {
+    return detail::handler.exchange(warning);
+}
 
 }  // namespace Tabl1

@@ -8,6 +8,7 @@
 namespace Tabl1::detail {
 
 // Thermal conductivity of saturated water, W/(m·K)
+// clang-format off
 inline constexpr Piece LWST_PIECES[] = {
     {half_open(0.01L, 10.0L), 1, {0.56399L, 0.100301L, 0.39799323L}},
     {half_open(10.0L, 360.0L), 1,
@@ -15,8 +16,10 @@ inline constexpr Piece LWST_PIECES[] = {
     {half_open(360.0L, 372.0L), 1, {-14411.378L, 11846.778L, -3245.8929L, 296.42858L}},
     {closed(372.0L, 374.0L), 1, {43199.16L, -23200.35L, 3115.0L}},
 };
+// clang-format on
 
 // Thermal conductivity of saturated steam, W/(m·K)
+// clang-format off
 inline constexpr Piece LPST_PIECES[] = {
     {half_open(0.01L, 230.0L), 1, {0.0170898L, 0.00532879L, 0.002392831L, 0, 0.000377635L, -0.000102261L}},
     {half_open(230.0L, 340.0L), 1, {0.436329L, 0, -0.59614754L, 0.457302094L, -0.13082266L, 0.013365865L}},
@@ -24,8 +27,10 @@ inline constexpr Piece LPST_PIECES[] = {
     {half_open(370.0L, 372.0L), 1, {1541.9713L, -836.605L, 113.5L}},
     {closed(372.0L, 374.0L), 1, {65924.99L, -35410.25L, 4755.001L}},
 };
+// clang-format on
 
 // Dynamic viscosity of saturated water, µPa·s
+// clang-format off
 inline constexpr Piece MWST_PIECES[] = {
     {half_open(0.01L, 10.0L), 10, {179.36147L, -614.84415L, 1272.2944L}},
     {half_open(10.0L, 255.0L), 100,
@@ -35,8 +40,10 @@ inline constexpr Piece MWST_PIECES[] = {
     {half_open(360.0L, 371.0L), 10, {4189.6028L, -3421.0417L, 934.72514L, -85.345305L}},
     {closed(371.0L, 374.0L), 10, {-1889553.4L, 1523319.6L, -409349.94L, 36666.661L}},
 };
+// clang-format on
 
 // Dynamic viscosity of saturated steam, µPa·s
+// clang-format off
 inline constexpr Piece MPST_PIECES[] = {
     {half_open(0.01L, 10.0L), 10, {0.91575688L, 0.43129362L, -0.88862L}},
     {half_open(10.0L, 360.0L), 10,
@@ -44,8 +51,10 @@ inline constexpr Piece MPST_PIECES[] = {
     {half_open(360.0L, 371.0L), 10, {-1458.044L, 1195.0918L, -326.95695L, 29.913143L}},
     {closed(371.0L, 374.0L), 10, {-3685188.4L, 2973031.0L, -799500.05L, 71666.671L}},
 };
+// clang-format on
 
 // Prandtl number of saturated water
+// clang-format off
 inline constexpr Piece PRWST_PIECES[] = {
     {half_open(0.01L, 100.0L), 1,
      {13.2523908L, -46.124897L, 95.78741693L, -119.457519L, 80.804241L, -22.505794L}},
@@ -55,8 +64,10 @@ inline constexpr Piece PRWST_PIECES[] = {
     {half_open(370.0L, 373.0L), 1, {-4490750.1L, 3682292.4L, -1006348.4L, 91666.523L}},
     {closed(373.0L, 374.0L), 1, {-36234.19L, 9719.8367L}},
 };
+// clang-format on
 
 // Prandtl number of saturated steam; t = 370 °C belongs to the second piece.
+// clang-format off
 inline constexpr Piece PRPST_PIECES[] = {
     {half_open(0.01L, 340.0L), 1,
      {1.00266367L, 0, -0.13255954L, 0.3019767L, -0.30828047L, 0.17276001L, -0.046347439L, 0.004829057L}},
@@ -64,5 +75,6 @@ inline constexpr Piece PRPST_PIECES[] = {
     {open(370.0L, 373.0L), 1, {77965.791L, -12781.913L, -10198.132L, 2150.8902L}},
     {closed(373.0L, 374.0L), 1, {-44361.232L, 11899.794L}},
 };
+// clang-format on
 
 }  // namespace Tabl1::detail

@@ -8,40 +8,38 @@
 #include "message_box.h"
 #include "ts_chart.h"
 
-void TForm1::BB_CalkClick()
-{
-  CalculationRequest request{inputMode(), saturationInput(), {}};
-  for (const Quantity input : InputsOf(request.mode, request.saturationInput))
-    request.typed.insert(input, InputEdit(*ui, request.saturation(), input)->text());
+void TForm1::BB_CalkClick() {
+    CalculationRequest request{inputMode(), saturationInput(), {}};
+    for (const Quantity input : InputsOf(request.mode, request.saturationInput))
+        request.typed.insert(input, InputEdit(*ui, request.saturation(), input)->text());
 
-  const Outcome outcome = Calculate(request);
-  if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
-    if (outputs->values.isEmpty()) return;  // no mode selected
-    showOutputs(*outputs);
-    if (request.saturation()) {
-      sheetsRun = Run{request, *outputs};
-      setSheetsStale(false);
-    } else {
-      panelRun = Run{request, *outputs};
-      setPanelStale(false);
+    const Outcome outcome = Calculate(request);
+    if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
+        if (outputs->values.isEmpty()) return;  // no mode selected
+        showOutputs(*outputs);
+        if (request.saturation()) {
+            sheetsRun = Run{request, *outputs};
+            setSheetsStale(false);
+        } else {
+            panelRun = Run{request, *outputs};
+            setPanelStale(false);
+        }
+    } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        ShowMessage(this, refusal->message);
+        // The user corrects the refused value next: the focus goes there, so that
+        // typing cannot land in another input.
+        QLineEdit* edit = InputEdit(*ui, request.saturation(), refusal->input);
+        if (refusal->reaction == Refusal::Reaction::ClearEdit) edit->clear();
+        focusInput(edit);
+    } else if (const auto* stop = std::get_if<Stop>(&outcome)) {
+        ShowErrorReport(this, stop->text, stop->explanation + QStringLiteral("\n\n") + stop->reason);
     }
-  } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-    ShowMessage(this, refusal->message);
-    // The user corrects the refused value next: the focus goes there, so that
-    // typing cannot land in another input.
-    QLineEdit* edit = InputEdit(*ui, request.saturation(), refusal->input);
-    if (refusal->reaction == Refusal::Reaction::ClearEdit) edit->clear();
-    focusInput(edit);
-  } else if (const auto* stop = std::get_if<Stop>(&outcome)) {
-    ShowErrorReport(this, stop->text, stop->explanation + QStringLiteral("\n\n") + stop->reason);
-  }
 }
 
-void TForm1::showOutputs(const Outputs& outputs)
-{
-  for (const Output& output : outputs.values) ResultEdit(*ui, output.quantity, output.phase)->setText(output.text);
-  if (outputs.diagram) {
-    ui->Lb_Phase->setText(outputs.phaseName);
-    ui->Chart_TS->showState(*outputs.diagram);
-  }
+void TForm1::showOutputs(const Outputs& outputs) {
+    for (const Output& output : outputs.values) ResultEdit(*ui, output.quantity, output.phase)->setText(output.text);
+    if (outputs.diagram) {
+        ui->Lb_Phase->setText(outputs.phaseName);
+        ui->Chart_TS->showState(*outputs.diagram);
+    }
 }

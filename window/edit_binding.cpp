@@ -8,15 +8,15 @@ using Q = Quantity;
 
 // Result edits by phase: the result panel, the water sheet, the steam sheet.
 struct ResultRow {
-  Quantity quantity;
-  QLineEdit* Ui::TForm1::*state;
-  QLineEdit* Ui::TForm1::*water;
-  QLineEdit* Ui::TForm1::*steam;
+    Quantity quantity;
+    QLineEdit* Ui::TForm1::*state;
+    QLineEdit* Ui::TForm1::*water;
+    QLineEdit* Ui::TForm1::*steam;
 };
 
 using F = Ui::TForm1;
+// clang-format off
 const ResultRow ResultRows[] = {
-    // clang-format off
     {Q::Temperature,        &F::LB_TRes,   &F::LB_TsResS, &F::LB_TsResSS},
     {Q::Pressure,           &F::LB_PRes,   &F::LB_PsResS, &F::LB_PsResSS},
     {Q::Enthalpy,           &F::Lb_hRes,   &F::LB_hS,     &F::LB_hSS},
@@ -29,62 +29,65 @@ const ResultRow ResultRows[] = {
     {Q::KinematicViscosity, &F::LB_NuRes,  &F::LB_NiuS,   &F::LB_NiuSS},
     {Q::Prandtl,            &F::LB_PrRes,  &F::LB_PrS,    &F::LB_PrSS},
     {Q::SurfaceTension,     nullptr,       &F::LB_SIGMA,  &F::LB_Sigma1},
-    // clang-format on
 };
+// clang-format on
 
 struct InputRow {
-  Quantity quantity;
-  QLineEdit* Ui::TForm1::*state;
-  QLineEdit* Ui::TForm1::*saturation;
+    Quantity quantity;
+    QLineEdit* Ui::TForm1::*state;
+    QLineEdit* Ui::TForm1::*saturation;
 };
 
+// clang-format off
 const InputRow InputRows[] = {
     {Q::Pressure, &F::Lb_P, &F::LB_Ps},
     {Q::Temperature, &F::Lb_T, &F::LB_Ts},
     {Q::Enthalpy, &F::Lb_h, nullptr},
 };
+// clang-format on
 
-QLineEdit* Member(const Ui::TForm1& ui, QLineEdit* Ui::TForm1::*edit) { return edit ? ui.*edit : nullptr; }
-
-} // namespace
-
-QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity)
-{
-  for (const InputRow& row : InputRows)
-    if (row.quantity == quantity) return Member(ui, saturation ? row.saturation : row.state);
-  return nullptr;
+QLineEdit* Member(const Ui::TForm1& ui, QLineEdit* Ui::TForm1::*edit) {
+    return edit ? ui.*edit : nullptr;
 }
 
-QList<QLineEdit*> InputEdits(const Ui::TForm1& ui, bool saturation)
-{
-  QList<QLineEdit*> edits;
-  for (const InputRow& row : InputRows)
-    if (QLineEdit* edit = Member(ui, saturation ? row.saturation : row.state)) edits.append(edit);
-  return edits;
+}  // namespace
+
+QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity) {
+    for (const InputRow& row : InputRows)
+        if (row.quantity == quantity) return Member(ui, saturation ? row.saturation : row.state);
+    return nullptr;
 }
 
-QList<QLineEdit*> AllInputEdits(const Ui::TForm1& ui) { return InputEdits(ui, false) + InputEdits(ui, true); }
-
-QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationInput saturationInput)
-{
-  QList<QLineEdit*> edits;
-  for (const Quantity input : InputsOf(mode, saturationInput))
-    edits.append(InputEdit(ui, mode == InputMode::Saturation, input));
-  return edits;
+QList<QLineEdit*> InputEdits(const Ui::TForm1& ui, bool saturation) {
+    QList<QLineEdit*> edits;
+    for (const InputRow& row : InputRows)
+        if (QLineEdit* edit = Member(ui, saturation ? row.saturation : row.state)) edits.append(edit);
+    return edits;
 }
 
-QLineEdit* ResultEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase)
-{
-  for (const ResultRow& row : ResultRows)
-    if (row.quantity == quantity)
-      return Member(ui, phase == Phase::State ? row.state : phase == Phase::SaturatedWater ? row.water : row.steam);
-  return nullptr;
+QList<QLineEdit*> AllInputEdits(const Ui::TForm1& ui) {
+    return InputEdits(ui, false) + InputEdits(ui, true);
 }
 
-QList<QLineEdit*> ResultEditsOf(const Ui::TForm1& ui, Phase phase)
-{
-  QList<QLineEdit*> edits;
-  for (const ResultRow& row : ResultRows)
-    if (QLineEdit* edit = ResultEdit(ui, row.quantity, phase)) edits.append(edit);
-  return edits;
+QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationInput saturationInput) {
+    QList<QLineEdit*> edits;
+    for (const Quantity input : InputsOf(mode, saturationInput))
+        edits.append(InputEdit(ui, mode == InputMode::Saturation, input));
+    return edits;
+}
+
+QLineEdit* ResultEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase) {
+    for (const ResultRow& row : ResultRows)
+        if (row.quantity == quantity)
+            return Member(ui, phase == Phase::State            ? row.state
+                              : phase == Phase::SaturatedWater ? row.water
+                                                               : row.steam);
+    return nullptr;
+}
+
+QList<QLineEdit*> ResultEditsOf(const Ui::TForm1& ui, Phase phase) {
+    QList<QLineEdit*> edits;
+    for (const ResultRow& row : ResultRows)
+        if (QLineEdit* edit = ResultEdit(ui, row.quantity, phase)) edits.append(edit);
+    return edits;
 }

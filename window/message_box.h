@@ -9,8 +9,8 @@
 class QWidget;
 
 struct ShownMessage {
-  QString text;
-  QString informativeText; // empty for the validation messages
+    QString text;
+    QString informativeText;  // empty for the validation messages
 };
 
 // A validation message, e.g. " Insert the p value".

@@ -2,10 +2,11 @@
 
 #include <QPalette>
 
-bool IsDarkPalette(const QPalette& palette) { return palette.color(QPalette::Window).lightness() < 128; }
+bool IsDarkPalette(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < 128;
+}
 
-AccentColours AccentColoursOf(const QPalette& palette)
-{
-  if (IsDarkPalette(palette)) return {QColor(0xa0, 0xb4, 0xff), QColor(0xff, 0xa0, 0xa0)};
-  return {QColor(0x00, 0x00, 0x80), QColor(0x80, 0x00, 0x00)};
+AccentColours AccentColoursOf(const QPalette& palette) {
+    if (IsDarkPalette(palette)) return {QColor(0xa0, 0xb4, 0xff), QColor(0xff, 0xa0, 0xa0)};
+    return {QColor(0x00, 0x00, 0x80), QColor(0x80, 0x00, 0x00)};
 }

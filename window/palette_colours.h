@@ -12,6 +12,6 @@ class QPalette;
 bool IsDarkPalette(const QPalette& palette);
 
 struct AccentColours {
-  QColor navy, maroon;
+    QColor navy, maroon;
 };
 AccentColours AccentColoursOf(const QPalette& palette);

@@ -5,41 +5,37 @@
 
 namespace {
 
-QList<QRadioButton*> itemsOf(const QGroupBox* group)
-{
-  return group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+QList<QRadioButton*> itemsOf(const QGroupBox* group) {
+    return group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace
 
-int itemIndex(const QGroupBox* group)
-{
-  const QList<QRadioButton*> items = itemsOf(group);
-  for (qsizetype i = 0; i < items.size(); ++i)
-    if (items[i]->isChecked()) return static_cast<int>(i);
-  return -1;
+int itemIndex(const QGroupBox* group) {
+    const QList<QRadioButton*> items = itemsOf(group);
+    for (qsizetype i = 0; i < items.size(); ++i)
+        if (items[i]->isChecked()) return static_cast<int>(i);
+    return -1;
 }
 
-void setItemIndex(QGroupBox* group, int index)
-{
-  const QList<QRadioButton*> items = itemsOf(group);
-  if (index >= 0 && index < items.size()) {
-    items[index]->setChecked(true);  // auto-exclusive: unchecks the previous item
-    return;
-  }
-  // An auto-exclusive button refuses to be unchecked while it is the checked one.
-  for (QRadioButton* item : items) {
-    if (!item->isChecked()) continue;
-    item->setAutoExclusive(false);
-    item->setChecked(false);
-    item->setAutoExclusive(true);
-  }
+void setItemIndex(QGroupBox* group, int index) {
+    const QList<QRadioButton*> items = itemsOf(group);
+    if (index >= 0 && index < items.size()) {
+        items[index]->setChecked(true);  // auto-exclusive: unchecks the previous item
+        return;
+    }
+    // An auto-exclusive button refuses to be unchecked while it is the checked one.
+    for (QRadioButton* item : items) {
+        if (!item->isChecked()) continue;
+        item->setAutoExclusive(false);
+        item->setChecked(false);
+        item->setAutoExclusive(true);
+    }
 }
 
-void onItemIndexChanged(QGroupBox* group, std::function<void()> handler)
-{
-  for (QRadioButton* item : itemsOf(group))
-    QObject::connect(item, &QRadioButton::toggled, group, [handler](bool checked) {
-      if (checked) handler();  // the unchecked partner's toggle is the same change
-    });
+void onItemIndexChanged(QGroupBox* group, std::function<void()> handler) {
+    for (QRadioButton* item : itemsOf(group))
+        QObject::connect(item, &QRadioButton::toggled, group, [handler](bool checked) {
+            if (checked) handler();  // the unchecked partner's toggle is the same change
+        });
 }

@@ -18,81 +18,81 @@ class TForm1;
 // The calculator's one window. Its controls come from resources/u_H2O_ORV.ui;
 // which edit shows which quantity is known to edit_binding.cpp alone.
 class TForm1 : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 
 public:
-  explicit TForm1(QWidget* parent = nullptr);
-  ~TForm1() override;
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
-  // Selected items of the input mode and of the saturation sub-mode, the values
-  // of InputMode and SaturationInput; -1 when none is selected.
-  int RG_1ItemIndex() const;
-  int RG_4ItemIndex() const;
-  // Selecting another item runs RG_1Click or RG_4Click, as a click does.
-  void setRG_1ItemIndex(int index);
-  void setRG_4ItemIndex(int index);
+    // Selected items of the input mode and of the saturation sub-mode, the values
+    // of InputMode and SaturationInput; -1 when none is selected.
+    int RG_1ItemIndex() const;
+    int RG_4ItemIndex() const;
+    // Selecting another item runs RG_1Click or RG_4Click, as a click does.
+    void setRG_1ItemIndex(int index);
+    void setRG_4ItemIndex(int index);
 
-  // The edits of the result panel of the state modes, in the order of the rows.
-  QList<QLineEdit*> resultEdits() const;
+    // The edits of the result panel of the state modes, in the order of the rows.
+    QList<QLineEdit*> resultEdits() const;
 
-  // The last good run of the current mode as tab-separated lines, its inputs
-  // first; empty before the mode's first good run.
-  QString allResultsText() const;
-  // Puts them on the clipboard: Ctrl+Shift+C anywhere in the window, and
-  // "Copy all results" in the context menus of the result panel and the sheets.
-  void copyAllResults();
-  QAction* const copyAllResultsAction;
+    // The last good run of the current mode as tab-separated lines, its inputs
+    // first; empty before the mode's first good run.
+    QString allResultsText() const;
+    // Puts them on the clipboard: Ctrl+Shift+C anywhere in the window, and
+    // "Copy all results" in the context menus of the result panel and the sheets.
+    void copyAllResults();
+    QAction* const copyAllResultsAction;
 
-  void FormCreate();
-  void RG_1Click();
-  void RG_4Click();
-  void BB_CalkClick();  // the Calculate command, in calculate_click.cpp
+    void FormCreate();
+    void RG_1Click();
+    void RG_4Click();
+    void BB_CalkClick();  // the Calculate command, in calculate_click.cpp
 
-  // Results whose inputs were changed since their run are shown greyed (the
-  // state point hollow) until the next good run of that area.
-  bool panelResultsStale() const { return panelStale; }
-  bool sheetResultsStale() const { return sheetsStale; }
+    // Results whose inputs were changed since their run are shown greyed (the
+    // state point hollow) until the next good run of that area.
+    bool panelResultsStale() const { return panelStale; }
+    bool sheetResultsStale() const { return sheetsStale; }
 
-  // The controls by their names, for the tests, the screenshot tool and the
-  // benchmarks that drive the window as a user does.
-  friend Ui::TForm1& ControlsOf(TForm1& form);
+    // The controls by their names, for the tests, the screenshot tool and the
+    // benchmarks that drive the window as a user does.
+    friend Ui::TForm1& ControlsOf(TForm1& form);
 
 protected:
-  void showEvent(QShowEvent* event) override;
-  void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-  const std::unique_ptr<Ui::TForm1> ui;
+    const std::unique_ptr<Ui::TForm1> ui;
 
-  InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }
-  SaturationInput saturationInput() const { return SaturationInput(RG_4ItemIndex()); }
-  // Shows the inputs the selected mode reads, and hides the others.
-  void showInputsOfMode();
-  void setResultEditsEnabled(bool enabled);
-  // The focus goes into the input with its text selected, so that typing
-  // replaces it rather than adding to it.
-  static void focusInput(QLineEdit* edit);
-  void focusFirstInput();
-  void addModeShortcuts();
-  void applyPaletteColours();
-  // The edits of both sheets, and the staleness of the panel and the sheets.
-  QList<QLineEdit*> sheetEdits() const;
-  void setPanelStale(bool stale);
-  void setSheetsStale(bool stale);
-  bool panelStale = false, sheetsStale = false;
-  void keepFrameOnScreen();
-  bool placedWithWindowFrame = false;
-  void addCopyAllResultsEntry(QWidget* area);
-  void showOutputs(const Outputs& outputs);
-  void showPicture(QLabel* box, const QString& resource);
+    InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }
+    SaturationInput saturationInput() const { return SaturationInput(RG_4ItemIndex()); }
+    // Shows the inputs the selected mode reads, and hides the others.
+    void showInputsOfMode();
+    void setResultEditsEnabled(bool enabled);
+    // The focus goes into the input with its text selected, so that typing
+    // replaces it rather than adding to it.
+    static void focusInput(QLineEdit* edit);
+    void focusFirstInput();
+    void addModeShortcuts();
+    void applyPaletteColours();
+    // The edits of both sheets, and the staleness of the panel and the sheets.
+    QList<QLineEdit*> sheetEdits() const;
+    void setPanelStale(bool stale);
+    void setSheetsStale(bool stale);
+    bool panelStale = false, sheetsStale = false;
+    void keepFrameOnScreen();
+    bool placedWithWindowFrame = false;
+    void addCopyAllResultsEntry(QWidget* area);
+    void showOutputs(const Outputs& outputs);
+    void showPicture(QLabel* box, const QString& resource);
 
-  // The last good runs that wrote the result panel and the sheets, as
-  // "Copy all results" copies them.
-  struct Run {
-    CalculationRequest request;
-    Outputs outputs;
-  };
-  std::optional<Run> panelRun, sheetsRun;
+    // The last good runs that wrote the result panel and the sheets, as
+    // "Copy all results" copies them.
+    struct Run {
+        CalculationRequest request;
+        Outputs outputs;
+    };
+    std::optional<Run> panelRun, sheetsRun;
 };
 
 Ui::TForm1& ControlsOf(TForm1& form);

@@ -17,38 +17,37 @@
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv)
-{
-  const int mode = argc >= 3 ? std::atoi(argv[2]) : 0;
-  if (argc < 2 || mode < 0 || mode > 2) {
-    std::fprintf(stderr, "usage: %s <file.png> [input mode 0..2 [value ...]]\n", argv[0]);
-    return 2;
-  }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  TForm1 form;
-  form.setRG_1ItemIndex(mode);
-  const QList<QLineEdit*> inputs = InputEditsOf(ControlsOf(form), InputMode(mode), SaturationInput::ByPs);
-  if (argc - 3 > inputs.size()) {
-    std::fprintf(stderr, "input mode %d takes at most %d values\n", mode, int(inputs.size()));
-    return 2;
-  }
-  form.show();
-  if (argc > 3) {
-    for (int i = 3; i < argc; ++i) inputs[i - 3]->insert(QString::fromLocal8Bit(argv[i]));
-    // A refused value would open a message box, which nobody could close here.
-    bool refused = false;
-    SetMessageCapture([&refused](const ShownMessage& message) {
-      std::fprintf(stderr, "%s %s\n", qPrintable(message.text), qPrintable(message.informativeText));
-      refused = true;
-    });
-    ControlsOf(form).BB_Calk->click();
-    if (refused) return 1;
-  }
-  QApplication::processEvents();  // the diagram lays itself out in posted events
-  if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-    std::fprintf(stderr, "cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
+int main(int argc, char** argv) {
+    const int mode = argc >= 3 ? std::atoi(argv[2]) : 0;
+    if (argc < 2 || mode < 0 || mode > 2) {
+        std::fprintf(stderr, "usage: %s <file.png> [input mode 0..2 [value ...]]\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TForm1 form;
+    form.setRG_1ItemIndex(mode);
+    const QList<QLineEdit*> inputs = InputEditsOf(ControlsOf(form), InputMode(mode), SaturationInput::ByPs);
+    if (argc - 3 > inputs.size()) {
+        std::fprintf(stderr, "input mode %d takes at most %d values\n", mode, int(inputs.size()));
+        return 2;
+    }
+    form.show();
+    if (argc > 3) {
+        for (int i = 3; i < argc; ++i) inputs[i - 3]->insert(QString::fromLocal8Bit(argv[i]));
+        // A refused value would open a message box, which nobody could close here.
+        bool refused = false;
+        SetMessageCapture([&refused](const ShownMessage& message) {
+            std::fprintf(stderr, "%s %s\n", qPrintable(message.text), qPrintable(message.informativeText));
+            refused = true;
+        });
+        ControlsOf(form).BB_Calk->click();
+        if (refused) return 1;
+    }
+    QApplication::processEvents();  // the diagram lays itself out in posted events
+    if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
 }

@@ -40,9 +40,9 @@ void REG_PT(double p, double t, int& region, std::string& caption);
 // (State::region, REG_PT's region).
 enum class Region : int {
     OUTSIDE = 0,
-    WATER = 1,                 // region 1
-    STEAM = 2,                 // region 2
-    NEAR_CRITICAL = 3,         // region 3 above the critical pressure
+    WATER = 1,          // region 1
+    STEAM = 2,          // region 2
+    NEAR_CRITICAL = 3,  // region 3 above the critical pressure
     SATURATION_LINE = 4,
     HIGH_TEMPERATURE = 5,      // region 5
     NEAR_CRITICAL_WATER = 31,  // region 3 below the critical pressure, liquid side
@@ -115,9 +115,9 @@ double PR_PT(double p, double t);
 // Every property of one state at once, each equal bit for bit to its own
 // function, from one classification and at most one region 3 search.
 struct State {
-    int region;             // the REG_PT region of (p, t); 4 for a two-phase (p, h) state
-    int code;               // STATE_PH: the REG_PH code; STATE_PT: 0
-    double x;               // dryness of a two-phase (p, h) state; NaN for a single-phase state
+    int region;  // the REG_PT region of (p, t); 4 for a two-phase (p, h) state
+    int code;    // STATE_PH: the REG_PH code; STATE_PT: 0
+    double x;    // dryness of a two-phase (p, h) state; NaN for a single-phase state
     double t, h, s, v, cp;
     // u of a two-phase state is h − p·v of its own h and mixture v (the
     // mass-weighted mean of the phases' u); cv, w and κ are NaN for it.

@@ -13,97 +13,91 @@ namespace {
 
 class Refusals : public ::testing::Test {
 protected:
-  LocaleGuard locale{LocaleGuard::FullStop()};
+    LocaleGuard locale{LocaleGuard::FullStop()};
 };
 
 const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [clear Pressure]";
-const std::string TemperatureRangePT = " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [clear Temperature]";
+const std::string TemperatureRangePT =
+    " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [clear Temperature]";
 const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [clear Pressure]";
 const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [clear Pressure]";
 const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [clear Temperature]";
 
 }  // namespace
 
-TEST_F(Refusals, EmptyEditAsksForItsValueAndTakesTheFocus)
-{
-  EXPECT_EQ(Described(ByPT("", "300")), " Insert the p value [focus Pressure]");
-  EXPECT_EQ(Described(ByPT("10", "")), " Insert the t value [focus Temperature]");
-  EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [focus Enthalpy]");
-  EXPECT_EQ(Described(ByPs("")), " Insert the ps value [focus Pressure]");
-  EXPECT_EQ(Described(ByTs("")), " Insert the ts value [focus Temperature]");
+TEST_F(Refusals, EmptyEditAsksForItsValueAndTakesTheFocus) {
+    EXPECT_EQ(Described(ByPT("", "300")), " Insert the p value [focus Pressure]");
+    EXPECT_EQ(Described(ByPT("10", "")), " Insert the t value [focus Temperature]");
+    EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [focus Enthalpy]");
+    EXPECT_EQ(Described(ByPs("")), " Insert the ps value [focus Pressure]");
+    EXPECT_EQ(Described(ByTs("")), " Insert the ts value [focus Temperature]");
 }
 
-TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault)
-{
-  // The pressure is converted before the temperature edit is looked at.
-  EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [keep Pressure]");
-  EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [focus Temperature]");
-  EXPECT_EQ(Described(ByPT("0.0004", "700")), PressureRangePT);
-  EXPECT_EQ(Described(ByPH("60", "1")), PressureRangePH);
+TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault) {
+    // The pressure is converted before the temperature edit is looked at.
+    EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [keep Pressure]");
+    EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [focus Temperature]");
+    EXPECT_EQ(Described(ByPT("0.0004", "700")), PressureRangePT);
+    EXPECT_EQ(Described(ByPH("60", "1")), PressureRangePH);
 }
 
-TEST_F(Refusals, PTRangesIncludeTheirBounds)
-{
-  for (const auto& [p, t] : {std::pair{"50", "651"}, {"0.0005", "0.1"}})
-    EXPECT_EQ(Described(ByPT(p, t)), "outputs") << p << " MPa, " << t << " °C";
-  EXPECT_EQ(Described(ByPT("0.0004", "20")), PressureRangePT);
-  EXPECT_EQ(Described(ByPT("50.001", "20")), PressureRangePT);
-  for (const char* t : {"651.01", "0.05"}) EXPECT_EQ(Described(ByPT("1", t)), TemperatureRangePT) << t;
+TEST_F(Refusals, PTRangesIncludeTheirBounds) {
+    for (const auto& [p, t] : {std::pair{"50", "651"}, {"0.0005", "0.1"}})
+        EXPECT_EQ(Described(ByPT(p, t)), "outputs") << p << " MPa, " << t << " °C";
+    EXPECT_EQ(Described(ByPT("0.0004", "20")), PressureRangePT);
+    EXPECT_EQ(Described(ByPT("50.001", "20")), PressureRangePT);
+    for (const char* t : {"651.01", "0.05"}) EXPECT_EQ(Described(ByPT("1", t)), TemperatureRangePT) << t;
 }
 
-TEST_F(Refusals, PHRangesAndEnthalpyLimits)
-{
-  EXPECT_EQ(Described(ByPH("0.001", "10")), "outputs");
-  EXPECT_EQ(Described(ByPH("0.0009", "100")), PressureRangePH);
-  EXPECT_EQ(Described(ByPH("1", "9.99")),
-            " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [clear Enthalpy]");
-  EXPECT_EQ(Described(ByPH("50", "50.36")),
-            " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [clear Enthalpy]");
-  EXPECT_EQ(Described(ByPH("50", "50.37")), "outputs");
-  EXPECT_EQ(Described(ByPH("1", "3615")), "outputs");
-  EXPECT_EQ(Described(ByPH("1", "3615.01")),
-            " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [clear Enthalpy]");
+TEST_F(Refusals, PHRangesAndEnthalpyLimits) {
+    EXPECT_EQ(Described(ByPH("0.001", "10")), "outputs");
+    EXPECT_EQ(Described(ByPH("0.0009", "100")), PressureRangePH);
+    EXPECT_EQ(Described(ByPH("1", "9.99")),
+              " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [clear Enthalpy]");
+    EXPECT_EQ(Described(ByPH("50", "50.36")),
+              " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [clear Enthalpy]");
+    EXPECT_EQ(Described(ByPH("50", "50.37")), "outputs");
+    EXPECT_EQ(Described(ByPH("1", "3615")), "outputs");
+    EXPECT_EQ(Described(ByPH("1", "3615.01")),
+              " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [clear Enthalpy]");
 }
 
-TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision)
-{
-  // The double nearest 21.82 lies above the extended bound 21.82, so 21.82 is refused;
-  // likewise the double nearest the critical temperature 373.946 °C.
-  for (const char* ps : {"21.82", "0.00086"}) EXPECT_EQ(Described(ByPs(ps)), PressureRangePs) << ps;
-  for (const char* ps : {"21.8199", "0.00087"}) EXPECT_EQ(Described(ByPs(ps)), "outputs") << ps;
-  for (const char* ts : {"373.946", "0.009"}) EXPECT_EQ(Described(ByTs(ts)), TemperatureRangeTs) << ts;
-  const QString justBelowCritical = QString::number(std::nextafter(TFS::TKR, 0.0), 'g', 17);
-  for (const QString& ts : {QStringLiteral("373.945"), justBelowCritical, QStringLiteral("0.01")})
-    EXPECT_EQ(Described(ByTs(ts)), "outputs") << ts.toStdString();
+TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision) {
+    // The double nearest 21.82 lies above the extended bound 21.82, so 21.82 is refused;
+    // likewise the double nearest the critical temperature 373.946 °C.
+    for (const char* ps : {"21.82", "0.00086"}) EXPECT_EQ(Described(ByPs(ps)), PressureRangePs) << ps;
+    for (const char* ps : {"21.8199", "0.00087"}) EXPECT_EQ(Described(ByPs(ps)), "outputs") << ps;
+    for (const char* ts : {"373.946", "0.009"}) EXPECT_EQ(Described(ByTs(ts)), TemperatureRangeTs) << ts;
+    const QString justBelowCritical = QString::number(std::nextafter(TFS::TKR, 0.0), 'g', 17);
+    for (const QString& ts : {QStringLiteral("373.945"), justBelowCritical, QStringLiteral("0.01")})
+        EXPECT_EQ(Described(ByTs(ts)), "outputs") << ts.toStdString();
 }
 
-TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept)
-{
-  EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [keep Enthalpy]");
-  EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [keep Pressure]");
-  // A NUL within a pasted text does not cut the quote short.
-  const QString withNul = QStringLiteral("1") + QChar(u'\0') + QStringLiteral("5");
-  EXPECT_EQ(Described(ByPT(withNul, "20")),
-            ("'" + withNul + "' is not a valid floating point value [keep Pressure]").toStdString());
-  LocaleGuard comma(LocaleGuard::Comma());
-  EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [keep Temperature]");
+TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept) {
+    EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [keep Enthalpy]");
+    EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [keep Pressure]");
+    // A NUL within a pasted text does not cut the quote short.
+    const QString withNul = QStringLiteral("1") + QChar(u'\0') + QStringLiteral("5");
+    EXPECT_EQ(Described(ByPT(withNul, "20")),
+              ("'" + withNul + "' is not a valid floating point value [keep Pressure]").toStdString());
+    LocaleGuard comma(LocaleGuard::Comma());
+    EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [keep Temperature]");
 }
 
 // The fatal stop of the property library abandons the run; the report keeps
 // its traditional text, explains the stop in English and names the library's
 // reason beneath.
-TEST_F(Refusals, LibraryStopGivesTheIoErrorWithItsExplanationAndReason)
-{
-  // A temperature typed as exactly the saturation temperature of its pressure.
-  EXPECT_EQ(Described(ByPT("1", QString::number(TFS::TS_P(1), 'g', 17))),
-            "stop: I/O error 105 | The state lies on the saturation line: give a temperature off the line, or use "
-            "the (p, h) mode for wet steam. | Вы попали на линию насыщения (h_pt)");
+TEST_F(Refusals, LibraryStopGivesTheIoErrorWithItsExplanationAndReason) {
+    // A temperature typed as exactly the saturation temperature of its pressure.
+    EXPECT_EQ(Described(ByPT("1", QString::number(TFS::TS_P(1), 'g', 17))),
+              "stop: I/O error 105 | The state lies on the saturation line: give a temperature off the line, or use "
+              "the (p, h) mode for wet steam. | Вы попали на линию насыщения (h_pt)");
 }
 
 // Each stop of the formulation has its own explanation, not the general one.
-TEST(StopExplanation, EachStopOfTheFormulationIsExplained)
-{
-  const QString general = ExplanationOfStop(QString());
+TEST(StopExplanation, EachStopOfTheFormulationIsExplained) {
+    const QString general = ExplanationOfStop(QString());
+    // clang-format off
   const std::function<void()> stops[] = {
       [] { TFS::h_pt(1, TFS::TS_P(1)); },  // on the saturation line
       [] { TFS::h_pt(200, 20); },           // (p, t) outside the domain
@@ -111,23 +105,24 @@ TEST(StopExplanation, EachStopOfTheFormulationIsExplained)
       [] { TFS::HSW_P(30); },               // no saturation above the critical pressure
       [] { TFS::HSW_T(400); },              // nor above the critical temperature
   };
-  for (const auto& stop : stops) {
-    try {
-      stop();
-      ADD_FAILURE() << "no stop";
-    } catch (const TFS::FatalStop& e) {
-      EXPECT_NE(ExplanationOfStop(QString::fromUtf8(e.what())), general) << e.what();
+    // clang-format on
+    for (const auto& stop : stops) {
+        try {
+            stop();
+            ADD_FAILURE() << "no stop";
+        } catch (const TFS::FatalStop& e) {
+            EXPECT_NE(ExplanationOfStop(QString::fromUtf8(e.what())), general) << e.what();
+        }
     }
-  }
 }
 
-TEST(Calculation, NoSelectedModeCalculatesNothing)
-{
-  for (const CalculationRequest& request :
-       {CalculationRequest{InputMode(-1), SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "20"}}},
-        CalculationRequest{InputMode::Saturation, SaturationInput(-1), {{Q::Pressure, "1"}, {Q::Temperature, "20"}}}}) {
-    const Outcome outcome = Calculate(request);
-    ASSERT_TRUE(std::holds_alternative<Outputs>(outcome)) << Described(outcome);
-    EXPECT_TRUE(std::get<Outputs>(outcome).values.isEmpty());
-  }
+TEST(Calculation, NoSelectedModeCalculatesNothing) {
+    for (const CalculationRequest& request :
+         {CalculationRequest{InputMode(-1), SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "20"}}},
+          CalculationRequest{
+              InputMode::Saturation, SaturationInput(-1), {{Q::Pressure, "1"}, {Q::Temperature, "20"}}}}) {
+        const Outcome outcome = Calculate(request);
+        ASSERT_TRUE(std::holds_alternative<Outputs>(outcome)) << Described(outcome);
+        EXPECT_TRUE(std::get<Outputs>(outcome).values.isEmpty());
+    }
 }

@@ -7,107 +7,99 @@
 namespace {
 
 struct FormatCase {
-  double value;
-  int precision;
-  int digits;
-  const char* text;
+    double value;
+    int precision;
+    int digits;
+    const char* text;
 };
 
-void ExpectFixed(const FormatCase& c)
-{
-  EXPECT_EQ(FixedFormat(c.value, c.precision, c.digits).toStdString(), c.text)
-      << c.value << " fixed (" << c.precision << ", " << c.digits << ")";
+void ExpectFixed(const FormatCase& c) {
+    EXPECT_EQ(FixedFormat(c.value, c.precision, c.digits).toStdString(), c.text)
+        << c.value << " fixed (" << c.precision << ", " << c.digits << ")";
 }
 
-void ExpectExponent(const FormatCase& c)
-{
-  EXPECT_EQ(ExponentFormat(c.value, c.precision, c.digits).toStdString(), c.text)
-      << c.value << " exponent (" << c.precision << ", " << c.digits << ")";
+void ExpectExponent(const FormatCase& c) {
+    EXPECT_EQ(ExponentFormat(c.value, c.precision, c.digits).toStdString(), c.text)
+        << c.value << " exponent (" << c.precision << ", " << c.digits << ")";
 }
 
-} // namespace
+}  // namespace
 
-TEST(FixedFormat, RoundsAtTheCoarserOfSignificantDigitAndDecimalPlace)
-{
-  LocaleGuard locale(LocaleGuard::FullStop());
-  for (const FormatCase& c : {
-           FormatCase{2800.1234, 6, 2, "2800.12"},
-           {25, 7, 4, "25.0000"},
-           {0.0012345, 5, 4, "0.0012"},
-           {1.23456789, 6, 3, "1.235"},
-           {12345.678, 6, 3, "12345.700"}, // sixth significant digit governs
-           {0.00087, 5, 4, "0.0009"},
-           {10, 5, 4, "10.0000"},
-           {10.5, 6, 3, "10.500"},
-           {3615, 6, 1, "3615.0"},
-           {-273.15, 5, 1, "-273.2"},
-           {0.99996, 4, 4, "1.0000"}, // carry into a new leading digit
-           {0.00004, 5, 4, "0.0000"},
-           {0.00005, 5, 4, "0.0001"},
-       })
-    ExpectFixed(c);
+TEST(FixedFormat, RoundsAtTheCoarserOfSignificantDigitAndDecimalPlace) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    for (const FormatCase& c : {
+             FormatCase{2800.1234, 6, 2, "2800.12"},
+             {25, 7, 4, "25.0000"},
+             {0.0012345, 5, 4, "0.0012"},
+             {1.23456789, 6, 3, "1.235"},
+             {12345.678, 6, 3, "12345.700"},  // sixth significant digit governs
+             {0.00087, 5, 4, "0.0009"},
+             {10, 5, 4, "10.0000"},
+             {10.5, 6, 3, "10.500"},
+             {3615, 6, 1, "3615.0"},
+             {-273.15, 5, 1, "-273.2"},
+             {0.99996, 4, 4, "1.0000"},  // carry into a new leading digit
+             {0.00004, 5, 4, "0.0000"},
+             {0.00005, 5, 4, "0.0001"},
+         })
+        ExpectFixed(c);
 }
 
-TEST(FixedFormat, HalvesOfTheTypedDecimalRoundAwayFromZero)
-{
-  LocaleGuard locale(LocaleGuard::FullStop());
-  // 2.675 and 1.005 are stored just below the half; users expect them rounded up.
-  for (const FormatCase& c : {
-           FormatCase{2.675, 6, 2, "2.68"},
-           {-2.675, 6, 2, "-2.68"},
-           {1.005, 6, 2, "1.01"},
-           {0.125, 5, 2, "0.13"},
-           {(0.9751 * 50 + 1.113) * 1.01, 6, 2, "50.37"},
-           {(0.9751 * 1 + 1.113) * 1.01 < 10 ? 10.0 : 0.0, 6, 2, "10.00"},
-       })
-    ExpectFixed(c);
+TEST(FixedFormat, HalvesOfTheTypedDecimalRoundAwayFromZero) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    // 2.675 and 1.005 are stored just below the half; users expect them rounded up.
+    for (const FormatCase& c : {
+             FormatCase{2.675, 6, 2, "2.68"},
+             {-2.675, 6, 2, "-2.68"},
+             {1.005, 6, 2, "1.01"},
+             {0.125, 5, 2, "0.13"},
+             {(0.9751 * 50 + 1.113) * 1.01, 6, 2, "50.37"},
+             {(0.9751 * 1 + 1.113) * 1.01 < 10 ? 10.0 : 0.0, 6, 2, "10.00"},
+         })
+        ExpectFixed(c);
 }
 
-TEST(FixedFormat, NegativeValuesRoundingToZeroLoseTheirSign)
-{
-  LocaleGuard locale(LocaleGuard::FullStop());
-  ExpectFixed({-6e-8, 5, 3, "0.000"});
-  ExpectFixed({-0.0, 5, 3, "0.000"});
-  ExpectFixed({0.0, 4, 2, "0.00"});
-  ExpectFixed({-0.0004, 5, 3, "0.000"});
-  ExpectFixed({-0.0005, 5, 3, "-0.001"});
+TEST(FixedFormat, NegativeValuesRoundingToZeroLoseTheirSign) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    ExpectFixed({-6e-8, 5, 3, "0.000"});
+    ExpectFixed({-0.0, 5, 3, "0.000"});
+    ExpectFixed({0.0, 4, 2, "0.00"});
+    ExpectFixed({-0.0004, 5, 3, "0.000"});
+    ExpectFixed({-0.0005, 5, 3, "-0.001"});
 }
 
-TEST(FixedFormat, IntegerPartLongerThanPrecisionGoesScientific)
-{
-  LocaleGuard locale(LocaleGuard::FullStop());
-  for (const FormatCase& c : {
-           FormatCase{1234567, 6, 3, "1.23457E+006"},
-           {2000000, 6, 3, "2E+006"},
-           {-2000000, 6, 3, "-2E+006"},
-           {999999.7, 6, 2, "1E+06"}, // rounding adds the seventh digit
-           {123456.4, 6, 2, "123456.00"},
-       })
-    ExpectFixed(c);
+TEST(FixedFormat, IntegerPartLongerThanPrecisionGoesScientific) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    for (const FormatCase& c : {
+             FormatCase{1234567, 6, 3, "1.23457E+006"},
+             {2000000, 6, 3, "2E+006"},
+             {-2000000, 6, 3, "-2E+006"},
+             {999999.7, 6, 2, "1E+06"},  // rounding adds the seventh digit
+             {123456.4, 6, 2, "123456.00"},
+         })
+        ExpectFixed(c);
 }
 
-TEST(ExponentFormat, WritesPrecisionDigitsAndAPaddedSignedExponent)
-{
-  LocaleGuard locale(LocaleGuard::FullStop());
-  for (const FormatCase& c : {
-           FormatCase{0.0010434, 4, 2, "1.043E-03"},
-           {1793.2, 4, 2, "1.793E+03"},
-           {-1793.2, 4, 2, "-1.793E+03"},
-           {1.5e-5, 4, 2, "1.500E-05"},
-           {9.9996, 4, 2, "1.000E+01"},
-           {1.0005, 4, 2, "1.001E+00"},
-           {1e-100, 4, 2, "1.000E-100"},
-           {0.0, 4, 2, "0.000E+00"},
-           {-0.0, 4, 2, "0.000E+00"},
-       })
-    ExpectExponent(c);
+TEST(ExponentFormat, WritesPrecisionDigitsAndAPaddedSignedExponent) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    for (const FormatCase& c : {
+             FormatCase{0.0010434, 4, 2, "1.043E-03"},
+             {1793.2, 4, 2, "1.793E+03"},
+             {-1793.2, 4, 2, "-1.793E+03"},
+             {1.5e-5, 4, 2, "1.500E-05"},
+             {9.9996, 4, 2, "1.000E+01"},
+             {1.0005, 4, 2, "1.001E+00"},
+             {1e-100, 4, 2, "1.000E-100"},
+             {0.0, 4, 2, "0.000E+00"},
+             {-0.0, 4, 2, "0.000E+00"},
+         })
+        ExpectExponent(c);
 }
 
-TEST(NumberFormats, UseTheLocaleDecimalSeparatorWithoutGrouping)
-{
-  LocaleGuard locale(LocaleGuard::Comma());
-  ExpectFixed({2800.1234, 6, 2, "2800,12"});
-  ExpectFixed({12345.678, 6, 3, "12345,700"});
-  ExpectFixed({1234567, 6, 3, "1,23457E+006"});
-  ExpectExponent({0.0010434, 4, 2, "1,043E-03"});
+TEST(NumberFormats, UseTheLocaleDecimalSeparatorWithoutGrouping) {
+    LocaleGuard locale(LocaleGuard::Comma());
+    ExpectFixed({2800.1234, 6, 2, "2800,12"});
+    ExpectFixed({12345.678, 6, 3, "12345,700"});
+    ExpectFixed({1234567, 6, 3, "1,23457E+006"});
+    ExpectExponent({0.0010434, 4, 2, "1,043E-03"});
 }

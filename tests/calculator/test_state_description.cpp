@@ -12,150 +12,149 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
 #include <cmath>
+#include <utility>
 
-TEST(PhaseText, NamesTheRegionOfEachState)
-{
-  const struct {
-    double p, t;
-    const char* phase;
-  } states[] = {
-      {1, 100, "Compressed water (IF97 region 1)"},
-      {0.1, 100, "Superheated steam (IF97 region 2)"},  // ts(0.1 MPa) ≈ 99.61 °C
-      {25, 380, "Supercritical fluid (IF97 region 3)"},
-      {20, 360, "Water near the critical point (IF97 region 3)"},
-      {20, 370, "Steam near the critical point (IF97 region 3)"},
-      {5, 900, "High-temperature steam (IF97 region 5)"},
-      // Above the critical pressure by the temperature, whatever the region.
-      {30, 600, "Supercritical fluid (IF97 region 2)"},
-      {30, 300, "Compressed water (IF97 region 1)"},
-      {25, 360, "Compressed water (IF97 region 3)"},
-  };
-  for (const auto& state : states)
-    EXPECT_EQ(PhaseOf(StateByPT(state.p, state.t)).toStdString(), state.phase) << state.p << ", " << state.t;
+TEST(PhaseText, NamesTheRegionOfEachState) {
+    const struct {
+        double p, t;
+        const char* phase;
+    } states[] = {
+        {1, 100, "Compressed water (IF97 region 1)"},
+        {0.1, 100, "Superheated steam (IF97 region 2)"},  // ts(0.1 MPa) ≈ 99.61 °C
+        {25, 380, "Supercritical fluid (IF97 region 3)"},
+        {20, 360, "Water near the critical point (IF97 region 3)"},
+        {20, 370, "Steam near the critical point (IF97 region 3)"},
+        {5, 900, "High-temperature steam (IF97 region 5)"},
+        // Above the critical pressure by the temperature, whatever the region.
+        {30, 600, "Supercritical fluid (IF97 region 2)"},
+        {30, 300, "Compressed water (IF97 region 1)"},
+        {25, 360, "Compressed water (IF97 region 3)"},
+    };
+    for (const auto& state : states)
+        EXPECT_EQ(PhaseOf(StateByPT(state.p, state.t)).toStdString(), state.phase) << state.p << ", " << state.t;
 }
 
-TEST(PhaseText, TwoPhaseStatesGiveTheirDrynessInTheLocale)
-{
-  LocaleGuard comma(LocaleGuard::Comma());
-  const auto phaseOf = [](double x) {
-    StateValues state{};
-    state.values[Quantity::Dryness] = x;
-    return PhaseOf(state).toStdString();
-  };
-  EXPECT_EQ(phaseOf(0.61425), "Wet steam, dryness x = 0,6143 (IF97 region 4)");
-  EXPECT_EQ(phaseOf(0.99996), "Wet steam, dryness x = 1,0000 (IF97 region 4)");
-  EXPECT_EQ(phaseOf(0), "Saturated water");
-  EXPECT_EQ(phaseOf(1), "Saturated steam");
+TEST(PhaseText, TwoPhaseStatesGiveTheirDrynessInTheLocale) {
+    LocaleGuard comma(LocaleGuard::Comma());
+    const auto phaseOf = [](double x) {
+        StateValues state{};
+        state.values[Quantity::Dryness] = x;
+        return PhaseOf(state).toStdString();
+    };
+    EXPECT_EQ(phaseOf(0.61425), "Wet steam, dryness x = 0,6143 (IF97 region 4)");
+    EXPECT_EQ(phaseOf(0.99996), "Wet steam, dryness x = 1,0000 (IF97 region 4)");
+    EXPECT_EQ(phaseOf(0), "Saturated water");
+    EXPECT_EQ(phaseOf(1), "Saturated steam");
 }
 
-TEST(TsDiagram, DomeRunsFromTheTriplePointToTheCriticalPointOnBothSides)
-{
-  const SaturationDome& dome = TheSaturationDome();
-  EXPECT_EQ(&dome, &TheSaturationDome()) << "computed once";
-  ASSERT_EQ(dome.water.size(), dome.steam.size());
-  EXPECT_EQ(dome.water.front().t, 0.01);
-  EXPECT_NEAR(dome.water.front().s, 0, 1e-6);
-  EXPECT_NEAR(dome.steam.front().s, 9.1555, 1e-4);
-  EXPECT_EQ(dome.water.back().t, TFS::TKR);
-  EXPECT_EQ(dome.water.back().s, dome.steam.back().s);
-  EXPECT_NEAR(dome.water.back().s, 4.412, 1e-3);  // the critical entropy
-  for (size_t i = 0; i + 1 < dome.water.size(); ++i) {
-    EXPECT_LT(dome.water[i].t, dome.water[i + 1].t);
-    EXPECT_LT(dome.water[i].s, dome.steam[i].s) << dome.water[i].t;
-  }
+TEST(TsDiagram, DomeRunsFromTheTriplePointToTheCriticalPointOnBothSides) {
+    const SaturationDome& dome = TheSaturationDome();
+    EXPECT_EQ(&dome, &TheSaturationDome()) << "computed once";
+    ASSERT_EQ(dome.water.size(), dome.steam.size());
+    EXPECT_EQ(dome.water.front().t, 0.01);
+    EXPECT_NEAR(dome.water.front().s, 0, 1e-6);
+    EXPECT_NEAR(dome.steam.front().s, 9.1555, 1e-4);
+    EXPECT_EQ(dome.water.back().t, TFS::TKR);
+    EXPECT_EQ(dome.water.back().s, dome.steam.back().s);
+    EXPECT_NEAR(dome.water.back().s, 4.412, 1e-3);  // the critical entropy
+    for (size_t i = 0; i + 1 < dome.water.size(); ++i) {
+        EXPECT_LT(dome.water[i].t, dome.water[i + 1].t);
+        EXPECT_LT(dome.water[i].s, dome.steam[i].s) << dome.water[i].t;
+    }
 }
 
 // Along an isobar the entropy rises with the temperature; below the critical
 // pressure it crosses the dome at the saturation temperature.
-TEST(TsDiagram, IsobarCrossesTheDomeAlongItsPlateau)
-{
-  const double ts = TFS::TS_P(1);
-  const StateDiagram wet = StateDiagramOf(1, TFS::S_PX(1, 0.5), ts);
-  const auto& isobar = wet.isobar;
-  for (size_t i = 0; i + 1 < isobar.size(); ++i) {
-    EXPECT_LT(isobar[i].s, isobar[i + 1].s) << isobar[i].t;
-    EXPECT_LE(isobar[i].t, isobar[i + 1].t);
-  }
-  const auto plateau = std::find_if(isobar.begin(), isobar.end(), [ts](const DiagramPoint& p) { return p.t == ts; });
-  ASSERT_LE(plateau + 3, isobar.end());
-  EXPECT_EQ(plateau[0].s, TFS::SSW_P(1));
-  EXPECT_EQ(plateau[1].s, wet.state.s);
-  EXPECT_EQ(plateau[2].s, TFS::SSP_P(1));
-  EXPECT_GT(plateau[3].t, ts);
-  EXPECT_EQ(isobar.back().t, wet.range.tMax);
+TEST(TsDiagram, IsobarCrossesTheDomeAlongItsPlateau) {
+    const double ts = TFS::TS_P(1);
+    const StateDiagram wet = StateDiagramOf(1, TFS::S_PX(1, 0.5), ts);
+    const auto& isobar = wet.isobar;
+    for (size_t i = 0; i + 1 < isobar.size(); ++i) {
+        EXPECT_LT(isobar[i].s, isobar[i + 1].s) << isobar[i].t;
+        EXPECT_LE(isobar[i].t, isobar[i + 1].t);
+    }
+    const auto plateau = std::find_if(isobar.begin(), isobar.end(), [ts](const DiagramPoint& p) { return p.t == ts; });
+    ASSERT_LE(plateau + 3, isobar.end());
+    EXPECT_EQ(plateau[0].s, TFS::SSW_P(1));
+    EXPECT_EQ(plateau[1].s, wet.state.s);
+    EXPECT_EQ(plateau[2].s, TFS::SSP_P(1));
+    EXPECT_GT(plateau[3].t, ts);
+    EXPECT_EQ(isobar.back().t, wet.range.tMax);
 
-  const StateDiagram supercritical = StateDiagramOf(25, TFS::S_PT(25, 380), 380);
-  for (size_t i = 0; i + 1 < supercritical.isobar.size(); ++i)
-    EXPECT_LT(supercritical.isobar[i].s, supercritical.isobar[i + 1].s) << supercritical.isobar[i].t;
+    const StateDiagram supercritical = StateDiagramOf(25, TFS::S_PT(25, 380), 380);
+    for (size_t i = 0; i + 1 < supercritical.isobar.size(); ++i)
+        EXPECT_LT(supercritical.isobar[i].s, supercritical.isobar[i + 1].s) << supercritical.isobar[i].t;
 }
 
-TEST(TsDiagram, RangeFitsTheDomeAndTheState)
-{
-  const DiagramRange dome = DomeRange();
-  EXPECT_EQ(dome.sMax, 10);
-  EXPECT_EQ(dome.tMax, 400);
-  const DiagramRange hot = StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651).range;  // s ≈ 11.67
-  EXPECT_EQ(hot.sMax, 12);
-  EXPECT_EQ(hot.tMax, 700);
+TEST(TsDiagram, RangeFitsTheDomeAndTheState) {
+    const DiagramRange dome = DomeRange();
+    EXPECT_EQ(dome.sMax, 10);
+    EXPECT_EQ(dome.tMax, 400);
+    const DiagramRange hot = StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651).range;  // s ≈ 11.67
+    EXPECT_EQ(hot.sMax, 12);
+    EXPECT_EQ(hot.tMax, 700);
 }
 
 // Between h′ and h″ below the critical pressure: t = ts, s and v of the mixture
 // of dryness x, no heat capacity or transport properties. At 20 MPa the
 // formulation's own (p, h) classification calls the state region 3.
-TEST(WetSteam, ByPHIsTheMixtureOfItsDryness)
-{
-  LocaleGuard locale(LocaleGuard::FullStop());
-  for (const double p : {1.0, 20.0}) {
-    const Outcome outcome = ByPH(QString::number(p), "2000");
-    const double hWater = TFS::HSW_P(p);
-    // The dryness in extended precision, as the formulation forms it for S_PH and V_PH.
-    const double x = (2000.0L - hWater) / (static_cast<long double>(TFS::HSP_P(p)) - hWater);
-    const double s = TFS::S_PX(p, x);
-    const double v = TFS::V_PX(p, x);
-    const double ts = TFS::TS_P(p);
-    const Texts expected{FixedFormat(p, 7, 4).toStdString(), FixedFormat(ts, 5, 1).toStdString(),
-                         "2000.00",                          ExponentFormat(v, 4, 2).toStdString(),
-                         FixedFormat(1 / v, 6, 2).toStdString(), FixedFormat(s, 5, 3).toStdString(),
-                         "", "", "", "", ""};
-    EXPECT_EQ(Results(outcome), expected) << p;
-    EXPECT_EQ(Texts{PhaseName(outcome)},
-              Texts{"Wet steam, dryness x = " + FixedFormat(x, 5, 4).toStdString() + " (IF97 region 4)"});
-    const StateDiagram& diagram = *std::get<Outputs>(outcome).diagram;
-    EXPECT_EQ(diagram.state.s, s);
-    EXPECT_EQ(diagram.state.t, ts);
-  }
-  const Outcome outcome = ByPH("1", "2000");
-  EXPECT_EQ(TextsOf(outcome, {Q::Temperature}), Texts{"179.9"});
-  EXPECT_EQ(PhaseName(outcome), "Wet steam, dryness x = 0.6142 (IF97 region 4)");
+TEST(WetSteam, ByPHIsTheMixtureOfItsDryness) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    for (const double p : {1.0, 20.0}) {
+        const Outcome outcome = ByPH(QString::number(p), "2000");
+        const double hWater = TFS::HSW_P(p);
+        // The dryness in extended precision, as the formulation forms it for S_PH and V_PH.
+        const double x = (2000.0L - hWater) / (static_cast<long double>(TFS::HSP_P(p)) - hWater);
+        const double s = TFS::S_PX(p, x);
+        const double v = TFS::V_PX(p, x);
+        const double ts = TFS::TS_P(p);
+        const Texts expected{FixedFormat(p, 7, 4).toStdString(),
+                             FixedFormat(ts, 5, 1).toStdString(),
+                             "2000.00",
+                             ExponentFormat(v, 4, 2).toStdString(),
+                             FixedFormat(1 / v, 6, 2).toStdString(),
+                             FixedFormat(s, 5, 3).toStdString(),
+                             "",
+                             "",
+                             "",
+                             "",
+                             ""};
+        EXPECT_EQ(Results(outcome), expected) << p;
+        EXPECT_EQ(Texts{PhaseName(outcome)},
+                  Texts{"Wet steam, dryness x = " + FixedFormat(x, 5, 4).toStdString() + " (IF97 region 4)"});
+        const StateDiagram& diagram = *std::get<Outputs>(outcome).diagram;
+        EXPECT_EQ(diagram.state.s, s);
+        EXPECT_EQ(diagram.state.t, ts);
+    }
+    const Outcome outcome = ByPH("1", "2000");
+    EXPECT_EQ(TextsOf(outcome, {Q::Temperature}), Texts{"179.9"});
+    EXPECT_EQ(PhaseName(outcome), "Wet steam, dryness x = 0.6142 (IF97 region 4)");
 }
 
 // Exactly at a saturated enthalpy the state is the saturated phase itself,
 // below and above 16.5292 MPa alike.
-TEST(WetSteam, ExactlyAtASaturatedEnthalpyIsThatSaturatedPhase)
-{
-  LocaleGuard locale(LocaleGuard::FullStop());
-  for (const double p : {1.0, 20.0}) {
-    const TFS::Saturation saturation = TFS::SATURATION_P(p);
-    for (const auto& [phase, values] : {std::pair{"Saturated water", saturation.water},
-                                        std::pair{"Saturated steam", saturation.steam}}) {
-      const Outcome outcome = ByPH(QString::number(p), QString::number(values.h, 'g', 17));
-      EXPECT_EQ(PhaseName(outcome), phase);
-      EXPECT_EQ(TextsOf(outcome, {Q::Temperature, Q::Entropy, Q::SpecificVolume, Q::HeatCapacity, Q::Prandtl}),
-                (Texts{FixedFormat(saturation.t, 5, 1).toStdString(), FixedFormat(values.s, 5, 3).toStdString(),
-                       ExponentFormat(values.v, 4, 2).toStdString(), "", ""}))
-          << p;
+TEST(WetSteam, ExactlyAtASaturatedEnthalpyIsThatSaturatedPhase) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    for (const double p : {1.0, 20.0}) {
+        const TFS::Saturation saturation = TFS::SATURATION_P(p);
+        for (const auto& [phase, values] :
+             {std::pair{"Saturated water", saturation.water}, std::pair{"Saturated steam", saturation.steam}}) {
+            const Outcome outcome = ByPH(QString::number(p), QString::number(values.h, 'g', 17));
+            EXPECT_EQ(PhaseName(outcome), phase);
+            EXPECT_EQ(TextsOf(outcome, {Q::Temperature, Q::Entropy, Q::SpecificVolume, Q::HeatCapacity, Q::Prandtl}),
+                      (Texts{FixedFormat(saturation.t, 5, 1).toStdString(), FixedFormat(values.s, 5, 3).toStdString(),
+                             ExponentFormat(values.v, 4, 2).toStdString(), "", ""}))
+                << p;
+        }
     }
-  }
 }
 
 // Next to the two-phase range the (p, h) mode keeps its single-phase states.
-TEST(WetSteam, EndsAtTheSaturatedEnthalpies)
-{
-  const double hSteam = TFS::HSP_P(1);
-  const Outcome steam = ByPH("1", QString::number(std::nextafter(hSteam, 4000), 'g', 17));
-  EXPECT_EQ(PhaseName(steam), "Superheated steam (IF97 region 2)");
-  EXPECT_NE(TextsOf(steam, {Q::HeatCapacity}), Texts{""});
-  EXPECT_EQ(PhaseName(ByPH("25", "2000")), "Supercritical fluid (IF97 region 3)");
+TEST(WetSteam, EndsAtTheSaturatedEnthalpies) {
+    const double hSteam = TFS::HSP_P(1);
+    const Outcome steam = ByPH("1", QString::number(std::nextafter(hSteam, 4000), 'g', 17));
+    EXPECT_EQ(PhaseName(steam), "Superheated steam (IF97 region 2)");
+    EXPECT_NE(TextsOf(steam, {Q::HeatCapacity}), Texts{""});
+    EXPECT_EQ(PhaseName(ByPH("25", "2000")), "Supercritical fluid (IF97 region 3)");
 }

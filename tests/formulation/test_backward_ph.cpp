@@ -44,8 +44,9 @@ TEST(BackwardEquations, ReproduceIapwsTables7And24) {
 // equations agree with the forward ones to IAPWS-IF97's 25 mK, the region 3
 // iteration to its relative enthalpy tolerance of 1e-5.
 TEST(TemperatureFromEnthalpy, RoundTripOverRegions1To3) {
-    const double pressures[] = {0.001, 0.003, 0.01, 0.03, 0.1, 0.3, 1,  2,  3,  4,      4.5, 5,  6,  6.5467, 7, 8, 10,
-                                12,    14,    16,   16.5, 17,  18,  20, 21, 22, 22.064, 23,  25, 30, 40,     60, 80, 100};
+    const double pressures[] = {0.001, 0.003,  0.01,   0.03, 0.1, 0.3, 1,  2,  3,    4,  4.5, 5,
+                                6,     6.5467, 7,      8,    10,  12,  14, 16, 16.5, 17, 18,  20,
+                                21,    22,     22.064, 23,   25,  30,  40, 60, 80,   100};
     double worst = 0;
     std::string worst_state;
     int states = 0;

@@ -152,8 +152,13 @@ TEST(TemperatureFromEntropy, StopsOutsideTheDomain) {
     const double nan = std::nan("");
     const struct {
         double p, s;
-    } refused[] = {{1, TFS::S_PT(1, -1e-9) - 1e-6}, {1, TFS::S_PT(1, 1000) + 1e-6}, {50, TFS::S_PT(50, 800) + 1e-6},
-                   {0, 5},  {100.0001, 5}, {1, nan}, {nan, 5}};
+    } refused[] = {{1, TFS::S_PT(1, -1e-9) - 1e-6},
+                   {1, TFS::S_PT(1, 1000) + 1e-6},
+                   {50, TFS::S_PT(50, 800) + 1e-6},
+                   {0, 5},
+                   {100.0001, 5},
+                   {1, nan},
+                   {nan, 5}};
     for (const auto& [p, s] : refused) {
         EXPECT_EQ(stop_message(TFS::T_PS, p, s), OUTSIDE_PS) << p << " MPa, " << s;
         EXPECT_EQ(stop_message([&] { TFS::STATE_PS(p, s); }), OUTSIDE_PS) << p << " MPa, " << s;

@@ -188,8 +188,7 @@ TEST(Region3, StopsOnAWalkWithoutRootAndOnAnUnknownBranch) {
     EXPECT_EQ(stop_message([] { TFS::HKR_PT(18, 340, 1); }), "halt  в vkr2");
     EXPECT_EQ(stop_message([] { TFS::HKR_PT(25, 380, 0); }), "НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (HKR_PT): ожидается 1 или 2");
     EXPECT_EQ(stop_message([] { TFS::SKR_PT(25, 380, 3); }), "НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (SKR_PT): ожидается 1 или 2");
-    EXPECT_EQ(stop_message([] { TFS::CpKR_PT(25, 380, -1); }),
-              "НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (CpKR_PT): ожидается 1 или 2");
+    EXPECT_EQ(stop_message([] { TFS::CpKR_PT(25, 380, -1); }), "НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (CpKR_PT): ожидается 1 или 2");
 }
 
 // Just above 350 °C the region 3 liquid root can lie below the region 1 volume

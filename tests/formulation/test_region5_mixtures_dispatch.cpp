@@ -27,6 +27,7 @@ double volume_kr(double p, double t, int branch) {
     return branch == 1 ? v1 : v2;
 }
 
+// clang-format off
 const Dispatcher DISPATCHERS[] = {
     {"h_pt", TFS::h_pt, TFS::HW_PT, TFS::HP_PT, TFS::HKR_PT, TFS::H5_PT},
     {"S_PT", TFS::S_PT, TFS::SW_PT, TFS::SP_PT, TFS::SKR_PT, TFS::S5_PT},
@@ -36,6 +37,7 @@ const Dispatcher DISPATCHERS[] = {
     {"Cv_PT", TFS::Cv_PT, TFS::CvW_PT, TFS::CvP_PT, TFS::CvKR_PT, TFS::Cv5_PT},
     {"W_PT", TFS::W_PT, TFS::WW_PT, TFS::WP_PT, TFS::WKR_PT, TFS::W5_PT},
 };
+// clang-format on
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 

@@ -90,8 +90,8 @@ TEST(RegPt, StatesOnTheB23LineAlwaysGetARegion) {
 TEST(RegPt, RefusesStatesOutsideTheDomainWithRegionZero) {
     const struct {
         double p, t;
-    } refused[] = {{100.0001, 20}, {0, 20}, {-1, 20}, {15, 900}, {1, -0.001}, {5, 1000.001}, {10.0001, 800.1},
-                        {std::nan(""), 20}, {1, std::nan("")}};
+    } refused[] = {{100.0001, 20}, {0, 20},          {-1, 20},           {15, 900},        {1, -0.001},
+                   {5, 1000.001},  {10.0001, 800.1}, {std::nan(""), 20}, {1, std::nan("")}};
     for (const auto& s : refused) {
         int region = -100;
         std::string caption;

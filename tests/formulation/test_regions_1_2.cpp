@@ -11,8 +11,7 @@ namespace {
 
 using Property = std::function<double(double, double)>;
 
-void expect_table(std::string_view table, const Property& v, const Property& h, const Property& s,
-                  const Property& cp) {
+void expect_table(std::string_view table, const Property& v, const Property& h, const Property& s, const Property& cp) {
     int checked = 0;
     for (const auto& row : VERIFICATION) {
         if (row.table != table) continue;

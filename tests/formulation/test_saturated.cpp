@@ -16,6 +16,7 @@ struct Named {
     BySaturation f;
 };
 
+// clang-format off
 constexpr Named BY_PRESSURE[] = {
     {"HSW_P", TFS::HSW_P}, {"SSW_P", TFS::SSW_P}, {"VSW_P", TFS::VSW_P}, {"CSW_P", TFS::CSW_P},
     {"HSP_P", TFS::HSP_P}, {"SSP_P", TFS::SSP_P}, {"VSP_P", TFS::VSP_P}, {"CSP_P", TFS::CSP_P},
@@ -24,6 +25,7 @@ constexpr Named BY_TEMPERATURE[] = {
     {"HSW_T", TFS::HSW_T}, {"SSW_T", TFS::SSW_T}, {"VSW_T", TFS::VSW_T}, {"CSW_T", TFS::CSW_T},
     {"HSP_T", TFS::HSP_T}, {"SSP_T", TFS::SSP_T}, {"VSP_T", TFS::VSP_T}, {"CSP_T", TFS::CSP_T},
 };
+// clang-format on
 
 }  // namespace
 

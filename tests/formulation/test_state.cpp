@@ -56,8 +56,8 @@ TEST(StatePT, EveryFieldIsTheSingleFunctionsValue) {
 // Every (p, h) code; wet states below 16.5292 MPa and in region 3; the
 // saturated enthalpies themselves; the critical pressure; outside.
 TEST(StatePH, EveryFieldIsTheSingleFunctionsValue) {
-    const double states[][2] = {{3, 500},   {1, 3000},  {5, 3000},   {10, 2700},  {20, 2700},
-                                {25, 2000}, {20, 1800}, {1, 2000},   {22.05, 2334}, {TFS::PKR, 2087},
+    const double states[][2] = {{3, 500},           {1, 3000},          {5, 3000}, {10, 2700},    {20, 2700},
+                                {25, 2000},         {20, 1800},         {1, 2000}, {22.05, 2334}, {TFS::PKR, 2087},
                                 {1, TFS::HSW_P(1)}, {1, TFS::HSP_P(1)}, {50, 500}, {0.0001, 100}};
     for (const auto& [p, h] : states) {
         SCOPED_TRACE(std::to_string(p) + " MPa, " + std::to_string(h) + " kJ/kg");

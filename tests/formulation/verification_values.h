@@ -13,6 +13,7 @@ struct VerificationValue {
 };
 
 // table          arg1       arg2     property  value
+// clang-format off
 inline constexpr VerificationValue VERIFICATION[] = {
     {"5",          3,        26.85,    "v",    0.00100215168},
     {"5",          3,        26.85,    "h",    115.331273},
@@ -81,6 +82,7 @@ inline constexpr VerificationValue VERIFICATION[] = {
     {"42 (1997)",  8,        1726.85,  "s",    9.15671044},
     {"42 (1997)",  8,        1726.85,  "cp",   2.8530675},
 };
+// clang-format on
 
 // How close a computed value must come to a verification value given to
 // nine significant digits.

@@ -22,8 +22,12 @@ namespace {
 
 using List = std::vector<double>;
 
-double below(double x) { return std::nextafter(x, -INFINITY); }
-double above(double x) { return std::nextafter(x, INFINITY); }
+double below(double x) {
+    return std::nextafter(x, -INFINITY);
+}
+double above(double x) {
+    return std::nextafter(x, INFINITY);
+}
 
 // x with its two neighbouring doubles.
 void add_with_neighbours(List& list, double x) {
@@ -108,8 +112,8 @@ const double NaN = std::numeric_limits<double>::quiet_NaN();
 // Pressures (MPa) of the (p, t) states: the region bounds 10 MPa (region 5),
 // 16.5292 MPa (B23 meets the saturation line), PKR and 100 MPa with neighbours.
 List pt_pressures() {
-    List p = {0.0006, 0.001, 0.01, 0.1, 1, 3, 5, 8, 12, 15, 17, 19, 20, 21.5, 22.06, 23,
-              25, 30, 50, 70, 100.00000000001, 120, NaN};
+    List p = {0.0006, 0.001,           0.01, 0.1, 1, 3, 5, 8, 12, 15, 17, 19, 20, 21.5, 22.06, 23, 25, 30, 50,
+              70,     100.00000000001, 120,  NaN};
     for (const double bound : {10.0, 16.5292, TFS::PKR, 100.0}) add_with_neighbours(p, bound);
     return p;
 }
@@ -117,15 +121,16 @@ List pt_pressures() {
 // Temperatures (°C) of the (p, t) states: a grid with the bounds 0 °C,
 // 350 °C (regions 1 and 3), 800 °C (region 2 and 5) and 1000 °C with neighbours.
 List pt_temperatures() {
-    List t = {-0.5, -1e-9, 0.01, 10, 50, 100, 200, 300, 340, 360, 370, 373.946, 375, 380,
-              390, 400, 420, 450, 500, 600, 700, 800.000000000001, 900, NaN};
+    List t = {-0.5,    -1e-9, 0.01, 10,  50,  100, 200, 300, 340, 360, 370,
+              373.946, 375,   380,  390, 400, 420, 450, 500, 600, 700, 800.000000000001,
+              900,     NaN};
     for (const double bound : {0.0, 350.0, 800.0, 1000.0}) add_with_neighbours(t, bound);
     return t;
 }
 
 void pt_states(Table& table) {
-    const std::vector<std::string> everywhere = {"REG_PT", "h_pt",   "S_PT", "V_PT", "Cp_PT", "MIU_PT",
-                                                 "LMB_PT", "PR_PT",  "U_PT", "Cv_PT", "W_PT", "K_PT"};
+    const std::vector<std::string> everywhere = {"REG_PT", "h_pt",  "S_PT", "V_PT",  "Cp_PT", "MIU_PT",
+                                                 "LMB_PT", "PR_PT", "U_PT", "Cv_PT", "W_PT",  "K_PT"};
     const std::vector<std::string> region1 = {"HW_PT",  "SW_PT", "VW_PT",  "VW0_PT",
                                               "CpW_PT", "UW_PT", "CvW_PT", "WW_PT"};
     const std::vector<std::string> region2 = {"HP_PT", "SP_PT", "VP_PT", "CpP_PT", "UP_PT", "CvP_PT", "WP_PT"};
@@ -187,16 +192,17 @@ void power_states(Table& table) {
 
 // Saturated states by pressure and by temperature, and mixtures.
 void saturation_states(Table& table) {
-    List p = {-1, 0, 0.0005, 0.000611657, 0.001, 0.005, 0.01, 0.05, 0.1, 0.101325, 0.2, 0.5, 1, 2, 3, 5, 7, 10,
-              12, 14, 16, 16.52916, 17, 18, 19, 20, 21, 21.5, 21.8, 21.9, 22, 22.05, 22.063, 22.1, NaN};
+    List p = {-1, 0,  0.0005, 0.000611657, 0.001, 0.005, 0.01, 0.05,  0.1,    0.101325, 0.2, 0.5,
+              1,  2,  3,      5,           7,     10,    12,   14,    16,     16.52916, 17,  18,
+              19, 20, 21,     21.5,        21.8,  21.9,  22,   22.05, 22.063, 22.1,     NaN};
     add_with_neighbours(p, 16.5292);
     add_with_neighbours(p, TFS::PKR);
     const std::vector<std::string> by_pressure = {"TS_P",  "HSW_P", "SSW_P", "VSW_P", "CSW_P",
                                                   "HSP_P", "SSP_P", "VSP_P", "CSP_P"};
     for (const double x : p) table.call_each(by_pressure, {x});
 
-    List t = {-1, 0, 0.01, 1, 5, 10, 20, 30, 40, 50, 60, 80, 100, 120, 150, 180, 200, 220, 250, 280, 300, 320, 340,
-              345, 360, 365, 370, 372, 373, 373.5, 373.9, 374, NaN};
+    List t = {-1,  0,   0.01, 1,   5,   10,  20,  30,  40,  50,  60,  80,  100,   120,   150, 180, 200,
+              220, 250, 280,  300, 320, 340, 345, 360, 365, 370, 372, 373, 373.5, 373.9, 374, NaN};
     add_with_neighbours(t, 350);
     add_with_neighbours(t, TFS::TKR);
     const std::vector<std::string> by_temperature = {"PS_T",  "HSW_T", "SSW_T", "VSW_T", "CSW_T",
@@ -212,23 +218,45 @@ void saturation_states(Table& table) {
 void correlation_states(Table& table) {
     const List t = {-1, 0.01, 1, 10, 25, 50, 75, 100, 150, 200, 250, 300, 330, 350, 360, 370, 373, 373.9, 375};
     for (const double x : t)
-        table.call_each({"Tabl1::PST", "Tabl1::LWST", "Tabl1::LPST", "Tabl1::MWST", "Tabl1::MPST",
-                         "Tabl1::PRWST", "Tabl1::PRPST", "Tabl1::SIGT"},
+        table.call_each({"Tabl1::PST", "Tabl1::LWST", "Tabl1::LPST", "Tabl1::MWST", "Tabl1::MPST", "Tabl1::PRWST",
+                         "Tabl1::PRPST", "Tabl1::SIGT"},
                         {x});
     const List p = {0.0005, 0.00087, 0.001, 0.01, 0.1, 0.5, 1, 2, 5, 10, 15, 18, 20, 21, 21.82, 22};
     for (const double x : p)
-        table.call_each({"Tabl1::TSP", "Tabl1::LWSP", "Tabl1::LPSP", "Tabl1::MWSP", "Tabl1::MPSP", "Tabl1::SIGP"},
-                        {x});
+        table.call_each({"Tabl1::TSP", "Tabl1::LWSP", "Tabl1::LPSP", "Tabl1::MWSP", "Tabl1::MPSP", "Tabl1::SIGP"}, {x});
 }
 
 // (p, h) states: every code, the saturated enthalpies, the enthalpy at 350 °C
 // and on B23 above 16.5292 MPa, the B2bc line, all with neighbouring doubles.
 void ph_states(Table& table) {
-    List p = {0.0009, 0.000999999999, 0.001, 0.01, 0.1, 1, 3, 5, 8, 12, 16, 17, 18, 19, 20, 21, 22, 22.06,
-              23, 25, 30, 50, 100.00000000001, 101, NaN};
+    List p = {0.0009, 0.000999999999,  0.001, 0.01, 0.1, 1, 3, 5, 8, 12, 16, 17, 18, 19, 20, 21, 22, 22.06, 23, 25, 30,
+              50,     100.00000000001, 101,   NaN};
     for (const double bound : {4.0, 6.5467, 10.0, 16.5292, TFS::PKR, 100.0}) add_with_neighbours(p, bound);
-    const List grid = {-1, -1e-13, 0, 10, 100, 500, 1000, 1500, 1700, 1900, 2000, 2100, 2200, 2300, 2400,
-                       2600, 2800, 3000, 3300, 3600, 4000, 4400, 4642.8000000001, 4643, NaN};
+    const List grid = {-1,
+                       -1e-13,
+                       0,
+                       10,
+                       100,
+                       500,
+                       1000,
+                       1500,
+                       1700,
+                       1900,
+                       2000,
+                       2100,
+                       2200,
+                       2300,
+                       2400,
+                       2600,
+                       2800,
+                       3000,
+                       3300,
+                       3600,
+                       4000,
+                       4400,
+                       4642.8000000001,
+                       4643,
+                       NaN};
     const std::vector<std::string> everywhere = {"REG_PH", "T_PH", "S_PH", "V_PH", "Cp_PH"};
     const std::vector<std::string> steam = {"T_PH2A", "T_PH2B", "T_PH2C"};
     for (const double x : p) {
@@ -257,8 +285,8 @@ void ph_states(Table& table) {
 void ps_states(Table& table) {
     List p = {0.0005, 0.001, 0.01, 0.1, 1, 3, 5, 8, 12, 16, 17, 18, 20, 21, 22, 22.06, 23, 25, 30, 50, 0, NaN};
     for (const double bound : {4.0, 10.0, 16.5292, TFS::PKR, 100.0}) add_with_neighbours(p, bound);
-    const List grid = {-1, -0.0001, 0, 0.5, 1, 2, 3, 3.5, 3.8, 4, 4.2, 4.41202148223476, 4.6, 5, 5.2, 5.5,
-                       5.85, 6, 6.5, 7, 7.5, 8, 9, 10, 11, 12, 13, NaN};
+    const List grid = {-1, -0.0001, 0, 0.5, 1, 2, 3,  3.5, 3.8, 4,  4.2, 4.41202148223476, 4.6, 5, 5.2, 5.5, 5.85,
+                       6,  6.5,     7, 7.5, 8, 9, 10, 11,  12,  13, NaN};
     for (const double x : p) {
         List s = grid;
         double value = 0;

@@ -19,100 +19,115 @@
 
 namespace {
 
-QString exact(double x)
-{
-  char text[32];
-  std::snprintf(text, sizeof text, "%.17g", x);
-  return QString::fromLatin1(text);
+QString exact(double x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", x);
+    return QString::fromLatin1(text);
 }
 
 struct Input {
-  QString mode, first, second;
+    QString mode, first, second;
 };
 
-QList<Input> pt_inputs()
-{
-  const QStringList p = {"0.0005", "0.00049999", "0.001", "0.01", "0.1", "1", "3", "5", "10", "10.0000001",
-                         "16.5292", "18", "20", "21.5", "22.064", "23", "25", "30", "40", "50", "50.0001"};
-  const QStringList t = {"0.1", "0.09", "1", "20", "60", "99.6", "100", "150", "200", "250", "300", "350",
-                         "350.0001", "360", "373.946", "375", "380", "390", "400", "450", "500", "600", "651",
-                         "651.01"};
-  QList<Input> inputs;
-  for (const QString& x : p)
-    for (const QString& y : t) inputs.push_back({"p,t", x, y});
-  // On the saturation line itself the library stops.
-  for (const double x : {0.1, 1.0, 10.0, 20.0}) inputs.push_back({"p,t", exact(x), exact(TFS::TS_P(x))});
-  for (const auto& [x, y] : std::initializer_list<std::pair<QString, QString>>{
-           {"", "100"}, {"1", ""}, {"", ""}, {"abc", "100"}, {"1", "1.2.3"}, {"1e400", "100"}, {"1,5", "200,5"},
-           {" 2 ", " 300 "}, {"-1", "100"}, {"1", "-5"}, {"1E-3", "1e2"}, {"+3", "+250"}, {".5", "5."}})
-    inputs.push_back({"p,t", x, y});
-  return inputs;
+QList<Input> pt_inputs() {
+    const QStringList p = {"0.0005", "0.00049999", "0.001",      "0.01",    "0.1", "1",  "3",
+                           "5",      "10",         "10.0000001", "16.5292", "18",  "20", "21.5",
+                           "22.064", "23",         "25",         "30",      "40",  "50", "50.0001"};
+    const QStringList t = {"0.1", "0.09", "1",   "20",  "60",       "99.6", "100",     "150",
+                           "200", "250",  "300", "350", "350.0001", "360",  "373.946", "375",
+                           "380", "390",  "400", "450", "500",      "600",  "651",     "651.01"};
+    QList<Input> inputs;
+    for (const QString& x : p)
+        for (const QString& y : t) inputs.push_back({"p,t", x, y});
+    // On the saturation line itself the library stops.
+    for (const double x : {0.1, 1.0, 10.0, 20.0}) inputs.push_back({"p,t", exact(x), exact(TFS::TS_P(x))});
+    for (const auto& [x, y] : std::initializer_list<std::pair<QString, QString>>{{"", "100"},
+                                                                                 {"1", ""},
+                                                                                 {"", ""},
+                                                                                 {"abc", "100"},
+                                                                                 {"1", "1.2.3"},
+                                                                                 {"1e400", "100"},
+                                                                                 {"1,5", "200,5"},
+                                                                                 {" 2 ", " 300 "},
+                                                                                 {"-1", "100"},
+                                                                                 {"1", "-5"},
+                                                                                 {"1E-3", "1e2"},
+                                                                                 {"+3", "+250"},
+                                                                                 {".5", "5."}})
+        inputs.push_back({"p,t", x, y});
+    return inputs;
 }
 
-QList<Input> ph_inputs()
-{
-  const QStringList p = {"0.001", "0.0009", "0.01", "0.1", "1", "3", "4", "5", "6.5467", "10", "15", "16.5292",
-                         "17", "19", "20", "21", "22", "22.05", "22.064", "23", "25", "30", "50", "50.01"};
-  const QStringList h = {"5", "10", "50", "100", "500", "1000", "1500", "1700", "1800", "2000", "2100",
-                         "2200", "2334", "2400", "2600", "2800", "3000", "3300", "3615", "3616"};
-  QList<Input> inputs;
-  for (const QString& x : p)
-    for (const QString& y : h) inputs.push_back({"p,h", x, y});
-  // Exactly on the saturated enthalpies.
-  for (const double x : {0.1, 1.0, 10.0, 20.0}) {
-    inputs.push_back({"p,h", exact(x), exact(TFS::HSW_P(x))});
-    inputs.push_back({"p,h", exact(x), exact(TFS::HSP_P(x))});
-  }
-  for (const auto& [x, y] : std::initializer_list<std::pair<QString, QString>>{
-           {"", "100"}, {"1", ""}, {"x", "100"}, {"1", "1e999"}, {"30", "31.1"}, {"30", "31.3"}, {"0,5", "2500,5"},
-           {"22.05", "2334"}, {"-1", "100"}, {"1", "-100"}})
-    inputs.push_back({"p,h", x, y});
-  return inputs;
+QList<Input> ph_inputs() {
+    const QStringList p = {"0.001",  "0.0009", "0.01",   "0.1",     "1",  "3",  "4",  "5",
+                           "6.5467", "10",     "15",     "16.5292", "17", "19", "20", "21",
+                           "22",     "22.05",  "22.064", "23",      "25", "30", "50", "50.01"};
+    const QStringList h = {"5",    "10",   "50",   "100",  "500",  "1000", "1500", "1700", "1800", "2000",
+                           "2100", "2200", "2334", "2400", "2600", "2800", "3000", "3300", "3615", "3616"};
+    QList<Input> inputs;
+    for (const QString& x : p)
+        for (const QString& y : h) inputs.push_back({"p,h", x, y});
+    // Exactly on the saturated enthalpies.
+    for (const double x : {0.1, 1.0, 10.0, 20.0}) {
+        inputs.push_back({"p,h", exact(x), exact(TFS::HSW_P(x))});
+        inputs.push_back({"p,h", exact(x), exact(TFS::HSP_P(x))});
+    }
+    for (const auto& [x, y] : std::initializer_list<std::pair<QString, QString>>{{"", "100"},
+                                                                                 {"1", ""},
+                                                                                 {"x", "100"},
+                                                                                 {"1", "1e999"},
+                                                                                 {"30", "31.1"},
+                                                                                 {"30", "31.3"},
+                                                                                 {"0,5", "2500,5"},
+                                                                                 {"22.05", "2334"},
+                                                                                 {"-1", "100"},
+                                                                                 {"1", "-100"}})
+        inputs.push_back({"p,h", x, y});
+    return inputs;
 }
 
-QList<Input> saturation_inputs()
-{
-  QList<Input> inputs;
-  for (const char* x : {"0.00087", "0.00086", "0.001", "0.002", "0.005", "0.01", "0.02", "0.05", "0.1", "0.101325",
-                        "0.2", "0.5", "1", "2", "3", "5", "7", "9.99", "10", "10.01", "12", "14", "16", "16.5292",
-                        "17", "18", "19", "20", "21", "21.5", "21.82", "21.83", "", "abc", "1,5", "-1"})
-    inputs.push_back({"ps", x, ""});
-  for (double x = 0.001; x < 21.9; x *= 1.08) inputs.push_back({"ps", exact(x), ""});
-  for (const char* x : {"0.01", "0.009", "0.1", "1", "5", "10", "20", "25", "50", "75", "100", "120", "150", "180",
-                        "200", "250", "300", "330", "349.99", "350", "350.01", "360", "370", "373", "373.9",
-                        "373.946", "373.95", "", "x", "99,5", "-3"})
-    inputs.push_back({"ts", x, ""});
-  for (double x = 0.02; x < 374; x *= 1.08) inputs.push_back({"ts", exact(x), ""});
-  return inputs;
+QList<Input> saturation_inputs() {
+    QList<Input> inputs;
+    for (const char* x : {"0.00087",  "0.00086", "0.001", "0.002", "0.005", "0.01",    "0.02", "0.05", "0.1",
+                          "0.101325", "0.2",     "0.5",   "1",     "2",     "3",       "5",    "7",    "9.99",
+                          "10",       "10.01",   "12",    "14",    "16",    "16.5292", "17",   "18",   "19",
+                          "20",       "21",      "21.5",  "21.82", "21.83", "",        "abc",  "1,5",  "-1"})
+        inputs.push_back({"ps", x, ""});
+    for (double x = 0.001; x < 21.9; x *= 1.08) inputs.push_back({"ps", exact(x), ""});
+    for (const char* x : {"0.01", "0.009", "0.1",   "1",       "5",      "10",  "20",  "25",     "50",  "75",     "100",
+                          "120",  "150",   "180",   "200",     "250",    "300", "330", "349.99", "350", "350.01", "360",
+                          "370",  "373",   "373.9", "373.946", "373.95", "",    "x",   "99,5",   "-3"})
+        inputs.push_back({"ts", x, ""});
+    for (double x = 0.02; x < 374; x *= 1.08) inputs.push_back({"ts", exact(x), ""});
+    return inputs;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::cerr << "usage: make_window_table <output.tsv>\n";
-    return 2;
-  }
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  std::ofstream out(argv[1], std::ios::binary);
-  out << "# Texts of the window after Calculate: mode, typed texts, the 35 output edits joined by '|', then\n"
-      << "# every message shown. Written by tests/reference/make_window_table.cpp; checked by window_table_test.\n";
-  TForm1 form;
-  form.show();
-  int count = 0;
-  for (const Input& in : pt_inputs() + ph_inputs() + saturation_inputs()) {
-    const QString result = calculate_in_window(form, in.mode, in.first, in.second);
-    out << QStringList{in.mode, in.first, in.second, result}.join(QLatin1Char('\t')).toStdString() << '\n';
-    ++count;
-  }
-  out.close();
-  if (!out) {
-    std::cerr << "make_window_table: writing " << argv[1] << " failed\n";
-    return 1;
-  }
-  std::cout << count << " entries written to " << argv[1] << '\n';
-  return 0;
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: make_window_table <output.tsv>\n";
+        return 2;
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    std::ofstream out(argv[1], std::ios::binary);
+    out << "# Texts of the window after Calculate: mode, typed texts, the 35 output edits joined by '|', then\n"
+        << "# every message shown. Written by tests/reference/make_window_table.cpp; checked by window_table_test.\n";
+    TForm1 form;
+    form.show();
+    int count = 0;
+    for (const Input& in : pt_inputs() + ph_inputs() + saturation_inputs()) {
+        const QString result = calculate_in_window(form, in.mode, in.first, in.second);
+        out << QStringList{in.mode, in.first, in.second, result}.join(QLatin1Char('\t')).toStdString() << '\n';
+        ++count;
+    }
+    out.close();
+    if (!out) {
+        std::cerr << "make_window_table: writing " << argv[1] << " failed\n";
+        return 1;
+    }
+    std::cout << count << " entries written to " << argv[1] << '\n';
+    return 0;
 }

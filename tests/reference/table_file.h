@@ -15,8 +15,10 @@ struct TableEntry {
 inline std::vector<std::string> split_tabs(const std::string& line) {
     std::vector<std::string> fields(1);
     for (const char c : line) {
-        if (c == '\t') fields.emplace_back();
-        else fields.back() += c;
+        if (c == '\t')
+            fields.emplace_back();
+        else
+            fields.back() += c;
     }
     return fields;
 }

@@ -13,12 +13,13 @@ TEST(LibraryTable, EveryEntryIsReproducedExactly) {
     int differing = 0;
     for (const TableEntry& entry : entries) {
         std::vector<double> args;
-        for (std::size_t i = 1; i < entry.inputs.size(); ++i) args.push_back(std::strtod(entry.inputs[i].c_str(), nullptr));
+        for (std::size_t i = 1; i < entry.inputs.size(); ++i)
+            args.push_back(std::strtod(entry.inputs[i].c_str(), nullptr));
         const std::string result = call_library(entry.inputs[0], args);
         if (result != entry.result && ++differing <= 50)
             ADD_FAILURE() << "line " << entry.line << ": " << entry_key(entry) << "\n  recorded " << entry.result
                           << "\n  now      " << result;
     }
     EXPECT_EQ(differing, 0) << "entries differ from " << LIBRARY_TABLE
-                           << "; after a deliberate change regenerate them with make_library_table";
+                            << "; after a deliberate change regenerate them with make_library_table";
 }

@@ -12,56 +12,53 @@
 namespace {
 
 // The result panel, then the vapour and the water sheet of the saturation mode.
-QList<QLineEdit*> output_edits(TForm1& form)
-{
-  Ui::TForm1& ui = ControlsOf(form);
-  return QList<QLineEdit*>{ui.LB_PRes,  ui.LB_TRes,  ui.Lb_hRes,  ui.LB_VRES, ui.LB_RoRes, ui.LB_SRes,
-                           ui.LB_CpRes, ui.LB_MuRes, ui.LB_NuRes, ui.LB_LRes, ui.LB_PrRes} +
-         QList<QLineEdit*>{ui.LB_PsResSS, ui.LB_TsResSS, ui.LB_hSS,    ui.LB_SpSS,   ui.LB_VudSS, ui.LB_RoSS,
-                           ui.LB_CpSS,    ui.LB_LmbSS,   ui.LB_MiuSS,  ui.LB_NiuSS,  ui.LB_PrSS,  ui.LB_Sigma1,
-                           ui.LB_PsResS,  ui.LB_TsResS,  ui.LB_hS,     ui.LB_SpS,    ui.LB_VudS,  ui.LB_RoS,
-                           ui.LB_CpS,     ui.LB_LmbS,    ui.LB_MiuS,   ui.LB_NiuS,   ui.LB_PrS,   ui.LB_SIGMA};
+QList<QLineEdit*> output_edits(TForm1& form) {
+    Ui::TForm1& ui = ControlsOf(form);
+    return QList<QLineEdit*>{ui.LB_PRes,  ui.LB_TRes,  ui.Lb_hRes,  ui.LB_VRES, ui.LB_RoRes, ui.LB_SRes,
+                             ui.LB_CpRes, ui.LB_MuRes, ui.LB_NuRes, ui.LB_LRes, ui.LB_PrRes} +
+           QList<QLineEdit*>{ui.LB_PsResSS, ui.LB_TsResSS, ui.LB_hSS,   ui.LB_SpSS,  ui.LB_VudSS, ui.LB_RoSS,
+                             ui.LB_CpSS,    ui.LB_LmbSS,   ui.LB_MiuSS, ui.LB_NiuSS, ui.LB_PrSS,  ui.LB_Sigma1,
+                             ui.LB_PsResS,  ui.LB_TsResS,  ui.LB_hS,    ui.LB_SpS,   ui.LB_VudS,  ui.LB_RoS,
+                             ui.LB_CpS,     ui.LB_LmbS,    ui.LB_MiuS,  ui.LB_NiuS,  ui.LB_PrS,   ui.LB_SIGMA};
 }
 
-void type(QLineEdit* edit, const QString& text)
-{
-  edit->clear();
-  QTest::keyClicks(edit, text);
-}
-
-} // namespace
-
-QString calculate_in_window(TForm1& form, const QString& mode, const QString& first, const QString& second)
-{
-  Ui::TForm1& ui = ControlsOf(form);
-  QString messages;
-  SetMessageCapture([&messages](const ShownMessage& m) {
-    // A line break of the box is written \n, so that each entry stays one line.
-    QString informative = m.informativeText;
-    messages += QStringLiteral("|message: ") + m.text + QStringLiteral(" / ") +
-                informative.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-  });
-  for (QLineEdit* edit : output_edits(form) + QList<QLineEdit*>{ui.Lb_P, ui.Lb_T, ui.Lb_h, ui.LB_Ps, ui.LB_Ts})
+void type(QLineEdit* edit, const QString& text) {
     edit->clear();
+    QTest::keyClicks(edit, text);
+}
 
-  if (mode == QStringLiteral("p,t") || mode == QStringLiteral("p,h")) {
-    const bool byPT = mode == QStringLiteral("p,t");
-    form.setRG_1ItemIndex(byPT ? 0 : 1);
-    type(ui.Lb_P, first);
-    type(byPT ? ui.Lb_T : ui.Lb_h, second);
-  } else if (mode == QStringLiteral("ps") || mode == QStringLiteral("ts")) {
-    const bool byPs = mode == QStringLiteral("ps");
-    form.setRG_1ItemIndex(2);
-    form.setRG_4ItemIndex(byPs ? 0 : 1);
-    type(byPs ? ui.LB_Ps : ui.LB_Ts, first);
-  } else {
+}  // namespace
+
+QString calculate_in_window(TForm1& form, const QString& mode, const QString& first, const QString& second) {
+    Ui::TForm1& ui = ControlsOf(form);
+    QString messages;
+    SetMessageCapture([&messages](const ShownMessage& m) {
+        // A line break of the box is written \n, so that each entry stays one line.
+        QString informative = m.informativeText;
+        messages += QStringLiteral("|message: ") + m.text + QStringLiteral(" / ") +
+                    informative.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    });
+    for (QLineEdit* edit : output_edits(form) + QList<QLineEdit*>{ui.Lb_P, ui.Lb_T, ui.Lb_h, ui.LB_Ps, ui.LB_Ts})
+        edit->clear();
+
+    if (mode == QStringLiteral("p,t") || mode == QStringLiteral("p,h")) {
+        const bool byPT = mode == QStringLiteral("p,t");
+        form.setRG_1ItemIndex(byPT ? 0 : 1);
+        type(ui.Lb_P, first);
+        type(byPT ? ui.Lb_T : ui.Lb_h, second);
+    } else if (mode == QStringLiteral("ps") || mode == QStringLiteral("ts")) {
+        const bool byPs = mode == QStringLiteral("ps");
+        form.setRG_1ItemIndex(2);
+        form.setRG_4ItemIndex(byPs ? 0 : 1);
+        type(byPs ? ui.LB_Ps : ui.LB_Ts, first);
+    } else {
+        SetMessageCapture({});
+        throw std::invalid_argument("no input mode " + mode.toStdString());
+    }
+    QTest::mouseClick(ui.BB_Calk, Qt::LeftButton);
     SetMessageCapture({});
-    throw std::invalid_argument("no input mode " + mode.toStdString());
-  }
-  QTest::mouseClick(ui.BB_Calk, Qt::LeftButton);
-  SetMessageCapture({});
 
-  QStringList texts;
-  for (const QLineEdit* edit : output_edits(form)) texts << edit->text();
-  return texts.join(QLatin1Char('|')) + messages;
+    QStringList texts;
+    for (const QLineEdit* edit : output_edits(form)) texts << edit->text();
+    return texts.join(QLatin1Char('|')) + messages;
 }

@@ -10,9 +10,7 @@
 class Console {
 public:
     explicit Console(const std::string& input = "\n", std::streambuf* out = nullptr)
-        : in_(input),
-          saved_out_(std::cout.rdbuf(out ? out : out_.rdbuf())),
-          saved_in_(std::cin.rdbuf(in_.rdbuf())) {}
+        : in_(input), saved_out_(std::cout.rdbuf(out ? out : out_.rdbuf())), saved_in_(std::cin.rdbuf(in_.rdbuf())) {}
     ~Console() {
         std::cout.rdbuf(saved_out_);
         std::cin.rdbuf(saved_in_);

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <iomanip>
 #include <cstdlib>
 #include <cstring>
+#include <iomanip>
 
 inline ::testing::AssertionResult RoundsTo(double actual, const char* digits) {
     const char* point = std::strchr(digits, '.');

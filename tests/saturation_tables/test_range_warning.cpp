@@ -121,6 +121,7 @@ TEST(RangeWarning, BoundsInExtendedPrecision) {
         bool upper;
         bool decimal_accepted;
     };
+    // clang-format off
     const Bound bounds[] = {
         {"TSP", Tabl1::TSP, 0.00087, false, true},     {"TSP", Tabl1::TSP, 22.08, true, true},
         {"PST", Tabl1::PST, 0.0, false, true},         {"PST", Tabl1::PST, 374.1, true, false},
@@ -137,6 +138,7 @@ TEST(RangeWarning, BoundsInExtendedPrecision) {
         {"MPSP", Tabl1::MPSP, 0.00087, false, true},   {"MPSP", Tabl1::MPSP, 21.82, true, false},
         {"SIGP", Tabl1::SIGP, 0.00061, false, false},  {"SIGP", Tabl1::SIGP, 21.82, true, false},
     };
+    // clang-format on
     constexpr double INF = std::numeric_limits<double>::infinity();
     for (const Bound& bound : bounds) {
         SCOPED_TRACE(std::string(bound.name) + (bound.upper ? " upper " : " lower ") + std::to_string(bound.decimal));

@@ -14,12 +14,13 @@
 namespace {
 
 struct Control {
-  const char* name;
-  const char* parent;
-  QRect geometry;
-  const char* text;  // caption, or the label of a labelled edit
+    const char* name;
+    const char* parent;
+    QRect geometry;
+    const char* text;  // caption, or the label of a labelled edit
 };
 
+// clang-format off
 const Control controls[] = {
     {"Pan_Bot", "TForm1", {0, 530, 897, 57}, ""},
     {"BB_Calk", "Pan_Bot", {16, 9, 90, 40}, "Calk"},
@@ -74,146 +75,136 @@ const Control controls[] = {
     {"LB_PrSS", "TabSheet2", {365, 328, 95, 28}, "Prandtl number Prv ="},
     {"LB_Sigma1", "TabSheet2", {365, 360, 95, 28}, "Surface tension coefficient Sigma, N/m ="},
 };
+// clang-format on
 
 using Controls = FormTest;
 
-TEST_F(Controls, EveryControlHasItsParentPlaceSizeAndCaption)
-{
-  for (const Control& c : controls) {
-    SCOPED_TRACE(c.name);
-    auto* widget = form.findChild<QWidget*>(c.name);
-    ASSERT_NE(widget, nullptr);
-    EXPECT_EQ(widget->parentWidget()->objectName(), c.parent);
-    EXPECT_EQ(widget->geometry(), c.geometry);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-      QLabel* label = labelOf(edit);
-      ASSERT_NE(label, nullptr);
-      EXPECT_EQ(label->text(), c.text);
-      // On the left: ending just before the edit, centred on the edit's height.
-      EXPECT_EQ(label->geometry().right() + 1 + 3, edit->x());
-      EXPECT_EQ(label->geometry().center().y(), edit->geometry().center().y());
-      EXPECT_GT(label->width(), 0);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-      EXPECT_EQ(button->text(), c.text);
-      EXPECT_FALSE(button->icon().isNull()) << "buttons carry a glyph";
+TEST_F(Controls, EveryControlHasItsParentPlaceSizeAndCaption) {
+    for (const Control& c : controls) {
+        SCOPED_TRACE(c.name);
+        auto* widget = form.findChild<QWidget*>(c.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->parentWidget()->objectName(), c.parent);
+        EXPECT_EQ(widget->geometry(), c.geometry);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            QLabel* label = labelOf(edit);
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text(), c.text);
+            // On the left: ending just before the edit, centred on the edit's height.
+            EXPECT_EQ(label->geometry().right() + 1 + 3, edit->x());
+            EXPECT_EQ(label->geometry().center().y(), edit->geometry().center().y());
+            EXPECT_GT(label->width(), 0);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_EQ(button->text(), c.text);
+            EXPECT_FALSE(button->icon().isNull()) << "buttons carry a glyph";
+        }
     }
-  }
-  EXPECT_EQ(form.findChildren<QLineEdit*>().size(), 3 + 2 + 11 + 2 * 12);
+    EXPECT_EQ(form.findChildren<QLineEdit*>().size(), 3 + 2 + 11 + 2 * 12);
 }
 
-TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour)
-{
-  auto items = [](QGroupBox* group) {
-    QStringList texts;
-    for (QRadioButton* item : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
-      item->ensurePolished();
-      texts << item->text();
-      EXPECT_EQ(item->palette().color(QPalette::WindowText),
-                group == group->window()->findChild<QGroupBox*>("RG_1") ? QColor(0, 0, 0x80)
-                                                                       : QColor(0x80, 0, 0));
+TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
+    auto items = [](QGroupBox* group) {
+        QStringList texts;
+        for (QRadioButton* item : group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+            item->ensurePolished();
+            texts << item->text();
+            EXPECT_EQ(
+                item->palette().color(QPalette::WindowText),
+                group == group->window()->findChild<QGroupBox*>("RG_1") ? QColor(0, 0, 0x80) : QColor(0x80, 0, 0));
+        }
+        return texts;
+    };
+    EXPECT_EQ(items(ui.RG_1), QStringList({"- F( p, t )", "- F( p, h )", "- saturation"}));
+    EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
+}
+
+TEST_F(Controls, PageControlHasTheTwoSaturationSheetsFirstActive) {
+    ASSERT_EQ(ui.PageControl1->count(), 2);
+    EXPECT_EQ(ui.PageControl1->widget(0), ui.TabSheet1);
+    EXPECT_EQ(ui.PageControl1->tabText(0), "Water sat.");
+    EXPECT_EQ(ui.PageControl1->widget(1), ui.TabSheet2);
+    EXPECT_EQ(ui.PageControl1->tabText(1), "Vapor sat.");
+    EXPECT_EQ(ui.PageControl1->currentIndex(), 0);
+    EXPECT_TRUE(ui.PageControl1->tabBar()->testAttribute(Qt::WA_Hover));
+}
+
+TEST_F(Controls, CaptionsAreBold17PixelMsSansSerif) {
+    QList<QWidget*> captioned;
+    for (QLineEdit* edit : form.findChildren<QLineEdit*>()) captioned << edit << labelOf(edit);
+    for (auto* item : form.findChildren<QRadioButton*>()) captioned << item;
+    captioned << ui.BB_Calk << ui.BitBtn1 << ui.RG_1 << ui.RG_4 << ui.PageControl1 << ui.PageControl1->tabBar();
+    for (QWidget* widget : captioned) {
+        SCOPED_TRACE(widget->objectName().toStdString());
+        widget->ensurePolished();
+        EXPECT_EQ(widget->font().family(), "MS Sans Serif");
+        EXPECT_EQ(widget->font().pixelSize(), 17);
+        EXPECT_TRUE(widget->font().bold());
     }
-    return texts;
-  };
-  EXPECT_EQ(items(ui.RG_1), QStringList({"- F( p, t )", "- F( p, h )", "- saturation"}));
-  EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
+    ui.Pan_Bot->ensurePolished();
+    EXPECT_EQ(ui.Pan_Bot->font().pixelSize(), 13);
+    EXPECT_FALSE(ui.Pan_Bot->font().bold());
 }
 
-TEST_F(Controls, PageControlHasTheTwoSaturationSheetsFirstActive)
-{
-  ASSERT_EQ(ui.PageControl1->count(), 2);
-  EXPECT_EQ(ui.PageControl1->widget(0), ui.TabSheet1);
-  EXPECT_EQ(ui.PageControl1->tabText(0), "Water sat.");
-  EXPECT_EQ(ui.PageControl1->widget(1), ui.TabSheet2);
-  EXPECT_EQ(ui.PageControl1->tabText(1), "Vapor sat.");
-  EXPECT_EQ(ui.PageControl1->currentIndex(), 0);
-  EXPECT_TRUE(ui.PageControl1->tabBar()->testAttribute(Qt::WA_Hover));
+TEST_F(Controls, LongCaptionsFitTheRoomLeftOfTheirEdit) {
+    for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
+        QLabel* label = labelOf(edit);
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+    }
 }
 
-TEST_F(Controls, CaptionsAreBold17PixelMsSansSerif)
-{
-  QList<QWidget*> captioned;
-  for (QLineEdit* edit : form.findChildren<QLineEdit*>()) captioned << edit << labelOf(edit);
-  for (auto* item : form.findChildren<QRadioButton*>()) captioned << item;
-  captioned << ui.BB_Calk << ui.BitBtn1 << ui.RG_1 << ui.RG_4 << ui.PageControl1 << ui.PageControl1->tabBar();
-  for (QWidget* widget : captioned) {
-    SCOPED_TRACE(widget->objectName().toStdString());
-    widget->ensurePolished();
-    EXPECT_EQ(widget->font().family(), "MS Sans Serif");
-    EXPECT_EQ(widget->font().pixelSize(), 17);
-    EXPECT_TRUE(widget->font().bold());
-  }
-  ui.Pan_Bot->ensurePolished();
-  EXPECT_EQ(ui.Pan_Bot->font().pixelSize(), 13);
-  EXPECT_FALSE(ui.Pan_Bot->font().bold());
+TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk) {
+    // The inputs come last, so that Tab from the last shown input reaches Calk.
+    const QStringList expected = {
+        "BB_Calk", "BitBtn1",
+        // water sheet, then vapour sheet
+        "LB_TsResS", "LB_PsResS", "LB_SpS", "LB_VudS", "LB_RoS", "LB_CpS", "LB_LmbS", "LB_MiuS", "LB_NiuS", "LB_PrS",
+        "LB_hS", "LB_SIGMA", "LB_TsResSS", "LB_PsResSS", "LB_SpSS", "LB_VudSS", "LB_RoSS", "LB_CpSS", "LB_LmbSS",
+        "LB_MiuSS", "LB_NiuSS", "LB_PrSS", "LB_hSS", "LB_Sigma1",
+        // result panel
+        "Lb_hRes", "LB_PRes", "LB_TRes", "LB_CpRes", "LB_MuRes", "LB_LRes", "LB_PrRes", "LB_SRes", "LB_VRES",
+        "LB_RoRes", "LB_NuRes",
+        // input row
+        "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_4Item0", "RG_4Item1", "Lb_P", "Lb_T", "Lb_h", "LB_Ps", "LB_Ts"};
+    QStringList chain;
+    for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
+        if (expected.contains(w->objectName())) chain << w->objectName();
+    EXPECT_EQ(chain.join(' ').toStdString(), expected.join(' ').toStdString());
 }
 
-TEST_F(Controls, LongCaptionsFitTheRoomLeftOfTheirEdit)
-{
-  for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
-    QLabel* label = labelOf(edit);
-    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
-              label->contentsRect().width())
-        << label->text().toStdString();
-  }
+TEST_F(Controls, WindowHasItsFixedSizePlaceAndCaption) {
+    EXPECT_EQ(form.windowTitle(), "Properties Water (free) Kelvane");
+    EXPECT_EQ(form.size(), QSize(899, 588));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_EQ(form.pos(), QPoint(319, 138));
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    form.showMaximized();
+    form.resize(1200, 900);
+    EXPECT_EQ(form.size(), QSize(899, 588));
 }
 
-TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk)
-{
-  // The inputs come last, so that Tab from the last shown input reaches Calk.
-  const QStringList expected = {
-      "BB_Calk", "BitBtn1",
-      // water sheet, then vapour sheet
-      "LB_TsResS", "LB_PsResS", "LB_SpS", "LB_VudS", "LB_RoS", "LB_CpS", "LB_LmbS", "LB_MiuS",
-      "LB_NiuS", "LB_PrS", "LB_hS", "LB_SIGMA", "LB_TsResSS", "LB_PsResSS", "LB_SpSS", "LB_VudSS",
-      "LB_RoSS", "LB_CpSS", "LB_LmbSS", "LB_MiuSS", "LB_NiuSS", "LB_PrSS", "LB_hSS", "LB_Sigma1",
-      // result panel
-      "Lb_hRes", "LB_PRes", "LB_TRes", "LB_CpRes", "LB_MuRes", "LB_LRes", "LB_PrRes", "LB_SRes",
-      "LB_VRES", "LB_RoRes", "LB_NuRes",
-      // input row
-      "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_4Item0", "RG_4Item1", "Lb_P", "Lb_T", "Lb_h",
-      "LB_Ps", "LB_Ts"};
-  QStringList chain;
-  for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
-    if (expected.contains(w->objectName())) chain << w->objectName();
-  EXPECT_EQ(chain.join(' ').toStdString(), expected.join(' ').toStdString());
+TEST(WindowPlace, DesignedPlaceWhereTheWholeFrameFitsElseNearestWhereItDoes) {
+    const QPoint designed(319, 138);
+    const QSize frame(899 + 2, 588 + 32);
+    EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 1280, 1024}), designed);
+    EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 1280, 720}), QPoint(319, 100));
+    EXPECT_EQ(placeOnScreen(designed, frame, {0, 24, 1000, 700}), QPoint(99, 104));
+    // Larger than the area: title bar and Calk stay on the screen.
+    EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 853, 640}), QPoint(0, 20));
+    EXPECT_EQ(placeOnScreen(designed, frame, {0, 30, 800, 600}), QPoint(0, 30));
 }
 
-TEST_F(Controls, WindowHasItsFixedSizePlaceAndCaption)
-{
-  EXPECT_EQ(form.windowTitle(), "Properties Water (free) Kelvane");
-  EXPECT_EQ(form.size(), QSize(899, 588));
-  EXPECT_EQ(form.minimumSize(), form.maximumSize());
-  EXPECT_EQ(form.pos(), QPoint(319, 138));
-  const Qt::WindowFlags flags = form.windowFlags();
-  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-  EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
-  form.showMaximized();
-  form.resize(1200, 900);
-  EXPECT_EQ(form.size(), QSize(899, 588));
-}
-
-TEST(WindowPlace, DesignedPlaceWhereTheWholeFrameFitsElseNearestWhereItDoes)
-{
-  const QPoint designed(319, 138);
-  const QSize frame(899 + 2, 588 + 32);
-  EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 1280, 1024}), designed);
-  EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 1280, 720}), QPoint(319, 100));
-  EXPECT_EQ(placeOnScreen(designed, frame, {0, 24, 1000, 700}), QPoint(99, 104));
-  // Larger than the area: title bar and Calk stay on the screen.
-  EXPECT_EQ(placeOnScreen(designed, frame, {0, 0, 853, 640}), QPoint(0, 20));
-  EXPECT_EQ(placeOnScreen(designed, frame, {0, 30, 800, 600}), QPoint(0, 30));
-}
-
-TEST_F(Controls, ShownWindowFrameStartsOnTheScreen)
-{
-  form.show();
-  const QRect area = form.screen()->availableGeometry();
-  const QRect frame = form.frameGeometry();
-  EXPECT_TRUE(frame.topLeft() == QPoint(319, 138) || !area.contains(QRect(QPoint(319, 138), frame.size())));
-  // Each way: inside the area, or from its start where the frame is larger.
-  EXPECT_TRUE(frame.left() == area.left() || (area.left() <= frame.left() && frame.right() <= area.right()));
-  EXPECT_TRUE(frame.top() == area.top() || (area.top() <= frame.top() && frame.bottom() <= area.bottom()));
+TEST_F(Controls, ShownWindowFrameStartsOnTheScreen) {
+    form.show();
+    const QRect area = form.screen()->availableGeometry();
+    const QRect frame = form.frameGeometry();
+    EXPECT_TRUE(frame.topLeft() == QPoint(319, 138) || !area.contains(QRect(QPoint(319, 138), frame.size())));
+    // Each way: inside the area, or from its start where the frame is larger.
+    EXPECT_TRUE(frame.left() == area.left() || (area.left() <= frame.left() && frame.right() <= area.right()));
+    EXPECT_TRUE(frame.top() == area.top() || (area.top() <= frame.top() && frame.bottom() <= area.bottom()));
 }
 
 }  // namespace

@@ -15,111 +15,107 @@ namespace {
 
 class StatePanelTest : public CalculateTest {
 protected:
-  // The texts below are written with a full stop.
-  const QLocale previousLocale;
-  StatePanelTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-  ~StatePanelTest() override { QLocale::setDefault(previousLocale); }
+    // The texts below are written with a full stop.
+    const QLocale previousLocale;
+    StatePanelTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    ~StatePanelTest() override { QLocale::setDefault(previousLocale); }
 
-  TsChart& chart = *ui.Chart_TS;
+    TsChart& chart = *ui.Chart_TS;
 
-  void calculateByPH(const QString& p, const QString& h)
-  {
-    form.setRG_1ItemIndex(1);
-    type(ui.Lb_P, p);
-    type(ui.Lb_h, h);
-    calculate();
-  }
-  void calculateByTs(const QString& ts)
-  {
-    form.setRG_1ItemIndex(2);
-    form.setRG_4ItemIndex(1);
-    type(ui.LB_Ts, ts);
-    calculate();
-  }
-  std::string phase() const { return ui.Lb_Phase->text().toStdString(); }
-  std::string clipboard() const { return QGuiApplication::clipboard()->text().toStdString(); }
+    void calculateByPH(const QString& p, const QString& h) {
+        form.setRG_1ItemIndex(1);
+        type(ui.Lb_P, p);
+        type(ui.Lb_h, h);
+        calculate();
+    }
+    void calculateByTs(const QString& ts) {
+        form.setRG_1ItemIndex(2);
+        form.setRG_4ItemIndex(1);
+        type(ui.LB_Ts, ts);
+        calculate();
+    }
+    std::string phase() const { return ui.Lb_Phase->text().toStdString(); }
+    std::string clipboard() const { return QGuiApplication::clipboard()->text().toStdString(); }
 };
 
-TEST_F(StatePanelTest, StandsInPlaceOfTheSheetsOutsideTheSaturationMode)
-{
-  EXPECT_EQ(ui.Pan_State->geometry(), ui.PageControl1->geometry());
-  EXPECT_TRUE(ui.Pan_State->isVisible());
-  EXPECT_EQ(phase(), "");
-  EXPECT_GT(chart.waterCurve()->count(), 0) << "the dome is drawn from the start";
-  EXPECT_EQ(chart.isobarCurve()->count(), 0);
-  EXPECT_EQ(chart.statePoint()->count(), 0);
-  form.setRG_1ItemIndex(1);
-  EXPECT_TRUE(ui.Pan_State->isVisible());
-  form.setRG_1ItemIndex(2);
-  EXPECT_FALSE(ui.Pan_State->isVisible());
-  EXPECT_TRUE(ui.PageControl1->isVisible());
+TEST_F(StatePanelTest, StandsInPlaceOfTheSheetsOutsideTheSaturationMode) {
+    EXPECT_EQ(ui.Pan_State->geometry(), ui.PageControl1->geometry());
+    EXPECT_TRUE(ui.Pan_State->isVisible());
+    EXPECT_EQ(phase(), "");
+    EXPECT_GT(chart.waterCurve()->count(), 0) << "the dome is drawn from the start";
+    EXPECT_EQ(chart.isobarCurve()->count(), 0);
+    EXPECT_EQ(chart.statePoint()->count(), 0);
+    form.setRG_1ItemIndex(1);
+    EXPECT_TRUE(ui.Pan_State->isVisible());
+    form.setRG_1ItemIndex(2);
+    EXPECT_FALSE(ui.Pan_State->isVisible());
+    EXPECT_TRUE(ui.PageControl1->isVisible());
 }
 
-TEST_F(StatePanelTest, ShowsThePhaseAndMarksTheShownStateUntilTheNextGoodRun)
-{
-  calculateByPT("10", "300");
-  EXPECT_EQ(phase(), "Compressed water (IF97 region 1)");
-  ASSERT_EQ(chart.statePoint()->count(), 1);
-  const QPointF state = chart.statePoint()->at(0);
-  EXPECT_EQ(FixedFormat(state.x(), 5, 3), ui.LB_SRes->text());
-  EXPECT_EQ(FixedFormat(state.y(), 5, 1), ui.LB_TRes->text());
-  EXPECT_TRUE(chart.isobarCurve()->points().contains(state));
-  const QPointF critical = chart.criticalPoint()->at(0);
-  EXPECT_EQ(chart.waterCurve()->points().back(), critical);
-  EXPECT_EQ(chart.steamCurve()->points().back(), critical);
+TEST_F(StatePanelTest, ShowsThePhaseAndMarksTheShownStateUntilTheNextGoodRun) {
+    calculateByPT("10", "300");
+    EXPECT_EQ(phase(), "Compressed water (IF97 region 1)");
+    ASSERT_EQ(chart.statePoint()->count(), 1);
+    const QPointF state = chart.statePoint()->at(0);
+    EXPECT_EQ(FixedFormat(state.x(), 5, 3), ui.LB_SRes->text());
+    EXPECT_EQ(FixedFormat(state.y(), 5, 1), ui.LB_TRes->text());
+    EXPECT_TRUE(chart.isobarCurve()->points().contains(state));
+    const QPointF critical = chart.criticalPoint()->at(0);
+    EXPECT_EQ(chart.waterCurve()->points().back(), critical);
+    EXPECT_EQ(chart.steamCurve()->points().back(), critical);
 
-  calculateByPT("60", "300");
-  EXPECT_NE(message(), "");
-  EXPECT_EQ(phase(), "Compressed water (IF97 region 1)") << "a refused run leaves the panel";
-  EXPECT_EQ(chart.statePoint()->at(0), state);
+    calculateByPT("60", "300");
+    EXPECT_NE(message(), "");
+    EXPECT_EQ(phase(), "Compressed water (IF97 region 1)") << "a refused run leaves the panel";
+    EXPECT_EQ(chart.statePoint()->at(0), state);
 
-  calculateByPH("1", "2000");
-  EXPECT_EQ(phase(), "Wet steam, dryness x = 0.6142 (IF97 region 4)");
-  EXPECT_EQ(ui.LB_CpRes->text(), "");
-  EXPECT_EQ(FixedFormat(chart.statePoint()->at(0).y(), 5, 1), "179.9");
+    calculateByPH("1", "2000");
+    EXPECT_EQ(phase(), "Wet steam, dryness x = 0.6142 (IF97 region 4)");
+    EXPECT_EQ(ui.LB_CpRes->text(), "");
+    EXPECT_EQ(FixedFormat(chart.statePoint()->at(0).y(), 5, 1), "179.9");
 }
 
-TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns)
-{
-  QGuiApplication::clipboard()->setText("before");
-  form.copyAllResults();
-  EXPECT_EQ(clipboard(), "before") << "nothing is copied before a first good run";
+TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
+    QGuiApplication::clipboard()->setText("before");
+    form.copyAllResults();
+    EXPECT_EQ(clipboard(), "before") << "nothing is copied before a first good run";
 
-  calculateByPT("3", "26.85");
-  QApplication::setActiveWindow(&form);  // shortcuts reach the active window only
-  QTest::keyClick(ui.Lb_T, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(clipboard(), "p, MPa\t3\n"
-                         "t, C\t26.85\n"
-                         "Phase\tCompressed water (IF97 region 1)\n"
-                         "Temperature t, C\t26.9\n"
-                         "Pressure p, MPa\t3.0000\n"
-                         "Enthalpy h, kJ/kg\t115.33\n"
-                         "Entropy S, kJ/(kg.C)\t0.392\n"
-                         "Specific volume V, m3/kg\t1.002E-03\n"
-                         "Density Ro, kg/m3\t997.8529\n"
-                         "Heat capacity Cp, kJ/(kg.C)\t4.173\n"
-                         "Thermal conductivity Lmb, W/(m.C)\t0.6119\n"
-                         "Dynamic viscosity Miu, Pa.s\t8.533E-04\n"
-                         "Kinematic viscosity Niu, m2/s\t8.552E-07\n"
-                         "Prandtl number Pr\t5.82\n");
+    calculateByPT("3", "26.85");
+    QApplication::setActiveWindow(&form);  // shortcuts reach the active window only
+    QTest::keyClick(ui.Lb_T, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboard(),
+              "p, MPa\t3\n"
+              "t, C\t26.85\n"
+              "Phase\tCompressed water (IF97 region 1)\n"
+              "Temperature t, C\t26.9\n"
+              "Pressure p, MPa\t3.0000\n"
+              "Enthalpy h, kJ/kg\t115.33\n"
+              "Entropy S, kJ/(kg.C)\t0.392\n"
+              "Specific volume V, m3/kg\t1.002E-03\n"
+              "Density Ro, kg/m3\t997.8529\n"
+              "Heat capacity Cp, kJ/(kg.C)\t4.173\n"
+              "Thermal conductivity Lmb, W/(m.C)\t0.6119\n"
+              "Dynamic viscosity Miu, Pa.s\t8.533E-04\n"
+              "Kinematic viscosity Niu, m2/s\t8.552E-07\n"
+              "Prandtl number Pr\t5.82\n");
 
-  calculateByPH("1", "2000");
-  type(ui.Lb_h, "2500");  // typed after the run: the copy keeps the run's input
-  const QStringList wet = form.allResultsText().split('\n');
-  EXPECT_EQ(wet.mid(0, 3),
-            (QStringList{"p, MPa\t1", "h, kJ/kg\t2000", "Phase\tWet steam, dryness x = 0.6142 (IF97 region 4)"}));
-  EXPECT_EQ(wet[9], "Heat capacity Cp, kJ/(kg.C)\t") << "an empty edit gives an empty cell";
+    calculateByPH("1", "2000");
+    type(ui.Lb_h, "2500");  // typed after the run: the copy keeps the run's input
+    const QStringList wet = form.allResultsText().split('\n');
+    EXPECT_EQ(wet.mid(0, 3),
+              (QStringList{"p, MPa\t1", "h, kJ/kg\t2000", "Phase\tWet steam, dryness x = 0.6142 (IF97 region 4)"}));
+    EXPECT_EQ(wet[9], "Heat capacity Cp, kJ/(kg.C)\t") << "an empty edit gives an empty cell";
 
-  form.setRG_1ItemIndex(2);
-  EXPECT_EQ(form.allResultsText(), "") << "the sheets hold no result yet";
-  calculateByTs("100");
-  const QStringList saturation = form.allResultsText().split('\n');
-  ASSERT_EQ(saturation.size(), 1 + 12 + 1);  // the input, twelve rows, the last line's end
-  EXPECT_EQ(saturation[0], "ts, C\t100");
-  EXPECT_EQ(saturation[3], "Enthalpy h, kJ/kg\t" + ui.LB_hS->text() + "\t" + ui.LB_hSS->text());
-  EXPECT_EQ(saturation[11], "Prandtl number Pr\t" + ui.LB_PrS->text() + "\t" + ui.LB_PrSS->text());
-  for (QWidget* area : {static_cast<QWidget*>(ui.Pan_midl), ui.TabSheet1, ui.TabSheet2})
-    EXPECT_TRUE(area->actions().contains(form.copyAllResultsAction)) << area->objectName().toStdString();
+    form.setRG_1ItemIndex(2);
+    EXPECT_EQ(form.allResultsText(), "") << "the sheets hold no result yet";
+    calculateByTs("100");
+    const QStringList saturation = form.allResultsText().split('\n');
+    ASSERT_EQ(saturation.size(), 1 + 12 + 1);  // the input, twelve rows, the last line's end
+    EXPECT_EQ(saturation[0], "ts, C\t100");
+    EXPECT_EQ(saturation[3], "Enthalpy h, kJ/kg\t" + ui.LB_hS->text() + "\t" + ui.LB_hSS->text());
+    EXPECT_EQ(saturation[11], "Prandtl number Pr\t" + ui.LB_PrS->text() + "\t" + ui.LB_PrSS->text());
+    for (QWidget* area : {static_cast<QWidget*>(ui.Pan_midl), ui.TabSheet1, ui.TabSheet2})
+        EXPECT_TRUE(area->actions().contains(form.copyAllResultsAction)) << area->objectName().toStdString();
 }
 
-} // namespace
+}  // namespace

@@ -17,10 +17,11 @@ namespace {
 // and ts 0.01-373.946 °C. The fixed format turns to its short scientific form
 // where cp and Pr grow without bound near the critical point.
 struct Field {
-  std::vector<const char*> edits;
-  QStringList widest;
+    std::vector<const char*> edits;
+    QStringList widest;
 };
 
+// clang-format off
 const Field fields[] = {
     // typed values: the digits of the ranges' bounds
     {{"Lb_P"}, {"22.064", "0.0005"}},
@@ -51,40 +52,39 @@ const Field fields[] = {
     {{"LB_PrS", "LB_PrSS"}, {"101.1600", "100.500"}},
     {{"LB_SIGMA", "LB_Sigma1"}, {"7.475E-02"}},
 };
+// clang-format on
 
 using WholeTexts = FormTest;
 
-TEST_F(WholeTexts, WidestTextsOfEveryEditFitItsTextRoom)
-{
-  form.ensurePolished();
-  EXPECT_EQ(QFontInfo(ui.LB_CpRes->font()).family(), "Liberation Sans") << "the face the layout was drawn for";
-  int edits = 0;
-  for (const Field& field : fields)
-    for (const char* name : field.edits) {
-      auto* edit = form.findChild<QLineEdit*>(name);
-      ASSERT_NE(edit, nullptr) << name;
-      ++edits;
-      for (const QString& text : field.widest) {
-        SCOPED_TRACE(std::string(name) + " " + text.toStdString());
-        edit->setText(text);
-        EXPECT_LE(QFontMetrics(edit->font()).horizontalAdvance(text), textRoom(edit));
-        // Drawn, the edit has not scrolled: its first character is at its left end.
-        edit->grab();
-        EXPECT_EQ(edit->cursorPositionAt(QPoint(0, edit->height() / 2)), 0);
-      }
-    }
-  EXPECT_EQ(edits, 5 + 11 + 2 * 12);
+TEST_F(WholeTexts, WidestTextsOfEveryEditFitItsTextRoom) {
+    form.ensurePolished();
+    EXPECT_EQ(QFontInfo(ui.LB_CpRes->font()).family(), "Liberation Sans") << "the face the layout was drawn for";
+    int edits = 0;
+    for (const Field& field : fields)
+        for (const char* name : field.edits) {
+            auto* edit = form.findChild<QLineEdit*>(name);
+            ASSERT_NE(edit, nullptr) << name;
+            ++edits;
+            for (const QString& text : field.widest) {
+                SCOPED_TRACE(std::string(name) + " " + text.toStdString());
+                edit->setText(text);
+                EXPECT_LE(QFontMetrics(edit->font()).horizontalAdvance(text), textRoom(edit));
+                // Drawn, the edit has not scrolled: its first character is at its left end.
+                edit->grab();
+                EXPECT_EQ(edit->cursorPositionAt(QPoint(0, edit->height() / 2)), 0);
+            }
+        }
+    EXPECT_EQ(edits, 5 + 11 + 2 * 12);
 }
 
-TEST_F(WholeTexts, OnlyATextTooWideIsNarrowed)
-{
-  form.ensurePolished();
-  const QString designed = "4.184";
-  const int designedWidth = QFontMetrics(ui.LB_CpRes->font()).horizontalAdvance(designed);
-  ui.LB_CpRes->setText("2.80968E+008");
-  EXPECT_LT(QFontMetrics(ui.LB_CpRes->font()).horizontalAdvance(designed), designedWidth);
-  ui.LB_CpRes->setText(designed);
-  EXPECT_EQ(QFontMetrics(ui.LB_CpRes->font()).horizontalAdvance(designed), designedWidth);
+TEST_F(WholeTexts, OnlyATextTooWideIsNarrowed) {
+    form.ensurePolished();
+    const QString designed = "4.184";
+    const int designedWidth = QFontMetrics(ui.LB_CpRes->font()).horizontalAdvance(designed);
+    ui.LB_CpRes->setText("2.80968E+008");
+    EXPECT_LT(QFontMetrics(ui.LB_CpRes->font()).horizontalAdvance(designed), designedWidth);
+    ui.LB_CpRes->setText(designed);
+    EXPECT_EQ(QFontMetrics(ui.LB_CpRes->font()).horizontalAdvance(designed), designedWidth);
 }
 
 }  // namespace

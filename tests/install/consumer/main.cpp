@@ -9,8 +9,7 @@
 #error "an internal header of the libraries is on the include path"
 #endif
 
-int main()
-{
+int main() {
     int faults = 0;
     auto expect_near = [&faults](const char* what, double value, double expected, double tolerance) {
         if (!(std::fabs(value - expected) <= tolerance)) {
