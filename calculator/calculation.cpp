@@ -21,8 +21,13 @@ using Q = Quantity;
 // typed bound is accepted or refused as the bound's decimal reads.
 using Ext = long double;
 
-// The highest pressure of the (p, t) and (p, h) modes, MPa.
+// The highest pressure of the state modes, MPa.
 constexpr Ext HighestPressure = 50.0L;
+// The coldest and the hottest state of the (p, t) mode, °C; they bound the
+// entropies of the (p, s) mode too.
+constexpr Ext LowestTemperature = 0.1L, HighestTemperature = 651.0L;
+// The coldest saturation state: the triple point, °C.
+constexpr Ext TriplePointTemperature = 0.01L;
 
 [[noreturn]] void RefuseValue(Quantity input, const QString& message) {
     throw Refusal{message, input, Refusal::Reaction::ClearEdit};
@@ -71,16 +76,21 @@ Outputs RunByPT(const CalculationRequest& request) {
     if (Ext(p) > HighestPressure || Ext(p) < 0.0005L)
         RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.0005 MPa"_s);
     // Accepted up to 651 °C; the message keeps the rounder 650.
-    if (Ext(t) > 651.0L || Ext(t) < 0.1L)
+    if (Ext(t) > HighestTemperature || Ext(t) < LowestTemperature)
         RefuseValue(Q::Temperature, u" Inadequately set temperature: T>650 Celsius or T<0.1 Celsius"_s);
     return StateOutputs(StateByPT(p, t), Place::ByPT);
+}
+
+// The pressure of the (p, h), (p, s) and (p, x) modes.
+void CheckPressureFromOneKilopascal(double p) {
+    if (Ext(p) > HighestPressure || Ext(p) < 0.001L)
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.001 MPa"_s);
 }
 
 Outputs RunByPH(const CalculationRequest& request) {
     const double p = ReadPressure(request);
     const double h = ReadTyped(request, Q::Enthalpy, u" Insert the h value"_s);
-    if (Ext(p) > HighestPressure || Ext(p) < 0.001L)
-        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.001 MPa"_s);
+    CheckPressureFromOneKilopascal(p);
     // A little above the enthalpy of compressed water at 0.1 °C, the coldest
     // state of the (p, t) mode, and never below 10 kJ/kg.
     double hmin = (0.9751L * p + 1.113L) * 1.01L;
@@ -93,6 +103,51 @@ Outputs RunByPH(const CalculationRequest& request) {
         RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
                                      FixedFormat(hmax, 6, 1) + u" kJ/kg"_s);
     return StateOutputs(StateByPH(p, h), Place::OtherStateModes);
+}
+
+Outputs RunByPS(const CalculationRequest& request) {
+    const double p = ReadPressure(request);
+    const double s = ReadTyped(request, Q::Entropy, u" Insert the s value"_s);
+    CheckPressureFromOneKilopascal(p);
+    // Between the entropies of the coldest and the hottest state of the (p, t)
+    // mode at this pressure.
+    const double smin = TFS::S_PT(p, double(LowestTemperature));
+    if (s < smin)
+        RefuseValue(Q::Entropy, u" The entropy specified is below the allowable value smin="_s +
+                                    FixedFormat(smin, 6, 4) + u" kJ/(kg.C)"_s);
+    const double smax = TFS::S_PT(p, double(HighestTemperature));
+    if (s > smax)
+        RefuseValue(Q::Entropy, u" The specified entropy is higher than the allowable value smax="_s +
+                                    FixedFormat(smax, 6, 4) + u" kJ/(kg.C)"_s);
+    return StateOutputs(StateByPS(p, s), Place::OtherStateModes);
+}
+
+double ReadDryness(const CalculationRequest& request) {
+    return ReadTyped(request, Q::Dryness, u" Insert the x value"_s);
+}
+
+void CheckDryness(double x) {
+    if (!(x >= 0 && x <= 1)) RefuseValue(Q::Dryness, u" Inadequately set dryness: x>1 or x<0"_s);
+}
+
+Outputs RunByPX(const CalculationRequest& request) {
+    const double p = ReadPressure(request);
+    const double x = ReadDryness(request);
+    CheckPressureFromOneKilopascal(p);
+    // At and above the critical pressure liquid and vapour no longer coexist.
+    if (p >= TFS::PKR) RefuseValue(Q::Pressure, u" The state has no two phases at P>=22.064 MPa"_s);
+    CheckDryness(x);
+    return StateOutputs(StateByPX(p, x), Place::OtherStateModes);
+}
+
+Outputs RunByTX(const CalculationRequest& request) {
+    const double t = ReadTyped(request, Q::Temperature, u" Insert the t value"_s);
+    const double x = ReadDryness(request);
+    if (t >= TFS::TKR) RefuseValue(Q::Temperature, u" The state has no two phases at T>=373.946 C"_s);
+    if (Ext(t) < TriplePointTemperature)
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: T<0.01 C, below the triple point"_s);
+    CheckDryness(x);
+    return StateOutputs(StateByTX(t, x), Place::OtherStateModes);
 }
 
 // Both sheets.
@@ -114,7 +169,7 @@ Outputs RunByPs(const CalculationRequest& request) {
 Outputs RunByTs(const CalculationRequest& request) {
     const double ts = ReadTyped(request, Q::Temperature, u" Insert the ts value"_s);
     // At the critical temperature the two phases merge: no saturation state.
-    if (ts >= TFS::TKR || Ext(ts) < 0.01L)
+    if (ts >= TFS::TKR || Ext(ts) < TriplePointTemperature)
         RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>373.945 C or Ts<0.01 C"_s);
     return SaturationOutputs(SaturationByTs(ts));
 }
@@ -123,6 +178,9 @@ Outputs RunMode(const CalculationRequest& request) {
     switch (request.mode) {
         case InputMode::ByPT: return RunByPT(request);
         case InputMode::ByPH: return RunByPH(request);
+        case InputMode::ByPS: return RunByPS(request);
+        case InputMode::ByPX: return RunByPX(request);
+        case InputMode::ByTX: return RunByTX(request);
         case InputMode::Saturation:
             switch (request.saturationInput) {
                 case SaturationInput::ByPs: return RunByPs(request);

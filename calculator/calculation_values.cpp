@@ -23,6 +23,14 @@ void SetThermodynamic(QuantityValues& q, double h, double s, double v) {
     q[Q::Density] = 1 / v;
 }
 
+// u, cv and w of a state or a saturated phase.
+template <class Phase>
+void SetEnergyAndSound(QuantityValues& q, const Phase& phase) {
+    q[Q::InternalEnergy] = phase.u;
+    q[Q::IsochoricHeatCapacity] = phase.cv;
+    q[Q::SpeedOfSound] = phase.w;
+}
+
 // A state computed by the library at once, in the units of the window.
 StateValues FromState(double p, const TFS::State& state) {
     StateValues s{{}, TFS::Region(state.region)};
@@ -31,6 +39,8 @@ StateValues FromState(double p, const TFS::State& state) {
     q[Q::Temperature] = state.t;
     SetThermodynamic(q, state.h, state.s, state.v);
     q[Q::HeatCapacity] = state.cp;
+    SetEnergyAndSound(q, state);
+    q[Q::IsentropicExponent] = state.kappa;
     q[Q::DynamicViscosity] = state.mu / MicroPascalSecondsPerPascalSecond;
     q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
     q[Q::Conductivity] = state.lambda / MilliwattsPerWatt;
@@ -41,7 +51,8 @@ StateValues FromState(double p, const TFS::State& state) {
 // A two-phase mixture has no heat capacity or transport properties.
 void MarkTwoPhase(StateValues& s, double x) {
     s.values[Q::Dryness] = x;
-    for (const Quantity q : {Q::HeatCapacity, Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl})
+    for (const Quantity q : {Q::HeatCapacity, Q::IsochoricHeatCapacity, Q::SpeedOfSound, Q::IsentropicExponent,
+                             Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl})
         s.values[q] = std::numeric_limits<double>::quiet_NaN();
 }
 
@@ -65,6 +76,7 @@ QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::
     q[Q::Temperature] = line.t;
     SetThermodynamic(q, state.h, state.s, state.v);
     q[Q::HeatCapacity] = state.cp;
+    SetEnergyAndSound(q, state);
     q[Q::Conductivity] = f.lambda(x);
     q[Q::DynamicViscosity] = f.mu(x) / MicroPascalSecondsPerPascalSecond;
     q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
@@ -73,10 +85,30 @@ QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::
     return q;
 }
 
+// A state of the (p, s), (p, x) or (t, x) mode: a two-phase state (region 4)
+// has its dryness, as in the (p, h) mode.
+StateValues WithDryness(double p, const TFS::State& state) {
+    StateValues s = FromState(p, state);
+    if (state.region == int(TFS::Region::SATURATION_LINE)) MarkTwoPhase(s, state.x);
+    return s;
+}
+
 }  // namespace
 
 StateValues StateByPT(double p, double t) {
     return FromState(p, TFS::STATE_PT(p, t));
+}
+
+StateValues StateByPS(double p, double s) {
+    return WithDryness(p, TFS::STATE_PS(p, s));
+}
+
+StateValues StateByPX(double p, double x) {
+    return WithDryness(p, TFS::STATE_PX(p, x));
+}
+
+StateValues StateByTX(double t, double x) {
+    return WithDryness(TFS::PS_T(t), TFS::STATE_TX(t, x));
 }
 
 StateValues StateByPH(double p, double h) {

@@ -1,6 +1,7 @@
 // The values that one run of the Calculate command computes, per input mode, in
-// the units of the window: p in MPa, t in °C, h in kJ/kg, s and cp in kJ/(kg·K),
-// v in m³/kg, ρ in kg/m³, μ in Pa·s, ν in m²/s, λ in W/(m·K), σ in N/m.
+// the units of the window: p in MPa, t in °C, h and u in kJ/kg, s, cp and cv in
+// kJ/(kg·K), v in m³/kg, ρ in kg/m³, w in m/s, μ in Pa·s, ν in m²/s, λ in
+// W/(m·K), σ in N/m.
 // A state the property library cannot serve ends in TFS::FatalStop.
 #pragma once
 
@@ -19,6 +20,9 @@ struct StateValues {
 
 StateValues StateByPT(double p, double t);
 StateValues StateByPH(double p, double h);
+StateValues StateByPS(double p, double s);
+StateValues StateByPX(double p, double x);
+StateValues StateByTX(double t, double x);
 
 // Both phases on the saturation line; each holds the line's ps and ts, and the
 // surface tension, too.

@@ -10,6 +10,9 @@ enum class InputMode : int {
     ByPT = 0,        // "- F( p, t )"
     ByPH = 1,        // "- F( p, h )"
     Saturation = 2,  // "- saturation"
+    ByPS = 3,        // "- F( p, s )"
+    ByPX = 4,        // "- F( p, x )"
+    ByTX = 5,        // "- F( t, x )"
 };
 
 // How the saturation mode is given its state.

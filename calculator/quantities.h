@@ -22,6 +22,10 @@ enum class Quantity : int {
     DynamicViscosity,
     KinematicViscosity,
     Prandtl,
+    InternalEnergy,
+    IsochoricHeatCapacity,
+    SpeedOfSound,
+    IsentropicExponent,
     SurfaceTension,
     Dryness,
 };
@@ -56,7 +60,7 @@ struct QuantityRow {
     Quantity quantity;
     const char* name;               // "Temperature"
     const char* symbol;             // "t", as the result rows write it
-    const char* inputSymbol;        // as an input's caption writes it
+    const char* inputSymbol;        // as an input's caption writes it: "s"
     const char* saturationSymbol;   // on the saturation line: "ts", "ps"
     const char* unit;               // as the window spells it: "C", "kJ/(kg.C)"; "" for a number
     std::array<Format, 4> formats;  // by Place

@@ -28,6 +28,10 @@ const ResultRow ResultRows[] = {
     {Q::DynamicViscosity,   &F::LB_MuRes,  &F::LB_MiuS,   &F::LB_MiuSS},
     {Q::KinematicViscosity, &F::LB_NuRes,  &F::LB_NiuS,   &F::LB_NiuSS},
     {Q::Prandtl,            &F::LB_PrRes,  &F::LB_PrS,    &F::LB_PrSS},
+    {Q::InternalEnergy,     &F::LB_URes,   &F::LB_US,     &F::LB_USS},
+    {Q::IsochoricHeatCapacity, &F::LB_CvRes, &F::LB_CvS,  &F::LB_CvSS},
+    {Q::SpeedOfSound,       &F::LB_WRes,   &F::LB_WS,     &F::LB_WSS},
+    {Q::IsentropicExponent, &F::LB_KRes,   nullptr,       nullptr},
     {Q::SurfaceTension,     nullptr,       &F::LB_SIGMA,  &F::LB_Sigma1},
 };
 // clang-format on
@@ -43,6 +47,8 @@ const InputRow InputRows[] = {
     {Q::Pressure, &F::Lb_P, &F::LB_Ps},
     {Q::Temperature, &F::Lb_T, &F::LB_Ts},
     {Q::Enthalpy, &F::Lb_h, nullptr},
+    {Q::Entropy, &F::Lb_S, nullptr},
+    {Q::Dryness, &F::Lb_X, nullptr},
 };
 // clang-format on
 

@@ -44,7 +44,7 @@ TForm1::TForm1(QWidget* parent)
     ui->setupUi(this);
     setWindowIcon(QIcon(QStringLiteral(":/icons/p_H2O_ORV.svg")));
     move(DesignedPosition);
-    setFixedSize(899, 588);  // the layout is in pixels: no resizing, no maximizing
+    setFixedSize(size());  // the layout is in pixels: no resizing, no maximizing
 
     ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
@@ -170,7 +170,7 @@ void TForm1::addModeShortcuts() {
 
 void TForm1::RG_1Click() {
     const int index = RG_1ItemIndex();
-    if (index < int(InputMode::ByPT) || index > int(InputMode::Saturation)) return;
+    if (index < int(InputMode::ByPT) || index > int(InputMode::ByTX)) return;
     const bool saturation = InputMode(index) == InputMode::Saturation;
     ui->RG_4->setVisible(saturation);
     ui->PageControl1->setVisible(saturation);

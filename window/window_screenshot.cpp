@@ -1,8 +1,9 @@
 // Renders the calculator window offscreen and saves it as a PNG:
 //   window_screenshot <file.png> [input mode [value ...]]
-// The input mode is 0 (p, t), 1 (p, h) or 2 saturation by ps. Given values are
-// typed into the mode's inputs in order (p and t, p and h, or ps) and
-// calculated before the picture is taken, e.g.
+// The input mode is the item of the mode group: 0 (p, t), 1 (p, h),
+// 2 saturation by ps, 3 (p, s), 4 (p, x), 5 (t, x). Given values are typed
+// into the mode's inputs in the order the mode reads them and calculated
+// before the picture is taken, e.g.
 //   window_screenshot docs/window.png 0 1 200
 
 #include "edit_binding.h"
@@ -19,8 +20,8 @@
 
 int main(int argc, char** argv) {
     const int mode = argc >= 3 ? std::atoi(argv[2]) : 0;
-    if (argc < 2 || mode < 0 || mode > 2) {
-        std::fprintf(stderr, "usage: %s <file.png> [input mode 0..2 [value ...]]\n", argv[0]);
+    if (argc < 2 || InputsOf(InputMode(mode), SaturationInput::ByPs).isEmpty()) {
+        std::fprintf(stderr, "usage: %s <file.png> [input mode 0..5 [value ...]]\n", argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -20,6 +20,15 @@ inline Outcome ByPT(const QString& p, const QString& t) {
 inline Outcome ByPH(const QString& p, const QString& h) {
     return Calculate({InputMode::ByPH, SaturationInput::ByPs, {{Q::Pressure, p}, {Q::Enthalpy, h}}});
 }
+inline Outcome ByPS(const QString& p, const QString& s) {
+    return Calculate({InputMode::ByPS, SaturationInput::ByPs, {{Q::Pressure, p}, {Q::Entropy, s}}});
+}
+inline Outcome ByPX(const QString& p, const QString& x) {
+    return Calculate({InputMode::ByPX, SaturationInput::ByPs, {{Q::Pressure, p}, {Q::Dryness, x}}});
+}
+inline Outcome ByTX(const QString& t, const QString& x) {
+    return Calculate({InputMode::ByTX, SaturationInput::ByPs, {{Q::Temperature, t}, {Q::Dryness, x}}});
+}
 inline Outcome ByPs(const QString& ps) {
     return Calculate({InputMode::Saturation, SaturationInput::ByPs, {{Q::Pressure, ps}}});
 }

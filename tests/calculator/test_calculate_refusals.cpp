@@ -4,6 +4,7 @@
 
 #include "TFS.h"
 #include "locale_guard.h"
+#include "number_format.h"
 #include "stop_explanation.h"
 
 #include <cmath>
@@ -31,6 +32,43 @@ TEST_F(Refusals, EmptyEditAsksForItsValueAndTakesTheFocus) {
     EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [focus Enthalpy]");
     EXPECT_EQ(Described(ByPs("")), " Insert the ps value [focus Pressure]");
     EXPECT_EQ(Described(ByTs("")), " Insert the ts value [focus Temperature]");
+    EXPECT_EQ(Described(ByPS("1", "")), " Insert the s value [focus Entropy]");
+    EXPECT_EQ(Described(ByPX("1", "")), " Insert the x value [focus Dryness]");
+    EXPECT_EQ(Described(ByTX("", "1")), " Insert the t value [focus Temperature]");
+}
+
+// The (p, s) mode takes the pressures of the (p, h) mode and the entropies of
+// the (p, t) mode's states at that pressure; the dryness modes only states
+// with two phases.
+TEST_F(Refusals, EntropyAndDrynessModesRefuseAtEachBound) {
+    const auto entropyBound = [](double t) { return QString::number(TFS::S_PT(1, t), 'g', 17); };
+    const std::string smin = FixedFormat(TFS::S_PT(1, 0.1), 6, 4).toStdString();
+    const std::string smax = FixedFormat(TFS::S_PT(1, 651), 6, 4).toStdString();
+    const std::string dryness = " Inadequately set dryness: x>1 or x<0 [clear Dryness]";
+    const struct {
+        Outcome outcome;
+        std::string described;
+    } cases[] = {
+        {ByPS("0.0009", "1"), PressureRangePH},
+        {ByPS("50.01", "1"), PressureRangePH},
+        {ByPS("1", entropyBound(0.1)), "outputs"},
+        {ByPS("1", entropyBound(651)), "outputs"},
+        {ByPS("1", "-0.001"),
+         " The entropy specified is below the allowable value smin=" + smin + " kJ/(kg.C) [clear Entropy]"},
+        {ByPS("1", "8.5"),
+         " The specified entropy is higher than the allowable value smax=" + smax + " kJ/(kg.C) [clear Entropy]"},
+        {ByPX("0.0009", "0.5"), PressureRangePH},
+        {ByPX("22.064", "0.5"), " The state has no two phases at P>=22.064 MPa [clear Pressure]"},
+        {ByPX("22.0639", "1"), "outputs"},
+        {ByPX("1", "1.0001"), dryness},
+        {ByPX("1", "-0.0001"), dryness},
+        {ByPX("1", "0"), "outputs"},
+        {ByTX("373.946", "0.5"), " The state has no two phases at T>=373.946 C [clear Temperature]"},
+        {ByTX("0.009", "0.5"), " Inadequately set temperature: T<0.01 C, below the triple point [clear Temperature]"},
+        {ByTX("0.01", "0.5"), "outputs"},
+        {ByTX("100", "2"), dryness},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Described(c.outcome), c.described);
 }
 
 TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault) {

@@ -150,6 +150,33 @@ TEST(WetSteam, ExactlyAtASaturatedEnthalpyIsThatSaturatedPhase) {
     }
 }
 
+// The (p, s), (p, x) and (t, x) modes give wet steam as the mixture of its
+// dryness, as the formulation's mixtures form it.
+TEST(WetSteam, ByEntropyOrDrynessIsTheMixture) {
+    LocaleGuard locale(LocaleGuard::FullStop());
+    const double x = 0.25, p = 1, t = 100, pOfT = TFS::PS_T(t);
+    const auto text = [](const char* format, double value) {
+        return (format[0] == 'E' ? ExponentFormat(value, 4, 2) : FixedFormat(value, 6, 2)).toStdString();
+    };
+    const struct {
+        Outcome outcome;
+        double p, t;
+    } runs[] = {
+        {ByPX("1", "0.25"), p, TFS::TS_P(p)},
+        {ByTX("100", "0.25"), pOfT, t},
+        {ByPS("1", QString::number(TFS::S_PX(p, x), 'g', 17)), p, TFS::TS_P(p)},
+    };
+    for (const auto& run : runs) {
+        EXPECT_EQ(TextsOf(run.outcome, {Q::Enthalpy, Q::SpecificVolume, Q::Temperature, Q::HeatCapacity}),
+                  (Texts{text("F", TFS::H_PX(run.p, x)), text("E", TFS::V_PX(run.p, x)),
+                         FixedFormat(run.t, 5, 1).toStdString(), ""}))
+            << run.p;
+        EXPECT_EQ(PhaseName(run.outcome), "Wet steam, dryness x = 0.2500 (IF97 region 4)");
+    }
+    EXPECT_EQ(TextsOf(runs[0].outcome, {Q::Entropy}), Texts{FixedFormat(TFS::S_PX(p, x), 5, 3).toStdString()});
+    EXPECT_EQ(PhaseName(ByPX("1", "1")), "Saturated steam");
+}
+
 // Next to the two-phase range the (p, h) mode keeps its single-phase states.
 TEST(WetSteam, EndsAtTheSaturatedEnthalpies) {
     const double hSteam = TFS::HSP_P(1);

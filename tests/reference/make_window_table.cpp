@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     std::ofstream out(argv[1], std::ios::binary);
-    out << "# Texts of the window after Calculate: mode, typed texts, the 35 output edits joined by '|', then\n"
+    out << "# Texts of the window after Calculate: mode, typed texts, the 45 output edits joined by '|', then\n"
         << "# every message shown. Written by tests/reference/make_window_table.cpp; checked by window_table_test.\n";
     TForm1 form;
     form.show();

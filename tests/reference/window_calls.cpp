@@ -1,5 +1,6 @@
 #include "window_calls.h"
 
+#include "edit_binding.h"
 #include "message_box.h"
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
@@ -19,7 +20,10 @@ QList<QLineEdit*> output_edits(TForm1& form) {
            QList<QLineEdit*>{ui.LB_PsResSS, ui.LB_TsResSS, ui.LB_hSS,   ui.LB_SpSS,  ui.LB_VudSS, ui.LB_RoSS,
                              ui.LB_CpSS,    ui.LB_LmbSS,   ui.LB_MiuSS, ui.LB_NiuSS, ui.LB_PrSS,  ui.LB_Sigma1,
                              ui.LB_PsResS,  ui.LB_TsResS,  ui.LB_hS,    ui.LB_SpS,   ui.LB_VudS,  ui.LB_RoS,
-                             ui.LB_CpS,     ui.LB_LmbS,    ui.LB_MiuS,  ui.LB_NiuS,  ui.LB_PrS,   ui.LB_SIGMA};
+                             ui.LB_CpS,     ui.LB_LmbS,    ui.LB_MiuS,  ui.LB_NiuS,  ui.LB_PrS,   ui.LB_SIGMA} +
+           // Internal energy, isochoric heat capacity, speed of sound (and isentropic exponent).
+           QList<QLineEdit*>{ui.LB_URes, ui.LB_CvRes, ui.LB_WRes, ui.LB_KRes, ui.LB_USS,
+                             ui.LB_CvSS, ui.LB_WSS,   ui.LB_US,   ui.LB_CvS,  ui.LB_WS};
 }
 
 void type(QLineEdit* edit, const QString& text) {
@@ -38,23 +42,24 @@ QString calculate_in_window(TForm1& form, const QString& mode, const QString& fi
         messages += QStringLiteral("|message: ") + m.text + QStringLiteral(" / ") +
                     informative.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
     });
-    for (QLineEdit* edit : output_edits(form) + QList<QLineEdit*>{ui.Lb_P, ui.Lb_T, ui.Lb_h, ui.LB_Ps, ui.LB_Ts})
-        edit->clear();
+    for (QLineEdit* edit : output_edits(form) + AllInputEdits(ui)) edit->clear();
 
-    if (mode == QStringLiteral("p,t") || mode == QStringLiteral("p,h")) {
-        const bool byPT = mode == QStringLiteral("p,t");
-        form.setRG_1ItemIndex(byPT ? 0 : 1);
-        type(ui.Lb_P, first);
-        type(byPT ? ui.Lb_T : ui.Lb_h, second);
-    } else if (mode == QStringLiteral("ps") || mode == QStringLiteral("ts")) {
-        const bool byPs = mode == QStringLiteral("ps");
-        form.setRG_1ItemIndex(2);
-        form.setRG_4ItemIndex(byPs ? 0 : 1);
-        type(byPs ? ui.LB_Ps : ui.LB_Ts, first);
-    } else {
+    // The modes by the names the table gives them.
+    const QMap<QString, std::pair<InputMode, SaturationInput>> modes{
+        {"p,t", {InputMode::ByPT, SaturationInput::ByPs}},      {"p,h", {InputMode::ByPH, SaturationInput::ByPs}},
+        {"ps", {InputMode::Saturation, SaturationInput::ByPs}}, {"ts", {InputMode::Saturation, SaturationInput::ByTs}},
+        {"p,s", {InputMode::ByPS, SaturationInput::ByPs}},      {"p,x", {InputMode::ByPX, SaturationInput::ByPs}},
+        {"t,x", {InputMode::ByTX, SaturationInput::ByPs}}};
+    if (!modes.contains(mode)) {
         SetMessageCapture({});
         throw std::invalid_argument("no input mode " + mode.toStdString());
     }
+    const auto [inputMode, saturationInput] = modes.value(mode);
+    form.setRG_1ItemIndex(int(inputMode));
+    form.setRG_4ItemIndex(int(saturationInput));
+    const QList<QLineEdit*> inputs = InputEditsOf(ui, inputMode, saturationInput);
+    const QStringList typed{first, second};
+    for (qsizetype i = 0; i < inputs.size(); ++i) type(inputs[i], typed[i]);
     QTest::mouseClick(ui.BB_Calk, Qt::LeftButton);
     SetMessageCapture({});
 

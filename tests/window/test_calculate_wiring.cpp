@@ -29,7 +29,10 @@ TEST_F(CalculateTest, EachModeWritesTheCoreTextsIntoTheEditsOfTheirQuantitiesAnd
     for (const Run& run : {Run{InputMode::ByPT, SaturationInput::ByPs, {"10", "300"}},
                            Run{InputMode::ByPH, SaturationInput::ByPs, {"10", "3000"}},
                            Run{InputMode::Saturation, SaturationInput::ByPs, {"1"}},
-                           Run{InputMode::Saturation, SaturationInput::ByTs, {"100"}}}) {
+                           Run{InputMode::Saturation, SaturationInput::ByTs, {"100"}},
+                           Run{InputMode::ByPS, SaturationInput::ByPs, {"10", "6"}},
+                           Run{InputMode::ByPX, SaturationInput::ByPs, {"1", "0.5"}},
+                           Run{InputMode::ByTX, SaturationInput::ByPs, {"100", "0.5"}}}) {
         SCOPED_TRACE(int(run.mode) * 10 + int(run.saturationInput));
         for (QLineEdit* edit : form.findChildren<QLineEdit*>()) edit->setText(Mark);
         form.setRG_1ItemIndex(int(run.mode));

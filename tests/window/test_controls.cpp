@@ -22,23 +22,25 @@ struct Control {
 
 // clang-format off
 const Control controls[] = {
-    {"Pan_Bot", "TForm1", {0, 530, 897, 57}, ""},
+    {"Pan_Bot", "TForm1", {0, 708, 897, 57}, ""},
     {"BB_Calk", "Pan_Bot", {16, 9, 90, 40}, "Calk"},
     {"BitBtn1", "Pan_Bot", {792, 9, 90, 40}, "&Close"},
-    {"PageControl1", "TForm1", {416, 96, 481, 433}, ""},
+    {"PageControl1", "TForm1", {416, 124, 481, 583}, ""},
     {"Image1", "TabSheet1", {8, 8, 130, 110}, ""},
     {"Image2", "TabSheet2", {8, 8, 130, 110}, ""},
-    {"Panel1", "TForm1", {1, 0, 896, 97}, ""},
-    {"Bevel1", "Panel1", {0, 0, 897, 94}, ""},
-    {"Lb_h", "Panel1", {424, 56, 65, 28}, "h, kJ/kg ="},
-    {"Lb_P", "Panel1", {112, 56, 65, 28}, "p, MPa ="},
-    {"Lb_T", "Panel1", {248, 56, 65, 28}, "t, C ="},
-    {"RG_1", "Panel1", {40, -1, 449, 49}, ""},
+    {"Panel1", "TForm1", {1, 0, 896, 125}, ""},
+    {"Bevel1", "Panel1", {0, 0, 897, 122}, ""},
+    {"Lb_h", "Panel1", {424, 84, 65, 28}, "h, kJ/kg ="},
+    {"Lb_P", "Panel1", {112, 84, 65, 28}, "p, MPa ="},
+    {"Lb_T", "Panel1", {248, 84, 65, 28}, "t, C ="},
+    {"RG_1", "Panel1", {40, -1, 449, 77}, ""},
     {"RG_4", "Panel1", {584, -1, 281, 49}, ""},
-    {"LB_Ts", "Panel1", {808, 56, 57, 28}, "ts, C ="},
-    {"LB_Ps", "Panel1", {672, 56, 57, 28}, "ps, MPa ="},
-    {"Pan_midl", "TForm1", {-1, 96, 418, 433}, ""},
-    {"Bevel2", "Pan_midl", {0, 0, 417, 432}, ""},
+    {"LB_Ts", "Panel1", {808, 84, 57, 28}, "ts, C ="},
+    {"LB_Ps", "Panel1", {672, 84, 57, 28}, "ps, MPa ="},
+    {"Lb_S", "Panel1", {424, 84, 65, 28}, "s, kJ/(kg.C) ="},
+    {"Lb_X", "Panel1", {424, 84, 65, 28}, "x ="},
+    {"Pan_midl", "TForm1", {-1, 124, 418, 583}, ""},
+    {"Bevel2", "Pan_midl", {0, 0, 417, 582}, ""},
     {"LB_TRes", "Pan_midl", {312, 16, 95, 28}, "Temperature t, C ="},
     {"LB_PRes", "Pan_midl", {312, 53, 95, 28}, "Pressure p, MPa ="},
     {"Lb_hRes", "Pan_midl", {312, 91, 95, 28}, "Enthalpy h, kJ/kg ="},
@@ -50,6 +52,10 @@ const Control controls[] = {
     {"LB_MuRes", "Pan_midl", {312, 316, 95, 28}, "Dynamic viscosity Miu, Pa.s ="},
     {"LB_NuRes", "Pan_midl", {312, 354, 95, 28}, "Kinematic viscosity Niu, m2/s ="},
     {"LB_PrRes", "Pan_midl", {312, 392, 95, 28}, "Prandtl number Pr ="},
+    {"LB_URes", "Pan_midl", {312, 430, 95, 28}, "Internal energy u, kJ/kg ="},
+    {"LB_CvRes", "Pan_midl", {312, 467, 95, 28}, "Heat capacity Cv, kJ/(kg.C) ="},
+    {"LB_WRes", "Pan_midl", {312, 505, 95, 28}, "Speed of sound w, m/s ="},
+    {"LB_KRes", "Pan_midl", {312, 542, 95, 28}, "Isentropic exponent k ="},
     {"LB_TsResS", "TabSheet1", {365, 8, 95, 28}, "Temperature ts, C ="},
     {"LB_PsResS", "TabSheet1", {365, 40, 95, 28}, "Pressure ps, MPa ="},
     {"LB_hS", "TabSheet1", {365, 72, 95, 28}, "Enthalpy hw, kJ/kg ="},
@@ -61,7 +67,10 @@ const Control controls[] = {
     {"LB_MiuS", "TabSheet1", {365, 264, 95, 28}, "Dynamic viscosity Miuw, Pa.s ="},
     {"LB_NiuS", "TabSheet1", {365, 296, 95, 28}, "Kinematic viscosity Niuw, m2/s ="},
     {"LB_PrS", "TabSheet1", {365, 328, 95, 28}, "Prandtl number Prw ="},
-    {"LB_SIGMA", "TabSheet1", {365, 360, 95, 28}, "Surface tension coefficient Sigma, N/m ="},
+    {"LB_US", "TabSheet1", {365, 360, 95, 28}, "Internal energy uw, kJ/kg ="},
+    {"LB_CvS", "TabSheet1", {365, 392, 95, 28}, "Heat capacity Cvw, kJ/(kg.C) ="},
+    {"LB_WS", "TabSheet1", {365, 424, 95, 28}, "Speed of sound ww, m/s ="},
+    {"LB_SIGMA", "TabSheet1", {365, 456, 95, 28}, "Surface tension coefficient Sigma, N/m ="},
     {"LB_TsResSS", "TabSheet2", {365, 8, 95, 28}, "Temperature ts, C ="},
     {"LB_PsResSS", "TabSheet2", {365, 40, 95, 28}, "Pressure ps, MPa ="},
     {"LB_hSS", "TabSheet2", {365, 72, 95, 28}, "Enthalpy hv, kJ/kg ="},
@@ -73,7 +82,10 @@ const Control controls[] = {
     {"LB_MiuSS", "TabSheet2", {365, 264, 95, 28}, "Dynamic viscosity Miuv, Pa.s ="},
     {"LB_NiuSS", "TabSheet2", {365, 296, 95, 28}, "Kinematic viscosity Niuv, m2/s ="},
     {"LB_PrSS", "TabSheet2", {365, 328, 95, 28}, "Prandtl number Prv ="},
-    {"LB_Sigma1", "TabSheet2", {365, 360, 95, 28}, "Surface tension coefficient Sigma, N/m ="},
+    {"LB_USS", "TabSheet2", {365, 360, 95, 28}, "Internal energy uv, kJ/kg ="},
+    {"LB_CvSS", "TabSheet2", {365, 392, 95, 28}, "Heat capacity Cvv, kJ/(kg.C) ="},
+    {"LB_WSS", "TabSheet2", {365, 424, 95, 28}, "Speed of sound wv, m/s ="},
+    {"LB_Sigma1", "TabSheet2", {365, 456, 95, 28}, "Surface tension coefficient Sigma, N/m ="},
 };
 // clang-format on
 
@@ -99,7 +111,7 @@ TEST_F(Controls, EveryControlHasItsParentPlaceSizeAndCaption) {
             EXPECT_FALSE(button->icon().isNull()) << "buttons carry a glyph";
         }
     }
-    EXPECT_EQ(form.findChildren<QLineEdit*>().size(), 3 + 2 + 11 + 2 * 12);
+    EXPECT_EQ(form.findChildren<QLineEdit*>().size(), 5 + 2 + 15 + 2 * 15);
 }
 
 TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
@@ -114,7 +126,8 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
         }
         return texts;
     };
-    EXPECT_EQ(items(ui.RG_1), QStringList({"- F( p, t )", "- F( p, h )", "- saturation"}));
+    EXPECT_EQ(items(ui.RG_1), QStringList({"- F( p, t )", "- F( p, h )", "- saturation", "- F( p, s )", "- F( p, x )",
+                                           "- F( t, x )"}));
     EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
 }
 
@@ -165,7 +178,8 @@ TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk) {
         "Lb_hRes", "LB_PRes", "LB_TRes", "LB_CpRes", "LB_MuRes", "LB_LRes", "LB_PrRes", "LB_SRes", "LB_VRES",
         "LB_RoRes", "LB_NuRes",
         // input row
-        "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_4Item0", "RG_4Item1", "Lb_P", "Lb_T", "Lb_h", "LB_Ps", "LB_Ts"};
+        "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_1Item3", "RG_1Item4", "RG_1Item5", "RG_4Item0", "RG_4Item1", "Lb_P",
+        "Lb_T", "Lb_h", "LB_Ps", "LB_Ts", "Lb_S", "Lb_X"};
     QStringList chain;
     for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
         if (expected.contains(w->objectName())) chain << w->objectName();
@@ -174,7 +188,7 @@ TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk) {
 
 TEST_F(Controls, WindowHasItsFixedSizePlaceAndCaption) {
     EXPECT_EQ(form.windowTitle(), "Properties Water (free) Kelvane");
-    EXPECT_EQ(form.size(), QSize(899, 588));
+    EXPECT_EQ(form.size(), QSize(899, 766));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_EQ(form.pos(), QPoint(319, 138));
     const Qt::WindowFlags flags = form.windowFlags();
@@ -183,7 +197,7 @@ TEST_F(Controls, WindowHasItsFixedSizePlaceAndCaption) {
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
     form.showMaximized();
     form.resize(1200, 900);
-    EXPECT_EQ(form.size(), QSize(899, 588));
+    EXPECT_EQ(form.size(), QSize(899, 766));
 }
 
 TEST(WindowPlace, DesignedPlaceWhereTheWholeFrameFitsElseNearestWhereItDoes) {

@@ -97,7 +97,11 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
               "Thermal conductivity Lmb, W/(m.C)\t0.6119\n"
               "Dynamic viscosity Miu, Pa.s\t8.533E-04\n"
               "Kinematic viscosity Niu, m2/s\t8.552E-07\n"
-              "Prandtl number Pr\t5.82\n");
+              "Prandtl number Pr\t5.82\n"
+              "Internal energy u, kJ/kg\t112.32\n"
+              "Heat capacity Cv, kJ/(kg.C)\t4.121\n"
+              "Speed of sound w, m/s\t1507.7\n"
+              "Isentropic exponent k\t756.130\n");
 
     calculateByPH("1", "2000");
     type(ui.Lb_h, "2500");  // typed after the run: the copy keeps the run's input
@@ -110,10 +114,11 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
     EXPECT_EQ(form.allResultsText(), "") << "the sheets hold no result yet";
     calculateByTs("100");
     const QStringList saturation = form.allResultsText().split('\n');
-    ASSERT_EQ(saturation.size(), 1 + 12 + 1);  // the input, twelve rows, the last line's end
+    ASSERT_EQ(saturation.size(), 1 + 15 + 1);  // the input, fifteen rows, the last line's end
     EXPECT_EQ(saturation[0], "ts, C\t100");
     EXPECT_EQ(saturation[3], "Enthalpy h, kJ/kg\t" + ui.LB_hS->text() + "\t" + ui.LB_hSS->text());
     EXPECT_EQ(saturation[11], "Prandtl number Pr\t" + ui.LB_PrS->text() + "\t" + ui.LB_PrSS->text());
+    EXPECT_EQ(saturation[14], "Speed of sound w, m/s\t" + ui.LB_WS->text() + "\t" + ui.LB_WSS->text());
     for (QWidget* area : {static_cast<QWidget*>(ui.Pan_midl), ui.TabSheet1, ui.TabSheet2})
         EXPECT_TRUE(area->actions().contains(form.copyAllResultsAction)) << area->objectName().toStdString();
 }

@@ -47,7 +47,8 @@ TEST_F(TypedIsComputed, ModeSwitchesByClickOrKeySelectTheFirstInputsText) {
         int mode, saturationInput;
         QLineEdit* first;
     } steps[] = {{Qt::Key_3, 2, 0, ui.LB_Ps}, {Qt::Key_T, 2, 1, ui.LB_Ts}, {Qt::Key_P, 2, 0, ui.LB_Ps},
-                 {Qt::Key_2, 1, 0, ui.Lb_P},  {Qt::Key_T, 1, 0, ui.Lb_P},  {Qt::Key_1, 0, 0, ui.Lb_P}};
+                 {Qt::Key_2, 1, 0, ui.Lb_P},  {Qt::Key_T, 1, 0, ui.Lb_P},  {Qt::Key_6, 5, 0, ui.Lb_T},
+                 {Qt::Key_4, 3, 0, ui.Lb_P},  {Qt::Key_1, 0, 0, ui.Lb_P}};
     for (const auto& step : steps) {
         press(step.key);
         EXPECT_EQ(form.RG_1ItemIndex(), step.mode) << step.key;

@@ -14,7 +14,8 @@ namespace {
 
 // The widest texts per field, from each edit's format and the values found
 // over p 0.0005-50 MPa, t 0.1-651 °C, h up to 3615 kJ/kg, ps 0.00087-21.82 MPa
-// and ts 0.01-373.946 °C. The fixed format turns to its short scientific form
+// and ts 0.01-373.946 °C; the isentropic exponent of a liquid at the lowest
+// pressures runs into millions. The fixed format turns to its short scientific form
 // where cp and Pr grow without bound near the critical point.
 struct Field {
     std::vector<const char*> edits;
@@ -51,6 +52,15 @@ const Field fields[] = {
     {{"LB_NiuS", "LB_NiuSS"}, {"1.297E-03", "1.474E-06"}},
     {{"LB_PrS", "LB_PrSS"}, {"101.1600", "100.500"}},
     {{"LB_SIGMA", "LB_Sigma1"}, {"7.475E-02"}},
+    {{"Lb_S"}, {"9.1555"}},
+    {{"Lb_X"}, {"0.9999"}},
+    {{"LB_URes"}, {"3391.92"}},
+    {{"LB_CvRes"}, {"4.639"}},
+    {{"LB_WRes"}, {"1648.2"}},
+    {{"LB_KRes"}, {"1.9674E+006", "2.3469E+005"}},
+    {{"LB_US", "LB_USS"}, {"2014.6", "2603.3"}},
+    {{"LB_CvS", "LB_CvSS"}, {"4.657"}},
+    {{"LB_WS", "LB_WSS"}, {"1557.7"}},
 };
 // clang-format on
 
@@ -74,7 +84,7 @@ TEST_F(WholeTexts, WidestTextsOfEveryEditFitItsTextRoom) {
                 EXPECT_EQ(edit->cursorPositionAt(QPoint(0, edit->height() / 2)), 0);
             }
         }
-    EXPECT_EQ(edits, 5 + 11 + 2 * 12);
+    EXPECT_EQ(edits, 7 + 15 + 2 * 15);
 }
 
 TEST_F(WholeTexts, OnlyATextTooWideIsNarrowed) {
