@@ -102,6 +102,27 @@ QList<Input> saturation_inputs() {
     return inputs;
 }
 
+// The (p, s), (p, x) and (t, x) modes: states of every region and wet steam,
+// the bounds of each input and typed faults.
+QList<Input> entropy_and_dryness_inputs() {
+    QList<Input> inputs;
+    for (const char* p : {"0.001", "0.0009", "0.1", "1", "10", "16.5292", "20", "22.064", "25", "50", "50.01"})
+        for (const char* s : {"-0.01", "0", "0.5", "2", "3.5", "4.2", "4.41", "4.6", "5", "6", "7", "8", "9.5", "12"})
+            inputs.push_back({"p,s", p, s});
+    for (const double p : {0.001, 1.0, 22.0, 50.0})
+        for (const double t : {0.1, 651.0}) inputs.push_back({"p,s", exact(p), exact(TFS::S_PT(p, t))});
+    for (const char* p : {"0.001", "0.0009", "0.1", "1", "10", "16.5292", "20", "22", "22.0639", "22.064", "30"})
+        for (const char* x : {"-0.0001", "0", "0.001", "0.25", "0.5", "0.9999", "1", "1.0001"})
+            inputs.push_back({"p,x", p, x});
+    for (const char* t : {"0.009", "0.01", "1", "20", "100", "200", "300", "350", "370", "373.9", "373.946", "400"})
+        for (const char* x : {"-0.0001", "0", "0.5", "1", "1.5"}) inputs.push_back({"t,x", t, x});
+    for (const char* mode : {"p,s", "p,x", "t,x"})
+        for (const auto& [x, y] : std::initializer_list<std::pair<QString, QString>>{
+                 {"", "0.5"}, {"1", ""}, {"abc", "0.5"}, {"1", "0,5"}, {"1", "1e999"}})
+            inputs.push_back({mode, x, y});
+    return inputs;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -118,7 +139,7 @@ int main(int argc, char** argv) {
     TForm1 form;
     form.show();
     int count = 0;
-    for (const Input& in : pt_inputs() + ph_inputs() + saturation_inputs()) {
+    for (const Input& in : pt_inputs() + ph_inputs() + saturation_inputs() + entropy_and_dryness_inputs()) {
         const QString result = calculate_in_window(form, in.mode, in.first, in.second);
         out << QStringList{in.mode, in.first, in.second, result}.join(QLatin1Char('\t')).toStdString() << '\n';
         ++count;
