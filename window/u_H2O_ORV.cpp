@@ -3,23 +3,21 @@
 #include "edit_binding.h"
 #include "jpeg_picture.h"
 #include "labelled_edit.h"
-#include "on_screen.h"
 #include "palette_colours.h"
 #include "radio_group.h"
+#include "stretch_layout.h"
 #include "text_fit.h"
 #include "ui_u_H2O_ORV.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QFile>
-#include <QIcon>
+#include <QMenuBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabBar>
-#include <QWindow>
 
 static void initResources() {
     Q_INIT_RESOURCE(u_H2O_ORV);
@@ -32,19 +30,16 @@ static void substituteDesignedFont() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
 
-static constexpr QPoint DesignedPosition(319, 138);
-
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Window),
       copyAllResultsAction(new QAction(QStringLiteral("Copy all results"), this)),
-      ui(std::make_unique<Ui::TForm1>()) {
+      ui(std::make_unique<Ui::TForm1>()),
+      content(new QWidget),
+      menus(new QMenuBar(this)) {
     initResources();
     substituteDesignedFont();
-    ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/p_H2O_ORV.svg")));
-    move(DesignedPosition);
-    setFixedSize(size());  // the layout is in pixels: no resizing, no maximizing
+    ui->setupUi(content);
+    buildFrame();
 
     ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
@@ -82,7 +77,9 @@ TForm1::TForm1(QWidget* parent)
         addCopyAllResultsEntry(area);
 
     applyPaletteColours();
+    buildMenuBar();
     FormCreate();
+    restorePlace();
 }
 
 TForm1::~TForm1() = default;
@@ -122,6 +119,7 @@ void TForm1::FormCreate() {
     showInputsOfMode();
     ui->PageControl1->setVisible(false);
     ui->Pan_State->setVisible(true);
+    ui->Tbl_States->setVisible(true);
     setResultEditsEnabled(true);
     focusFirstInput();
 }
@@ -175,6 +173,7 @@ void TForm1::RG_1Click() {
     ui->RG_4->setVisible(saturation);
     ui->PageControl1->setVisible(saturation);
     ui->Pan_State->setVisible(!saturation);  // in the same place
+    ui->Tbl_States->setVisible(!saturation);
     setResultEditsEnabled(!saturation);
     showInputsOfMode();
     focusFirstInput();
@@ -253,16 +252,6 @@ void TForm1::changeEvent(QEvent* event) {
         placedWithWindowFrame = true;
         keepFrameOnScreen();
     }
-}
-
-// The window opens at its designed place unless part of its frame would be off
-// the screen there, e.g. with a large scale factor; then Calk and Close could
-// not be reached.
-void TForm1::keepFrameOnScreen() {
-    QScreen* screen = QGuiApplication::screenAt(DesignedPosition);
-    if (screen == nullptr) screen = this->screen();
-    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    move(placeOnScreen(DesignedPosition, size().grownBy(frame), screen->availableGeometry()));
 }
 
 void TForm1::showPicture(QLabel* box, const QString& resource) {

@@ -10,13 +10,18 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
+class StretchLayout;
 
 namespace Ui {
 class TForm1;
 }
 
-// The calculator's one window. Its controls come from resources/u_H2O_ORV.ui;
-// which edit shows which quantity is known to edit_binding.cpp alone.
+// The calculator's one window. Its controls come from resources/u_H2O_ORV.ui,
+// the designed client area (named TForm1) below a menu bar, scrolled when the
+// window is smaller than designed, with the bottom panel of Calk and Close
+// always in view. Which edit shows which quantity is known to edit_binding.cpp
+// alone.
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -57,12 +62,31 @@ public:
     // benchmarks that drive the window as a user does.
     friend Ui::TForm1& ControlsOf(TForm1& form);
 
+    QMenuBar* menuBar() const { return menus; }
+    // The size at which every control stands where it was drawn.
+    QSize designedSize() const;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     const std::unique_ptr<Ui::TForm1> ui;
+    QWidget* const content;  // the designed client area
+    QMenuBar* const menus;
+    QSize designedClient;  // the description's size of the client area, bottom panel included
+    // Extra room goes to the diagram and the table of states; Close keeps to
+    // the right end of the bottom panel.
+    std::unique_ptr<StretchLayout> contentStretch, bottomStretch;
+    // In window_frame.cpp: the frame around the designed area, the menus, the
+    // place and size the window opens at and leaves with.
+    void buildFrame();
+    void buildMenuBar();
+    void restorePlace();
+    void savePlace() const;
+    void showAbout();
 
     InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }
     SaturationInput saturationInput() const { return SaturationInput(RG_4ItemIndex()); }
@@ -80,6 +104,7 @@ private:
     void setPanelStale(bool stale);
     void setSheetsStale(bool stale);
     bool panelStale = false, sheetsStale = false;
+    // Moved, and made smaller if need be, so that the whole frame is on the screen.
     void keepFrameOnScreen();
     bool placedWithWindowFrame = false;
     void addCopyAllResultsEntry(QWidget* area);

@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     form.show();
+    QApplication::processEvents();
+    form.resize(form.designedSize());  // whatever the size of the offscreen screen
     if (argc > 3) {
         for (int i = 3; i < argc; ++i) inputs[i - 3]->insert(QString::fromLocal8Bit(argv[i]));
         // A refused value would open a message box, which nobody could close here.

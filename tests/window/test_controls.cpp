@@ -4,8 +4,10 @@
 #include "on_screen.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
@@ -22,7 +24,6 @@ struct Control {
 
 // clang-format off
 const Control controls[] = {
-    {"Pan_Bot", "TForm1", {0, 708, 897, 57}, ""},
     {"BB_Calk", "Pan_Bot", {16, 9, 90, 40}, "Calk"},
     {"BitBtn1", "Pan_Bot", {792, 9, 90, 40}, "&Close"},
     {"PageControl1", "TForm1", {416, 124, 481, 583}, ""},
@@ -126,8 +127,8 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
         }
         return texts;
     };
-    EXPECT_EQ(items(ui.RG_1), QStringList({"- F( p, t )", "- F( p, h )", "- saturation", "- F( p, s )", "- F( p, x )",
-                                           "- F( t, x )"}));
+    EXPECT_EQ(items(ui.RG_1),
+              QStringList({"- F( p, t )", "- F( p, h )", "- saturation", "- F( p, s )", "- F( p, x )", "- F( t, x )"}));
     EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
 }
 
@@ -168,36 +169,53 @@ TEST_F(Controls, LongCaptionsFitTheRoomLeftOfTheirEdit) {
 
 TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk) {
     // The inputs come last, so that Tab from the last shown input reaches Calk.
-    const QStringList expected = {
-        "BB_Calk", "BitBtn1",
-        // water sheet, then vapour sheet
-        "LB_TsResS", "LB_PsResS", "LB_SpS", "LB_VudS", "LB_RoS", "LB_CpS", "LB_LmbS", "LB_MiuS", "LB_NiuS", "LB_PrS",
-        "LB_hS", "LB_SIGMA", "LB_TsResSS", "LB_PsResSS", "LB_SpSS", "LB_VudSS", "LB_RoSS", "LB_CpSS", "LB_LmbSS",
-        "LB_MiuSS", "LB_NiuSS", "LB_PrSS", "LB_hSS", "LB_Sigma1",
-        // result panel
-        "Lb_hRes", "LB_PRes", "LB_TRes", "LB_CpRes", "LB_MuRes", "LB_LRes", "LB_PrRes", "LB_SRes", "LB_VRES",
-        "LB_RoRes", "LB_NuRes",
-        // input row
-        "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_1Item3", "RG_1Item4", "RG_1Item5", "RG_4Item0", "RG_4Item1", "Lb_P",
-        "Lb_T", "Lb_h", "LB_Ps", "LB_Ts", "Lb_S", "Lb_X"};
-    QStringList chain;
-    for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
+    const QStringList expected = {"BB_Calk", "BitBtn1",
+                                  // water sheet, then vapour sheet
+                                  "LB_TsResS", "LB_PsResS", "LB_SpS", "LB_VudS", "LB_RoS", "LB_CpS", "LB_LmbS",
+                                  "LB_MiuS", "LB_NiuS", "LB_PrS", "LB_hS", "LB_SIGMA", "LB_TsResSS", "LB_PsResSS",
+                                  "LB_SpSS", "LB_VudSS", "LB_RoSS", "LB_CpSS", "LB_LmbSS", "LB_MiuSS", "LB_NiuSS",
+                                  "LB_PrSS", "LB_hSS", "LB_Sigma1",
+                                  // result panel
+                                  "Lb_hRes", "LB_PRes", "LB_TRes", "LB_CpRes", "LB_MuRes", "LB_LRes", "LB_PrRes",
+                                  "LB_SRes", "LB_VRES", "LB_RoRes", "LB_NuRes",
+                                  // input row
+                                  "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_1Item3", "RG_1Item4", "RG_1Item5",
+                                  "RG_4Item0", "RG_4Item1", "Lb_P", "Lb_T", "Lb_h", "LB_Ps", "LB_Ts", "Lb_S", "Lb_X"};
+    QStringList chain{"BB_Calk"};
+    for (QWidget* w = ui.BB_Calk->nextInFocusChain(); w != ui.BB_Calk; w = w->nextInFocusChain())
         if (expected.contains(w->objectName())) chain << w->objectName();
     EXPECT_EQ(chain.join(' ').toStdString(), expected.join(' ').toStdString());
 }
 
-TEST_F(Controls, WindowHasItsFixedSizePlaceAndCaption) {
+// The designed client area below the menu bar, with Calk and Close in the
+// bottom panel across the window; larger, the diagram and the table take the
+// room; smaller, the area scrolls and the bottom panel stays.
+TEST_F(Controls, WindowOpensAtItsDesignedSizeAndPlaceAndGrowsOrShrinks) {
     EXPECT_EQ(form.windowTitle(), "Properties Water (free) Kelvane");
-    EXPECT_EQ(form.size(), QSize(899, 766));
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    const int menu = form.menuBar()->sizeHint().height();
+    EXPECT_EQ(form.size(), QSize(899, menu + 766));
+    EXPECT_EQ(form.designedSize(), form.size());
     EXPECT_EQ(form.pos(), QPoint(319, 138));
-    const Qt::WindowFlags flags = form.windowFlags();
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
-    form.showMaximized();
-    form.resize(1200, 900);
-    EXPECT_EQ(form.size(), QSize(899, 766));
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    form.show();
+    form.resize(form.designedSize());  // whatever the test screen's size
+    QApplication::processEvents();
+    EXPECT_EQ(ui.Pan_Bot->geometry(), QRect(0, menu + 709, 899, 57));
+    EXPECT_EQ(ui.BitBtn1->geometry(), QRect(792, 9, 90, 40));
+    const QRect diagram = ui.Chart_TS->geometry(), table = ui.Tbl_States->geometry();
+
+    form.resize(form.width() + 300, form.height() + 200);
+    QApplication::processEvents();
+    EXPECT_EQ(ui.Chart_TS->geometry(), diagram.adjusted(0, 0, 300, 100));
+    EXPECT_EQ(ui.Tbl_States->geometry(), table.adjusted(0, 100, 300, 200));
+    EXPECT_EQ(ui.Pan_midl->y(), 124) << "the result panel keeps its place";
+    EXPECT_EQ(ui.BitBtn1->geometry(), QRect(1092, 9, 90, 40));
+
+    form.resize(700, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(ui.Pan_Bot->geometry(), QRect(0, 500 - 57, 700, 57));
+    EXPECT_EQ(ui.BitBtn1->geometry(), QRect(593, 9, 90, 40)) << "Close at the right end, in view";
+    EXPECT_EQ(ui.Chart_TS->geometry(), diagram) << "the designed area scrolls instead";
 }
 
 TEST(WindowPlace, DesignedPlaceWhereTheWholeFrameFitsElseNearestWhereItDoes) {
@@ -219,6 +237,25 @@ TEST_F(Controls, ShownWindowFrameStartsOnTheScreen) {
     // Each way: inside the area, or from its start where the frame is larger.
     EXPECT_TRUE(frame.left() == area.left() || (area.left() <= frame.left() && frame.right() <= area.right()));
     EXPECT_TRUE(frame.top() == area.top() || (area.top() <= frame.top() && frame.bottom() <= area.bottom()));
+}
+
+}  // namespace
+
+namespace {
+
+// Run by ctest on a 1280 x 800 screen at scale 1.5 too: there the window is
+// smaller than designed, and Calk and Close are still on the screen.
+TEST(WindowFits, TheWholeFrameWithCalkAndCloseIsOnTheScreen) {
+    TForm1 form;
+    form.show();
+    QApplication::processEvents();
+    const QRect area = form.screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(form.frameGeometry())) << area.width() << "x" << area.height();
+    auto& ui = ControlsOf(form);
+    for (QWidget* button : std::initializer_list<QWidget*>{ui.BB_Calk, ui.BitBtn1}) {
+        const QRect inWindow(button->mapTo(&form, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(form.rect().contains(inWindow)) << button->objectName().toStdString();
+    }
 }
 
 }  // namespace

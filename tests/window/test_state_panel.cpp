@@ -39,7 +39,8 @@ protected:
 };
 
 TEST_F(StatePanelTest, StandsInPlaceOfTheSheetsOutsideTheSaturationMode) {
-    EXPECT_EQ(ui.Pan_State->geometry(), ui.PageControl1->geometry());
+    // The diagram above the table of states, together in the place of the sheets.
+    EXPECT_EQ(ui.Pan_State->geometry().united(ui.Tbl_States->geometry()), ui.PageControl1->geometry());
     EXPECT_TRUE(ui.Pan_State->isVisible());
     EXPECT_EQ(phase(), "");
     EXPECT_GT(chart.waterCurve()->count(), 0) << "the dome is drawn from the start";

@@ -1,0 +1,131 @@
+// The frame around the designed client area: the menu bar above it, a scroll
+// area when the window is smaller than designed, the bottom panel of Calk and
+// Close below it; the window's place and size at the start and at the end.
+#include "u_H2O_ORV.h"
+#include "ui_u_H2O_ORV.h"
+
+#include "on_screen.h"
+#include "stretch_layout.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+constexpr QPoint DesignedPosition(319, 138);
+const QString GeometryKey = QStringLiteral("window/geometry");
+
+}  // namespace
+
+void TForm1::buildFrame() {
+    setObjectName(QStringLiteral("Form1"));  // the window; its designed client area is TForm1
+    setWindowTitle(content->windowTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/p_H2O_ORV.svg")));
+    // The fonts and colours of the description serve the menus and the
+    // bottom panel too.
+    setStyleSheet(content->styleSheet());
+    content->setStyleSheet(QString());
+
+    QWidget* bottom = ui->Pan_Bot;
+    const QSize designed = designedClient = content->size();
+    const QSize designedArea(designed.width(), designed.height() - bottom->height());
+    content->setMinimumSize(designedArea);
+    content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    contentStretch = std::make_unique<StretchLayout>(designedArea);
+    // clang-format off
+    contentStretch->add(ui->Panel1,       {0, 0, 1, 0});
+    contentStretch->add(ui->Bevel1,       {0, 0, 1, 0});
+    contentStretch->add(ui->Pan_midl,     {0, 0, 0, 1});
+    contentStretch->add(ui->Bevel2,       {0, 0, 0, 1});
+    contentStretch->add(ui->PageControl1, {0, 0, 1, 1});
+    contentStretch->add(ui->Pan_State,    {0, 0, 1, 0.5});
+    contentStretch->add(ui->Lb_Phase,     {0, 0, 1, 0});
+    contentStretch->add(ui->Chart_TS,     {0, 0, 1, 0.5});
+    contentStretch->add(ui->Tbl_States,   {0, 0.5, 1, 0.5});
+    // clang-format on
+    bottomStretch = std::make_unique<StretchLayout>(QSize(designed.width(), bottom->height()), true);
+    bottomStretch->add(ui->BitBtn1, {1, 0, 0, 0});
+
+    auto* scroll = new QScrollArea;
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    bottom->setFixedHeight(bottom->height());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menus);
+    layout->addWidget(scroll, 1);
+    layout->addWidget(bottom);
+    content->installEventFilter(this);
+    bottom->installEventFilter(this);
+    // Tab goes from the last input to Calk, Close, then the table of states.
+    QWidget::setTabOrder(ui->Lb_X, ui->BB_Calk);
+    QWidget::setTabOrder(ui->BitBtn1, ui->Tbl_States);
+    QWidget::setTabOrder(ui->Tbl_States, ui->PageControl1);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        if (watched == content) contentStretch->apply(content->size());
+        if (watched == ui->Pan_Bot) bottomStretch->apply(ui->Pan_Bot->size());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The last place and size, else the designed place and size.
+void TForm1::restorePlace() {
+    const QByteArray geometry = QSettings().value(GeometryKey).toByteArray();
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) return;
+    move(DesignedPosition);
+    resize(designedSize());
+}
+
+QSize TForm1::designedSize() const {
+    ensurePolished();  // the menu bar's height comes with the style sheet's font
+    return designedClient + QSize(0, menus->sizeHint().height());
+}
+
+void TForm1::savePlace() const {
+    QSettings().setValue(GeometryKey, saveGeometry());
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    savePlace();
+    QWidget::closeEvent(event);
+}
+
+// The window opens at its place unless part of its frame would be off the
+// screen there, e.g. with a large scale factor or on a smaller screen: then it
+// moves, and where the whole frame is larger than the screen it becomes
+// smaller too, the panels scrolling, so that Calk and Close stay in reach.
+void TForm1::keepFrameOnScreen() {
+    QScreen* screen = QGuiApplication::screenAt(pos());
+    if (screen == nullptr) screen = this->screen();
+    const QRect available = screen->availableGeometry();
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize fitting = size().boundedTo(available.size().shrunkBy(frame));
+    if (fitting != size()) resize(fitting);
+    move(placeOnScreen(pos(), size().grownBy(frame), available));
+}
+
+void TForm1::showAbout() {
+    QMessageBox::about(this, QStringLiteral("About ") + windowTitle(),
+                       QStringLiteral("<p><b>%1</b>, version %2</p>"
+                                      "<p>Thermodynamic properties: IAPWS Industrial Formulation 1997 (IAPWS-IF97), "
+                                      "with the backward equations T(p, h) and T(p, s).<br>"
+                                      "Viscosity and thermal conductivity: IAPS 1985 equations.<br>"
+                                      "Transport properties and surface tension on the saturation line: "
+                                      "saturation-line correlations.</p>")
+                           .arg(windowTitle().toHtmlEscaped(), QStringLiteral(H2O_ORV_VERSION)));
+}
