@@ -63,27 +63,26 @@ const QuantityRow Rows[QuantityCount] = {
 };
 // clang-format on
 
-QString Caption(const char* symbol, const QString& unit) {
-    QString caption = QLatin1String(symbol);
-    if (!unit.isEmpty()) caption += QStringLiteral(", ") + unit;
-    return caption;
-}
-
 }  // namespace
 
 const QuantityRow& RowOf(Quantity quantity) {
     return Rows[int(quantity)];
 }
 
+QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units) {
+    const QString unit = UnitText(quantity, units);
+    return unit.isEmpty() ? symbol : symbol + QStringLiteral(", ") + unit;
+}
+
 QString ResultCaption(Quantity quantity, bool saturation, const Units& units) {
     const QuantityRow& row = RowOf(quantity);
     return QLatin1String(row.name) + QLatin1Char(' ') +
-           Caption(saturation ? row.saturationSymbol : row.symbol, UnitText(quantity, units));
+           CaptionWithUnit(QLatin1String(saturation ? row.saturationSymbol : row.symbol), quantity, units);
 }
 
 QString InputCaption(Quantity quantity, bool saturation, const Units& units) {
     const QuantityRow& row = RowOf(quantity);
-    return Caption(saturation ? row.saturationSymbol : row.inputSymbol, UnitText(quantity, units));
+    return CaptionWithUnit(QLatin1String(saturation ? row.saturationSymbol : row.inputSymbol), quantity, units);
 }
 
 const Format& FormatOf(Quantity quantity, Place place) {

@@ -76,6 +76,9 @@ QString ResultCaption(Quantity quantity, bool saturation, const Units& units = {
 // The caption of an input without the trailing " =": "p, MPa", "ps, MPa".
 QString InputCaption(Quantity quantity, bool saturation, const Units& units = {});
 
+// A symbol with the quantity's unit: "p, psi"; the symbol alone for a number: "Pr".
+QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units);
+
 // The format of a quantity in a place; Kind::None where it is not shown.
 const Format& FormatOf(Quantity quantity, Place place);
 
