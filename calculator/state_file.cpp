@@ -21,7 +21,7 @@ constexpr int FormatVersion = 1;
 const QString PhaseKeys[] = {u"state"_s, u"water"_s, u"steam"_s};
 
 QString KeyOf(Quantity quantity) {
-    return QLatin1String(RowOf(quantity).name);
+    return QLatin1String(RowOf(quantity).symbol);
 }
 
 QJsonObject TypedObject(const QMap<Quantity, QString>& typed) {

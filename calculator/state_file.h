@@ -1,7 +1,8 @@
 // The file of the table of states: a versioned JSON document. Numbers are
 // written as the shortest text that reads back as the same double; a value
-// that is not defined (NaN) is written as null. Quantities are named by their
-// rows' names, so that a quantity added to the table shifts no stored value.
+// that is not defined (NaN) is written as null. Quantities are named by the
+// symbols of their result rows, which tell every quantity apart, so that a
+// quantity added to the table shifts no stored value.
 #pragma once
 
 #include "state_table.h"

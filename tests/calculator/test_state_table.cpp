@@ -107,6 +107,10 @@ TEST_F(StateTableFile, KeepsEveryValueExactlyAndNumberingGoesOn) {
     ASSERT_TRUE(table.Save(path, &error)) << error.toStdString();
     QList<StateRow> expected = table.rows();
     expected.append(Extremes(7));
+    StateRow everyQuantity{8, Line, {}, {}};
+    for (const Phase phase : {Phase::State, Phase::SaturatedWater, Phase::SaturatedSteam})
+        for (int q = 0; q < QuantityCount; ++q) everyQuantity.values.append({Quantity(q), phase, q + 0.5});
+    expected.append(everyQuantity);
     const auto read = ReadStatesFile(StatesFileText(expected), &error);
     ASSERT_TRUE(read) << error.toStdString();
     EXPECT_EQ(Described(*read), Described(expected));
@@ -146,7 +150,7 @@ TEST_F(StateTableFile, SetsADamagedFileAsideAndStartsEmpty) {
     versionTwo.replace("\"version\": 1", "\"version\": 2");
     unknownMode.replace("\"mode\": 0", "\"mode\": 99");
     fallingNumbers.replace("\"number\": 2", "\"number\": 1");
-    unknownQuantity.replace("\"Pressure\"", "\"Pressure p\"");
+    unknownQuantity.replace("\"Cp\"", "\"cp\"");
     const QByteArray damaged[] = {
         good.left(good.size() / 2), random, versionTwo, unknownMode, fallingNumbers, unknownQuantity, "[]", ""};
     int kept = 0;
