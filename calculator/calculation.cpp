@@ -66,7 +66,8 @@ Outputs StateOutputs(const StateValues& s, Place place) {
     Outputs out;
     AddValues(out, s.values, Phase::State, place);
     out.phaseName = PhaseOf(s);
-    out.diagram = StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature]);
+    out.diagram =
+        StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature], s.values[Q::Enthalpy]);
     return out;
 }
 

@@ -25,49 +25,43 @@ constexpr Format WiderAboveTen(int precision, int decimals) {
 // saturated water and the saturated steam sheet.
 // clang-format off
 const QuantityRow Rows[QuantityCount] = {
-    // quantity                      name                            symbol  input   on the line  unit
-    {Quantity::Temperature,        "Temperature",                    "t",    "t",    "ts",   "C",
+    // quantity                      name                            symbol  input   on the line  dimension
+    {Quantity::Temperature,        "Temperature",                    "t",    "t",    "ts",   Dimension::Temperature,
      {Fixed(5, 1),                 Fixed(5, 1),                Fixed(6, 2),          Fixed(6, 2)}},
-    {Quantity::Pressure,           "Pressure",                       "p",    "p",    "ps",   "MPa",
+    {Quantity::Pressure,           "Pressure",                       "p",    "p",    "ps",   Dimension::Pressure,
      {FixedOrExponent(7, 4),       FixedOrExponent(7, 4),      WiderAboveTen(5, 4),  WiderAboveTen(5, 4)}},
-    {Quantity::Enthalpy,           "Enthalpy",                       "h",    "h",    "h",    "kJ/kg",
+    {Quantity::Enthalpy,           "Enthalpy",                       "h",    "h",    "h",    Dimension::SpecificEnergy,
      {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::Entropy,            "Entropy",                        "S",    "s",    "S",    "kJ/(kg.C)",
+    {Quantity::Entropy,            "Entropy",                        "S",    "s",    "S",    Dimension::SpecificEntropy,
      {Fixed(5, 3),                 Fixed(5, 3),                Fixed(5, 3),          Fixed(5, 3)}},
-    {Quantity::SpecificVolume,     "Specific volume",                "V",    "v",    "V",    "m3/kg",
+    {Quantity::SpecificVolume,     "Specific volume",                "V",    "v",    "V",    Dimension::SpecificVolume,
      {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::Density,            "Density",                        "Ro",   "Ro",   "Ro",   "kg/m3",
+    {Quantity::Density,            "Density",                        "Ro",   "Ro",   "Ro",   Dimension::Density,
      {FixedOrExponent(8, 4),       FixedOrExponent(6, 2),      FixedOrExponent(5, 2), FixedOrExponent(5, 2)}},
-    {Quantity::HeatCapacity,       "Heat capacity",                  "Cp",   "Cp",   "Cp",   "kJ/(kg.C)",
+    {Quantity::HeatCapacity,       "Heat capacity",                  "Cp",   "Cp",   "Cp",   Dimension::SpecificEntropy,
      {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)}},
-    {Quantity::Conductivity,       "Thermal conductivity",           "Lmb",  "Lmb",  "Lmb",  "W/(m.C)",
+    {Quantity::Conductivity,       "Thermal conductivity",           "Lmb",  "Lmb",  "Lmb",  Dimension::Conductivity,
      {Fixed(5, 4),                 Fixed(5, 4),                Fixed(5, 4),          Fixed(5, 4)}},
-    {Quantity::DynamicViscosity,   "Dynamic viscosity",              "Miu",  "Miu",  "Miu",  "Pa.s",
+    {Quantity::DynamicViscosity,   "Dynamic viscosity",              "Miu",  "Miu",  "Miu",  Dimension::DynamicViscosity,
      {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::KinematicViscosity, "Kinematic viscosity",            "Niu",  "Niu",  "Niu",  "m2/s",
+    {Quantity::KinematicViscosity, "Kinematic viscosity",            "Niu",  "Niu",  "Niu",  Dimension::KinematicViscosity,
      {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::Prandtl,            "Prandtl number",                 "Pr",   "Pr",   "Pr",   "",
+    {Quantity::Prandtl,            "Prandtl number",                 "Pr",   "Pr",   "Pr",   Dimension::None,
      {Fixed(4, 2),                 Fixed(4, 2),                Fixed(5, 3),          Fixed(5, 4)}},
-    {Quantity::InternalEnergy,     "Internal energy",                "u",    "u",    "u",    "kJ/kg",
+    {Quantity::InternalEnergy,     "Internal energy",                "u",    "u",    "u",    Dimension::SpecificEnergy,
      {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::IsochoricHeatCapacity, "Heat capacity",               "Cv",   "Cv",   "Cv",   "kJ/(kg.C)",
+    {Quantity::IsochoricHeatCapacity, "Heat capacity",               "Cv",   "Cv",   "Cv",   Dimension::SpecificEntropy,
      {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)}},
-    {Quantity::SpeedOfSound,       "Speed of sound",                 "w",    "w",    "w",    "m/s",
+    {Quantity::SpeedOfSound,       "Speed of sound",                 "w",    "w",    "w",    Dimension::Speed,
      {Fixed(6, 1),                 Fixed(6, 1),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::IsentropicExponent, "Isentropic exponent",            "k",    "k",    "k",    "",
+    {Quantity::IsentropicExponent, "Isentropic exponent",            "k",    "k",    "k",    Dimension::None,
      {Fixed(5, 3),                 Fixed(5, 3),                None,                 None}},
-    {Quantity::SurfaceTension,     "Surface tension coefficient",    "Sigma", "Sigma", "Sigma", "N/m",
+    {Quantity::SurfaceTension,     "Surface tension coefficient",    "Sigma", "Sigma", "Sigma", Dimension::SurfaceTension,
      {None,                        None,                       Exponent(4),          Exponent(4)}},
-    {Quantity::Dryness,            "Dryness",                        "x",    "x",    "x",    "",
+    {Quantity::Dryness,            "Dryness",                        "x",    "x",    "x",    Dimension::None,
      {None,                        None,                       None,                 None}},
 };
 // clang-format on
-
-QString Caption(const char* symbol, const char* unit) {
-    QString caption = QLatin1String(symbol);
-    if (*unit != '\0') caption += QStringLiteral(", ") + QLatin1String(unit);
-    return caption;
-}
 
 }  // namespace
 
@@ -75,15 +69,20 @@ const QuantityRow& RowOf(Quantity quantity) {
     return Rows[int(quantity)];
 }
 
-QString ResultCaption(Quantity quantity, bool saturation) {
-    const QuantityRow& row = RowOf(quantity);
-    return QLatin1String(row.name) + QLatin1Char(' ') +
-           Caption(saturation ? row.saturationSymbol : row.symbol, row.unit);
+QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units) {
+    const QString unit = UnitText(quantity, units);
+    return unit.isEmpty() ? symbol : symbol + QStringLiteral(", ") + unit;
 }
 
-QString InputCaption(Quantity quantity, bool saturation) {
+QString ResultCaption(Quantity quantity, bool saturation, const Units& units) {
     const QuantityRow& row = RowOf(quantity);
-    return Caption(saturation ? row.saturationSymbol : row.inputSymbol, row.unit);
+    return QLatin1String(row.name) + QLatin1Char(' ') +
+           CaptionWithUnit(QLatin1String(saturation ? row.saturationSymbol : row.symbol), quantity, units);
+}
+
+QString InputCaption(Quantity quantity, bool saturation, const Units& units) {
+    const QuantityRow& row = RowOf(quantity);
+    return CaptionWithUnit(QLatin1String(saturation ? row.saturationSymbol : row.inputSymbol), quantity, units);
 }
 
 const Format& FormatOf(Quantity quantity, Place place) {

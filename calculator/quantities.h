@@ -3,6 +3,8 @@
 // computation in calculation_values.cpp.
 #pragma once
 
+#include "units.h"
+
 #include <QString>
 
 #include <array>
@@ -62,17 +64,20 @@ struct QuantityRow {
     const char* symbol;             // "t", as the result rows write it
     const char* inputSymbol;        // as an input's caption writes it: "s"
     const char* saturationSymbol;   // on the saturation line: "ts", "ps"
-    const char* unit;               // as the window spells it: "C", "kJ/(kg.C)"; "" for a number
+    Dimension dimension;            // its unit, UnitText spells it
     std::array<Format, 4> formats;  // by Place
 };
 
 const QuantityRow& RowOf(Quantity quantity);
 
 // The caption of a result row without the trailing " =": "Temperature t, C";
-// on the saturation line "Temperature ts, C".
-QString ResultCaption(Quantity quantity, bool saturation);
+// on the saturation line "Temperature ts, C"; in the units the values are shown in.
+QString ResultCaption(Quantity quantity, bool saturation, const Units& units = {});
 // The caption of an input without the trailing " =": "p, MPa", "ps, MPa".
-QString InputCaption(Quantity quantity, bool saturation);
+QString InputCaption(Quantity quantity, bool saturation, const Units& units = {});
+
+// A symbol with the quantity's unit: "p, psi"; the symbol alone for a number: "Pr".
+QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units);
 
 // The format of a quantity in a place; Kind::None where it is not shown.
 const Format& FormatOf(Quantity quantity, Place place);

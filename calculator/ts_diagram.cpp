@@ -22,6 +22,8 @@ constexpr double TemperatureMargin = 15;  // °C
 constexpr double EntropyStep = 1;         // kJ/(kg·K)
 constexpr double TemperatureStep = 50;    // °C
 constexpr double DenseTicksUpTo = 400;    // °C
+constexpr double EnthalpyMargin = 100;    // kJ/kg
+constexpr double EnthalpyStep = 500;      // kJ/kg
 
 // Isobar samples over the shown temperatures. Region 3 states (350 °C up to
 // the B23 line) cost about 0.1 ms each, so their number stays modest.
@@ -31,14 +33,22 @@ double RoundUp(double value, double step) {
     return std::ceil(value / step) * step;
 }
 
-DiagramRange RangeFitting(double s, double t) {
-    const double sDome = TheSaturationDome().steam.front().s;  // the widest point of the dome
+DiagramRange RangeFitting(double s, double t, double h) {
+    const DiagramCurve& steam = TheSaturationDome().steam;
+    const double sDome = steam.front().s;  // the widest point of the dome
+    // The highest enthalpy of saturated steam, near 235 °C, tops the dome in h–s.
+    const double hDome =
+        std::max_element(steam.begin(), steam.end(), [](const auto& a, const auto& b) { return a.h < b.h; })->h;
     const double tMax = RoundUp(std::max(TFS::TKR, t) + TemperatureMargin, TemperatureStep);
-    return {RoundUp(std::max(sDome, s) + EntropyMargin, EntropyStep), tMax, EntropyStep,
-            tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep};
+    return {RoundUp(std::max(sDome, s) + EntropyMargin, EntropyStep),
+            tMax,
+            EntropyStep,
+            tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep,
+            RoundUp(std::max(hDome, h) + EnthalpyMargin, EnthalpyStep),
+            EnthalpyStep};
 }
 
-// s(p, t) for every sample temperature the (p, t) functions serve. They stop
+// s(p, t) and h(p, t) for every sample temperature the (p, t) functions serve. They stop
 // exactly on the saturation line, and a search near the critical point may find
 // no root; such a sample is left out, the line passes straight by it.
 void AddSinglePhasePoints(DiagramCurve& isobar, double p, double tMax) {
@@ -47,7 +57,7 @@ void AddSinglePhasePoints(DiagramCurve& isobar, double p, double tMax) {
         const double t = TriplePointTemperature + (tMax - TriplePointTemperature) * i / IsobarSegments;
         if (t == ts) continue;
         try {
-            isobar.push_back({TFS::S_PT(p, t), t});
+            isobar.push_back({TFS::S_PT(p, t), t, TFS::h_pt(p, t)});
         } catch (const TFS::FatalStop&) {
         }
     }
@@ -60,12 +70,12 @@ SaturationDome ComputeSaturationDome() {
     for (int i = 0; i < DomeSegments; ++i) {
         const double rest = 1 - double(i) / DomeSegments;
         const double t = TriplePointTemperature + (TFS::TKR - TriplePointTemperature) * (1 - rest * rest * rest);
-        dome.water.push_back({TFS::SSW_T(t), t});
-        dome.steam.push_back({TFS::SSP_T(t), t});
+        dome.water.push_back({TFS::SSW_T(t), t, TFS::HSW_T(t)});
+        dome.steam.push_back({TFS::SSP_T(t), t, TFS::HSP_T(t)});
     }
     // At the critical temperature the liquid and vapour roots coincide: one point
     // ends both curves.
-    const DiagramPoint critical{TFS::SSW_T(TFS::TKR), TFS::TKR};
+    const DiagramPoint critical{TFS::SSW_T(TFS::TKR), TFS::TKR, TFS::HSW_T(TFS::TKR)};
     dome.water.push_back(critical);
     dome.steam.push_back(critical);
     return dome;
@@ -77,19 +87,19 @@ const SaturationDome& TheSaturationDome() {
 }
 
 DiagramRange DomeRange() {
-    return RangeFitting(0, 0);
+    return RangeFitting(0, 0, 0);
 }
 
-StateDiagram StateDiagramOf(double p, double s, double t) {
-    StateDiagram diagram{{s, t}, {}, RangeFitting(s, t)};
+StateDiagram StateDiagramOf(double p, double s, double t, double h) {
+    StateDiagram diagram{{s, t, h}, {}, RangeFitting(s, t, h)};
     AddSinglePhasePoints(diagram.isobar, p, diagram.range.tMax);
     // Below the critical pressure the isobar crosses the dome along the plateau
     // from saturated water to saturated steam (below the triple-point pressure
     // the plateau lies under the diagram).
     const double ts = TFS::TS_P(p);
     if (p < TFS::PKR && ts >= TriplePointTemperature) {
-        diagram.isobar.push_back({TFS::SSW_P(p), ts});
-        diagram.isobar.push_back({TFS::SSP_P(p), ts});
+        diagram.isobar.push_back({TFS::SSW_P(p), ts, TFS::HSW_P(p)});
+        diagram.isobar.push_back({TFS::SSP_P(p), ts, TFS::HSP_P(p)});
     }
     // The state itself lies on its isobar; as a vertex the line passes through it.
     diagram.isobar.push_back(diagram.state);

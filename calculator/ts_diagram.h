@@ -1,12 +1,14 @@
-// The data of the temperature–entropy diagram of the state panel: the
-// saturation dome, and the isobar and point of one state. Entropy s in
-// kJ/(kg·K), temperature t in °C. No widgets: the chart only draws these.
+// The data of the temperature–entropy and the enthalpy–entropy (Mollier)
+// diagrams of the state panel: the saturation dome, and the isobar and point
+// of one state. Each point carries its s, t and h, so that both diagrams draw
+// the same points, computed once. Entropy s in kJ/(kg·K), temperature t in °C,
+// enthalpy h in kJ/kg. No widgets: the charts only draw these.
 #pragma once
 
 #include <vector>
 
 struct DiagramPoint {
-    double s, t;
+    double s, t, h;
 };
 using DiagramCurve = std::vector<DiagramPoint>;
 
@@ -24,23 +26,26 @@ SaturationDome ComputeSaturationDome();
 // Computed at the first call, then kept for the life of the program.
 const SaturationDome& TheSaturationDome();
 
-// The shown ranges: both axes start at 0, end at this corner and carry ticks
-// at these steps.
+// The shown ranges: every axis starts at 0, ends at its maximum and carries
+// ticks at its step. The s axis is the same in both diagrams.
 struct DiagramRange {
     double sMax, tMax;
     double sTick, tTick;
+    double hMax, hTick;
 };
 
 // The range that fits the dome alone, before any state is shown.
 DiagramRange DomeRange();
 
-// One state on the diagram: its point, its isobar over the shown temperatures
+// One state on the diagrams: its point, its isobar over the shown temperatures
 // (with the two-phase plateau at the saturation temperature below the critical
-// pressure) and the range that fits dome and state.
+// pressure) and the range that fits dome and state. Above the state the
+// isobar runs on to the top of the temperature axis; in the h–s diagram it may
+// leave the frame there.
 struct StateDiagram {
     DiagramPoint state;
     DiagramCurve isobar;
     DiagramRange range;
 };
 
-StateDiagram StateDiagramOf(double p, double s, double t);
+StateDiagram StateDiagramOf(double p, double s, double t, double h);

@@ -68,7 +68,7 @@ TEST(TsDiagram, DomeRunsFromTheTriplePointToTheCriticalPointOnBothSides) {
 // pressure it crosses the dome at the saturation temperature.
 TEST(TsDiagram, IsobarCrossesTheDomeAlongItsPlateau) {
     const double ts = TFS::TS_P(1);
-    const StateDiagram wet = StateDiagramOf(1, TFS::S_PX(1, 0.5), ts);
+    const StateDiagram wet = StateDiagramOf(1, TFS::S_PX(1, 0.5), ts, TFS::H_PX(1, 0.5));
     const auto& isobar = wet.isobar;
     for (size_t i = 0; i + 1 < isobar.size(); ++i) {
         EXPECT_LT(isobar[i].s, isobar[i + 1].s) << isobar[i].t;
@@ -82,7 +82,7 @@ TEST(TsDiagram, IsobarCrossesTheDomeAlongItsPlateau) {
     EXPECT_GT(plateau[3].t, ts);
     EXPECT_EQ(isobar.back().t, wet.range.tMax);
 
-    const StateDiagram supercritical = StateDiagramOf(25, TFS::S_PT(25, 380), 380);
+    const StateDiagram supercritical = StateDiagramOf(25, TFS::S_PT(25, 380), 380, TFS::h_pt(25, 380));
     for (size_t i = 0; i + 1 < supercritical.isobar.size(); ++i)
         EXPECT_LT(supercritical.isobar[i].s, supercritical.isobar[i + 1].s) << supercritical.isobar[i].t;
 }
@@ -91,9 +91,41 @@ TEST(TsDiagram, RangeFitsTheDomeAndTheState) {
     const DiagramRange dome = DomeRange();
     EXPECT_EQ(dome.sMax, 10);
     EXPECT_EQ(dome.tMax, 400);
-    const DiagramRange hot = StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651).range;  // s ≈ 11.67
+    const DiagramRange hot =
+        StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651, TFS::h_pt(0.0005, 651)).range;  // s ≈ 11.67
     EXPECT_EQ(hot.sMax, 12);
     EXPECT_EQ(hot.tMax, 700);
+}
+
+// The enthalpy–entropy diagram draws the same points by their h: the dome's
+// from the saturated enthalpies, the isobar's from h(p, t) and across the dome
+// along the plateau from h′ to h″, the state's from the run.
+TEST(HsDiagram, PointsCarryTheirEnthalpyAndTheRangeFitsIt) {
+    const SaturationDome& dome = TheSaturationDome();
+    for (size_t i = 0; i + 1 < dome.water.size(); ++i) {
+        EXPECT_EQ(dome.water[i].h, TFS::HSW_T(dome.water[i].t));
+        EXPECT_EQ(dome.steam[i].h, TFS::HSP_T(dome.steam[i].t));
+    }
+    EXPECT_NEAR(dome.steam.back().h, 2087.5, 0.5);  // the critical enthalpy
+
+    const Outputs* wet = OutputsOf(ByPH("1", "2000"));
+    ASSERT_NE(wet, nullptr);
+    const StateDiagram& diagram = *wet->diagram;
+    EXPECT_EQ(diagram.state.h, 2000);
+    const double ts = TFS::TS_P(1);
+    std::vector<double> plateau;
+    for (const DiagramPoint& point : diagram.isobar) {
+        if (point.t == ts)
+            plateau.push_back(point.h);
+        else
+            EXPECT_EQ(point.h, TFS::h_pt(1, point.t)) << point.t;
+    }
+    EXPECT_EQ(plateau, (std::vector<double>{TFS::HSW_P(1), 2000, TFS::HSP_P(1)}));
+
+    const DiagramRange range = DomeRange();  // saturated steam peaks at about 2803 kJ/kg
+    EXPECT_EQ(range.hMax, 3000);
+    EXPECT_EQ(range.hTick, 500);
+    EXPECT_EQ(StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651, 3830).range.hMax, 4000);
 }
 
 // Between h′ and h″ below the critical pressure: t = ts, s and v of the mixture

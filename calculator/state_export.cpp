@@ -1,0 +1,124 @@
+#include "state_export.h"
+
+#include "decimal_separator.h"
+
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Column = std::pair<Phase, Quantity>;
+using Table = QList<QStringList>;
+
+// The inputs are the request's texts, which the core reads in its own units
+// whatever units the results are shown in.
+const Units CoreUnits;
+
+bool OnTheLine(const StateRow& row) {
+    return row.request.saturation();
+}
+
+QString SymbolOf(Quantity quantity, bool saturation) {
+    const QuantityRow& row = RowOf(quantity);
+    return QLatin1String(saturation ? row.saturationSymbol : row.inputSymbol);
+}
+
+QString ModeText(const StateRow& row) {
+    QStringList symbols;
+    for (const Quantity input : InputsOf(row.request.mode, row.request.saturationInput))
+        symbols.append(SymbolOf(input, OnTheLine(row)));
+    return symbols.join(u", "_s);
+}
+
+// Saturated water with one prime, saturated steam with two, as steam tables
+// write h′ and h″.
+QString ResultHeader(const Column& column, const Units& units) {
+    const auto [phase, quantity] = column;
+    const QuantityRow& row = RowOf(quantity);
+    const QString symbol = phase == Phase::State ? QLatin1String(row.symbol)
+                                                 : QLatin1String(row.saturationSymbol) +
+                                                       QString(phase == Phase::SaturatedWater ? 1 : 2, u'\'');
+    return CaptionWithUnit(symbol, quantity, units);
+}
+
+Place PlaceOf(const StateRow& row, Phase phase) {
+    switch (phase) {
+        case Phase::SaturatedWater: return Place::SaturatedWater;
+        case Phase::SaturatedSteam: return Place::SaturatedSteam;
+        case Phase::State: break;
+    }
+    return row.request.mode == InputMode::ByPT ? Place::ByPT : Place::OtherStateModes;
+}
+
+// The texts of the cells; numbers, typed or computed, with `decimalPoint` in
+// place of the locale's separator.
+Table TableOf(const QList<StateRow>& rows, const Units& units, const QString& decimalPoint) {
+    const QString separator = LocaleDecimalSeparator();
+    const auto number = [&](QString text) { return text.replace(separator, decimalPoint); };
+    QList<Quantity> inputs;  // in the order the modes read them: p, t, h
+    QList<Column> columns;
+    for (const StateRow& row : rows) {
+        for (const Quantity input : InputsOf(row.request.mode, row.request.saturationInput))
+            if (!inputs.contains(input)) inputs.append(input);
+        for (const StoredValue& v : row.values)
+            if (!columns.contains(Column{v.phase, v.quantity})) columns.append({v.phase, v.quantity});
+    }
+    std::sort(columns.begin(), columns.end());
+
+    QStringList header{u"No."_s, u"Mode"_s, u"Phase"_s};
+    for (const Quantity input : inputs) header.append(u"typed "_s + InputCaption(input, false, CoreUnits));
+    for (const Column& column : columns) header.append(ResultHeader(column, units));
+    Table table{header};
+    for (const StateRow& row : rows) {
+        QStringList cells{QString::number(row.number), ModeText(row), row.phaseName};
+        for (const Quantity input : inputs) cells.append(number(row.request.typed.value(input)));
+        const qsizetype first = cells.size();
+        cells.resize(first + columns.size());
+        for (const StoredValue& v : row.values)
+            cells[first + columns.indexOf(Column{v.phase, v.quantity})] =
+                number(Formatted(ToShown(v.quantity, v.value, units), FormatOf(v.quantity, PlaceOf(row, v.phase))));
+        table.append(cells);
+    }
+    return table;
+}
+
+QString CsvField(QString field) {
+    static const QString special = u",\"\r\n"_s;
+    if (std::none_of(field.begin(), field.end(), [](QChar c) { return special.contains(c); })) return field;
+    return u'"' + field.replace(u'"', u"\"\""_s) + u'"';
+}
+
+}  // namespace
+
+QString StatesText(const QList<StateRow>& rows, const Units& units) {
+    QString text;
+    for (QStringList cells : TableOf(rows, units, LocaleDecimalSeparator())) {
+        // A tab or line break inside a cell would shift the columns of the paste.
+        for (QString& cell : cells)
+            for (const QChar breaking : {u'\t', u'\r', u'\n'}) cell.replace(breaking, u' ');
+        text += cells.join(u'\t') + u'\n';
+    }
+    return text;
+}
+
+QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units) {
+    QString text;
+    for (const QStringList& cells : TableOf(rows, units, u"."_s)) {
+        QStringList fields;
+        for (const QString& cell : cells) fields.append(CsvField(cell));
+        text += fields.join(u',') + u"\r\n"_s;
+    }
+    return text.toUtf8();
+}
+
+bool WriteCsv(const QString& path, const QList<StateRow>& rows, const Units& units, QString* error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(StatesCsv(rows, units)) >= 0 && file.commit()) return true;
+    if (error != nullptr) *error = file.errorString();
+    return false;
+}

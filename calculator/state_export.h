@@ -1,0 +1,26 @@
+// Rows of the table of states for other programs: tab-separated text for the
+// clipboard and a CSV file, in the user's units with the units in the header.
+// Columns: the number, the mode ("p, t"), the phase, the inputs as typed, then
+// one column per quantity and phase that any of the rows has, written as the
+// window writes it; empty where a row has no such value.
+#pragma once
+
+#include "state_table.h"
+#include "units.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One line per row after the header, "\n" after each. Numbers have the
+// locale's decimal separator, as a spreadsheet of the same locale pastes them.
+QString StatesText(const QList<StateRow>& rows, const Units& units);
+
+// RFC 4180 in UTF-8: CRLF after each line; a field holding a comma, a quote,
+// CR or LF quoted, its quotes doubled; numbers with a decimal point whatever
+// the locale, as every CSV reader expects.
+QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units);
+
+// Writes StatesCsv through a QSaveFile: a failed write leaves no file or the
+// previous one whole. On failure returns false with the reason in *error.
+bool WriteCsv(const QString& path, const QList<StateRow>& rows, const Units& units, QString* error);

@@ -1,0 +1,18 @@
+// The file of the table of states: a versioned JSON document. Numbers are
+// written as the shortest text that reads back as the same double; a value
+// that is not defined (NaN) is written as null. Quantities are named by the
+// symbols of their result rows, which tell every quantity apart, so that a
+// quantity added to the table shifts no stored value.
+#pragma once
+
+#include "state_table.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+QByteArray StatesFileText(const QList<StateRow>& rows);
+
+// The rows of a text StatesFileText wrote, in their order; std::nullopt with
+// the reason in *reason for any other bytes.
+std::optional<QList<StateRow>> ReadStatesFile(const QByteArray& text, QString* reason);

@@ -1,0 +1,119 @@
+#include "units.h"
+
+#include "quantities.h"
+
+#include <QSettings>
+
+#include <iterator>
+
+namespace {
+
+// The defined sizes the other units are built from, in SI.
+constexpr double Mega = 1e6;                    // the core's pressure is in MPa
+constexpr double Kilo = 1e3;                    // and its energies in kJ
+constexpr double Bar = 1e5;                     // Pa
+constexpr double Psi = 6894.757293168;          // Pa
+constexpr double Pound = 0.45359237;            // kg
+constexpr double Foot = 0.3048;                 // m
+constexpr double Btu = 1055.05585262;           // J, the International Table Btu
+constexpr double PoundForce = 4.4482216152605;  // N
+constexpr double Hour = 3600;                   // s
+constexpr double FahrenheitDegree = 5.0 / 9;    // K
+constexpr double KelvinAtZeroCelsius = 273.15;
+constexpr double FahrenheitAtZeroCelsius = 32;
+
+// A shown unit: its text, its size in the core's unit of the dimension, and
+// the shown value of the core's zero (nonzero for the temperatures only).
+struct Scale {
+    const char* text;
+    double size;
+    double zero = 0;
+};
+
+// By PressureUnit; the texts are also the settings' values.
+const Scale PressureScales[] = {{"MPa", 1}, {"kPa", Kilo / Mega}, {"bar", Bar / Mega}, {"psi", Psi / Mega}};
+// By TemperatureUnit.
+const Scale TemperatureScales[] = {
+    {"C", 1}, {"K", 1, KelvinAtZeroCelsius}, {"F", FahrenheitDegree, FahrenheitAtZeroCelsius}};
+// By UnitSystem.
+const char* const SystemNames[] = {"SI", "US"};
+
+// The US customary units in the core's: an energy of Btu / Kilo kJ per pound,
+// an entropy per Fahrenheit degree, a conductivity of Btu per hour, foot and
+// Fahrenheit degree in W/(m·K), a viscosity of lb/(ft·s) in kg/(m·s) = Pa·s.
+// clang-format off
+const Scale OtherScales[][2] = {  // from SpecificEnergy to None, by UnitSystem
+    {{"kJ/kg", 1},     {"Btu/lb", Btu / Kilo / Pound}},
+    {{"kJ/(kg.C)", 1}, {"Btu/(lb.F)", Btu / Kilo / (Pound * FahrenheitDegree)}},
+    {{"m3/kg", 1},     {"ft3/lb", Foot * Foot * Foot / Pound}},
+    {{"kg/m3", 1},     {"lb/ft3", Pound / (Foot * Foot * Foot)}},
+    {{"W/(m.C)", 1},   {"Btu/(h.ft.F)", Btu / (Hour * Foot * FahrenheitDegree)}},
+    {{"Pa.s", 1},      {"lb/(ft.s)", Pound / Foot}},
+    {{"m2/s", 1},      {"ft2/s", Foot * Foot}},
+    {{"N/m", 1},       {"lbf/ft", PoundForce / Foot}},
+    {{"m/s", 1},       {"ft/s", Foot}},
+    {{"", 1},          {"", 1}},
+};
+// clang-format on
+static_assert(std::size(OtherScales) == int(Dimension::None) - int(Dimension::SpecificEnergy) + 1);
+
+const Scale& ScaleOf(Quantity quantity, const Units& units) {
+    const Dimension dimension = RowOf(quantity).dimension;
+    switch (dimension) {
+        case Dimension::Pressure: return PressureScales[int(units.pressure)];
+        case Dimension::Temperature: return TemperatureScales[int(units.temperature)];
+        default: return OtherScales[int(dimension) - int(Dimension::SpecificEnergy)][int(units.system)];
+    }
+}
+
+// The core's own unit: the value stays as it is, bit for bit (x / 1 + 0 would
+// turn −0 into +0).
+bool IsCoreUnit(const Scale& scale) {
+    return scale.size == 1 && scale.zero == 0;
+}
+
+// The index of `text` among the names; `fallback` for a missing or unknown one.
+template <typename Enum, typename Names, typename TextOf>
+Enum ChoiceOf(const QString& text, const Names& names, TextOf textOf, Enum fallback) {
+    for (int i = 0; i < int(std::size(names)); ++i)
+        if (text == QLatin1String(textOf(names[i]))) return Enum(i);
+    return fallback;
+}
+
+const auto ScaleText = [](const Scale& scale) { return scale.text; };
+const auto Name = [](const char* name) { return name; };
+
+const QString PressureKey = QStringLiteral("units/pressure");
+const QString TemperatureKey = QStringLiteral("units/temperature");
+const QString SystemKey = QStringLiteral("units/system");
+
+}  // namespace
+
+double ToShown(Quantity quantity, double internal, const Units& units) {
+    const Scale& scale = ScaleOf(quantity, units);
+    if (IsCoreUnit(scale)) return internal;
+    return internal / scale.size + scale.zero;
+}
+
+double FromShown(Quantity quantity, double shown, const Units& units) {
+    const Scale& scale = ScaleOf(quantity, units);
+    if (IsCoreUnit(scale)) return shown;
+    return (shown - scale.zero) * scale.size;
+}
+
+QString UnitText(Quantity quantity, const Units& units) {
+    return QLatin1String(ScaleOf(quantity, units).text);
+}
+
+Units LoadUnits(QSettings& settings) {
+    const Units fallback;
+    return {ChoiceOf(settings.value(PressureKey).toString(), PressureScales, ScaleText, fallback.pressure),
+            ChoiceOf(settings.value(TemperatureKey).toString(), TemperatureScales, ScaleText, fallback.temperature),
+            ChoiceOf(settings.value(SystemKey).toString(), SystemNames, Name, fallback.system)};
+}
+
+void SaveUnits(QSettings& settings, const Units& units) {
+    settings.setValue(PressureKey, QLatin1String(PressureScales[int(units.pressure)].text));
+    settings.setValue(TemperatureKey, QLatin1String(TemperatureScales[int(units.temperature)].text));
+    settings.setValue(SystemKey, QLatin1String(SystemNames[int(units.system)]));
+}
