@@ -39,7 +39,7 @@ double ReadTyped(const CalculationRequest& request, Quantity input, const QStrin
     const QString text = request.typed.value(input);
     if (text.isEmpty()) throw Refusal{insertMessage, input, Refusal::Reaction::FocusEdit};
     try {
-        return TextToReal(text);
+        return FromShown(input, TextToReal(text), request.units);
     } catch (const InvalidNumber& e) {
         throw Refusal{e.message(), input, Refusal::Reaction::KeepEdit};
     }
@@ -50,21 +50,34 @@ double ReadPressure(const CalculationRequest& request) {
     return ReadTyped(request, Q::Pressure, u" Insert the p value"_s);
 }
 
+// A limit of a range in the user's units, "50 MPa", "500 bar". The messages
+// have always spelled some units their own way in the core's units
+// ("650 Celsius"): `spelled` keeps that spelling there.
+QString Limit(const Units& units, Quantity q, double value, const char* spelled = nullptr) {
+    const QString unit = spelled != nullptr && units == Units{} ? QString::fromLatin1(spelled) : UnitText(q, units);
+    return QString::number(ToShown(q, value, units), 'g', 6) + QLatin1Char(' ') + unit;
+}
+
+// A computed limit, "hmin=50.37 kJ/kg".
+QString FormattedLimit(const Units& units, Quantity q, double value, int precision, int decimals) {
+    return FixedFormat(ToShown(q, value, units), precision, decimals) + QLatin1Char(' ') + UnitText(q, units);
+}
+
 // Every quantity shown in the place, in the order of the rows.
-void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place) {
+void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place, const Units& units) {
     for (int q = 0; q < QuantityCount; ++q) {
         const Format& format = FormatOf(Quantity(q), place);
         if (format.kind == Format::Kind::None) continue;
         const double value = values[Quantity(q)];
-        out.values.append({Quantity(q), phase, value, Formatted(value, format)});
+        out.values.append({Quantity(q), phase, value, Formatted(ToShown(Quantity(q), value, units), format)});
     }
 }
 
 // The result panel and the state panel. A wet-steam mixture has no heat
 // capacity or transport properties: their edits are emptied.
-Outputs StateOutputs(const StateValues& s, Place place) {
+Outputs StateOutputs(const StateValues& s, Place place, const Units& units) {
     Outputs out;
-    AddValues(out, s.values, Phase::State, place);
+    AddValues(out, s.values, Phase::State, place, units);
     out.phaseName = PhaseOf(s);
     out.diagram =
         StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature], s.values[Q::Enthalpy]);
@@ -74,53 +87,57 @@ Outputs StateOutputs(const StateValues& s, Place place) {
 Outputs RunByPT(const CalculationRequest& request) {
     const double p = ReadPressure(request);
     const double t = ReadTyped(request, Q::Temperature, u" Insert the t value"_s);
+    const Units& u = request.units;
     if (Ext(p) > HighestPressure || Ext(p) < 0.0005L)
-        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.0005 MPa"_s);
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
+                                     Limit(u, Q::Pressure, 0.0005));
     // Accepted up to 651 °C; the message keeps the rounder 650.
     if (Ext(t) > HighestTemperature || Ext(t) < LowestTemperature)
-        RefuseValue(Q::Temperature, u" Inadequately set temperature: T>650 Celsius or T<0.1 Celsius"_s);
-    return StateOutputs(StateByPT(p, t), Place::ByPT);
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: T>"_s + Limit(u, Q::Temperature, 650, "Celsius") +
+                                        u" or T<"_s + Limit(u, Q::Temperature, 0.1, "Celsius"));
+    return StateOutputs(StateByPT(p, t), Place::ByPT, u);
 }
 
 // The pressure of the (p, h), (p, s) and (p, x) modes.
-void CheckPressureFromOneKilopascal(double p) {
+void CheckPressureFromOneKilopascal(double p, const Units& u) {
     if (Ext(p) > HighestPressure || Ext(p) < 0.001L)
-        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>50 MPa or P<0.001 MPa"_s);
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
+                                     Limit(u, Q::Pressure, 0.001));
 }
 
 Outputs RunByPH(const CalculationRequest& request) {
     const double p = ReadPressure(request);
     const double h = ReadTyped(request, Q::Enthalpy, u" Insert the h value"_s);
-    CheckPressureFromOneKilopascal(p);
+    CheckPressureFromOneKilopascal(p, request.units);
     // A little above the enthalpy of compressed water at 0.1 °C, the coldest
     // state of the (p, t) mode, and never below 10 kJ/kg.
     double hmin = (0.9751L * p + 1.113L) * 1.01L;
     if (hmin < 10) hmin = 10;
     if (h < hmin)
         RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
-                                     FixedFormat(hmin, 6, 2) + u" kJ/kg"_s);
+                                     FormattedLimit(request.units, Q::Enthalpy, hmin, 6, 2));
     constexpr double hmax = 3615;
     if (h > hmax)
         RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
-                                     FixedFormat(hmax, 6, 1) + u" kJ/kg"_s);
-    return StateOutputs(StateByPH(p, h), Place::OtherStateModes);
+                                     FormattedLimit(request.units, Q::Enthalpy, hmax, 6, 1));
+    return StateOutputs(StateByPH(p, h), Place::OtherStateModes, request.units);
 }
 
 Outputs RunByPS(const CalculationRequest& request) {
     const double p = ReadPressure(request);
     const double s = ReadTyped(request, Q::Entropy, u" Insert the s value"_s);
-    CheckPressureFromOneKilopascal(p);
+    CheckPressureFromOneKilopascal(p, request.units);
     // Between the entropies of the coldest and the hottest state of the (p, t)
     // mode at this pressure.
     const double smin = TFS::S_PT(p, double(LowestTemperature));
     if (s < smin)
         RefuseValue(Q::Entropy, u" The entropy specified is below the allowable value smin="_s +
-                                    FixedFormat(smin, 6, 4) + u" kJ/(kg.C)"_s);
+                                    FormattedLimit(request.units, Q::Entropy, smin, 6, 4));
     const double smax = TFS::S_PT(p, double(HighestTemperature));
     if (s > smax)
         RefuseValue(Q::Entropy, u" The specified entropy is higher than the allowable value smax="_s +
-                                    FixedFormat(smax, 6, 4) + u" kJ/(kg.C)"_s);
-    return StateOutputs(StateByPS(p, s), Place::OtherStateModes);
+                                    FormattedLimit(request.units, Q::Entropy, smax, 6, 4));
+    return StateOutputs(StateByPS(p, s), Place::OtherStateModes, request.units);
 }
 
 double ReadDryness(const CalculationRequest& request) {
@@ -134,28 +151,34 @@ void CheckDryness(double x) {
 Outputs RunByPX(const CalculationRequest& request) {
     const double p = ReadPressure(request);
     const double x = ReadDryness(request);
-    CheckPressureFromOneKilopascal(p);
+    CheckPressureFromOneKilopascal(p, request.units);
     // At and above the critical pressure liquid and vapour no longer coexist.
-    if (p >= TFS::PKR) RefuseValue(Q::Pressure, u" The state has no two phases at P>=22.064 MPa"_s);
+    if (p >= TFS::PKR)
+        RefuseValue(Q::Pressure,
+                    u" The state has no two phases at P>="_s + Limit(request.units, Q::Pressure, TFS::PKR));
     CheckDryness(x);
-    return StateOutputs(StateByPX(p, x), Place::OtherStateModes);
+    return StateOutputs(StateByPX(p, x), Place::OtherStateModes, request.units);
 }
 
 Outputs RunByTX(const CalculationRequest& request) {
     const double t = ReadTyped(request, Q::Temperature, u" Insert the t value"_s);
     const double x = ReadDryness(request);
-    if (t >= TFS::TKR) RefuseValue(Q::Temperature, u" The state has no two phases at T>=373.946 C"_s);
+    const Units& u = request.units;
+    if (t >= TFS::TKR)
+        RefuseValue(Q::Temperature, u" The state has no two phases at T>="_s + Limit(u, Q::Temperature, TFS::TKR));
     if (Ext(t) < TriplePointTemperature)
-        RefuseValue(Q::Temperature, u" Inadequately set temperature: T<0.01 C, below the triple point"_s);
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: T<"_s +
+                                        Limit(u, Q::Temperature, double(TriplePointTemperature)) +
+                                        u", below the triple point"_s);
     CheckDryness(x);
-    return StateOutputs(StateByTX(t, x), Place::OtherStateModes);
+    return StateOutputs(StateByTX(t, x), Place::OtherStateModes, u);
 }
 
 // Both sheets.
-Outputs SaturationOutputs(const SaturationValues& r) {
+Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
     Outputs out;
-    AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater);
-    AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam);
+    AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater, units);
+    AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam, units);
     return out;
 }
 
@@ -163,16 +186,19 @@ Outputs RunByPs(const CalculationRequest& request) {
     const double ps = ReadTyped(request, Q::Pressure, u" Insert the ps value"_s);
     // The saturation correlations by pressure end here.
     if (Ext(ps) > Tabl1::PS_MAX || Ext(ps) < Tabl1::PS_MIN)
-        RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa"_s);
-    return SaturationOutputs(SaturationByPs(ps));
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>"_s + Limit(request.units, Q::Pressure, 21.819) +
+                                     u" or Ps<"_s + Limit(request.units, Q::Pressure, double(Tabl1::PS_MIN)));
+    return SaturationOutputs(SaturationByPs(ps), request.units);
 }
 
 Outputs RunByTs(const CalculationRequest& request) {
     const double ts = ReadTyped(request, Q::Temperature, u" Insert the ts value"_s);
     // At the critical temperature the two phases merge: no saturation state.
     if (ts >= TFS::TKR || Ext(ts) < TriplePointTemperature)
-        RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>373.945 C or Ts<0.01 C"_s);
-    return SaturationOutputs(SaturationByTs(ts));
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>"_s +
+                                        Limit(request.units, Q::Temperature, 373.945) + u" or Ts<"_s +
+                                        Limit(request.units, Q::Temperature, double(TriplePointTemperature)));
+    return SaturationOutputs(SaturationByTs(ts), request.units);
 }
 
 Outputs RunMode(const CalculationRequest& request) {

@@ -8,6 +8,7 @@
 #include "input_mode.h"
 #include "quantities.h"
 #include "ts_diagram.h"
+#include "units.h"
 
 #include <QList>
 #include <QMap>
@@ -20,12 +21,14 @@ struct CalculationRequest {
     InputMode mode;                   // a value outside the enumeration runs nothing
     SaturationInput saturationInput;  // read in the saturation mode only
     QMap<Quantity, QString> typed;    // the typed text of each input; absent = empty
+    Units units = {};                 // the inputs are typed, and the outputs written, in these
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };
 
-// One computed value, with its text as the window writes it (empty where the
-// value is not defined, e.g. the heat capacity of wet steam).
+// One computed value in the core's units, with its text as the window writes
+// it in the request's units (empty where the value is not defined, e.g. the
+// heat capacity of wet steam).
 struct Output {
     Quantity quantity;
     Phase phase;
@@ -42,7 +45,8 @@ struct Outputs {
     std::optional<StateDiagram> diagram;
 };
 
-// A typed value the run refused; the refused input takes the focus after the
+// A typed value the run refused (its message names the limits in the
+// request's units); the refused input takes the focus after the
 // message. An empty input is left empty, one holding a value out of range is
 // cleared, one holding a text that is no number is left as it is (selected).
 struct Refusal {

@@ -40,7 +40,8 @@ TEST(StateExport, WritesUnitsInTheHeaderAndNumbersAsTheWindowDoes) {
     ASSERT_EQ(csv.size(), 4);
     EXPECT_TRUE(csv[0].startsWith(R"~(No.,Mode,Phase,"typed p, MPa","typed t, C","typed h, kJ/kg","t, F","p, psi",)~"
                                   R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
-                                  R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"ts', F","ps', psi",)~"))
+                                  R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
+                                  R"~("Cv, Btu/(lb.F)","w, ft/s",k,"ts', F","ps', psi",)~"))
         << csv[0].toStdString();
     EXPECT_TRUE(csv[0].endsWith(R"~("Sigma'', lbf/ft")~")) << csv[0].toStdString();
     EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),1,100,,212.0,145.0377,)~"))
@@ -49,8 +50,8 @@ TEST(StateExport, WritesUnitsInTheHeaderAndNumbersAsTheWindowDoes) {
         << csv[2].toStdString();
     const QStringList line = csv[3].split(',');
     EXPECT_EQ(line.mid(0, 6), (QStringList{"3", "ts", "", "", "180", ""}));
-    EXPECT_EQ(line.mid(6, 11), QStringList(11)) << "no state values on the saturation line";
-    EXPECT_EQ(line[17], "356.00");
+    EXPECT_EQ(line.mid(6, 15), QStringList(15)) << "no state values on the saturation line";
+    EXPECT_EQ(line[21], "356.00");
 
     // The clipboard keeps the locale's separator; wet steam has no heat capacity.
     const QStringList text = Lines(StatesText(rows, American), "\n");
