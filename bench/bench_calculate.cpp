@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -17,8 +18,11 @@ TForm1& Form() {
     static int argc = 1;
     static char name[] = "h2o_bench";
     static char* argv[] = {name, nullptr};
+    static QTemporaryDir home;  // neither the user's settings nor table of states
     static QApplication* app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
         return new QApplication(argc, argv);
     }();
     static TForm1 form;

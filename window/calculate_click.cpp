@@ -9,7 +9,7 @@
 #include "ts_chart.h"
 
 void TForm1::BB_CalkClick() {
-    CalculationRequest request{inputMode(), saturationInput(), {}};
+    CalculationRequest request{inputMode(), saturationInput(), {}, units};
     for (const Quantity input : InputsOf(request.mode, request.saturationInput))
         request.typed.insert(input, InputEdit(*ui, request.saturation(), input)->text());
 
@@ -24,6 +24,7 @@ void TForm1::BB_CalkClick() {
             panelRun = Run{request, *outputs};
             setPanelStale(false);
         }
+        appendState(request, *outputs);
     } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         ShowMessage(this, refusal->message);
         // The user corrects the refused value next: the focus goes there, so that

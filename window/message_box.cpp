@@ -31,6 +31,14 @@ void ShowErrorReport(QWidget* parent, const QString& text, const QString& reason
     Show(parent, {text, reason}, QMessageBox::Critical);
 }
 
+bool Confirm(QWidget* parent, const QString& question) {
+    if (Capture()) {
+        Capture()({question, QString()});
+        return true;
+    }
+    return QMessageBox::question(parent, QApplication::applicationName(), question) == QMessageBox::Yes;
+}
+
 void SetMessageCapture(std::function<void(const ShownMessage&)> capture) {
     Capture() = std::move(capture);
 }

@@ -1,31 +1,26 @@
 #include "ts_chart.h"
 
 #include "palette_colours.h"
-#include "ts_diagram.h"
+#include "quantities.h"
 
+#include <QGraphicsSimpleTextItem>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QPainter>
 #include <QScatterSeries>
+#include <QSvgGenerator>
 #include <QValueAxis>
 
 #include <initializer_list>
 
 namespace {
 
-QList<QPointF> PointsOf(const DiagramCurve& curve) {
-    QList<QPointF> points;
-    points.reserve(curve.size());
-    for (const DiagramPoint& point : curve) points.append({point.s, point.t});
-    return points;
-}
-
 // Axis titles spelled as the window's captions spell the units.
-QValueAxis* NewAxis(const QString& title, const QFont& font) {
+QValueAxis* NewAxis(const QFont& font) {
     auto* axis = new QValueAxis;
-    axis->setTitleText(title);
     axis->setTitleFont(font);
     axis->setLabelsFont(font);
     axis->setLabelFormat(QStringLiteral("%g"));
-    axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0);
     axis->setMinorGridLineVisible(false);
     return axis;
@@ -44,7 +39,23 @@ QColor GridColour(const QPalette& palette) {
     return IsDarkPalette(palette) ? palette.color(QPalette::Window).lighter(150) : QColor(0xdd, 0xdd, 0xdd);
 }
 
-const QColor IsobarColour(0x00, 0x80, 0x00), StateColour(0xff, 0x00, 0x00);
+const QColor IsobarColour(0x00, 0x80, 0x00), StateColour(0xff, 0x00, 0x00), TableColour(0x80, 0x80, 0x80),
+    SelectedColour(0xff, 0xa0, 0x00);
+
+// The axis from the core's zero to `end`, with ticks every `tick`, in the
+// shown unit of `quantity`. In the core's units the designed ticks; in others
+// the range is rounded to numbers that read well.
+void SetRange(QValueAxis* axis, Quantity quantity, double end, double tick, const Units& units) {
+    if (units == Units{}) {
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setRange(0, end);
+        axis->setTickInterval(tick);
+        return;
+    }
+    axis->setTickType(QValueAxis::TicksFixed);
+    axis->setRange(ToShown(quantity, 0, units), ToShown(quantity, end, units));
+    axis->applyNiceNumbers();
+}
 
 }  // namespace
 
@@ -54,13 +65,19 @@ TsChart::TsChart(QWidget* parent)
       steam(NewSeries<QLineSeries>(QStringLiteral("Vapor sat."))),
       critical(NewSeries<QScatterSeries>(QStringLiteral("Critical point"))),
       isobar(NewSeries<QLineSeries>(QStringLiteral("Isobar"))),
-      state(NewSeries<QScatterSeries>(QStringLiteral("State"))) {
+      state(NewSeries<QScatterSeries>(QStringLiteral("State"))),
+      states(NewSeries<QScatterSeries>(QStringLiteral("Table"))),
+      selectedState(NewSeries<QScatterSeries>(QStringLiteral("Selected"))) {
     setFocusPolicy(Qt::NoFocus);
     setRenderHint(QPainter::Antialiasing);
     critical->setMarkerSize(7);
     state->setMarkerSize(11);
+    states->setMarkerSize(7);
+    selectedState->setMarkerSize(13);
     isobar->setColor(IsobarColour);
     state->setColor(StateColour);
+    states->setColor(TableColour);
+    selectedState->setColor(SelectedColour);
 
     QChart* diagram = chart();
     ensurePolished();  // the window's style sheet gives the font
@@ -70,16 +87,35 @@ TsChart::TsChart(QWidget* parent)
     diagram->legend()->setFont(font);
     diagram->legend()->setAlignment(Qt::AlignBottom);
 
-    entropyAxis = NewAxis(QStringLiteral("S, kJ/(kg.C)"), font);
-    temperatureAxis = NewAxis(QStringLiteral("t, C"), font);
+    entropyAxis = NewAxis(font);
+    ordinateAxis = NewAxis(font);
     diagram->addAxis(entropyAxis, Qt::AlignBottom);
-    diagram->addAxis(temperatureAxis, Qt::AlignLeft);
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{water, steam, isobar, critical, state}) {
+    diagram->addAxis(ordinateAxis, Qt::AlignLeft);
+    for (QXYSeries* series :
+         std::initializer_list<QXYSeries*>{water, steam, isobar, critical, states, selectedState, state}) {
         diagram->addSeries(series);
         series->attachAxis(entropyAxis);
-        series->attachAxis(temperatureAxis);
+        series->attachAxis(ordinateAxis);
     }
+    // The table's points are numbered on the diagram, not in its legend.
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{states, selectedState})
+        diagram->legend()->markers(series).front()->setVisible(false);
+    connect(diagram, &QChart::plotAreaChanged, this, &TsChart::placeNumbers);
     applyPalette();
+    redraw();
+}
+
+QPointF TsChart::shown(const DiagramPoint& point) const {
+    const bool mollier = shownKind == Kind::EnthalpyEntropy;
+    return {ToShown(Quantity::Entropy, point.s, units),
+            mollier ? ToShown(Quantity::Enthalpy, point.h, units) : ToShown(Quantity::Temperature, point.t, units)};
+}
+
+QList<QPointF> TsChart::shown(const DiagramCurve& curve) const {
+    QList<QPointF> points;
+    points.reserve(curve.size());
+    for (const DiagramPoint& point : curve) points.append(shown(point));
+    return points;
 }
 
 void TsChart::applyPalette() {
@@ -87,7 +123,7 @@ void TsChart::applyPalette() {
     const QColor text = colours.color(QPalette::WindowText);
     chart()->setBackgroundBrush(colours.window());
     chart()->legend()->setLabelColor(text);
-    for (QValueAxis* axis : {entropyAxis, temperatureAxis}) {
+    for (QValueAxis* axis : {entropyAxis, ordinateAxis}) {
         axis->setTitleBrush(text);
         axis->setLabelsColor(text);
         axis->setLinePenColor(text);
@@ -97,6 +133,7 @@ void TsChart::applyPalette() {
     water->setColor(accents.navy);
     steam->setColor(accents.maroon);
     critical->setColor(text);
+    for (QGraphicsSimpleTextItem* number : numbers) number->setBrush(text);
 }
 
 void TsChart::changeEvent(QEvent* event) {
@@ -116,23 +153,96 @@ void TsChart::showEvent(QShowEvent* event) {
 
 void TsChart::showDomeOnce() {
     if (!water->points().isEmpty()) return;
-    const SaturationDome& dome = TheSaturationDome();
-    water->replace(PointsOf(dome.water));
-    steam->replace(PointsOf(dome.steam));
-    critical->replace({QPointF(dome.water.back().s, dome.water.back().t)});
-    setRange(DomeRange());
-}
-
-void TsChart::setRange(const DiagramRange& range) {
-    entropyAxis->setRange(0, range.sMax);
-    entropyAxis->setTickInterval(range.sTick);
-    temperatureAxis->setRange(0, range.tMax);
-    temperatureAxis->setTickInterval(range.tTick);
+    TheSaturationDome();
+    redraw();
 }
 
 void TsChart::showState(const StateDiagram& diagram) {
-    showDomeOnce();
-    isobar->replace(PointsOf(diagram.isobar));
-    state->replace({QPointF(diagram.state.s, diagram.state.t)});
-    setRange(diagram.range);
+    lastState = diagram;
+    TheSaturationDome();
+    redraw();
+}
+
+void TsChart::showTableStates(const QList<NumberedPoint>& table, qsizetype selectedIndex) {
+    tableStates = table;
+    selected = selectedIndex;
+    redraw();
+}
+
+void TsChart::setKind(Kind kind) {
+    shownKind = kind;
+    redraw();
+}
+
+void TsChart::setUnits(const Units& shownUnits) {
+    units = shownUnits;
+    redraw();
+}
+
+void TsChart::redraw() {
+    const bool mollier = shownKind == Kind::EnthalpyEntropy;
+    entropyAxis->setTitleText(QStringLiteral("S, ") + UnitText(Quantity::Entropy, units));
+    ordinateAxis->setTitleText(mollier ? QStringLiteral("h, ") + UnitText(Quantity::Enthalpy, units)
+                                       : QStringLiteral("t, ") + UnitText(Quantity::Temperature, units));
+    if (isVisible() || lastState || !tableStates.isEmpty()) {
+        const SaturationDome& dome = TheSaturationDome();
+        water->replace(shown(dome.water));
+        steam->replace(shown(dome.steam));
+        critical->replace({shown(dome.water.back())});
+    }
+    isobar->replace(lastState ? shown(lastState->isobar) : QList<QPointF>());
+    state->replace(lastState ? QList<QPointF>{shown(lastState->state)} : QList<QPointF>());
+    QList<QPointF> table;
+    for (const NumberedPoint& numbered : tableStates) table.append(shown(numbered.point));
+    states->replace(table);
+    selectedState->replace(selected >= 0 && selected < table.size() ? QList<QPointF>{table[selected]}
+                                                                    : QList<QPointF>());
+
+    const DiagramRange range = lastState ? lastState->range : DomeRange();
+    SetRange(entropyAxis, Quantity::Entropy, range.sMax, range.sTick, units);
+    if (mollier)
+        SetRange(ordinateAxis, Quantity::Enthalpy, range.hMax, range.hTick, units);
+    else
+        SetRange(ordinateAxis, Quantity::Temperature, range.tMax, range.tTick, units);
+
+    while (numbers.size() < tableStates.size()) {
+        auto* number = new QGraphicsSimpleTextItem(chart());
+        number->setFont(font());
+        number->setBrush(palette().color(QPalette::WindowText));
+        numbers.append(number);
+    }
+    while (numbers.size() > tableStates.size()) delete numbers.takeLast();
+    for (qsizetype i = 0; i < numbers.size(); ++i) numbers[i]->setText(QString::number(tableStates[i].number));
+    placeNumbers();
+}
+
+// Each number just above and right of its point.
+void TsChart::placeNumbers() {
+    for (qsizetype i = 0; i < numbers.size() && i < states->count(); ++i) {
+        const QPointF at = chart()->mapToPosition(states->at(i), states);
+        numbers[i]->setPos(at + QPointF(4, -numbers[i]->boundingRect().height() - 2));
+        numbers[i]->setVisible(chart()->plotArea().contains(at));
+    }
+}
+
+bool TsChart::save(const QString& path, QString* error) {
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(size());
+        svg.setViewBox(rect());
+        svg.setTitle(QStringLiteral("Water and steam diagram"));
+        QPainter painter;
+        if (!painter.begin(&svg)) {
+            *error = QStringLiteral("cannot write ") + path;
+            return false;
+        }
+        render(&painter);
+        return painter.end();
+    }
+    if (!grab().save(path, "PNG")) {
+        *error = QStringLiteral("cannot write ") + path;
+        return false;
+    }
+    return true;
 }

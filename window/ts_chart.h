@@ -1,12 +1,17 @@
-// The temperature–entropy diagram of the state panel, drawn with Qt Charts: the
-// saturation dome with its critical point, and after a good run the isobar and
-// the point of the state.
+// The diagram of the state panel, drawn with Qt Charts: temperature–entropy or
+// enthalpy–entropy (Mollier), in the user's units. It shows the saturation
+// dome with its critical point, after a good run the isobar and the point of
+// the state, and the numbered states of the table, the selected one marked.
 #pragma once
+
+#include "ts_diagram.h"
+#include "units.h"
 
 #include <QChartView>
 
-struct DiagramRange;
-struct StateDiagram;
+#include <optional>
+
+class QGraphicsSimpleTextItem;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -15,18 +20,39 @@ class TsChart : public QChartView {
     Q_OBJECT
 
 public:
+    enum class Kind { TemperatureEntropy, EnthalpyEntropy };
+
     explicit TsChart(QWidget* parent = nullptr);
 
     // Draws the state over the dome, replacing the one drawn before.
     void showState(const StateDiagram& diagram);
     // A stale state (its inputs changed since) is drawn hollow.
     void setStateStale(bool stale);
+    // The states of the table by their numbers; `selected` is an index into
+    // them, or −1.
+    struct NumberedPoint {
+        int number;
+        DiagramPoint point;
+    };
+    void showTableStates(const QList<NumberedPoint>& states, qsizetype selected);
+
+    void setKind(Kind kind);
+    Kind kind() const { return shownKind; }
+    void setUnits(const Units& units);
+
+    // Writes the diagram as a PNG or, for a name ending in .svg, as SVG; false
+    // with the reason where it cannot.
+    bool save(const QString& path, QString* error);
 
     QLineSeries* waterCurve() const { return water; }
     QLineSeries* steamCurve() const { return steam; }
     QScatterSeries* criticalPoint() const { return critical; }
     QLineSeries* isobarCurve() const { return isobar; }
     QScatterSeries* statePoint() const { return state; }
+    QScatterSeries* tablePoints() const { return states; }
+    QScatterSeries* selectedTablePoint() const { return selectedState; }
+    QValueAxis* horizontalAxis() const { return entropyAxis; }
+    QValueAxis* verticalAxis() const { return ordinateAxis; }
 
 protected:
     // The dome is computed when the chart is first shown, not at start-up of
@@ -37,7 +63,11 @@ protected:
 
 private:
     void showDomeOnce();
-    void setRange(const DiagramRange& range);
+    // Every series and axis anew from the data, in the shown kind and units.
+    void redraw();
+    void placeNumbers();
+    QPointF shown(const DiagramPoint& point) const;
+    QList<QPointF> shown(const DiagramCurve& curve) const;
     void applyPalette();
 
     QLineSeries* water;
@@ -45,6 +75,15 @@ private:
     QScatterSeries* critical;
     QLineSeries* isobar;
     QScatterSeries* state;
+    QScatterSeries* states;
+    QScatterSeries* selectedState;
     QValueAxis* entropyAxis;
-    QValueAxis* temperatureAxis;
+    QValueAxis* ordinateAxis;
+    QList<QGraphicsSimpleTextItem*> numbers;
+
+    Kind shownKind = Kind::TemperatureEntropy;
+    Units units;
+    std::optional<StateDiagram> lastState;
+    QList<NumberedPoint> tableStates;
+    qsizetype selected = -1;
 };

@@ -14,8 +14,10 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QShowEvent>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QTabBar>
 
@@ -35,7 +37,8 @@ TForm1::TForm1(QWidget* parent)
       copyAllResultsAction(new QAction(QStringLiteral("Copy all results"), this)),
       ui(std::make_unique<Ui::TForm1>()),
       content(new QWidget),
-      menus(new QMenuBar(this)) {
+      menus(new QMenuBar(this)),
+      statesModel(new QStandardItemModel(this)) {
     initResources();
     substituteDesignedFont();
     ui->setupUi(content);
@@ -77,12 +80,19 @@ TForm1::TForm1(QWidget* parent)
         addCopyAllResultsEntry(area);
 
     applyPaletteColours();
+    setupStatesTable();
     buildMenuBar();
     FormCreate();
+    QSettings settings;
+    units = LoadUnits(settings);
+    applyUnitCaptions();
+    loadStates();
     restorePlace();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    if (saveTimer.isActive()) saveStates();  // a change not yet written
+}
 
 Ui::TForm1& ControlsOf(TForm1& form) {
     return *form.ui;

@@ -1,16 +1,23 @@
 #pragma once
 
 #include "calculation.h"
+#include "state_table.h"
+#include "ts_chart.h"
+#include "units.h"
 
+#include <QHash>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
 class QAction;
+class QActionGroup;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
+class QStandardItemModel;
 class StretchLayout;
 
 namespace Ui {
@@ -63,6 +70,34 @@ public:
     friend Ui::TForm1& ControlsOf(TForm1& form);
 
     QMenuBar* menuBar() const { return menus; }
+
+    // The units values are typed and shown in (View → Units…): read from the
+    // settings at the start, kept there when changed. A change converts the
+    // typed inputs and shows the last good runs anew.
+    const Units& shownUnits() const { return units; }
+    void setUnits(const Units& chosen);
+    void chooseUnits();
+
+    // The table of states, in states_table.cpp: every good run appends a row;
+    // the rows are kept in the user's data folder between starts.
+    const StateTable& states() const { return table; }
+    QList<qsizetype> selectedStates() const;
+    // The selected rows (or, none selected, all) as tab-separated lines with
+    // a header, or as a CSV file.
+    QString statesText() const;
+    void copySelectedStates();
+    bool exportStates(const QString& path, QString* error) const;
+    void exportStatesByDialog();
+    // The row's mode and inputs back into the inputs, in the shown units.
+    void recallState(qsizetype row);
+    void deleteStates(const QList<qsizetype>& rows);
+    // After asking.
+    void clearStates();
+    // Where the table is kept.
+    static QString statesPath();
+
+    void setDiagramKind(TsChart::Kind kind);
+    void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
     QSize designedSize() const;
 
@@ -109,6 +144,23 @@ private:
     bool placedWithWindowFrame = false;
     void addCopyAllResultsEntry(QWidget* area);
     void showOutputs(const Outputs& outputs);
+    // The unit in each caption of an input or a result, as the units say.
+    void applyUnitCaptions();
+    QHash<QLabel*, QString> designedCaptions;
+    Units units;
+    StateTable table;
+    QStandardItemModel* const statesModel;
+    void setupStatesTable();
+    void loadStates();
+    void appendState(const CalculationRequest& request, const Outputs& outputs);
+    void saveStates();
+    void saveStatesSoon();
+    QTimer saveTimer;
+    void showStates();  // the table's rows and their points on the diagram
+    bool appendRowCells(const StateRow& row);
+    void showTablePoints();
+    QAction* copySelectedStatesAction = nullptr;
+    QActionGroup* diagramKinds = nullptr;
     void showPicture(QLabel* box, const QString& resource);
 
     // The last good runs that wrote the result panel and the sheets, as

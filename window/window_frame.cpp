@@ -102,6 +102,7 @@ void TForm1::savePlace() const {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     savePlace();
+    if (saveTimer.isActive()) saveStates();
     QWidget::closeEvent(event);
 }
 

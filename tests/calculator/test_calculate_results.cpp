@@ -125,3 +125,18 @@ TEST(CalculationResultsInCommaLocale, ReadsEitherSeparatorAndWritesCommas) {
     EXPECT_EQ(withComma[0], "0,5000");
     EXPECT_EQ(withComma[3], "1,090E-03");
 }
+
+// Typed in bar and °F, written in them, refused with limits in them; the state
+// of 10 bar is that of 1 MPa.
+TEST_F(CalculationResults, InputsOutputsAndLimitsFollowTheUnits) {
+    const Units units{PressureUnit::Bar, TemperatureUnit::Fahrenheit, UnitSystem::SI};
+    const auto byPT = [&](const QString& p, const QString& t) {
+        return Calculate({InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, p}, {Q::Temperature, t}}, units});
+    };
+    const Outcome inBar = byPT("10", "392");  // 200 °C
+    EXPECT_EQ(TextsOf(inBar, {Q::Pressure, Q::Temperature}), (Texts{"10.0000", "392.0"}));
+    EXPECT_EQ(TextsOf(inBar, {Q::Enthalpy}), TextsOf(ByPT("1", "200"), {Q::Enthalpy}));
+    EXPECT_EQ(Described(byPT("600", "392")), " Inadequately set pressure: P>500 bar or P<0.005 bar [clear Pressure]");
+    EXPECT_EQ(Described(byPT("10", "1300")),
+              " Inadequately set temperature: T>1202 F or T<32.18 F [clear Temperature]");
+}

@@ -1,0 +1,234 @@
+// The table of states: every good run a row, in the shown units; kept in the
+// user's data folder; copied, exported, recalled, deleted; its states
+// numbered on the diagram.
+#include "u_H2O_ORV.h"
+#include "ui_u_H2O_ORV.h"
+
+#include "edit_binding.h"
+#include "message_box.h"
+#include "state_export.h"
+#include "text_to_real.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QStandardItemModel>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
+
+QString TForm1::statesPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/states.json");
+}
+
+void TForm1::setupStatesTable() {
+    QTableView* view = ui->Tbl_States;
+    view->setModel(statesModel);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->setVisible(false);
+    connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TForm1::showTablePoints);
+    saveTimer.setSingleShot(true);
+    saveTimer.setInterval(500);
+    connect(&saveTimer, &QTimer::timeout, this, &TForm1::saveStates);
+
+    // Ctrl+C in the table copies its selected rows; elsewhere Ctrl+C keeps its
+    // meaning in the edits.
+    copySelectedStatesAction = new QAction(QStringLiteral("Copy selected states"), this);
+    copySelectedStatesAction->setShortcut(QKeySequence::Copy);
+    copySelectedStatesAction->setShortcutContext(Qt::WidgetShortcut);
+    view->addAction(copySelectedStatesAction);
+    connect(copySelectedStatesAction, &QAction::triggered, this, &TForm1::copySelectedStates);
+
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& position) {
+        const QModelIndex at = view->indexAt(position);
+        QMenu menu;
+        QAction* recall = menu.addAction(QStringLiteral("Recall"));
+        QAction* remove = menu.addAction(QStringLiteral("Delete"));
+        recall->setEnabled(at.isValid());
+        remove->setEnabled(!selectedStates().isEmpty());
+        menu.addAction(copySelectedStatesAction);
+        menu.addSeparator();
+        QAction* clear = menu.addAction(QStringLiteral("Clear all…"));
+        clear->setEnabled(!table.rows().isEmpty());
+        QAction* chosen = menu.exec(view->viewport()->mapToGlobal(position));
+        if (chosen == recall) recallState(at.row());
+        if (chosen == remove) deleteStates(selectedStates());
+        if (chosen == clear) clearStates();
+    });
+}
+
+// A damaged file is set aside (the message says where), never in the way of
+// the start; the message comes once the window is shown.
+void TForm1::loadStates() {
+    const LoadResult loaded = table.Load(statesPath());
+    if (!loaded.message.isEmpty())
+        QTimer::singleShot(0, this, [this, message = loaded.message] { ShowMessage(this, message); });
+    showStates();
+}
+
+// Runs come quicker than the file can be written whole each time: a change is
+// written once the runs pause, and at the latest when the window closes.
+void TForm1::saveStatesSoon() {
+    if (!saveTimer.isActive()) saveTimer.start();
+}
+
+void TForm1::saveStates() {
+    saveTimer.stop();
+    QDir().mkpath(QFileInfo(statesPath()).path());
+    QString error;
+    if (!table.Save(statesPath(), &error))
+        ShowMessage(this, QStringLiteral("The table of states was not saved: ") + error);
+}
+
+void TForm1::appendState(const CalculationRequest& request, const Outputs& outputs) {
+    const qsizetype before = table.rows().size();
+    table.Append(request, outputs);
+    saveStatesSoon();
+    // The new row alone, where its columns are there already; the oldest row
+    // gives way in a full table.
+    const bool oldestDropped = table.rows().size() == before;
+    if (oldestDropped) statesModel->removeRow(0);
+    if (statesModel->rowCount() == table.rows().size() - 1 && appendRowCells(table.rows().back())) {
+        showTablePoints();
+    } else {
+        showStates();
+    }
+    ui->Tbl_States->scrollToBottom();
+}
+
+bool TForm1::appendRowCells(const StateRow& row) {
+    const QStringList lines = StatesText({row}, units).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList header = lines.front().split(QLatin1Char('\t'));
+    const QStringList cells = lines.back().split(QLatin1Char('\t'));
+    QList<QStandardItem*> items(statesModel->columnCount());
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        qsizetype column = -1;
+        for (int c = 0; c < statesModel->columnCount() && column < 0; ++c)
+            if (statesModel->horizontalHeaderItem(c)->text() == header[i]) column = c;
+        if (column < 0) {
+            qDeleteAll(items);
+            return false;
+        }
+        items[column] = new QStandardItem(cells[i]);
+    }
+    for (QStandardItem*& item : items)
+        if (item == nullptr) item = new QStandardItem;
+    statesModel->appendRow(items);
+    return true;
+}
+
+QList<qsizetype> TForm1::selectedStates() const {
+    QList<qsizetype> rows;
+    for (const QModelIndex& index : ui->Tbl_States->selectionModel()->selectedRows()) rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+namespace {
+
+QList<StateRow> RowsAt(const QList<StateRow>& all, const QList<qsizetype>& indexes) {
+    if (indexes.isEmpty()) return all;
+    QList<StateRow> rows;
+    for (const qsizetype index : indexes) rows.append(all[index]);
+    return rows;
+}
+
+}  // namespace
+
+void TForm1::showStates() {
+    // The table's text in the shown units is also its cells.
+    const QItemSelection selection = ui->Tbl_States->selectionModel()->selection();
+    const QStringList lines = StatesText(table.rows(), units).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QSignalBlocker quiet(ui->Tbl_States->selectionModel());
+    statesModel->clear();
+    if (!lines.isEmpty()) statesModel->setHorizontalHeaderLabels(lines.front().split(QLatin1Char('\t')));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        QList<QStandardItem*> cells;
+        for (const QString& cell : lines[i].split(QLatin1Char('\t'))) cells.append(new QStandardItem(cell));
+        statesModel->appendRow(cells);
+    }
+    ui->Tbl_States->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // Columns as wide as their texts: measured here, not at every new row.
+    ui->Tbl_States->resizeColumnsToContents();
+    showTablePoints();
+}
+
+// The states of the table on the diagram, the first selected one marked.
+void TForm1::showTablePoints() {
+    QList<TsChart::NumberedPoint> points;
+    qsizetype marked = -1;
+    const QList<qsizetype> selected = selectedStates();
+    for (qsizetype i = 0; i < table.rows().size(); ++i) {
+        const StateRow& row = table.rows()[i];
+        DiagramPoint point{NAN, NAN, NAN};
+        for (const StoredValue& v : row.values) {
+            if (v.phase != Phase::State) continue;
+            if (v.quantity == Quantity::Entropy) point.s = v.value;
+            if (v.quantity == Quantity::Temperature) point.t = v.value;
+            if (v.quantity == Quantity::Enthalpy) point.h = v.value;
+        }
+        if (std::isnan(point.s)) continue;  // a saturation run: two points, not one state
+        if (!selected.isEmpty() && selected.front() == i) marked = points.size();
+        points.append({row.number, point});
+    }
+    ui->Chart_TS->showTableStates(points, marked);
+}
+
+QString TForm1::statesText() const {
+    return StatesText(RowsAt(table.rows(), selectedStates()), units);
+}
+
+void TForm1::copySelectedStates() {
+    if (!table.rows().isEmpty()) QGuiApplication::clipboard()->setText(statesText());
+}
+
+bool TForm1::exportStates(const QString& path, QString* error) const {
+    return WriteCsv(path, RowsAt(table.rows(), selectedStates()), units, error);
+}
+
+void TForm1::exportStatesByDialog() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export states as CSV"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/states.csv"),
+        QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty()) return;
+    QString error;
+    if (!exportStates(path, &error)) ShowMessage(this, QStringLiteral("The states were not exported: ") + error);
+}
+
+void TForm1::recallState(qsizetype index) {
+    if (index < 0 || index >= table.rows().size()) return;
+    const CalculationRequest& request = table.rows()[index].request;
+    setRG_1ItemIndex(int(request.mode));
+    if (request.saturation()) setRG_4ItemIndex(int(request.saturationInput));
+    // The table keeps its inputs in the core's units.
+    for (auto it = request.typed.begin(); it != request.typed.end(); ++it) {
+        QString text = it.value();
+        if (!(units == Units{})) text = QString::number(ToShown(it.key(), TextToReal(text), units), 'g', 12);
+        InputEdit(*ui, request.saturation(), it.key())->setText(text);
+    }
+    focusFirstInput();
+}
+
+void TForm1::deleteStates(const QList<qsizetype>& rows) {
+    table.Remove(rows);
+    saveStatesSoon();
+    ui->Tbl_States->clearSelection();
+    showStates();
+}
+
+void TForm1::clearStates() {
+    if (table.rows().isEmpty() ||
+        !Confirm(this, QStringLiteral("Clear all %1 states of the table?").arg(table.rows().size())))
+        return;
+    table.Clear();
+    saveStatesSoon();
+    showStates();
+}

@@ -1,0 +1,43 @@
+#include "units_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+
+namespace {
+
+QComboBox* NewChoice(const char* name, const QStringList& items, int current) {
+    auto* box = new QComboBox;
+    box->setObjectName(QLatin1String(name));
+    box->addItems(items);
+    box->setCurrentIndex(current);
+    return box;
+}
+
+}  // namespace
+
+UnitsDialog::UnitsDialog(const Units& units, QWidget* parent)
+    : QDialog(parent),
+      // In the order of the enumerations.
+      pressure(NewChoice("Cb_Pressure", {"MPa", "kPa", "bar", "psi"}, int(units.pressure))),
+      temperature(NewChoice("Cb_Temperature", {"°C", "K", "°F"}, int(units.temperature))),
+      system(NewChoice("Cb_System",
+                       {"SI (kJ/kg, kJ/(kg·K), m³/kg, kg/m³, W/(m·K), Pa·s, m²/s, N/m, m/s)",
+                        "US customary (Btu/lb, Btu/(lb·°F), ft³/lb, lb/ft³, Btu/(h·ft·°F), lb/(ft·s), ft²/s, "
+                        "lbf/ft, ft/s)"},
+                       int(units.system))) {
+    setWindowTitle(QStringLiteral("Units"));
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("&Pressure:"), pressure);
+    form->addRow(QStringLiteral("&Temperature:"), temperature);
+    form->addRow(QStringLiteral("&Other quantities:"), system);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+Units UnitsDialog::chosen() const {
+    return {PressureUnit(pressure->currentIndex()), TemperatureUnit(temperature->currentIndex()),
+            UnitSystem(system->currentIndex())};
+}

@@ -1,0 +1,22 @@
+// View → Units…: the pressure's unit, the temperature's, and SI or US
+// customary for the rest.
+#pragma once
+
+#include "units.h"
+
+#include <QDialog>
+
+class QComboBox;
+
+class UnitsDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    UnitsDialog(const Units& units, QWidget* parent);
+    Units chosen() const;
+
+private:
+    QComboBox* pressure;
+    QComboBox* temperature;
+    QComboBox* system;
+};
