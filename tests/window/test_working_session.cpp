@@ -1,0 +1,168 @@
+// An engineer's working session: the table of states fills with every good
+// run, survives a restart and a damaged file, is copied, exported and
+// recalled; units preset in the settings change captions, inputs and results;
+// the diagram turns into the Mollier diagram and is saved.
+#include "edit_binding.h"
+#include "labelled_edit.h"
+#include "message_box.h"
+#include "u_H2O_ORV.h"
+#include "ui_u_H2O_ORV.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class WorkingSession : public ::testing::Test {
+protected:
+    // Each test starts without a table of states or chosen units.
+    WorkingSession() {
+        QFile::remove(TForm1::statesPath());
+        QSettings().clear();
+        SetMessageCapture([this](const ShownMessage& m) { messages << m.text; });
+    }
+    ~WorkingSession() override { SetMessageCapture({}); }
+
+    std::unique_ptr<TForm1> open() {
+        auto form = std::make_unique<TForm1>();
+        form->show();
+        QApplication::processEvents();  // a message about the table comes once the window is shown
+        return form;
+    }
+    static void run(TForm1& form, int mode, const QString& first, const QString& second = {}) {
+        form.setRG_1ItemIndex(mode);
+        Ui::TForm1& ui = ControlsOf(form);
+        const QList<QLineEdit*> inputs = InputEditsOf(ui, InputMode(mode), SaturationInput::ByPs);
+        inputs[0]->setText(first);
+        if (inputs.size() > 1) inputs[1]->setText(second);
+        ui.BB_Calk->click();
+    }
+    static QString cell(TForm1& form, int row, const QString& header) {
+        const QAbstractItemModel* model = ControlsOf(form).Tbl_States->model();
+        for (int column = 0; column < model->columnCount(); ++column)
+            if (model->headerData(column, Qt::Horizontal).toString() == header)
+                return model->index(row, column).data().toString();
+        return QStringLiteral("no column ") + header;
+    }
+
+    QStringList messages;
+};
+
+TEST_F(WorkingSession, EveryGoodRunIsARowKeptBetweenStarts) {
+    {
+        auto form = open();
+        run(*form, 0, "1", "200");
+        run(*form, 0, "60", "200");  // refused: no row
+        run(*form, 1, "1", "2000");
+        run(*form, 2, "0.1");
+        ASSERT_EQ(form->states().rows().size(), 3);
+        EXPECT_EQ(cell(*form, 0, "No."), "1");
+        EXPECT_EQ(cell(*form, 0, "h, kJ/kg"), "2828.27");
+        EXPECT_EQ(cell(*form, 1, "Phase"), "Wet steam, dryness x = 0.6142 (IF97 region 4)");
+        EXPECT_EQ(ControlsOf(*form).Chart_TS->tablePoints()->count(), 2) << "the state runs are numbered points";
+        form->deleteStates({0});
+    }  // closed: the table is written
+    auto again = open();
+    ASSERT_EQ(again->states().rows().size(), 2);
+    EXPECT_EQ(again->states().rows()[0].number, 2);
+    run(*again, 0, "1", "300");
+    EXPECT_EQ(again->states().rows().back().number, 4) << "numbers are not given twice";
+    again->recallState(0);
+    EXPECT_EQ(again->RG_1ItemIndex(), 1);
+    EXPECT_EQ(ControlsOf(*again).Lb_h->text(), "2000");
+    again->clearStates();
+    EXPECT_EQ(messages.takeLast().toStdString(), "Clear all 3 states of the table?");
+    EXPECT_TRUE(again->states().rows().isEmpty());
+}
+
+TEST_F(WorkingSession, ADamagedTableIsSetAsideWithAMessage) {
+    QDir().mkpath(QFileInfo(TForm1::statesPath()).path());
+    QFile file(TForm1::statesPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"version\": 1, \"rows\": [tru");
+    file.close();
+    auto form = open();
+    EXPECT_TRUE(form->states().rows().isEmpty());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(QFile::exists(TForm1::statesPath() + ".damaged"));
+    run(*form, 0, "1", "200");
+    EXPECT_EQ(form->states().rows().size(), 1);
+}
+
+TEST_F(WorkingSession, SelectedRowsAreCopiedAndExported) {
+    auto form = open();
+    run(*form, 0, "1", "200");
+    run(*form, 0, "2", "250");
+    Ui::TForm1& ui = ControlsOf(*form);
+    ui.Tbl_States->selectRow(1);
+    ui.Tbl_States->setFocus();
+    QTest::keyClick(ui.Tbl_States, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(copied.size(), 2) << "the header and the selected row";
+    EXPECT_TRUE(copied[0].startsWith("No.\tMode\tPhase"));
+    EXPECT_TRUE(copied[1].startsWith("2\tp, t\t"));
+
+    const QTemporaryDir folder;
+    QString error;
+    ui.Tbl_States->clearSelection();
+    ASSERT_TRUE(form->exportStates(folder.filePath("states.csv"), &error)) << error.toStdString();
+    QFile csv(folder.filePath("states.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().count("\r\n"), 3) << "no selection: every row";
+    EXPECT_FALSE(form->exportStates(folder.filePath("missing/states.csv"), &error));
+}
+
+TEST_F(WorkingSession, UnitsFromTheSettingsChangeCaptionsInputsAndResults) {
+    QSettings settings;
+    settings.setValue("units/pressure", "bar");
+    settings.setValue("units/temperature", "F");
+    settings.setValue("units/system", "US");
+    settings.sync();
+    auto form = open();
+    Ui::TForm1& ui = ControlsOf(*form);
+    EXPECT_EQ(labelOf(ui.Lb_P)->text(), "p, bar =");
+    EXPECT_EQ(labelOf(ui.Lb_hRes)->text(), "Enthalpy h, Btu/lb =");
+    EXPECT_EQ(labelOf(ui.LB_hS)->text(), "Enthalpy hw, Btu/lb =");
+    run(*form, 0, "600", "392");
+    EXPECT_EQ(messages.takeLast().toStdString(), " Inadequately set pressure: P>500 bar or P<0.005 bar");
+    run(*form, 0, "10", "392");  // 1 MPa, 200 °C
+    EXPECT_EQ(ui.LB_PRes->text(), "10.0000");
+    EXPECT_EQ(ui.Lb_hRes->text(), "1215.94");  // 2828.27 kJ/kg
+    EXPECT_EQ(ControlsOf(*form).Chart_TS->horizontalAxis()->titleText(), "S, Btu/(lb.F)");
+
+    form->setUnits({});  // back: the typed inputs keep their states
+    EXPECT_EQ(ui.Lb_P->text(), "1");
+    EXPECT_EQ(ui.Lb_hRes->text(), "2828.27");
+    EXPECT_EQ(labelOf(ui.Lb_hRes)->text(), "Enthalpy h, kJ/kg =");
+    EXPECT_EQ(LoadUnits(settings), Units{});
+}
+
+TEST_F(WorkingSession, TheMollierDiagramIsShownAndSaved) {
+    auto form = open();
+    run(*form, 0, "1", "200");
+    form->setDiagramKind(TsChart::Kind::EnthalpyEntropy);
+    TsChart& chart = *ControlsOf(*form).Chart_TS;
+    EXPECT_EQ(chart.verticalAxis()->titleText(), "h, kJ/kg");
+    EXPECT_NEAR(chart.statePoint()->at(0).y(), 2828.27, 0.01);
+    const QTemporaryDir folder;
+    for (const char* name : {"diagram.png", "diagram.svg"}) {
+        QString error;
+        EXPECT_TRUE(chart.save(folder.filePath(name), &error)) << error.toStdString();
+        EXPECT_GT(QFileInfo(folder.filePath(name)).size(), 1000) << name;
+    }
+}
+
+}  // namespace
