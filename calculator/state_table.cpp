@@ -49,13 +49,13 @@ LoadResult SetAside(const QString& path, const QString& reason) {
 void StateTable::Append(const CalculationRequest& request, const Outputs& outputs) {
     StateRow row{nextNumber_++, {request.mode, request.saturationInput, {}}, outputs.phaseName, {}};
     // The table keeps the inputs in the core's units: typed in others, they are
-    // converted (the run read them, so they are numbers).
+    // converted (the run read them, so they are numbers), to twelve digits.
     for (const Quantity input : InputsOf(request.mode, request.saturationInput)) {
         const QString typed = request.typed.value(input);
         row.request.typed.insert(input,
                                  request.units == Units{}
                                      ? typed
-                                     : QString::number(FromShown(input, TextToReal(typed), request.units), 'g', 17));
+                                     : QString::number(FromShown(input, TextToReal(typed), request.units), 'g', 12));
     }
     for (const Output& output : outputs.values) row.values.append({output.quantity, output.phase, output.value});
     rows_.append(row);

@@ -11,6 +11,7 @@
 #include <QSvgGenerator>
 #include <QValueAxis>
 
+#include <cmath>
 #include <initializer_list>
 
 namespace {
@@ -198,7 +199,17 @@ void TsChart::redraw() {
     selectedState->replace(selected >= 0 && selected < table.size() ? QList<QPointF>{table[selected]}
                                                                     : QList<QPointF>());
 
-    const DiagramRange range = lastState ? lastState->range : DomeRange();
+    DiagramRange range = lastState ? lastState->range : DomeRange();
+    // The table's states are all in view too: each axis end is raised to the
+    // next tick beyond the farthest of them.
+    const auto reach = [](double& end, double value, double tick) {
+        if (value > end) end = std::ceil(value / tick) * tick;
+    };
+    for (const NumberedPoint& numbered : tableStates) {
+        reach(range.sMax, numbered.point.s, range.sTick);
+        reach(range.tMax, numbered.point.t, range.tTick);
+        reach(range.hMax, numbered.point.h, range.hTick);
+    }
     SetRange(entropyAxis, Quantity::Entropy, range.sMax, range.sTick, units);
     if (mollier)
         SetRange(ordinateAxis, Quantity::Enthalpy, range.hMax, range.hTick, units);

@@ -1,10 +1,13 @@
 // Renders the calculator window offscreen and saves it as a PNG:
-//   window_screenshot <file.png> [input mode [value ...]]
+//   window_screenshot <file.png> [option ...] [input mode [value ...]] [-- input mode [value ...]] ...
 // The input mode is the item of the mode group: 0 (p, t), 1 (p, h),
 // 2 saturation by ps, 3 (p, s), 4 (p, x), 5 (t, x). Given values are typed
-// into the mode's inputs in the order the mode reads them and calculated
-// before the picture is taken, e.g.
+// into the mode's inputs in the order the mode reads them and calculated;
+// each run after "--" is calculated too, and appended to the table of states.
+// Options: --units <pressure>,<temperature>,<system> (e.g. bar,F,US),
+// --mollier (the enthalpy-entropy diagram), --size <width>x<height>. E.g.
 //   window_screenshot docs/window.png 0 1 200
+// The window starts as on a first start: its own empty settings and table.
 
 #include "edit_binding.h"
 #include "message_box.h"
@@ -14,37 +17,77 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
-#include <cstdlib>
+
+namespace {
+
+int Usage(const char* program) {
+    std::fprintf(stderr,
+                 "usage: %s <file.png> [--units p,t,system] [--mollier] [--size WxH] "
+                 "[input mode 0..5 [value ...]] [-- input mode [value ...]] ...\n",
+                 program);
+    return 2;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    const int mode = argc >= 3 ? std::atoi(argv[2]) : 0;
-    if (argc < 2 || InputsOf(InputMode(mode), SaturationInput::ByPs).isEmpty()) {
-        std::fprintf(stderr, "usage: %s <file.png> [input mode 0..5 [value ...]]\n", argv[0]);
-        return 2;
-    }
+    if (argc < 2) return Usage(argv[0]);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QApplication app(argc, argv);
-    TForm1 form;
-    form.setRG_1ItemIndex(mode);
-    const QList<QLineEdit*> inputs = InputEditsOf(ControlsOf(form), InputMode(mode), SaturationInput::ByPs);
-    if (argc - 3 > inputs.size()) {
-        std::fprintf(stderr, "input mode %d takes at most %d values\n", mode, int(inputs.size()));
-        return 2;
+    QApplication::setOrganizationName(QStringLiteral("H2O_ORV"));
+    QApplication::setApplicationName(QStringLiteral("p_H2O_ORV"));
+
+    QStringList args;
+    for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    bool mollier = false;
+    QSize size;
+    while (!args.isEmpty() && args.front().startsWith(QStringLiteral("--")) && args.front() != QStringLiteral("--")) {
+        const QString option = args.takeFirst();
+        if (option == QStringLiteral("--mollier")) {
+            mollier = true;
+        } else if (option == QStringLiteral("--units") && !args.isEmpty()) {
+            const QStringList units = args.takeFirst().split(QLatin1Char(','));
+            if (units.size() != 3) return Usage(argv[0]);
+            QSettings settings;
+            settings.setValue(QStringLiteral("units/pressure"), units[0]);
+            settings.setValue(QStringLiteral("units/temperature"), units[1]);
+            settings.setValue(QStringLiteral("units/system"), units[2]);
+        } else if (option == QStringLiteral("--size") && !args.isEmpty()) {
+            const QStringList wh = args.takeFirst().split(QLatin1Char('x'));
+            if (wh.size() != 2) return Usage(argv[0]);
+            size = QSize(wh[0].toInt(), wh[1].toInt());
+        } else {
+            return Usage(argv[0]);
+        }
     }
+
+    TForm1 form;
     form.show();
     QApplication::processEvents();
-    form.resize(form.designedSize());  // whatever the size of the offscreen screen
-    if (argc > 3) {
-        for (int i = 3; i < argc; ++i) inputs[i - 3]->insert(QString::fromLocal8Bit(argv[i]));
-        // A refused value would open a message box, which nobody could close here.
-        bool refused = false;
-        SetMessageCapture([&refused](const ShownMessage& message) {
-            std::fprintf(stderr, "%s %s\n", qPrintable(message.text), qPrintable(message.informativeText));
-            refused = true;
-        });
-        ControlsOf(form).BB_Calk->click();
+    form.resize(size.isValid() ? size : form.designedSize());  // whatever the size of the offscreen screen
+    if (mollier) form.setDiagramKind(TsChart::Kind::EnthalpyEntropy);
+    // A refused value would open a message box, which nobody could close here.
+    bool refused = false;
+    SetMessageCapture([&refused](const ShownMessage& message) {
+        std::fprintf(stderr, "%s %s\n", qPrintable(message.text), qPrintable(message.informativeText));
+        refused = true;
+    });
+    for (const QString& run : args.join(QLatin1Char(' ')).split(QStringLiteral("--"), Qt::SkipEmptyParts)) {
+        QStringList values = run.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (values.isEmpty()) continue;
+        const int mode = values.takeFirst().toInt();
+        const QList<QLineEdit*> inputs = InputEditsOf(ControlsOf(form), InputMode(mode), SaturationInput::ByPs);
+        if (inputs.isEmpty() || values.size() > inputs.size()) return Usage(argv[0]);
+        form.setRG_1ItemIndex(mode);
+        for (qsizetype i = 0; i < values.size(); ++i) inputs[i]->setText(values[i]);
+        if (!values.isEmpty()) ControlsOf(form).BB_Calk->click();
         if (refused) return 1;
     }
     QApplication::processEvents();  // the diagram lays itself out in posted events
