@@ -57,7 +57,9 @@ void AddSinglePhasePoints(DiagramCurve& isobar, double p, double tMax) {
         const double t = TriplePointTemperature + (tMax - TriplePointTemperature) * i / IsobarSegments;
         if (t == ts) continue;
         try {
-            isobar.push_back({TFS::S_PT(p, t), t, TFS::h_pt(p, t)});
+            // One region 3 search for both, where S_PT and h_pt would make one each.
+            const TFS::State state = TFS::STATE_PT(p, t);
+            isobar.push_back({state.s, t, state.h});
         } catch (const TFS::FatalStop&) {
         }
     }
@@ -70,8 +72,9 @@ SaturationDome ComputeSaturationDome() {
     for (int i = 0; i < DomeSegments; ++i) {
         const double rest = 1 - double(i) / DomeSegments;
         const double t = TriplePointTemperature + (TFS::TKR - TriplePointTemperature) * (1 - rest * rest * rest);
-        dome.water.push_back({TFS::SSW_T(t), t, TFS::HSW_T(t)});
-        dome.steam.push_back({TFS::SSP_T(t), t, TFS::HSP_T(t)});
+        const TFS::Saturation line = TFS::SATURATION_T(t);
+        dome.water.push_back({line.water.s, t, line.water.h});
+        dome.steam.push_back({line.steam.s, t, line.steam.h});
     }
     // At the critical temperature the liquid and vapour roots coincide: one point
     // ends both curves.
@@ -98,8 +101,9 @@ StateDiagram StateDiagramOf(double p, double s, double t, double h) {
     // the plateau lies under the diagram).
     const double ts = TFS::TS_P(p);
     if (p < TFS::PKR && ts >= TriplePointTemperature) {
-        diagram.isobar.push_back({TFS::SSW_P(p), ts, TFS::HSW_P(p)});
-        diagram.isobar.push_back({TFS::SSP_P(p), ts, TFS::HSP_P(p)});
+        const TFS::Saturation line = TFS::SATURATION_P(p);
+        diagram.isobar.push_back({line.water.s, ts, line.water.h});
+        diagram.isobar.push_back({line.steam.s, ts, line.steam.h});
     }
     // The state itself lies on its isobar; as a vertex the line passes through it.
     diagram.isobar.push_back(diagram.state);
