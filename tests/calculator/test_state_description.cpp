@@ -108,7 +108,8 @@ TEST(HsDiagram, PointsCarryTheirEnthalpyAndTheRangeFitsIt) {
     }
     EXPECT_NEAR(dome.steam.back().h, 2087.5, 0.5);  // the critical enthalpy
 
-    const Outputs* wet = OutputsOf(ByPH("1", "2000"));
+    const Outcome wetRun = ByPH("1", "2000");
+    const Outputs* wet = OutputsOf(wetRun);
     ASSERT_NE(wet, nullptr);
     const StateDiagram& diagram = *wet->diagram;
     EXPECT_EQ(diagram.state.h, 2000);
