@@ -16,7 +16,8 @@ class TForm1;
 // The edit a quantity is typed into in the saturation mode or in the state
 // modes; nullptr where there is none.
 QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity);
-// The input edits of the state modes or of the saturation mode; every input edit.
+// The input edits of the state modes or of the saturation mode; every input
+// edit, in the order of the tab chain (the saturation mode's last).
 QList<QLineEdit*> InputEdits(const Ui::TForm1& ui, bool saturation);
 QList<QLineEdit*> AllInputEdits(const Ui::TForm1& ui);
 // The edits of a mode's inputs, in the order the mode reads them.

@@ -4,6 +4,7 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
+#include "edit_binding.h"
 #include "on_screen.h"
 #include "stretch_layout.h"
 
@@ -70,7 +71,7 @@ void TForm1::buildFrame() {
     content->installEventFilter(this);
     bottom->installEventFilter(this);
     // Tab goes from the last input to Calk, Close, then the table of states.
-    QWidget::setTabOrder(ui->Lb_X, ui->BB_Calk);
+    QWidget::setTabOrder(AllInputEdits(*ui).back(), ui->BB_Calk);
     QWidget::setTabOrder(ui->BitBtn1, ui->Tbl_States);
     QWidget::setTabOrder(ui->Tbl_States, ui->PageControl1);
 }

@@ -180,7 +180,7 @@ TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk) {
                                   "LB_SRes", "LB_VRES", "LB_RoRes", "LB_NuRes",
                                   // input row
                                   "RG_1Item0", "RG_1Item1", "RG_1Item2", "RG_1Item3", "RG_1Item4", "RG_1Item5",
-                                  "RG_4Item0", "RG_4Item1", "Lb_P", "Lb_T", "Lb_h", "LB_Ps", "LB_Ts", "Lb_S", "Lb_X"};
+                                  "RG_4Item0", "RG_4Item1", "Lb_P", "Lb_T", "Lb_h", "Lb_S", "Lb_X", "LB_Ps", "LB_Ts"};
     QStringList chain{"BB_Calk"};
     for (QWidget* w = ui.BB_Calk->nextInFocusChain(); w != ui.BB_Calk; w = w->nextInFocusChain())
         if (expected.contains(w->objectName())) chain << w->objectName();
