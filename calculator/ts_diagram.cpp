@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -48,6 +49,22 @@ DiagramRange RangeFitting(double s, double t, double h) {
             EnthalpyStep};
 }
 
+// s and h of a (p, t) state: where the state lies in region 3 from one volume
+// search (S_PT and h_pt would make one each), elsewhere from the two
+// functions, which need none and leave out the transport properties.
+DiagramPoint PointOfIsobar(double p, double t) {
+    int region = 0;
+    std::string caption;
+    TFS::REG_PT(p, t, region, caption);
+    const auto in = [region](TFS::Region r) { return region == int(r); };
+    if (in(TFS::Region::NEAR_CRITICAL) || in(TFS::Region::NEAR_CRITICAL_WATER) ||
+        in(TFS::Region::NEAR_CRITICAL_STEAM)) {
+        const TFS::State state = TFS::STATE_PT(p, t);
+        return {state.s, t, state.h};
+    }
+    return {TFS::S_PT(p, t), t, TFS::h_pt(p, t)};
+}
+
 // s(p, t) and h(p, t) for every sample temperature the (p, t) functions serve. They stop
 // exactly on the saturation line, and a search near the critical point may find
 // no root; such a sample is left out, the line passes straight by it.
@@ -57,9 +74,7 @@ void AddSinglePhasePoints(DiagramCurve& isobar, double p, double tMax) {
         const double t = TriplePointTemperature + (tMax - TriplePointTemperature) * i / IsobarSegments;
         if (t == ts) continue;
         try {
-            // One region 3 search for both, where S_PT and h_pt would make one each.
-            const TFS::State state = TFS::STATE_PT(p, t);
-            isobar.push_back({state.s, t, state.h});
+            isobar.push_back(PointOfIsobar(p, t));
         } catch (const TFS::FatalStop&) {
         }
     }
