@@ -43,6 +43,19 @@ QColor GridColour(const QPalette& palette) {
 const QColor IsobarColour(0x00, 0x80, 0x00), StateColour(0xff, 0x00, 0x00), TableColour(0x80, 0x80, 0x80),
     SelectedColour(0xff, 0xa0, 0x00);
 
+// A filled circle, drawn as one picture at every point: a table of a thousand
+// states would otherwise be a thousand items for the chart to lay out and paint.
+QImage Dot(const QColor& colour, int size) {
+    QImage dot(size, size, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0.5, 0.5, size - 1, size - 1));
+    return dot;
+}
+
 // The axis from the core's zero to `end`, with ticks every `tick`, in the
 // shown unit of `quantity`. In the core's units the designed ticks; in others
 // the range is rounded to numbers that read well.
@@ -78,6 +91,7 @@ TsChart::TsChart(QWidget* parent)
     isobar->setColor(IsobarColour);
     state->setColor(StateColour);
     states->setColor(TableColour);
+    states->setLightMarker(Dot(TableColour, 7));
     selectedState->setColor(SelectedColour);
 
     QChart* diagram = chart();
