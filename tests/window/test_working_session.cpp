@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineSeries>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -157,12 +158,15 @@ TEST_F(WorkingSession, TheMollierDiagramIsShownAndSaved) {
     TsChart& chart = *ControlsOf(*form).Chart_TS;
     EXPECT_EQ(chart.verticalAxis()->titleText(), "h, kJ/kg");
     EXPECT_NEAR(chart.statePoint()->at(0).y(), 2828.27, 0.01);
+    EXPECT_NEAR(chart.waterCurve()->points().back().y(), 2087.5, 1.0) << "the dome's top at the critical enthalpy";
     const QTemporaryDir folder;
     for (const char* name : {"diagram.png", "diagram.svg"}) {
         QString error;
         EXPECT_TRUE(chart.save(folder.filePath(name), &error)) << error.toStdString();
         EXPECT_GT(QFileInfo(folder.filePath(name)).size(), 1000) << name;
     }
+    form->setDiagramKind(TsChart::Kind::TemperatureEntropy);
+    EXPECT_NEAR(chart.waterCurve()->points().back().y(), 373.946, 1e-9) << "the dome in temperatures again";
 }
 
 }  // namespace
