@@ -59,7 +59,9 @@ TEST_F(CalculateTest, EachModeWritesTheCoreTextsIntoTheEditsOfTheirQuantitiesAnd
             EXPECT_EQ(expected.count(edit), 0u) << "two outputs in one edit: " << edit->objectName().toStdString();
             expected[edit] = output.text;
         }
-        if (outputs.diagram) EXPECT_EQ(ui.Lb_Phase->text(), outputs.phaseName);
+        if (outputs.diagram) {
+            EXPECT_EQ(ui.Lb_Phase->text(), outputs.phaseName);
+        }
         for (QLineEdit* edit : form.findChildren<QLineEdit*>())
             EXPECT_EQ(edit->text(), expected.count(edit) ? expected[edit] : Mark) << edit->objectName().toStdString();
     }
