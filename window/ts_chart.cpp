@@ -56,19 +56,29 @@ QImage Dot(const QColor& colour, int size) {
     return dot;
 }
 
+// The least step of 1, 2, 2.5 or 5 times a power of ten that is at least `raw`.
+double RoundStep(double raw) {
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double factor : {1.0, 2.0, 2.5, 5.0})
+        if (factor * decade >= raw) return factor * decade;
+    return 10 * decade;
+}
+
 // The axis from the core's zero to `end`, with ticks every `tick`, in the
 // shown unit of `quantity`. In the core's units the designed ticks; in others
-// the range is rounded to numbers that read well.
+// about as many ticks, at round numbers of the shown unit, the axis ending at
+// the first of them beyond each end.
 void SetRange(QValueAxis* axis, Quantity quantity, double end, double tick, const Units& units) {
+    axis->setTickType(QValueAxis::TicksDynamic);
     if (units == Units{}) {
-        axis->setTickType(QValueAxis::TicksDynamic);
         axis->setRange(0, end);
         axis->setTickInterval(tick);
         return;
     }
-    axis->setTickType(QValueAxis::TicksFixed);
-    axis->setRange(ToShown(quantity, 0, units), ToShown(quantity, end, units));
-    axis->applyNiceNumbers();
+    const double from = ToShown(quantity, 0, units), to = ToShown(quantity, end, units);
+    const double step = RoundStep((to - from) / (end / tick));
+    axis->setRange(std::floor(from / step) * step, std::ceil(to / step) * step);
+    axis->setTickInterval(step);
 }
 
 }  // namespace
