@@ -15,10 +15,6 @@ namespace {
 using Column = std::pair<Phase, Quantity>;
 using Table = QList<QStringList>;
 
-// The inputs are the request's texts, which the core reads in its own units
-// whatever units the results are shown in.
-const Units CoreUnits;
-
 bool OnTheLine(const StateRow& row) {
     return row.request.saturation();
 }
@@ -71,12 +67,12 @@ Table TableOf(const QList<StateRow>& rows, const Units& units, const QString& de
     std::sort(columns.begin(), columns.end());
 
     QStringList header{u"No."_s, u"Mode"_s, u"Phase"_s};
-    for (const Quantity input : inputs) header.append(u"typed "_s + InputCaption(input, false, CoreUnits));
+    for (const Quantity input : inputs) header.append(u"typed "_s + InputCaption(input, false, units));
     for (const Column& column : columns) header.append(ResultHeader(column, units));
     Table table{header};
     for (const StateRow& row : rows) {
         QStringList cells{QString::number(row.number), ModeText(row), row.phaseName};
-        for (const Quantity input : inputs) cells.append(number(row.request.typed.value(input)));
+        for (const Quantity input : inputs) cells.append(number(InputText(row, input, units)));
         const qsizetype first = cells.size();
         cells.resize(first + columns.size());
         for (const StoredValue& v : row.values)

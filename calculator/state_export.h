@@ -1,8 +1,9 @@
 // Rows of the table of states for other programs: tab-separated text for the
 // clipboard and a CSV file, in the user's units with the units in the header.
-// Columns: the number, the mode ("p, t"), the phase, the inputs as typed, then
-// one column per quantity and phase that any of the rows has, written as the
-// window writes it; empty where a row has no such value.
+// Columns: the number, the mode ("p, t"), the phase, the inputs as typed (in
+// the shown units), then one column per quantity and phase that any of the
+// rows has, written as the window writes it; empty where a row has no such
+// value.
 #pragma once
 
 #include "state_table.h"

@@ -1,5 +1,7 @@
 #include "state_file.h"
 
+#include "text_to_real.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,6 +90,12 @@ CalculationRequest RequestOf(const QJsonObject& object) {
     for (auto it = typed.begin(); it != typed.end(); ++it) {
         const Quantity input = QuantityNamed(it.key());
         if (!inputs.contains(input) || !it.value().isString()) throw Damage{u"a typed input is not the mode's"_s};
+        // The run read it: a text that is no number was not written by a run.
+        try {
+            TextToReal(it.value().toString());
+        } catch (const InvalidNumber&) {
+            throw Damage{u"a typed input is not a number"_s};
+        }
         request.typed.insert(input, it.value().toString());
     }
     return request;

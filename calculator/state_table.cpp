@@ -1,5 +1,6 @@
 #include "state_table.h"
 
+#include "decimal_separator.h"
 #include "text_to_real.h"
 
 #include "state_file.h"
@@ -60,6 +61,12 @@ void StateTable::Append(const CalculationRequest& request, const Outputs& output
     for (const Output& output : outputs.values) row.values.append({output.quantity, output.phase, output.value});
     rows_.append(row);
     DropOldest();
+}
+
+QString InputText(const StateRow& row, Quantity input, const Units& units) {
+    const QString stored = row.request.typed.value(input);
+    if (units == Units{} || stored.isEmpty()) return stored;
+    return QString::number(ToShown(input, TextToReal(stored), units), 'g', 12).replace(u'.', LocaleDecimalSeparator());
 }
 
 void StateTable::Remove(QList<qsizetype> indexes) {

@@ -23,6 +23,11 @@ struct StateRow {
     QList<StoredValue> values;   // in the order of the run's outputs
 };
 
+// A stored input as the user would type it in `units`: as typed when they are
+// the core's, else converted, to twelve digits with the locale's decimal
+// separator.
+QString InputText(const StateRow& row, Quantity input, const Units& units);
+
 // What Load found. The message is for the user; it is empty when the file was
 // loaded or there was none.
 struct LoadResult {

@@ -7,7 +7,6 @@
 #include "edit_binding.h"
 #include "message_box.h"
 #include "state_export.h"
-#include "text_to_real.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -205,15 +204,12 @@ void TForm1::exportStatesByDialog() {
 
 void TForm1::recallState(qsizetype index) {
     if (index < 0 || index >= table.rows().size()) return;
-    const CalculationRequest& request = table.rows()[index].request;
+    const StateRow& row = table.rows()[index];
+    const CalculationRequest& request = row.request;
     setRG_1ItemIndex(int(request.mode));
     if (request.saturation()) setRG_4ItemIndex(int(request.saturationInput));
-    // The table keeps its inputs in the core's units.
-    for (auto it = request.typed.begin(); it != request.typed.end(); ++it) {
-        QString text = it.value();
-        if (!(units == Units{})) text = QString::number(ToShown(it.key(), TextToReal(text), units), 'g', 12);
-        InputEdit(*ui, request.saturation(), it.key())->setText(text);
-    }
+    for (const Quantity input : request.typed.keys())
+        InputEdit(*ui, request.saturation(), input)->setText(InputText(row, input, units));
     focusFirstInput();
 }
 

@@ -38,25 +38,28 @@ TEST(StateExport, WritesUnitsInTheHeaderAndNumbersAsTheWindowDoes) {
 
     const QStringList csv = Lines(QString::fromUtf8(StatesCsv(rows, American)), "\r\n");
     ASSERT_EQ(csv.size(), 4);
-    EXPECT_TRUE(csv[0].startsWith(R"~(No.,Mode,Phase,"typed p, MPa","typed t, C","typed h, kJ/kg","t, F","p, psi",)~"
+    EXPECT_TRUE(csv[0].startsWith(R"~(No.,Mode,Phase,"typed p, psi","typed t, F","typed h, Btu/lb","t, F","p, psi",)~"
                                   R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
                                   R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
                                   R"~("Cv, Btu/(lb.F)","w, ft/s",k,"ts', F","ps', psi",)~"))
         << csv[0].toStdString();
     EXPECT_TRUE(csv[0].endsWith(R"~("Sigma'', lbf/ft")~")) << csv[0].toStdString();
-    EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),1,100,,212.0,145.0377,)~"))
+    EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),145.03773773,212,,212.0,145.0377,)~"))
         << csv[1].toStdString();
-    EXPECT_TRUE(csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",1,,2000,355.8,)~"))
+    EXPECT_TRUE(csv[2].startsWith(
+        R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",145.03773773,,859.845227859,355.8,)~"))
         << csv[2].toStdString();
     const QStringList line = csv[3].split(',');
-    EXPECT_EQ(line.mid(0, 6), (QStringList{"3", "ts", "", "", "180", ""}));
+    EXPECT_EQ(line.mid(0, 6), (QStringList{"3", "ts", "", "", "356", ""}));
     EXPECT_EQ(line.mid(6, 15), QStringList(15)) << "no state values on the saturation line";
     EXPECT_EQ(line[21], "356.00");
 
-    // The clipboard keeps the locale's separator; wet steam has no heat capacity.
+    // The inputs too are in the shown units. The clipboard keeps the locale's
+    // separator; wet steam has no heat capacity.
     const QStringList text = Lines(StatesText(rows, American), "\n");
     ASSERT_EQ(text.size(), 4);
-    EXPECT_TRUE(text[1].startsWith("1\tp, t\tCompressed water (IF97 region 1)\t1\t100\t\t212,0\t145,0377\t"));
+    EXPECT_TRUE(
+        text[1].startsWith("1\tp, t\tCompressed water (IF97 region 1)\t145,03773773\t212\t\t212,0\t145,0377\t"));
     const qsizetype cp = text[0].split('\t').indexOf("Cp, Btu/(lb.F)");
     EXPECT_EQ(text[2].split('\t')[cp], "");
     EXPECT_NE(text[1].split('\t')[cp], "");

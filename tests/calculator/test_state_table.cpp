@@ -146,13 +146,22 @@ TEST_F(StateTableFile, SetsADamagedFileAsideAndStartsEmpty) {
     QByteArray random(4096, '\0');
     QRandomGenerator generator(97);
     for (char& byte : random) byte = char(generator.bounded(256));
-    QByteArray versionTwo = good, unknownMode = good, fallingNumbers = good, unknownQuantity = good;
+    QByteArray versionTwo = good, unknownMode = good, fallingNumbers = good, unknownQuantity = good,
+               typedNoNumber = good;
     versionTwo.replace("\"version\": 1", "\"version\": 2");
     unknownMode.replace("\"mode\": 0", "\"mode\": 99");
     fallingNumbers.replace("\"number\": 2", "\"number\": 1");
     unknownQuantity.replace("\"Cp\"", "\"cp\"");
-    const QByteArray damaged[] = {
-        good.left(good.size() / 2), random, versionTwo, unknownMode, fallingNumbers, unknownQuantity, "[]", ""};
+    typedNoNumber.replace("\"100\"", "\"1o0\"");
+    const QByteArray damaged[] = {good.left(good.size() / 2),
+                                  random,
+                                  versionTwo,
+                                  unknownMode,
+                                  fallingNumbers,
+                                  unknownQuantity,
+                                  typedNoNumber,
+                                  "[]",
+                                  ""};
     int kept = 0;
     for (const QByteArray& bytes : damaged) {
         ASSERT_NE(bytes, good);

@@ -142,7 +142,14 @@ TEST_F(WorkingSession, UnitsFromTheSettingsChangeCaptionsInputsAndResults) {
     run(*form, 0, "10", "392");  // 1 MPa, 200 °C
     EXPECT_EQ(ui.LB_PRes->text(), "10.0000");
     EXPECT_EQ(ui.Lb_hRes->text(), "1215.94");  // 2828.27 kJ/kg
-    EXPECT_EQ(ControlsOf(*form).Chart_TS->horizontalAxis()->titleText(), "S, Btu/(lb.F)");
+    const QStringList row = form->statesText().split('\n')[1].split('\t');
+    EXPECT_EQ(row.mid(3, 2), (QStringList{"10", "392"})) << "the table's inputs as typed";
+    const QValueAxis* entropy = ControlsOf(*form).Chart_TS->horizontalAxis();
+    EXPECT_EQ(entropy->titleText(), "S, Btu/(lb.F)");
+    // The designed 0 to 10 kJ/(kg.C) is 0 to 2.388 Btu/(lb.F): ticks at round
+    // numbers of it, as many as designed, the last just beyond.
+    EXPECT_GE((entropy->max() - entropy->min()) / entropy->tickInterval(), 5.0);
+    EXPECT_LT(entropy->max(), 10 / 4.1868 + entropy->tickInterval());
 
     form->setUnits({});  // back: the typed inputs keep their states
     EXPECT_EQ(ui.Lb_P->text(), "1");
