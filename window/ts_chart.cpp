@@ -56,6 +56,15 @@ QImage Dot(const QColor& colour, int size) {
     return dot;
 }
 
+// Replaces the series' points where they differ, and says so: a replacement
+// lays the series out and paints it anew, and a click shows the state and
+// the table's new row one after the other.
+bool Replace(QXYSeries* series, const QList<QPointF>& points) {
+    if (series->points() == points) return false;
+    series->replace(points);
+    return true;
+}
+
 // The least step of 1, 2, 2.5 or 5 times a power of ten that is at least `raw`.
 double RoundStep(double raw) {
     const double decade = std::pow(10.0, std::floor(std::log10(raw)));
@@ -212,21 +221,19 @@ void TsChart::redraw() {
     entropyAxis->setTitleText(QStringLiteral("S, ") + UnitText(Quantity::Entropy, units));
     ordinateAxis->setTitleText(mollier ? QStringLiteral("h, ") + UnitText(Quantity::Enthalpy, units)
                                        : QStringLiteral("t, ") + UnitText(Quantity::Temperature, units));
-    const std::pair<Kind, Units> shownAs{shownKind, units};
-    if ((isVisible() || lastState || !tableStates.isEmpty()) && domeShownAs != shownAs) {
-        domeShownAs = shownAs;
+    if (isVisible() || lastState || !tableStates.isEmpty()) {
         const SaturationDome& dome = TheSaturationDome();
-        water->replace(shown(dome.water));
-        steam->replace(shown(dome.steam));
-        critical->replace({shown(dome.water.back())});
+        Replace(water, shown(dome.water));
+        Replace(steam, shown(dome.steam));
+        Replace(critical, {shown(dome.water.back())});
     }
-    isobar->replace(lastState ? shown(lastState->isobar) : QList<QPointF>());
-    state->replace(lastState ? QList<QPointF>{shown(lastState->state)} : QList<QPointF>());
+    Replace(isobar, lastState ? shown(lastState->isobar) : QList<QPointF>());
+    Replace(state, lastState ? QList<QPointF>{shown(lastState->state)} : QList<QPointF>());
     QList<QPointF> table;
     for (const NumberedPoint& numbered : tableStates) table.append(shown(numbered.point));
-    states->replace(table);
-    selectedState->replace(selected >= 0 && selected < table.size() ? QList<QPointF>{table[selected]}
-                                                                    : QList<QPointF>());
+    const bool tableMoved = Replace(states, table);
+    Replace(selectedState,
+            selected >= 0 && selected < table.size() ? QList<QPointF>{table[selected]} : QList<QPointF>());
 
     DiagramRange range = lastState ? lastState->range : DomeRange();
     // The table's states are all in view too: each axis end is raised to the
@@ -239,6 +246,7 @@ void TsChart::redraw() {
         reach(range.tMax, numbered.point.t, range.tTick);
         reach(range.hMax, numbered.point.h, range.hTick);
     }
+    const QPointF ends(entropyAxis->max(), ordinateAxis->max());
     SetRange(entropyAxis, Quantity::Entropy, range.sMax, range.sTick, units);
     if (mollier)
         SetRange(ordinateAxis, Quantity::Enthalpy, range.hMax, range.hTick, units);
@@ -252,8 +260,11 @@ void TsChart::redraw() {
         numbers.append(number);
     }
     while (numbers.size() > tableStates.size()) delete numbers.takeLast();
-    for (qsizetype i = 0; i < numbers.size(); ++i) numbers[i]->setText(QString::number(tableStates[i].number));
-    placeNumbers();
+    for (qsizetype i = 0; i < numbers.size(); ++i) {
+        const QString number = QString::number(tableStates[i].number);
+        if (numbers[i]->text() != number) numbers[i]->setText(number);
+    }
+    if (tableMoved || ends != QPointF(entropyAxis->max(), ordinateAxis->max())) placeNumbers();
 }
 
 // Each number just above and right of its point.

@@ -10,7 +10,6 @@
 #include <QChartView>
 
 #include <optional>
-#include <utility>
 
 class QGraphicsSimpleTextItem;
 class QLineSeries;
@@ -84,9 +83,6 @@ private:
 
     Kind shownKind = Kind::TemperatureEntropy;
     Units units;
-    // The dome changes only with the kind and the units: replaced then alone,
-    // its curves are not laid out anew at every state.
-    std::optional<std::pair<Kind, Units>> domeShownAs;
     std::optional<StateDiagram> lastState;
     QList<NumberedPoint> tableStates;
     qsizetype selected = -1;
