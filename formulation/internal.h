@@ -29,6 +29,10 @@ inline constexpr Ext PA_PER_MPA = 1e6L;
 // pressures above 0 up to 100 MPa (a rounding error above it taken in).
 inline constexpr double T_MIN_C = -1e-9;              // °C
 inline constexpr double P_MAX_MPA = 100.00000000001;  // MPa
+// The triple point: below it the saturation line divides ice from vapour,
+// and no two-phase state of water lies there.
+inline constexpr double T_TRIPLE_C = 0.01;           // °C
+inline constexpr double P_TRIPLE_MPA = 0.000611657;  // MPa
 // Regions 1 and 3 meet at 350 °C; above it the saturated states lie in region 3.
 inline constexpr double T13_C = 350.0;           // °C
 inline constexpr double T13_K = T13_C + KELVIN;  // K

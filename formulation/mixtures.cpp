@@ -19,9 +19,16 @@ double mix(double x, double water, double steam) {
     return (1.0L - x) * water + Ext(x) * steam;
 }
 
+// A pressure of the liquid-vapour line: from the triple point up, finite
+// (the bound is written so that NaN fails it too).
+bool on_liquid_vapour_line(double p) {
+    return p >= detail::P_TRIPLE_MPA && std::isfinite(p);
+}
+
 double mixture(double p, double x, const char* refusal, BySaturationT water, BySaturationT steam) {
     // Written so that a dryness that is not a number is refused as well.
     if (!(x >= 0 && x <= 1)) throw FatalStop(refusal);
+    if (!on_liquid_vapour_line(p)) throw FatalStop(detail::MESSAGE_OUTSIDE_PX);
     const double ts = TS_P(p);
     const double y_water = water(ts);
     const double y_steam = steam(ts);
@@ -89,16 +96,13 @@ double Cp_PX(double p, double x) {
     return mixture(p, x, "  X < 0 или X > 1  в  Cp_PX", CSW_T, CSP_T);
 }
 
-// Below the triple point the saturation line reaches pressures whose
-// temperature is no number; such a pressure is refused with the others.
 State STATE_PX(double p, double x) {
-    const double ts = p > 0 && p < PKR ? TS_P(p) : std::numeric_limits<double>::quiet_NaN();
-    if (!(std::isfinite(ts) && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_PX);
-    return mixture_state(p, ts, x);
+    if (!(on_liquid_vapour_line(p) && p < PKR && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_PX);
+    return mixture_state(p, TS_P(p), x);
 }
 
 State STATE_TX(double t, double x) {
-    if (!(t < TKR && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_TX);
+    if (!(t >= detail::T_TRIPLE_C && t < TKR && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_TX);
     return mixture_state(PS_T(t), t, x);
 }
 

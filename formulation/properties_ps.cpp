@@ -29,6 +29,8 @@ constexpr Ext TOLERANCE = 1e-12L;
 constexpr Ext ENTROPY_SCALE = 1.0L;  // kJ/(kg·K)
 constexpr int MAX_STEPS = 200;
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PS не сходится";
+// How many doubles beside a saturated entropy are taken as that phase.
+constexpr int SATURATED_ULPS = 4;
 // Within this of the saturation temperature the saturated entropies decide
 // the phase: far beyond the temperature error the tolerance allows.
 constexpr double NEAR_LINE = 1e-3;  // K
@@ -185,11 +187,40 @@ Saturation entropies_only(double ts) {
     return saturation;
 }
 
+// Whether s lies within SATURATED_ULPS doubles of the span from a to b (either order).
+bool near_span(double s, double a, double b) {
+    double low = std::fmin(a, b);
+    double high = std::fmax(a, b);
+    for (int i = 0; i < SATURATED_ULPS; ++i) {
+        low = std::nextafter(low, -INFINITY);
+        high = std::nextafter(high, INFINITY);
+    }
+    return low <= s && s <= high;
+}
+
+// The dryness of entropy s at p against the saturated phases at ts (by
+// temperature: those the mixture is formed of) and by pressure (SATURATION_P,
+// SSW_P, SSP_P); NaN for a state outside them. Near the critical point, where
+// s′ and s″ change fast with p, the two ways lie up to some 1e5 doubles apart:
+// s at either of them, or within a few doubles (a value rounded on another
+// way), is that saturated phase, not a neighbour of it. At the critical point
+// itself, where s′ = s″, the state is taken as water.
+double dryness(double p, double s, const Saturation& by_temperature) {
+    const double s1 = by_temperature.water.s;
+    const double s2 = by_temperature.steam.s;
+    const Saturation by_pressure = SATURATION_P(p);
+    if (near_span(s, s1, by_pressure.water.s)) return 0;
+    if (near_span(s, s2, by_pressure.steam.s)) return 1;
+    if (s1 < s && s < s2) return (Ext(s) - s1) / (Ext(s2) - s1);
+    return NOT_A_NUMBER;
+}
+
 // The temperature of a (p, s) state and, for a wet state (or one on the
 // line), the saturated phases it lies between.
 struct Solution {
     double t;
     std::optional<Saturation> wet;
+    double x = NOT_A_NUMBER;
 };
 
 Solution t_ps(double p, double s, Saturated saturated) {
@@ -203,20 +234,23 @@ Solution t_ps(double p, double s, Saturated saturated) {
     const double ts = p <= PKR ? ts_any : NOT_A_NUMBER;
     if (!(ts > detail::T_MIN_C)) return {solve(p, s, ts_any, t0, {detail::T_MIN_C, t_max, true, true}), {}};
 
-    // The state is wet steam, or on the line, where s′ ≤ s ≤ s″: the
-    // saturated entropies at ts, those of S_PX (p, 0) and S_PX (p, 1).
+    // The state is wet steam, or on the line, where s′ ≤ s ≤ s″.
     std::optional<Saturation> phases;
+    double x = NOT_A_NUMBER;
     const auto wet = [&] {
-        if (!phases) phases = saturated(ts);
-        return phases->water.s <= s && s <= phases->steam.s;
+        if (!phases) {
+            phases = saturated(ts);
+            x = dryness(p, s, *phases);
+        }
+        return !std::isnan(x);
     };
     // An estimate on the far side of the line (or on it) is that of a state
     // most likely wet: the saturated entropies tell at once.
-    if ((liquid ? t0 >= ts : t0 <= ts) && wet()) return {ts, phases};
+    if ((liquid ? t0 >= ts : t0 <= ts) && wet()) return {ts, phases, x};
     const Interval range = liquid ? Interval{detail::T_MIN_C, std::nextafter(ts, -INFINITY), true, false}
                                   : Interval{std::nextafter(ts, INFINITY), t_max, false, true};
     const double t = solve(p, s, ts, t0, range);
-    if (std::fabs(Ext(t) - ts) <= NEAR_LINE && wet()) return {ts, phases};
+    if (std::fabs(Ext(t) - ts) <= NEAR_LINE && wet()) return {ts, phases, x};
     return {t, {}};
 }
 
@@ -229,12 +263,8 @@ double T_PS(double p, double s) {
 State STATE_PS(double p, double s) {
     const Solution solution = t_ps(p, s, SATURATION_T);
     if (!solution.wet) return STATE_PT(p, solution.t);
-    const double s1 = solution.wet->water.s;
-    const double s2 = solution.wet->steam.s;
-    // s1 = s2 only at the critical point itself, where the state is taken as water.
-    const double x = s == s1 ? 0 : s == s2 ? 1 : (Ext(s) - s1) / (Ext(s2) - s1);
-    const SaturatedPhase m = detail::mixture_of(*solution.wet, x);
-    return detail::two_phase_state(0, x, p, solution.t, m.h, s, m.v, NOT_A_NUMBER);
+    const SaturatedPhase m = detail::mixture_of(*solution.wet, solution.x);
+    return detail::two_phase_state(0, solution.x, p, solution.t, m.h, s, m.v, NOT_A_NUMBER);
 }
 
 }  // namespace TFS

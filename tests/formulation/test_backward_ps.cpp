@@ -139,13 +139,29 @@ TEST(WetSteamStates, TheMixtureOfTheSaturatedPhases) {
         // On the line itself: the saturated phase.
         EXPECT_EQ(TFS::STATE_PS(p, s1).x, 0);
         EXPECT_EQ(TFS::STATE_PS(p, s2).x, 1);
-        EXPECT_TRUE(std::isnan(TFS::STATE_PS(p, std::nextafter(s2, 20.0)).x));
+        EXPECT_TRUE(std::isnan(TFS::STATE_PS(p, s2 + 1e-9).x));
     }
     // A single-phase state is that of STATE_PT.
     const double t = TFS::T_PS(3, 7);
     const TFS::State steam = TFS::STATE_PS(3, 7);
     const TFS::State expected = TFS::STATE_PT(3, t);
     EXPECT_EQ(std::memcmp(&steam, &expected, sizeof steam), 0);
+}
+
+// The saturated entropy by pressure, or a few doubles beside it, is that
+// saturated phase at every pressure up to the critical one, also near it,
+// where SSP_P (p) and S_PX (p, 1) lie far more than a few doubles apart.
+TEST(WetSteamStates, TheSaturatedEntropiesByPressureAreTheSaturatedPhases) {
+    int checked = 0;
+    for (double p = 0.001; p < TFS::PKR; p *= 1.02, ++checked) {
+        SCOPED_TRACE(std::to_string(p) + " MPa");
+        const double s1 = TFS::SSW_P(p);
+        const double s2 = TFS::SSP_P(p);
+        for (const double s : {s1, std::nextafter(std::nextafter(s1, 0.0), 0.0)}) EXPECT_EQ(TFS::STATE_PS(p, s).x, 0);
+        for (const double s : {s2, std::nextafter(std::nextafter(s2, 20.0), 20.0)}) EXPECT_EQ(TFS::STATE_PS(p, s).x, 1);
+    }
+    for (const double p : {22.0, 22.06, 22.063}) EXPECT_EQ(TFS::STATE_PS(p, TFS::SSP_P(p)).x, 1) << p;
+    EXPECT_GT(checked, 400);
 }
 
 TEST(TemperatureFromEntropy, StopsOutsideTheDomain) {
@@ -167,10 +183,20 @@ TEST(TemperatureFromEntropy, StopsOutsideTheDomain) {
     EXPECT_NEAR(TFS::T_PS(100, TFS::S_PT(100, 0)), 0, 1e-7);
 
     const std::string outside_px = "ЗАДАННЫЕ P И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
-    for (const auto& [p, x] : {std::pair{1.0, -0.1}, {1.0, 1.1}, {1.0, nan}, {TFS::PKR, 0.5}, {25.0, 0.5}, {0.0, 0.5}})
+    const double inf = INFINITY;
+    // Below the triple point (611.657 Pa, 0.01 °C) the line divides ice from vapour: no wet steam.
+    const double below_triple = std::nextafter(0.000611657, 0.0);
+    for (const auto& [p, x] : {std::pair{1.0, -0.1}, {1.0, 1.1}, {1.0, nan}, {TFS::PKR, 0.5}, {25.0, 0.5}, {0.0, 0.5},
+                               {below_triple, 0.5}, {inf, 0.5}, {-inf, 0.5}})
         EXPECT_EQ(stop_message([&] { TFS::STATE_PX(p, x); }), outside_px) << p << " MPa, x = " << x;
+    for (const double p : {below_triple, -200.0, nan, inf, -inf})
+        for (const auto property : {TFS::H_PX, TFS::S_PX, TFS::V_PX, TFS::Cp_PX})
+            EXPECT_EQ(stop_message(property, p, 0.5), outside_px) << p << " MPa";
     const std::string outside_tx = "ЗАДАННЫЕ T И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
-    for (const auto& [t, x] : {std::pair{100.0, -0.1}, {100.0, 1.1}, {TFS::TKR, 0.5}, {nan, 0.5}})
+    for (const auto& [t, x] : {std::pair{100.0, -0.1}, {100.0, 1.1}, {TFS::TKR, 0.5}, {nan, 0.5}, {0.0099, 0.5},
+                               {-200.0, 0.5}, {inf, 0.5}, {-inf, 0.5}})
         EXPECT_EQ(stop_message([&] { TFS::STATE_TX(t, x); }), outside_tx) << t << " °C, x = " << x;
+    EXPECT_EQ(TFS::STATE_TX(0.01, 0.5).x, 0.5);
+    EXPECT_EQ(TFS::STATE_PX(0.000611657, 0.5).x, 0.5);
     EXPECT_EQ(stop_message(TFS::H_PX, 1, 1.1), "  X < 0 или X > 1  в  H_PX");
 }

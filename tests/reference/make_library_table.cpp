@@ -292,8 +292,9 @@ void ps_states(Table& table) {
         double value = 0;
         for (const double t : {-1e-9, 350.0, 800.0, 1000.0})
             if (value_of([&] { return TFS::S_PT(x, t); }, value)) add_with_neighbours(s, value);
-        if (value_of([&] { return TFS::S_PX(x, 0); }, value)) add_with_neighbours(s, value);
-        if (value_of([&] { return TFS::S_PX(x, 1); }, value)) add_with_neighbours(s, value);
+        // The saturated entropies at TS_P (p) also below the triple point, where S_PX stops.
+        if (value_of([&] { return TFS::SSW_T(TFS::TS_P(x)); }, value)) add_with_neighbours(s, value);
+        if (value_of([&] { return TFS::SSP_T(TFS::TS_P(x)); }, value)) add_with_neighbours(s, value);
         for (const double y : s) table.call("T_PS", {x, y});
     }
     const std::vector<std::string> backward = {"T_PS1", "T_PS2A", "T_PS2B", "T_PS2C", "T_PS3A", "T_PS3B"};
