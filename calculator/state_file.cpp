@@ -159,7 +159,8 @@ std::optional<QList<StateRow>> ReadStatesFile(const QByteArray& text, QString* r
         const QJsonValue states = root[u"states"_s];
         if (!states.isArray()) throw Damage{u"no list of states"_s};
         QList<StateRow> rows;
-        for (const QJsonValue& state : states.toArray()) rows.append(StateRowOf(state, rows.isEmpty() ? 0 : rows.back().number));
+        for (const QJsonValue& state : states.toArray())
+            rows.append(StateRowOf(state, rows.isEmpty() ? 0 : rows.back().number));
         const qint64 last = rows.isEmpty() ? 0 : rows.back().number;
         // Older files do not keep it.
         const qint64 kept = root.contains(u"highest"_s)

@@ -99,7 +99,8 @@ void RemoveKilledSaves(const QString& path) {
     const QDir folder = info.dir();
     for (const QString& name : folder.entryList({info.fileName() + u".??????"_s}, QDir::Files | QDir::Hidden)) {
         const QStringView suffix = QStringView(name).right(6);
-        if (std::all_of(suffix.begin(), suffix.end(), [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; }))
+        if (std::all_of(suffix.begin(), suffix.end(),
+                        [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; }))
             QFile::remove(folder.filePath(name));
     }
 }

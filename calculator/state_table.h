@@ -85,8 +85,8 @@ public:
 
 private:
     QList<StateRow> rows_;
-    qint64 highest_ = 0;        // the largest number given, provisionally or not
-    qint64 savedHighest_ = 0;   // the file's at the last Load or Save: rows above it are new
-    qint64 clearedUpTo_ = 0;    // rows of the file numbered up to it are cleared
-    QSet<qint64> removed_;      // numbers of rows of the file removed since
+    qint64 highest_ = 0;       // the largest number given, provisionally or not
+    qint64 savedHighest_ = 0;  // the file's at the last Load or Save: rows above it are new
+    qint64 clearedUpTo_ = 0;   // rows of the file numbered up to it are cleared
+    QSet<qint64> removed_;     // numbers of rows of the file removed since
 };

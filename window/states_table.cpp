@@ -107,7 +107,8 @@ void TForm1::saveStates() {
     showStates();
     QItemSelection reselected;
     for (qsizetype i = 0; i < after.size(); ++i)
-        if (selected.contains(after[i])) reselected.select(statesModel->index(int(i), 0), statesModel->index(int(i), 0));
+        if (selected.contains(after[i]))
+            reselected.select(statesModel->index(int(i), 0), statesModel->index(int(i), 0));
     ui->Tbl_States->selectionModel()->select(reselected, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 

@@ -305,8 +305,8 @@ TEST_F(StateTableFile, NumbersGoOnBeyondThirtyTwoBitsUpToTheLargest) {
 TEST_F(StateTableFile, ALoadRemovesWhatKilledSavesLeft) {
     Write(StatesFileText({Extremes(1)}));
     const QStringList left{"states.json.a1B2c3", "states.json.ZZZZZZ"};
-    const QStringList kept{"states.json", "states.json.damaged", "states.json.damaged.2", "states.json.bak",
-                           "states.json.a-b.c1", "other.json.a1B2c3"};
+    const QStringList kept{"states.json",     "states.json.damaged", "states.json.damaged.2",
+                           "states.json.bak", "states.json.a-b.c1",  "other.json.a1B2c3"};
     for (const QString& name : left + kept.mid(1)) {
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
