@@ -6,6 +6,8 @@
 #include "state_table.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -157,21 +159,16 @@ TEST_F(StateTableFile, SetsADamagedFileAsideAndStartsEmpty) {
     QRandomGenerator generator(97);
     for (char& byte : random) byte = char(generator.bounded(256));
     QByteArray versionTwo = good, unknownMode = good, fallingNumbers = good, unknownQuantity = good,
-               typedNoNumber = good;
+               typedNoNumber = good, highestBelowLast = good;
     versionTwo.replace("\"version\": 1", "\"version\": 2");
     unknownMode.replace("\"mode\": 0", "\"mode\": 99");
     fallingNumbers.replace("\"number\": 2", "\"number\": 1");
     unknownQuantity.replace("\"Cp\"", "\"cp\"");
     typedNoNumber.replace("\"100\"", "\"1o0\"");
-    const QByteArray damaged[] = {good.left(good.size() / 2),
-                                  random,
-                                  versionTwo,
-                                  unknownMode,
-                                  fallingNumbers,
-                                  unknownQuantity,
-                                  typedNoNumber,
-                                  "[]",
-                                  ""};
+    highestBelowLast.replace("\"highest\": 2", "\"highest\": 1");
+    const QByteArray damaged[] = {
+        good.left(good.size() / 2), random, versionTwo, unknownMode, fallingNumbers, unknownQuantity, typedNoNumber,
+        highestBelowLast,           "[]",   ""};
     int kept = 0;
     for (const QByteArray& bytes : damaged) {
         ASSERT_NE(bytes, good);
@@ -264,14 +261,17 @@ TEST_F(StateTableFile, ChangesOfTwoTablesMergeInTheFile) {
     EXPECT_EQ(a.rows().back().request.mode, InputMode::ByPH);
 }
 
-// Numbers are 64-bit and read back exactly, also beyond 2^53. A file that has
+// Numbers are 64-bit and read back exactly, also beyond 2^53, from files
+// written before the largest number given was kept too. A file that has
 // given the largest is read, and then takes no new row rather than number one
 // twice: a table refuses it, a save leaves out another table's and says so.
 TEST_F(StateTableFile, NumbersGoOnBeyondThirtyTwoBitsUpToTheLargest) {
     const Outputs water = std::get<Outputs>(Calculate(Water));
     QString error;
     for (const qint64 last : {qint64(std::numeric_limits<int>::max()), (qint64(1) << 53) + 1}) {
-        Write(StatesFileText({Extremes(last)}));
+        QJsonObject older = QJsonDocument::fromJson(StatesFileText({Extremes(last)})).object();
+        older.remove("highest");
+        Write(QJsonDocument(older).toJson());
         StateTable table;
         ASSERT_EQ(table.Load(path).status, LoadResult::Status::Loaded) << last;
         Append(table, Water);
