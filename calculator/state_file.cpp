@@ -63,13 +63,15 @@ QJsonObject ObjectOf(const QJsonValue& value, const QString& what) {
     return value.toObject();
 }
 
-// A whole number in [lowest, highest]; JSON numbers arrive as doubles.
-int IntegerOf(const QJsonValue& value, const QString& what, int lowest, int highest) {
-    const double number = value.toDouble(std::numeric_limits<double>::quiet_NaN());
-    if (!(number >= lowest && number <= highest) || number != std::trunc(number))
+// A whole number in [lowest, highest]. Qt reads a JSON integer as a 64-bit
+// one, exactly also beyond 2^53; toInteger gives its default for a fraction,
+// a number beyond 64 bits or no number, so two defaults disagree on those.
+qint64 IntegerOf(const QJsonValue& value, const QString& what, qint64 lowest, qint64 highest) {
+    const qint64 number = value.toInteger(0);
+    if (number != value.toInteger(1) || number < lowest || number > highest)
         throw Damage{what + u" is no whole number from "_s + QString::number(lowest) + u" to "_s +
                      QString::number(highest)};
-    return int(number);
+    return number;
 }
 
 Quantity QuantityNamed(const QString& key) {
@@ -122,24 +124,30 @@ QList<StoredValue> ValuesOf(const QJsonObject& object) {
     return values;
 }
 
-StateRow StateRowOf(const QJsonValue& value, int lowestNumber) {
+// Numbers rise from row to row, as the table gives them.
+StateRow StateRowOf(const QJsonValue& value, qint64 previousNumber) {
     const QJsonObject object = ObjectOf(value, u"a state"_s);
     const QJsonValue phase = object[u"phase"_s];
     if (!phase.isString()) throw Damage{u"a phase name is no text"_s};
-    return {IntegerOf(object[u"number"_s], u"a number"_s, lowestNumber, std::numeric_limits<int>::max() - 1),
-            RequestOf(object), phase.toString(), ValuesOf(ObjectOf(object[u"values"_s], u"the values"_s))};
+    const qint64 number = IntegerOf(object[u"number"_s], u"a number"_s, 1, LargestStateNumber);
+    if (number <= previousNumber) throw Damage{u"the numbers do not rise"_s};
+    return {number, RequestOf(object), phase.toString(), ValuesOf(ObjectOf(object[u"values"_s], u"the values"_s))};
 }
 
 }  // namespace
 
-QByteArray StatesFileText(const QList<StateRow>& rows) {
+QByteArray StatesFileText(const QList<StateRow>& rows, qint64 highest) {
     QJsonArray states;
     for (const StateRow& row : rows) states.append(RowObject(row));
-    return QJsonDocument(QJsonObject{{u"format"_s, FormatName}, {u"version"_s, FormatVersion}, {u"states"_s, states}})
+    if (!rows.isEmpty()) highest = std::max(highest, rows.back().number);
+    return QJsonDocument(QJsonObject{{u"format"_s, FormatName},
+                                     {u"version"_s, FormatVersion},
+                                     {u"highest"_s, highest},
+                                     {u"states"_s, states}})
         .toJson();
 }
 
-std::optional<QList<StateRow>> ReadStatesFile(const QByteArray& text, QString* reason) {
+std::optional<QList<StateRow>> ReadStatesFile(const QByteArray& text, QString* reason, qint64* highest) {
     try {
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(text, &error);
@@ -151,9 +159,14 @@ std::optional<QList<StateRow>> ReadStatesFile(const QByteArray& text, QString* r
         const QJsonValue states = root[u"states"_s];
         if (!states.isArray()) throw Damage{u"no list of states"_s};
         QList<StateRow> rows;
-        // Numbers rise from row to row, as the table gives them.
         for (const QJsonValue& state : states.toArray())
-            rows.append(StateRowOf(state, rows.isEmpty() ? 1 : rows.back().number + 1));
+            rows.append(StateRowOf(state, rows.isEmpty() ? 0 : rows.back().number));
+        const qint64 last = rows.isEmpty() ? 0 : rows.back().number;
+        // Older files do not keep it.
+        const qint64 kept = root.contains(u"highest"_s)
+                                ? IntegerOf(root[u"highest"_s], u"the largest number"_s, last, LargestStateNumber)
+                                : last;
+        if (highest != nullptr) *highest = kept;
         return rows;
     } catch (const Damage& damage) {
         if (reason != nullptr) *reason = damage.reason;

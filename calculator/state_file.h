@@ -11,8 +11,12 @@
 
 #include <optional>
 
-QByteArray StatesFileText(const QList<StateRow>& rows);
+// `highest` is the largest number the table has ever given, kept when its rows
+// are gone, so that numbering goes on after a clear; the last row's number when
+// it is larger.
+QByteArray StatesFileText(const QList<StateRow>& rows, qint64 highest = 0);
 
-// The rows of a text StatesFileText wrote, in their order; std::nullopt with
-// the reason in *reason for any other bytes.
-std::optional<QList<StateRow>> ReadStatesFile(const QByteArray& text, QString* reason);
+// The rows of a text StatesFileText wrote, in their order, and into *highest
+// the largest number ever given (a file written before it was kept: the last
+// row's); std::nullopt with the reason in *reason for any other bytes.
+std::optional<QList<StateRow>> ReadStatesFile(const QByteArray& text, QString* reason, qint64* highest = nullptr);

@@ -6,7 +6,10 @@
 #include "calculation.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
+
+#include <limits>
 
 // One computed value in the core's units; NaN where it is not defined (the heat
 // capacity of wet steam).
@@ -16,8 +19,11 @@ struct StoredValue {
     double value;
 };
 
+// Sixty-four bits: no one runs that many states, but a file may say it did.
+constexpr qint64 LargestStateNumber = std::numeric_limits<qint64>::max();
+
 struct StateRow {
-    int number;                  // 1, 2, ...: never given twice while the table lives
+    qint64 number;               // 1, 2, ...: never given twice in the file, by any window
     CalculationRequest request;  // the mode and the inputs the run read, as typed
     QString phaseName;           // empty on the saturation line
     QList<StoredValue> values;   // in the order of the run's outputs
@@ -34,13 +40,17 @@ struct LoadResult {
     enum class Status {
         Loaded,
         NoFile,      // the first start: the table starts empty
-        Unreadable,  // the file could not be opened; it is left as it is
+        Unreadable,  // the file could not be opened or locked; it is left as it is
         Damaged,     // the file was renamed aside to keep it, the table starts empty
     };
     Status status;
     QString message;
 };
 
+// One file is the table of every window that runs: each window keeps the rows
+// it loaded or saved last and its own changes since, and each save merges
+// those changes into the file as it is then. Loads and saves take turns by a
+// lock file beside the table's file, so that none reads a file half replaced.
 class StateTable {
 public:
     // Enough to compare a day's runs; the oldest rows give way first.
@@ -49,21 +59,34 @@ public:
     const QList<StateRow>& rows() const { return rows_; }
 
     // A good run: its inputs (those of its mode only) and every output value.
-    void Append(const CalculationRequest& request, const Outputs& outputs);
+    // Its number is provisional until the next save. False, and the table as it
+    // was, once the largest number has been given.
+    bool Append(const CalculationRequest& request, const Outputs& outputs);
+    static QString NumbersUsedUp();
     // Indexes into rows(); repeated and out-of-range ones are passed over.
     void Remove(QList<qsizetype> indexes);
+    // Every row this table shows or has passed over for MaxRows; rows another
+    // window adds meanwhile stay.
     void Clear();
 
-    // Writes the rows through a QSaveFile: the old file stays whole until the new
-    // one is complete. On failure returns false with the reason in *error.
-    bool Save(const QString& path, QString* error) const;
+    // Merges into the file as it is now the changes since the last Load or
+    // Save: the rows removed or cleared leave it, the rows appended join it
+    // with their numbers, or, where another table gave those meanwhile, with
+    // the next after the largest number the file has ever held; the merged
+    // rows become this table's. The file is replaced through a QSaveFile: it
+    // stays whole until the new one is complete. False when the file was not
+    // written, with the reason in *message; a damaged file is set aside first
+    // as by Load, and a row that found no number left out: *message says so.
+    bool Save(const QString& path, QString* message);
     // Replaces the rows by those of the file; numbering continues after the
-    // highest number the table has given or read.
+    // largest number the file has ever held. Temporary files that saves killed
+    // halfway left beside it are removed.
     LoadResult Load(const QString& path);
 
 private:
-    void DropOldest();
-
     QList<StateRow> rows_;
-    int nextNumber_ = 1;
+    qint64 highest_ = 0;       // the largest number given, provisionally or not
+    qint64 savedHighest_ = 0;  // the file's at the last Load or Save: rows above it are new
+    qint64 clearedUpTo_ = 0;   // rows of the file numbered up to it are cleared
+    QSet<qint64> removed_;     // numbers of rows of the file removed since
 };

@@ -78,17 +78,46 @@ void TForm1::saveStatesSoon() {
     if (!saveTimer.isActive()) saveTimer.start();
 }
 
+namespace {
+
+QList<qint64> NumbersOf(const QList<StateRow>& rows) {
+    QList<qint64> numbers;
+    for (const StateRow& row : rows) numbers.append(row.number);
+    return numbers;
+}
+
+}  // namespace
+
+// The save merges this window's changes with those other windows saved
+// meanwhile: the rows shown then are the merged ones, the same rows selected.
 void TForm1::saveStates() {
     saveTimer.stop();
     QDir().mkpath(QFileInfo(statesPath()).path());
-    QString error;
-    if (!table.Save(statesPath(), &error))
-        ShowMessage(this, QStringLiteral("The table of states was not saved: ") + error);
+    const QList<qint64> before = NumbersOf(table.rows());
+    QList<qint64> selected;
+    for (const qsizetype index : selectedStates()) selected.append(before[index]);
+    QString message;
+    if (!table.Save(statesPath(), &message))
+        ShowMessage(this, QStringLiteral("The table of states was not saved: ") + message);
+    else if (!message.isEmpty())
+        ShowMessage(this, message);
+    const QList<qint64> after = NumbersOf(table.rows());
+    if (after == before) return;
+    ui->Tbl_States->clearSelection();
+    showStates();
+    QItemSelection reselected;
+    for (qsizetype i = 0; i < after.size(); ++i)
+        if (selected.contains(after[i]))
+            reselected.select(statesModel->index(int(i), 0), statesModel->index(int(i), 0));
+    ui->Tbl_States->selectionModel()->select(reselected, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void TForm1::appendState(const CalculationRequest& request, const Outputs& outputs) {
     const qsizetype before = table.rows().size();
-    table.Append(request, outputs);
+    if (!table.Append(request, outputs)) {
+        ShowMessage(this, StateTable::NumbersUsedUp());
+        return;
+    }
     saveStatesSoon();
     // The new row alone, where its columns are there already; the oldest row
     // gives way in a full table.

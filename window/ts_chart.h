@@ -31,7 +31,7 @@ public:
     // The states of the table by their numbers; `selected` is an index into
     // them, or −1.
     struct NumberedPoint {
-        int number;
+        qint64 number;
         DiagramPoint point;
     };
     void showTableStates(const QList<NumberedPoint>& states, qsizetype selected);

@@ -1,16 +1,22 @@
 // The table of states: numbering, the limit of rows, and its file, which keeps
-// every value exactly and is set aside, never trusted, when damaged.
+// every value exactly, is set aside, never trusted, when damaged, and is shared
+// by every window that runs, each save merging its window's changes.
 #include "calculation_fixture.h"
 #include "state_file.h"
 #include "state_table.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -42,7 +48,7 @@ const CalculationRequest Line{InputMode::Saturation, SaturationInput::ByTs, {{Q:
 
 // A row whose values test the file's numbers: thirds, the smallest and largest
 // doubles, an integer beyond 2^53 and an undefined value.
-StateRow Extremes(int number) {
+StateRow Extremes(qint64 number) {
     return {number,
             Water,
             u"Compressed water, \"quoted\"\n"_qs,
@@ -52,6 +58,12 @@ StateRow Extremes(int number) {
              {Q::Entropy, Phase::State, 9007199254740993.0 * 4},
              {Q::HeatCapacity, Phase::State, std::numeric_limits<double>::quiet_NaN()},
              {Q::SurfaceTension, Phase::SaturatedSteam, -2.675e-300}}};
+}
+
+std::vector<qint64> Numbers(const QList<StateRow>& rows) {
+    std::vector<qint64> numbers;
+    for (const StateRow& row : rows) numbers.push_back(row.number);
+    return numbers;
 }
 
 class StateTableFile : public ::testing::Test {
@@ -147,21 +159,16 @@ TEST_F(StateTableFile, SetsADamagedFileAsideAndStartsEmpty) {
     QRandomGenerator generator(97);
     for (char& byte : random) byte = char(generator.bounded(256));
     QByteArray versionTwo = good, unknownMode = good, fallingNumbers = good, unknownQuantity = good,
-               typedNoNumber = good;
+               typedNoNumber = good, highestBelowLast = good;
     versionTwo.replace("\"version\": 1", "\"version\": 2");
     unknownMode.replace("\"mode\": 0", "\"mode\": 99");
     fallingNumbers.replace("\"number\": 2", "\"number\": 1");
     unknownQuantity.replace("\"Cp\"", "\"cp\"");
     typedNoNumber.replace("\"100\"", "\"1o0\"");
-    const QByteArray damaged[] = {good.left(good.size() / 2),
-                                  random,
-                                  versionTwo,
-                                  unknownMode,
-                                  fallingNumbers,
-                                  unknownQuantity,
-                                  typedNoNumber,
-                                  "[]",
-                                  ""};
+    highestBelowLast.replace("\"highest\": 2", "\"highest\": 1");
+    const QByteArray damaged[] = {
+        good.left(good.size() / 2), random, versionTwo, unknownMode, fallingNumbers, unknownQuantity, typedNoNumber,
+        highestBelowLast,           "[]",   ""};
     int kept = 0;
     for (const QByteArray& bytes : damaged) {
         ASSERT_NE(bytes, good);
@@ -177,4 +184,135 @@ TEST_F(StateTableFile, SetsADamagedFileAsideAndStartsEmpty) {
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), bytes);
     }
+}
+
+// Two programs append a hundred rows each to one file at once, saving after
+// every row and loading the file anew: no row is lost, none numbered twice,
+// and no load finds the file missing while the other replaces it.
+TEST_F(StateTableFile, TwoProgramsAppendingAtOnceKeepEveryRow) {
+    constexpr int Count = 100;
+    QString error;
+    ASSERT_TRUE(StateTable().Save(path, &error)) << error.toStdString();
+    const QString pressures[] = {"1", "2"};
+    std::array<QProcess, 2> writers;
+    for (std::size_t i = 0; i < writers.size(); ++i) {
+        writers[i].start(STATE_TABLE_WRITER, {path, pressures[i], QString::number(Count)});
+        ASSERT_TRUE(writers[i].waitForStarted());
+    }
+    for (QProcess& writer : writers) writer.write("go\n");
+    for (QProcess& writer : writers) {
+        ASSERT_TRUE(writer.waitForFinished(-1));
+        EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+    }
+    StateTable table;
+    ASSERT_EQ(table.Load(path).status, LoadResult::Status::Loaded);
+    std::vector<qint64> expected(2 * Count);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(Numbers(table.rows()), expected);
+    for (const QString& pressure : pressures)
+        EXPECT_EQ(std::count_if(table.rows().begin(), table.rows().end(),
+                                [&](const StateRow& row) { return row.request.typed.value(Q::Pressure) == pressure; }),
+                  Count);
+}
+
+// Two tables on one file: each save takes in what the other saved; a removal
+// or a clear takes away the rows its table had and no other; numbering goes on
+// after a clear, and the oldest rows give way to a full file.
+TEST_F(StateTableFile, ChangesOfTwoTablesMergeInTheFile) {
+    StateTable a, b;
+    QString error;
+    EXPECT_EQ(a.Load(path).status, LoadResult::Status::NoFile);
+    Append(a, Water);
+    Append(a, Water);
+    ASSERT_TRUE(a.Save(path, &error)) << error.toStdString();
+    ASSERT_EQ(b.Load(path).status, LoadResult::Status::Loaded);
+    Append(a, WetSteam);
+    Append(b, Line);
+    b.Remove({0});
+    ASSERT_TRUE(a.Save(path, &error));
+    ASSERT_TRUE(b.Save(path, &error));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(Numbers(b.rows()), (std::vector<qint64>{2, 3, 4}));
+    EXPECT_EQ(b.rows()[1].request.mode, InputMode::ByPH) << "a's row";
+    EXPECT_EQ(b.rows()[2].request.mode, InputMode::Saturation) << "b's row, numbered after a's";
+
+    a.Clear();
+    Append(b, Water);
+    ASSERT_TRUE(a.Save(path, &error));
+    EXPECT_EQ(Numbers(a.rows()), (std::vector<qint64>{4})) << "b's row, which a never had";
+    ASSERT_TRUE(b.Save(path, &error));
+    EXPECT_EQ(Numbers(b.rows()), (std::vector<qint64>{4, 5}));
+    b.Clear();
+    ASSERT_TRUE(b.Save(path, &error));
+    StateTable restarted;
+    ASSERT_EQ(restarted.Load(path).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(restarted.rows().isEmpty());
+    Append(restarted, Water);
+    ASSERT_TRUE(restarted.Save(path, &error));
+    EXPECT_EQ(Numbers(restarted.rows()), (std::vector<qint64>{6}));
+
+    Append(a, WetSteam);
+    for (int i = 0; i < StateTable::MaxRows; ++i) Append(b, Water);
+    ASSERT_TRUE(b.Save(path, &error));
+    ASSERT_TRUE(a.Save(path, &error));
+    ASSERT_EQ(a.rows().size(), StateTable::MaxRows);
+    EXPECT_EQ(a.rows().front().number, 8);
+    EXPECT_EQ(a.rows().back().number, StateTable::MaxRows + 7);
+    EXPECT_EQ(a.rows().back().request.mode, InputMode::ByPH);
+}
+
+// Numbers are 64-bit and read back exactly, also beyond 2^53, from files
+// written before the largest number given was kept too. A file that has
+// given the largest is read, and then takes no new row rather than number one
+// twice: a table refuses it, a save leaves out another table's and says so.
+TEST_F(StateTableFile, NumbersGoOnBeyondThirtyTwoBitsUpToTheLargest) {
+    const Outputs water = std::get<Outputs>(Calculate(Water));
+    QString error;
+    for (const qint64 last : {qint64(std::numeric_limits<int>::max()), (qint64(1) << 53) + 1}) {
+        QJsonObject older = QJsonDocument::fromJson(StatesFileText({Extremes(last)})).object();
+        older.remove("highest");
+        Write(QJsonDocument(older).toJson());
+        StateTable table;
+        ASSERT_EQ(table.Load(path).status, LoadResult::Status::Loaded) << last;
+        Append(table, Water);
+        ASSERT_TRUE(table.Save(path, &error));
+        StateTable reread;
+        ASSERT_EQ(reread.Load(path).status, LoadResult::Status::Loaded);
+        EXPECT_EQ(Numbers(reread.rows()), (std::vector<qint64>{last, last + 1}));
+    }
+
+    Write(StatesFileText({Extremes(LargestStateNumber - 1)}));
+    StateTable first, second;
+    ASSERT_EQ(first.Load(path).status, LoadResult::Status::Loaded);
+    ASSERT_EQ(second.Load(path).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(first.Append(Water, water));
+    EXPECT_TRUE(second.Append(Water, water));
+    EXPECT_FALSE(first.Append(Water, water));
+    ASSERT_TRUE(first.Save(path, &error));
+    ASSERT_TRUE(second.Save(path, &error));
+    EXPECT_TRUE(error.endsWith(StateTable::NumbersUsedUp())) << error.toStdString();
+    EXPECT_EQ(Numbers(second.rows()), (std::vector<qint64>{LargestStateNumber - 1, LargestStateNumber}));
+    second.Clear();
+    ASSERT_TRUE(second.Save(path, &error));
+    StateTable restarted;
+    ASSERT_EQ(restarted.Load(path).status, LoadResult::Status::Loaded);
+    EXPECT_FALSE(restarted.Append(Water, water));
+    EXPECT_TRUE(restarted.rows().isEmpty());
+}
+
+// A save killed halfway leaves QSaveFile's "states.json.XXXXXX" beside the
+// file: the next load removes it and nothing else.
+TEST_F(StateTableFile, ALoadRemovesWhatKilledSavesLeft) {
+    Write(StatesFileText({Extremes(1)}));
+    const QStringList left{"states.json.a1B2c3", "states.json.ZZZZZZ"};
+    const QStringList kept{"states.json",     "states.json.damaged", "states.json.damaged.2",
+                           "states.json.bak", "states.json.a-b.c1",  "other.json.a1B2c3"};
+    for (const QString& name : left + kept.mid(1)) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    StateTable table;
+    EXPECT_EQ(table.Load(path).status, LoadResult::Status::Loaded);
+    for (const QString& name : left) EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name.toStdString();
+    for (const QString& name : kept) EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
 }

@@ -1,5 +1,6 @@
 // An engineer's working session: the table of states fills with every good
-// run, survives a restart and a damaged file, is copied, exported and
+// run, survives a restart and a damaged file, is shared by two windows, is
+// copied, exported and
 // recalled; units preset in the settings change captions, inputs and results;
 // the diagram turns into the Mollier diagram and is saved.
 #include "edit_binding.h"
@@ -87,6 +88,24 @@ TEST_F(WorkingSession, EveryGoodRunIsARowKeptBetweenStarts) {
     again->clearStates();
     EXPECT_EQ(messages.takeLast().toStdString(), "Clear all 3 states of the table?");
     EXPECT_TRUE(again->states().rows().isEmpty());
+}
+
+// Two windows at once share the table: a save merges the rows the other
+// window saved meanwhile and shows them, its own row numbered after them.
+TEST_F(WorkingSession, TwoWindowsKeepEachOthersRows) {
+    auto first = open();
+    auto second = open();
+    run(*first, 0, "1", "200");
+    run(*second, 0, "2", "250");
+    EXPECT_EQ(cell(*second, 0, "No."), "1");
+    first->close();
+    second->close();
+    ASSERT_EQ(ControlsOf(*second).Tbl_States->model()->rowCount(), 2);
+    EXPECT_EQ(cell(*second, 0, "p, MPa"), "1.0000");
+    EXPECT_EQ(cell(*second, 1, "No."), "2");
+    EXPECT_EQ(cell(*second, 1, "p, MPa"), "2.0000");
+    EXPECT_EQ(ControlsOf(*second).Chart_TS->tablePoints()->count(), 2);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
 TEST_F(WorkingSession, ADamagedTableIsSetAsideWithAMessage) {
