@@ -28,10 +28,9 @@ void TForm1::BB_CalkClick() {
     } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         ShowMessage(this, refusal->message);
         // The user corrects the refused value next: the focus goes there, so that
-        // typing cannot land in another input.
-        QLineEdit* edit = InputEdit(*ui, request.saturation(), refusal->input);
-        if (refusal->reaction == Refusal::Reaction::ClearEdit) edit->clear();
-        focusInput(edit);
+        // typing cannot land in another input, and the text stays, selected, to
+        // be mended (50010 for 5001) or typed over.
+        focusInput(InputEdit(*ui, request.saturation(), refusal->input));
     } else if (const auto* stop = std::get_if<Stop>(&outcome)) {
         ShowErrorReport(this, stop->text, stop->explanation + QStringLiteral("\n\n") + stop->reason);
     }
