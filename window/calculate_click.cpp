@@ -18,10 +18,10 @@ void TForm1::BB_CalkClick() {
         if (outputs->values.isEmpty()) return;  // no mode selected
         showOutputs(*outputs);
         if (request.saturation()) {
-            sheetsRun = Run{request, *outputs};
+            sheetsRun = Run{request, *outputs, request};
             setSheetsStale(false);
         } else {
-            panelRun = Run{request, *outputs};
+            panelRun = Run{request, *outputs, request};
             setPanelStale(false);
         }
         appendState(request, *outputs);

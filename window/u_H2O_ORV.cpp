@@ -61,6 +61,7 @@ TForm1::TForm1(QWidget* parent)
         edit->setFocusPolicy(Qt::ClickFocus);
     }
 
+    keepTypedInputs();
     onItemIndexChanged(ui->RG_1, [this] { RG_1Click(); });
     onItemIndexChanged(ui->RG_4, [this] { RG_4Click(); });
     addModeShortcuts();

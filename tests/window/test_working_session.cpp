@@ -158,6 +158,36 @@ TEST_F(WorkingSession, UnitsFromTheSettingsChangeCaptionsInputsAndResults) {
     EXPECT_EQ(LoadUnits(settings), Units{});
 }
 
+// Each input is converted from its text as typed: a change of units and back
+// gives the typed texts again. A converted text has 10 significant digits and
+// leaves the input's font as it is.
+TEST_F(WorkingSession, AChangeOfUnitsAndBackGivesTheTypedTextsAgain) {
+    auto form = open();
+    Ui::TForm1& ui = ControlsOf(*form);
+    run(*form, 3, "1", "6.5");  // (p, s)
+    const QFont font = ui.Lb_P->font();
+    const QString copied = form->allResultsText();
+    const Units psi{PressureUnit::Psi, TemperatureUnit::Celsius, UnitSystem::SI};
+    const Units us{PressureUnit::MPa, TemperatureUnit::Fahrenheit, UnitSystem::US};
+    for (const Units& other : {psi, us, Units{PressureUnit::KPa, TemperatureUnit::Kelvin, UnitSystem::US}}) {
+        form->setUnits(other);
+        form->setUnits(psi);
+        form->setUnits({});
+        EXPECT_EQ(ui.Lb_P->text(), "1");
+        EXPECT_EQ(ui.Lb_S->text(), "6.5");
+        EXPECT_EQ(form->allResultsText(), copied) << "the run's inputs too";
+    }
+    form->setUnits(psi);
+    EXPECT_EQ(ui.Lb_P->text(), "145.0377377") << "1 MPa = 145.03773773... psi";
+    EXPECT_EQ(ui.Lb_P->font(), font);
+    EXPECT_EQ(ui.Lb_P->cursorPosition(), 0) << "the text's start in view";
+    ui.Lb_P->setText("150");  // typed in psi
+    form->setUnits({});
+    EXPECT_EQ(ui.Lb_P->text(), "1.034213594");
+    form->setUnits(psi);
+    EXPECT_EQ(ui.Lb_P->text(), "150");
+}
+
 TEST_F(WorkingSession, TheMollierDiagramIsShownAndSaved) {
     auto form = open();
     run(*form, 0, "1", "200");
