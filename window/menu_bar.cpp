@@ -17,7 +17,8 @@ void TForm1::buildMenuBar() {
                     &TForm1::exportStatesByDialog);
     file->addAction(QStringLiteral("&Save diagram as…"), this, &TForm1::saveDiagramByDialog);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    // Ctrl+Q on every desktop: Windows' key scheme has no key for Quit.
+    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 
     QMenu* edit = menus->addMenu(QStringLiteral("&Edit"));
     edit->addAction(copyAllResultsAction);
