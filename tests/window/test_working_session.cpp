@@ -13,10 +13,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineSeries>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -186,6 +188,47 @@ TEST_F(WorkingSession, AChangeOfUnitsAndBackGivesTheTypedTextsAgain) {
     EXPECT_EQ(ui.Lb_P->text(), "1.034213594");
     form->setUnits(psi);
     EXPECT_EQ(ui.Lb_P->text(), "150");
+}
+
+// A file dialog opens in the Documents folder the first time, then in the
+// folder last saved into, after a restart too.
+TEST_F(WorkingSession, FileDialogsOpenInDocumentsThenInTheLastFolderUsed) {
+    const QTemporaryDir home;
+    const QString documents = home.filePath("Documents"), reports = home.filePath("reports");
+    ASSERT_TRUE(QDir().mkpath(documents) && QDir().mkpath(reports));
+    // The desktop's Documents folder, as xdg-user-dirs names it.
+    ASSERT_TRUE(QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    QFile userDirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+    ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write(QStringLiteral("XDG_DOCUMENTS_DIR=\"%1\"\n").arg(documents).toUtf8());
+    userDirs.close();
+
+    QStringList openedIn;
+    // The next dialog: where it opened; the file is saved in reports.
+    const auto answer = [&](const QString& name) {
+        QTimer::singleShot(0, [&, name] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            openedIn << dialog->directory().absolutePath();
+            dialog->selectFile(QDir(reports).filePath(name));
+            static_cast<QDialog*>(dialog)->accept();  // as Save does
+        });
+    };
+    {
+        auto form = open();
+        run(*form, 0, "1", "200");
+        answer("states.csv");
+        form->exportStatesByDialog();
+        answer("diagram.png");
+        form->saveDiagramByDialog();
+    }
+    auto again = open();
+    answer("diagram.svg");
+    again->saveDiagramByDialog();
+    userDirs.remove();
+    EXPECT_EQ(openedIn, (QStringList{documents, reports, reports}));
+    for (const char* name : {"states.csv", "diagram.png", "diagram.svg"})
+        EXPECT_TRUE(QFile::exists(QDir(reports).filePath(name))) << name;
 }
 
 TEST_F(WorkingSession, TheMollierDiagramIsShownAndSaved) {
