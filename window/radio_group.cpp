@@ -37,7 +37,8 @@ void keepCheckedItemOnTabChain(QGroupBox* group) {
     // Qt's arrow keys move within an auto-exclusive group whatever the items'
     // focus policies; Tab passes items that take the focus by click only.
     const auto update = [group] {
-        for (QRadioButton* item : itemsOf(group)) item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        for (QRadioButton* item : itemsOf(group))
+            item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
     };
     for (QRadioButton* item : itemsOf(group)) QObject::connect(item, &QRadioButton::toggled, group, update);
     update();

@@ -10,7 +10,8 @@ namespace {
 
 bool IsShortcutOfWindow(const QWidget* window, const QKeySequence& keys) {
     for (const QAction* action : window->findChildren<QAction*>())
-        if (action->shortcutContext() != Qt::WidgetShortcut && action->isEnabled() && action->shortcuts().contains(keys))
+        if (action->shortcutContext() != Qt::WidgetShortcut && action->isEnabled() &&
+            action->shortcuts().contains(keys))
             return true;
     for (const QShortcut* shortcut : window->findChildren<QShortcut*>())
         if (shortcut->isEnabled() && shortcut->keys().contains(keys)) return true;

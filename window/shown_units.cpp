@@ -100,8 +100,9 @@ void TForm1::setUnits(const Units& chosen) {
 
 void TForm1::keepTypedInputs() {
     for (QLineEdit* edit : AllInputEdits(*ui))
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, edit](const QString& text) { typedInputs.insert(edit, {text, units}); });
+        connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
+            typedInputs.insert(edit, {text, units});
+        });
 }
 
 void TForm1::chooseUnits() {

@@ -18,8 +18,7 @@ protected:
 };
 
 const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [Pressure]";
-const std::string TemperatureRangePT =
-    " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [Temperature]";
+const std::string TemperatureRangePT = " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [Temperature]";
 const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [Pressure]";
 const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [Pressure]";
 const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [Temperature]";

@@ -137,6 +137,5 @@ TEST_F(CalculationResults, InputsOutputsAndLimitsFollowTheUnits) {
     EXPECT_EQ(TextsOf(inBar, {Q::Pressure, Q::Temperature}), (Texts{"10.0000", "392.0"}));
     EXPECT_EQ(TextsOf(inBar, {Q::Enthalpy}), TextsOf(ByPT("1", "200"), {Q::Enthalpy}));
     EXPECT_EQ(Described(byPT("600", "392")), " Inadequately set pressure: P>500 bar or P<0.005 bar [Pressure]");
-    EXPECT_EQ(Described(byPT("10", "1300")),
-              " Inadequately set temperature: T>1202 F or T<32.18 F [Temperature]");
+    EXPECT_EQ(Described(byPT("10", "1300")), " Inadequately set temperature: T>1202 F or T<32.18 F [Temperature]");
 }

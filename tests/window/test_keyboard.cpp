@@ -127,13 +127,12 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
     ASSERT_EQ(shortcuts.size(), 3u + 6u + 2u) << "export, quit, copy all results; the modes; ps and ts";
 
-
     TakesEveryKey takesEveryKey;
     for (QWidget* place : std::initializer_list<QWidget*>{ui.Lb_P, ui.Tbl_States, ui.Chart_TS}) {
         place->installEventFilter(&takesEveryKey);
         for (auto& [keys, ran] : shortcuts) {
             form.setRG_1ItemIndex(0);
-            form.show();  // again after Quit
+            form.show();            // again after Quit
             form.activateWindow();  // again after the export's dialog
             ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
             place->setFocus();

@@ -185,7 +185,8 @@ TEST(Palettes, CurvesStandOutAndASavedDiagramIsDrawnOnWhite) {
         EXPECT_EQ(png.pixelColor(1, 1), QColor(Qt::white));
         bool lightIsobar = false;
         for (int y = 0; y < png.height() && !lightIsobar; ++y)
-            for (int x = 0; x < png.width() && !lightIsobar; ++x) lightIsobar = png.pixelColor(x, y) == QColor(0x00, 0x80, 0x00);
+            for (int x = 0; x < png.width() && !lightIsobar; ++x)
+                lightIsobar = png.pixelColor(x, y) == QColor(0x00, 0x80, 0x00);
         EXPECT_TRUE(lightIsobar);
         QFile svg(folder.filePath("diagram.svg"));
         ASSERT_TRUE(svg.open(QIODevice::ReadOnly));

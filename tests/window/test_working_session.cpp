@@ -194,13 +194,15 @@ TEST_F(WorkingSession, AChangeOfUnitsAndBackGivesTheTypedTextsAgain) {
 // folder last saved into, after a restart too.
 TEST_F(WorkingSession, FileDialogsOpenInDocumentsThenInTheLastFolderUsed) {
     const QTemporaryDir home;
-    const QString documents = home.filePath("Documents"), reports = home.filePath("reports");
-    ASSERT_TRUE(QDir().mkpath(documents) && QDir().mkpath(reports));
-    // The desktop's Documents folder, as xdg-user-dirs names it.
+    const QString documents = home.filePath("Documents"), pictures = home.filePath("Pictures"),
+                  reports = home.filePath("reports");
+    for (const QString& folder : {documents, pictures, reports}) ASSERT_TRUE(QDir().mkpath(folder));
+    // The desktop's folders, as xdg-user-dirs names them.
     ASSERT_TRUE(QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
     QFile userDirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
     ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
-    userDirs.write(QStringLiteral("XDG_DOCUMENTS_DIR=\"%1\"\n").arg(documents).toUtf8());
+    userDirs.write(
+        QStringLiteral("XDG_DOCUMENTS_DIR=\"%1\"\nXDG_PICTURES_DIR=\"%2\"\n").arg(documents, pictures).toUtf8());
     userDirs.close();
 
     QStringList openedIn;
