@@ -30,18 +30,18 @@ constexpr Ext LowestTemperature = 0.1L, HighestTemperature = 651.0L;
 constexpr Ext TriplePointTemperature = 0.01L;
 
 [[noreturn]] void RefuseValue(Quantity input, const QString& message) {
-    throw Refusal{message, input, Refusal::Reaction::ClearEdit};
+    throw Refusal{message, input};
 }
 
 // The typed number of an input; an empty input is refused with its "Insert"
 // message, a text that is no number with the conversion's message.
 double ReadTyped(const CalculationRequest& request, Quantity input, const QString& insertMessage) {
     const QString text = request.typed.value(input);
-    if (text.isEmpty()) throw Refusal{insertMessage, input, Refusal::Reaction::FocusEdit};
+    if (text.isEmpty()) throw Refusal{insertMessage, input};
     try {
         return FromShown(input, TextToReal(text), request.units);
     } catch (const InvalidNumber& e) {
-        throw Refusal{e.message(), input, Refusal::Reaction::KeepEdit};
+        throw Refusal{e.message(), input};
     }
 }
 

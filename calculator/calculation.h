@@ -46,14 +46,11 @@ struct Outputs {
 };
 
 // A typed value the run refused (its message names the limits in the
-// request's units); the refused input takes the focus after the
-// message. An empty input is left empty, one holding a value out of range is
-// cleared, one holding a text that is no number is left as it is (selected).
+// request's units); the refused input takes the focus after the message and
+// keeps its text, selected, so that a typo can be mended or typed over.
 struct Refusal {
-    enum class Reaction { FocusEdit, ClearEdit, KeepEdit };
     QString message;
     Quantity input;
-    Reaction reaction;
 };
 
 // A state the property library cannot serve abandoned the run: the report's

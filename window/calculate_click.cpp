@@ -18,20 +18,19 @@ void TForm1::BB_CalkClick() {
         if (outputs->values.isEmpty()) return;  // no mode selected
         showOutputs(*outputs);
         if (request.saturation()) {
-            sheetsRun = Run{request, *outputs};
+            sheetsRun = Run{request, *outputs, request};
             setSheetsStale(false);
         } else {
-            panelRun = Run{request, *outputs};
+            panelRun = Run{request, *outputs, request};
             setPanelStale(false);
         }
         appendState(request, *outputs);
     } else if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         ShowMessage(this, refusal->message);
         // The user corrects the refused value next: the focus goes there, so that
-        // typing cannot land in another input.
-        QLineEdit* edit = InputEdit(*ui, request.saturation(), refusal->input);
-        if (refusal->reaction == Refusal::Reaction::ClearEdit) edit->clear();
-        focusInput(edit);
+        // typing cannot land in another input, and the text stays, selected, to
+        // be mended (50010 for 5001) or typed over.
+        focusInput(InputEdit(*ui, request.saturation(), refusal->input));
     } else if (const auto* stop = std::get_if<Stop>(&outcome)) {
         ShowErrorReport(this, stop->text, stop->explanation + QStringLiteral("\n\n") + stop->reason);
     }

@@ -4,12 +4,11 @@
 #include "ui_u_H2O_ORV.h"
 
 #include "message_box.h"
+#include "save_dialog.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QFileDialog>
 #include <QMenuBar>
-#include <QStandardPaths>
 
 void TForm1::buildMenuBar() {
     QMenu* file = menus->addMenu(QStringLiteral("&File"));
@@ -17,7 +16,8 @@ void TForm1::buildMenuBar() {
                     &TForm1::exportStatesByDialog);
     file->addAction(QStringLiteral("&Save diagram as…"), this, &TForm1::saveDiagramByDialog);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    // Ctrl+Q on every desktop: Windows' key scheme has no key for Quit.
+    file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 
     QMenu* edit = menus->addMenu(QStringLiteral("&Edit"));
     edit->addAction(copyAllResultsAction);
@@ -47,10 +47,8 @@ void TForm1::setDiagramKind(TsChart::Kind kind) {
 }
 
 void TForm1::saveDiagramByDialog() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save diagram as"),
-        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) + QStringLiteral("/diagram.png"),
-        QStringLiteral("PNG images (*.png);;SVG drawings (*.svg)"));
+    const QString path = AskSavePath(this, QStringLiteral("Save diagram as"), QStringLiteral("diagram.png"),
+                                     QStringLiteral("PNG images (*.png);;SVG drawings (*.svg)"));
     if (path.isEmpty()) return;
     QString error;
     if (!ui->Chart_TS->save(path, &error)) ShowMessage(this, QStringLiteral("The diagram was not saved: ") + error);

@@ -1,8 +1,9 @@
-// The window's two accent colours on the current palette. The radio items and
+// The window's accent colours on the current palette. The radio items and
 // the saturation curves are navy (the input modes, saturated water) and maroon
-// (the saturation sub-mode, saturated steam), colours drawn for a light
-// background; on a dark one they would all but vanish, so there they take light
-// equivalents of the same hues.
+// (the saturation sub-mode, saturated steam), the isobar green: colours drawn
+// for a light background. On a dark one they would all but vanish, so there
+// they take light equivalents of the same hues, at a contrast of 3:1 or more
+// on backgrounds up to a middle grey.
 #pragma once
 
 #include <QColor>
@@ -12,6 +13,6 @@ class QPalette;
 bool IsDarkPalette(const QPalette& palette);
 
 struct AccentColours {
-    QColor navy, maroon;
+    QColor navy, maroon, green;
 };
 AccentColours AccentColoursOf(const QPalette& palette);

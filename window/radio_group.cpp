@@ -33,6 +33,17 @@ void setItemIndex(QGroupBox* group, int index) {
     }
 }
 
+void keepCheckedItemOnTabChain(QGroupBox* group) {
+    // Qt's arrow keys move within an auto-exclusive group whatever the items'
+    // focus policies; Tab passes items that take the focus by click only.
+    const auto update = [group] {
+        for (QRadioButton* item : itemsOf(group))
+            item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (QRadioButton* item : itemsOf(group)) QObject::connect(item, &QRadioButton::toggled, group, update);
+    update();
+}
+
 void onItemIndexChanged(QGroupBox* group, std::function<void()> handler) {
     for (QRadioButton* item : itemsOf(group))
         QObject::connect(item, &QRadioButton::toggled, group, [handler](bool checked) {

@@ -15,3 +15,7 @@ void setItemIndex(QGroupBox* group, int index);
 // Runs handler whenever the checked item of the group changes, by the user or
 // by setItemIndex; not when the checked item is clicked again.
 void onItemIndexChanged(QGroupBox* group, std::function<void()> handler);
+
+// Tab reaches the group at its checked item alone; the arrow keys move from
+// item to item, selecting each.
+void keepCheckedItemOnTabChain(QGroupBox* group);

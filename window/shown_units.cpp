@@ -22,12 +22,15 @@ QString WithUnit(const QString& caption, const QString& unit) {
     return caption.left(start + 2) + unit + caption.mid(end);
 }
 
-// A typed number in other units, as exact as the run needs it; a text that is
-// no number stays as it is.
+// A typed number in other units, rounded to 10 significant digits (trailing
+// zeros dropped): closer than any input needs, and short enough to read. In
+// the units it was typed in it is the typed text itself; a text that is no
+// number stays as it is.
 QString Converted(const QString& typed, Quantity quantity, const Units& from, const Units& to) {
+    if (from == to) return typed;
     try {
         const double value = FromShown(quantity, TextToReal(typed), from);
-        return QString::number(ToShown(quantity, value, to), 'g', 12);
+        return QString::number(ToShown(quantity, value, to), 'g', 10);
     } catch (const InvalidNumber&) {
         return typed;
     }
@@ -61,29 +64,45 @@ void TForm1::setUnits(const Units& chosen) {
     units = chosen;
     QSettings settings;
     SaveUnits(settings, units);
-    // The typed inputs keep meaning the same states.
+    // The typed inputs keep meaning the same states, converted from their
+    // texts as typed. Without the edits' signals: the text as typed stays the
+    // one kept, and the input keeps the font of its typed text, since a
+    // conversion's 10 digits would be narrowed past reading; its start is
+    // shown, its last digits matter least.
     for (int q = 0; q < QuantityCount; ++q)
-        for (const bool saturation : {false, true})
-            if (QLineEdit* edit = InputEdit(*ui, saturation, Quantity(q)); edit != nullptr && !edit->text().isEmpty())
-                edit->setText(Converted(edit->text(), Quantity(q), previous, units));
+        for (const bool saturation : {false, true}) {
+            QLineEdit* edit = InputEdit(*ui, saturation, Quantity(q));
+            if (edit == nullptr || edit->text().isEmpty()) continue;
+            const TypedText typed = typedInputs.value(edit, {edit->text(), previous});
+            const QSignalBlocker quiet(edit);
+            edit->setText(Converted(typed.text, Quantity(q), typed.units, units));
+            edit->setCursorPosition(0);
+        }
     applyUnitCaptions();
     // The last good runs again, in the new units.
     for (std::optional<Run>* run : {&panelRun, &sheetsRun}) {
         if (!*run) continue;
-        CalculationRequest request = (*run)->request;
+        CalculationRequest request = (*run)->typed;
         for (auto it = request.typed.begin(); it != request.typed.end(); ++it)
-            it.value() = Converted(it.value(), it.key(), previous, units);
+            it.value() = Converted(it.value(), it.key(), (*run)->typed.units, units);
         request.units = units;
         const Outcome outcome = Calculate(request);
         if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
             showOutputs(*outputs);
-            **run = Run{request, *outputs};
+            **run = Run{request, *outputs, (*run)->typed};
         }
     }
     // Converting the inputs changed no state: the results are as stale as before.
     setPanelStale(panelWasStale);
     setSheetsStale(sheetsWereStale);
     showStates();
+}
+
+void TForm1::keepTypedInputs() {
+    for (QLineEdit* edit : AllInputEdits(*ui))
+        connect(edit, &QLineEdit::textChanged, this, [this, edit](const QString& text) {
+            typedInputs.insert(edit, {text, units});
+        });
 }
 
 void TForm1::chooseUnits() {

@@ -6,12 +6,12 @@
 
 #include "edit_binding.h"
 #include "message_box.h"
+#include "save_dialog.h"
 #include "state_export.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
@@ -222,10 +222,8 @@ bool TForm1::exportStates(const QString& path, QString* error) const {
 }
 
 void TForm1::exportStatesByDialog() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export states as CSV"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/states.csv"),
-        QStringLiteral("CSV files (*.csv)"));
+    const QString path = AskSavePath(this, QStringLiteral("Export states as CSV"), QStringLiteral("states.csv"),
+                                     QStringLiteral("CSV files (*.csv)"));
     if (path.isEmpty()) return;
     QString error;
     if (!exportStates(path, &error)) ShowMessage(this, QStringLiteral("The states were not exported: ") + error);

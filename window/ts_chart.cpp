@@ -7,6 +7,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPalette>
 #include <QScatterSeries>
 #include <QSvgGenerator>
 #include <QValueAxis>
@@ -40,8 +41,13 @@ QColor GridColour(const QPalette& palette) {
     return IsDarkPalette(palette) ? palette.color(QPalette::Window).lighter(150) : QColor(0xdd, 0xdd, 0xdd);
 }
 
-const QColor IsobarColour(0x00, 0x80, 0x00), StateColour(0xff, 0x00, 0x00), TableColour(0x80, 0x80, 0x80),
-    SelectedColour(0xff, 0xa0, 0x00);
+const QColor StateColour(0xff, 0x00, 0x00), TableColour(0x80, 0x80, 0x80), SelectedColour(0xff, 0xa0, 0x00);
+
+// A saved diagram goes into reports and printouts: black on white, whatever
+// the desktop's palette.
+QPalette ReportPalette() {
+    return QPalette(Qt::white);
+}
 
 // A filled circle, drawn as one picture at every point: a table of a thousand
 // states would otherwise be a thousand items for the chart to lay out and paint.
@@ -110,7 +116,6 @@ TsChart::TsChart(QWidget* parent)
     state->setMarkerSize(11);
     states->setMarkerSize(7);
     selectedState->setMarkerSize(13);
-    isobar->setColor(IsobarColour);
     state->setColor(StateColour);
     states->setColor(TableColour);
     states->setLightMarker(Dot(TableColour, 7));
@@ -138,7 +143,7 @@ TsChart::TsChart(QWidget* parent)
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{states, selectedState})
         diagram->legend()->markers(series).front()->setVisible(false);
     connect(diagram, &QChart::plotAreaChanged, this, &TsChart::placeNumbers);
-    applyPalette();
+    applyPalette(palette());
     redraw();
 }
 
@@ -155,10 +160,10 @@ QList<QPointF> TsChart::shown(const DiagramCurve& curve) const {
     return points;
 }
 
-void TsChart::applyPalette() {
-    const QPalette& colours = palette();
+void TsChart::applyPalette(const QPalette& colours) {
     const QColor text = colours.color(QPalette::WindowText);
     chart()->setBackgroundBrush(colours.window());
+    setBackgroundBrush(colours.window());  // the view's own, at the chart's edges
     chart()->legend()->setLabelColor(text);
     for (QValueAxis* axis : {entropyAxis, ordinateAxis}) {
         axis->setTitleBrush(text);
@@ -169,13 +174,14 @@ void TsChart::applyPalette() {
     const AccentColours accents = AccentColoursOf(colours);
     water->setColor(accents.navy);
     steam->setColor(accents.maroon);
+    isobar->setColor(accents.green);
     critical->setColor(text);
     for (QGraphicsSimpleTextItem* number : numbers) number->setBrush(text);
 }
 
 void TsChart::changeEvent(QEvent* event) {
     QChartView::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) applyPalette();
+    if (event->type() == QEvent::PaletteChange) applyPalette(palette());
 }
 
 void TsChart::setStateStale(bool stale) {
@@ -277,6 +283,14 @@ void TsChart::placeNumbers() {
 }
 
 bool TsChart::save(const QString& path, QString* error) {
+    applyPalette(ReportPalette());
+    const bool written = write(path);
+    applyPalette(palette());
+    if (!written) *error = QStringLiteral("cannot write ") + path;
+    return written;
+}
+
+bool TsChart::write(const QString& path) {
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(path);
@@ -284,16 +298,9 @@ bool TsChart::save(const QString& path, QString* error) {
         svg.setViewBox(rect());
         svg.setTitle(QStringLiteral("Water and steam diagram"));
         QPainter painter;
-        if (!painter.begin(&svg)) {
-            *error = QStringLiteral("cannot write ") + path;
-            return false;
-        }
+        if (!painter.begin(&svg)) return false;
         render(&painter);
         return painter.end();
     }
-    if (!grab().save(path, "PNG")) {
-        *error = QStringLiteral("cannot write ") + path;
-        return false;
-    }
-    return true;
+    return grab().save(path, "PNG");
 }

@@ -40,8 +40,9 @@ public:
     Kind kind() const { return shownKind; }
     void setUnits(const Units& units);
 
-    // Writes the diagram as a PNG or, for a name ending in .svg, as SVG; false
-    // with the reason where it cannot.
+    // Writes the diagram as a PNG or, for a name ending in .svg, as SVG, in
+    // black on white with the light palette's curves whatever the palette on
+    // screen; false with the reason where it cannot.
     bool save(const QString& path, QString* error);
 
     QLineSeries* waterCurve() const { return water; }
@@ -68,7 +69,9 @@ private:
     void placeNumbers();
     QPointF shown(const DiagramPoint& point) const;
     QList<QPointF> shown(const DiagramCurve& curve) const;
-    void applyPalette();
+    // Text, grid, background and curves in the palette's colours.
+    void applyPalette(const QPalette& colours);
+    bool write(const QString& path);
 
     QLineSeries* water;
     QLineSeries* steam;

@@ -5,6 +5,7 @@
 #include "labelled_edit.h"
 #include "palette_colours.h"
 #include "radio_group.h"
+#include "shortcut_priority.h"
 #include "stretch_layout.h"
 #include "text_fit.h"
 #include "ui_u_H2O_ORV.h"
@@ -61,8 +62,11 @@ TForm1::TForm1(QWidget* parent)
         edit->setFocusPolicy(Qt::ClickFocus);
     }
 
+    keepTypedInputs();
     onItemIndexChanged(ui->RG_1, [this] { RG_1Click(); });
     onItemIndexChanged(ui->RG_4, [this] { RG_4Click(); });
+    keepCheckedItemOnTabChain(ui->RG_1);
+    keepCheckedItemOnTabChain(ui->RG_4);
     addModeShortcuts();
     connect(ui->BB_Calk, &QPushButton::clicked, this, &TForm1::BB_CalkClick);
     for (QLineEdit* edit : AllInputEdits(*ui))
@@ -82,6 +86,7 @@ TForm1::TForm1(QWidget* parent)
     applyPaletteColours();
     setupStatesTable();
     buildMenuBar();
+    GiveShortcutsPriority(this);
     FormCreate();
     QSettings settings;
     units = LoadUnits(settings);

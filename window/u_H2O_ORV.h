@@ -148,6 +148,15 @@ private:
     void applyUnitCaptions();
     QHash<QLabel*, QString> designedCaptions;
     Units units;
+    // Each input's text as last typed (or recalled), with the units it was
+    // typed in: a change of units converts from it, so that a change and back
+    // gives the typed text again.
+    struct TypedText {
+        QString text;
+        Units units;
+    };
+    QHash<QLineEdit*, TypedText> typedInputs;
+    void keepTypedInputs();
     StateTable table;
     QStandardItemModel* const statesModel;
     void setupStatesTable();
@@ -164,10 +173,12 @@ private:
     void showPicture(QLabel* box, const QString& resource);
 
     // The last good runs that wrote the result panel and the sheets, as
-    // "Copy all results" copies them.
+    // "Copy all results" copies them: the request in the shown units, and as
+    // it was typed.
     struct Run {
         CalculationRequest request;
         Outputs outputs;
+        CalculationRequest typed;
     };
     std::optional<Run> panelRun, sheetsRun;
 };

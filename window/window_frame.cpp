@@ -70,10 +70,12 @@ void TForm1::buildFrame() {
     layout->addWidget(bottom);
     content->installEventFilter(this);
     bottom->installEventFilter(this);
-    // Tab goes from the last input to Calk, Close, then the table of states.
+    // Tab goes from the last input to Calk, Close, then the table of states,
+    // and on out of it: the arrow keys move between its cells.
     QWidget::setTabOrder(AllInputEdits(*ui).back(), ui->BB_Calk);
     QWidget::setTabOrder(ui->BitBtn1, ui->Tbl_States);
     QWidget::setTabOrder(ui->Tbl_States, ui->PageControl1);
+    ui->Tbl_States->setTabKeyNavigation(false);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -36,14 +36,11 @@ inline Outcome ByTs(const QString& ts) {
     return Calculate({InputMode::Saturation, SaturationInput::ByTs, {{Q::Temperature, ts}}});
 }
 
-// "outputs"; a refusal's message with what becomes of its input, as in
-// " Insert the p value [focus Pressure]"; "stop: <text> | <explanation> | <reason>".
+// "outputs"; a refusal's message with the input it sends the focus to, as in
+// " Insert the p value [Pressure]"; "stop: <text> | <explanation> | <reason>".
 inline std::string Described(const Outcome& outcome) {
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
-        const char* reaction = refusal->reaction == Refusal::Reaction::FocusEdit   ? "focus"
-                               : refusal->reaction == Refusal::Reaction::ClearEdit ? "clear"
-                                                                                   : "keep";
-        return refusal->message.toStdString() + " [" + reaction + " " + RowOf(refusal->input).name + "]";
+        return refusal->message.toStdString() + " [" + RowOf(refusal->input).name + "]";
     }
     if (const auto* stop = std::get_if<Stop>(&outcome))
         return ("stop: " + stop->text + " | " + stop->explanation + " | " + stop->reason).toStdString();

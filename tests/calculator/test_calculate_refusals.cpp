@@ -17,24 +17,23 @@ protected:
     LocaleGuard locale{LocaleGuard::FullStop()};
 };
 
-const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [clear Pressure]";
-const std::string TemperatureRangePT =
-    " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [clear Temperature]";
-const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [clear Pressure]";
-const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [clear Pressure]";
-const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [clear Temperature]";
+const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [Pressure]";
+const std::string TemperatureRangePT = " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [Temperature]";
+const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [Pressure]";
+const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [Pressure]";
+const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [Temperature]";
 
 }  // namespace
 
 TEST_F(Refusals, EmptyEditAsksForItsValueAndTakesTheFocus) {
-    EXPECT_EQ(Described(ByPT("", "300")), " Insert the p value [focus Pressure]");
-    EXPECT_EQ(Described(ByPT("10", "")), " Insert the t value [focus Temperature]");
-    EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [focus Enthalpy]");
-    EXPECT_EQ(Described(ByPs("")), " Insert the ps value [focus Pressure]");
-    EXPECT_EQ(Described(ByTs("")), " Insert the ts value [focus Temperature]");
-    EXPECT_EQ(Described(ByPS("1", "")), " Insert the s value [focus Entropy]");
-    EXPECT_EQ(Described(ByPX("1", "")), " Insert the x value [focus Dryness]");
-    EXPECT_EQ(Described(ByTX("", "1")), " Insert the t value [focus Temperature]");
+    EXPECT_EQ(Described(ByPT("", "300")), " Insert the p value [Pressure]");
+    EXPECT_EQ(Described(ByPT("10", "")), " Insert the t value [Temperature]");
+    EXPECT_EQ(Described(ByPH("10", "")), " Insert the h value [Enthalpy]");
+    EXPECT_EQ(Described(ByPs("")), " Insert the ps value [Pressure]");
+    EXPECT_EQ(Described(ByTs("")), " Insert the ts value [Temperature]");
+    EXPECT_EQ(Described(ByPS("1", "")), " Insert the s value [Entropy]");
+    EXPECT_EQ(Described(ByPX("1", "")), " Insert the x value [Dryness]");
+    EXPECT_EQ(Described(ByTX("", "1")), " Insert the t value [Temperature]");
 }
 
 // The (p, s) mode takes the pressures of the (p, h) mode and the entropies of
@@ -44,7 +43,7 @@ TEST_F(Refusals, EntropyAndDrynessModesRefuseAtEachBound) {
     const auto entropyBound = [](double t) { return QString::number(TFS::S_PT(1, t), 'g', 17); };
     const std::string smin = FixedFormat(TFS::S_PT(1, 0.1), 6, 4).toStdString();
     const std::string smax = FixedFormat(TFS::S_PT(1, 651), 6, 4).toStdString();
-    const std::string dryness = " Inadequately set dryness: x>1 or x<0 [clear Dryness]";
+    const std::string dryness = " Inadequately set dryness: x>1 or x<0 [Dryness]";
     const struct {
         Outcome outcome;
         std::string described;
@@ -54,17 +53,17 @@ TEST_F(Refusals, EntropyAndDrynessModesRefuseAtEachBound) {
         {ByPS("1", entropyBound(0.1)), "outputs"},
         {ByPS("1", entropyBound(651)), "outputs"},
         {ByPS("1", "-0.001"),
-         " The entropy specified is below the allowable value smin=" + smin + " kJ/(kg.C) [clear Entropy]"},
+         " The entropy specified is below the allowable value smin=" + smin + " kJ/(kg.C) [Entropy]"},
         {ByPS("1", "8.5"),
-         " The specified entropy is higher than the allowable value smax=" + smax + " kJ/(kg.C) [clear Entropy]"},
+         " The specified entropy is higher than the allowable value smax=" + smax + " kJ/(kg.C) [Entropy]"},
         {ByPX("0.0009", "0.5"), PressureRangePH},
-        {ByPX("22.064", "0.5"), " The state has no two phases at P>=22.064 MPa [clear Pressure]"},
+        {ByPX("22.064", "0.5"), " The state has no two phases at P>=22.064 MPa [Pressure]"},
         {ByPX("22.0639", "1"), "outputs"},
         {ByPX("1", "1.0001"), dryness},
         {ByPX("1", "-0.0001"), dryness},
         {ByPX("1", "0"), "outputs"},
-        {ByTX("373.946", "0.5"), " The state has no two phases at T>=373.946 C [clear Temperature]"},
-        {ByTX("0.009", "0.5"), " Inadequately set temperature: T<0.01 C, below the triple point [clear Temperature]"},
+        {ByTX("373.946", "0.5"), " The state has no two phases at T>=373.946 C [Temperature]"},
+        {ByTX("0.009", "0.5"), " Inadequately set temperature: T<0.01 C, below the triple point [Temperature]"},
         {ByTX("0.01", "0.5"), "outputs"},
         {ByTX("100", "2"), dryness},
     };
@@ -73,8 +72,8 @@ TEST_F(Refusals, EntropyAndDrynessModesRefuseAtEachBound) {
 
 TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault) {
     // The pressure is converted before the temperature edit is looked at.
-    EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [keep Pressure]");
-    EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [focus Temperature]");
+    EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [Pressure]");
+    EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [Temperature]");
     EXPECT_EQ(Described(ByPT("0.0004", "700")), PressureRangePT);
     EXPECT_EQ(Described(ByPH("60", "1")), PressureRangePH);
 }
@@ -91,13 +90,13 @@ TEST_F(Refusals, PHRangesAndEnthalpyLimits) {
     EXPECT_EQ(Described(ByPH("0.001", "10")), "outputs");
     EXPECT_EQ(Described(ByPH("0.0009", "100")), PressureRangePH);
     EXPECT_EQ(Described(ByPH("1", "9.99")),
-              " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [clear Enthalpy]");
+              " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [Enthalpy]");
     EXPECT_EQ(Described(ByPH("50", "50.36")),
-              " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [clear Enthalpy]");
+              " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [Enthalpy]");
     EXPECT_EQ(Described(ByPH("50", "50.37")), "outputs");
     EXPECT_EQ(Described(ByPH("1", "3615")), "outputs");
     EXPECT_EQ(Described(ByPH("1", "3615.01")),
-              " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [clear Enthalpy]");
+              " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [Enthalpy]");
 }
 
 TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision) {
@@ -112,14 +111,14 @@ TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision) {
 }
 
 TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept) {
-    EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [keep Enthalpy]");
-    EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [keep Pressure]");
+    EXPECT_EQ(Described(ByPH("1", "1e")), "'1e' is not a valid floating point value [Enthalpy]");
+    EXPECT_EQ(Described(ByPs("1e400")), "'1e400' is not a valid floating point value [Pressure]");
     // A NUL within a pasted text does not cut the quote short.
     const QString withNul = QStringLiteral("1") + QChar(u'\0') + QStringLiteral("5");
     EXPECT_EQ(Described(ByPT(withNul, "20")),
-              ("'" + withNul + "' is not a valid floating point value [keep Pressure]").toStdString());
+              ("'" + withNul + "' is not a valid floating point value [Pressure]").toStdString());
     LocaleGuard comma(LocaleGuard::Comma());
-    EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [keep Temperature]");
+    EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [Temperature]");
 }
 
 // The fatal stop of the property library abandons the run; the report keeps

@@ -67,7 +67,9 @@ TEST_F(CalculateTest, EachModeWritesTheCoreTextsIntoTheEditsOfTheirQuantitiesAnd
     }
 }
 
-TEST_F(CalculateTest, RefusalFocusesClearsOrKeepsItsEditAndWritesNothing) {
+// The refused input takes the focus with its text kept and selected: a typo
+// (600 for 6) is mended in place, or typed over.
+TEST_F(CalculateTest, RefusalFocusesItsEditKeepsItsTextSelectedAndWritesNothing) {
     calculateByPT("10", "300");
     ASSERT_EQ(message(), "");
     const QString h = ui.Lb_hRes->text();
@@ -76,14 +78,21 @@ TEST_F(CalculateTest, RefusalFocusesClearsOrKeepsItsEditAndWritesNothing) {
     EXPECT_EQ(message(), " Insert the t value");
     EXPECT_EQ(form.focusWidget(), ui.Lb_T);
     EXPECT_EQ(ui.Lb_P->text(), "10");
-    calculateByPT("60", "300");
-    EXPECT_EQ(message(), " Inadequately set pressure: P>50 MPa or P<0.0005 MPa");
-    EXPECT_EQ(ui.Lb_P->text(), "");
-    EXPECT_EQ(ui.Lb_T->text(), "300");
-    calculateByPT("1x", "300");
-    EXPECT_EQ(message(), "'1x' is not a valid floating point value");
-    EXPECT_EQ(ui.Lb_P->text(), "1x");
-    EXPECT_EQ(ui.Lb_hRes->text(), h);
+    for (const char* refused : {"1x", "600"}) {
+        calculateByPT(refused, "300");
+        EXPECT_NE(message(), "") << refused;
+        EXPECT_EQ(form.focusWidget(), ui.Lb_P) << refused;
+        EXPECT_EQ(ui.Lb_P->text(), refused);
+        EXPECT_EQ(ui.Lb_P->selectedText(), refused);
+        EXPECT_EQ(ui.Lb_T->text(), "300");
+        EXPECT_EQ(ui.Lb_hRes->text(), h);
+    }
+    QTest::keyClick(ui.Lb_P, Qt::Key_End);
+    QTest::keyClick(ui.Lb_P, Qt::Key_Backspace);
+    QTest::keyClick(ui.Lb_P, Qt::Key_Backspace);
+    calculate();
+    EXPECT_EQ(message(), "") << "600 mended to 6";
+    EXPECT_EQ(ui.LB_PRes->text(), "6.0000");
 }
 
 TEST_F(CalculateTest, LibraryStopShowsTheErrorReportWithItsReason) {

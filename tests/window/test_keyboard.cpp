@@ -1,10 +1,18 @@
 // The window works from the keyboard: typing goes into the mode's first input,
-// Tab walks the shown inputs to Calk, Return or Enter calculates, also on Calk.
+// Tab walks the shown inputs to Calk, Return or Enter calculates, also on Calk;
+// every shortcut works wherever the focus is.
 
 #include "calculate_fixture.h"
 
+#include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <memory>
 
 namespace {
 
@@ -67,6 +75,76 @@ TEST_F(Keyboard, ReturnOrEnterInAnyInputCalculates) {
     form.setRG_4ItemIndex(1);
     QTest::keyClick(ui.LB_Ts, Qt::Key_Return);
     EXPECT_EQ(message(), " Insert the ts value") << "refused as a click on Calk refuses";
+}
+
+// The table of states is left by Tab, its cells are walked by the arrow keys;
+// the mode items are on the Tab chain by their checked item, and the arrow
+// keys select between them.
+TEST_F(Keyboard, TabLeavesTheTableAndReachesTheCheckedModeItem) {
+    type(ui.Lb_P, "1");
+    type(ui.Lb_T, "200");
+    calculate();
+    ui.Tbl_States->setFocus();
+    ui.Tbl_States->setCurrentIndex(ui.Tbl_States->model()->index(0, 0));
+    QTest::keyClick(ui.Tbl_States, Qt::Key_Right);
+    EXPECT_EQ(ui.Tbl_States->currentIndex().column(), 1);
+    EXPECT_NE(afterTab(), ui.Tbl_States);
+    ui.Tbl_States->setFocus();
+    QTest::keyClick(ui.Tbl_States, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), ui.BitBtn1);
+
+    form.setRG_1ItemIndex(1);
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), ui.RG_1Item1) << "from p, back to the checked item";
+    QTest::keyClick(focused(), Qt::Key_Right);
+    EXPECT_EQ(focused(), ui.RG_1Item2);
+    EXPECT_EQ(form.RG_1ItemIndex(), 2);
+    QTest::keyClick(focused(), Qt::Key_Left);
+    EXPECT_EQ(focused(), ui.RG_1Item1);
+    EXPECT_EQ(form.RG_1ItemIndex(), 1);
+    EXPECT_EQ(afterTab(), ui.Lb_P);  // and no key held: QTest leaves Shift down after Shift+Tab
+}
+
+// A control that takes every key as typed, as an edit on an X11 desktop takes
+// Ctrl+E for "end of line" (the offscreen platform binds keys as Windows does).
+class TakesEveryKey : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        event->accept();
+        return true;
+    }
+};
+
+TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
+    // Each shortcut of the window with what tells that it ran; Ctrl+C of the
+    // table is the table's own.
+    std::vector<std::pair<QKeySequence, std::unique_ptr<QSignalSpy>>> shortcuts;
+    for (QAction* action : form.findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && action->shortcutContext() != Qt::WidgetShortcut)
+            shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
+    for (QShortcut* shortcut : form.findChildren<QShortcut*>())
+        shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
+    ASSERT_EQ(shortcuts.size(), 3u + 6u + 2u) << "export, quit, copy all results; the modes; ps and ts";
+
+    TakesEveryKey takesEveryKey;
+    for (QWidget* place : std::initializer_list<QWidget*>{ui.Lb_P, ui.Tbl_States, ui.Chart_TS}) {
+        place->installEventFilter(&takesEveryKey);
+        for (auto& [keys, ran] : shortcuts) {
+            form.setRG_1ItemIndex(0);
+            form.show();            // again after Quit
+            form.activateWindow();  // again after the export's dialog
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            place->setFocus();
+            // The export asks for a file: no file.
+            QTimer::singleShot(0, [] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+            });
+            QTest::keySequence(place, keys);
+            EXPECT_EQ(ran->count(), 1) << place->objectName().toStdString() << " " << keys.toString().toStdString();
+            ran->clear();
+        }
+    }
 }
 
 }  // namespace

@@ -3,13 +3,17 @@
 // whose inputs changed are shown as stale while the copy keeps their run.
 #include "calculate_fixture.h"
 
+#include "palette_colours.h"
 #include "ts_chart.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QLineSeries>
 #include <QRadioButton>
 #include <QScatterSeries>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QValueAxis>
 
 #include <cmath>
@@ -150,6 +154,48 @@ TEST(Palettes, RadioItemsAndDiagramTextsAreLegibleOnLightAndDarkPalettes) {
             << "navy";
         EXPECT_EQ(ControlsOf(form).RG_4Item0->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x00))
             << "maroon";
+    }
+    QApplication::setPalette(previous);
+}
+
+// The curves stand out from the diagram's background by the 3:1 graphics
+// need, on a light palette and a dark one; a saved diagram is drawn for a
+// report, on white in the light palette's colours, whatever the palette on
+// screen.
+TEST(Palettes, CurvesStandOutAndASavedDiagramIsDrawnOnWhite) {
+    const QPalette previous = QApplication::palette();
+    const QTemporaryDir folder;
+    for (const QPalette& palette : {QApplication::style()->standardPalette(), DarkPalette()}) {
+        QApplication::setPalette(palette);
+        TForm1 form;
+        Ui::TForm1& ui = ControlsOf(form);
+        ui.Lb_P->setText("1");
+        ui.Lb_T->setText("200");
+        form.BB_CalkClick();
+        TsChart& chart = *ui.Chart_TS;
+        EXPECT_FALSE(form.grab().isNull());  // polished and drawn with the palette
+        const QColor background = chart.chart()->backgroundBrush().color();
+        for (const QLineSeries* curve : {chart.waterCurve(), chart.steamCurve(), chart.isobarCurve()})
+            EXPECT_GE(ContrastRatio(curve->color(), background), 3.0) << curve->name().toStdString();
+
+        QString error;
+        ASSERT_TRUE(chart.save(folder.filePath("diagram.png"), &error)) << error.toStdString();
+        ASSERT_TRUE(chart.save(folder.filePath("diagram.svg"), &error)) << error.toStdString();
+        const QImage png(folder.filePath("diagram.png"));
+        EXPECT_EQ(png.pixelColor(1, 1), QColor(Qt::white));
+        bool lightIsobar = false;
+        for (int y = 0; y < png.height() && !lightIsobar; ++y)
+            for (int x = 0; x < png.width() && !lightIsobar; ++x)
+                lightIsobar = png.pixelColor(x, y) == QColor(0x00, 0x80, 0x00);
+        EXPECT_TRUE(lightIsobar);
+        QFile svg(folder.filePath("diagram.svg"));
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        const QByteArray drawing = svg.readAll();
+        EXPECT_TRUE(drawing.contains("fill=\"#ffffff\"")) << "the background";
+        EXPECT_TRUE(drawing.contains("stroke=\"#008000\"")) << "the isobar";
+        EXPECT_TRUE(drawing.contains("stroke=\"#000080\"")) << "saturated water";
+        EXPECT_EQ(chart.chart()->backgroundBrush().color(), palette.color(QPalette::Window)) << "on screen as before";
+        EXPECT_EQ(chart.isobarCurve()->color(), AccentColoursOf(palette).green);
     }
     QApplication::setPalette(previous);
 }

@@ -14,10 +14,12 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineSeries>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -175,6 +177,79 @@ TEST_F(WorkingSession, UnitsFromTheSettingsChangeCaptionsInputsAndResults) {
     EXPECT_EQ(ui.Lb_hRes->text(), "2828.27");
     EXPECT_EQ(labelOf(ui.Lb_hRes)->text(), "Enthalpy h, kJ/kg =");
     EXPECT_EQ(LoadUnits(settings), Units{});
+}
+
+// Each input is converted from its text as typed: a change of units and back
+// gives the typed texts again. A converted text has 10 significant digits and
+// leaves the input's font as it is.
+TEST_F(WorkingSession, AChangeOfUnitsAndBackGivesTheTypedTextsAgain) {
+    auto form = open();
+    Ui::TForm1& ui = ControlsOf(*form);
+    run(*form, 3, "1", "6.5");  // (p, s)
+    const QFont font = ui.Lb_P->font();
+    const QString copied = form->allResultsText();
+    const Units psi{PressureUnit::Psi, TemperatureUnit::Celsius, UnitSystem::SI};
+    const Units us{PressureUnit::MPa, TemperatureUnit::Fahrenheit, UnitSystem::US};
+    for (const Units& other : {psi, us, Units{PressureUnit::KPa, TemperatureUnit::Kelvin, UnitSystem::US}}) {
+        form->setUnits(other);
+        form->setUnits(psi);
+        form->setUnits({});
+        EXPECT_EQ(ui.Lb_P->text(), "1");
+        EXPECT_EQ(ui.Lb_S->text(), "6.5");
+        EXPECT_EQ(form->allResultsText(), copied) << "the run's inputs too";
+    }
+    form->setUnits(psi);
+    EXPECT_EQ(ui.Lb_P->text(), "145.0377377") << "1 MPa = 145.03773773... psi";
+    EXPECT_EQ(ui.Lb_P->font(), font);
+    EXPECT_EQ(ui.Lb_P->cursorPosition(), 0) << "the text's start in view";
+    ui.Lb_P->setText("150");  // typed in psi
+    form->setUnits({});
+    EXPECT_EQ(ui.Lb_P->text(), "1.034213594");
+    form->setUnits(psi);
+    EXPECT_EQ(ui.Lb_P->text(), "150");
+}
+
+// A file dialog opens in the Documents folder the first time, then in the
+// folder last saved into, after a restart too.
+TEST_F(WorkingSession, FileDialogsOpenInDocumentsThenInTheLastFolderUsed) {
+    const QTemporaryDir home;
+    const QString documents = home.filePath("Documents"), pictures = home.filePath("Pictures"),
+                  reports = home.filePath("reports");
+    for (const QString& folder : {documents, pictures, reports}) ASSERT_TRUE(QDir().mkpath(folder));
+    // The desktop's folders, as xdg-user-dirs names them.
+    ASSERT_TRUE(QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    QFile userDirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+    ASSERT_TRUE(userDirs.open(QIODevice::WriteOnly));
+    userDirs.write(
+        QStringLiteral("XDG_DOCUMENTS_DIR=\"%1\"\nXDG_PICTURES_DIR=\"%2\"\n").arg(documents, pictures).toUtf8());
+    userDirs.close();
+
+    QStringList openedIn;
+    // The next dialog: where it opened; the file is saved in reports.
+    const auto answer = [&](const QString& name) {
+        QTimer::singleShot(0, [&, name] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) return;
+            openedIn << dialog->directory().absolutePath();
+            dialog->selectFile(QDir(reports).filePath(name));
+            static_cast<QDialog*>(dialog)->accept();  // as Save does
+        });
+    };
+    {
+        auto form = open();
+        run(*form, 0, "1", "200");
+        answer("states.csv");
+        form->exportStatesByDialog();
+        answer("diagram.png");
+        form->saveDiagramByDialog();
+    }
+    auto again = open();
+    answer("diagram.svg");
+    again->saveDiagramByDialog();
+    userDirs.remove();
+    EXPECT_EQ(openedIn, (QStringList{documents, reports, reports}));
+    for (const char* name : {"states.csv", "diagram.png", "diagram.svg"})
+        EXPECT_TRUE(QFile::exists(QDir(reports).filePath(name))) << name;
 }
 
 TEST_F(WorkingSession, TheMollierDiagramIsShownAndSaved) {
