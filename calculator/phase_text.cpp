@@ -23,7 +23,7 @@ QString InRegion(const char* phase, Region region) {
 QString PhaseOfTwoPhaseState(double x) {
     if (x == 0) return QStringLiteral("Saturated water");
     if (x == 1) return QStringLiteral("Saturated steam");
-    return QStringLiteral("Wet steam, dryness x = ") + FixedFormat(x, 5, 4) + QStringLiteral(" (IF97 region 4)");
+    return QStringLiteral("Wet steam, dryness x = ") + FixedOrExponent(x, 5, 4) + QStringLiteral(" (IF97 region 4)");
 }
 
 }  // namespace
