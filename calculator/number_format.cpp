@@ -131,6 +131,12 @@ QString ExponentFormat(double value, int precision, int exponentDigits) {
     return text + ExponentPart(d.exponent, exponentDigits);
 }
 
+QString ShortestText(double value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return QString::fromLatin1(text, end - text).replace(u'.', LocaleDecimalSeparator());
+}
+
 QString FixedOrExponent(double value, int precision, int decimals) {
     const QString fixed = FixedFormat(value, precision, decimals);
     const bool shortScientific = fixed.contains(u'E');

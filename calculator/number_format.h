@@ -14,6 +14,10 @@ QString FixedFormat(double value, int precision, int decimals);
 // at least `exponentDigits` exponent digits: 1.043E-03.
 QString ExponentFormat(double value, int precision, int exponentDigits);
 
+// The shortest decimal text that reads back as the same double ("0.1",
+// "1.0434e-05", "212"), with the locale's decimal separator; "nan", "inf".
+QString ShortestText(double value);
+
 // The fewest significant digits a nonzero result is shown with.
 inline constexpr int ShownDigits = 4;
 

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -59,6 +60,7 @@ void StateTable::Append(const CalculationRequest& request, const Outputs& output
                                      : QString::number(FromShown(input, TextToReal(typed), request.units), 'g', 12));
     }
     for (const Output& output : outputs.values) row.values.append({output.quantity, output.phase, output.value});
+    if (!std::isnan(outputs.dryness)) row.values.append({Quantity::Dryness, Phase::State, outputs.dryness});
     rows_.append(row);
     DropOldest();
 }

@@ -175,9 +175,10 @@ TEST(WetSteam, ExactlyAtASaturatedEnthalpyIsThatSaturatedPhase) {
              {std::pair{"Saturated water", saturation.water}, std::pair{"Saturated steam", saturation.steam}}) {
             const Outcome outcome = ByPH(QString::number(p), QString::number(values.h, 'g', 17));
             EXPECT_EQ(PhaseName(outcome), phase);
-            EXPECT_EQ(TextsOf(outcome, {Q::Temperature, Q::Entropy, Q::SpecificVolume, Q::HeatCapacity, Q::Prandtl}),
-                      (Texts{FixedOrExponent(saturation.t, 5, 1).toStdString(), FixedOrExponent(values.s, 5, 3).toStdString(),
-                             ExponentFormat(values.v, 4, 2).toStdString(), "", ""}))
+            EXPECT_EQ(
+                TextsOf(outcome, {Q::Temperature, Q::Entropy, Q::SpecificVolume, Q::HeatCapacity, Q::Prandtl}),
+                (Texts{FixedOrExponent(saturation.t, 5, 1).toStdString(), FixedOrExponent(values.s, 5, 3).toStdString(),
+                       ExponentFormat(values.v, 4, 2).toStdString(), "", ""}))
                 << p;
         }
     }
