@@ -51,9 +51,10 @@ LoadResult SetAside(const QString& path, const QString& reason) {
 void StateTable::Append(const CalculationRequest& request, const Outputs& outputs) {
     StateRow row{nextNumber_++, {request.mode, request.saturationInput, {}}, outputs.phaseName, {}};
     // The table keeps the inputs in the core's units: typed in others, they are
-    // converted (the run read them, so they are numbers), to twelve digits.
+    // converted (the run read them, so they are numbers), to twelve digits. The
+    // white space a pasted cell brings ("12.5\r\n") is not kept.
     for (const Quantity input : InputsOf(request.mode, request.saturationInput)) {
-        const QString typed = request.typed.value(input);
+        const QString typed = request.typed.value(input).trimmed();
         row.request.typed.insert(input,
                                  request.units == Units{}
                                      ? typed

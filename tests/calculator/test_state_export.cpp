@@ -3,6 +3,7 @@
 // whole.
 #include "calculation_fixture.h"
 #include "locale_guard.h"
+#include "results_text.h"
 #include "state_export.h"
 
 #include "text_to_real.h"
@@ -118,6 +119,19 @@ TEST(StateExport, CopiesAndExportsEveryValueInFull) {
         EXPECT_EQ(lines[1].split('\t')[x], "") << "compressed water has no dryness";
         EXPECT_EQ(lines[2].split('\t')[x], "0,6142248896426697");
     }
+}
+
+// A spreadsheet's cell pastes with its line end: the run reads the number, and
+// the table and the copy of the run keep it without the white space.
+TEST(StateExport, KeepsAPastedInputWithoutItsWhiteSpace) {
+    const CalculationRequest pasted{
+        InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, "1\r\n"}, {Q::Temperature, "\t100 "}}};
+    const Outputs outputs = std::get<Outputs>(Calculate(pasted));
+    StateTable table;
+    table.Append(pasted, outputs);
+    EXPECT_EQ(Lines(StatesText(table.rows(), Units{}, Digits::Shown), "\n")[1].split('\t').mid(3, 2),
+              (QStringList{"1", "100"}));
+    EXPECT_TRUE(ResultsText(pasted, outputs).startsWith("p, MPa\t1\nt, C\t100\nPhase\t"));
 }
 
 TEST(StateExport, QuotesCsvFieldsAndKeepsTextColumnsWhole) {
