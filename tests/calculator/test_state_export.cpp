@@ -114,7 +114,7 @@ TEST(StateExport, CopiesAndExportsEveryValueInFull) {
                 EXPECT_TRUE(digits == 1 || QString::number(value, 'g', digits - 1).toDouble() != value)
                     << cell.toStdString() << " is not the shortest text";
             }
-            EXPECT_EQ(expected, QList<double>{}) << "values of row " << i << " that are missing";
+            EXPECT_TRUE(expected.isEmpty()) << expected.size() << " values of row " << i << " are missing";
         }
         EXPECT_EQ(lines[1].split('\t')[x], "") << "compressed water has no dryness";
         EXPECT_EQ(lines[2].split('\t')[x], "0,6142248896426697");
