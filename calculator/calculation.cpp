@@ -79,6 +79,7 @@ Outputs StateOutputs(const StateValues& s, Place place, const Units& units) {
     Outputs out;
     AddValues(out, s.values, Phase::State, place, units);
     out.phaseName = PhaseOf(s);
+    out.dryness = s.values[Q::Dryness];
     out.diagram =
         StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature], s.values[Q::Enthalpy]);
     return out;

@@ -14,6 +14,7 @@
 #include <QMap>
 #include <QString>
 
+#include <limits>
 #include <optional>
 #include <variant>
 
@@ -42,6 +43,7 @@ struct Output {
 struct Outputs {
     QList<Output> values;
     QString phaseName;
+    double dryness = std::numeric_limits<double>::quiet_NaN();  // of a two-phase state only
     std::optional<StateDiagram> diagram;
 };
 

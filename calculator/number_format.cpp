@@ -84,6 +84,15 @@ QString ShortScientific(Decimal d, int exponentDigits) {
     return text + ExponentPart(d.exponent, exponentDigits);
 }
 
+// The significant digits of a fixed text: from its first nonzero digit on,
+// trailing zeros included ("0.0100" has three).
+int SignificantDigits(const QString& fixed) {
+    int count = 0;
+    for (const QChar c : fixed)
+        if (c.isDigit() && (count > 0 || c != u'0')) ++count;
+    return count;
+}
+
 // Infinities and NaN have no digits to round.
 QString NonFinite(double value) {
     if (std::isnan(value)) return QStringLiteral("NAN");
@@ -120,4 +129,17 @@ QString ExponentFormat(double value, int precision, int exponentDigits) {
         for (int i = 1; i < precision; ++i) text += QChar(DigitAt(d, i));
     }
     return text + ExponentPart(d.exponent, exponentDigits);
+}
+
+QString ShortestText(double value) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return QString::fromLatin1(text, end - text).replace(u'.', LocaleDecimalSeparator());
+}
+
+QString FixedOrExponent(double value, int precision, int decimals) {
+    const QString fixed = FixedFormat(value, precision, decimals);
+    const bool shortScientific = fixed.contains(u'E');
+    if (value == 0 || !std::isfinite(value) || shortScientific || SignificantDigits(fixed) >= ShownDigits) return fixed;
+    return ExponentFormat(value, ShownDigits, 2);
 }

@@ -13,3 +13,15 @@ QString FixedFormat(double value, int precision, int decimals);
 // One digit, the separator, precision − 1 digits, "E", the exponent's sign and
 // at least `exponentDigits` exponent digits: 1.043E-03.
 QString ExponentFormat(double value, int precision, int exponentDigits);
+
+// The shortest decimal text that reads back as the same double ("0.1",
+// "1.0434e-05", "212"), with the locale's decimal separator; "nan", "inf".
+QString ShortestText(double value);
+
+// The fewest significant digits a nonzero result is shown with.
+inline constexpr int ShownDigits = 4;
+
+// FixedFormat, but a nonzero value whose fixed text would show fewer than
+// ShownDigits significant digits (0.0859 in fixed (6, 2) as 0.09, 20 in
+// fixed (5, 1) as 20.0) in exponent format (ShownDigits, 2): 8.590E-02.
+QString FixedOrExponent(double value, int precision, int decimals);

@@ -23,10 +23,14 @@ QString InRegion(const char* phase, Region region) {
 QString PhaseOfTwoPhaseState(double x) {
     if (x == 0) return QStringLiteral("Saturated water");
     if (x == 1) return QStringLiteral("Saturated steam");
-    return QStringLiteral("Wet steam, dryness x = ") + FixedFormat(x, 5, 4) + QStringLiteral(" (IF97 region 4)");
+    return QStringLiteral("Wet steam, dryness x = ") + DrynessText(x) + QStringLiteral(" (IF97 region 4)");
 }
 
 }  // namespace
+
+QString DrynessText(double x) {
+    return FixedOrExponent(x, 5, 4);
+}
 
 QString PhaseOf(const StateValues& s) {
     if (s.twoPhase()) return PhaseOfTwoPhaseState(s.values[Quantity::Dryness]);

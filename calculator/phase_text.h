@@ -13,3 +13,6 @@ struct StateValues;
 // 4)" with x in the locale, and the ends of the plateau "Saturated water"
 // (x = 0) and "Saturated steam" (x = 1).
 QString PhaseOf(const StateValues& state);
+
+// The dryness as the phase text writes it: "0.6142".
+QString DrynessText(double x);

@@ -14,9 +14,6 @@ constexpr Format Fixed(int precision, int decimals) {
 constexpr Format Exponent(int precision) {
     return {K::Exponent, precision, 2};
 }
-constexpr Format FixedOrExponent(int precision, int decimals) {
-    return {K::FixedOrExponent, precision, decimals};
-}
 constexpr Format WiderAboveTen(int precision, int decimals) {
     return {K::WiderAboveTen, precision, decimals};
 }
@@ -29,7 +26,7 @@ const QuantityRow Rows[QuantityCount] = {
     {Quantity::Temperature,        "Temperature",                    "t",    "t",    "ts",   Dimension::Temperature,
      {Fixed(5, 1),                 Fixed(5, 1),                Fixed(6, 2),          Fixed(6, 2)}},
     {Quantity::Pressure,           "Pressure",                       "p",    "p",    "ps",   Dimension::Pressure,
-     {FixedOrExponent(7, 4),       FixedOrExponent(7, 4),      WiderAboveTen(5, 4),  WiderAboveTen(5, 4)}},
+     {Fixed(7, 4),                 Fixed(7, 4),                WiderAboveTen(5, 4),  WiderAboveTen(5, 4)}},
     {Quantity::Enthalpy,           "Enthalpy",                       "h",    "h",    "h",    Dimension::SpecificEnergy,
      {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)}},
     {Quantity::Entropy,            "Entropy",                        "S",    "s",    "S",    Dimension::SpecificEntropy,
@@ -37,7 +34,7 @@ const QuantityRow Rows[QuantityCount] = {
     {Quantity::SpecificVolume,     "Specific volume",                "V",    "v",    "V",    Dimension::SpecificVolume,
      {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
     {Quantity::Density,            "Density",                        "Ro",   "Ro",   "Ro",   Dimension::Density,
-     {FixedOrExponent(8, 4),       FixedOrExponent(6, 2),      FixedOrExponent(5, 2), FixedOrExponent(5, 2)}},
+     {Fixed(8, 4),                 Fixed(6, 2),                Fixed(5, 2),          Fixed(5, 2)}},
     {Quantity::HeatCapacity,       "Heat capacity",                  "Cp",   "Cp",   "Cp",   Dimension::SpecificEntropy,
      {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)}},
     {Quantity::Conductivity,       "Thermal conductivity",           "Lmb",  "Lmb",  "Lmb",  Dimension::Conductivity,
@@ -91,18 +88,13 @@ const Format& FormatOf(Quantity quantity, Place place) {
 
 QString Formatted(double value, const Format& format) {
     if (std::isnan(value)) return {};
-    const bool small = value != 0 && std::fabs(value) < 0.01;
     switch (format.kind) {
         case K::None: return {};
-        case K::Fixed: return FixedFormat(value, format.precision, format.decimals);
+        case K::Fixed: return FixedOrExponent(value, format.precision, format.decimals);
         case K::Exponent: return ExponentFormat(value, format.precision, format.decimals);
         case K::WiderAboveTen:
-            if (value > 10) return FixedFormat(value, format.precision + 1, format.decimals - 1);
-            [[fallthrough]];
-        case K::FixedOrExponent:
-            // A value below 0.01 would lose its digits in a fixed format (0.0035 kg/m³
-            // as 0.00): it is written as the volume is, 3.500E-03.
-            return small ? ExponentFormat(value, 4, 2) : FixedFormat(value, format.precision, format.decimals);
+            if (value > 10) return FixedOrExponent(value, format.precision + 1, format.decimals - 1);
+            return FixedOrExponent(value, format.precision, format.decimals);
     }
     return {};
 }

@@ -40,11 +40,10 @@ enum class Phase : int { State, SaturatedWater, SaturatedSteam };
 // How a value is written.
 struct Format {
     enum class Kind {
-        None,             // not shown in this place
-        Fixed,            // FixedFormat (precision, decimals)
-        Exponent,         // ExponentFormat (precision, 2)
-        FixedOrExponent,  // Fixed, but a nonzero value below 0.01 as Exponent (4, 2)
-        // FixedOrExponent, and above 10 one integer digit more and one decimal less
+        None,      // not shown in this place
+        Fixed,     // FixedOrExponent (precision, decimals): at least four significant digits
+        Exponent,  // ExponentFormat (precision, 2)
+        // Fixed, and above 10 one integer digit more and one decimal less
         WiderAboveTen,
     };
     Kind kind = Kind::None;

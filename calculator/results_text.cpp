@@ -16,7 +16,7 @@ QString ResultsText(const CalculationRequest& request, const Outputs& outputs) {
     const bool saturation = request.saturation();
     QList<QStringList> rows;
     for (const Quantity input : InputsOf(request.mode, request.saturationInput))
-        rows.append({InputCaption(input, saturation, request.units), request.typed.value(input)});
+        rows.append({InputCaption(input, saturation, request.units), request.typed.value(input).trimmed()});
     if (!saturation) rows.append({QStringLiteral("Phase"), outputs.phaseName});
     // The outputs come in the order of the rows, the water's before the steam's.
     QMap<Quantity, qsizetype> rowOf;

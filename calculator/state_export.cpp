@@ -1,11 +1,15 @@
 #include "state_export.h"
 
 #include "decimal_separator.h"
+#include "number_format.h"
+#include "phase_text.h"
+#include "text_to_real.h"
 
 #include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -51,9 +55,28 @@ Place PlaceOf(const StateRow& row, Phase phase) {
     return row.request.mode == InputMode::ByPT ? Place::ByPT : Place::OtherStateModes;
 }
 
+// A typed input in the shown units: as the window shows it, or the shortest
+// text of its value.
+QString InputCell(const StateRow& row, Quantity input, const Units& units, Digits digits) {
+    const QString stored = row.request.typed.value(input);
+    if (digits == Digits::Shown || stored.isEmpty()) return InputText(row, input, units);
+    return ShortestText(ToShown(input, TextToReal(stored), units));
+}
+
+// A computed value in the shown units: as the window writes it (the dryness,
+// which has no edit, as the phase text does), or its shortest text; empty
+// where it is not defined.
+QString ValueCell(const StateRow& row, const StoredValue& v, const Units& units, Digits digits) {
+    if (std::isnan(v.value)) return {};
+    const double shown = ToShown(v.quantity, v.value, units);
+    if (digits == Digits::Full) return ShortestText(shown);
+    if (v.quantity == Quantity::Dryness) return DrynessText(shown);
+    return Formatted(shown, FormatOf(v.quantity, PlaceOf(row, v.phase)));
+}
+
 // The texts of the cells; numbers, typed or computed, with `decimalPoint` in
 // place of the locale's separator.
-Table TableOf(const QList<StateRow>& rows, const Units& units, const QString& decimalPoint) {
+Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits, const QString& decimalPoint) {
     const QString separator = LocaleDecimalSeparator();
     const auto number = [&](QString text) { return text.replace(separator, decimalPoint); };
     QList<Quantity> inputs;  // in the order the modes read them: p, t, h
@@ -72,12 +95,11 @@ Table TableOf(const QList<StateRow>& rows, const Units& units, const QString& de
     Table table{header};
     for (const StateRow& row : rows) {
         QStringList cells{QString::number(row.number), ModeText(row), row.phaseName};
-        for (const Quantity input : inputs) cells.append(number(InputText(row, input, units)));
+        for (const Quantity input : inputs) cells.append(number(InputCell(row, input, units, digits)));
         const qsizetype first = cells.size();
         cells.resize(first + columns.size());
         for (const StoredValue& v : row.values)
-            cells[first + columns.indexOf(Column{v.phase, v.quantity})] =
-                number(Formatted(ToShown(v.quantity, v.value, units), FormatOf(v.quantity, PlaceOf(row, v.phase))));
+            cells[first + columns.indexOf(Column{v.phase, v.quantity})] = number(ValueCell(row, v, units, digits));
         table.append(cells);
     }
     return table;
@@ -91,9 +113,9 @@ QString CsvField(QString field) {
 
 }  // namespace
 
-QString StatesText(const QList<StateRow>& rows, const Units& units) {
+QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digits) {
     QString text;
-    for (QStringList cells : TableOf(rows, units, LocaleDecimalSeparator())) {
+    for (QStringList cells : TableOf(rows, units, digits, LocaleDecimalSeparator())) {
         // A tab or line break inside a cell would shift the columns of the paste.
         for (QString& cell : cells)
             for (const QChar breaking : {u'\t', u'\r', u'\n'}) cell.replace(breaking, u' ');
@@ -104,7 +126,7 @@ QString StatesText(const QList<StateRow>& rows, const Units& units) {
 
 QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units) {
     QString text;
-    for (const QStringList& cells : TableOf(rows, units, u"."_s)) {
+    for (const QStringList& cells : TableOf(rows, units, Digits::Full, u"."_s)) {
         QStringList fields;
         for (const QString& cell : cells) fields.append(CsvField(cell));
         text += fields.join(u',') + u"\r\n"_s;

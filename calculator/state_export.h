@@ -1,9 +1,9 @@
-// Rows of the table of states for other programs: tab-separated text for the
-// clipboard and a CSV file, in the user's units with the units in the header.
-// Columns: the number, the mode ("p, t"), the phase, the inputs as typed (in
-// the shown units), then one column per quantity and phase that any of the
-// rows has, written as the window writes it; empty where a row has no such
-// value.
+// Rows of the table of states as text: for the window's table, and for other
+// programs as tab-separated text for the clipboard and a CSV file, in the
+// user's units with the units in the header. Columns: the number, the mode
+// ("p, t"), the phase, the typed inputs (in the shown units), then one column
+// per quantity and phase that any of the rows has (the dryness x of a
+// two-phase state among them); empty where a row has no such value.
 #pragma once
 
 #include "state_table.h"
@@ -13,13 +13,18 @@
 #include <QList>
 #include <QString>
 
+// How the numbers are written: as the window shows them, or in full, each the
+// shortest decimal text that reads back as the value in the shown units, so
+// that another program computes with what this one computed.
+enum class Digits { Shown, Full };
+
 // One line per row after the header, "\n" after each. Numbers have the
 // locale's decimal separator, as a spreadsheet of the same locale pastes them.
-QString StatesText(const QList<StateRow>& rows, const Units& units);
+QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digits);
 
 // RFC 4180 in UTF-8: CRLF after each line; a field holding a comma, a quote,
-// CR or LF quoted, its quotes doubled; numbers with a decimal point whatever
-// the locale, as every CSV reader expects.
+// CR or LF quoted, its quotes doubled; numbers in full, with a decimal point
+// whatever the locale, as every CSV reader expects.
 QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units);
 
 // Writes StatesCsv through a QSaveFile: a failed write leaves no file or the

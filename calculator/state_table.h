@@ -12,7 +12,7 @@
 #include <limits>
 
 // One computed value in the core's units; NaN where it is not defined (the heat
-// capacity of wet steam).
+// capacity of wet steam). A two-phase state keeps its dryness, too.
 struct StoredValue {
     Quantity quantity;
     Phase phase;

@@ -36,8 +36,10 @@ qsizetype TakeDigits(const QString& text, qsizetype& pos, std::string& out) {
 // typed number, an empty string otherwise.
 std::string AsciiNumber(const QString& text, const QString& separator) {
     qsizetype pos = 0;
+    // A spreadsheet's cell pastes with its line end ("12.5\r\n"), and tabs or
+    // spaces may come with it.
     auto skipSpaces = [&] {
-        while (pos < text.size() && text[pos] == u' ') ++pos;
+        while (pos < text.size() && text[pos].isSpace()) ++pos;
     };
     std::string out;
     skipSpaces();
@@ -100,5 +102,5 @@ double TextToReal(const QString& text) {
         if (error == std::errc() && end == number.data() + number.size()) return value;
         if (error == std::errc::result_out_of_range && !IsTooLarge(number)) return number[0] == '-' ? -0.0 : 0.0;
     }
-    throw InvalidNumber(QStringLiteral("'%1' is not a valid floating point value").arg(prepared));
+    throw InvalidNumber(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }

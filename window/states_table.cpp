@@ -132,7 +132,7 @@ void TForm1::appendState(const CalculationRequest& request, const Outputs& outpu
 }
 
 bool TForm1::appendRowCells(const StateRow& row) {
-    const QStringList lines = StatesText({row}, units).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines = StatesText({row}, units, Digits::Shown).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QStringList header = lines.front().split(QLatin1Char('\t'));
     const QStringList cells = lines.back().split(QLatin1Char('\t'));
     QList<QStandardItem*> items(statesModel->columnCount());
@@ -173,7 +173,8 @@ QList<StateRow> RowsAt(const QList<StateRow>& all, const QList<qsizetype>& index
 void TForm1::showStates() {
     // The table's text in the shown units is also its cells.
     const QItemSelection selection = ui->Tbl_States->selectionModel()->selection();
-    const QStringList lines = StatesText(table.rows(), units).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList lines =
+        StatesText(table.rows(), units, Digits::Shown).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     const QSignalBlocker quiet(ui->Tbl_States->selectionModel());
     statesModel->clear();
     if (!lines.isEmpty()) statesModel->setHorizontalHeaderLabels(lines.front().split(QLatin1Char('\t')));
@@ -210,7 +211,7 @@ void TForm1::showTablePoints() {
 }
 
 QString TForm1::statesText() const {
-    return StatesText(RowsAt(table.rows(), selectedStates()), units);
+    return StatesText(RowsAt(table.rows(), selectedStates()), units, Digits::Full);
 }
 
 void TForm1::copySelectedStates() {

@@ -118,7 +118,7 @@ TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept) {
     EXPECT_EQ(Described(ByPT(withNul, "20")),
               ("'" + withNul + "' is not a valid floating point value [Pressure]").toStdString());
     LocaleGuard comma(LocaleGuard::Comma());
-    EXPECT_EQ(Described(ByTs("1.2.3")), "'1,2.3' is not a valid floating point value [Temperature]");
+    EXPECT_EQ(Described(ByTs("1.2.3")), "'1.2.3' is not a valid floating point value [Temperature]");
 }
 
 // The fatal stop of the property library abandons the run; the report keeps

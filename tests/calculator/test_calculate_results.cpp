@@ -13,51 +13,60 @@ protected:
     LocaleGuard locale{LocaleGuard::FullStop()};
 };
 
+// The significant digits of a shown number: from its first nonzero digit to
+// the exponent or the end.
+int SignificantDigits(const std::string& text) {
+    int count = 0;
+    for (const char c : text.substr(0, text.find('E')))
+        if (std::isdigit(static_cast<unsigned char>(c)) && (count > 0 || c != '0')) ++count;
+    return count;
+}
+
 }  // namespace
 
 TEST_F(CalculationResults, ByPTGivesTheIf97VerificationStates) {
-    // Region 1: T = 300 K, p = 3 MPa; the temperature's typed half rounds up.
-    EXPECT_EQ(Results(ByPT("3", "26.85")), (Texts{"3.0000", "26.9", "115.33", "1.002E-03", "997.8529", "0.392", "4.173",
-                                                  "8.533E-04", "8.552E-07", "0.6119", "5.82"}));
+    // Region 1: T = 300 K, p = 3 MPa.
+    EXPECT_EQ(Results(ByPT("3", "26.85")), (Texts{"3.0000", "2.685E+01", "115.33", "1.002E-03", "997.8529", "3.923E-01",
+                                                  "4.173", "8.533E-04", "8.552E-07", "0.6119", "5.820E+00"}));
     // Region 2: T = 700 K, p = 0.0035 MPa.
     EXPECT_EQ(Results(ByPT("0.0035", "426.85")),
-              (Texts{"3.500E-03", "426.9", "3335.68", "9.230E+01", "0.0108", "10.175", "2.081", "2.557E-05",
-                     "2.360E-03", "0.0578", "0.92"}));
+              (Texts{"3.500E-03", "426.9", "3335.68", "9.230E+01", "1.083E-02", "10.175", "2.081", "2.557E-05",
+                     "2.360E-03", "5.782E-02", "9.203E-01"}));
     // Region 3: T = 650 K, ρ = 500 kg/m³ lies at p = 25.5837018 MPa.
     EXPECT_EQ(Results(ByPT("25.5837018", "376.85")),
               (Texts{"25.5837", "376.9", "1863.43", "2.000E-03", "500.0000", "4.054", "13.894", "5.769E-05",
-                     "1.154E-07", "0.3873", "2.07"}));
+                     "1.154E-07", "0.3873", "2.070E+00"}));
 }
 
 TEST_F(CalculationResults, DensityHasFourDecimalsByPTAndTwoByPH) {
     // Water at 0.1 MPa and 20 °C: μ ≈ 1002 µPa·s, λ ≈ 0.6 W/(m·K), Pr ≈ 7.
-    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "20.0", "84.01", "1.002E-03", "998.2055", "0.296", "4.185",
-                                                 "1.002E-03", "1.003E-06", "0.5995", "6.99"}));
+    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "2.000E+01", "84.01", "1.002E-03", "998.2055", "2.965E-01",
+                                                 "4.185", "1.002E-03", "1.003E-06", "0.5995", "6.991E+00"}));
     const Texts byPH = Results(ByPH("0.1", "84.0118"));
-    EXPECT_EQ(byPH[1], "20.0");
+    EXPECT_EQ(byPH[1], "2.002E+01");
     EXPECT_EQ(byPH[4], "998.20");
 }
 
 TEST_F(CalculationResults, ByPHGivesTheBackwardVerificationStates) {
     // Region 3a: T(20 MPa, 1700 kJ/kg) = 629.3083892 K, v = 1.749903962e-3 m³/kg.
     EXPECT_EQ(Results(ByPH("20", "1700")), (Texts{"20.0000", "356.2", "1700.00", "1.750E-03", "571.48", "3.815",
-                                                  "9.619", "6.564E-05", "1.149E-07", "0.4337", "1.46"}));
+                                                  "9.619", "6.564E-05", "1.149E-07", "0.4337", "1.456E+00"}));
     // Region 3b: T(20 MPa, 2500 kJ/kg) = 641.8418053 K, v = 6.670547043e-3 m³/kg.
     EXPECT_EQ(Results(ByPH("20", "2500")), (Texts{"20.0000", "368.7", "2500.00", "6.670E-03", "149.92", "5.068",
-                                                  "21.972", "2.652E-05", "1.769E-07", "0.1893", "3.08"}));
+                                                  "21.972", "2.652E-05", "1.769E-07", "0.1893", "3.079E+00"}));
     // Region 2 at 0.1 MPa lies between 250 °C (2974.5 kJ/kg) and 300 °C (3074.5 kJ/kg).
-    EXPECT_EQ(Results(ByPH("0.1", "3000")), (Texts{"0.1000", "262.8", "3000.00", "2.466E+00", "0.41", "8.083", "1.994",
-                                                   "1.875E-05", "4.623E-05", "0.0396", "0.94"}));
+    EXPECT_EQ(Results(ByPH("0.1", "3000")), (Texts{"0.1000", "262.8", "3000.00", "2.466E+00", "4.056E-01", "8.083",
+                                                   "1.994", "1.875E-05", "4.623E-05", "3.959E-02", "9.445E-01"}));
 }
 
 TEST_F(CalculationResults, ByPsFillsBothSheets) {
     // Steam tables at 1 MPa: 179.89 °C, h″ 2777.1, h′ 762.7, s″ 6.585, s′ 2.138,
     // v″ 0.1944, v′ 0.001127; σ(180 °C) = 42.2 mN/m; μ″ ≈ 15 µPa·s, μ′ ≈ 150 µPa·s.
     const Outcome outcome = ByPs("1");
-    EXPECT_EQ(VapourSheet(outcome), (Texts{"1.0000", "179.89", "2777.1", "6.585", "1.943E-01", "5.15", "2.715",
-                                           "0.0364", "1.503E-05", "2.921E-06", "1.1196", "4.219E-02"}));
+    EXPECT_EQ(VapourSheet(outcome), (Texts{"1.0000", "179.89", "2777.1", "6.585", "1.943E-01", "5.145E+00", "2.715",
+                                           "3.645E-02", "1.503E-05", "2.921E-06", "1.1196", "4.219E-02"}));
     EXPECT_EQ(WaterSheet(outcome), (Texts{"1.0000", "179.89", "762.7", "2.138", "1.127E-03", "887.13", "4.405",
-                                          "0.6738", "1.490E-04", "1.679E-07", "0.974", "4.219E-02"}));
+                                          "0.6738", "1.490E-04", "1.679E-07", "9.738E-01", "4.219E-02"}));
     EXPECT_EQ(Results(outcome), Texts(11, "")) << "the result panel is not written in the saturation mode";
 }
 
@@ -65,23 +74,65 @@ TEST_F(CalculationResults, ByTsFillsBothSheets) {
     // Steam tables at 100 °C: 0.10142 MPa, h″ 2675.6,
     // h′ 419.1, s″ 7.354, s′ 1.307, v″ 1.672, v′ 0.001043; σ = 58.9 mN/m.
     const Outcome outcome = ByTs("100");
-    EXPECT_EQ(VapourSheet(outcome), (Texts{"0.1014", "100.00", "2675.6", "7.354", "1.672E+00", "0.60", "2.077",
-                                           "0.0251", "1.231E-05", "2.057E-05", "0.9950", "5.887E-02"}));
+    EXPECT_EQ(VapourSheet(outcome), (Texts{"0.1014", "100.00", "2675.6", "7.354", "1.672E+00", "5.981E-01", "2.077",
+                                           "2.509E-02", "1.231E-05", "2.057E-05", "0.9950", "5.887E-02"}));
     EXPECT_EQ(WaterSheet(outcome), (Texts{"0.1014", "100.00", "419.1", "1.307", "1.043E-03", "958.35", "4.217",
                                           "0.6783", "2.811E-04", "2.933E-07", "1.755", "5.887E-02"}));
 }
 
-TEST_F(CalculationResults, SaturatedWaterAtTheTriplePointHasNoNegativeZero) {
-    const Texts water = WaterSheet(ByTs("0.01"));  // s′ is about −6e-8 kJ/(kg·K) here
-    EXPECT_EQ(water[2], "0.0");
-    EXPECT_EQ(water[3], "0.000");
+// A nonzero result that its fixed format would show with fewer than four
+// significant digits takes the volume's exponent format, in every unit system;
+// one that shows four or more keeps its fixed text.
+TEST_F(CalculationResults, EveryNonzeroResultShowsFourSignificantDigits) {
+    const Units us{PressureUnit::Psi, TemperatureUnit::Fahrenheit, UnitSystem::US};
+    const Units kelvin{PressureUnit::KPa, TemperatureUnit::Kelvin, UnitSystem::SI};
+    // Typed in the core's units, asked for in `units`.
+    const auto run = [](InputMode mode, SaturationInput by, QMap<Quantity, double> typed, const Units& units) {
+        CalculationRequest request{mode, by, {}, units};
+        for (auto it = typed.begin(); it != typed.end(); ++it)
+            request.typed.insert(it.key(), QString::number(ToShown(it.key(), it.value(), units), 'g', 17));
+        return Calculate(request);
+    };
+    using M = InputMode;
+    using S = SaturationInput;
+    for (const Units& units : {Units{}, us, kelvin}) {
+        for (const Outcome& outcome : {
+                 run(M::ByPT, S::ByPs, {{Q::Pressure, 0.0005}, {Q::Temperature, 0.2}}, units),
+                 run(M::ByPT, S::ByPs, {{Q::Pressure, 0.02}, {Q::Temperature, 231}}, units),
+                 run(M::ByPT, S::ByPs, {{Q::Pressure, 1}, {Q::Temperature, 20}}, units),
+                 run(M::ByPT, S::ByPs, {{Q::Pressure, 50}, {Q::Temperature, 650}}, units),
+                 run(M::ByPH, S::ByPs, {{Q::Pressure, 0.001}, {Q::Enthalpy, 3615}}, units),
+                 run(M::ByPX, S::ByPs, {{Q::Pressure, 0.002}, {Q::Dryness, 0.05}}, units),
+                 run(M::Saturation, S::ByPs, {{Q::Pressure, 0.002}}, units),
+                 run(M::Saturation, S::ByPs, {{Q::Pressure, 21}}, units),
+                 run(M::Saturation, S::ByTs, {{Q::Temperature, 0.011}}, units),
+                 run(M::Saturation, S::ByTs, {{Q::Temperature, 1}}, units),
+             }) {
+            const Outputs* outputs = OutputsOf(outcome);
+            if (outputs == nullptr) continue;
+            for (const Output& output : outputs->values) {
+                if (output.text.isEmpty() || ToShown(output.quantity, output.value, units) == 0) continue;
+                EXPECT_GE(SignificantDigits(output.text.toStdString()), 4)
+                    << output.text.toStdString() << " for " << RowOf(output.quantity).name << " in "
+                    << UnitText(output.quantity, units).toStdString();
+            }
+        }
+    }
+    // ρ of steam at 20 kPa and 231 °C, ρ″ at 2 kPa, s′ at 1 °C in US units; at the
+    // triple point h′ and s′ are tiny but not zero. Four digits keep their text.
+    EXPECT_EQ(TextsOf(ByPT("0.02", "231"), {Q::Density, Q::Temperature}), (Texts{"8.602E-02", "231.0"}));
+    EXPECT_EQ(VapourSheet(ByPs("0.002"))[5], "1.493E-02");
+    EXPECT_EQ(Sheet(run(M::Saturation, S::ByTs, {{Q::Temperature, 1}}, us), Phase::SaturatedWater)[3], "3.645E-03");
+    EXPECT_EQ(WaterSheet(ByTs("0.01"))[2], "6.118E-04");
+    EXPECT_EQ(WaterSheet(ByTs("0.01"))[3], "-6.161E-08");
+    EXPECT_EQ(PhaseName(ByPX("1", "0.05")), "Wet steam, dryness x = 5.000E-02 (IF97 region 4)");
 }
 
-// Below 0.01 MPa the pressure, and below 0.01 kg/m³ the density, would lose
-// their digits in the fixed format: they take the volume's exponent format.
-TEST_F(CalculationResults, SaturationPressureTakesThreeDecimalsAboveTenMPaAndAnExponentBelowAHundredth) {
+// Small pressures and densities would lose digits in the fixed format: they
+// take the volume's exponent format.
+TEST_F(CalculationResults, SaturationPressureTakesThreeDecimalsAboveTenMPaAndAnExponentBelowATenth) {
     for (const auto& [ps, text] :
-         {std::pair{"10", "10.0000"}, {"10.5", "10.500"}, {"0.00087", "8.700E-04"}, {"0.01", "0.0100"}}) {
+         {std::pair{"10", "10.0000"}, {"10.5", "10.500"}, {"0.00087", "8.700E-04"}, {"0.01", "1.000E-02"}}) {
         const Outcome outcome = ByPs(ps);
         EXPECT_EQ(VapourSheet(outcome)[0], text);
         EXPECT_EQ(WaterSheet(outcome)[0], text);

@@ -103,3 +103,21 @@ TEST(NumberFormats, UseTheLocaleDecimalSeparatorWithoutGrouping) {
     ExpectFixed({1234567, 6, 3, "1,23457E+006"});
     ExpectExponent({0.0010434, 4, 2, "1,043E-03"});
 }
+
+// Fewer than four significant digits of a nonzero value go to the exponent
+// format; zero, and the short scientific form of a long integer part, stay.
+TEST(FixedOrExponent, KeepsFourSignificantDigitsOfANonzeroValue) {
+    LocaleGuard locale(LocaleGuard::Comma());
+    for (const FormatCase& c : {
+             FormatCase{0.0859, 6, 2, "8,590E-02"},
+             {0.00004, 5, 4, "4,000E-05"},  // rounds to zero in fixed
+             {-0.0005, 5, 3, "-5,000E-04"},
+             {9.9996, 5, 1, "1,000E+01"},  // rounds up to 10.0: three digits
+             {99.96, 5, 1, "100,0"},
+             {0.01, 5, 4, "1,000E-02"},
+             {0.1234, 5, 4, "0,1234"},
+             {0.0, 5, 3, "0,000"},
+             {2000000, 6, 3, "2E+006"},
+         })
+        EXPECT_EQ(FixedOrExponent(c.value, c.precision, c.digits).toStdString(), c.text) << c.value;
+}

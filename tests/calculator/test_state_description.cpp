@@ -142,12 +142,12 @@ TEST(WetSteam, ByPHIsTheMixtureOfItsDryness) {
         const double s = TFS::S_PX(p, x);
         const double v = TFS::V_PX(p, x);
         const double ts = TFS::TS_P(p);
-        const Texts expected{FixedFormat(p, 7, 4).toStdString(),
-                             FixedFormat(ts, 5, 1).toStdString(),
+        const Texts expected{FixedOrExponent(p, 7, 4).toStdString(),
+                             FixedOrExponent(ts, 5, 1).toStdString(),
                              "2000.00",
                              ExponentFormat(v, 4, 2).toStdString(),
-                             FixedFormat(1 / v, 6, 2).toStdString(),
-                             FixedFormat(s, 5, 3).toStdString(),
+                             FixedOrExponent(1 / v, 6, 2).toStdString(),
+                             FixedOrExponent(s, 5, 3).toStdString(),
                              "",
                              "",
                              "",
@@ -155,7 +155,7 @@ TEST(WetSteam, ByPHIsTheMixtureOfItsDryness) {
                              ""};
         EXPECT_EQ(Results(outcome), expected) << p;
         EXPECT_EQ(Texts{PhaseName(outcome)},
-                  Texts{"Wet steam, dryness x = " + FixedFormat(x, 5, 4).toStdString() + " (IF97 region 4)"});
+                  Texts{"Wet steam, dryness x = " + FixedOrExponent(x, 5, 4).toStdString() + " (IF97 region 4)"});
         const StateDiagram& diagram = *std::get<Outputs>(outcome).diagram;
         EXPECT_EQ(diagram.state.s, s);
         EXPECT_EQ(diagram.state.t, ts);
@@ -175,9 +175,10 @@ TEST(WetSteam, ExactlyAtASaturatedEnthalpyIsThatSaturatedPhase) {
              {std::pair{"Saturated water", saturation.water}, std::pair{"Saturated steam", saturation.steam}}) {
             const Outcome outcome = ByPH(QString::number(p), QString::number(values.h, 'g', 17));
             EXPECT_EQ(PhaseName(outcome), phase);
-            EXPECT_EQ(TextsOf(outcome, {Q::Temperature, Q::Entropy, Q::SpecificVolume, Q::HeatCapacity, Q::Prandtl}),
-                      (Texts{FixedFormat(saturation.t, 5, 1).toStdString(), FixedFormat(values.s, 5, 3).toStdString(),
-                             ExponentFormat(values.v, 4, 2).toStdString(), "", ""}))
+            EXPECT_EQ(
+                TextsOf(outcome, {Q::Temperature, Q::Entropy, Q::SpecificVolume, Q::HeatCapacity, Q::Prandtl}),
+                (Texts{FixedOrExponent(saturation.t, 5, 1).toStdString(), FixedOrExponent(values.s, 5, 3).toStdString(),
+                       ExponentFormat(values.v, 4, 2).toStdString(), "", ""}))
                 << p;
         }
     }
@@ -189,7 +190,7 @@ TEST(WetSteam, ByEntropyOrDrynessIsTheMixture) {
     LocaleGuard locale(LocaleGuard::FullStop());
     const double x = 0.25, p = 1, t = 100, pOfT = TFS::PS_T(t);
     const auto text = [](const char* format, double value) {
-        return (format[0] == 'E' ? ExponentFormat(value, 4, 2) : FixedFormat(value, 6, 2)).toStdString();
+        return (format[0] == 'E' ? ExponentFormat(value, 4, 2) : FixedOrExponent(value, 6, 2)).toStdString();
     };
     const struct {
         Outcome outcome;
@@ -202,11 +203,11 @@ TEST(WetSteam, ByEntropyOrDrynessIsTheMixture) {
     for (const auto& run : runs) {
         EXPECT_EQ(TextsOf(run.outcome, {Q::Enthalpy, Q::SpecificVolume, Q::Temperature, Q::HeatCapacity}),
                   (Texts{text("F", TFS::H_PX(run.p, x)), text("E", TFS::V_PX(run.p, x)),
-                         FixedFormat(run.t, 5, 1).toStdString(), ""}))
+                         FixedOrExponent(run.t, 5, 1).toStdString(), ""}))
             << run.p;
         EXPECT_EQ(PhaseName(run.outcome), "Wet steam, dryness x = 0.2500 (IF97 region 4)");
     }
-    EXPECT_EQ(TextsOf(runs[0].outcome, {Q::Entropy}), Texts{FixedFormat(TFS::S_PX(p, x), 5, 3).toStdString()});
+    EXPECT_EQ(TextsOf(runs[0].outcome, {Q::Entropy}), Texts{FixedOrExponent(TFS::S_PX(p, x), 5, 3).toStdString()});
     EXPECT_EQ(PhaseName(ByPX("1", "1")), "Saturated steam");
 }
 

@@ -3,12 +3,20 @@
 // whole.
 #include "calculation_fixture.h"
 #include "locale_guard.h"
+#include "results_text.h"
 #include "state_export.h"
 
+#include "text_to_real.h"
+
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cmath>
+
 #include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -30,9 +38,18 @@ QStringList Lines(const QString& text, const QString& end) {
     return lines;
 }
 
+// The digits a number's text writes, from its first to its last nonzero one:
+// "100" one, "0,0125" three.
+int NeededDigits(const QString& number) {
+    QString digits = number.section(u'e', 0, 0);
+    digits.remove(QRegularExpression(u"[^0-9]"_s));
+    digits.remove(QRegularExpression(u"^0+|0+$"_s));
+    return int(digits.size());
+}
+
 }  // namespace
 
-TEST(StateExport, WritesUnitsInTheHeaderAndNumbersAsTheWindowDoes) {
+TEST(StateExport, WritesUnitsInTheHeaderAndTheShownTextsInTheWindowsTable) {
     LocaleGuard comma(LocaleGuard::Comma());
     const QList<StateRow> rows = ThreeRuns();
 
@@ -41,29 +58,80 @@ TEST(StateExport, WritesUnitsInTheHeaderAndNumbersAsTheWindowDoes) {
     EXPECT_TRUE(csv[0].startsWith(R"~(No.,Mode,Phase,"typed p, psi","typed t, F","typed h, Btu/lb","t, F","p, psi",)~"
                                   R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
                                   R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
-                                  R"~("Cv, Btu/(lb.F)","w, ft/s",k,"ts', F","ps', psi",)~"))
+                                  R"~("Cv, Btu/(lb.F)","w, ft/s",k,x,"ts', F","ps', psi",)~"))
         << csv[0].toStdString();
     EXPECT_TRUE(csv[0].endsWith(R"~("Sigma'', lbf/ft")~")) << csv[0].toStdString();
-    EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),145.03773773,212,,212.0,145.0377,)~"))
+    EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),145.0377377302168,212,,212,)~"
+                                  R"~(145.0377377302168,180.470400623802,0.3120070343332102,0.01670721851980665,)~"))
         << csv[1].toStdString();
-    EXPECT_TRUE(csv[2].startsWith(
-        R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",145.03773773,,859.845227859,355.8,)~"))
+    EXPECT_TRUE(csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",145.0377377302168,,)~"
+                                  R"~(859.8452278589854,355.79413830464017,)~"))
         << csv[2].toStdString();
     const QStringList line = csv[3].split(',');
     EXPECT_EQ(line.mid(0, 6), (QStringList{"3", "ts", "", "", "356", ""}));
-    EXPECT_EQ(line.mid(6, 15), QStringList(15)) << "no state values on the saturation line";
-    EXPECT_EQ(line[21], "356.00");
+    EXPECT_EQ(line.mid(6, 16), QStringList(16)) << "no state values on the saturation line";
+    EXPECT_EQ(line[22], "356");
 
-    // The inputs too are in the shown units. The clipboard keeps the locale's
-    // separator; wet steam has no heat capacity.
-    const QStringList text = Lines(StatesText(rows, American), "\n");
+    // The window's table shows the window's texts, with the locale's separator;
+    // wet steam has no heat capacity, and only wet steam a dryness.
+    const QStringList text = Lines(StatesText(rows, American, Digits::Shown), "\n");
     ASSERT_EQ(text.size(), 4);
     EXPECT_TRUE(
         text[1].startsWith("1\tp, t\tCompressed water (IF97 region 1)\t145,03773773\t212\t\t212,0\t145,0377\t"));
-    const qsizetype cp = text[0].split('\t').indexOf("Cp, Btu/(lb.F)");
+    const QStringList header = text[0].split('\t');
+    const qsizetype cp = header.indexOf("Cp, Btu/(lb.F)"), x = header.indexOf("x");
     EXPECT_EQ(text[2].split('\t')[cp], "");
     EXPECT_NE(text[1].split('\t')[cp], "");
-    EXPECT_EQ(StatesText(rows, Units{}).split('\t').mid(6, 2), (QStringList{"t, C", "p, MPa"}));
+    EXPECT_EQ(text[1].split('\t')[x], "");
+    EXPECT_EQ(text[2].split('\t')[x], "0,6142");
+    EXPECT_EQ(StatesText(rows, Units{}, Digits::Shown).split('\t').mid(6, 2), (QStringList{"t, C", "p, MPa"}));
+}
+
+// Another program computes with what this one computed: every number of a copy
+// or an export, typed or computed, is the shortest text that reads back as the
+// value in the shown units, and the dryness of wet steam has its column.
+TEST(StateExport, CopiesAndExportsEveryValueInFull) {
+    LocaleGuard comma(LocaleGuard::Comma());
+    const QList<StateRow> rows = ThreeRuns();
+    for (const Units& units : {Units{}, American}) {
+        const QStringList lines = Lines(StatesText(rows, units, Digits::Full), "\n");
+        ASSERT_EQ(lines.size(), rows.size() + 1);
+        const qsizetype x = lines[0].split('\t').indexOf("x");
+        ASSERT_GE(x, 0);
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const StateRow& row = rows[i];
+            QList<double> expected;  // the typed inputs, then the values
+            for (const Quantity input : InputsOf(row.request.mode, row.request.saturationInput))
+                expected.append(ToShown(input, TextToReal(row.request.typed.value(input)), units));
+            for (const StoredValue& v : row.values)
+                if (!std::isnan(v.value)) expected.append(ToShown(v.quantity, v.value, units));
+            const QStringList cells = lines[i + 1].split('\t');
+            for (const QString& cell : cells.mid(3)) {
+                if (cell.isEmpty()) continue;
+                const double value = TextToReal(cell);
+                EXPECT_TRUE(expected.removeOne(value)) << cell.toStdString() << " is no value of row " << i;
+                const int digits = NeededDigits(cell);
+                EXPECT_TRUE(digits == 1 || QString::number(value, 'g', digits - 1).toDouble() != value)
+                    << cell.toStdString() << " is not the shortest text";
+            }
+            EXPECT_TRUE(expected.isEmpty()) << expected.size() << " values of row " << i << " are missing";
+        }
+        EXPECT_EQ(lines[1].split('\t')[x], "") << "compressed water has no dryness";
+        EXPECT_EQ(lines[2].split('\t')[x], "0,6142248896426697");
+    }
+}
+
+// A spreadsheet's cell pastes with its line end: the run reads the number, and
+// the table and the copy of the run keep it without the white space.
+TEST(StateExport, KeepsAPastedInputWithoutItsWhiteSpace) {
+    const CalculationRequest pasted{
+        InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, "1\r\n"}, {Q::Temperature, "\t100 "}}};
+    const Outputs outputs = std::get<Outputs>(Calculate(pasted));
+    StateTable table;
+    table.Append(pasted, outputs);
+    EXPECT_EQ(Lines(StatesText(table.rows(), Units{}, Digits::Shown), "\n")[1].split('\t').mid(3, 2),
+              (QStringList{"1", "100"}));
+    EXPECT_TRUE(ResultsText(pasted, outputs).startsWith("p, MPa\t1\nt, C\t100\nPhase\t"));
 }
 
 TEST(StateExport, QuotesCsvFieldsAndKeepsTextColumnsWhole) {
@@ -74,7 +142,7 @@ TEST(StateExport, QuotesCsvFieldsAndKeepsTextColumnsWhole) {
     EXPECT_EQ(StatesCsv({row}, Units{}),
               "No.,Mode,Phase,\"typed p, MPa\",\"typed t, C\"\r\n"
               "9,\"p, t\",\"He said \"\"wet\"\",\r\nthen\",1,100\r\n");
-    EXPECT_EQ(StatesText({row}, Units{}),
+    EXPECT_EQ(StatesText({row}, Units{}, Digits::Full),
               "No.\tMode\tPhase\ttyped p, MPa\ttyped t, C\n"
               "9\tp, t\tHe said \"wet\",  then\t1\t100\n");
 }
