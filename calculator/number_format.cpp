@@ -84,6 +84,10 @@ QString ShortScientific(Decimal d, int exponentDigits) {
     return text + ExponentPart(d.exponent, exponentDigits);
 }
 
+// From here up a value short of digits takes more decimals rather than the
+// exponent format: at most three zeros stand before its digits.
+constexpr double SmallestWidened = 0.1;
+
 // The significant digits of a fixed text: from its first nonzero digit on,
 // trailing zeros included ("0.0100" has three).
 int SignificantDigits(const QString& fixed) {
@@ -140,6 +144,9 @@ QString ShortestText(double value) {
 QString FixedOrExponent(double value, int precision, int decimals) {
     const QString fixed = FixedFormat(value, precision, decimals);
     const bool shortScientific = fixed.contains(u'E');
-    if (value == 0 || !std::isfinite(value) || shortScientific || SignificantDigits(fixed) >= ShownDigits) return fixed;
+    const int shown = SignificantDigits(fixed);
+    if (value == 0 || !std::isfinite(value) || shortScientific || shown >= ShownDigits) return fixed;
+    if (std::fabs(value) >= SmallestWidened)
+        return FixedFormat(value, precision + ShownDigits - shown, decimals + ShownDigits - shown);
     return ExponentFormat(value, ShownDigits, 2);
 }

@@ -22,6 +22,8 @@ QString ShortestText(double value);
 inline constexpr int ShownDigits = 4;
 
 // FixedFormat, but a nonzero value whose fixed text would show fewer than
-// ShownDigits significant digits (0.0859 in fixed (6, 2) as 0.09, 20 in
-// fixed (5, 1) as 20.0) in exponent format (ShownDigits, 2): 8.590E-02.
+// ShownDigits significant digits keeps them: from 0.1 up with as many more
+// decimals as they need (20 in fixed (5, 1) as 20.00, not 20.0), below it in
+// the volume's exponent format (0.0859 in fixed (6, 2) as 8.590E-02, not
+// 0.09), where more decimals would be mostly zeros.
 QString FixedOrExponent(double value, int precision, int decimals);

@@ -26,47 +26,47 @@ int SignificantDigits(const std::string& text) {
 
 TEST_F(CalculationResults, ByPTGivesTheIf97VerificationStates) {
     // Region 1: T = 300 K, p = 3 MPa.
-    EXPECT_EQ(Results(ByPT("3", "26.85")), (Texts{"3.0000", "2.685E+01", "115.33", "1.002E-03", "997.8529", "3.923E-01",
-                                                  "4.173", "8.533E-04", "8.552E-07", "0.6119", "5.820E+00"}));
+    EXPECT_EQ(Results(ByPT("3", "26.85")), (Texts{"3.0000", "26.85", "115.33", "1.002E-03", "997.8529", "0.3923",
+                                                  "4.173", "8.533E-04", "8.552E-07", "0.6119", "5.820"}));
     // Region 2: T = 700 K, p = 0.0035 MPa.
     EXPECT_EQ(Results(ByPT("0.0035", "426.85")),
               (Texts{"3.500E-03", "426.9", "3335.68", "9.230E+01", "1.083E-02", "10.175", "2.081", "2.557E-05",
-                     "2.360E-03", "5.782E-02", "9.203E-01"}));
+                     "2.360E-03", "5.782E-02", "0.9203"}));
     // Region 3: T = 650 K, ρ = 500 kg/m³ lies at p = 25.5837018 MPa.
     EXPECT_EQ(Results(ByPT("25.5837018", "376.85")),
               (Texts{"25.5837", "376.9", "1863.43", "2.000E-03", "500.0000", "4.054", "13.894", "5.769E-05",
-                     "1.154E-07", "0.3873", "2.070E+00"}));
+                     "1.154E-07", "0.3873", "2.070"}));
 }
 
 TEST_F(CalculationResults, DensityHasFourDecimalsByPTAndTwoByPH) {
     // Water at 0.1 MPa and 20 °C: μ ≈ 1002 µPa·s, λ ≈ 0.6 W/(m·K), Pr ≈ 7.
-    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "2.000E+01", "84.01", "1.002E-03", "998.2055", "2.965E-01",
-                                                 "4.185", "1.002E-03", "1.003E-06", "0.5995", "6.991E+00"}));
+    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "20.00", "84.01", "1.002E-03", "998.2055", "0.2965",
+                                                 "4.185", "1.002E-03", "1.003E-06", "0.5995", "6.991"}));
     const Texts byPH = Results(ByPH("0.1", "84.0118"));
-    EXPECT_EQ(byPH[1], "2.002E+01");
+    EXPECT_EQ(byPH[1], "20.02");
     EXPECT_EQ(byPH[4], "998.20");
 }
 
 TEST_F(CalculationResults, ByPHGivesTheBackwardVerificationStates) {
     // Region 3a: T(20 MPa, 1700 kJ/kg) = 629.3083892 K, v = 1.749903962e-3 m³/kg.
     EXPECT_EQ(Results(ByPH("20", "1700")), (Texts{"20.0000", "356.2", "1700.00", "1.750E-03", "571.48", "3.815",
-                                                  "9.619", "6.564E-05", "1.149E-07", "0.4337", "1.456E+00"}));
+                                                  "9.619", "6.564E-05", "1.149E-07", "0.4337", "1.456"}));
     // Region 3b: T(20 MPa, 2500 kJ/kg) = 641.8418053 K, v = 6.670547043e-3 m³/kg.
     EXPECT_EQ(Results(ByPH("20", "2500")), (Texts{"20.0000", "368.7", "2500.00", "6.670E-03", "149.92", "5.068",
-                                                  "21.972", "2.652E-05", "1.769E-07", "0.1893", "3.079E+00"}));
+                                                  "21.972", "2.652E-05", "1.769E-07", "0.1893", "3.079"}));
     // Region 2 at 0.1 MPa lies between 250 °C (2974.5 kJ/kg) and 300 °C (3074.5 kJ/kg).
-    EXPECT_EQ(Results(ByPH("0.1", "3000")), (Texts{"0.1000", "262.8", "3000.00", "2.466E+00", "4.056E-01", "8.083",
-                                                   "1.994", "1.875E-05", "4.623E-05", "3.959E-02", "9.445E-01"}));
+    EXPECT_EQ(Results(ByPH("0.1", "3000")), (Texts{"0.1000", "262.8", "3000.00", "2.466E+00", "0.4056", "8.083",
+                                                   "1.994", "1.875E-05", "4.623E-05", "3.959E-02", "0.9445"}));
 }
 
 TEST_F(CalculationResults, ByPsFillsBothSheets) {
     // Steam tables at 1 MPa: 179.89 °C, h″ 2777.1, h′ 762.7, s″ 6.585, s′ 2.138,
     // v″ 0.1944, v′ 0.001127; σ(180 °C) = 42.2 mN/m; μ″ ≈ 15 µPa·s, μ′ ≈ 150 µPa·s.
     const Outcome outcome = ByPs("1");
-    EXPECT_EQ(VapourSheet(outcome), (Texts{"1.0000", "179.89", "2777.1", "6.585", "1.943E-01", "5.145E+00", "2.715",
+    EXPECT_EQ(VapourSheet(outcome), (Texts{"1.0000", "179.89", "2777.1", "6.585", "1.943E-01", "5.145", "2.715",
                                            "3.645E-02", "1.503E-05", "2.921E-06", "1.1196", "4.219E-02"}));
     EXPECT_EQ(WaterSheet(outcome), (Texts{"1.0000", "179.89", "762.7", "2.138", "1.127E-03", "887.13", "4.405",
-                                          "0.6738", "1.490E-04", "1.679E-07", "9.738E-01", "4.219E-02"}));
+                                          "0.6738", "1.490E-04", "1.679E-07", "0.9738", "4.219E-02"}));
     EXPECT_EQ(Results(outcome), Texts(11, "")) << "the result panel is not written in the saturation mode";
 }
 
@@ -74,7 +74,7 @@ TEST_F(CalculationResults, ByTsFillsBothSheets) {
     // Steam tables at 100 °C: 0.10142 MPa, h″ 2675.6,
     // h′ 419.1, s″ 7.354, s′ 1.307, v″ 1.672, v′ 0.001043; σ = 58.9 mN/m.
     const Outcome outcome = ByTs("100");
-    EXPECT_EQ(VapourSheet(outcome), (Texts{"0.1014", "100.00", "2675.6", "7.354", "1.672E+00", "5.981E-01", "2.077",
+    EXPECT_EQ(VapourSheet(outcome), (Texts{"0.1014", "100.00", "2675.6", "7.354", "1.672E+00", "0.5981", "2.077",
                                            "2.509E-02", "1.231E-05", "2.057E-05", "0.9950", "5.887E-02"}));
     EXPECT_EQ(WaterSheet(outcome), (Texts{"0.1014", "100.00", "419.1", "1.307", "1.043E-03", "958.35", "4.217",
                                           "0.6783", "2.811E-04", "2.933E-07", "1.755", "5.887E-02"}));

@@ -104,16 +104,21 @@ TEST(NumberFormats, UseTheLocaleDecimalSeparatorWithoutGrouping) {
     ExpectExponent({0.0010434, 4, 2, "1,043E-03"});
 }
 
-// Fewer than four significant digits of a nonzero value go to the exponent
-// format; zero, and the short scientific form of a long integer part, stay.
+// Fewer than four significant digits of a nonzero value take more decimals
+// from 0.1 up and the exponent format below; zero, and the short scientific
+// form of a long integer part, stay.
 TEST(FixedOrExponent, KeepsFourSignificantDigitsOfANonzeroValue) {
     LocaleGuard locale(LocaleGuard::Comma());
     for (const FormatCase& c : {
              FormatCase{0.0859, 6, 2, "8,590E-02"},
              {0.00004, 5, 4, "4,000E-05"},  // rounds to zero in fixed
              {-0.0005, 5, 3, "-5,000E-04"},
-             {9.9996, 5, 1, "1,000E+01"},  // rounds up to 10.0: three digits
+             {9.9996, 5, 1, "10,00"},  // rounds up to 10.0: three digits
              {99.96, 5, 1, "100,0"},
+             {20, 5, 1, "20,00"},
+             {0.98, 4, 2, "0,9800"},
+             {-0.5, 4, 2, "-0,5000"},
+             {0.0999, 4, 2, "9,990E-02"},
              {0.01, 5, 4, "1,000E-02"},
              {0.1234, 5, 4, "0,1234"},
              {0.0, 5, 3, "0,000"},
