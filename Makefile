@@ -2,15 +2,19 @@
 # make test: install what is missing, build, run every test headless.
 # make check-sanitized: the same tests built with AddressSanitizer and
 # UndefinedBehaviorSanitizer in a folder of their own; any report fails them.
+# make check-aarch64: the libraries, the calculator core and their tests
+# cross-built for aarch64 and run under qemu-user, the reference library
+# table included (not the window).
 # make install: build, then install the program, its menu entry and the
 # libraries under PREFIX (staged under DESTDIR when that is set).
 BUILD_DIR ?= build
 SANITIZED_DIR ?= build-sanitized
+AARCH64_DIR ?= build-aarch64
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps build test check-sanitized run bench install clean
+.PHONY: all deps build test check-sanitized check-aarch64 run bench install clean
 
 all: build
 
@@ -33,6 +37,9 @@ check-sanitized: deps
 	  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) -E InstalledPackage
 
+check-aarch64:
+	scripts/check-aarch64.sh $(AARCH64_DIR) $(JOBS)
+
 run: build
 	$(BUILD_DIR)/p_H2O_ORV
 
@@ -46,4 +53,4 @@ install: deps
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZED_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZED_DIR) $(AARCH64_DIR)

@@ -59,6 +59,7 @@ BENCHMARK_CAPTURE(BM_state, W_PT_region3, TFS::W_PT, 25.0, 380.0);
 
 // The saturation line and saturated states up to 350 °C.
 BENCHMARK_CAPTURE(BM_saturation, TS_P_1MPa, TFS::TS_P, 1.0);
+BENCHMARK_CAPTURE(BM_saturation, TS_P_20MPa, TFS::TS_P, 20.0);
 BENCHMARK_CAPTURE(BM_saturation, PS_T_200C, TFS::PS_T, 200.0);
 BENCHMARK_CAPTURE(BM_saturation, HSW_T_20C, TFS::HSW_T, 20.0);
 BENCHMARK_CAPTURE(BM_saturation, HSW_T_350C, TFS::HSW_T, 350.0);

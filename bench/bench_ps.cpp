@@ -42,5 +42,7 @@ PS_BENCHMARKS(region2b_20MPa, 20.0, 3500.0);
 PS_BENCHMARKS(region2c_20MPa, 20.0, 2700.0);
 PS_BENCHMARKS(region3_supercritical, 25.0, 2000.0);
 PS_BENCHMARKS(region3_subcritical_vapour, 20.0, 2500.0);
+PS_BENCHMARKS(region3_subcritical_liquid, 21.0, 1800.0);
+PS_BENCHMARKS(region3_near_critical, 22.05, 2334.0);
 PS_BENCHMARKS(wet_1MPa, 1.0, 2000.0);
 PS_BENCHMARKS(wet_region3_20MPa, 20.0, 2000.0);

@@ -17,17 +17,18 @@ namespace {
 
 using Q = Quantity;
 
-// Range tests compare with the decimal bounds in extended precision, so that a
-// typed bound is accepted or refused as the bound's decimal reads.
-using Ext = long double;
+// A range test accepts a typed number exactly when it lies within the decimal
+// bounds. Each bound is the double on the inner side of its decimal: the
+// doubles nearest 0.0005, 0.001, 0.01 and 0.1 lie above them, and Tabl1's
+// PS_MAX is the last double below 21.82.
 
 // The highest pressure of the state modes, MPa.
-constexpr Ext HighestPressure = 50.0L;
+constexpr double HighestPressure = 50.0;
 // The coldest and the hottest state of the (p, t) mode, °C; they bound the
 // entropies of the (p, s) mode too.
-constexpr Ext LowestTemperature = 0.1L, HighestTemperature = 651.0L;
+constexpr double LowestTemperature = 0.1, HighestTemperature = 651.0;
 // The coldest saturation state: the triple point, °C.
-constexpr Ext TriplePointTemperature = 0.01L;
+constexpr double TriplePointTemperature = 0.01;
 
 [[noreturn]] void RefuseValue(Quantity input, const QString& message) {
     throw Refusal{message, input};
@@ -89,11 +90,11 @@ Outputs RunByPT(const CalculationRequest& request) {
     const double p = ReadPressure(request);
     const double t = ReadTyped(request, Q::Temperature, u" Insert the t value"_s);
     const Units& u = request.units;
-    if (Ext(p) > HighestPressure || Ext(p) < 0.0005L)
+    if (p > HighestPressure || p < 0.0005)
         RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
                                      Limit(u, Q::Pressure, 0.0005));
     // Accepted up to 651 °C; the message keeps the rounder 650.
-    if (Ext(t) > HighestTemperature || Ext(t) < LowestTemperature)
+    if (t > HighestTemperature || t < LowestTemperature)
         RefuseValue(Q::Temperature, u" Inadequately set temperature: T>"_s + Limit(u, Q::Temperature, 650, "Celsius") +
                                         u" or T<"_s + Limit(u, Q::Temperature, 0.1, "Celsius"));
     return StateOutputs(StateByPT(p, t), Place::ByPT, u);
@@ -101,7 +102,7 @@ Outputs RunByPT(const CalculationRequest& request) {
 
 // The pressure of the (p, h), (p, s) and (p, x) modes.
 void CheckPressureFromOneKilopascal(double p, const Units& u) {
-    if (Ext(p) > HighestPressure || Ext(p) < 0.001L)
+    if (p > HighestPressure || p < 0.001)
         RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
                                      Limit(u, Q::Pressure, 0.001));
 }
@@ -112,7 +113,7 @@ Outputs RunByPH(const CalculationRequest& request) {
     CheckPressureFromOneKilopascal(p, request.units);
     // A little above the enthalpy of compressed water at 0.1 °C, the coldest
     // state of the (p, t) mode, and never below 10 kJ/kg.
-    double hmin = (0.9751L * p + 1.113L) * 1.01L;
+    double hmin = (0.9751 * p + 1.113) * 1.01;
     if (hmin < 10) hmin = 10;
     if (h < hmin)
         RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
@@ -130,11 +131,11 @@ Outputs RunByPS(const CalculationRequest& request) {
     CheckPressureFromOneKilopascal(p, request.units);
     // Between the entropies of the coldest and the hottest state of the (p, t)
     // mode at this pressure.
-    const double smin = TFS::S_PT(p, double(LowestTemperature));
+    const double smin = TFS::S_PT(p, LowestTemperature);
     if (s < smin)
         RefuseValue(Q::Entropy, u" The entropy specified is below the allowable value smin="_s +
                                     FormattedLimit(request.units, Q::Entropy, smin, 6, 4));
-    const double smax = TFS::S_PT(p, double(HighestTemperature));
+    const double smax = TFS::S_PT(p, HighestTemperature);
     if (s > smax)
         RefuseValue(Q::Entropy, u" The specified entropy is higher than the allowable value smax="_s +
                                     FormattedLimit(request.units, Q::Entropy, smax, 6, 4));
@@ -167,9 +168,9 @@ Outputs RunByTX(const CalculationRequest& request) {
     const Units& u = request.units;
     if (t >= TFS::TKR)
         RefuseValue(Q::Temperature, u" The state has no two phases at T>="_s + Limit(u, Q::Temperature, TFS::TKR));
-    if (Ext(t) < TriplePointTemperature)
+    if (t < TriplePointTemperature)
         RefuseValue(Q::Temperature, u" Inadequately set temperature: T<"_s +
-                                        Limit(u, Q::Temperature, double(TriplePointTemperature)) +
+                                        Limit(u, Q::Temperature, TriplePointTemperature) +
                                         u", below the triple point"_s);
     CheckDryness(x);
     return StateOutputs(StateByTX(t, x), Place::OtherStateModes, u);
@@ -186,19 +187,19 @@ Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
 Outputs RunByPs(const CalculationRequest& request) {
     const double ps = ReadTyped(request, Q::Pressure, u" Insert the ps value"_s);
     // The saturation correlations by pressure end here.
-    if (Ext(ps) > Tabl1::PS_MAX || Ext(ps) < Tabl1::PS_MIN)
+    if (ps > Tabl1::PS_MAX || ps < Tabl1::PS_MIN)
         RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>"_s + Limit(request.units, Q::Pressure, 21.819) +
-                                     u" or Ps<"_s + Limit(request.units, Q::Pressure, double(Tabl1::PS_MIN)));
+                                     u" or Ps<"_s + Limit(request.units, Q::Pressure, Tabl1::PS_MIN));
     return SaturationOutputs(SaturationByPs(ps), request.units);
 }
 
 Outputs RunByTs(const CalculationRequest& request) {
     const double ts = ReadTyped(request, Q::Temperature, u" Insert the ts value"_s);
     // At the critical temperature the two phases merge: no saturation state.
-    if (ts >= TFS::TKR || Ext(ts) < TriplePointTemperature)
+    if (ts >= TFS::TKR || ts < TriplePointTemperature)
         RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>"_s +
                                         Limit(request.units, Q::Temperature, 373.945) + u" or Ts<"_s +
-                                        Limit(request.units, Q::Temperature, double(TriplePointTemperature)));
+                                        Limit(request.units, Q::Temperature, TriplePointTemperature));
     return SaturationOutputs(SaturationByTs(ts), request.units);
 }
 

@@ -84,9 +84,9 @@ QString ShortScientific(Decimal d, int exponentDigits) {
     return text + ExponentPart(d.exponent, exponentDigits);
 }
 
-// From here up a value short of digits takes more decimals rather than the
-// exponent format: at most three zeros stand before its digits.
-constexpr double SmallestWidened = 0.1;
+// From 0.1 (10^-1) up a value short of digits takes more decimals rather
+// than the exponent format: at most one zero stands before its digits.
+constexpr int SmallestWidenedExponent = -1;
 
 // The significant digits of a fixed text: from its first nonzero digit on,
 // trailing zeros included ("0.0100" has three).
@@ -146,7 +146,11 @@ QString FixedOrExponent(double value, int precision, int decimals) {
     const bool shortScientific = fixed.contains(u'E');
     const int shown = SignificantDigits(fixed);
     if (value == 0 || !std::isfinite(value) || shortScientific || shown >= ShownDigits) return fixed;
-    if (std::fabs(value) >= SmallestWidened)
+    // Decided on the value as its ShownDigits digits show it, so that 0.09999999
+    // reads 0.1000 as 0.1 does.
+    Decimal d = ShortestDecimal(value);
+    RoundToDigits(d, ShownDigits);
+    if (d.exponent >= SmallestWidenedExponent)
         return FixedFormat(value, precision + ShownDigits - shown, decimals + ShownDigits - shown);
     return ExponentFormat(value, ShownDigits, 2);
 }

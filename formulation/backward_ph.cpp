@@ -117,33 +117,33 @@ constexpr double n[23] = {
 
 // The reduced pressure π = p / 1 MPa and enthalpy η = h / h*; T* = 1 K.
 double T_PH1(double p, double h) {
-    const double pi = p / 1.0L;
-    const double eta = h / 2500.0L;
-    const double b = eta + 1.0L;
-    return backward_t<table6::I, table6::J>(table6::n, pi, b, 1.0L);
+    const double pi = p / 1.0;
+    const double eta = h / 2500.0;
+    const double b = eta + 1.0;
+    return backward_t<table6::I, table6::J>(table6::n, pi, b, 1.0);
 }
 
 double T_PH2A(double p, double h) {
-    const double pi = p / 1.0L;
-    const double eta = h / 2000.0L;
-    const double b = eta - 2.1L;
-    return backward_t<table20::I, table20::J>(table20::n, pi, b, 1.0L);
+    const double pi = p / 1.0;
+    const double eta = h / 2000.0;
+    const double b = eta - 2.1;
+    return backward_t<table20::I, table20::J>(table20::n, pi, b, 1.0);
 }
 
 double T_PH2B(double p, double h) {
-    const double pi = p / 1.0L;
-    const double eta = h / 2000.0L;
-    const double a = pi - 2.0L;
-    const double b = eta - 2.6L;
-    return backward_t<table21::I, table21::J>(table21::n, a, b, 1.0L);
+    const double pi = p / 1.0;
+    const double eta = h / 2000.0;
+    const double a = pi - 2.0;
+    const double b = eta - 2.6;
+    return backward_t<table21::I, table21::J>(table21::n, a, b, 1.0);
 }
 
 double T_PH2C(double p, double h) {
-    const double pi = p / 1.0L;
-    const double eta = h / 2000.0L;
-    const double a = pi + 25.0L;
-    const double b = eta - 1.8L;
-    return backward_t<table22::I, table22::J>(table22::n, a, b, 1.0L);
+    const double pi = p / 1.0;
+    const double eta = h / 2000.0;
+    const double a = pi + 25.0;
+    const double b = eta - 1.8;
+    return backward_t<table22::I, table22::J>(table22::n, a, b, 1.0);
 }
 
 }  // namespace TFS

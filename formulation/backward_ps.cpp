@@ -14,7 +14,6 @@ namespace TFS {
 namespace {
 
 using detail::backward_t;
-using detail::Ext;
 
 // IAPWS-IF97 Table 8, region 1: 20 terms, in the order of the published table.
 namespace table8 {
@@ -194,50 +193,50 @@ constexpr double n[28] = {
 
 // Regions 1 and 2: π = p / 1 MPa, σ = s / s*, T* = 1 K.
 double T_PS1(double p, double s) {
-    const double pi = p / 1.0L;
-    const double sigma = s / 1.0L;
-    const double b = sigma + 2.0L;
-    return backward_t<table8::I, table8::J>(table8::n, pi, b, 1.0L);
+    const double pi = p / 1.0;
+    const double sigma = s / 1.0;
+    const double b = sigma + 2.0;
+    return backward_t<table8::I, table8::J>(table8::n, pi, b, 1.0);
 }
 
 // The exponents of π run in quarters from −1.5 to 1.5.
 double T_PS2A(double p, double s) {
-    const double pi = p / 1.0L;
-    const double sigma = s / 2.0L;
-    const double root = std::sqrt(std::sqrt(Ext(pi)));
-    const double b = sigma - 2.0L;
-    return backward_t<table25::QUARTERS, table25::J>(table25::n, root, b, 1.0L);
+    const double pi = p / 1.0;
+    const double sigma = s / 2.0;
+    const double root = std::sqrt(std::sqrt(pi));
+    const double b = sigma - 2.0;
+    return backward_t<table25::QUARTERS, table25::J>(table25::n, root, b, 1.0);
 }
 
 double T_PS2B(double p, double s) {
-    const double pi = p / 1.0L;
-    const double sigma = s / 0.7853L;
-    const double b = 10.0L - sigma;
-    return backward_t<table26::I, table26::J>(table26::n, pi, b, 1.0L);
+    const double pi = p / 1.0;
+    const double sigma = s / 0.7853;
+    const double b = 10.0 - sigma;
+    return backward_t<table26::I, table26::J>(table26::n, pi, b, 1.0);
 }
 
 double T_PS2C(double p, double s) {
-    const double pi = p / 1.0L;
-    const double sigma = s / 2.9251L;
-    const double b = 2.0L - sigma;
-    return backward_t<table27::I, table27::J>(table27::n, pi, b, 1.0L);
+    const double pi = p / 1.0;
+    const double sigma = s / 2.9251;
+    const double b = 2.0 - sigma;
+    return backward_t<table27::I, table27::J>(table27::n, pi, b, 1.0);
 }
 
 // Region 3: π = p / 100 MPa, σ = s / s*, T* = 760 K (3a) and 860 K (3b).
 double T_PS3A(double p, double s) {
-    const double pi = p / 100.0L;
-    const double sigma = s / 4.4L;
-    const double a = pi + 0.240L;
-    const double b = sigma - 0.703L;
-    return backward_t<table10::I, table10::J>(table10::n, a, b, 760.0L);
+    const double pi = p / 100.0;
+    const double sigma = s / 4.4;
+    const double a = pi + 0.240;
+    const double b = sigma - 0.703;
+    return backward_t<table10::I, table10::J>(table10::n, a, b, 760.0);
 }
 
 double T_PS3B(double p, double s) {
-    const double pi = p / 100.0L;
-    const double sigma = s / 5.3L;
-    const double a = pi + 0.760L;
-    const double b = sigma - 0.818L;
-    return backward_t<table11::I, table11::J>(table11::n, a, b, 860.0L);
+    const double pi = p / 100.0;
+    const double sigma = s / 5.3;
+    const double a = pi + 0.760;
+    const double b = sigma - 0.818;
+    return backward_t<table11::I, table11::J>(table11::n, a, b, 860.0);
 }
 
 }  // namespace TFS

@@ -1,9 +1,8 @@
 // Shared pieces of the formulation's own sources; not part of the public interface.
 //
-// Precision rule of the whole unit: a value stored in a named variable is a
-// double; inside one expression the arithmetic runs in extended precision
-// (x87, 64-bit mantissa), and so do the decimal constants of the formulas
-// (hence the L suffixes and the Ext(...) casts that pull an expression into it).
+// Every expression of the unit is evaluated in IEEE double, rounded after each
+// operation (no fused multiply-add), so that every platform gives the same
+// doubles.
 #pragma once
 
 #include <algorithm>
@@ -15,14 +14,11 @@
 
 namespace TFS::detail {
 
-using Ext = long double;
-
-inline constexpr Ext KELVIN = 273.15L;         // t in °C + KELVIN = T in K
-static_assert(double(KELVIN) == 273.15);       // also in double arithmetic
-inline constexpr Ext R_WATER = 0.461526L;      // specific gas constant, kJ/(kg·K)
-inline constexpr Ext KJ_PER_MPA_M3 = 1000.0L;  // p·v in MPa·m³/kg → kJ/kg
-inline constexpr Ext J_PER_KJ = 1000.0L;       // R·T in kJ/kg → m²/s²
-inline constexpr Ext PA_PER_MPA = 1e6L;
+inline constexpr double KELVIN = 273.15;         // t in °C + KELVIN = T in K
+inline constexpr double R_WATER = 0.461526;      // specific gas constant, kJ/(kg·K)
+inline constexpr double KJ_PER_MPA_M3 = 1000.0;  // p·v in MPa·m³/kg → kJ/kg
+inline constexpr double J_PER_KJ = 1000.0;       // R·T in kJ/kg → m²/s²
+inline constexpr double PA_PER_MPA = 1e6;
 
 // Bounds that several parts of the formulation test.
 // The (p, t) domain: 0 °C (a rounding error below it taken in) up to 1000 °C,
@@ -99,10 +95,9 @@ constexpr int highest(const Exponents& E) {
 }
 
 // x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH), each equal to POWI (x, k) bit for
-// bit: the positive powers are the same step-by-step products from 1.0, every
-// partial product rounded to a double, and a negative power is the reciprocal
-// of the positive one taken in extended precision, as POWI forms it. An
-// equation needs many powers of one argument; one pass builds them all.
+// bit: the same step-by-step products from 1.0, a negative power the
+// reciprocal of the positive one. An equation needs many powers of one
+// argument; one pass builds them all.
 template <int LOW, int HIGH>
 class PowerTable {
     static_assert(LOW <= 0 && HIGH >= 0);
@@ -115,7 +110,7 @@ public:
         for (int k = 1; k <= HIGH || -k >= LOW; ++k) {
             product *= x;
             if (k <= HIGH) of_[k - LOW] = product;
-            if (-k >= LOW) of_[-k - LOW] = 1.0L / product;
+            if (-k >= LOW) of_[-k - LOW] = 1.0 / product;
         }
     }
     double operator[](int k) const { return of_[k - LOW]; }
@@ -129,18 +124,12 @@ private:
 // enthalpy or entropy; T = θ·T*, returned in °C. The powers come from one
 // table per variable.
 template <const auto& I, const auto& J, std::size_t N>
-double backward_t(const double (&n)[N], double a, double b, Ext T_star) {
+double backward_t(const double (&n)[N], double a, double b, double T_star) {
     const PowerTable<lowest(I), highest(I)> A(a);
     const PowerTable<lowest(J), highest(J)> B(b);
-    const double theta = sum_terms<N>([&](std::size_t i) { return Ext(n[i]) * A[I[i]] * B[J[i]]; });
-    return Ext(theta) * T_star - KELVIN;
+    const double theta = sum_terms<N>([&](std::size_t i) { return n[i] * A[I[i]] * B[J[i]]; });
+    return theta * T_star - KELVIN;
 }
-
-// TS_P (p) in double arithmetic, within SATURATION_T_ESTIMATE_ERROR of it
-// for 0.0005 MPa ≤ p ≤ 100 MPa; NaN elsewhere. For decisions with a margin
-// far wider than that, never for a value.
-double saturation_t_estimate(double p);
-inline constexpr Ext SATURATION_T_ESTIMATE_ERROR = 1e-6L;  // K; observed below 2e-10 K
 
 // The derivatives of the dimensionless Gibbs free energy γ(π, τ) of regions
 // 1, 2 and 5 at one state, each multiplied by the powers of π and τ it is
@@ -177,8 +166,7 @@ double water_w(double p, double t);
 // The test itself: a region 1 state may lie at most 0.0001 °C above ts;
 // `function` names the public function in the stop.
 void region1_guard(double ts, double t, const char* function);
-// The same test at pressure p: the estimate of ts passes a state well below
-// the line at once; only the others need TS_P (p).
+// The same test at pressure p, against TS_P (p).
 void region1_guard_at(double p, double t, const char* function);
 
 // Boundary between regions 2 and 3 (IAPWS-IF97 equations 5 and 6).

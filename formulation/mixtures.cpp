@@ -10,13 +10,11 @@ namespace {
 
 using BySaturationT = double (*)(double t);
 
-using detail::Ext;
-
 // The mean of the water and steam values; the phase's own value at x = 0 and 1.
 double mix(double x, double water, double steam) {
     if (x == 0) return water;
     if (x == 1) return steam;
-    return (1.0L - x) * water + Ext(x) * steam;
+    return (1.0 - x) * water + x * steam;
 }
 
 // A pressure of the liquid-vapour line: from the triple point up, finite
@@ -73,7 +71,7 @@ State detail::two_phase_state(int code, double x, double p, double t, double h, 
     state.s = s;
     state.v = v;
     state.cp = cp;
-    state.u = Ext(h) - Ext(p) * v * KJ_PER_MPA_M3;
+    state.u = h - p * v * KJ_PER_MPA_M3;
     state.cv = none;
     state.w = none;
     state.kappa = none;

@@ -8,7 +8,7 @@ namespace TFS {
 
 double POWI(double x, int n) {
     if (n == 0) return 1.0;
-    // Each partial product is rounded to a double, as the tables were fitted with.
+    // x·x·…·x from 1.0, the same products as the power tables of the equations.
     // The magnitude is taken in a wider type: −n overflows an int for INT_MIN.
     const std::uint64_t magnitude = n < 0 ? -static_cast<std::int64_t>(n) : n;
     double product = 1.0;
@@ -24,11 +24,11 @@ double POWI(double x, int n) {
         product = next;
     }
     if (n > 0) return product;
-    return 1.0L / product;
+    return 1.0 / product;
 }
 
 double POWR(double x, double y) {
-    return std::exp(y * std::log(static_cast<detail::Ext>(x)));
+    return std::exp(y * std::log(x));
 }
 
 }  // namespace TFS

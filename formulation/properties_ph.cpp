@@ -10,8 +10,6 @@
 namespace TFS {
 namespace {
 
-using detail::Ext;
-
 constexpr double TOLERANCE = 1e-5;  // relative, on the enthalpy
 constexpr int MAX_STEPS = 20000;
 constexpr int MAX_SAME_SIDE = 20;  // secant steps above the critical pressure without enclosing the target
@@ -38,14 +36,14 @@ double false_position(double p, double h, const Interval start, bool enclose) {
     auto [tL, hL, tH, hH] = start;
     int same_side = 0;
     for (int count = 1;; ++count) {
-        const double t = tL + (Ext(tH) - tL) * (Ext(h) - hL) / (Ext(hH) - hL);
+        const double t = tL + (tH - tL) * (h - hL) / (hH - hL);
         // Where region 3 meets region 2 (B23) or region 1 (350 °C) the
         // enthalpy steps by up to about 0.1 kJ/kg; a target inside such a step
         // is met by no temperature. The interval then closes on the boundary
         // temperature, and a trial that repeats an end of it is that answer.
         if (t == tL || t == tH) return t;
         const double hN = h_pt(p, t);
-        const double r = (Ext(h) - hN) / h;
+        const double r = (h - hN) / h;
         if (enclose ? hN < h : r < 0) {
             tL = t;
             hL = hN;
@@ -60,7 +58,7 @@ double false_position(double p, double h, const Interval start, bool enclose) {
         // cycle with both points above the target for ever. Normally they
         // stay on one side for a single step: after many, enclose the target
         // again from the starting pair.
-        if (!enclose && (Ext(hL) - h) * (Ext(hH) - h) > 0 && ++same_side > MAX_SAME_SIDE) {
+        if (!enclose && (hL - h) * (hH - h) > 0 && ++same_side > MAX_SAME_SIDE) {
             enclose = true;
             std::tie(tL, hL, tH, hH) = std::tie(start.tL, start.hL, start.tH, start.hH);
         }
@@ -89,12 +87,12 @@ double vapour_side(double t, double ts) {
 // 1000 °C, outside the formulation: it is refused as outside the domain.
 double region5_temperature(double p, double h, double t) {
     for (int step = 0; step < MAX_STEPS_REGION5; ++step) {
-        const double residual = Ext(h) - H5_PT(p, t);
-        if (std::fabs(Ext(residual) / h) < TOLERANCE_REGION5) {
+        const double residual = h - H5_PT(p, t);
+        if (std::fabs(residual / h) < TOLERANCE_REGION5) {
             if (t > detail::T5_MAX_C) throw FatalStop(detail::MESSAGE_OUTSIDE_PH);
             return std::fmax(t, detail::T25_C);
         }
-        t = t + Ext(residual) / Cp5_PT(p, t);
+        t = t + residual / Cp5_PT(p, t);
     }
     throw FatalStop(MESSAGE_NO_CONVERGENCE_REGION5);
 }
@@ -167,7 +165,7 @@ std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
     const double h2 = saturated.steam;
     if (h == h1) return 0.0;
     if (h == h2) return 1.0;
-    if (h1 < h && h < h2) return (Ext(h) - h1) / (Ext(h2) - h1);
+    if (h1 < h && h < h2) return (h - h1) / (h2 - h1);
     return std::nullopt;
 }
 

@@ -12,7 +12,6 @@
 namespace TFS {
 namespace {
 
-using detail::Ext;
 using detail::Region;
 
 // The critical entropy: it splits the region 3 equations (3a, 3b) and lies
@@ -25,8 +24,8 @@ constexpr double S_2BC = 5.85;  // kJ/(kg·K)
 // The entropy is met to 1e-12 of itself, or of 1 kJ/(kg·K) for the cold
 // water whose entropy nears 0; the backward estimate lies some hundredths
 // of a kelvin off, and two or three Newton steps reach that.
-constexpr Ext TOLERANCE = 1e-12L;
-constexpr Ext ENTROPY_SCALE = 1.0L;  // kJ/(kg·K)
+constexpr double TOLERANCE = 1e-12;
+constexpr double ENTROPY_SCALE = 1.0;  // kJ/(kg·K)
 constexpr int MAX_STEPS = 200;
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PS не сходится";
 // How many doubles beside a saturated entropy are taken as that phase.
@@ -59,7 +58,11 @@ bool near_critical(Region region) {
 
 // ts: TS_P (p), for the classification of every trial at this pressure.
 Trial trial(double p, double t, double ts, const std::optional<Trial>& previous) {
-    const Region region = detail::region_pt(p, t, ts).region;
+    Region region = detail::region_pt(p, t, ts).region;
+    // Above the critical pressure TS_P (p) continues the line's equation, and
+    // region_pt takes a state exactly at it as on the line, where S_PT stops;
+    // no phases meet there, and a trial that lands on it is a region 3 state.
+    if (region == Region::SATURATION_LINE && p > PKR) region = Region::NEAR_CRITICAL;
     switch (region) {
         case Region::WATER: return {t, region, detail::water_s(p, t), NOT_A_NUMBER};
         case Region::STEAM: return {t, region, SP_PT(p, t), NOT_A_NUMBER};
@@ -71,7 +74,7 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous)
         return {t, region, detail::single_phase(p, t, region, "S_PT").s, NOT_A_NUMBER};
     }
     double v = NOT_A_NUMBER;
-    if (previous && previous->region == region && std::fabs(Ext(t) - previous->t) <= NEAR_STEP)
+    if (previous && previous->region == region && std::fabs(t - previous->t) <= NEAR_STEP)
         v = detail::volume_kr_near(p, t, previous->v);
     if (std::isnan(v)) v = detail::volume_kr(p, t, detail::branch_of(region));
     return {t, region, detail::s_kr(v, t), v};
@@ -95,7 +98,7 @@ struct Interval {
 };
 
 double midpoint(double a, double b) {
-    return (Ext(a) + b) / 2.0L;
+    return (a + b) / 2.0;
 }
 
 // Safeguarded Newton: a step that leaves the interval known to enclose the
@@ -104,7 +107,7 @@ double midpoint(double a, double b) {
 // target inside such a step is met by no temperature, and the interval
 // closes on the boundary: the trial nearest the target is the answer.
 double solve(double p, double s, double ts, double t0, const Interval& range) {
-    const double tolerance = TOLERANCE * std::fmax(std::fabs(Ext(s)), ENTROPY_SCALE);
+    const double tolerance = TOLERANCE * std::fmax(std::fabs(s), ENTROPY_SCALE);
     double low = range.low;
     double high = range.high;
     bool low_tried = false;
@@ -117,7 +120,7 @@ double solve(double p, double s, double ts, double t0, const Interval& range) {
     double cp = 0;
     for (int step = 0; step < MAX_STEPS; ++step) {
         const Trial x = trial(p, t, ts, previous);
-        const double residual = Ext(s) - x.s;
+        const double residual = s - x.s;
         if (std::fabs(residual) <= tolerance) return t;
         if (std::fabs(residual) < best_residual) {
             best_residual = std::fabs(residual);
@@ -139,11 +142,11 @@ double solve(double p, double s, double ts, double t0, const Interval& range) {
             high_tried = true;
         }
         if (near_critical(x.region) || !slope_at || slope_at->region != x.region ||
-            std::fabs(Ext(t) - slope_at->t) > CHORD_SPAN) {
+            std::fabs(t - slope_at->t) > CHORD_SPAN) {
             cp = heat_capacity(p, x);
             slope_at = x;
         }
-        double next = t + Ext(residual) * (Ext(t) + detail::KELVIN) / cp;
+        double next = t + residual * (t + detail::KELVIN) / cp;
         if (!(low < next && next < high)) {
             if (next >= high && !high_tried)
                 next = high;
@@ -211,7 +214,7 @@ double dryness(double p, double s, const Saturation& by_temperature) {
     const Saturation by_pressure = SATURATION_P(p);
     if (near_span(s, s1, by_pressure.water.s)) return 0;
     if (near_span(s, s2, by_pressure.steam.s)) return 1;
-    if (s1 < s && s < s2) return (Ext(s) - s1) / (Ext(s2) - s1);
+    if (s1 < s && s < s2) return (s - s1) / (s2 - s1);
     return NOT_A_NUMBER;
 }
 
@@ -250,7 +253,7 @@ Solution t_ps(double p, double s, Saturated saturated) {
     const Interval range = liquid ? Interval{detail::T_MIN_C, std::nextafter(ts, -INFINITY), true, false}
                                   : Interval{std::nextafter(ts, INFINITY), t_max, false, true};
     const double t = solve(p, s, ts, t0, range);
-    if (std::fabs(Ext(t) - ts) <= NEAR_LINE && wet()) return {ts, phases, x};
+    if (std::fabs(t - ts) <= NEAR_LINE && wet()) return {ts, phases, x};
     return {t, {}};
 }
 

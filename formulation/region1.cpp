@@ -5,7 +5,6 @@
 namespace TFS {
 namespace {
 
-using detail::Ext;
 using detail::sum_terms;
 
 // IAPWS-IF97 Table 2: 34 terms, in the order of the published table.
@@ -47,45 +46,45 @@ struct Reduced {
 
 Reduced reduce(double p, double t) {
     const double T = t + detail::KELVIN;
-    const double pi = p / 16.53L;
-    const double a = 7.1L - pi;
-    const double tau = 1386.0L / T;
-    const double c = tau - 1.222L;
+    const double pi = p / 16.53;
+    const double a = 7.1 - pi;
+    const double tau = 1386.0 / T;
+    const double c = tau - 1.222;
     return {T, pi, tau, a, c, detail::PowerTable<-2, 32>(a), detail::PowerTable<-43, 17>(c)};
 }
 
 // γ = Σ n·a^I·c^J
 double gamma(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * r.C[J[i]]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return n[i] * r.A[I[i]] * r.C[J[i]]; });
 }
 
 // γ_τ = Σ n·a^I·J·c^(J−1)
 double gamma_tau(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * r.C[J[i] - 1]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return n[i] * r.A[I[i]] * J[i] * r.C[J[i] - 1]; });
 }
 
 // γ_π = Σ −n·I·a^(I−1)·c^J; a term with I = 0 still forms 1/a and is then multiplied by 0.
 double gamma_pi(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * r.C[J[i]]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return -n[i] * I[i] * r.A[I[i] - 1] * r.C[J[i]]; });
 }
 
 // γ_ττ = Σ n·a^I·J·(J−1)·c^(J−2)
 double gamma_tau_tau(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return n[i] * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
 }
 
 double enthalpy(const Reduced& r, double gt) {
-    return Ext(r.T) * detail::R_WATER * r.tau * gt;
+    return r.T * detail::R_WATER * r.tau * gt;
 }
 
 double entropy(const Reduced& r, double gt) {
     const double g = gamma(r);
-    return detail::R_WATER * (Ext(r.tau) * gt - g);
+    return detail::R_WATER * (r.tau * gt - g);
 }
 
 double volume(const Reduced& r, double p, double gp) {
     // kJ/(kg·MPa) → m³/kg
-    return Ext(r.T) * detail::R_WATER * r.pi * gp / (1000.0L * p);
+    return r.T * detail::R_WATER * r.pi * gp / (1000.0 * p);
 }
 
 double heat_capacity(const Reduced& r, double gtt) {
@@ -97,16 +96,11 @@ double heat_capacity(const Reduced& r, double gtt) {
 // γ_πτ = Σ −n·I·a^(I−1)·J·c^(J−1) (a falls as π rises).
 detail::GibbsDerivatives derivatives(const Reduced& r, double gt, double gp, double gtt) {
     const auto [gpp, gpt] = detail::sum_terms_together<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]]; },
-        [&](std::size_t i) { return -Ext(n[i]) * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1]; });
-    const Ext pi = r.pi;
-    const Ext tau = r.tau;
-    return {r.T,
-            static_cast<double>(tau * gt),
-            static_cast<double>(pi * gp),
-            static_cast<double>(pi * pi * gpp),
-            static_cast<double>(tau * pi * gpt),
-            static_cast<double>(tau * tau * gtt)};
+        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]]; },
+        [&](std::size_t i) { return -n[i] * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1]; });
+    const double pi = r.pi;
+    const double tau = r.tau;
+    return {r.T, tau * gt, pi * gp, pi * pi * gpp, tau * pi * gpt, tau * tau * gtt};
 }
 
 detail::GibbsDerivatives derivatives(const Reduced& r) {
@@ -116,11 +110,12 @@ detail::GibbsDerivatives derivatives(const Reduced& r) {
 }  // namespace
 
 void detail::region1_guard(double ts, double t, const char* function) {
-    if (!(ts + 0.0001L >= t)) throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+    // The difference of two close temperatures is exact, so the bound holds
+    // as its decimal reads even for t = ts + 0.0001 rounded either way.
+    if (!(t - ts <= 0.0001)) throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
 }
 
 void detail::region1_guard_at(double p, double t, const char* function) {
-    if (Ext(saturation_t_estimate(p)) - SATURATION_T_ESTIMATE_ERROR + 0.0001L >= t) return;
     region1_guard(TS_P(p), t, function);
 }
 

@@ -8,7 +8,6 @@
 namespace TFS {
 namespace {
 
-using detail::Ext;
 using detail::sum_terms;
 
 // IAPWS-IF97 Table 10, ideal-gas part: 9 terms, in the order of the published table.
@@ -68,19 +67,19 @@ struct Reduced {
 
 Reduced reduce(double p, double t) {
     const double T = t + detail::KELVIN;
-    const double pi = p / 1.0L;
-    const double tau = 540.0L / T;
-    const double c = tau - 0.5L;
+    const double pi = p / 1.0;
+    const double tau = 540.0 / T;
+    const double c = tau - 0.5;
     return {
         T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<-2, 58>(c)};
 }
 
 // γ0_τ + γr_τ
 double gamma_tau(const Reduced& r) {
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * r.Tau[J0[i] - 1]; });
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * r.Tau[J0[i] - 1]; });
     const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.C[J[i] - 1]; });
-    return Ext(ideal) + residual;
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * J[i] * r.C[J[i] - 1]; });
+    return ideal + residual;
 }
 
 // γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
@@ -90,34 +89,33 @@ struct TauTau {
 
 TauTau gamma_tau_tau(const Reduced& r) {
     const double ideal =
-        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
-    const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
+    const double residual =
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
     return {ideal, residual};
 }
 
 double enthalpy(const Reduced& r, double gt) {
-    return Ext(r.T) * detail::R_WATER * r.tau * gt;
+    return r.T * detail::R_WATER * r.tau * gt;
 }
 
 double entropy(const Reduced& r, double A) {
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * r.Tau[J0[i]]; });
-    const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * r.C[J[i]]; });
-    const double B = std::log(Ext(r.pi)) + ideal + residual;
-    return (Ext(r.tau) * A - B) * detail::R_WATER;
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * r.Tau[J0[i]]; });
+    const double residual = sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * r.C[J[i]]; });
+    const double B = std::log(r.pi) + ideal + residual;
+    return (r.tau * A - B) * detail::R_WATER;
 }
 
 double volume(const Reduced& r, double p) {
-    const double ideal = 1.0L / r.pi;
+    const double ideal = 1.0 / r.pi;
     const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
     // kJ/(kg·MPa) → m³/kg
-    return Ext(r.T) * detail::R_WATER * r.pi * (Ext(ideal) + residual) / (1000.0L * p);
+    return r.T * detail::R_WATER * r.pi * (ideal + residual) / (1000.0 * p);
 }
 
 double heat_capacity(const Reduced& r, const TauTau& gtt) {
-    return -detail::R_WATER * r.tau * r.tau * (Ext(gtt.ideal) + gtt.residual);
+    return -detail::R_WATER * r.tau * r.tau * (gtt.ideal + gtt.residual);
 }
 
 // The residual derivatives in π enter u, cv and w multiplied by the powers of
@@ -125,15 +123,11 @@ double heat_capacity(const Reduced& r, const TauTau& gtt) {
 // and τ·π·γr_πτ = τ·Σ n·I·J·π^I·c^(J−1); the ideal-gas term ln π adds 1 and −1.
 detail::GibbsDerivatives derivatives(const Reduced& r, double gt, const TauTau& gtt) {
     const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.C[J[i]]; },
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.C[J[i]]; },
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * r.Pi[I[i]] * r.C[J[i] - 1]; });
-    return {r.T,
-            static_cast<double>(Ext(r.tau) * gt),
-            static_cast<double>(1.0L + pi_gr_p),
-            static_cast<double>(-1.0L + pi2_gr_pp),
-            static_cast<double>(Ext(r.tau) * pi_gr_pt),
-            static_cast<double>(Ext(r.tau) * r.tau * (Ext(gtt.ideal) + gtt.residual))};
+        [&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i]] * r.C[J[i]]; },
+        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.C[J[i]]; },
+        [&](std::size_t i) { return n[i] * I[i] * J[i] * r.Pi[I[i]] * r.C[J[i] - 1]; });
+    return {
+        r.T, r.tau * gt, 1.0 + pi_gr_p, -1.0 + pi2_gr_pp, r.tau * pi_gr_pt, r.tau * r.tau * (gtt.ideal + gtt.residual)};
 }
 
 detail::GibbsDerivatives derivatives(const Reduced& r) {

@@ -14,12 +14,11 @@
 namespace TFS {
 namespace {
 
-using detail::Ext;
 using detail::sum_terms;
 
 // The reducing quantities: δ = ρ / ρ*, τ = T* / T.
-constexpr Ext RHO_STAR = 322.0L;  // kg/m³
-constexpr Ext T_STAR = 647.096L;  // K
+constexpr double RHO_STAR = 322.0;  // kg/m³
+constexpr double T_STAR = 647.096;  // K
 
 // IAPWS-IF97 Table 30: n1 of the logarithmic term, then the 39 polynomial
 // terms 2 … 40 in the order of the published table.
@@ -82,7 +81,7 @@ double reduced_tau(double t) {
 }
 
 double reduced_delta(double v) {
-    return 1.0L / v / RHO_STAR;
+    return 1.0 / v / RHO_STAR;
 }
 
 Point point(double v, double t) {
@@ -91,10 +90,10 @@ Point point(double v, double t) {
     return {delta, tau, DeltaPowers(delta), TauPowers(tau)};
 }
 
-// I·n of each term, exact in extended precision (at most 57 significant bits).
+// I·n of each term, formed once.
 constexpr auto IN = [] {
-    std::array<Ext, TERMS> in{};
-    for (std::size_t i = 0; i < TERMS; ++i) in[i] = Ext(I[i]) * n[i];
+    std::array<double, TERMS> in{};
+    for (std::size_t i = 0; i < TERMS; ++i) in[i] = I[i] * n[i];
     return in;
 }();
 
@@ -119,13 +118,13 @@ void phi_delta_sums(const Powers (&d)[K], const TauPowers& t, double (&S)[K]) {
 
 // φ_δ = n1/δ + S
 double phi_delta(double delta, double S) {
-    return N1 / Ext(delta) + S;
+    return N1 / delta + S;
 }
 
 // δ·φ_δ, the compressibility factor p / (ρ·R·T)
 double compressibility(double delta, double S) {
     const double phi_d = phi_delta(delta, S);
-    return Ext(delta) * phi_d;
+    return delta * phi_d;
 }
 
 double phi_delta_sum(const Point& x) {
@@ -137,20 +136,20 @@ double phi_delta_sum(const Point& x) {
 
 // τ·φ_τ = τ · Σ n·J·δ^I·τ^(J−1)
 double tau_phi_tau(const Point& x) {
-    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * J[i] * x.d[I[i]] * x.t[J[i] - 1]; });
-    return Ext(x.tau) * S;
+    const double S = sum_terms<TERMS>([&](std::size_t i) { return n[i] * J[i] * x.d[I[i]] * x.t[J[i] - 1]; });
+    return x.tau * S;
 }
 
 // One root search at a fixed (p, t); τ and its powers serve every step, and
-// so do p·1000 and R·T, the extended-precision factors of the residual.
+// so do p·1000 and R·T, the factors of the residual.
 struct Search {
     double p, t;
     TauPowers tau_powers;
-    Ext p_kPa, RT;
+    double p_kPa, RT;
 };
 
 Search search(double p, double t) {
-    return {p, t, TauPowers(reduced_tau(t)), Ext(p) * 1000.0L, detail::R_WATER * (t + detail::KELVIN)};
+    return {p, t, TauPowers(reduced_tau(t)), p * 1000.0, detail::R_WATER * (t + detail::KELVIN)};
 }
 
 // Residuals of the pressure equation, Z(v, T) − p·v/(R·T) (p·1000 in kPa),
@@ -178,78 +177,6 @@ double fkr(const Search& s, double v) {
     return f[0];
 }
 
-// The walk below needs only the sign of each residual: where a plain double
-// evaluation settles it beyond doubt, that stands in for the exact one.
-// Every rounding of either evaluation (δ and its powers included) is a
-// relative 2^−52 or less of a magnitude in the sum below; the two differ by
-// less than about 200·2^−53 of it, so a double residual farther than 2^−40 of
-// it from zero has the sign of the exact residual, and that residual is
-// neither zero nor infinite nor NaN.
-constexpr double SIGN_CERTAIN = 0x1p-40;
-constexpr double SIGN_CERTAIN_ABSOLUTE = 0x1p-1000;  // room for underflow
-
-constexpr auto IN_DOUBLE = [] {
-    std::array<double, TERMS> in{};
-    for (std::size_t i = 0; i < TERMS; ++i) in[i] = static_cast<double>(IN[i]);
-    return in;
-}();
-
-// Whether the double residuals at K volumes settle every sign; if so, f
-// holds ±1 for each. The terms with I = 0 are left out: where the exact sum
-// makes NaN of them (δ^−1 or τ^J not finite), δ^−1 or a higher power of τ
-// makes this residual or its bound infinite or NaN too, and nothing is settled.
-template <std::size_t K>
-bool certain_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
-    const TauPowers& t = s.tau_powers;
-    double delta[K], d[K][I_MAX + 1], S[K], magnitude[K];  // d[k][j] = δ^(j−1)
-    for (std::size_t k = 0; k < K; ++k) {
-        delta[k] = 1.0 / v[k] / double(RHO_STAR);  // exactly 322 in double arithmetic
-        d[k][0] = 1.0 / delta[k];
-        d[k][1] = 1.0;
-        for (int j = 2; j <= I_MAX; ++j) d[k][j] = d[k][j - 1] * delta[k];
-        S[k] = 0;
-        magnitude[k] = 0;
-    }
-    for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
-        const double c = IN_DOUBLE[i] * t[J[i]];
-        for (std::size_t k = 0; k < K; ++k) {
-            const double term = c * d[k][I[i]];
-            S[k] += term;
-            magnitude[k] += std::fabs(term);
-        }
-    }
-    const double p_kPa = static_cast<double>(s.p_kPa);
-    const double RT = static_cast<double>(s.RT);
-    bool certain = true;
-    for (std::size_t k = 0; k < K; ++k) {
-        const double n1_delta = N1 * d[k][0];
-        const double z = delta[k] * (n1_delta + S[k]);
-        const double r = p_kPa * v[k] / RT;
-        const double residual = z - r;
-        const double bound =
-            SIGN_CERTAIN * (delta[k] * (magnitude[k] + std::fabs(n1_delta)) + std::fabs(z) + std::fabs(r)) +
-            SIGN_CERTAIN_ABSOLUTE;
-        certain = certain && std::isfinite(residual) && std::isfinite(bound) && std::fabs(residual) > bound;
-        f[k] = residual > 0 ? 1 : -1;
-    }
-    return certain;
-}
-
-// Stand-ins for the residuals at K volumes that compare with zero, and with
-// each other's signs, as the exact ones do: ±1 where every sign is certain,
-// else the exact residuals.
-template <std::size_t K>
-void residual_signs(const Search& s, const double (&v)[K], double (&f)[K]) {
-    if (!certain_signs(s, v, f)) fkr(s, v, f);
-}
-
-double residual_sign(const Search& s, double v) {
-    const double volume[1] = {v};
-    double f[1];
-    residual_signs(s, volume, f);
-    return f[0];
-}
-
 struct Bracket {
     double a, b;
 };
@@ -259,8 +186,7 @@ struct Bracket {
 // residual at the end of one step is the start of the next. The residuals of
 // the next WALK_AHEAD grid volumes are computed together, and the steps then
 // taken one by one: the residuals are pure, so looking ahead changes nothing
-// but the time (at most WALK_AHEAD − 1 of them go unused at the end). Only
-// their signs count, so sign stand-ins serve as well.
+// but the time (at most WALK_AHEAD − 1 of them go unused at the end).
 Bracket vkr2(const Search& s, double x0, double step) {
     double x_next = x0;
     double f2 = fkr(s, x_next);
@@ -269,21 +195,21 @@ Bracket vkr2(const Search& s, double x0, double step) {
         double ahead[WALK_AHEAD];
         double f_ahead[WALK_AHEAD];
         double x = x_next;
-        for (double& volume : ahead) volume = x = Ext(x) + step;
-        residual_signs(s, ahead, f_ahead);
+        for (double& volume : ahead) volume = x = x + step;
+        fkr(s, ahead, f_ahead);
         for (std::size_t k = 0; k < WALK_AHEAD; ++k) {
             if (++count > MAX_WALK_STEPS) throw FatalStop("halt  в vkr2");
             const double x_start = x_next;
             const double f1 = f2;
             x_next = ahead[k];
             f2 = f_ahead[k];
-            if (!(Ext(f1) * f2 >= 0)) return {x_start, x_next};
+            if (!(f1 * f2 >= 0)) return {x_start, x_next};
         }
     }
 }
 
 double midpoint(double a, double b) {
-    return (Ext(a) + b) / 2.0L;
+    return (a + b) / 2.0;
 }
 
 // Halves [a, b] until its relative width is below 1e-13, keeping the half
@@ -292,11 +218,10 @@ double midpoint(double a, double b) {
 // The halvings run one by one, but the residuals at the midpoints the next
 // AHEAD_LEVELS halvings can take (a binary tree of them) are computed
 // together beforehand: the residuals are pure, so this changes only the time.
-// Only their signs count, so sign stand-ins serve as well.
 double vkr1(const Search& s, Bracket bracket) {
     double a = bracket.a;
     double b = bracket.b;
-    double fa = residual_sign(s, a);
+    double fa = fkr(s, a);
     int count = 0;
     for (;;) {
         // Node j halves [low[j], high[j]]; its halves are nodes 2j + 1 and 2j + 2.
@@ -310,9 +235,9 @@ double vkr1(const Search& s, Bracket bracket) {
                 low[2 * j + 2] = m[j], high[2 * j + 2] = high[j];
             }
         }
-        residual_signs(s, m, fm);
+        fkr(s, m, fm);
         for (std::size_t j = 0; j < AHEAD_NODES;) {
-            if (Ext(fa) * fm[j] >= 0) {
+            if (fa * fm[j] >= 0) {
                 a = m[j];
                 fa = fm[j];
                 j = 2 * j + 2;
@@ -321,7 +246,7 @@ double vkr1(const Search& s, Bracket bracket) {
                 j = 2 * j + 1;
             }
             if (++count > MAX_HALVINGS) throw FatalStop("НЕСХОДЯЩИЙСЯ ПРОЦЕСС В (VKR_PT)");
-            if (!(std::fabs((Ext(b) - a) * 2.0L / (Ext(a) + b)) >= 1e-13L)) return midpoint(a, b);
+            if (!(std::fabs((b - a) * 2.0 / (a + b)) >= 1e-13)) return midpoint(a, b);
         }
     }
 }
@@ -333,7 +258,7 @@ double vkr1(const Search& s, Bracket bracket) {
 // by half a percent, which the mismatch never reaches; every other start
 // stays as it is.
 double liquid_start(const Search& s, double v) {
-    return fkr(s, v) < 0 ? 0.995L * v : v;
+    return fkr(s, v) < 0 ? 0.995 * v : v;
 }
 
 // The liquid side walks up from its start.
@@ -356,8 +281,8 @@ double vapour_root(const Search& s, double theta) {
 // (from about 373.94597 °C) the walk ends on that root, and both phases keep it.
 double vapour_root_near_critical(const Search& s, double v1, double v2) {
     const double found = std::fmax(v1, v2);
-    const double v = vkr1(s, vkr2(s, Ext(found) + FINE_START_STEPS * Ext(FINE_STEP), -FINE_STEP));
-    return Ext(v) - found >= FINE_STEP ? v : v2;
+    const double v = vkr1(s, vkr2(s, found + FINE_START_STEPS * FINE_STEP, -FINE_STEP));
+    return v - found >= FINE_STEP ? v : v2;
 }
 
 // Volume of the given branch; other branch numbers name no volume.
@@ -370,20 +295,20 @@ double branch_volume(double p, double t, int branch, const char* caller) {
     return branch == 1 ? v1 : v2;
 }
 
-double square(Ext x) {
+double square(double x) {
     return x * x;
 }
 
 // h, s and cp at x from τ·φ_τ and the sum S of φ_δ
 double enthalpy(const Point& x, double t, double tau_phi_t, double S) {
     const double delta_phi_d = compressibility(x.delta, S);
-    return (t + detail::KELVIN) * detail::R_WATER * (Ext(tau_phi_t) + delta_phi_d);
+    return (t + detail::KELVIN) * detail::R_WATER * (tau_phi_t + delta_phi_d);
 }
 
 double entropy(const Point& x, double tau_phi_t) {
-    const double S = sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * x.d[I[i]] * x.t[J[i]]; });
-    const double phi = Ext(N1) * std::log(Ext(x.delta)) + S;
-    return (Ext(tau_phi_t) - phi) * detail::R_WATER;
+    const double S = sum_terms<TERMS>([&](std::size_t i) { return n[i] * x.d[I[i]] * x.t[J[i]]; });
+    const double phi = N1 * std::log(x.delta) + S;
+    return (tau_phi_t - phi) * detail::R_WATER;
 }
 
 // The second derivatives of φ, with φ_δ.
@@ -394,18 +319,18 @@ struct SecondDerivatives {
 SecondDerivatives second_derivatives(const Point& x, double S) {
     const double phi_d = phi_delta(x.delta, S);
     const auto [S_dd, phi_dt, phi_tt] = detail::sum_terms_together<TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; },
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; },
-        [&](std::size_t i) { return Ext(n[i]) * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
-    const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
+        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; },
+        [&](std::size_t i) { return n[i] * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; },
+        [&](std::size_t i) { return n[i] * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
+    const double phi_dd = -N1 / (x.delta * x.delta) + S_dd;
     return {phi_d, phi_dd, phi_dt, phi_tt};
 }
 
 double heat_capacity(const Point& x, const SecondDerivatives& f) {
-    const Ext delta = x.delta;
-    const Ext tau = x.tau;
+    const double delta = x.delta;
+    const double tau = x.tau;
     return detail::R_WATER * (-tau * tau * f.phi_tt + square(delta * f.phi_d - delta * tau * f.phi_dt) /
-                                                          (delta * delta * f.phi_dd + 2.0L * delta * f.phi_d));
+                                                          (delta * delta * f.phi_dd + 2.0 * delta * f.phi_d));
 }
 
 // u = R·T·τ·φ_τ
@@ -420,12 +345,12 @@ double isochoric_heat_capacity(const Point& x, const SecondDerivatives& f) {
 
 // w² = R·T·(2·δ·φ_δ + δ²·φ_δδ − (δ·φ_δ − δ·τ·φ_δτ)² / (τ²·φ_ττ))
 double speed_of_sound(const Point& x, double t, const SecondDerivatives& f) {
-    const Ext delta = x.delta;
-    const Ext tau = x.tau;
+    const double delta = x.delta;
+    const double tau = x.tau;
     const double expansion = delta * f.phi_d - delta * tau * f.phi_dt;
     return std::sqrt(
         (t + detail::KELVIN) * detail::R_WATER * detail::J_PER_KJ *
-        (2.0L * delta * f.phi_d + delta * delta * f.phi_dd - Ext(expansion) * expansion / (tau * tau * f.phi_tt)));
+        (2.0 * delta * f.phi_d + delta * delta * f.phi_dd - expansion * expansion / (tau * tau * f.phi_tt)));
 }
 // Newton steps on the pressure from a root of a nearby temperature: they
 // settle in a few steps where the root has moved little, and stay on the
@@ -448,16 +373,16 @@ double detail::volume_kr_near(double p, double t, double v0) {
         const Point x = point(v, t);
         const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
         const double S_dd =
-            sum_terms<TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
-        const double phi_dd = -N1 / (Ext(x.delta) * x.delta) + S_dd;
+            sum_terms<TERMS>([&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
+        const double phi_dd = -N1 / (x.delta * x.delta) + S_dd;
         // p·v/(R·T) = δ·φ_δ and, at constant T, d(p/(R·T))/dρ = 2·δ·φ_δ + δ²·φ_δδ.
-        const double rise = 2.0L * x.delta * phi_d + Ext(x.delta) * x.delta * phi_dd;
+        const double rise = 2.0 * x.delta * phi_d + x.delta * x.delta * phi_dd;
         if (!(rise > 0)) break;
-        const double residual = Ext(x.delta) * phi_d / v - s.p_kPa / s.RT;  // (p(v) − p)/(R·T)
+        const double residual = x.delta * phi_d / v - s.p_kPa / s.RT;  // (p(v) − p)/(R·T)
         // dv = −v²·dρ, dρ = −residual / rise
-        const double next = v + Ext(v) * v * residual / rise;
-        if (!(std::fabs(Ext(next) - v0) <= NEAR_MAX_MOVE * Ext(v0))) break;
-        if (std::fabs(Ext(next) - v) <= NEAR_TOLERANCE * Ext(v)) return next;
+        const double next = v + v * v * residual / rise;
+        if (!(std::fabs(next - v0) <= NEAR_MAX_MOVE * v0)) break;
+        if (std::fabs(next - v) <= NEAR_TOLERANCE * v) return next;
         v = next;
     }
     return std::numeric_limits<double>::quiet_NaN();
@@ -480,7 +405,7 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
     }
 
     double ts = TS_P(p);
-    if (std::fabs((Ext(ts) - t) / t) < 1e-14L) ts = t;
+    if (std::fabs((ts - t) / t) < 1e-14) ts = t;
     if (t < ts) {
         v1 = v2 = liquid_root(s);
     } else if (t > ts) {
@@ -489,7 +414,7 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
         // On the saturation line both roots exist; the vapour one first.
         v2 = vapour_root(s, theta);
         v1 = liquid_root(s);
-        if (!(Ext(v2) - v1 >= FINE_STEP)) v2 = vapour_root_near_critical(s, v1, v2);
+        if (!(v2 - v1 >= FINE_STEP)) v2 = vapour_root_near_critical(s, v1, v2);
     }
 }
 

@@ -8,7 +8,6 @@
 namespace TFS {
 namespace {
 
-using detail::Ext;
 using detail::sum_terms;
 
 // Ideal-gas part: 6 terms.
@@ -43,19 +42,19 @@ struct Reduced {
 
 Reduced reduce(double p, double t) {
     const double T = t + detail::KELVIN;
-    const double pi = p / 1.0L;
-    const double tau = 1000.0L / T;
+    const double pi = p / 1.0;
+    const double tau = 1000.0 / T;
     return {T, pi, tau, detail::PowerTable<-5, 9>(tau), detail::PowerTable<0, 3>(pi)};
 }
 
 // γ0_τ = Σ n0·J0·τ^(J0−1)
 double ideal_tau(const Reduced& r) {
-    return sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * r.Tau[J0[i] - 1]; });
+    return sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * r.Tau[J0[i] - 1]; });
 }
 
 // γr_τ = Σ n·π^I·J·τ^(J−1)
 double residual_tau(const Reduced& r) {
-    return sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * r.Tau[J[i] - 1]; });
+    return sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * J[i] * r.Tau[J[i] - 1]; });
 }
 
 // γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
@@ -65,48 +64,48 @@ struct TauTau {
 
 TauTau gamma_tau_tau(const Reduced& r) {
     const double ideal =
-        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
+        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
     const double residual = sum_terms<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.Tau[J[i] - 2]; });
+        [&](std::size_t i) { return n[i] * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.Tau[J[i] - 2]; });
     return {ideal, residual};
 }
 
 double enthalpy(const Reduced& r, double g0_t, double gr_t) {
-    return Ext(r.T) * detail::R_WATER * r.tau * (Ext(gr_t) + g0_t);
+    return r.T * detail::R_WATER * r.tau * (gr_t + g0_t);
 }
 
 double entropy(const Reduced& r, double g0_t, double gr_t) {
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return Ext(n0[i]) * r.Tau[J0[i]]; });
-    const double g0 = std::log(Ext(r.pi)) + ideal;
-    const double gr = sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * r.Pi[I[i]] * r.Tau[J[i]]; });
-    return (Ext(r.tau) * (Ext(g0_t) + gr_t) - (Ext(g0) + gr)) * detail::R_WATER;
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * r.Tau[J0[i]]; });
+    const double g0 = std::log(r.pi) + ideal;
+    const double gr = sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * r.Tau[J[i]]; });
+    return (r.tau * (g0_t + gr_t) - (g0 + gr)) * detail::R_WATER;
 }
 
 double volume(const Reduced& r, double p) {
     const double gr_p =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i] - 1] * r.Tau[J[i]]; });
-    const double g0_p = 1.0L / r.pi;
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i] - 1] * r.Tau[J[i]]; });
+    const double g0_p = 1.0 / r.pi;
     // kJ/(kg·MPa) → m³/kg
-    return Ext(r.T) * detail::R_WATER * r.pi * (Ext(gr_p) + g0_p) / (Ext(p) * 1000.0L);
+    return r.T * detail::R_WATER * r.pi * (gr_p + g0_p) / (p * 1000.0);
 }
 
 double heat_capacity(const Reduced& r, const TauTau& gtt) {
-    return -detail::R_WATER * r.tau * r.tau * (Ext(gtt.residual) + gtt.ideal);
+    return -detail::R_WATER * r.tau * r.tau * (gtt.residual + gtt.ideal);
 }
 
 // As in region 2, the residual derivatives in π enter u, cv and w multiplied
 // by the powers of π they are taken by; the ideal-gas term ln π adds 1 and −1.
 detail::GibbsDerivatives derivatives(const Reduced& r, double g0_t, double gr_t, const TauTau& gtt) {
     const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * r.Pi[I[i]] * r.Tau[J[i]]; },
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.Tau[J[i]]; },
-        [&](std::size_t i) { return Ext(n[i]) * I[i] * J[i] * r.Pi[I[i]] * r.Tau[J[i] - 1]; });
+        [&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i]] * r.Tau[J[i]]; },
+        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.Tau[J[i]]; },
+        [&](std::size_t i) { return n[i] * I[i] * J[i] * r.Pi[I[i]] * r.Tau[J[i] - 1]; });
     return {r.T,
-            static_cast<double>(Ext(r.tau) * (Ext(gr_t) + g0_t)),
-            static_cast<double>(1.0L + pi_gr_p),
-            static_cast<double>(-1.0L + pi2_gr_pp),
-            static_cast<double>(Ext(r.tau) * pi_gr_pt),
-            static_cast<double>(Ext(r.tau) * r.tau * (Ext(gtt.residual) + gtt.ideal))};
+            r.tau * (gr_t + g0_t),
+            1.0 + pi_gr_p,
+            -1.0 + pi2_gr_pp,
+            r.tau * pi_gr_pt,
+            r.tau * r.tau * (gtt.residual + gtt.ideal)};
 }
 
 detail::GibbsDerivatives derivatives(const Reduced& r) {

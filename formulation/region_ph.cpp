@@ -28,11 +28,11 @@ constexpr double B2BC_N[5] = {905.84278514723, -0.67955786399241, 0.000128090027
                               4.5257578905948};
 
 double pB2bc(double h) {
-    return B2BC_N[0] + Ext(B2BC_N[1]) * h + Ext(B2BC_N[2]) * h * h;
+    return B2BC_N[0] + B2BC_N[1] * h + B2BC_N[2] * h * h;
 }
 
 double hB2bc(double p) {
-    return B2BC_N[3] + std::sqrt((Ext(p) - B2BC_N[4]) / B2BC_N[2]);
+    return B2BC_N[3] + std::sqrt((p - B2BC_N[4]) / B2BC_N[2]);
 }
 
 struct Code {

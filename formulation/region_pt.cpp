@@ -1,10 +1,11 @@
 // Region of IAPWS-IF97 in which a (p, t) state lies.
 //
-// The bounds here are compared as plain doubles on purpose: the boundary
+// The bounds here are compared as doubles: the boundary
 // states themselves (800 °C at 5 MPa is T = 1073.15 K, region 2; 16.5292 MPa
 // enters the B23 test; −1e-9 °C is accepted) only land on the right side when
-// the typed double meets the double bound. Only 800.000000000001 is an
-// extended constant.
+// the typed double meets the double bound. Above 10 MPa the domain ends at
+// the decimal 800.000000000001 °C, whose nearest double lies above it: a
+// temperature at or above that double is beyond the decimal.
 #include "internal.h"
 
 #include <cmath>
@@ -21,11 +22,11 @@ constexpr auto UNSET = static_cast<Region>(-1);
 }  // namespace
 
 double pB23(double T) {
-    return B23_N[0] + Ext(B23_N[1]) * T + Ext(B23_N[2]) * T * T;
+    return B23_N[0] + B23_N[1] * T + B23_N[2] * T * T;
 }
 
 double TB23(double p) {
-    return B23_N[3] + std::sqrt((Ext(p) - B23_N[4]) / B23_N[2]);
+    return B23_N[3] + std::sqrt((p - B23_N[4]) / B23_N[2]);
 }
 
 namespace {
@@ -38,7 +39,7 @@ RegionPT classify(double p, double t, SaturationTemperature saturation_temperatu
     // Written as "not inside" so that a pressure or temperature that is not a
     // number is refused too, rather than classified as steam.
     const bool inside = p <= P_MAX_MPA && p > 0 && t <= T5_MAX_C && t >= T_MIN_C;
-    if (!inside || (p > P5_MAX_MPA && t > 800.000000000001L)) return {Region::OUTSIDE, CAPTION_OUTSIDE};
+    if (!inside || (p > P5_MAX_MPA && t >= 800.000000000001)) return {Region::OUTSIDE, CAPTION_OUTSIDE};
     // Region 5 overrides every other test, and needs no saturation temperature.
     if (T25_K < T && T <= T5_MAX_K && p <= P5_MAX_MPA) return {Region::HIGH_TEMPERATURE, CAPTION_5};
 

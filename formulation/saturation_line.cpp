@@ -2,12 +2,9 @@
 #include "internal.h"
 
 #include <cmath>
-#include <limits>
 
 namespace TFS {
 namespace {
-
-using detail::Ext;
 
 // IAPWS-IF97 Table 34, n1 … n10.
 // clang-format off
@@ -17,42 +14,29 @@ constexpr double n[10] = {
 };
 // clang-format on
 
-// The pressures over which saturation_t_estimate is checked against TS_P.
-constexpr double ESTIMATE_P_MIN = 0.0005;  // MPa
-constexpr double ESTIMATE_P_MAX = 100.0;   // MPa
-
 }  // namespace
 
-double detail::saturation_t_estimate(double p) {
-    if (!(ESTIMATE_P_MIN <= p && p <= ESTIMATE_P_MAX)) return std::numeric_limits<double>::quiet_NaN();
+double TS_P(double p) {
     const double beta = std::exp(0.25 * std::log(p));
     const double E = beta * beta + n[2] * beta + n[5];
     const double F = n[0] * beta * beta + n[3] * beta + n[6];
     const double G = n[1] * beta * beta + n[4] * beta + n[7];
     const double D = 2.0 * G / (-F - std::sqrt(F * F - 4.0 * E * G));
-    const double T = (n[9] + D - std::sqrt((n[9] + D) * (n[9] + D) - 4.0 * (n[8] + n[9] * D))) / 2.0;
-    return T - double(detail::KELVIN);
-}
-
-double TS_P(double p) {
-    const double beta = std::exp(0.25L * std::log(Ext(p)));
-    const double E = Ext(beta) * beta + Ext(n[2]) * beta + n[5];
-    const double F = Ext(n[0]) * beta * beta + Ext(n[3]) * beta + n[6];
-    const double G = Ext(n[1]) * beta * beta + Ext(n[4]) * beta + n[7];
-    const double D = 2.0L * G / (-Ext(F) - std::sqrt(Ext(F) * F - 4.0L * E * G));
-    const double T =
-        (Ext(n[9]) + D - std::sqrt((Ext(n[9]) + D) * (Ext(n[9]) + D) - 4.0L * (n[8] + Ext(n[9]) * D))) / 2.0L;
+    // Equation 31 has (n10 + D)² − 4·(n9 + n10·D) under the root, the same as
+    // (n10 − D)² − 4·n9. Near the critical point D comes within 3 of n10 and
+    // the first form loses five digits to cancellation; the second loses none.
+    const double T = (n[9] + D - std::sqrt((n[9] - D) * (n[9] - D) - 4.0 * n[8])) / 2.0;
     return T - detail::KELVIN;
 }
 
 double PS_T(double t) {
     const double T = t + detail::KELVIN;
-    const double theta = T + n[8] / (Ext(T) - n[9]);
-    const double A = Ext(theta) * theta + Ext(n[0]) * theta + n[1];
-    const double B = Ext(n[2]) * theta * theta + Ext(n[3]) * theta + n[4];
-    const double C = Ext(n[5]) * theta * theta + Ext(n[6]) * theta + n[7];
-    const double x = 2.0L * C / (-Ext(B) + std::sqrt(Ext(B) * B - 4.0L * A * C));
-    return std::exp(4.0L * std::log(Ext(x)));
+    const double theta = T + n[8] / (T - n[9]);
+    const double A = theta * theta + n[0] * theta + n[1];
+    const double B = n[2] * theta * theta + n[3] * theta + n[4];
+    const double C = n[5] * theta * theta + n[6] * theta + n[7];
+    const double x = 2.0 * C / (-B + std::sqrt(B * B - 4.0 * A * C));
+    return std::exp(4.0 * std::log(x));
 }
 
 }  // namespace TFS

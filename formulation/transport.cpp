@@ -9,12 +9,11 @@
 namespace TFS {
 namespace {
 
-using detail::Ext;
 using detail::sum_terms;
 
 // Viscosity: reducing values T* = 647.226 K, ρ* = 317.763 kg/m³, μ* = 55.071 µPa·s.
-constexpr Ext MIU_T_STAR = 647.226L;
-constexpr Ext MIU_RHO_STAR = 317.763L;
+constexpr double MIU_T_STAR = 647.226;
+constexpr double MIU_RHO_STAR = 317.763;
 
 // Dilute-gas coefficients H0 … H3.
 constexpr double H[4] = {1.0, 0.978197, 0.579829, -0.202354};
@@ -32,8 +31,8 @@ constexpr double HIJ[6][7] = {
 // clang-format on
 
 // Conductivity: reducing values T* = 647.256 K, ρ* = 317.7 kg/m³, λ* = 1 W/(m·K).
-constexpr Ext LMB_T_STAR = 647.256L;
-constexpr Ext LMB_RHO_STAR = 317.7L;
+constexpr double LMB_T_STAR = 647.256;
+constexpr double LMB_RHO_STAR = 317.7;
 
 // The seventeen coefficients of the conductivity equation, in one table.
 // clang-format off
@@ -56,52 +55,51 @@ constexpr double X_CUTOFF = 1000;
 
 double detail::viscosity(double t, double v) {
     const double T_bar = (t + detail::KELVIN) / MIU_T_STAR;
-    const double S0 = sum_terms<4>([&](std::size_t i) { return Ext(H[i]) / POWI(T_bar, static_cast<int>(i)); });
-    const double mu0 = std::sqrt(Ext(T_bar)) / S0;
+    const double S0 = sum_terms<4>([&](std::size_t i) { return H[i] / POWI(T_bar, static_cast<int>(i)); });
+    const double mu0 = std::sqrt(T_bar) / S0;
 
-    const double density = 1.0L / v;
+    const double density = 1.0 / v;
     const double rho_bar = density / MIU_RHO_STAR;
-    const double x = 1.0L / T_bar - 1.0L;
-    const double y = rho_bar - 1.0L;
+    const double x = 1.0 / T_bar - 1.0;
+    const double y = rho_bar - 1.0;
     const detail::PowerTable<0, 5> X(x);
     const detail::PowerTable<0, 6> Y(y);
     const double S1 = sum_terms<6>([&](std::size_t i) {
         return sum_terms<7>(
-            [&](std::size_t j) { return Ext(HIJ[i][j]) * X[static_cast<int>(i)] * Y[static_cast<int>(j)]; });
+            [&](std::size_t j) { return HIJ[i][j] * X[static_cast<int>(i)] * Y[static_cast<int>(j)]; });
     });
-    const double mu1 = std::exp(Ext(rho_bar) * S1);
+    const double mu1 = std::exp(rho_bar * S1);
 
-    return Ext(mu0) * mu1 * 5.5071e-5L * 1000000.0L;
+    return mu0 * mu1 * 5.5071e-5 * 1000000.0;
 }
 
 double detail::conductivity(double t, double v) {
     const double T_bar = (t + detail::KELVIN) / LMB_T_STAR;
-    const double a_sum = sum_terms<4>([&](std::size_t i) { return Ext(K[a0 + i]) * POWI(T_bar, static_cast<int>(i)); });
-    const double lambda0 = std::sqrt(Ext(T_bar)) * a_sum;
+    const double a_sum = sum_terms<4>([&](std::size_t i) { return K[a0 + i] * POWI(T_bar, static_cast<int>(i)); });
+    const double lambda0 = std::sqrt(T_bar) * a_sum;
 
-    const double rho_bar = (1.0L / v) / LMB_RHO_STAR;
-    const double lambda1 = K[b2] * std::exp(Ext(B1) * POWI(rho_bar + Ext(B2), 2)) + (Ext(K[b1]) * rho_bar + K[b0]);
+    const double rho_bar = (1.0 / v) / LMB_RHO_STAR;
+    const double lambda1 = K[b2] * std::exp(B1 * POWI(rho_bar + B2, 2)) + (K[b1] * rho_bar + K[b0]);
 
-    const double dT = std::fabs(Ext(T_bar) - 1.0L) + K[C4];
-    const double Q = 2.0L + Ext(K[C5]) / POWR(dT, 0.6);
+    const double dT = std::fabs(T_bar - 1.0) + K[C4];
+    const double Q = 2.0 + K[C5] / POWR(dT, 0.6);
     // The critical term changes its temperature function at T̄ = 1; both give ≈ 324 there.
-    const double S = T_bar >= 1.0 ? 1.0L / dT : Ext(K[C6]) / POWR(dT, 0.6);
-    const double X = Ext(K[C2]) * POWR(T_bar, 1.5) + Ext(K[C3]) / POWI(rho_bar, 5);
+    const double S = T_bar >= 1.0 ? 1.0 / dT : K[C6] / POWR(dT, 0.6);
+    const double X = K[C2] * POWR(T_bar, 1.5) + K[C3] / POWI(rho_bar, 5);
 
-    const double E1 = (Ext(K[d1]) / POWI(T_bar, 10) + Ext(K[d2])) * POWR(rho_bar, 1.8) *
-                      std::exp(K[C1] * (1.0L - POWR(rho_bar, 2.8)));
-    const double E2 =
-        Ext(K[d3]) * S * POWR(rho_bar, Q) * std::exp((Ext(Q) / (1.0L + Q)) * (1.0L - POWR(rho_bar, 1.0L + Q)));
+    const double E1 =
+        (K[d1] / POWI(T_bar, 10) + K[d2]) * POWR(rho_bar, 1.8) * std::exp(K[C1] * (1.0 - POWR(rho_bar, 2.8)));
+    const double E2 = K[d3] * S * POWR(rho_bar, Q) * std::exp((Q / (1.0 + Q)) * (1.0 - POWR(rho_bar, 1.0 + Q)));
     // At steam densities X is of the order −1e14; the term is then taken as 0.
-    const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(Ext(X));
-    const double lambda2 = Ext(E1) + E2 + E3;
+    const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(X);
+    const double lambda2 = E1 + E2 + E3;
 
-    return (Ext(lambda0) + lambda1 + lambda2) * 1000.0L;
+    return (lambda0 + lambda1 + lambda2) * 1000.0;
 }
 
 double detail::prandtl(double mu, double cp, double lambda) {
     // µPa·s · kJ/(kg·K) / (mW/(m·K)) is the dimensionless number itself.
-    return Ext(mu) * cp / lambda;
+    return mu * cp / lambda;
 }
 
 double MIU_PT(double p, double t) {

@@ -1,9 +1,7 @@
 // Shared pieces of Tabl1's own sources; not part of the public interface.
 //
-// Precision rule of the unit: a value stored in a named variable is a double;
-// inside one expression the arithmetic runs in extended precision (x87, 64-bit
-// mantissa), and so do the decimal constants of the formulas and of the range
-// tests (hence the L suffixes and the Ext(...) casts).
+// Every expression is evaluated in IEEE double, rounded after each operation
+// (no fused multiply-add), so that every platform gives the same doubles.
 #pragma once
 
 #include <array>
@@ -14,18 +12,17 @@
 
 namespace Tabl1::detail {
 
-using Ext = long double;
-
-inline constexpr Ext KELVIN = 273.15L;  // t in °C + KELVIN = T in K
+inline constexpr double KELVIN = 273.15;  // t in °C + KELVIN = T in K
 
 // What a function yields after the range warning: it computed nothing.
 inline constexpr double NO_RESULT = std::numeric_limits<double>::quiet_NaN();
 
-// Inclusive range of an argument; the bounds are extended-precision decimals
-// and the double argument is compared with them in that precision.
+// Inclusive range of an argument. Each end is the double on the inner side of
+// the decimal the range was published with, so that a double argument is
+// accepted exactly when it lies within the decimal range.
 struct Range {
-    Ext lower;
-    Ext upper;
+    double lower;
+    double upper;
 };
 
 // Tells the user that `name` got an argument (`letter` = x) outside its range:

@@ -12,13 +12,12 @@ bool holds(const Interval& interval, double t) {
 }  // namespace
 
 double evaluate_pieces(std::span<const Piece> pieces, double t) {
-    const double theta = t / 100.0L;
+    const double theta = t / 100.0;
     const auto theta_k = powers<MAX_DEGREE>(theta);
     for (const Piece& piece : pieces) {
         if (!holds(piece.interval, t)) continue;
-        // The polynomial is one expression: carried in extended precision
-        // term by term from θ⁰ upwards and rounded to a double only at the end.
-        Ext polynomial = 0.0L;
+        // Summed term by term from θ⁰ upwards.
+        double polynomial = 0.0;
         for (int k = 0; k <= MAX_DEGREE; ++k) polynomial += piece.c[k] * theta_k[k];
         return piece.factor * polynomial;
     }

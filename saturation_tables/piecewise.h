@@ -11,19 +11,19 @@ namespace Tabl1::detail {
 
 // An interval of t in °C; each end is either included or not.
 struct Interval {
-    Ext from;
-    Ext to;
+    double from;
+    double to;
     bool from_included;
     bool to_included;
 };
 
-constexpr Interval half_open(Ext from, Ext to) {
+constexpr Interval half_open(double from, double to) {
     return {from, to, true, false};
 }  // [from, to)
-constexpr Interval closed(Ext from, Ext to) {
+constexpr Interval closed(double from, double to) {
     return {from, to, true, true};
 }  // [from, to]
-constexpr Interval open(Ext from, Ext to) {
+constexpr Interval open(double from, double to) {
     return {from, to, false, false};
 }  // (from, to)
 
@@ -32,8 +32,8 @@ inline constexpr int MAX_DEGREE = 8;
 // factor · Σ c[k]·θ^k on its interval of t.
 struct Piece {
     Interval interval;
-    Ext factor;
-    Ext c[MAX_DEGREE + 1];  // coefficients of θ⁰ … θ⁸
+    double factor;
+    double c[MAX_DEGREE + 1];  // coefficients of θ⁰ … θ⁸
 };
 
 // The value of the first piece (in table order) whose interval holds t;

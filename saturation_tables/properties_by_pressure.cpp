@@ -12,7 +12,7 @@ using detail::saturation_temperature;
 using detail::within_range;
 
 constexpr detail::Range PIECES_RANGE{PS_MIN, PS_MAX};  // p, MPa
-constexpr detail::Range SIGP_RANGE{0.00061L, PS_MAX};  // p, MPa
+constexpr detail::Range SIGP_RANGE{0.0006100000000000001, PS_MAX};  // p, MPa; the first double above 0.00061
 
 template <const auto& PIECES>
 double by_pressure(const char* name, double p) {

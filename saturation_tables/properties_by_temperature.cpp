@@ -9,8 +9,8 @@ namespace {
 using detail::evaluate_pieces;
 using detail::within_range;
 
-constexpr detail::Range PIECES_RANGE{0.01L, 374.0L};  // t, °C
-constexpr detail::Range SIGT_RANGE{0.0L, 374.0L};     // t, °C
+constexpr detail::Range PIECES_RANGE{0.01, 374.0};  // t, °C
+constexpr detail::Range SIGT_RANGE{0.0, 374.0};     // t, °C
 
 template <const auto& PIECES>
 double by_temperature(const char* name, double t) {

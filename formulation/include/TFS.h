@@ -10,14 +10,8 @@
 // served ends in TFS::FatalStop, whose what() is the exact message (UTF-8).
 #pragma once
 
-#include <limits>
 #include <stdexcept>
 #include <string>
-
-// Exactly the 64-bit mantissa of x87: with a wider one (a 128-bit quad long
-// double) the extended-precision arithmetic, and so the results, would differ.
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the formulation needs an extended-precision long double (x87 80-bit)");
 
 namespace TFS {
 

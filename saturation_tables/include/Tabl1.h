@@ -10,13 +10,6 @@
 // read fails, the function returns at once. No function throws.
 #pragma once
 
-#include <limits>
-
-// Exactly the 64-bit mantissa of x87: with a wider one (a 128-bit quad long
-// double) the extended-precision arithmetic, and so the results, would differ.
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "the correlations need an extended-precision long double (x87 80-bit)");
-
 namespace Tabl1 {
 
 // Saturation line: temperature in °C from pressure, pressure in MPa from temperature
@@ -34,11 +27,11 @@ double PRPST(double t);
 double SIGT(double t);
 
 // The same correlations by saturation pressure, for p from PS_MIN to PS_MAX
-// (both included; SIGP's range ends at PS_MAX too). The ends are decimals in
-// extended precision and p is compared with them in that precision, so the
-// double nearest to 21.82 lies just outside.
-inline constexpr long double PS_MIN = 0.00087L;  // MPa
-inline constexpr long double PS_MAX = 21.82L;    // MPa
+// (both included; SIGP's range ends at PS_MAX too). The range is that of the
+// decimals 0.00087 and 21.82: each end is the double on its inner side, so the
+// double nearest 21.82, which lies above the decimal, is outside.
+inline constexpr double PS_MIN = 0.00087;             // MPa; this double lies above 0.00087
+inline constexpr double PS_MAX = 21.819999999999997;  // MPa; the last double below 21.82
 double LWSP(double p);
 double LPSP(double p);
 double MWSP(double p);

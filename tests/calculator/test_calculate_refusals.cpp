@@ -99,8 +99,8 @@ TEST_F(Refusals, PHRangesAndEnthalpyLimits) {
               " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [Enthalpy]");
 }
 
-TEST_F(Refusals, SaturationRangesHoldTheirBoundsInExtendedPrecision) {
-    // The double nearest 21.82 lies above the extended bound 21.82, so 21.82 is refused;
+TEST_F(Refusals, SaturationRangesHoldTheirDecimalBounds) {
+    // The double nearest 21.82 lies above the decimal bound 21.82, so 21.82 is refused;
     // likewise the double nearest the critical temperature 373.946 °C.
     for (const char* ps : {"21.82", "0.00086"}) EXPECT_EQ(Described(ByPs(ps)), PressureRangePs) << ps;
     for (const char* ps : {"21.8199", "0.00087"}) EXPECT_EQ(Described(ByPs(ps)), "outputs") << ps;

@@ -137,8 +137,8 @@ TEST(WetSteam, ByPHIsTheMixtureOfItsDryness) {
     for (const double p : {1.0, 20.0}) {
         const Outcome outcome = ByPH(QString::number(p), "2000");
         const double hWater = TFS::HSW_P(p);
-        // The dryness in extended precision, as the formulation forms it for S_PH and V_PH.
-        const double x = (2000.0L - hWater) / (static_cast<long double>(TFS::HSP_P(p)) - hWater);
+        // The dryness as the formulation forms it for S_PH and V_PH.
+        const double x = (2000.0 - hWater) / (TFS::HSP_P(p) - hWater);
         const double s = TFS::S_PX(p, x);
         const double v = TFS::V_PX(p, x);
         const double ts = TFS::TS_P(p);

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "TFS.h"
-#include "internal.h"
 #include "verification_values.h"
 
 TEST(Powi, ZeroExponentIsExactlyOneEvenForZeroBase) {
@@ -73,8 +72,9 @@ TEST(SaturationLine, ContinuesAboveTheCriticalPressure) {
 }
 
 // The near-critical saturated states recognise the saturation line by
-// TS_P(PS_T(t)) == t within a relative 1e-14; that needs the extended-precision
-// evaluation, a plain double one misses it at many temperatures.
+// TS_P(PS_T(t)) == t within a relative 1e-14; in double arithmetic that needs
+// equation 31 in its well-conditioned form: the form printed in the release
+// misses it by up to 1.1e-13 near the critical point.
 TEST(SaturationLine, RoundTripAboveThreeHundredFiftyDegrees) {
     double worst = 0;
     for (int k = 1; k <= 23946; ++k) {
@@ -83,15 +83,4 @@ TEST(SaturationLine, RoundTripAboveThreeHundredFiftyDegrees) {
         worst = std::max(worst, std::fabs((back - t) / t));
     }
     EXPECT_LT(worst, 1e-14);
-}
-
-// The double estimate that lets the region 1 guard skip TS_P stays far inside
-// its stated error over its whole range, and gives none outside it.
-TEST(SaturationLine, DoubleEstimateStaysWithinItsStatedError) {
-    for (double p = 0.0005; p <= 100; p *= 1.0007) {
-        const double error = std::fabs(TFS::detail::saturation_t_estimate(p) - TFS::TS_P(p));
-        ASSERT_LT(error, TFS::detail::SATURATION_T_ESTIMATE_ERROR / 100) << p << " MPa";
-    }
-    EXPECT_TRUE(std::isnan(TFS::detail::saturation_t_estimate(0.0004)));
-    EXPECT_TRUE(std::isnan(TFS::detail::saturation_t_estimate(101)));
 }

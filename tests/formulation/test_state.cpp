@@ -15,9 +15,9 @@ bool same(double a, double b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-// κ = w²/(p·v) as the formulation forms it, in extended precision (p in Pa).
+// κ = w²/(p·v) as the formulation forms it (p in Pa).
 double kappa(double p, double v, double w) {
-    return static_cast<long double>(w) * w / (static_cast<long double>(p) * 1e6L * v);
+    return w * w / (p * 1e6 * v);
 }
 
 TEST(StatePT, EveryFieldIsTheSingleFunctionsValue) {

@@ -1,5 +1,6 @@
 #include "library_calls.h"
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -181,6 +182,9 @@ const std::map<std::string, Call>& functions() {
 }  // namespace
 
 std::string exact_text(double x) {
+    // The sign of a NaN is whatever the processor's operations leave in it,
+    // which differs between platforms: every NaN is written alike.
+    if (std::isnan(x)) return "nan";
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", x);
     return text;

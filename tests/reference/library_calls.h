@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// A double as written in the table: %.17g, which reads back to the same double.
+// A double as written in the table: %.17g, which reads back to the same double;
+// a NaN of either sign as "nan".
 std::string exact_text(double x);
 
 // Calls the public function `name` with `args` (an int argument is given as a

@@ -109,11 +109,11 @@ TEST(RangeWarning, OwnWarningInsteadOfTheConsole) {
     EXPECT_EQ(console.output(), first_line("MWST", "t= 400.000") + PROMPT);
 }
 
-// Every bound is a decimal held in extended precision and the double argument
-// is compared with it in that precision. The double nearest the decimal lies
-// on one side of it: inside the range (accepted) or outside (refused); its
-// neighbour across the bound must get the other answer. A NaN is refused.
-TEST(RangeWarning, BoundsInExtendedPrecision) {
+// Every bound is a decimal, and a double argument is accepted exactly when it
+// lies within the decimal range. The double nearest the decimal lies on one
+// side of it: inside the range (accepted) or outside (refused); its neighbour
+// across the bound must get the other answer. A NaN is refused.
+TEST(RangeWarning, BoundsAreTheirDecimals) {
     struct Bound {
         const char* name;
         double (*function)(double);
