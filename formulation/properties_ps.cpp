@@ -3,6 +3,7 @@
 // (p, t) region each trial temperature lies in (∂s/∂T = cp/T), kept inside an
 // interval that encloses the answer, close it until S_PT (p, T) meets s. Below
 // the critical pressure a state between the saturated entropies is wet steam.
+#include "backward_region3.h"
 #include "internal.h"
 
 #include <cmath>
@@ -50,13 +51,10 @@ struct Trial {
     double s, v;
 };
 
-bool near_critical(Region region) {
-    return region == Region::NEAR_CRITICAL || region == Region::NEAR_CRITICAL_WATER ||
-           region == Region::NEAR_CRITICAL_STEAM;
-}
-
-// ts: TS_P (p), for the classification of every trial at this pressure.
-Trial trial(double p, double t, double ts, const std::optional<Trial>& previous) {
+// ts: TS_P (p), for the classification of every trial at this pressure;
+// v_start: the backward v(p, s) of region 3, from which the first region 3
+// trial closes its volume (NaN outside region 3's pressures).
+Trial trial(double p, double t, double ts, const std::optional<Trial>& previous, double v_start) {
     const Region region = detail::region_pt(p, t, ts).region;
     switch (region) {
         case Region::WATER: return {t, region, detail::water_s(p, t), NOT_A_NUMBER};
@@ -64,13 +62,15 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous)
         case Region::HIGH_TEMPERATURE: return {t, region, S5_PT(p, t), NOT_A_NUMBER};
         default: break;
     }
-    if (!near_critical(region)) {
+    if (!detail::in_region3(region)) {
         // Outside the domain or on the line: the stop S_PT would give.
         return {t, region, detail::single_phase(p, t, region, "S_PT").s, NOT_A_NUMBER};
     }
     double v = NOT_A_NUMBER;
     if (previous && previous->region == region && std::fabs(Ext(t) - previous->t) <= NEAR_STEP)
         v = detail::volume_kr_near(p, t, previous->v);
+    else if (!previous && !std::isnan(v_start))
+        v = detail::volume_kr_near(p, t, v_start);
     if (std::isnan(v)) v = detail::volume_kr(p, t, detail::branch_of(region));
     return {t, region, detail::s_kr(v, t), v};
 }
@@ -103,6 +103,7 @@ double midpoint(double a, double b) {
 // closes on the boundary: the trial nearest the target is the answer.
 double solve(double p, double s, double ts, double t0, const Interval& range) {
     const double tolerance = TOLERANCE * std::fmax(std::fabs(Ext(s)), ENTROPY_SCALE);
+    const double v_start = p > detail::P_CORNER_MPA ? detail::backward_v_ps3(p, s) : NOT_A_NUMBER;
     double low = range.low;
     double high = range.high;
     bool low_tried = false;
@@ -114,7 +115,7 @@ double solve(double p, double s, double ts, double t0, const Interval& range) {
     std::optional<Trial> slope_at;  // where cp was last taken
     double cp = 0;
     for (int step = 0; step < MAX_STEPS; ++step) {
-        const Trial x = trial(p, t, ts, previous);
+        const Trial x = trial(p, t, ts, previous, v_start);
         const double residual = Ext(s) - x.s;
         if (std::fabs(residual) <= tolerance) return t;
         if (std::fabs(residual) < best_residual) {
@@ -136,7 +137,7 @@ double solve(double p, double s, double ts, double t0, const Interval& range) {
             high = t;
             high_tried = true;
         }
-        if (near_critical(x.region) || !slope_at || slope_at->region != x.region ||
+        if (detail::in_region3(x.region) || !slope_at || slope_at->region != x.region ||
             std::fabs(Ext(t) - slope_at->t) > CHORD_SPAN) {
             cp = heat_capacity(p, x);
             slope_at = x;
