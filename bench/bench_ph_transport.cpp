@@ -1,20 +1,20 @@
-// Cost of T(p, h) and of the transport properties. A region 3 temperature is
-// a false-position iteration whose every step is a region 3 root search; the
-// transport properties cost one specific volume each plus their own
-// exponentials and real powers.
+// Cost of T(p, h) and of the transport properties. A region 3 temperature
+// takes Newton steps on the forward enthalpy from the backward equations
+// T(p, h) and v(p, h); the transport properties cost one specific volume
+// each plus their own exponentials and real powers.
 #include <benchmark/benchmark.h>
 
 #include "TFS.h"
 
 namespace {
 
-// Iteration A (above the critical pressure), starting from 350 °C and the B23 line.
+// Above the critical pressure (subregion 3a).
 void BM_T_PH_region3_supercritical(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(TFS::T_PH(25, 2000));
 }
 BENCHMARK(BM_T_PH_region3_supercritical);
 
-// Iteration B on the vapour side below the critical pressure (region 32 steps).
+// On the vapour side below the critical pressure (subregion 3b, region 32).
 void BM_T_PH_region3_subcritical_vapour(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(TFS::T_PH(20, 2500));
 }

@@ -1,8 +1,8 @@
 // Cost of T(p, s) and STATE_PS beside T(p, h) and STATE_PH at the same
 // states: each (p, h) state of the T_PH benchmarks and its entropy S_PH (p, h).
 // T_PS closes its backward estimate with two or three forward entropies; in
-// region 3 each of those needs the volume, from the root search once and
-// then by Newton steps from the previous root.
+// region 3 each of those needs the volume, by Newton steps from the backward
+// v(p, s) first, then from the previous root.
 #include <benchmark/benchmark.h>
 
 #include "TFS.h"

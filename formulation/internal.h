@@ -50,6 +50,12 @@ static_assert(T5_MAX_K == 1273.15);
 // Regions of a (p, t) state, by the names of the public enumeration.
 using Region = TFS::Region;
 
+// Region 3: above the critical pressure, or on its liquid or vapour side below it.
+inline bool in_region3(Region region) {
+    return region == Region::NEAR_CRITICAL || region == Region::NEAR_CRITICAL_WATER ||
+           region == Region::NEAR_CRITICAL_STEAM;
+}
+
 // Codes of a (p, h) state as REG_PH gives them.
 enum class CodePH : int {
     WET = -1,
@@ -260,10 +266,15 @@ double volume_pt(double p, double t);
 // above the critical pressure (3) the liquid-like and vapour-like roots coincide.
 int branch_of(Region region);
 
+// VKR_PT by the walk and halving alone, without its start from the
+// backward equations: the root search it falls back on.
+void searched_volumes(double p, double t, double& v1, double& v2);
+
 // Region 3 volume of branch 1 (v1 of VKR_PT, liquid-like) or 2 (v2, vapour-like).
 double volume_kr(double p, double t, int branch);
 // The region 3 volume at (p, t) of the branch of v0, a root of a temperature
-// close to t: Newton steps on the pressure from v0, without the search. NaN
+// close to t or a backward estimate: Newton steps on the pressure from v0,
+// without the search. NaN
 // where they leave the stable stretch of the isotherm, move by more than a
 // percent or do not settle; the search is then needed.
 double volume_kr_near(double p, double t, double v0);

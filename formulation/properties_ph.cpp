@@ -1,6 +1,7 @@
 // Temperature and properties of a (p, h) state: the backward equations in
 // regions 1 and 2, an iteration over the forward enthalpy in region 3, and
 // the mixture of the implied dryness in the two-phase region.
+#include "backward_region3.h"
 #include "internal.h"
 
 #include <cmath>
@@ -14,6 +15,10 @@ constexpr double TOLERANCE = 1e-5;  // relative, on the enthalpy
 constexpr int MAX_STEPS = 20000;
 constexpr int MAX_SAME_SIDE = 20;  // secant steps above the critical pressure without enclosing the target
 constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
+// Newton steps from the region 3 backward equations close quadratically: they
+// meet the enthalpy to 1e-12 of itself (as T_PS its entropy) in two or three.
+constexpr double TOLERANCE_REGION3 = 1e-12;  // relative, on the enthalpy
+constexpr int MAX_STEPS_REGION3 = 10;
 constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
 constexpr double BACKWARD_MARGIN = 10;      // K, far beyond the backward equations' error
 constexpr int MAX_STEPS_REGION5 = 50;
@@ -104,12 +109,36 @@ detail::SaturatedValues saturated_at(double p, const detail::RegionPH* known) {
     return detail::saturated_enthalpies(p);
 }
 
+// Newton steps on the region 3 enthalpy (∂h/∂T = cp at constant p) from the
+// backward equations T(p, h) and v(p, h), each volume closed from the one
+// before: a state away from the critical point settles in one or two. NaN
+// where a trial leaves the open interval (low, high) of its side of region 3,
+// a volume does not settle, no step meets the tolerance or the answer is not
+// a region 3 state: the false-position iteration is then needed.
+double newton_from_backward(double p, double h, double low, double high, double ts) {
+    double t = detail::backward_t_ph3(p, h) - detail::KELVIN;
+    double v = detail::backward_v_ph3(p, h);
+    for (int step = 0; step < MAX_STEPS_REGION3; ++step) {
+        if (!(low < t && t < high)) break;
+        v = detail::volume_kr_near(p, t, v);
+        if (std::isnan(v)) break;
+        const double residual = h - detail::h_kr(v, t);
+        if (std::fabs(residual / h) < TOLERANCE_REGION3)
+            return detail::in_region3(detail::region_pt(p, t, ts).region) ? t : NAN;
+        t = t + residual / detail::cp_kr(v, t);
+    }
+    return NAN;
+}
+
 // The region 3 iteration; below the critical pressure it needs the saturated enthalpies.
 double t_ph3(double p, double h, const detail::RegionPH* known) {
     const double tB = detail::TB23(p) - detail::KELVIN;
-    // The interval starts at the boundaries of region 3: 350 °C and B23.
-    Interval start{detail::T13_C, h_pt(p, detail::T13_C), tB, h_pt(p, tB)};
-    if (p > PKR) return false_position(p, h, start, false);
+    // Failing Newton steps, the interval starts at the boundaries of region 3: 350 °C and B23.
+    const auto start = [&] { return Interval{detail::T13_C, h_pt(p, detail::T13_C), tB, h_pt(p, tB)}; };
+    if (p > PKR) {
+        const double t = newton_from_backward(p, h, detail::T13_C, tB, TS_P(p));
+        return !std::isnan(t) ? t : false_position(p, h, start(), false);
+    }
 
     const detail::SaturatedValues saturated = saturated_at(p, known);
     const double h1 = saturated.water;
@@ -119,16 +148,21 @@ double t_ph3(double p, double h, const detail::RegionPH* known) {
     // h_pt steps from h′ to h″; the iteration would close on that step
     // slowly and up to a few millikelvin off ts.)
     if (h1 <= h && h <= h2) return ts;
+    // Newton steps stay on the state's side of the line.
+    const double t_newton =
+        h < h1 ? newton_from_backward(p, h, detail::T13_C, ts, ts) : newton_from_backward(p, h, ts, tB, ts);
+    if (!std::isnan(t_newton)) return t_newton;
     // On one side of the line the saturated state closes the interval.
+    Interval interval = start();
     if (h < h1) {
-        start.tH = ts;
-        start.hH = h1;
+        interval.tH = ts;
+        interval.hH = h1;
     }
     if (h > h2) {
-        start.tL = ts;
-        start.hL = h2;
+        interval.tL = ts;
+        interval.hL = h2;
     }
-    const double t = false_position(p, h, start, true);
+    const double t = false_position(p, h, interval, true);
     if (h < h1) return liquid_side(t, ts);
     if (h > h2) return vapour_side(t, ts);
     return t;

@@ -3,6 +3,7 @@
 // (p, t) region each trial temperature lies in (∂s/∂T = cp/T), kept inside an
 // interval that encloses the answer, close it until S_PT (p, T) meets s. Below
 // the critical pressure a state between the saturated entropies is wet steam.
+#include "backward_region3.h"
 #include "internal.h"
 
 #include <cmath>
@@ -44,20 +45,20 @@ constexpr double NEAR_STEP = 0.1;  // K
 
 const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
-// A trial temperature with its (p, t) region, S_PT there and, in region 3, the volume.
+// A trial temperature with its (p, t) region, S_PT there and, in region 3, the
+// volume; `nearby` when that volume was closed from a nearby start rather than
+// found as S_PT finds it.
 struct Trial {
     double t;
     Region region;
     double s, v;
+    bool nearby = false;
 };
 
-bool near_critical(Region region) {
-    return region == Region::NEAR_CRITICAL || region == Region::NEAR_CRITICAL_WATER ||
-           region == Region::NEAR_CRITICAL_STEAM;
-}
-
-// ts: TS_P (p), for the classification of every trial at this pressure.
-Trial trial(double p, double t, double ts, const std::optional<Trial>& previous) {
+// ts: TS_P (p), for the classification of every trial at this pressure;
+// v_start: the backward v(p, s) of region 3, from which the first region 3
+// trial closes its volume (NaN outside region 3's pressures).
+Trial trial(double p, double t, double ts, const std::optional<Trial>& previous, double v_start) {
     Region region = detail::region_pt(p, t, ts).region;
     // Above the critical pressure TS_P (p) continues the line's equation, and
     // region_pt takes a state exactly at it as on the line, where S_PT stops;
@@ -69,14 +70,17 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous)
         case Region::HIGH_TEMPERATURE: return {t, region, S5_PT(p, t), NOT_A_NUMBER};
         default: break;
     }
-    if (!near_critical(region)) {
+    if (!detail::in_region3(region)) {
         // Outside the domain or on the line: the stop S_PT would give.
         return {t, region, detail::single_phase(p, t, region, "S_PT").s, NOT_A_NUMBER};
     }
     double v = NOT_A_NUMBER;
     if (previous && previous->region == region && std::fabs(t - previous->t) <= NEAR_STEP)
         v = detail::volume_kr_near(p, t, previous->v);
-    if (std::isnan(v)) v = detail::volume_kr(p, t, detail::branch_of(region));
+    else if (!previous && !std::isnan(v_start))
+        v = detail::volume_kr_near(p, t, v_start);
+    if (!std::isnan(v)) return {t, region, detail::s_kr(v, t), v, true};
+    v = detail::volume_kr(p, t, detail::branch_of(region));
     return {t, region, detail::s_kr(v, t), v};
 }
 
@@ -108,6 +112,7 @@ double midpoint(double a, double b) {
 // closes on the boundary: the trial nearest the target is the answer.
 double solve(double p, double s, double ts, double t0, const Interval& range) {
     const double tolerance = TOLERANCE * std::fmax(std::fabs(s), ENTROPY_SCALE);
+    const double v_start = p > detail::P_CORNER_MPA ? detail::backward_v_ps3(p, s) : NOT_A_NUMBER;
     double low = range.low;
     double high = range.high;
     bool low_tried = false;
@@ -119,8 +124,16 @@ double solve(double p, double s, double ts, double t0, const Interval& range) {
     std::optional<Trial> slope_at;  // where cp was last taken
     double cp = 0;
     for (int step = 0; step < MAX_STEPS; ++step) {
-        const Trial x = trial(p, t, ts, previous);
-        const double residual = s - x.s;
+        Trial x = trial(p, t, ts, previous, v_start);
+        double residual = s - x.s;
+        // A volume closed from a nearby start can differ from S_PT's in its last
+        // digits, which next to the critical point move s by more than the
+        // tolerance: an answer is taken on S_PT's own volume, so that S_PT
+        // (p, T_PS (p, s)) meets s.
+        if (std::fabs(residual) <= tolerance && x.nearby) {
+            x = trial(p, t, ts, std::nullopt, NOT_A_NUMBER);
+            residual = s - x.s;
+        }
         if (std::fabs(residual) <= tolerance) return t;
         if (std::fabs(residual) < best_residual) {
             best_residual = std::fabs(residual);
@@ -141,7 +154,7 @@ double solve(double p, double s, double ts, double t0, const Interval& range) {
             high = t;
             high_tried = true;
         }
-        if (near_critical(x.region) || !slope_at || slope_at->region != x.region ||
+        if (detail::in_region3(x.region) || !slope_at || slope_at->region != x.region ||
             std::fabs(t - slope_at->t) > CHORD_SPAN) {
             cp = heat_capacity(p, x);
             slope_at = x;

@@ -1,10 +1,14 @@
 // Region 3 of IAPWS-IF97, the near-critical region: the dimensionless Helmholtz
 // free energy φ(δ, τ) = n1·ln δ + Σ n·δ^I·τ^J with δ = ρ / 322 kg/m³ and
 // τ = 647.096 K / T. A state given by (p, t) first needs its volume, the root
-// of the pressure equation p(v, T) = p: a walk in fixed volume steps until the
-// pressure residual changes sign, then halving of that bracket. Below the
-// critical pressure the equation has a liquid-like and a vapour-like root near
-// the saturation line; the walk finds the one on the side it starts from.
+// of the pressure equation p(v, T) = p: Newton steps on it from the backward
+// equation v(p, T) of the state's subregion, or, where they do not settle (a
+// few states next to the critical point, and outside the backward equations'
+// range), a walk in fixed volume steps until the pressure residual changes
+// sign, then halving of that bracket. Below the critical pressure the
+// equation has a liquid-like and a vapour-like root near the saturation line;
+// the subregion, like the walk's start, picks the side.
+#include "backward_region3.h"
 #include "internal.h"
 
 #include <array>
@@ -176,6 +180,13 @@ double fkr(const Search& s, double v) {
     fkr(s, volume, f);
     return f[0];
 }
+
+// n·I·(I − 1) of each term, for φ_δδ.
+constexpr auto IIN = [] {
+    std::array<double, TERMS> iin{};
+    for (std::size_t i = 0; i < TERMS; ++i) iin[i] = (I[i] * (I[i] - 1)) * n[i];
+    return iin;
+}();
 
 struct Bracket {
     double a, b;
@@ -352,11 +363,18 @@ double speed_of_sound(const Point& x, double t, const SecondDerivatives& f) {
         (t + detail::KELVIN) * detail::R_WATER * detail::J_PER_KJ *
         (2.0 * delta * f.phi_d + delta * delta * f.phi_dd - expansion * expansion / (tau * tau * f.phi_tt)));
 }
-// Newton steps on the pressure from a root of a nearby temperature: they
-// settle in a few steps where the root has moved little, and stay on the
-// root's branch as long as the isotherm keeps rising in density (no step
-// enters its unstable stretch) and the volume moves by a percent at most.
-constexpr double NEAR_TOLERANCE = 1e-15;  // relative, on the volume: below the search's 1e-13
+// Newton steps on the pressure, in double arithmetic, from a root of a
+// nearby temperature or from the backward equation v(p, T): they settle in
+// a few steps where the start lies close, and stay on its branch as long as
+// the isotherm keeps rising in density (no step enters its unstable stretch)
+// and the volume moves by a percent at most. They stop at a step of the
+// search's own relative width: the rounding of the residual moves the steps
+// by a few 1e-14 of the volume at the root.
+// Near the critical point, where the isotherm flattens, that rounding moves
+// them by more: a small step back against the one before shows they only
+// jitter about the root, and they stop there too.
+constexpr double NEAR_TOLERANCE = 1e-13;  // relative, on the volume
+constexpr double NEAR_JITTER = 1e-11;     // relative, on the volume
 constexpr double NEAR_MAX_MOVE = 0.01;    // relative
 constexpr int NEAR_MAX_STEPS = 20;
 
@@ -367,22 +385,44 @@ double detail::volume_kr(double p, double t, int branch) {
 }
 
 double detail::volume_kr_near(double p, double t, double v0) {
-    const Search s = search(p, t);
+    const double T = t + detail::KELVIN;
+    const double tau = T_STAR / T;
+    double tau_power[J_MAX + 1];
+    tau_power[0] = 1.0;
+    for (int k = 1; k <= J_MAX; ++k) tau_power[k] = tau_power[k - 1] * tau;
+    // At this temperature the terms of φ_δ and φ_δδ are multiples of powers
+    // of δ: n·I·τ^J·δ^(I−1) and n·I·(I − 1)·τ^J·δ^(I−2); those with I = 0 vanish.
+    double first[TERMS], second[TERMS];
+    for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
+        first[i] = IN[i] * tau_power[J[i]];
+        second[i] = IIN[i] * tau_power[J[i]];
+    }
+    const double p_RT = p * detail::KJ_PER_MPA_M3 / (detail::R_WATER * T);  // p/(R·T), kg/m³
     double v = v0;
+    double last_step = 0.0;
     for (int step = 0; step < NEAR_MAX_STEPS; ++step) {
-        const Point x = point(v, t);
-        const double phi_d = phi_delta(x.delta, phi_delta_sum(x));
-        const double S_dd =
-            sum_terms<TERMS>([&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; });
-        const double phi_dd = -N1 / (x.delta * x.delta) + S_dd;
+        const double delta = 1.0 / v / RHO_STAR;
+        double delta_power[I_MAX + 1];
+        delta_power[0] = 1.0;
+        for (int k = 1; k <= I_MAX; ++k) delta_power[k] = delta_power[k - 1] * delta;
+        double S1 = 0.0, S2 = 0.0;
+        for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
+            S1 += first[i] * delta_power[I[i] - 1];
+            S2 += second[i] * delta_power[I[i] >= 2 ? I[i] - 2 : 0];
+        }
+        const double phi_d = N1 / delta + S1;
+        const double phi_dd = -N1 / (delta * delta) + S2;
         // p·v/(R·T) = δ·φ_δ and, at constant T, d(p/(R·T))/dρ = 2·δ·φ_δ + δ²·φ_δδ.
-        const double rise = 2.0 * x.delta * phi_d + x.delta * x.delta * phi_dd;
+        const double rise = 2.0 * delta * phi_d + delta * delta * phi_dd;
         if (!(rise > 0)) break;
-        const double residual = x.delta * phi_d / v - s.p_kPa / s.RT;  // (p(v) − p)/(R·T)
+        const double residual = delta * phi_d / v - p_RT;  // (p(v) − p)/(R·T)
         // dv = −v²·dρ, dρ = −residual / rise
         const double next = v + v * v * residual / rise;
         if (!(std::fabs(next - v0) <= NEAR_MAX_MOVE * v0)) break;
-        if (std::fabs(next - v) <= NEAR_TOLERANCE * v) return next;
+        const double this_step = next - v;
+        if (std::fabs(this_step) <= NEAR_TOLERANCE * v) return next;
+        if (std::fabs(this_step) <= NEAR_JITTER * v && this_step * last_step < 0) return next;
+        last_step = this_step;
         v = next;
     }
     return std::numeric_limits<double>::quiet_NaN();
@@ -393,7 +433,40 @@ double ZKR_VT(double v, double t) {
     return compressibility(x.delta, phi_delta_sum(x));
 }
 
-void VKR_PT(double p, double t, double& v1, double& v2) {
+namespace {
+
+// The root of one side from the backward equation v(p, T) of the state's
+// subregion, closed by Newton steps on the forward equation; NaN outside
+// the backward equations' range or where the steps do not settle.
+double backward_root(double p, double t, bool liquid) {
+    const double v0 = detail::backward_v_pt3(p, t + detail::KELVIN, liquid);
+    return std::isnan(v0) ? v0 : detail::volume_kr_near(p, t, v0);
+}
+
+// The roots from the backward equations, as the search below would find
+// them: true where every root needed settled.
+bool backward_roots(double p, double t, double ts, double& v1, double& v2) {
+    if (p > PKR || t != ts) {
+        v1 = v2 = backward_root(p, t, p > PKR || t < ts);
+        return !std::isnan(v1);
+    }
+    v1 = backward_root(p, t, true);
+    v2 = backward_root(p, t, false);
+    // Right next to the critical point the two could have met on one root.
+    return v2 - v1 >= FINE_STEP;
+}
+
+// Above the critical pressure the saturation temperature plays no part.
+double side_temperature(double p, double t) {
+    if (p > PKR) return std::numeric_limits<double>::quiet_NaN();
+    const double ts = TS_P(p);
+    return std::fabs((ts - t) / t) < 1e-14 ? t : ts;
+}
+
+void roots(double p, double t, bool from_backward, double& v1, double& v2) {
+    const double ts = side_temperature(p, t);
+    if (from_backward && backward_roots(p, t, ts, v1, v2)) return;
+
     const double theta = detail::TB23(p);
     const Search s = search(p, t);
 
@@ -404,8 +477,6 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
         return;
     }
 
-    double ts = TS_P(p);
-    if (std::fabs((ts - t) / t) < 1e-14) ts = t;
     if (t < ts) {
         v1 = v2 = liquid_root(s);
     } else if (t > ts) {
@@ -416,6 +487,16 @@ void VKR_PT(double p, double t, double& v1, double& v2) {
         v1 = liquid_root(s);
         if (!(v2 - v1 >= FINE_STEP)) v2 = vapour_root_near_critical(s, v1, v2);
     }
+}
+
+}  // namespace
+
+void VKR_PT(double p, double t, double& v1, double& v2) {
+    roots(p, t, true, v1, v2);
+}
+
+void detail::searched_volumes(double p, double t, double& v1, double& v2) {
+    roots(p, t, false, v1, v2);
 }
 
 double detail::h_kr(double v, double t) {
