@@ -10,7 +10,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -195,10 +194,9 @@ TEST_F(StateTableFile, TwoProgramsAppendingAtOnceKeepEveryRow) {
     QString error;
     ASSERT_TRUE(StateTable().Save(path, &error)) << error.toStdString();
     const QString pressures[] = {"1", "2"};
-    const QStringList command = QStringLiteral(STATE_TABLE_WRITER).split(u'|');
     std::array<QProcess, 2> writers;
     for (std::size_t i = 0; i < writers.size(); ++i) {
-        writers[i].start(command.first(), command.mid(1) + QStringList{path, pressures[i], QString::number(Count)});
+        writers[i].start(STATE_TABLE_WRITER, {path, pressures[i], QString::number(Count)});
         ASSERT_TRUE(writers[i].waitForStarted());
     }
     for (QProcess& writer : writers) writer.write("go\n");
