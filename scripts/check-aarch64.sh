@@ -38,5 +38,7 @@ cmake -S . -B "$dir/project" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_T
   -DGTest_DIR="$gtest/install/lib/cmake/GTest" -DH2O_ORV_AARCH64_ROOT="$qt/root" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(uname -m)-linux-gnu/cmake"
 cmake --build "$dir/project" -j "$jobs"
-# The install test builds the libraries anew for the machine itself.
-cd "$dir/project" && ctest --output-on-failure -j "$jobs" -E InstalledPackage
+# The install test builds the libraries anew for the machine itself; the test
+# of two programs on one table file starts a second process, which a test
+# running under qemu-user cannot (no binfmt handler here to run it).
+cd "$dir/project" && ctest --output-on-failure -j "$jobs" -E 'InstalledPackage|TwoProgramsAppendingAtOnce'
