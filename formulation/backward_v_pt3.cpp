@@ -7,7 +7,7 @@
 #include <cstddef>
 
 #include "backward_region3.h"
-#include "internal.h"
+#include "tfs_internal.h"
 #include "polynomial_terms.h"
 
 namespace TFS::detail {

@@ -1,5 +1,5 @@
 // Properties of any (p, t) state: the region of the state picks the equation.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 // Caloric and acoustic properties from the derivatives of a dimensionless
 // Gibbs free energy γ(π, τ), common to regions 1, 2 and 5.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

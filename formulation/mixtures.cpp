@@ -1,6 +1,6 @@
 // Two-phase mixtures of dryness x (mass fraction of vapour) at pressure p: the
 // mass-weighted mean of saturated water and saturated steam at TS_P (p).
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 // regions 1 and 2, an iteration over the forward enthalpy in region 3, and
 // the mixture of the implied dryness in the two-phase region.
 #include "backward_region3.h"
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 #include <optional>

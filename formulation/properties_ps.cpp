@@ -4,7 +4,7 @@
 // interval that encloses the answer, close it until S_PT (p, T) meets s. Below
 // the critical pressure a state between the saturated entropies is wet steam.
 #include "backward_region3.h"
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 #include <limits>

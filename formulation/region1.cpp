@@ -1,6 +1,6 @@
 // Region 1 of IAPWS-IF97: compressed water, from the dimensionless Gibbs free
 // energy γ(π, τ) with π = p / 16.53 MPa and τ = 1386 K / T.
-#include "internal.h"
+#include "tfs_internal.h"
 
 namespace TFS {
 namespace {

@@ -1,7 +1,7 @@
 // Region 2 of IAPWS-IF97: superheated steam, from the dimensionless Gibbs free
 // energy γ = γ0 + γr with π = p / 1 MPa and τ = 540 K / T. The ideal-gas part
 // is in τ itself, the residual part in c = τ − 0.5.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

@@ -9,7 +9,7 @@
 // equation has a liquid-like and a vapour-like root near the saturation line;
 // the subregion, like the walk's start, picks the side.
 #include "backward_region3.h"
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <array>
 #include <cmath>

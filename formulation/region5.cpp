@@ -1,7 +1,7 @@
 // Region 5 of IAPWS-IF97 (1997 release): steam at high temperatures, from the
 // dimensionless Gibbs free energy γ = γ0 + γr with π = p / 1 MPa and
 // τ = 1000 K / T. The residual part has five terms.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // saturation point lies on the edge of region 1 (water) or region 2 (steam);
 // above it, in region 3, whose liquid-like and vapour-like roots give the two
 // phases.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

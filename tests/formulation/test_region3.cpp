@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TFS.h"
-#include "internal.h"
+#include "tfs_internal.h"
 #include "stop_message.h"
 #include "verification_values.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Tabl1.h"
-#include "internal.h"
+#include "tabl1_internal.h"
 #include "rounded.h"
 
 TEST(ViscosityPT, LiquidBranch) {
