@@ -7,18 +7,21 @@
 // Helmholtz form; the regions hold their coefficients and sums.
 #pragma once
 
+#include <new>
+
 #include "tfs_internal.h"
 
 namespace TFS::detail {
 
-// A value computed on first use and kept.
+// A value computed on first use and kept. It is built where it is kept, so
+// that a value of several numbers is not copied there from another place.
 template <class T>
 class Once {
 public:
     template <class Compute>
     const T& operator()(Compute compute) const {
         if (!known_) {
-            value_ = compute();
+            ::new (static_cast<void*>(&value_)) T(compute());
             known_ = true;
         }
         return value_;
