@@ -45,11 +45,21 @@ public:
         double pi_g_p, pi2_g_pp, tau_pi_g_pt;
     };
 
-    double gamma() const { return gamma_([this] { return sum_gamma(); }); }
-    double gamma_tau() const { return gamma_tau_([this] { return sum_gamma_tau(); }); }
-    double gamma_pi() const { return gamma_pi_([this] { return sum_gamma_pi(); }); }
-    double gamma_tau_tau() const { return gamma_tau_tau_([this] { return sum_gamma_tau_tau(); }); }
-    const PiTerms& pi_terms() const { return pi_terms_([this] { return sum_pi_terms(); }); }
+    double gamma() const {
+        return gamma_([this] { return sum_gamma(); });
+    }
+    double gamma_tau() const {
+        return gamma_tau_([this] { return sum_gamma_tau(); });
+    }
+    double gamma_pi() const {
+        return gamma_pi_([this] { return sum_gamma_pi(); });
+    }
+    double gamma_tau_tau() const {
+        return gamma_tau_tau_([this] { return sum_gamma_tau_tau(); });
+    }
+    const PiTerms& pi_terms() const {
+        return pi_terms_([this] { return sum_pi_terms(); });
+    }
 
 protected:
     GibbsState(double p, double T, double pi, double tau) : p(p), T(T), pi(pi), tau(tau) {}
@@ -102,14 +112,21 @@ public:
         double phi_dd, phi_dt, phi_tt;
     };
 
-    double phi() const { return phi_([this] { return sum_phi(); }); }
-    double phi_delta() const { return phi_delta_([this] { return sum_phi_delta(); }); }
-    double tau_phi_tau() const { return tau_phi_tau_([this] { return sum_tau_phi_tau(); }); }  // τ·φ_τ
-    const Second& second() const { return second_([this] { return sum_second(); }); }
+    double phi() const {
+        return phi_([this] { return sum_phi(); });
+    }
+    double phi_delta() const {
+        return phi_delta_([this] { return sum_phi_delta(); });
+    }
+    double tau_phi_tau() const {
+        return tau_phi_tau_([this] { return sum_tau_phi_tau(); });
+    }  // τ·φ_τ
+    const Second& second() const {
+        return second_([this] { return sum_second(); });
+    }
 
 protected:
-    HelmholtzState(double p, double v, double T, double delta, double tau)
-        : p(p), v(v), T(T), delta(delta), tau(tau) {}
+    HelmholtzState(double p, double v, double T, double delta, double tau) : p(p), v(v), T(T), delta(delta), tau(tau) {}
     ~HelmholtzState() = default;
 
     virtual double sum_phi() const = 0;
@@ -122,8 +139,8 @@ private:
     Once<Second> second_;
 };
 
-// The properties of a Gibbs state (gibbs.cpp) and of a Helmholtz state
-// (helmholtz.cpp), in the units of TFS.h; `phase` gives every one of them.
+// The properties of a Gibbs state and of a Helmholtz state, in the units of
+// TFS.h (state_properties.cpp); `phase` gives every one of them.
 using GibbsProperty = double (*)(const GibbsState&);
 using HelmholtzProperty = double (*)(const HelmholtzState&);
 double enthalpy(const GibbsState& g);

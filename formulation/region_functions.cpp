@@ -19,11 +19,19 @@ double by_branch(double p, double t, int branch, detail::HelmholtzProperty of, c
 }  // namespace
 
 // One row a property: its formula, then its functions in regions 1, 2, 3 and 5.
-#define REGION_FUNCTIONS(property, W, P, KR, R5)                                                           \
-    double W(double p, double t) { return guarded_water(p, t, detail::property, #W); }                     \
-    double P(double p, double t) { return detail::steam(p, t, detail::property); }                         \
-    double KR(double p, double t, int branch) { return by_branch(p, t, branch, detail::property, #KR); } \
-    double R5(double p, double t) { return detail::high_temperature(p, t, detail::property); }
+#define REGION_FUNCTIONS(property, W, P, KR, R5)                 \
+    double W(double p, double t) {                               \
+        return guarded_water(p, t, detail::property, #W);        \
+    }                                                            \
+    double P(double p, double t) {                               \
+        return detail::steam(p, t, detail::property);            \
+    }                                                            \
+    double KR(double p, double t, int branch) {                  \
+        return by_branch(p, t, branch, detail::property, #KR);   \
+    }                                                            \
+    double R5(double p, double t) {                              \
+        return detail::high_temperature(p, t, detail::property); \
+    }
 
 REGION_FUNCTIONS(enthalpy, HW_PT, HP_PT, HKR_PT, H5_PT)
 REGION_FUNCTIONS(entropy, SW_PT, SP_PT, SKR_PT, S5_PT)

@@ -68,8 +68,7 @@ Saturation phases_near_critical(double p, double t) {
     double v1 = 0;
     double v2 = 0;
     VKR_PT(p, t, v1, v2);
-    return {p, t, detail::near_critical(p, v1, t, detail::phase),
-            detail::near_critical(p, v2, t, detail::phase)};
+    return {p, t, detail::near_critical(p, v1, t, detail::phase), detail::near_critical(p, v2, t, detail::phase)};
 }
 
 // The values the saturated functions below refuse when not finite.

@@ -112,8 +112,8 @@ double PR_PT(double p, double t);
 // Every property of one state at once, each equal bit for bit to its own
 // function, from one classification and at most one region 3 search.
 struct State {
-    int region = 0;   // the REG_PT region of (p, t); 4 for a two-phase (p, h) state
-    int code = 0;     // STATE_PH: the REG_PH code; STATE_PT: 0
+    int region = 0;       // the REG_PT region of (p, t); 4 for a two-phase (p, h) state
+    int code = 0;         // STATE_PH: the REG_PH code; STATE_PT: 0
     double x = NO_VALUE;  // dryness of a two-phase (p, h) state; NaN for a single-phase state
     double p = NO_VALUE;  // the pressure of the state, MPa
     double t = NO_VALUE, h = NO_VALUE, s = NO_VALUE, v = NO_VALUE, cp = NO_VALUE;
