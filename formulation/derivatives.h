@@ -2,9 +2,9 @@
 //
 // A region computes each sum of its derivatives when a property first asks
 // for it, and keeps it: a single property costs only the sums it needs, a
-// whole state each sum once. The properties are formed from the derivatives
-// in one place for the Gibbs regions (1, 2 and 5) and in one for region 3's
-// Helmholtz form; the regions hold their coefficients and sums.
+// whole state each sum once. The regions hold their coefficients and sums;
+// state_properties.cpp forms the properties from them, one formula for the
+// Gibbs form of regions 1, 2 and 5 and one for region 3's Helmholtz form.
 #pragma once
 
 #include <new>
