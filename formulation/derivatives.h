@@ -76,6 +76,21 @@ private:
     Once<PiTerms> pi_terms_;
 };
 
+// π·γ_π, π²·γ_ππ and τ·π·γ_πτ of a region whose γ = ln π + γ0(τ) + γr, with
+// the residual part γr = Σ n·π^I·x^J in π and x (τ or a shift of it) and the
+// powers of π and x at hand: π·γr_π = Σ n·I·π^I·x^J, π²·γr_ππ =
+// Σ n·I·(I−1)·π^I·x^J and τ·π·γr_πτ = τ·Σ n·I·J·π^I·x^(J−1); the ideal-gas
+// term ln π adds 1 and −1.
+template <std::size_t N, class PiPowers, class XPowers>
+GibbsState::PiTerms ideal_gas_pi_terms(const double (&n)[N], const int (&I)[N], const int (&J)[N], const PiPowers& Pi,
+                                       const XPowers& X, double tau) {
+    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] =
+        sum_terms_together<N>([&](std::size_t i) { return n[i] * I[i] * Pi[I[i]] * X[J[i]]; },
+                              [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * Pi[I[i]] * X[J[i]]; },
+                              [&](std::size_t i) { return n[i] * I[i] * J[i] * Pi[I[i]] * X[J[i] - 1]; });
+    return {1.0 + pi_gr_p, -1.0 + pi2_gr_pp, tau * pi_gr_pt};
+}
+
 // The reduced variables of a region's state, formed in place before the
 // GibbsState that takes T, π and τ from them (a base is built before the next).
 template <class R>

@@ -106,15 +106,8 @@ double gamma_tau_tau(const Reduced& r) {
     return ideal + residual;
 }
 
-// The residual derivatives in π enter u, cv and w multiplied by the powers of
-// π they are taken by: π·γr_π = Σ n·I·π^I·c^J, π²·γr_ππ = Σ n·I·(I−1)·π^I·c^J
-// and τ·π·γr_πτ = τ·Σ n·I·J·π^I·c^(J−1); the ideal-gas term ln π adds 1 and −1.
 detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState&) {
-    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i]] * r.C[J[i]]; },
-        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.C[J[i]]; },
-        [&](std::size_t i) { return n[i] * I[i] * J[i] * r.Pi[I[i]] * r.C[J[i] - 1]; });
-    return {1.0 + pi_gr_p, -1.0 + pi2_gr_pp, r.tau * pi_gr_pt};
+    return detail::ideal_gas_pi_terms(n, I, J, r.Pi, r.C, r.tau);
 }
 
 using Steam = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms>;
