@@ -1,7 +1,7 @@
 // Backward equations T(p, h) of IAPWS-IF97 for region 1 (equation 11) and the
 // subregions 2a, 2b and 2c (equations 22, 23 and 24). Each is a polynomial
 // θ = Σ n·(π + shift)^I·(η + shift)^J in the reduced pressure and enthalpy.
-#include "internal.h"
+#include "tfs_internal.h"
 
 namespace TFS {
 namespace {

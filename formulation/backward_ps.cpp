@@ -4,7 +4,7 @@
 // polynomial θ = Σ n·a^I·b^J in the shifted reduced pressure a and entropy b.
 // They meet the forward equations to some hundredths of a kelvin: T_PS starts
 // from them and closes on the forward entropy.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <array>
 #include <cmath>

@@ -7,8 +7,8 @@
 #include <cstddef>
 
 #include "backward_region3.h"
-#include "internal.h"
 #include "polynomial_terms.h"
+#include "tfs_internal.h"
 
 namespace TFS::detail {
 namespace {

@@ -1,22 +1,16 @@
 // Properties of any (p, t) state: the region of the state picks the equation.
-#include "internal.h"
+#include "derivatives.h"
 
 #include <cmath>
-#include <limits>
 
 namespace TFS {
 namespace {
 
-using ByState = double (*)(double p, double t);
-using ByBranch = double (*)(double p, double t, int branch);
-
-// One property in every region, and the name the stops carry.
-struct RegionFunctions {
+// One property: its formula in a Gibbs region and in region 3, and the name the stops carry.
+struct Property {
     const char* name;
-    ByState region1;
-    ByState region2;
-    ByBranch region3;
-    ByState region5;
+    detail::GibbsProperty gibbs;
+    detail::HelmholtzProperty helmholtz;
 };
 
 [[noreturn]] void stop_on_line(const char* name) {
@@ -28,31 +22,41 @@ struct RegionFunctions {
     throw FatalStop(std::string("НЕИЗВЕСТНАЯ ОБЛАСТЬ (") + name + ")");
 }
 
-double dispatch(double p, double t, const RegionFunctions& f) {
+// One property (a formula) or every property (a phase) of the state at (p, t)
+// of the given REG_PT region, from that region's equation; region 3 takes the
+// volume of its branch. On the saturation line it stops as the function `name`.
+template <class Result>
+Result in_region(double p, double t, detail::Region region, const char* name,
+                 Result (*gibbs)(const detail::GibbsState&), Result (*helmholtz)(const detail::HelmholtzState&)) {
     using detail::Region;
-    switch (const Region region = detail::checked_region_pt(p, t)) {
-        case Region::WATER: return f.region1(p, t);
-        case Region::STEAM: return f.region2(p, t);
+    switch (region) {
+        case Region::WATER: return detail::water(p, t, gibbs);
+        case Region::STEAM: return detail::steam(p, t, gibbs);
         case Region::NEAR_CRITICAL:
         case Region::NEAR_CRITICAL_WATER:
-        case Region::NEAR_CRITICAL_STEAM: return f.region3(p, t, detail::branch_of(region));
+        case Region::NEAR_CRITICAL_STEAM:
+            return detail::near_critical(p, detail::volume_kr(p, t, detail::branch_of(region)), t, helmholtz);
         // On the line itself the phase is undetermined.
-        case Region::SATURATION_LINE: stop_on_line(f.name);
-        case Region::HIGH_TEMPERATURE: return f.region5(p, t);
+        case Region::SATURATION_LINE: stop_on_line(name);
+        case Region::HIGH_TEMPERATURE: return detail::high_temperature(p, t, gibbs);
         case Region::OUTSIDE: break;
     }
-    stop_unknown(f.name);
+    stop_unknown(name);
 }
 
-// A region 1 state lies below the saturation temperature, so the region 1
-// functions need not test it against steam again.
-constexpr RegionFunctions ENTHALPY{"h_pt", detail::water_h, HP_PT, HKR_PT, H5_PT};
-constexpr RegionFunctions ENTROPY{"S_PT", detail::water_s, SP_PT, SKR_PT, S5_PT};
-constexpr RegionFunctions VOLUME{"V_PT", VW0_PT, VP_PT, detail::volume_kr, V5_PT};
-constexpr RegionFunctions HEAT_CAPACITY{"Cp_PT", detail::water_cp, CpP_PT, CpKR_PT, Cp5_PT};
-constexpr RegionFunctions INTERNAL_ENERGY{"U_PT", detail::water_u, UP_PT, UKR_PT, U5_PT};
-constexpr RegionFunctions ISOCHORIC_HEAT_CAPACITY{"Cv_PT", detail::water_cv, CvP_PT, CvKR_PT, Cv5_PT};
-constexpr RegionFunctions SPEED_OF_SOUND{"W_PT", detail::water_w, WP_PT, WKR_PT, W5_PT};
+double dispatch(double p, double t, const Property& f) {
+    return in_region(p, t, detail::checked_region_pt(p, t), f.name, f.gibbs, f.helmholtz);
+}
+
+// A region 1 state lies below the saturation temperature, so region 1 is
+// taken without its test against steam.
+constexpr Property ENTHALPY{"h_pt", detail::enthalpy, detail::enthalpy};
+constexpr Property ENTROPY{"S_PT", detail::entropy, detail::entropy};
+constexpr Property VOLUME{"V_PT", detail::volume, detail::volume};
+constexpr Property HEAT_CAPACITY{"Cp_PT", detail::heat_capacity, detail::heat_capacity};
+constexpr Property INTERNAL_ENERGY{"U_PT", detail::internal_energy, detail::internal_energy};
+constexpr Property ISOCHORIC_HEAT_CAPACITY{"Cv_PT", detail::isochoric_heat_capacity, detail::isochoric_heat_capacity};
+constexpr Property SPEED_OF_SOUND{"W_PT", detail::speed_of_sound, detail::speed_of_sound};
 
 // Below about 5.6e-309 MPa the reciprocal of the reduced pressure in the steam
 // equations exceeds the largest double, and the volume with it: no result.
@@ -70,17 +74,7 @@ int detail::branch_of(Region region) {
 }
 
 detail::SinglePhase detail::single_phase(double p, double t, Region region, const char* name) {
-    switch (region) {
-        case Region::WATER: return water_phase(p, t);
-        case Region::STEAM: return steam_phase(p, t);
-        case Region::NEAR_CRITICAL:
-        case Region::NEAR_CRITICAL_WATER:
-        case Region::NEAR_CRITICAL_STEAM: return near_critical_phase(p, volume_kr(p, t, branch_of(region)), t);
-        case Region::SATURATION_LINE: stop_on_line(name);
-        case Region::HIGH_TEMPERATURE: return high_temperature_phase(p, t);
-        case Region::OUTSIDE: break;
-    }
-    stop_unknown(name);
+    return in_region(p, t, region, name, phase, phase);
 }
 
 State STATE_PT(double p, double t) {
@@ -88,15 +82,28 @@ State STATE_PT(double p, double t) {
     const detail::SinglePhase x = detail::single_phase(p, t, region, "h_pt");
     // As V_PT, no state whose volume overflows (the lowest pressures).
     finite_volume(x.v);
-    return detail::single_phase_state(region, 0, t, x.h, x);
+    return detail::single_phase_state(region, 0, p, t, x.h, x);
 }
 
-State detail::single_phase_state(Region region, int code, double t, double h, const SinglePhase& x) {
-    const double mu = viscosity(t, x.v);
-    const double lambda = conductivity(t, x.v);
-    const double single_phase = std::numeric_limits<double>::quiet_NaN();
-    return {static_cast<int>(region), code, single_phase, t, h, x.s, x.v, x.cp, x.u, x.cv, x.w, x.kappa, mu, lambda,
-            prandtl(mu, x.cp, lambda)};
+// Member by member, so that a property added to State cannot take another's place.
+State detail::single_phase_state(Region region, int code, double p, double t, double h, const SinglePhase& x) {
+    State state{};
+    state.region = static_cast<int>(region);
+    state.code = code;
+    state.p = p;
+    state.t = t;
+    state.h = h;
+    state.s = x.s;
+    state.v = x.v;
+    state.cp = x.cp;
+    state.u = x.u;
+    state.cv = x.cv;
+    state.w = x.w;
+    state.kappa = x.kappa;
+    state.mu = viscosity(t, x.v);
+    state.lambda = conductivity(t, x.v);
+    state.pr = prandtl(state.mu, x.cp, state.lambda);
+    return state;
 }
 
 double h_pt(double p, double t) {

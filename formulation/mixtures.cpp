@@ -1,6 +1,6 @@
 // Two-phase mixtures of dryness x (mass fraction of vapour) at pressure p: the
 // mass-weighted mean of saturated water and saturated steam at TS_P (p).
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 #include <limits>
@@ -48,36 +48,29 @@ State mixture_state(double p, double t, double x) {
 SaturatedPhase detail::mixture_of(const Saturation& saturation, double x) {
     const SaturatedPhase& w = saturation.water;
     const SaturatedPhase& s = saturation.steam;
-    const double none = std::numeric_limits<double>::quiet_NaN();
     SaturatedPhase m{};
     m.h = mix(x, w.h, s.h);
     m.s = mix(x, w.s, s.s);
     m.v = mix(x, w.v, s.v);
     m.cp = mix(x, w.cp, s.cp);
     m.u = mix(x, w.u, s.u);
-    m.cv = m.w = m.kappa = none;
     return m;
 }
 
-// Field by field, so that a property added to State cannot take another's place.
+// Member by member, so that a property added to State cannot take another's
+// place; what a mixture does not have stays NaN.
 State detail::two_phase_state(int code, double x, double p, double t, double h, double s, double v, double cp) {
-    const double none = std::numeric_limits<double>::quiet_NaN();
     State state{};
     state.region = static_cast<int>(Region::SATURATION_LINE);
     state.code = code;
     state.x = x;
+    state.p = p;
     state.t = t;
     state.h = h;
     state.s = s;
     state.v = v;
     state.cp = cp;
     state.u = h - p * v * KJ_PER_MPA_M3;
-    state.cv = none;
-    state.w = none;
-    state.kappa = none;
-    state.mu = none;
-    state.lambda = none;
-    state.pr = none;
     return state;
 }
 

@@ -1,4 +1,4 @@
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <bit>
 #include <cmath>

@@ -2,7 +2,7 @@
 // regions 1 and 2, an iteration over the forward enthalpy in region 3, and
 // the mixture of the implied dryness in the two-phase region.
 #include "backward_region3.h"
-#include "internal.h"
+#include "derivatives.h"
 
 #include <cmath>
 #include <optional>
@@ -122,10 +122,10 @@ double newton_from_backward(double p, double h, double low, double high, double 
         if (!(low < t && t < high)) break;
         v = detail::volume_kr_near(p, t, v);
         if (std::isnan(v)) break;
-        const double residual = h - detail::h_kr(v, t);
+        const double residual = h - detail::near_critical(p, v, t, detail::enthalpy);
         if (std::fabs(residual / h) < TOLERANCE_REGION3)
             return detail::in_region3(detail::region_pt(p, t, ts).region) ? t : NAN;
-        t = t + residual / detail::cp_kr(v, t);
+        t = t + residual / detail::near_critical(p, v, t, detail::heat_capacity);
     }
     return NAN;
 }
@@ -244,7 +244,7 @@ State STATE_PH(double p, double h) {
     }
     // A stop is the one V_PH would give.
     const detail::Region region = detail::checked_region_pt(p, t);
-    return detail::single_phase_state(region, static_cast<int>(r.code), t, h,
+    return detail::single_phase_state(region, static_cast<int>(r.code), p, t, h,
                                       detail::single_phase(p, t, region, "V_PT"));
 }
 

@@ -4,7 +4,7 @@
 // interval that encloses the answer, close it until S_PT (p, T) meets s. Below
 // the critical pressure a state between the saturated entropies is wet steam.
 #include "backward_region3.h"
-#include "internal.h"
+#include "derivatives.h"
 
 #include <cmath>
 #include <limits>
@@ -65,7 +65,7 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous,
     // no phases meet there, and a trial that lands on it is a region 3 state.
     if (region == Region::SATURATION_LINE && p > PKR) region = Region::NEAR_CRITICAL;
     switch (region) {
-        case Region::WATER: return {t, region, detail::water_s(p, t), NOT_A_NUMBER};
+        case Region::WATER: return {t, region, detail::water(p, t, detail::entropy), NOT_A_NUMBER};
         case Region::STEAM: return {t, region, SP_PT(p, t), NOT_A_NUMBER};
         case Region::HIGH_TEMPERATURE: return {t, region, S5_PT(p, t), NOT_A_NUMBER};
         default: break;
@@ -79,17 +79,17 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous,
         v = detail::volume_kr_near(p, t, previous->v);
     else if (!previous && !std::isnan(v_start))
         v = detail::volume_kr_near(p, t, v_start);
-    if (!std::isnan(v)) return {t, region, detail::s_kr(v, t), v, true};
+    if (!std::isnan(v)) return {t, region, detail::near_critical(p, v, t, detail::entropy), v, true};
     v = detail::volume_kr(p, t, detail::branch_of(region));
-    return {t, region, detail::s_kr(v, t), v};
+    return {t, region, detail::near_critical(p, v, t, detail::entropy), v};
 }
 
 double heat_capacity(double p, const Trial& x) {
     switch (x.region) {
-        case Region::WATER: return detail::water_cp(p, x.t);
+        case Region::WATER: return detail::water(p, x.t, detail::heat_capacity);
         case Region::STEAM: return CpP_PT(p, x.t);
         case Region::HIGH_TEMPERATURE: return Cp5_PT(p, x.t);
-        default: return detail::cp_kr(x.v, x.t);
+        default: return detail::near_critical(p, x.v, x.t, detail::heat_capacity);
     }
 }
 

@@ -1,6 +1,6 @@
 // Region 1 of IAPWS-IF97: compressed water, from the dimensionless Gibbs free
 // energy γ(π, τ) with π = p / 16.53 MPa and τ = 1386 K / T.
-#include "internal.h"
+#include "derivatives.h"
 
 namespace TFS {
 namespace {
@@ -73,39 +73,18 @@ double gamma_tau_tau(const Reduced& r) {
     return sum_terms<TERMS>([&](std::size_t i) { return n[i] * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
 }
 
-double enthalpy(const Reduced& r, double gt) {
-    return r.T * detail::R_WATER * r.tau * gt;
-}
-
-double entropy(const Reduced& r, double gt) {
-    const double g = gamma(r);
-    return detail::R_WATER * (r.tau * gt - g);
-}
-
-double volume(const Reduced& r, double p, double gp) {
-    // kJ/(kg·MPa) → m³/kg
-    return r.T * detail::R_WATER * r.pi * gp / (1000.0 * p);
-}
-
-double heat_capacity(const Reduced& r, double gtt) {
-    return -detail::R_WATER * r.tau * r.tau * gtt;
-}
-
-// The derivatives u, cv and w need, from γ_τ, γ_π and γ_ττ and the two
-// second derivatives in π: γ_ππ = Σ n·I·(I−1)·a^(I−2)·c^J and
-// γ_πτ = Σ −n·I·a^(I−1)·J·c^(J−1) (a falls as π rises).
-detail::GibbsDerivatives derivatives(const Reduced& r, double gt, double gp, double gtt) {
+// γ_ππ = Σ n·I·(I−1)·a^(I−2)·c^J and γ_πτ = Σ −n·I·a^(I−1)·J·c^(J−1) (a falls
+// as π rises) in one pass, with γ_π of the state.
+detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState& state) {
     const auto [gpp, gpt] = detail::sum_terms_together<TERMS>(
         [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]]; },
         [&](std::size_t i) { return -n[i] * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1]; });
     const double pi = r.pi;
     const double tau = r.tau;
-    return {r.T, tau * gt, pi * gp, pi * pi * gpp, tau * pi * gpt, tau * tau * gtt};
+    return {pi * state.gamma_pi(), pi * pi * gpp, tau * pi * gpt};
 }
 
-detail::GibbsDerivatives derivatives(const Reduced& r) {
-    return derivatives(r, gamma_tau(r), gamma_pi(r), gamma_tau_tau(r));
-}
+using Water = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms>;
 
 }  // namespace
 
@@ -119,84 +98,12 @@ void detail::region1_guard_at(double p, double t, const char* function) {
     region1_guard(TS_P(p), t, function);
 }
 
-double detail::water_h(double p, double t) {
-    const Reduced r = reduce(p, t);
-    return enthalpy(r, gamma_tau(r));
+double detail::water(double p, double t, GibbsProperty of) {
+    return of(Water(p, t));
 }
 
-double detail::water_s(double p, double t) {
-    const Reduced r = reduce(p, t);
-    return entropy(r, gamma_tau(r));
-}
-
-double detail::water_cp(double p, double t) {
-    const Reduced r = reduce(p, t);
-    return heat_capacity(r, gamma_tau_tau(r));
-}
-
-double detail::water_u(double p, double t) {
-    return gibbs_u(derivatives(reduce(p, t)));
-}
-
-double detail::water_cv(double p, double t) {
-    return gibbs_cv(derivatives(reduce(p, t)));
-}
-
-double detail::water_w(double p, double t) {
-    return gibbs_w(derivatives(reduce(p, t)));
-}
-
-detail::SinglePhase detail::water_phase(double p, double t) {
-    const Reduced r = reduce(p, t);
-    const double gt = gamma_tau(r);
-    const double gp = gamma_pi(r);
-    const double gtt = gamma_tau_tau(r);
-    const GibbsDerivatives d = derivatives(r, gt, gp, gtt);
-    const double v = volume(r, p, gp);
-    const double w = gibbs_w(d);
-    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt),
-            gibbs_u(d),      gibbs_cv(d),    w, isentropic_exponent(p, v, w)};
-}
-
-double VW0_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    return volume(r, p, gamma_pi(r));
-}
-
-// The public functions refuse a state more than 0.0001 °C above the saturation temperature.
-double HW_PT(double p, double t) {
-    detail::region1_guard_at(p, t, "HW_PT");
-    return detail::water_h(p, t);
-}
-
-double SW_PT(double p, double t) {
-    detail::region1_guard_at(p, t, "SW_PT");
-    return detail::water_s(p, t);
-}
-
-double VW_PT(double p, double t) {
-    detail::region1_guard_at(p, t, "VW_PT");
-    return VW0_PT(p, t);
-}
-
-double CpW_PT(double p, double t) {
-    detail::region1_guard_at(p, t, "CpW_PT");
-    return detail::water_cp(p, t);
-}
-
-double UW_PT(double p, double t) {
-    detail::region1_guard_at(p, t, "UW_PT");
-    return detail::water_u(p, t);
-}
-
-double CvW_PT(double p, double t) {
-    detail::region1_guard_at(p, t, "CvW_PT");
-    return detail::water_cv(p, t);
-}
-
-double WW_PT(double p, double t) {
-    detail::region1_guard_at(p, t, "WW_PT");
-    return detail::water_w(p, t);
+detail::SinglePhase detail::water(double p, double t, SinglePhase (*of)(const GibbsState&)) {
+    return of(Water(p, t));
 }
 
 }  // namespace TFS

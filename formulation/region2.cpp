@@ -1,7 +1,7 @@
 // Region 2 of IAPWS-IF97: superheated steam, from the dimensionless Gibbs free
 // energy γ = γ0 + γr with π = p / 1 MPa and τ = 540 K / T. The ideal-gas part
 // is in τ itself, the residual part in c = τ − 0.5.
-#include "internal.h"
+#include "derivatives.h"
 
 #include <cmath>
 
@@ -74,6 +74,13 @@ Reduced reduce(double p, double t) {
         T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<-2, 58>(c)};
 }
 
+// γ = ln π + γ0 + γr
+double gamma(const Reduced& r) {
+    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * r.Tau[J0[i]]; });
+    const double residual = sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * r.C[J[i]]; });
+    return std::log(r.pi) + ideal + residual;
+}
+
 // γ0_τ + γr_τ
 double gamma_tau(const Reduced& r) {
     const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * r.Tau[J0[i] - 1]; });
@@ -82,100 +89,37 @@ double gamma_tau(const Reduced& r) {
     return ideal + residual;
 }
 
-// γ0_ττ and γr_ττ, each its own double: their sum is formed within each expression that needs it.
-struct TauTau {
-    double ideal, residual;
-};
+// γ0_π + γr_π = 1/π + Σ n·I·π^(I−1)·c^J
+double gamma_pi(const Reduced& r) {
+    const double ideal = 1.0 / r.pi;
+    const double residual =
+        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
+    return ideal + residual;
+}
 
-TauTau gamma_tau_tau(const Reduced& r) {
+// γ0_ττ + γr_ττ
+double gamma_tau_tau(const Reduced& r) {
     const double ideal =
         sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
     const double residual =
         sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
-    return {ideal, residual};
+    return ideal + residual;
 }
 
-double enthalpy(const Reduced& r, double gt) {
-    return r.T * detail::R_WATER * r.tau * gt;
+detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState&) {
+    return detail::ideal_gas_pi_terms(n, I, J, r.Pi, r.C, r.tau);
 }
 
-double entropy(const Reduced& r, double A) {
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * r.Tau[J0[i]]; });
-    const double residual = sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * r.C[J[i]]; });
-    const double B = std::log(r.pi) + ideal + residual;
-    return (r.tau * A - B) * detail::R_WATER;
-}
-
-double volume(const Reduced& r, double p) {
-    const double ideal = 1.0 / r.pi;
-    const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
-    // kJ/(kg·MPa) → m³/kg
-    return r.T * detail::R_WATER * r.pi * (ideal + residual) / (1000.0 * p);
-}
-
-double heat_capacity(const Reduced& r, const TauTau& gtt) {
-    return -detail::R_WATER * r.tau * r.tau * (gtt.ideal + gtt.residual);
-}
-
-// The residual derivatives in π enter u, cv and w multiplied by the powers of
-// π they are taken by: π·γr_π = Σ n·I·π^I·c^J, π²·γr_ππ = Σ n·I·(I−1)·π^I·c^J
-// and τ·π·γr_πτ = τ·Σ n·I·J·π^I·c^(J−1); the ideal-gas term ln π adds 1 and −1.
-detail::GibbsDerivatives derivatives(const Reduced& r, double gt, const TauTau& gtt) {
-    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] = detail::sum_terms_together<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i]] * r.C[J[i]]; },
-        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * r.Pi[I[i]] * r.C[J[i]]; },
-        [&](std::size_t i) { return n[i] * I[i] * J[i] * r.Pi[I[i]] * r.C[J[i] - 1]; });
-    return {
-        r.T, r.tau * gt, 1.0 + pi_gr_p, -1.0 + pi2_gr_pp, r.tau * pi_gr_pt, r.tau * r.tau * (gtt.ideal + gtt.residual)};
-}
-
-detail::GibbsDerivatives derivatives(const Reduced& r) {
-    return derivatives(r, gamma_tau(r), gamma_tau_tau(r));
-}
+using Steam = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms>;
 
 }  // namespace
 
-double HP_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    return enthalpy(r, gamma_tau(r));
+double detail::steam(double p, double t, GibbsProperty of) {
+    return of(Steam(p, t));
 }
 
-double SP_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    return entropy(r, gamma_tau(r));
-}
-
-double VP_PT(double p, double t) {
-    return volume(reduce(p, t), p);
-}
-
-double CpP_PT(double p, double t) {
-    const Reduced r = reduce(p, t);
-    return heat_capacity(r, gamma_tau_tau(r));
-}
-
-double UP_PT(double p, double t) {
-    return detail::gibbs_u(derivatives(reduce(p, t)));
-}
-
-double CvP_PT(double p, double t) {
-    return detail::gibbs_cv(derivatives(reduce(p, t)));
-}
-
-double WP_PT(double p, double t) {
-    return detail::gibbs_w(derivatives(reduce(p, t)));
-}
-
-detail::SinglePhase detail::steam_phase(double p, double t) {
-    const Reduced r = reduce(p, t);
-    const double gt = gamma_tau(r);
-    const TauTau gtt = gamma_tau_tau(r);
-    const GibbsDerivatives d = derivatives(r, gt, gtt);
-    const double v = volume(r, p);
-    const double w = gibbs_w(d);
-    return {enthalpy(r, gt), entropy(r, gt), v, heat_capacity(r, gtt),
-            gibbs_u(d),      gibbs_cv(d),    w, isentropic_exponent(p, v, w)};
+detail::SinglePhase detail::steam(double p, double t, SinglePhase (*of)(const GibbsState&)) {
+    return of(Steam(p, t));
 }
 
 }  // namespace TFS

@@ -9,7 +9,7 @@
 // equation has a liquid-like and a vapour-like root near the saturation line;
 // the subregion, like the walk's start, picks the side.
 #include "backward_region3.h"
-#include "internal.h"
+#include "derivatives.h"
 
 #include <array>
 #include <cmath>
@@ -296,73 +296,41 @@ double vapour_root_near_critical(const Search& s, double v1, double v2) {
     return v - found >= FINE_STEP ? v : v2;
 }
 
-// Volume of the given branch; other branch numbers name no volume.
-double branch_volume(double p, double t, int branch, const char* caller) {
-    if (branch != 1 && branch != 2)
-        throw FatalStop(std::string("НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (") + caller + "): ожидается 1 или 2");
-    double v1 = 0;
-    double v2 = 0;
-    VKR_PT(p, t, v1, v2);
-    return branch == 1 ? v1 : v2;
-}
-
-double square(double x) {
-    return x * x;
-}
-
-// h, s and cp at x from τ·φ_τ and the sum S of φ_δ
-double enthalpy(const Point& x, double t, double tau_phi_t, double S) {
-    const double delta_phi_d = compressibility(x.delta, S);
-    return (t + detail::KELVIN) * detail::R_WATER * (tau_phi_t + delta_phi_d);
-}
-
-double entropy(const Point& x, double tau_phi_t) {
+// φ = n1·ln δ + Σ n·δ^I·τ^J
+double phi(const Point& x) {
     const double S = sum_terms<TERMS>([&](std::size_t i) { return n[i] * x.d[I[i]] * x.t[J[i]]; });
-    const double phi = N1 * std::log(x.delta) + S;
-    return (tau_phi_t - phi) * detail::R_WATER;
+    return N1 * std::log(x.delta) + S;
 }
 
-// The second derivatives of φ, with φ_δ.
-struct SecondDerivatives {
-    double phi_d, phi_dd, phi_dt, phi_tt;
-};
-
-SecondDerivatives second_derivatives(const Point& x, double S) {
-    const double phi_d = phi_delta(x.delta, S);
+// φ_δδ = −n1/δ² + Σ n·I·(I−1)·δ^(I−2)·τ^J, φ_δτ and φ_ττ in one pass.
+detail::HelmholtzState::Second second_derivatives(const Point& x) {
     const auto [S_dd, phi_dt, phi_tt] = detail::sum_terms_together<TERMS>(
         [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; },
         [&](std::size_t i) { return n[i] * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; },
         [&](std::size_t i) { return n[i] * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
     const double phi_dd = -N1 / (x.delta * x.delta) + S_dd;
-    return {phi_d, phi_dd, phi_dt, phi_tt};
+    return {phi_dd, phi_dt, phi_tt};
 }
 
-double heat_capacity(const Point& x, const SecondDerivatives& f) {
-    const double delta = x.delta;
-    const double tau = x.tau;
-    return detail::R_WATER * (-tau * tau * f.phi_tt + square(delta * f.phi_d - delta * tau * f.phi_dt) /
-                                                          (delta * delta * f.phi_dd + 2.0 * delta * f.phi_d));
-}
+// The point of a region 3 state, formed in place before the HelmholtzState
+// that takes δ and τ from it (a base is built before the next).
+struct PointOf {
+    const Point x_;
+};
 
-// u = R·T·τ·φ_τ
-double internal_energy(double t, double tau_phi_t) {
-    return (t + detail::KELVIN) * detail::R_WATER * tau_phi_t;
-}
+// Region 3 at the volume v and t.
+class NearCritical final : private PointOf, public detail::HelmholtzState {
+public:
+    NearCritical(double p, double v, double t)
+        : PointOf{point(v, t)}, HelmholtzState(p, v, t + detail::KELVIN, x_.delta, x_.tau) {}
 
-// cv = −R·τ²·φ_ττ
-double isochoric_heat_capacity(const Point& x, const SecondDerivatives& f) {
-    return -detail::R_WATER * x.tau * x.tau * f.phi_tt;
-}
+private:
+    double sum_phi() const override { return TFS::phi(x_); }
+    double sum_phi_delta() const override { return TFS::phi_delta(x_.delta, phi_delta_sum(x_)); }
+    double sum_tau_phi_tau() const override { return TFS::tau_phi_tau(x_); }
+    Second sum_second() const override { return second_derivatives(x_); }
+};
 
-// w² = R·T·(2·δ·φ_δ + δ²·φ_δδ − (δ·φ_δ − δ·τ·φ_δτ)² / (τ²·φ_ττ))
-double speed_of_sound(const Point& x, double t, const SecondDerivatives& f) {
-    const double delta = x.delta;
-    const double tau = x.tau;
-    const double expansion = delta * f.phi_d - delta * tau * f.phi_dt;
-    return std::sqrt(
-        (t + detail::KELVIN) * detail::R_WATER * detail::J_PER_KJ *
-        (2.0 * delta * f.phi_d + delta * delta * f.phi_dd - expansion * expansion / (tau * tau * f.phi_tt)));
-}
 // Newton steps on the pressure, in double arithmetic, from a root of a
 // nearby temperature or from the backward equation v(p, T): they settle in
 // a few steps where the start lies close, and stay on its branch as long as
@@ -379,6 +347,15 @@ constexpr double NEAR_MAX_MOVE = 0.01;    // relative
 constexpr int NEAR_MAX_STEPS = 20;
 
 }  // namespace
+
+double detail::branch_volume(double p, double t, int branch, const char* caller) {
+    if (branch != 1 && branch != 2)
+        throw FatalStop(std::string("НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (") + caller + "): ожидается 1 или 2");
+    double v1 = 0;
+    double v2 = 0;
+    VKR_PT(p, t, v1, v2);
+    return branch == 1 ? v1 : v2;
+}
 
 double detail::volume_kr(double p, double t, int branch) {
     return branch_volume(p, t, branch, "VKR_PT");
@@ -499,57 +476,12 @@ void detail::searched_volumes(double p, double t, double& v1, double& v2) {
     roots(p, t, false, v1, v2);
 }
 
-double detail::h_kr(double v, double t) {
-    const Point x = point(v, t);
-    return enthalpy(x, t, tau_phi_tau(x), phi_delta_sum(x));
+double detail::near_critical(double p, double v, double t, HelmholtzProperty of) {
+    return of(NearCritical(p, v, t));
 }
 
-double detail::s_kr(double v, double t) {
-    const Point x = point(v, t);
-    return entropy(x, tau_phi_tau(x));
-}
-
-double detail::cp_kr(double v, double t) {
-    const Point x = point(v, t);
-    return heat_capacity(x, second_derivatives(x, phi_delta_sum(x)));
-}
-
-detail::SinglePhase detail::near_critical_phase(double p, double v, double t) {
-    const Point x = point(v, t);
-    const double tau_phi_t = tau_phi_tau(x);
-    const double S = phi_delta_sum(x);
-    const SecondDerivatives f = second_derivatives(x, S);
-    const double w = speed_of_sound(x, t, f);
-    return {enthalpy(x, t, tau_phi_t, S),  entropy(x, tau_phi_t),         v, heat_capacity(x, f),
-            internal_energy(t, tau_phi_t), isochoric_heat_capacity(x, f), w, isentropic_exponent(p, v, w)};
-}
-
-double HKR_PT(double p, double t, int branch) {
-    return detail::h_kr(branch_volume(p, t, branch, "HKR_PT"), t);
-}
-
-double SKR_PT(double p, double t, int branch) {
-    return detail::s_kr(branch_volume(p, t, branch, "SKR_PT"), t);
-}
-
-double CpKR_PT(double p, double t, int branch) {
-    return detail::cp_kr(branch_volume(p, t, branch, "CpKR_PT"), t);
-}
-
-double UKR_PT(double p, double t, int branch) {
-    const double v = branch_volume(p, t, branch, "UKR_PT");
-    return internal_energy(t, tau_phi_tau(point(v, t)));
-}
-
-double CvKR_PT(double p, double t, int branch) {
-    const Point x = point(branch_volume(p, t, branch, "CvKR_PT"), t);
-    return isochoric_heat_capacity(x, second_derivatives(x, phi_delta_sum(x)));
-}
-
-double WKR_PT(double p, double t, int branch) {
-    const double v = branch_volume(p, t, branch, "WKR_PT");
-    const Point x = point(v, t);
-    return speed_of_sound(x, t, second_derivatives(x, phi_delta_sum(x)));
+detail::SinglePhase detail::near_critical(double p, double v, double t, SinglePhase (*of)(const HelmholtzState&)) {
+    return of(NearCritical(p, v, t));
 }
 
 }  // namespace TFS

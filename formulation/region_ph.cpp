@@ -3,7 +3,7 @@
 // The bounds are compared as plain doubles, as in the (p, t) classifier, so
 // that the typed boundary values themselves (p = 0.000999999999 MPa,
 // h = −1e-13 kJ/kg) meet the double bound and are accepted.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 // the typed double meets the double bound. Above 10 MPa the domain ends at
 // the decimal 800.000000000001 °C, whose nearest double lies above it: a
 // temperature at or above that double is beyond the decimal.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

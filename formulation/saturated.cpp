@@ -2,7 +2,7 @@
 // saturation point lies on the edge of region 1 (water) or region 2 (steam);
 // above it, in region 3, whose liquid-like and vapour-like roots give the two
 // phases.
-#include "internal.h"
+#include "derivatives.h"
 
 #include <cmath>
 
@@ -11,6 +11,13 @@ namespace {
 
 using ByState = double (*)(double p, double t);
 using ByBranch = double (*)(double p, double t, int branch);
+
+// Region 1 without its test against steam, as a function of (p, t): the
+// callers test the saturation temperature themselves.
+template <detail::GibbsProperty of>
+double unguarded_water(double p, double t) {
+    return detail::water(p, t, of);
+}
 
 [[noreturn]] void refuse_pressure(const char* name) {
     throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
@@ -61,7 +68,7 @@ Saturation phases_near_critical(double p, double t) {
     double v1 = 0;
     double v2 = 0;
     VKR_PT(p, t, v1, v2);
-    return {p, t, detail::near_critical_phase(p, v1, t), detail::near_critical_phase(p, v2, t)};
+    return {p, t, detail::near_critical(p, v1, t, detail::phase), detail::near_critical(p, v2, t, detail::phase)};
 }
 
 // The values the saturated functions below refuse when not finite.
@@ -83,10 +90,10 @@ void stop_one_by_one_t(double t) {
 // tests t against the saturation temperature of p, as HSW_P and HSW_T do; a
 // steam value that is not finite is refused before that, as HSP_P does.
 Saturation phases_below_switch(double p, double t, void (*stop_one_by_one)(double), double x) {
-    const SaturatedPhase steam = detail::steam_phase(p, t);
+    const SaturatedPhase steam = detail::steam(p, t, detail::phase);
     if (!finite(steam)) stop_one_by_one(x);
     detail::region1_guard_at(p, t, "HW_PT");
-    return {p, t, detail::water_phase(p, t), steam};
+    return {p, t, detail::water(p, t, detail::phase), steam};
 }
 
 Saturation checked(const Saturation& s, void (*stop_one_by_one)(double), double x) {
@@ -98,12 +105,12 @@ Saturation checked(const Saturation& s, void (*stop_one_by_one)(double), double 
 // the _P or _T functions give it: `steam` first (its stop comes first), then
 // the region 1 guard of `guarded`.
 detail::SaturatedValues saturated_values(double p, double ts, const char* guarded, ByState water, ByState steam,
-                                         double (*by_volume)(double v, double t)) {
+                                         detail::HelmholtzProperty near_critical) {
     if (ts > detail::T13_C) {
         double v1 = 0;
         double v2 = 0;
         VKR_PT(p, ts, v1, v2);
-        return {by_volume(v1, ts), by_volume(v2, ts)};
+        return {detail::near_critical(p, v1, ts, near_critical), detail::near_critical(p, v2, ts, near_critical)};
     }
     const double y_steam = steam(p, ts);
     detail::region1_guard(ts, ts, guarded);
@@ -130,26 +137,26 @@ Saturation SATURATION_T(double t) {
 
 detail::SaturatedValues detail::saturated_enthalpies(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
-    return saturated_values(p, TS_P(p), "HW_PT", water_h, HP_PT, h_kr);
+    return saturated_values(p, TS_P(p), "HW_PT", unguarded_water<enthalpy>, HP_PT, enthalpy);
 }
 
 detail::SaturatedValues detail::saturated_entropies(double t) {
     if (!(t <= TKR)) refuse_temperature("SSP_T");
-    return saturated_values(PS_T(t), t, "SW_PT", water_s, SP_PT, s_kr);
+    return saturated_values(PS_T(t), t, "SW_PT", unguarded_water<entropy>, SP_PT, entropy);
 }
 
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.
 double HSW_P(double p) {
-    return by_pressure(p, "HSW_P", detail::water_h, HKR_PT, WATER, "HW_PT");
+    return by_pressure(p, "HSW_P", unguarded_water<detail::enthalpy>, HKR_PT, WATER, "HW_PT");
 }
 double SSW_P(double p) {
-    return by_pressure(p, "SSW_P", detail::water_s, SKR_PT, WATER, "SW_PT");
+    return by_pressure(p, "SSW_P", unguarded_water<detail::entropy>, SKR_PT, WATER, "SW_PT");
 }
 double VSW_P(double p) {
     return by_pressure(p, "VSW_P", VW0_PT, detail::volume_kr, WATER);
 }
 double CSW_P(double p) {
-    return by_pressure(p, "CSW_P", detail::water_cp, CpKR_PT, WATER, "CpW_PT");
+    return by_pressure(p, "CSW_P", unguarded_water<detail::heat_capacity>, CpKR_PT, WATER, "CpW_PT");
 }
 double HSW_T(double t) {
     return by_temperature(t, "HSW_T", HW_PT, HKR_PT, WATER);

@@ -2,7 +2,7 @@
 // reducing values, no critical enhancement) and the IAPS 1985 interpolating
 // equation for the thermal conductivity in industrial use. Both take the
 // density of the state from the specific volume of its region.
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // takes its density from. It has a saturation temperature of its own, which
 // goes on by extrapolation above the critical pressure, so that the two
 // branches still split there.
-#include "internal.h"
+#include "tabl1_internal.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "internal.h"
+#include "tabl1_internal.h"
 
 namespace Tabl1::detail {
 

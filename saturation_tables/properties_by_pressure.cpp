@@ -1,7 +1,7 @@
 // The saturated-state correlations by saturation pressure p in MPa: the
 // pressure is turned into the saturation temperature by the fitted polynomial
 // and the temperature correlation is evaluated there.
-#include "internal.h"
+#include "tabl1_internal.h"
 #include "saturated_property_pieces.h"
 
 namespace Tabl1 {

@@ -1,6 +1,6 @@
 // Transport properties of saturated water and steam and the surface tension,
 // by saturation temperature t in °C.
-#include "internal.h"
+#include "tabl1_internal.h"
 #include "saturated_property_pieces.h"
 
 namespace Tabl1 {

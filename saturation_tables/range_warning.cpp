@@ -1,7 +1,7 @@
 // The range warning that every one-argument correlation gives for an argument
 // outside its range: two lines on standard output, then a pause for ENTER, or
 // the library user's own warning instead.
-#include "internal.h"
+#include "tabl1_internal.h"
 
 #include <atomic>
 #include <charconv>

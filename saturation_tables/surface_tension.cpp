@@ -1,5 +1,5 @@
 // Surface tension of water against its vapour on the saturation line.
-#include "internal.h"
+#include "tabl1_internal.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 // Dynamic viscosity of water and steam at (p, t) by the IAPS 1975 equation,
 // without its critical enhancement, from the density of the older equation
 // of state.
-#include "internal.h"
+#include "tabl1_internal.h"
 
 #include <cmath>
 

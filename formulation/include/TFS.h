@@ -10,6 +10,7 @@
 // served ends in TFS::FatalStop, whose what() is the exact message (UTF-8).
 #pragma once
 
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +24,8 @@ public:
 
 inline constexpr double PKR = 22.064;   // critical pressure, MPa
 inline constexpr double TKR = 373.946;  // critical temperature, °C
+// What a state has no value of is NaN.
+inline constexpr double NO_VALUE = std::numeric_limits<double>::quiet_NaN();
 
 // Powers
 double POWI(double x, int n);     // x^n by repeated multiplication
@@ -109,14 +112,15 @@ double PR_PT(double p, double t);
 // Every property of one state at once, each equal bit for bit to its own
 // function, from one classification and at most one region 3 search.
 struct State {
-    int region;  // the REG_PT region of (p, t); 4 for a two-phase (p, h) state
-    int code;    // STATE_PH: the REG_PH code; STATE_PT: 0
-    double x;    // dryness of a two-phase (p, h) state; NaN for a single-phase state
-    double t, h, s, v, cp;
+    int region = 0;       // the REG_PT region of (p, t); 4 for a two-phase (p, h) state
+    int code = 0;         // STATE_PH: the REG_PH code; STATE_PT: 0
+    double x = NO_VALUE;  // dryness of a two-phase (p, h) state; NaN for a single-phase state
+    double p = NO_VALUE;  // the pressure of the state, MPa
+    double t = NO_VALUE, h = NO_VALUE, s = NO_VALUE, v = NO_VALUE, cp = NO_VALUE;
     // u of a two-phase state is h − p·v of its own h and mixture v (the
     // mass-weighted mean of the phases' u); cv, w and κ are NaN for it.
-    double u, cv, w, kappa;
-    double mu, lambda, pr;  // µPa·s, mW/(m·K); NaN for a two-phase state
+    double u = NO_VALUE, cv = NO_VALUE, w = NO_VALUE, kappa = NO_VALUE;
+    double mu = NO_VALUE, lambda = NO_VALUE, pr = NO_VALUE;  // µPa·s, mW/(m·K); NaN for a two-phase state
 };
 // h_pt, S_PT, V_PT, Cp_PT, U_PT, Cv_PT, W_PT, K_PT, MIU_PT, LMB_PT and PR_PT
 // at (p, t); stops as h_pt does, and as V_PT where the volume is not finite
@@ -176,8 +180,8 @@ State STATE_TX(double t, double x);
 // u, cv and w are those of the phase's region function at the saturation
 // state (UW_PT or UP_PT up to 350 °C, UKR_PT above, …); κ = w²/(p·v).
 struct SaturatedPhase {
-    double h, s, v, cp;
-    double u, cv, w, kappa;
+    double h = NO_VALUE, s = NO_VALUE, v = NO_VALUE, cp = NO_VALUE;
+    double u = NO_VALUE, cv = NO_VALUE, w = NO_VALUE, kappa = NO_VALUE;
 };
 struct Saturation {
     double p, t;  // the saturation pressure and temperature the phases were computed at

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TFS.h"
-#include "internal.h"
+#include "derivatives.h"
 #include "stop_message.h"
 #include "verification_values.h"
 
@@ -58,7 +58,7 @@ TEST(EnergySound, ReproducesThePublishedVerificationStates) {
         const std::string table = row.table;
         double u = 0, w = 0, cv = 0;
         if (table == "33") {
-            const TFS::SaturatedPhase x = TFS::detail::near_critical_phase(NAN, 1 / row.a, row.t);
+            const TFS::SaturatedPhase x = TFS::detail::near_critical(NAN, 1 / row.a, row.t, TFS::detail::phase);
             u = x.u, w = x.w, cv = x.cv;
         } else if (table == "5") {
             u = TFS::UW_PT(row.a, row.t), w = TFS::WW_PT(row.a, row.t), cv = TFS::CvW_PT(row.a, row.t);

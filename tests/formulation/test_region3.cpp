@@ -5,8 +5,8 @@
 #include <string>
 
 #include "TFS.h"
-#include "internal.h"
 #include "stop_message.h"
+#include "tfs_internal.h"
 #include "verification_values.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "Tabl1.h"
-#include "internal.h"
 #include "rounded.h"
+#include "tabl1_internal.h"
 
 TEST(ViscosityPT, LiquidBranch) {
     EXPECT_TRUE(RoundsTo(Tabl1::detail::older_specific_volume(0.1, 20), "0.0010008"));

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-#if __has_include("internal.h")
+#if __has_include("tfs_internal.h") || __has_include("tabl1_internal.h")
 #error "an internal header of the libraries is on the include path"
 #endif
 

@@ -137,39 +137,11 @@ double backward_t(const double (&n)[N], double a, double b, double T_star) {
     return theta * T_star - KELVIN;
 }
 
-// The derivatives of the dimensionless Gibbs free energy γ(π, τ) of regions
-// 1, 2 and 5 at one state, each multiplied by the powers of π and τ it is
-// taken by: the ideal-gas term ln π of regions 2 and 5 then adds exactly 1 to
-// π·γ_π and −1 to π²·γ_ππ, with no reciprocal of π.
-struct GibbsDerivatives {
-    double T;            // K
-    double tau_g_t;      // τ·γ_τ
-    double pi_g_p;       // π·γ_π
-    double pi2_g_pp;     // π²·γ_ππ
-    double tau_pi_g_pt;  // τ·π·γ_πτ
-    double tau2_g_tt;    // τ²·γ_ττ
-};
-// Internal energy u = R·T·(τ·γ_τ − π·γ_π), kJ/kg.
-double gibbs_u(const GibbsDerivatives& d);
-// Isochoric heat capacity cv = R·(−τ²·γ_ττ + (π·γ_π − τ·π·γ_πτ)² / (π²·γ_ππ)), kJ/(kg·K).
-double gibbs_cv(const GibbsDerivatives& d);
-// Speed of sound, w² = R·T·(π·γ_π)² / ((π·γ_π − τ·π·γ_πτ)² / (τ²·γ_ττ) − π²·γ_ππ), m/s.
-double gibbs_w(const GibbsDerivatives& d);
-
 // Isentropic exponent κ = w² / (p·v) at p (MPa) of the state of volume v (m³/kg)
 // and speed of sound w (m/s); for an ideal gas it is cp/cv.
 double isentropic_exponent(double p, double v, double w);
 
-// Region 1 without the test against steam, for callers that hold the
-// saturation temperature ts of the pressure already (or know the state to be
-// liquid); VW0_PT is the volume.
-double water_h(double p, double t);
-double water_s(double p, double t);
-double water_cp(double p, double t);
-double water_u(double p, double t);
-double water_cv(double p, double t);
-double water_w(double p, double t);
-// The test itself: a region 1 state may lie at most 0.0001 °C above ts;
+// A region 1 state may lie at most 0.0001 °C above ts;
 // `function` names the public function in the stop.
 void region1_guard(double ts, double t, const char* function);
 // The same test at pressure p, against TS_P (p).
@@ -228,19 +200,8 @@ RegionPT region_pt(double p, double t, double ts);
 // As region_pt, but a state outside the domain ends in the fatal stop.
 Region checked_region_pt(double p, double t);
 
-// Region 3 properties of the state of volume v (m³/kg) at t.
-double h_kr(double v, double t);
-double s_kr(double v, double t);
-double cp_kr(double v, double t);
-
-// Every property of one state of a region from one evaluation of its
-// equation, each equal bit for bit to its region function (the unguarded one
-// in region 1); region 3 takes the volume of the state at (p, t).
-using SinglePhase = SaturatedPhase;  // the same values
-SinglePhase water_phase(double p, double t);
-SinglePhase steam_phase(double p, double t);
-SinglePhase near_critical_phase(double p, double v, double t);
-SinglePhase high_temperature_phase(double p, double t);
+// Every property of one state of a region from one evaluation of its equation.
+using SinglePhase = SaturatedPhase;
 
 // Every property of a single-phase (p, t) state in the given REG_PT region,
 // as h_pt, S_PT, V_PT, Cp_PT, U_PT, Cv_PT, W_PT and K_PT give them, with one
@@ -254,9 +215,9 @@ double viscosity(double t, double v);
 double conductivity(double t, double v);
 double prandtl(double mu, double cp, double lambda);
 
-// The State of a single-phase state at t of the given (p, t) region and
+// The State of a single-phase state at (p, t) of the given (p, t) region and
 // (p, h) code: its properties with the transport properties they imply.
-State single_phase_state(Region region, int code, double t, double h, const SinglePhase& x);
+State single_phase_state(Region region, int code, double p, double t, double h, const SinglePhase& x);
 
 // Specific volume of any (p, t) state as its region's equation gives it,
 // infinite at the lowest pressures; V_PT refuses such a state.

@@ -1,5 +1,5 @@
 // Saturation line, IAPWS-IF97 equations 30 (pressure) and 31 (temperature).
-#include "internal.h"
+#include "tfs_internal.h"
 
 #include <cmath>
 

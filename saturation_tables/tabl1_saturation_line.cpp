@@ -1,6 +1,6 @@
 // Saturation temperature from pressure and saturation pressure from
 // temperature: two fits of their own, not exact inverses of each other.
-#include "internal.h"
+#include "tabl1_internal.h"
 
 #include <cmath>
 

@@ -1,0 +1,147 @@
+// The properties of one state of a region from the derivatives of its
+// equation: the dimensionless Gibbs free energy γ(π, τ) of regions 1, 2 and 5
+// and the dimensionless Helmholtz free energy φ(δ, τ) of region 3. A property
+// is one formula for each form, and one line of `every_property`.
+#include "derivatives.h"
+
+#include <cmath>
+
+namespace TFS {
+
+// The Gibbs form.
+
+namespace {
+
+// π·(γ_π − τ·γ_πτ), the term by which cv falls below cp.
+double expansion_term(const detail::GibbsState::PiTerms& d) {
+    return d.pi_g_p - d.tau_pi_g_pt;
+}
+
+}  // namespace
+
+// h = R·T·τ·γ_τ
+double detail::enthalpy(const GibbsState& g) {
+    return g.T * R_WATER * g.tau * g.gamma_tau();
+}
+
+// s = R·(τ·γ_τ − γ)
+double detail::entropy(const GibbsState& g) {
+    return R_WATER * (g.tau * g.gamma_tau() - g.gamma());
+}
+
+// v = R·T·π·γ_π / p; kJ/(kg·MPa) → m³/kg
+double detail::volume(const GibbsState& g) {
+    return g.T * R_WATER * g.pi * g.gamma_pi() / (KJ_PER_MPA_M3 * g.p);
+}
+
+// cp = −R·τ²·γ_ττ
+double detail::heat_capacity(const GibbsState& g) {
+    return -R_WATER * g.tau * g.tau * g.gamma_tau_tau();
+}
+
+// u = R·T·(τ·γ_τ − π·γ_π)
+double detail::internal_energy(const GibbsState& g) {
+    const double tau_g_t = g.tau * g.gamma_tau();
+    return g.T * R_WATER * (tau_g_t - g.pi_terms().pi_g_p);
+}
+
+// cv = R·(−τ²·γ_ττ + (π·γ_π − τ·π·γ_πτ)² / (π²·γ_ππ))
+double detail::isochoric_heat_capacity(const GibbsState& g) {
+    const double tau2_g_tt = g.tau * g.tau * g.gamma_tau_tau();
+    const GibbsState::PiTerms& d = g.pi_terms();
+    const double b = expansion_term(d);
+    return R_WATER * (-tau2_g_tt + b * b / d.pi2_g_pp);
+}
+
+// w² = R·T·(π·γ_π)² / ((π·γ_π − τ·π·γ_πτ)² / (τ²·γ_ττ) − π²·γ_ππ)
+double detail::speed_of_sound(const GibbsState& g) {
+    const double tau2_g_tt = g.tau * g.tau * g.gamma_tau_tau();
+    const GibbsState::PiTerms& d = g.pi_terms();
+    const double b = expansion_term(d);
+    return std::sqrt(R_WATER * J_PER_KJ * g.T * d.pi_g_p * d.pi_g_p / (b * b / tau2_g_tt - d.pi2_g_pp));
+}
+
+double detail::isentropic_exponent(double p, double v, double w) {
+    return w * w / (p * PA_PER_MPA * v);
+}
+
+// The Helmholtz form.
+
+namespace {
+
+// δ·φ_δ − δ·τ·φ_δτ, the term by which cv falls below cp.
+double expansion_term(const detail::HelmholtzState& f) {
+    const double delta = f.delta;
+    return delta * f.phi_delta() - delta * f.tau * f.second().phi_dt;
+}
+
+}  // namespace
+
+// h = R·T·(τ·φ_τ + δ·φ_δ)
+double detail::enthalpy(const HelmholtzState& f) {
+    const double delta_phi_d = f.delta * f.phi_delta();
+    return f.T * R_WATER * (f.tau_phi_tau() + delta_phi_d);
+}
+
+// s = R·(τ·φ_τ − φ)
+double detail::entropy(const HelmholtzState& f) {
+    return (f.tau_phi_tau() - f.phi()) * R_WATER;
+}
+
+double detail::volume(const HelmholtzState& f) {
+    return f.v;
+}
+
+// cp = R·(−τ²·φ_ττ + (δ·φ_δ − δ·τ·φ_δτ)² / (δ²·φ_δδ + 2·δ·φ_δ))
+double detail::heat_capacity(const HelmholtzState& f) {
+    const double e = expansion_term(f);
+    const HelmholtzState::Second& d = f.second();
+    return R_WATER *
+           (-f.tau * f.tau * d.phi_tt + e * e / (f.delta * f.delta * d.phi_dd + 2.0 * f.delta * f.phi_delta()));
+}
+
+// u = R·T·τ·φ_τ
+double detail::internal_energy(const HelmholtzState& f) {
+    return f.T * R_WATER * f.tau_phi_tau();
+}
+
+// cv = −R·τ²·φ_ττ
+double detail::isochoric_heat_capacity(const HelmholtzState& f) {
+    return -R_WATER * f.tau * f.tau * f.second().phi_tt;
+}
+
+// w² = R·T·(2·δ·φ_δ + δ²·φ_δδ − (δ·φ_δ − δ·τ·φ_δτ)² / (τ²·φ_ττ))
+double detail::speed_of_sound(const HelmholtzState& f) {
+    const double e = expansion_term(f);
+    const double delta = f.delta;
+    const double rise = 2.0 * delta * f.phi_delta() + delta * delta * f.second().phi_dd;  // d(δ²·φ_δ)/dδ
+    return std::sqrt(f.T * R_WATER * J_PER_KJ * (rise - e * e / (f.tau * f.tau * f.second().phi_tt)));
+}
+
+namespace {
+
+// Every property of a state of either form; κ from its v and w.
+template <class Form>
+detail::SinglePhase every_property(const Form& x) {
+    detail::SinglePhase y{.h = detail::enthalpy(x),
+                          .s = detail::entropy(x),
+                          .v = detail::volume(x),
+                          .cp = detail::heat_capacity(x),
+                          .u = detail::internal_energy(x),
+                          .cv = detail::isochoric_heat_capacity(x),
+                          .w = detail::speed_of_sound(x)};
+    y.kappa = detail::isentropic_exponent(x.p, y.v, y.w);
+    return y;
+}
+
+}  // namespace
+
+detail::SinglePhase detail::phase(const GibbsState& g) {
+    return every_property(g);
+}
+
+detail::SinglePhase detail::phase(const HelmholtzState& f) {
+    return every_property(f);
+}
+
+}  // namespace TFS
