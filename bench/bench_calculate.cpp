@@ -2,7 +2,7 @@
 // runs it: reading the edits, the property calls, writing the outputs and the
 // window's redraw with its diagram. And the start-up to a shown window.
 #include "message_box.h"
-#include "ts_diagram.h"
+#include "diagram_curves.h"
 #include "u_H2O_ORV.h"
 
 #include <QApplication>

@@ -7,7 +7,7 @@
 
 #include "input_mode.h"
 #include "quantities.h"
-#include "ts_diagram.h"
+#include "diagram_curves.h"
 #include "units.h"
 
 #include <QList>

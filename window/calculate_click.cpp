@@ -6,7 +6,7 @@
 
 #include "edit_binding.h"
 #include "message_box.h"
-#include "ts_chart.h"
+#include "diagram_chart.h"
 
 void TForm1::BB_CalkClick() {
     CalculationRequest request{inputMode(), saturationInput(), {}, units};

@@ -2,7 +2,7 @@
 
 #include "calculation.h"
 #include "state_table.h"
-#include "ts_chart.h"
+#include "diagram_chart.h"
 #include "units.h"
 
 #include <QHash>
@@ -78,7 +78,7 @@ public:
     void setUnits(const Units& chosen);
     void chooseUnits();
 
-    // The table of states, in states_table.cpp: every good run appends a row;
+    // The table of states, in state_table_view.cpp: every good run appends a row;
     // the rows are kept in the user's data folder between starts.
     const StateTable& states() const { return table; }
     QList<qsizetype> selectedStates() const;
@@ -96,7 +96,7 @@ public:
     // Where the table is kept.
     static QString statesPath();
 
-    void setDiagramKind(TsChart::Kind kind);
+    void setDiagramKind(DiagramChart::Kind kind);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
     QSize designedSize() const;

@@ -3,7 +3,7 @@
 #include "calculation_fixture.h"
 #include "calculation_values.h"
 #include "phase_text.h"
-#include "ts_diagram.h"
+#include "diagram_curves.h"
 
 #include "TFS.h"
 #include "locale_guard.h"

@@ -191,7 +191,7 @@ void TForm1::showStates() {
 
 // The states of the table on the diagram, the first selected one marked.
 void TForm1::showTablePoints() {
-    QList<TsChart::NumberedPoint> points;
+    QList<DiagramChart::NumberedPoint> points;
     qsizetype marked = -1;
     const QList<qsizetype> selected = selectedStates();
     for (qsizetype i = 0; i < table.rows().size(); ++i) {
