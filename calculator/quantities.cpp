@@ -22,40 +22,40 @@ constexpr Format WiderAboveTen(int precision, int decimals) {
 // saturated water and the saturated steam sheet.
 // clang-format off
 const QuantityRow Rows[QuantityCount] = {
-    // quantity                      name                            symbol  input   on the line  dimension
-    {Quantity::Temperature,        "Temperature",                    "t",    "t",    "ts",   Dimension::Temperature,
+    // quantity                      name                            symbol  input   on the line  unit
+    {Quantity::Temperature,        "Temperature",                    "t",    "t",    "ts",   UnitKind::Temperature,
      {Fixed(5, 1),                 Fixed(5, 1),                Fixed(6, 2),          Fixed(6, 2)}},
-    {Quantity::Pressure,           "Pressure",                       "p",    "p",    "ps",   Dimension::Pressure,
+    {Quantity::Pressure,           "Pressure",                       "p",    "p",    "ps",   UnitKind::Pressure,
      {Fixed(7, 4),                 Fixed(7, 4),                WiderAboveTen(5, 4),  WiderAboveTen(5, 4)}},
-    {Quantity::Enthalpy,           "Enthalpy",                       "h",    "h",    "h",    Dimension::SpecificEnergy,
+    {Quantity::Enthalpy,           "Enthalpy",                       "h",    "h",    "h",    UnitKind::SpecificEnergy,
      {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::Entropy,            "Entropy",                        "S",    "s",    "S",    Dimension::SpecificEntropy,
+    {Quantity::Entropy,            "Entropy",                        "S",    "s",    "S",    UnitKind::SpecificHeat,
      {Fixed(5, 3),                 Fixed(5, 3),                Fixed(5, 3),          Fixed(5, 3)}},
-    {Quantity::SpecificVolume,     "Specific volume",                "V",    "v",    "V",    Dimension::SpecificVolume,
+    {Quantity::SpecificVolume,     "Specific volume",                "V",    "v",    "V",    UnitKind::SpecificVolume,
      {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::Density,            "Density",                        "Ro",   "Ro",   "Ro",   Dimension::Density,
+    {Quantity::Density,            "Density",                        "Ro",   "Ro",   "Ro",   UnitKind::Density,
      {Fixed(8, 4),                 Fixed(6, 2),                Fixed(5, 2),          Fixed(5, 2)}},
-    {Quantity::HeatCapacity,       "Heat capacity",                  "Cp",   "Cp",   "Cp",   Dimension::SpecificEntropy,
+    {Quantity::HeatCapacity,       "Heat capacity",                  "Cp",   "Cp",   "Cp",   UnitKind::SpecificHeat,
      {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)}},
-    {Quantity::Conductivity,       "Thermal conductivity",           "Lmb",  "Lmb",  "Lmb",  Dimension::Conductivity,
+    {Quantity::Conductivity,       "Thermal conductivity",           "Lmb",  "Lmb",  "Lmb",  UnitKind::Conductivity,
      {Fixed(5, 4),                 Fixed(5, 4),                Fixed(5, 4),          Fixed(5, 4)}},
-    {Quantity::DynamicViscosity,   "Dynamic viscosity",              "Miu",  "Miu",  "Miu",  Dimension::DynamicViscosity,
+    {Quantity::DynamicViscosity,   "Dynamic viscosity",              "Miu",  "Miu",  "Miu",  UnitKind::Viscosity,
      {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::KinematicViscosity, "Kinematic viscosity",            "Niu",  "Niu",  "Niu",  Dimension::KinematicViscosity,
+    {Quantity::KinematicViscosity, "Kinematic viscosity",            "Niu",  "Niu",  "Niu",  UnitKind::Diffusivity,
      {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::Prandtl,            "Prandtl number",                 "Pr",   "Pr",   "Pr",   Dimension::None,
+    {Quantity::Prandtl,            "Prandtl number",                 "Pr",   "Pr",   "Pr",   UnitKind::None,
      {Fixed(4, 2),                 Fixed(4, 2),                Fixed(5, 3),          Fixed(5, 4)}},
-    {Quantity::InternalEnergy,     "Internal energy",                "u",    "u",    "u",    Dimension::SpecificEnergy,
+    {Quantity::InternalEnergy,     "Internal energy",                "u",    "u",    "u",    UnitKind::SpecificEnergy,
      {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::IsochoricHeatCapacity, "Heat capacity",               "Cv",   "Cv",   "Cv",   Dimension::SpecificEntropy,
+    {Quantity::IsochoricHeatCapacity, "Heat capacity",               "Cv",   "Cv",   "Cv",   UnitKind::SpecificHeat,
      {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)}},
-    {Quantity::SpeedOfSound,       "Speed of sound",                 "w",    "w",    "w",    Dimension::Speed,
+    {Quantity::SpeedOfSound,       "Speed of sound",                 "w",    "w",    "w",    UnitKind::Speed,
      {Fixed(6, 1),                 Fixed(6, 1),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::IsentropicExponent, "Isentropic exponent",            "k",    "k",    "k",    Dimension::None,
+    {Quantity::IsentropicExponent, "Isentropic exponent",            "k",    "k",    "k",    UnitKind::None,
      {Fixed(5, 3),                 Fixed(5, 3),                None,                 None}},
-    {Quantity::SurfaceTension,     "Surface tension coefficient",    "Sigma", "Sigma", "Sigma", Dimension::SurfaceTension,
+    {Quantity::SurfaceTension,     "Surface tension coefficient",    "Sigma", "Sigma", "Sigma", UnitKind::SurfaceTension,
      {None,                        None,                       Exponent(4),          Exponent(4)}},
-    {Quantity::Dryness,            "Dryness",                        "x",    "x",    "x",    Dimension::None,
+    {Quantity::Dryness,            "Dryness",                        "x",    "x",    "x",    UnitKind::None,
      {None,                        None,                       None,                 None}},
 };
 // clang-format on
@@ -64,6 +64,18 @@ const QuantityRow Rows[QuantityCount] = {
 
 const QuantityRow& RowOf(Quantity quantity) {
     return Rows[int(quantity)];
+}
+
+double ToShown(Quantity quantity, double internal, const Units& units) {
+    return ToShown(RowOf(quantity).unit, internal, units);
+}
+
+double FromShown(Quantity quantity, double shown, const Units& units) {
+    return FromShown(RowOf(quantity).unit, shown, units);
+}
+
+QString UnitText(Quantity quantity, const Units& units) {
+    return UnitText(RowOf(quantity).unit, units);
 }
 
 QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units) {

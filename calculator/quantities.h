@@ -33,8 +33,8 @@ enum class Quantity : int {
 };
 inline constexpr int QuantityCount = int(Quantity::Dryness) + 1;
 
-// Where a value belongs: the state of the (p, t) and (p, h) modes, or one of
-// the two phases of the saturation mode.
+// Where a value belongs: the state of a state mode, or one of the two phases
+// of the saturation mode.
 enum class Phase : int { State, SaturatedWater, SaturatedSteam };
 
 // How a value is written.
@@ -63,11 +63,17 @@ struct QuantityRow {
     const char* symbol;             // "t", as the result rows write it
     const char* inputSymbol;        // as an input's caption writes it: "s"
     const char* saturationSymbol;   // on the saturation line: "ts", "ps"
-    Dimension dimension;            // its unit, UnitText spells it
+    UnitKind unit;                  // the kind of its unit
     std::array<Format, 4> formats;  // by Place
 };
 
 const QuantityRow& RowOf(Quantity quantity);
+
+// A value of the quantity in the chosen units and back, and its unit's text,
+// as units.h gives them for the quantity's kind of unit.
+double ToShown(Quantity quantity, double internal, const Units& units);
+double FromShown(Quantity quantity, double shown, const Units& units);
+QString UnitText(Quantity quantity, const Units& units);
 
 // The caption of a result row without the trailing " =": "Temperature t, C";
 // on the saturation line "Temperature ts, C"; in the units the values are shown in.
