@@ -5,7 +5,7 @@
 // of the outputs.
 #pragma once
 
-#include "input_mode.h"
+#include "modes.h"
 #include "quantities.h"
 #include "diagram_curves.h"
 #include "units.h"

@@ -1,5 +1,6 @@
 #include "calculation_values.h"
 
+#include "TFS.h"
 #include "Tabl1.h"
 
 namespace {
@@ -31,8 +32,10 @@ void SetEnergyAndSound(QuantityValues& q, const Phase& phase) {
     q[Q::SpeedOfSound] = phase.w;
 }
 
+}  // namespace
+
 // A state computed by the library at once, in the units of the window.
-StateValues FromState(double p, const TFS::State& state) {
+StateValues StateOf(double p, const TFS::State& state) {
     StateValues s{{}, TFS::Region(state.region)};
     QuantityValues& q = s.values;
     q[Q::Pressure] = p;
@@ -48,13 +51,14 @@ StateValues FromState(double p, const TFS::State& state) {
     return s;
 }
 
-// A two-phase mixture has no heat capacity or transport properties.
 void MarkTwoPhase(StateValues& s, double x) {
     s.values[Q::Dryness] = x;
     for (const Quantity q : {Q::HeatCapacity, Q::IsochoricHeatCapacity, Q::SpeedOfSound, Q::IsentropicExponent,
                              Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl})
         s.values[q] = std::numeric_limits<double>::quiet_NaN();
 }
+
+namespace {
 
 // Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
 double PrandtlNumber(const QuantityValues& q) {
@@ -85,44 +89,11 @@ QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::
     return q;
 }
 
-// A state of the (p, s), (p, x) or (t, x) mode: a two-phase state (region 4)
-// has its dryness, as in the (p, h) mode.
-StateValues WithDryness(double p, const TFS::State& state) {
-    StateValues s = FromState(p, state);
-    if (state.region == int(TFS::Region::SATURATION_LINE)) MarkTwoPhase(s, state.x);
-    return s;
-}
-
 }  // namespace
 
-StateValues StateByPT(double p, double t) {
-    return FromState(p, TFS::STATE_PT(p, t));
-}
-
-StateValues StateByPS(double p, double s) {
-    return WithDryness(p, TFS::STATE_PS(p, s));
-}
-
-StateValues StateByPX(double p, double x) {
-    return WithDryness(p, TFS::STATE_PX(p, x));
-}
-
-StateValues StateByTX(double t, double x) {
-    return WithDryness(TFS::PS_T(t), TFS::STATE_TX(t, x));
-}
-
-StateValues StateByPH(double p, double h) {
-    const TFS::State state = TFS::STATE_PH(p, h);
-    StateValues s = FromState(p, state);
-    // From the saturated-water to the saturated-steam enthalpy below the
-    // critical pressure the state is wet steam at the saturation temperature, of
-    // dryness x = (h − h′)/(h″ − h′): its heat capacity and transport properties
-    // are not defined. This holds up to the critical pressure, whatever code the
-    // (p, h) classification gives above 16.5292 MPa. At the ends, x = 0 and
-    // x = 1, it is saturated water or saturated steam, whose transport the
-    // (p, t) functions cannot give either: at its saturation temperature they
-    // could not tell the phase.
-    if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x);
+StateValues WithDryness(double p, const TFS::State& state) {
+    StateValues s = StateOf(p, state);
+    if (state.region == int(TFS::Region::SATURATION_LINE)) MarkTwoPhase(s, state.x);
     return s;
 }
 

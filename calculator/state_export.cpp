@@ -52,7 +52,7 @@ Place PlaceOf(const StateRow& row, Phase phase) {
         case Phase::SaturatedSteam: return Place::SaturatedSteam;
         case Phase::State: break;
     }
-    return row.request.mode == InputMode::ByPT ? Place::ByPT : Place::OtherStateModes;
+    return ModeOf(row.request.mode, row.request.saturationInput)->place;
 }
 
 // A typed input in the shown units: as the window shows it, or the shortest

@@ -3,7 +3,7 @@
 // of quantities only.
 #pragma once
 
-#include "input_mode.h"
+#include "modes.h"
 #include "quantities.h"
 
 #include <QList>

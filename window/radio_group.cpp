@@ -50,3 +50,15 @@ void onItemIndexChanged(QGroupBox* group, std::function<void()> handler) {
             if (checked) handler();  // the unchecked partner's toggle is the same change
         });
 }
+
+void addItem(QGroupBox* group, const QString& text) {
+    auto* added = new QRadioButton(text, group);
+    added->setObjectName(group->objectName() + QStringLiteral("Item") + QString::number(itemsOf(group).size() - 1));
+    const QList<QRadioButton*> items = itemsOf(group);
+    const QRect first = items.front()->geometry();
+    const int columns = int(items.size() + 1) / 2;
+    const int width = (group->width() - 2 * first.x()) / columns;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        items[i]->setGeometry(first.x() + int(i % columns) * width, first.y() + int(i / columns) * first.height(),
+                              width, first.height());
+}

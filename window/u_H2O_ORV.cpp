@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
@@ -43,6 +44,7 @@ TForm1::TForm1(QWidget* parent)
     initResources();
     substituteDesignedFont();
     ui->setupUi(content);
+    addModeItems();
     buildFrame();
 
     ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -151,9 +153,35 @@ void TForm1::focusFirstInput() {
     if (!inputs.isEmpty()) focusInput(inputs.front());
 }
 
+void TForm1::addModeItems() {
+    for (const ModeRow& row : Modes()) {
+        QGroupBox* group = row.saturation() ? ui->RG_4 : ui->RG_1;
+        const int index = row.saturation() ? int(row.saturationInput) : int(row.mode);
+        if (index >= group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly).size())
+            addItem(group, QLatin1String(row.item));
+    }
+    for (QLineEdit* edit : InputEdits(*ui, false)) designedPlaces.insert(edit, edit->geometry());
+}
+
 void TForm1::showInputsOfMode() {
     const QList<QLineEdit*> shown = InputEditsOf(*ui, inputMode(), saturationInput());
     for (QLineEdit* edit : AllInputEdits(*ui)) setLabelledVisible(edit, shown.contains(edit));
+    if (inputMode() != InputMode::Saturation) placeInputsBySlot(shown);
+}
+
+void TForm1::placeInputsBySlot(const QList<QLineEdit*>& inputs) {
+    const QRect first = designedPlaces.value(InputEdit(*ui, false, Quantity::Pressure));
+    for (qsizetype slot = 0; slot < inputs.size(); ++slot) {
+        QLineEdit* edit = inputs[slot];
+        QRect place = designedPlaces.value(edit);
+        if (slot == 0)
+            place = first;
+        else if (place == first)
+            place = designedPlaces.value(InputEdit(*ui, false, Quantity::Enthalpy));
+        edit->setGeometry(place);
+        // The caption keeps to the left of its edit.
+        if (QLabel* label = labelOf(edit)) label->move(place.x() - 3 - label->width(), label->y());
+    }
 }
 
 // Ctrl+1, Ctrl+2, ... select the input modes in the order of their items; in
@@ -182,9 +210,9 @@ void TForm1::addModeShortcuts() {
 }
 
 void TForm1::RG_1Click() {
-    const int index = RG_1ItemIndex();
-    if (index < int(InputMode::ByPT) || index > int(InputMode::ByTX)) return;
-    const bool saturation = InputMode(index) == InputMode::Saturation;
+    const ModeRow* mode = ModeOf(inputMode(), saturationInput());
+    if (mode == nullptr) return;
+    const bool saturation = mode->saturation();
     ui->RG_4->setVisible(saturation);
     ui->PageControl1->setVisible(saturation);
     ui->Pan_State->setVisible(!saturation);  // in the same place
@@ -196,7 +224,7 @@ void TForm1::RG_1Click() {
 
 void TForm1::RG_4Click() {
     const auto input = saturationInput();
-    if (input != SaturationInput::ByPs && input != SaturationInput::ByTs) return;
+    if (ModeOf(InputMode::Saturation, input) == nullptr) return;
     // The sub-mode shows its own edit whatever the input mode; RG_4 itself is
     // shown in the saturation mode only.
     const QList<QLineEdit*> shown = InputEditsOf(*ui, InputMode::Saturation, input);

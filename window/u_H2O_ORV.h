@@ -125,8 +125,15 @@ private:
 
     InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }
     SaturationInput saturationInput() const { return SaturationInput(RG_4ItemIndex()); }
+    // A mode without a designed radio item gets one from its row.
+    void addModeItems();
     // Shows the inputs the selected mode reads, and hides the others.
     void showInputsOfMode();
+    // The inputs of a state mode by slot, whatever their quantities: the first
+    // where the pressure was designed, the second at its own designed place,
+    // or, where that is the first slot, at the enthalpy's.
+    void placeInputsBySlot(const QList<QLineEdit*>& inputs);
+    QHash<QLineEdit*, QRect> designedPlaces;
     void setResultEditsEnabled(bool enabled);
     // The focus goes into the input with its text selected, so that typing
     // replaces it rather than adding to it.

@@ -32,7 +32,7 @@ TEST(PhaseText, NamesTheRegionOfEachState) {
         {25, 360, "Compressed water (IF97 region 3)"},
     };
     for (const auto& state : states)
-        EXPECT_EQ(PhaseOf(StateByPT(state.p, state.t)).toStdString(), state.phase) << state.p << ", " << state.t;
+        EXPECT_EQ(PhaseOf(StateOf(state.p, TFS::STATE_PT(state.p, state.t))).toStdString(), state.phase) << state.p << ", " << state.t;
 }
 
 TEST(PhaseText, TwoPhaseStatesGiveTheirDrynessInTheLocale) {
