@@ -1,6 +1,6 @@
-// The quantities the calculator knows, one row each: how the window names them
-// and how it writes their values. Adding a quantity is one row here and its
-// computation in calculation_values.cpp.
+// The quantities the calculator knows, one row each: how the window names them,
+// how their values are obtained from a state and how they are written. A
+// quantity formed from others is its value here and its row in quantities.cpp.
 #pragma once
 
 #include "units.h"
@@ -57,6 +57,29 @@ QString Formatted(double value, const Format& format);
 // Where the value of a quantity is written.
 enum class Place : int { ByPT, OtherStateModes, SaturatedWater, SaturatedSteam };
 
+// One value for each quantity; NaN where the run computed none.
+class QuantityValues {
+public:
+    double operator[](Quantity q) const { return values[std::size_t(q)]; }
+    double& operator[](Quantity q) { return values[std::size_t(q)]; }
+
+private:
+    std::array<double, QuantityCount> values = Filled();
+    static constexpr std::array<double, QuantityCount> Filled() {
+        std::array<double, QuantityCount> a{};
+        a.fill(std::numeric_limits<double>::quiet_NaN());
+        return a;
+    }
+};
+
+// What the computation of a state or of a saturated phase gives, in the core's
+// units; NaN where it gives nothing. The other values are formed from these.
+struct StateProperties {
+    static constexpr double None = std::numeric_limits<double>::quiet_NaN();
+    double p = None, t = None, h = None, s = None, v = None, cp = None, u = None, cv = None, w = None,
+           kappa = None, mu = None, lambda = None, pr = None, sigma = None;
+};
+
 struct QuantityRow {
     Quantity quantity;
     const char* name;               // "Temperature"
@@ -65,6 +88,11 @@ struct QuantityRow {
     const char* saturationSymbol;   // on the saturation line: "ts", "ps"
     UnitKind unit;                  // the kind of its unit
     std::array<Format, 4> formats;  // by Place
+    // Its value: the given property, or, where none is given (NaN), formed from
+    // the values of the rows above it; neither for a value set apart (x).
+    double StateProperties::*given;
+    double (*formed)(const QuantityValues& above);
+    bool twoPhase;  // defined in a two-phase mixture, which has no heat capacity or transport properties
 };
 
 const QuantityRow& RowOf(Quantity quantity);
@@ -84,20 +112,8 @@ QString InputCaption(Quantity quantity, bool saturation, const Units& units = {}
 // A symbol with the quantity's unit: "p, psi"; the symbol alone for a number: "Pr".
 QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units);
 
+// The value of every quantity, row by row.
+QuantityValues ValuesOf(const StateProperties& given);
+
 // The format of a quantity in a place; Kind::None where it is not shown.
 const Format& FormatOf(Quantity quantity, Place place);
-
-// One value for each quantity; NaN where the run computed none.
-class QuantityValues {
-public:
-    double operator[](Quantity q) const { return values[std::size_t(q)]; }
-    double& operator[](Quantity q) { return values[std::size_t(q)]; }
-
-private:
-    std::array<double, QuantityCount> values = Filled();
-    static constexpr std::array<double, QuantityCount> Filled() {
-        std::array<double, QuantityCount> a{};
-        a.fill(std::numeric_limits<double>::quiet_NaN());
-        return a;
-    }
-};
