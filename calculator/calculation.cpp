@@ -38,7 +38,7 @@ void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place pl
         const Format& format = FormatOf(Quantity(q), place);
         if (format.kind == Format::Kind::None) continue;
         const double value = values[Quantity(q)];
-        out.values.append({Quantity(q), phase, value, Formatted(ToShown(Quantity(q), value, units), format)});
+        out.values.append({Quantity(q), phase, value, OutputText(Quantity(q), value, place, units)});
     }
 }
 
@@ -90,4 +90,22 @@ Outcome Calculate(const CalculationRequest& request) {
         const QString reason = QString::fromUtf8(e.what());
         return Stop{IoErrorReport, ExplanationOfStop(reason), reason};
     }
+}
+
+Place PlaceOf(const CalculationRequest& request, Phase phase) {
+    switch (phase) {
+        case Phase::SaturatedWater: return Place::SaturatedWater;
+        case Phase::SaturatedSteam: return Place::SaturatedSteam;
+        case Phase::State: break;
+    }
+    return ModeOf(request.mode, request.saturationInput)->place;
+}
+
+QString OutputText(Quantity quantity, double value, Place place, const Units& units) {
+    return Formatted(ToShown(quantity, value, units), FormatOf(quantity, place));
+}
+
+void RewriteOutputs(Outputs& outputs, const CalculationRequest& request) {
+    for (Output& output : outputs.values)
+        output.text = OutputText(output.quantity, output.value, PlaceOf(request, output.phase), request.units);
 }
