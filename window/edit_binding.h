@@ -23,7 +23,14 @@ QList<QLineEdit*> AllInputEdits(const Ui::TForm1& ui);
 // The edits of a mode's inputs, in the order the mode reads them.
 QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationInput saturationInput);
 
-// The edit that shows a quantity of the phase; nullptr where there is none.
+// A quantity a phase shows without a designed edit gets a row below the
+// designed ones of its area (the result panel, a sheet): a caption and an
+// edit in the style of the rows above; the rows are spaced closer where the
+// area would not hold them.
+void AddResultRowsOfUndesignedQuantities(Ui::TForm1& ui);
+
+// The edit that shows a quantity of the phase, designed or added; nullptr
+// where there is none.
 QLineEdit* ResultEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase);
 // The result edits of a phase, in the order of the rows.
 QList<QLineEdit*> ResultEditsOf(const Ui::TForm1& ui, Phase phase);

@@ -44,6 +44,7 @@ TForm1::TForm1(QWidget* parent)
     initResources();
     substituteDesignedFont();
     ui->setupUi(content);
+    AddResultRowsOfUndesignedQuantities(*ui);
     addModeItems();
     buildFrame();
 
