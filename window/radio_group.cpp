@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 QList<QRadioButton*> itemsOf(const QGroupBox* group) {
@@ -57,8 +59,14 @@ void addItem(QGroupBox* group, const QString& text) {
     const QList<QRadioButton*> items = itemsOf(group);
     const QRect first = items.front()->geometry();
     const int columns = int(items.size() + 1) / 2;
-    const int width = (group->width() - 2 * first.x()) / columns;
-    for (qsizetype i = 0; i < items.size(); ++i)
-        items[i]->setGeometry(first.x() + int(i % columns) * width, first.y() + int(i / columns) * first.height(),
-                              width, first.height());
+    // Each column as wide as its widest item; the group widens if need be.
+    int x = first.x();
+    for (int column = 0; column < columns; ++column) {
+        int width = 0;
+        for (qsizetype i = column; i < items.size(); i += columns) width = std::max(width, items[i]->sizeHint().width());
+        for (qsizetype i = column; i < items.size(); i += columns)
+            items[i]->setGeometry(x, first.y() + int(i / columns) * first.height(), width, first.height());
+        x += width;
+    }
+    group->resize(std::max(group->width(), x + first.x()), group->height());
 }
