@@ -5,9 +5,9 @@
 // of the outputs.
 #pragma once
 
+#include "diagram_curves.h"
 #include "modes.h"
 #include "quantities.h"
-#include "diagram_curves.h"
 #include "units.h"
 
 #include <QList>

@@ -1,7 +1,9 @@
-// The values that one run of the Calculate command computes, per input mode, in
-// the units of the window: p in MPa, t in °C, h and u in kJ/kg, s, cp and cv in
-// kJ/(kg·K), v in m³/kg, ρ in kg/m³, w in m/s, μ in Pa·s, ν in m²/s, λ in
-// W/(m·K), σ in N/m.
+// The values that one run of the Calculate command computes, a state or both
+// saturated phases, from what the formulation and the saturation correlations
+// give; the modes' computations (modes.cpp) build on them. In the core's
+// units: p in MPa, t in °C, h and u in kJ/kg, s, cp and cv in kJ/(kg·K), v in
+// m³/kg, ρ in kg/m³, w in m/s, μ in Pa·s, ν in m²/s, λ in W/(m·K), σ in N/m.
+// It names the formulation's types without including TFS.h.
 // A state the property library cannot serve ends in TFS::FatalStop.
 #pragma once
 

@@ -68,8 +68,8 @@ void CheckPH(const InputValues& v, const Units& u) {
     double hmin = (0.9751 * p + 1.113) * 1.01;
     if (hmin < 10) hmin = 10;
     if (h < hmin)
-        RefuseValue(Q::Enthalpy,
-                    u" The enthalpy specified is below the allowable value hmin="_s + FormattedLimit(u, Q::Enthalpy, hmin, 6, 2));
+        RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
+                                     FormattedLimit(u, Q::Enthalpy, hmin, 6, 2));
     constexpr double hmax = 3615;
     if (h > hmax)
         RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
@@ -83,8 +83,8 @@ void CheckPS(const InputValues& v, const Units& u) {
     // mode at this pressure.
     const double smin = TFS::S_PT(p, LowestTemperature);
     if (s < smin)
-        RefuseValue(Q::Entropy,
-                    u" The entropy specified is below the allowable value smin="_s + FormattedLimit(u, Q::Entropy, smin, 6, 4));
+        RefuseValue(Q::Entropy, u" The entropy specified is below the allowable value smin="_s +
+                                    FormattedLimit(u, Q::Entropy, smin, 6, 4));
     const double smax = TFS::S_PT(p, HighestTemperature);
     if (s > smax)
         RefuseValue(Q::Entropy, u" The specified entropy is higher than the allowable value smax="_s +

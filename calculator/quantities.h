@@ -76,8 +76,8 @@ private:
 // units; NaN where it gives nothing. The other values are formed from these.
 struct StateProperties {
     static constexpr double None = std::numeric_limits<double>::quiet_NaN();
-    double p = None, t = None, h = None, s = None, v = None, cp = None, u = None, cv = None, w = None,
-           kappa = None, mu = None, lambda = None, pr = None, sigma = None;
+    double p = None, t = None, h = None, s = None, v = None, cp = None, u = None, cv = None, w = None, kappa = None,
+           mu = None, lambda = None, pr = None, sigma = None;
 };
 
 struct QuantityRow {

@@ -64,8 +64,9 @@ QLineEdit* Member(const Ui::TForm1& ui, QLineEdit* Ui::TForm1::*edit) {
 const Phase Phases[] = {Phase::State, Phase::SaturatedWater, Phase::SaturatedSteam};
 
 QWidget* AreaOf(const Ui::TForm1& ui, Phase phase) {
-    return phase == Phase::State ? static_cast<QWidget*>(ui.Pan_midl)
-                                 : phase == Phase::SaturatedWater ? ui.TabSheet1 : ui.TabSheet2;
+    return phase == Phase::State            ? static_cast<QWidget*>(ui.Pan_midl)
+           : phase == Phase::SaturatedWater ? ui.TabSheet1
+                                            : ui.TabSheet2;
 }
 
 QLineEdit* DesignedEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase) {
@@ -101,7 +102,7 @@ QString AddedCaption(Quantity quantity, Phase phase) {
     return QLatin1String(row.name) + u' ' + CaptionWithUnit(symbol, quantity, {}) + QStringLiteral(" =");
 }
 
-// A copy of the last row of the area, one step below it.
+// A copy of a labelled edit, `step` below it, with its own caption.
 QLineEdit* AddRow(QWidget* area, const QLineEdit* last, int step, const QString& caption) {
     const QLabel* lastLabel = labelOf(last);
     auto* edit = new QLineEdit(area);
@@ -136,18 +137,43 @@ void FitRows(int height, const QList<QLineEdit*>& rows) {
     }
 }
 
-}  // namespace
+// "Added_input_Ro": the symbol of the quantity's result row.
+QString AddedInputName(Quantity quantity) {
+    return QStringLiteral("Added_input_") + QLatin1String(RowOf(quantity).symbol);
+}
 
-QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity) {
+QLineEdit* DesignedInput(const Ui::TForm1& ui, bool saturation, Quantity quantity) {
     for (const InputRow& row : InputRows)
         if (row.quantity == quantity) return Member(ui, saturation ? row.saturation : row.state);
     return nullptr;
+}
+
+}  // namespace
+
+void AddInputsOfUndesignedQuantities(Ui::TForm1& ui) {
+    for (const ModeRow& mode : Modes())
+        for (const Quantity input : mode.inputs) {
+            if (mode.saturation() || InputEdit(ui, false, input) != nullptr) continue;
+            QLineEdit* edit =
+                AddRow(ui.Lb_h->parentWidget(), ui.Lb_h, 0, InputCaption(input, false) + QStringLiteral(" ="));
+            edit->setObjectName(AddedInputName(input));
+        }
+}
+
+QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity) {
+    if (QLineEdit* designed = DesignedInput(ui, saturation, quantity)) return designed;
+    if (saturation) return nullptr;
+    return ui.Lb_h->parentWidget()->findChild<QLineEdit*>(AddedInputName(quantity), Qt::FindDirectChildrenOnly);
 }
 
 QList<QLineEdit*> InputEdits(const Ui::TForm1& ui, bool saturation) {
     QList<QLineEdit*> edits;
     for (const InputRow& row : InputRows)
         if (QLineEdit* edit = Member(ui, saturation ? row.saturation : row.state)) edits.append(edit);
+    if (!saturation)
+        for (int q = 0; q < QuantityCount; ++q)
+            if (DesignedInput(ui, false, Quantity(q)) == nullptr)
+                if (QLineEdit* added = InputEdit(ui, false, Quantity(q))) edits.append(added);
     return edits;
 }
 

@@ -13,8 +13,12 @@ namespace Ui {
 class TForm1;
 }
 
+// A quantity a state mode reads without a designed input edit gets one: a
+// caption and an edit as the enthalpy's, hidden until its mode shows it.
+void AddInputsOfUndesignedQuantities(Ui::TForm1& ui);
+
 // The edit a quantity is typed into in the saturation mode or in the state
-// modes; nullptr where there is none.
+// modes, designed or added; nullptr where there is none.
 QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity);
 // The input edits of the state modes or of the saturation mode; every input
 // edit, in the order of the tab chain (the saturation mode's last).

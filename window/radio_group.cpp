@@ -63,7 +63,8 @@ void addItem(QGroupBox* group, const QString& text) {
     int x = first.x();
     for (int column = 0; column < columns; ++column) {
         int width = 0;
-        for (qsizetype i = column; i < items.size(); i += columns) width = std::max(width, items[i]->sizeHint().width());
+        for (qsizetype i = column; i < items.size(); i += columns)
+            width = std::max(width, items[i]->sizeHint().width());
         for (qsizetype i = column; i < items.size(); i += columns)
             items[i]->setGeometry(x, first.y() + int(i / columns) * first.height(), width, first.height());
         x += width;

@@ -23,6 +23,8 @@
 #include <QStyle>
 #include <QTabBar>
 
+#include <algorithm>
+
 static void initResources() {
     Q_INIT_RESOURCE(u_H2O_ORV);
 }
@@ -45,7 +47,9 @@ TForm1::TForm1(QWidget* parent)
     substituteDesignedFont();
     ui->setupUi(content);
     AddResultRowsOfUndesignedQuantities(*ui);
+    AddInputsOfUndesignedQuantities(*ui);
     addModeItems();
+    for (QLineEdit* edit : InputEdits(*ui, false)) designedPlaces.insert(edit, edit->geometry());
     buildFrame();
 
     ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -161,7 +165,6 @@ void TForm1::addModeItems() {
         if (index >= group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly).size())
             addItem(group, QLatin1String(row.item));
     }
-    for (QLineEdit* edit : InputEdits(*ui, false)) designedPlaces.insert(edit, edit->geometry());
 }
 
 void TForm1::showInputsOfMode() {
@@ -211,9 +214,10 @@ void TForm1::addModeShortcuts() {
 }
 
 void TForm1::RG_1Click() {
-    const ModeRow* mode = ModeOf(inputMode(), saturationInput());
-    if (mode == nullptr) return;
-    const bool saturation = mode->saturation();
+    const QList<ModeRow>& modes = Modes();
+    if (std::none_of(modes.begin(), modes.end(), [this](const ModeRow& row) { return row.mode == inputMode(); }))
+        return;
+    const bool saturation = inputMode() == InputMode::Saturation;
     ui->RG_4->setVisible(saturation);
     ui->PageControl1->setVisible(saturation);
     ui->Pan_State->setVisible(!saturation);  // in the same place

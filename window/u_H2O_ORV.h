@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calculation.h"
-#include "state_table.h"
 #include "diagram_chart.h"
+#include "state_table.h"
 #include "units.h"
 
 #include <QHash>

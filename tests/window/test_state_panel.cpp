@@ -2,8 +2,8 @@
 // results", as the window wires them.
 #include "calculate_fixture.h"
 
-#include "number_format.h"
 #include "diagram_chart.h"
+#include "number_format.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,8 +3,8 @@
 // whose inputs changed are shown as stale while the copy keeps their run.
 #include "calculate_fixture.h"
 
-#include "palette_colours.h"
 #include "diagram_chart.h"
+#include "palette_colours.h"
 
 #include <QApplication>
 #include <QClipboard>
