@@ -1,8 +1,8 @@
 // The Calculate command of each input mode at its slowest states, as a click
 // runs it: reading the edits, the property calls, writing the outputs and the
 // window's redraw with its diagram. And the start-up to a shown window.
+#include "diagram_curves.h"
 #include "message_box.h"
-#include "ts_diagram.h"
 #include "u_H2O_ORV.h"
 
 #include <QApplication>

@@ -5,9 +5,9 @@
 // of the outputs.
 #pragma once
 
-#include "input_mode.h"
+#include "diagram_curves.h"
+#include "modes.h"
 #include "quantities.h"
-#include "ts_diagram.h"
 #include "units.h"
 
 #include <QList>
@@ -38,8 +38,8 @@ struct Output {
 };
 
 // Every output of a successful run, in the order of the rows. A state mode
-// also names the state's phase and places it on the temperature-entropy
-// diagram.
+// also names the state's phase and places it on the temperature-entropy and
+// the enthalpy-entropy diagram.
 struct Outputs {
     QList<Output> values;
     QString phaseName;
@@ -66,3 +66,11 @@ struct Stop {
 using Outcome = std::variant<Outputs, Refusal, Stop>;
 
 Outcome Calculate(const CalculationRequest& request);
+
+// Where a run writes the values of a phase: the state's by its mode.
+Place PlaceOf(const CalculationRequest& request, Phase phase);
+// A value in the core's units as a run writes it in the place, in `units`.
+QString OutputText(Quantity quantity, double value, Place place, const Units& units);
+// The texts of a run's outputs written anew from their values in the
+// request's units: a change of units changes no state.
+void RewriteOutputs(Outputs& outputs, const CalculationRequest& request);

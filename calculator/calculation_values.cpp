@@ -1,5 +1,6 @@
 #include "calculation_values.h"
 
+#include "TFS.h"
 #include "Tabl1.h"
 
 namespace {
@@ -12,55 +13,42 @@ constexpr double MicroPascalSecondsPerPascalSecond = 1000000.0;
 constexpr double MilliwattsPerWatt = 1000.0;
 // Tabl1 gives the surface tension in mN/m.
 constexpr double MillinewtonsPerNewton = 1000.0;
-// cp comes in kJ/(kg·K); the Prandtl number needs J/(kg·K).
-constexpr double JoulesPerKilojoule = 1000.0;
 
-// h, s, v and ρ of a state or a saturated phase.
-void SetThermodynamic(QuantityValues& q, double h, double s, double v) {
-    q[Q::Enthalpy] = h;
-    q[Q::Entropy] = s;
-    q[Q::SpecificVolume] = v;
-    q[Q::Density] = 1 / v;
-}
-
-// u, cv and w of a state or a saturated phase.
+// p, t, h, s, v, cp, u, cv and w of a state or of a saturated phase.
 template <class Phase>
-void SetEnergyAndSound(QuantityValues& q, const Phase& phase) {
-    q[Q::InternalEnergy] = phase.u;
-    q[Q::IsochoricHeatCapacity] = phase.cv;
-    q[Q::SpeedOfSound] = phase.w;
+StateProperties ThermodynamicOf(double p, double t, const Phase& state) {
+    StateProperties given;
+    given.p = p;
+    given.t = t;
+    given.h = state.h;
+    given.s = state.s;
+    given.v = state.v;
+    given.cp = state.cp;
+    given.u = state.u;
+    given.cv = state.cv;
+    given.w = state.w;
+    return given;
 }
+
+}  // namespace
 
 // A state computed by the library at once, in the units of the window.
-StateValues FromState(double p, const TFS::State& state) {
-    StateValues s{{}, TFS::Region(state.region)};
-    QuantityValues& q = s.values;
-    q[Q::Pressure] = p;
-    q[Q::Temperature] = state.t;
-    SetThermodynamic(q, state.h, state.s, state.v);
-    q[Q::HeatCapacity] = state.cp;
-    SetEnergyAndSound(q, state);
-    q[Q::IsentropicExponent] = state.kappa;
-    q[Q::DynamicViscosity] = state.mu / MicroPascalSecondsPerPascalSecond;
-    q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
-    q[Q::Conductivity] = state.lambda / MilliwattsPerWatt;
-    q[Q::Prandtl] = state.pr;
-    return s;
+StateValues StateOf(double p, const TFS::State& state) {
+    StateProperties given = ThermodynamicOf(p, state.t, state);
+    given.kappa = state.kappa;
+    given.mu = state.mu / MicroPascalSecondsPerPascalSecond;
+    given.lambda = state.lambda / MilliwattsPerWatt;
+    given.pr = state.pr;
+    return {ValuesOf(given), TFS::Region(state.region)};
 }
 
-// A two-phase mixture has no heat capacity or transport properties.
 void MarkTwoPhase(StateValues& s, double x) {
     s.values[Q::Dryness] = x;
-    for (const Quantity q : {Q::HeatCapacity, Q::IsochoricHeatCapacity, Q::SpeedOfSound, Q::IsentropicExponent,
-                             Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl})
-        s.values[q] = std::numeric_limits<double>::quiet_NaN();
+    for (int q = 0; q < QuantityCount; ++q)
+        if (!RowOf(Quantity(q)).twoPhase) s.values[Quantity(q)] = std::numeric_limits<double>::quiet_NaN();
 }
 
-// Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
-double PrandtlNumber(const QuantityValues& q) {
-    return q[Q::KinematicViscosity] * q[Q::HeatCapacity] * JoulesPerKilojoule /
-           (q[Q::Conductivity] * q[Q::SpecificVolume]);
-}
+namespace {
 
 // One saturated phase: thermodynamic values from TFS, transport values from
 // the Tabl1 correlations of the one saturation coordinate x. Without a
@@ -71,58 +59,19 @@ struct PhaseCorrelations {
 
 QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::SaturatedPhase& state,
                               const PhaseCorrelations& f, double sigma) {
-    QuantityValues q;
-    q[Q::Pressure] = line.p;
-    q[Q::Temperature] = line.t;
-    SetThermodynamic(q, state.h, state.s, state.v);
-    q[Q::HeatCapacity] = state.cp;
-    SetEnergyAndSound(q, state);
-    q[Q::Conductivity] = f.lambda(x);
-    q[Q::DynamicViscosity] = f.mu(x) / MicroPascalSecondsPerPascalSecond;
-    q[Q::KinematicViscosity] = q[Q::DynamicViscosity] / q[Q::Density];
-    q[Q::Prandtl] = f.pr ? f.pr(x) : PrandtlNumber(q);
-    q[Q::SurfaceTension] = sigma;
-    return q;
-}
-
-// A state of the (p, s), (p, x) or (t, x) mode: a two-phase state (region 4)
-// has its dryness, as in the (p, h) mode.
-StateValues WithDryness(double p, const TFS::State& state) {
-    StateValues s = FromState(p, state);
-    if (state.region == int(TFS::Region::SATURATION_LINE)) MarkTwoPhase(s, state.x);
-    return s;
+    StateProperties given = ThermodynamicOf(line.p, line.t, state);
+    given.lambda = f.lambda(x);
+    given.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
+    if (f.pr) given.pr = f.pr(x);
+    given.sigma = sigma;
+    return ValuesOf(given);
 }
 
 }  // namespace
 
-StateValues StateByPT(double p, double t) {
-    return FromState(p, TFS::STATE_PT(p, t));
-}
-
-StateValues StateByPS(double p, double s) {
-    return WithDryness(p, TFS::STATE_PS(p, s));
-}
-
-StateValues StateByPX(double p, double x) {
-    return WithDryness(p, TFS::STATE_PX(p, x));
-}
-
-StateValues StateByTX(double t, double x) {
-    return WithDryness(TFS::PS_T(t), TFS::STATE_TX(t, x));
-}
-
-StateValues StateByPH(double p, double h) {
-    const TFS::State state = TFS::STATE_PH(p, h);
-    StateValues s = FromState(p, state);
-    // From the saturated-water to the saturated-steam enthalpy below the
-    // critical pressure the state is wet steam at the saturation temperature, of
-    // dryness x = (h − h′)/(h″ − h′): its heat capacity and transport properties
-    // are not defined. This holds up to the critical pressure, whatever code the
-    // (p, h) classification gives above 16.5292 MPa. At the ends, x = 0 and
-    // x = 1, it is saturated water or saturated steam, whose transport the
-    // (p, t) functions cannot give either: at its saturation temperature they
-    // could not tell the phase.
-    if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x);
+StateValues WithDryness(double p, const TFS::State& state) {
+    StateValues s = StateOf(p, state);
+    if (state.region == int(TFS::Region::SATURATION_LINE)) MarkTwoPhase(s, state.x);
     return s;
 }
 

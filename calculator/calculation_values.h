@@ -1,16 +1,25 @@
-// The values that one run of the Calculate command computes, per input mode, in
-// the units of the window: p in MPa, t in °C, h and u in kJ/kg, s, cp and cv in
-// kJ/(kg·K), v in m³/kg, ρ in kg/m³, w in m/s, μ in Pa·s, ν in m²/s, λ in
-// W/(m·K), σ in N/m.
+// The values that one run of the Calculate command computes, a state or both
+// saturated phases, from what the formulation and the saturation correlations
+// give; the modes' computations (modes.cpp) build on them. In the core's
+// units: p in MPa, t in °C, h and u in kJ/kg, s, cp and cv in kJ/(kg·K), v in
+// m³/kg, ρ in kg/m³, w in m/s, μ in Pa·s, ν in m²/s, λ in W/(m·K), σ in N/m.
+// It names the formulation's types without including TFS.h.
 // A state the property library cannot serve ends in TFS::FatalStop.
 #pragma once
 
-#include "TFS.h"
 #include "quantities.h"
 
-// A state of the (p, t) or (p, h) mode. A two-phase state (wet steam or a
-// saturated phase, only from (p, h)) has its dryness; its heat capacity and
-// transport properties are not defined (NaN) and are not shown.
+#include <cmath>
+#include <variant>
+
+namespace TFS {
+enum class Region : int;
+struct State;
+}  // namespace TFS
+
+// A state of a state mode. A two-phase state (wet steam or a saturated phase)
+// has its dryness; its heat capacity and transport properties are not defined
+// (NaN) and are not shown.
 struct StateValues {
     QuantityValues values;
     TFS::Region region;  // the formulation's region of (p, t)
@@ -18,11 +27,12 @@ struct StateValues {
     bool twoPhase() const { return !std::isnan(values[Quantity::Dryness]); }
 };
 
-StateValues StateByPT(double p, double t);
-StateValues StateByPH(double p, double h);
-StateValues StateByPS(double p, double s);
-StateValues StateByPX(double p, double x);
-StateValues StateByTX(double t, double x);
+// A state the formulation computed at pressure p, as it gives it.
+StateValues StateOf(double p, const TFS::State& state);
+// A two-phase mixture of dryness x has no heat capacity or transport properties.
+void MarkTwoPhase(StateValues& s, double x);
+// As StateOf, a state of the saturation line (region 4) with its dryness.
+StateValues WithDryness(double p, const TFS::State& state);
 
 // Both phases on the saturation line; each holds the line's ps and ts, and the
 // surface tension, too.
@@ -32,3 +42,8 @@ struct SaturationValues {
 
 SaturationValues SaturationByPs(double ps);
 SaturationValues SaturationByTs(double ts);
+
+// What a mode computes: one state, or both phases on the saturation line.
+struct ModeValues {
+    std::variant<StateValues, SaturationValues> values;
+};

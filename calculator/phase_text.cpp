@@ -1,5 +1,6 @@
 #include "phase_text.h"
 
+#include "TFS.h"
 #include "calculation_values.h"
 #include "number_format.h"
 

@@ -18,45 +18,75 @@ constexpr Format WiderAboveTen(int precision, int decimals) {
     return {K::WiderAboveTen, precision, decimals};
 }
 
+using P = StateProperties;
+using Values = QuantityValues;
+constexpr bool InTwoPhases = true, NotInTwoPhases = false;
+
+// cp comes in kJ/(kg·K); the Prandtl number needs J/(kg·K).
+constexpr double JoulesPerKilojoule = 1000.0;
+
+// Pr = ν·cp/(λ·v) with every quantity in SI units (ν/v = μ).
+double PrandtlNumber(const Values& q) {
+    return q[Quantity::KinematicViscosity] * q[Quantity::HeatCapacity] * JoulesPerKilojoule /
+           (q[Quantity::Conductivity] * q[Quantity::SpecificVolume]);
+}
+
 // The formats by place: the (p, t) mode, the other modes of the state, the
 // saturated water and the saturated steam sheet.
 // clang-format off
 const QuantityRow Rows[QuantityCount] = {
-    // quantity                      name                            symbol  input   on the line  dimension
-    {Quantity::Temperature,        "Temperature",                    "t",    "t",    "ts",   Dimension::Temperature,
-     {Fixed(5, 1),                 Fixed(5, 1),                Fixed(6, 2),          Fixed(6, 2)}},
-    {Quantity::Pressure,           "Pressure",                       "p",    "p",    "ps",   Dimension::Pressure,
-     {Fixed(7, 4),                 Fixed(7, 4),                WiderAboveTen(5, 4),  WiderAboveTen(5, 4)}},
-    {Quantity::Enthalpy,           "Enthalpy",                       "h",    "h",    "h",    Dimension::SpecificEnergy,
-     {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::Entropy,            "Entropy",                        "S",    "s",    "S",    Dimension::SpecificEntropy,
-     {Fixed(5, 3),                 Fixed(5, 3),                Fixed(5, 3),          Fixed(5, 3)}},
-    {Quantity::SpecificVolume,     "Specific volume",                "V",    "v",    "V",    Dimension::SpecificVolume,
-     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::Density,            "Density",                        "Ro",   "Ro",   "Ro",   Dimension::Density,
-     {Fixed(8, 4),                 Fixed(6, 2),                Fixed(5, 2),          Fixed(5, 2)}},
-    {Quantity::HeatCapacity,       "Heat capacity",                  "Cp",   "Cp",   "Cp",   Dimension::SpecificEntropy,
-     {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)}},
-    {Quantity::Conductivity,       "Thermal conductivity",           "Lmb",  "Lmb",  "Lmb",  Dimension::Conductivity,
-     {Fixed(5, 4),                 Fixed(5, 4),                Fixed(5, 4),          Fixed(5, 4)}},
-    {Quantity::DynamicViscosity,   "Dynamic viscosity",              "Miu",  "Miu",  "Miu",  Dimension::DynamicViscosity,
-     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::KinematicViscosity, "Kinematic viscosity",            "Niu",  "Niu",  "Niu",  Dimension::KinematicViscosity,
-     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)}},
-    {Quantity::Prandtl,            "Prandtl number",                 "Pr",   "Pr",   "Pr",   Dimension::None,
-     {Fixed(4, 2),                 Fixed(4, 2),                Fixed(5, 3),          Fixed(5, 4)}},
-    {Quantity::InternalEnergy,     "Internal energy",                "u",    "u",    "u",    Dimension::SpecificEnergy,
-     {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::IsochoricHeatCapacity, "Heat capacity",               "Cv",   "Cv",   "Cv",   Dimension::SpecificEntropy,
-     {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)}},
-    {Quantity::SpeedOfSound,       "Speed of sound",                 "w",    "w",    "w",    Dimension::Speed,
-     {Fixed(6, 1),                 Fixed(6, 1),                Fixed(6, 1),          Fixed(6, 1)}},
-    {Quantity::IsentropicExponent, "Isentropic exponent",            "k",    "k",    "k",    Dimension::None,
-     {Fixed(5, 3),                 Fixed(5, 3),                None,                 None}},
-    {Quantity::SurfaceTension,     "Surface tension coefficient",    "Sigma", "Sigma", "Sigma", Dimension::SurfaceTension,
-     {None,                        None,                       Exponent(4),          Exponent(4)}},
-    {Quantity::Dryness,            "Dryness",                        "x",    "x",    "x",    Dimension::None,
-     {None,                        None,                       None,                 None}},
+    // quantity                      name                            symbol  input   on the line  unit
+    {Quantity::Temperature,        "Temperature",                    "t",    "t",    "ts",   UnitKind::Temperature,
+     {Fixed(5, 1),                 Fixed(5, 1),                Fixed(6, 2),          Fixed(6, 2)},
+     &P::t, nullptr, InTwoPhases},
+    {Quantity::Pressure,           "Pressure",                       "p",    "p",    "ps",   UnitKind::Pressure,
+     {Fixed(7, 4),                 Fixed(7, 4),                WiderAboveTen(5, 4),  WiderAboveTen(5, 4)},
+     &P::p, nullptr, InTwoPhases},
+    {Quantity::Enthalpy,           "Enthalpy",                       "h",    "h",    "h",    UnitKind::SpecificEnergy,
+     {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)},
+     &P::h, nullptr, InTwoPhases},
+    {Quantity::Entropy,            "Entropy",                        "S",    "s",    "S",    UnitKind::SpecificHeat,
+     {Fixed(5, 3),                 Fixed(5, 3),                Fixed(5, 3),          Fixed(5, 3)},
+     &P::s, nullptr, InTwoPhases},
+    {Quantity::SpecificVolume,     "Specific volume",                "V",    "v",    "V",    UnitKind::SpecificVolume,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     &P::v, nullptr, InTwoPhases},
+    {Quantity::Density,            "Density",                        "Ro",   "Ro",   "Ro",   UnitKind::Density,
+     {Fixed(8, 4),                 Fixed(6, 2),                Fixed(5, 2),          Fixed(5, 2)},
+     nullptr, [](const Values& q) { return 1 / q[Quantity::SpecificVolume]; }, InTwoPhases},
+    {Quantity::HeatCapacity,       "Heat capacity",                  "Cp",   "Cp",   "Cp",   UnitKind::SpecificHeat,
+     {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)},
+     &P::cp, nullptr, NotInTwoPhases},
+    {Quantity::Conductivity,       "Thermal conductivity",           "Lmb",  "Lmb",  "Lmb",  UnitKind::Conductivity,
+     {Fixed(5, 4),                 Fixed(5, 4),                Fixed(5, 4),          Fixed(5, 4)},
+     &P::lambda, nullptr, NotInTwoPhases},
+    {Quantity::DynamicViscosity,   "Dynamic viscosity",              "Miu",  "Miu",  "Miu",  UnitKind::Viscosity,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     &P::mu, nullptr, NotInTwoPhases},
+    {Quantity::KinematicViscosity, "Kinematic viscosity",            "Niu",  "Niu",  "Niu",  UnitKind::Diffusivity,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     nullptr, [](const Values& q) { return q[Quantity::DynamicViscosity] / q[Quantity::Density]; }, NotInTwoPhases},
+    {Quantity::Prandtl,            "Prandtl number",                 "Pr",   "Pr",   "Pr",   UnitKind::None,
+     {Fixed(4, 2),                 Fixed(4, 2),                Fixed(5, 3),          Fixed(5, 4)},
+     &P::pr, PrandtlNumber, NotInTwoPhases},
+    {Quantity::InternalEnergy,     "Internal energy",                "u",    "u",    "u",    UnitKind::SpecificEnergy,
+     {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 1),          Fixed(6, 1)},
+     &P::u, nullptr, InTwoPhases},
+    {Quantity::IsochoricHeatCapacity, "Heat capacity",               "Cv",   "Cv",   "Cv",   UnitKind::SpecificHeat,
+     {Fixed(6, 3),                 Fixed(6, 3),                Fixed(6, 3),          Fixed(6, 3)},
+     &P::cv, nullptr, NotInTwoPhases},
+    {Quantity::SpeedOfSound,       "Speed of sound",                 "w",    "w",    "w",    UnitKind::Speed,
+     {Fixed(6, 1),                 Fixed(6, 1),                Fixed(6, 1),          Fixed(6, 1)},
+     &P::w, nullptr, NotInTwoPhases},
+    {Quantity::IsentropicExponent, "Isentropic exponent",            "k",    "k",    "k",    UnitKind::None,
+     {Fixed(5, 3),                 Fixed(5, 3),                None,                 None},
+     &P::kappa, nullptr, NotInTwoPhases},
+    {Quantity::SurfaceTension,     "Surface tension coefficient",    "Sigma", "Sigma", "Sigma", UnitKind::SurfaceTension,
+     {None,                        None,                       Exponent(4),          Exponent(4)},
+     &P::sigma, nullptr, InTwoPhases},
+    {Quantity::Dryness,            "Dryness",                        "x",    "x",    "x",    UnitKind::None,
+     {None,                        None,                       None,                 None},
+     nullptr, nullptr, InTwoPhases},
 };
 // clang-format on
 
@@ -64,6 +94,18 @@ const QuantityRow Rows[QuantityCount] = {
 
 const QuantityRow& RowOf(Quantity quantity) {
     return Rows[int(quantity)];
+}
+
+double ToShown(Quantity quantity, double internal, const Units& units) {
+    return ToShown(RowOf(quantity).unit, internal, units);
+}
+
+double FromShown(Quantity quantity, double shown, const Units& units) {
+    return FromShown(RowOf(quantity).unit, shown, units);
+}
+
+QString UnitText(Quantity quantity, const Units& units) {
+    return UnitText(RowOf(quantity).unit, units);
 }
 
 QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units) {
@@ -80,6 +122,16 @@ QString ResultCaption(Quantity quantity, bool saturation, const Units& units) {
 QString InputCaption(Quantity quantity, bool saturation, const Units& units) {
     const QuantityRow& row = RowOf(quantity);
     return CaptionWithUnit(QLatin1String(saturation ? row.saturationSymbol : row.inputSymbol), quantity, units);
+}
+
+QuantityValues ValuesOf(const StateProperties& given) {
+    QuantityValues values;
+    for (const QuantityRow& row : Rows) {
+        double value = row.given != nullptr ? given.*row.given : StateProperties::None;
+        if (std::isnan(value) && row.formed != nullptr) value = row.formed(values);
+        values[row.quantity] = value;
+    }
+    return values;
 }
 
 const Format& FormatOf(Quantity quantity, Place place) {

@@ -1,6 +1,6 @@
-// The quantities the calculator knows, one row each: how the window names them
-// and how it writes their values. Adding a quantity is one row here and its
-// computation in calculation_values.cpp.
+// The quantities the calculator knows, one row each: how the window names them,
+// how their values are obtained from a state and how they are written. A
+// quantity formed from others is its value here and its row in quantities.cpp.
 #pragma once
 
 #include "units.h"
@@ -33,8 +33,8 @@ enum class Quantity : int {
 };
 inline constexpr int QuantityCount = int(Quantity::Dryness) + 1;
 
-// Where a value belongs: the state of the (p, t) and (p, h) modes, or one of
-// the two phases of the saturation mode.
+// Where a value belongs: the state of a state mode, or one of the two phases
+// of the saturation mode.
 enum class Phase : int { State, SaturatedWater, SaturatedSteam };
 
 // How a value is written.
@@ -57,30 +57,6 @@ QString Formatted(double value, const Format& format);
 // Where the value of a quantity is written.
 enum class Place : int { ByPT, OtherStateModes, SaturatedWater, SaturatedSteam };
 
-struct QuantityRow {
-    Quantity quantity;
-    const char* name;               // "Temperature"
-    const char* symbol;             // "t", as the result rows write it
-    const char* inputSymbol;        // as an input's caption writes it: "s"
-    const char* saturationSymbol;   // on the saturation line: "ts", "ps"
-    Dimension dimension;            // its unit, UnitText spells it
-    std::array<Format, 4> formats;  // by Place
-};
-
-const QuantityRow& RowOf(Quantity quantity);
-
-// The caption of a result row without the trailing " =": "Temperature t, C";
-// on the saturation line "Temperature ts, C"; in the units the values are shown in.
-QString ResultCaption(Quantity quantity, bool saturation, const Units& units = {});
-// The caption of an input without the trailing " =": "p, MPa", "ps, MPa".
-QString InputCaption(Quantity quantity, bool saturation, const Units& units = {});
-
-// A symbol with the quantity's unit: "p, psi"; the symbol alone for a number: "Pr".
-QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units);
-
-// The format of a quantity in a place; Kind::None where it is not shown.
-const Format& FormatOf(Quantity quantity, Place place);
-
 // One value for each quantity; NaN where the run computed none.
 class QuantityValues {
 public:
@@ -95,3 +71,49 @@ private:
         return a;
     }
 };
+
+// What the computation of a state or of a saturated phase gives, in the core's
+// units; NaN where it gives nothing. The other values are formed from these.
+struct StateProperties {
+    static constexpr double None = std::numeric_limits<double>::quiet_NaN();
+    double p = None, t = None, h = None, s = None, v = None, cp = None, u = None, cv = None, w = None, kappa = None,
+           mu = None, lambda = None, pr = None, sigma = None;
+};
+
+struct QuantityRow {
+    Quantity quantity;
+    const char* name;               // "Temperature"
+    const char* symbol;             // "t", as the result rows write it
+    const char* inputSymbol;        // as an input's caption writes it: "s"
+    const char* saturationSymbol;   // on the saturation line: "ts", "ps"
+    UnitKind unit;                  // the kind of its unit
+    std::array<Format, 4> formats;  // by Place
+    // Its value: the given property, or, where none is given (NaN), formed from
+    // the values of the rows above it; neither for a value set apart (x).
+    double StateProperties::*given;
+    double (*formed)(const QuantityValues& above);
+    bool twoPhase;  // defined in a two-phase mixture, which has no heat capacity or transport properties
+};
+
+const QuantityRow& RowOf(Quantity quantity);
+
+// A value of the quantity in the chosen units and back, and its unit's text,
+// as units.h gives them for the quantity's kind of unit.
+double ToShown(Quantity quantity, double internal, const Units& units);
+double FromShown(Quantity quantity, double shown, const Units& units);
+QString UnitText(Quantity quantity, const Units& units);
+
+// The caption of a result row without the trailing " =": "Temperature t, C";
+// on the saturation line "Temperature ts, C"; in the units the values are shown in.
+QString ResultCaption(Quantity quantity, bool saturation, const Units& units = {});
+// The caption of an input without the trailing " =": "p, MPa", "ps, MPa".
+QString InputCaption(Quantity quantity, bool saturation, const Units& units = {});
+
+// A symbol with the quantity's unit: "p, psi"; the symbol alone for a number: "Pr".
+QString CaptionWithUnit(const QString& symbol, Quantity quantity, const Units& units);
+
+// The value of every quantity, row by row.
+QuantityValues ValuesOf(const StateProperties& given);
+
+// The format of a quantity in a place; Kind::None where it is not shown.
+const Format& FormatOf(Quantity quantity, Place place);

@@ -46,15 +46,6 @@ QString ResultHeader(const Column& column, const Units& units) {
     return CaptionWithUnit(symbol, quantity, units);
 }
 
-Place PlaceOf(const StateRow& row, Phase phase) {
-    switch (phase) {
-        case Phase::SaturatedWater: return Place::SaturatedWater;
-        case Phase::SaturatedSteam: return Place::SaturatedSteam;
-        case Phase::State: break;
-    }
-    return row.request.mode == InputMode::ByPT ? Place::ByPT : Place::OtherStateModes;
-}
-
 // A typed input in the shown units: as the window shows it, or the shortest
 // text of its value.
 QString InputCell(const StateRow& row, Quantity input, const Units& units, Digits digits) {
@@ -71,7 +62,7 @@ QString ValueCell(const StateRow& row, const StoredValue& v, const Units& units,
     const double shown = ToShown(v.quantity, v.value, units);
     if (digits == Digits::Full) return ShortestText(shown);
     if (v.quantity == Quantity::Dryness) return DrynessText(shown);
-    return Formatted(shown, FormatOf(v.quantity, PlaceOf(row, v.phase)));
+    return OutputText(v.quantity, v.value, PlaceOf(row.request, v.phase), units);
 }
 
 // The texts of the cells; numbers, typed or computed, with `decimalPoint` in
@@ -113,9 +104,13 @@ QString CsvField(QString field) {
 
 }  // namespace
 
+QList<QStringList> StatesCells(const QList<StateRow>& rows, const Units& units, Digits digits) {
+    return TableOf(rows, units, digits, LocaleDecimalSeparator());
+}
+
 QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digits) {
     QString text;
-    for (QStringList cells : TableOf(rows, units, digits, LocaleDecimalSeparator())) {
+    for (QStringList cells : StatesCells(rows, units, digits)) {
         // A tab or line break inside a cell would shift the columns of the paste.
         for (QString& cell : cells)
             for (const QChar breaking : {u'\t', u'\r', u'\n'}) cell.replace(breaking, u' ');

@@ -12,11 +12,16 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // How the numbers are written: as the window shows them, or in full, each the
 // shortest decimal text that reads back as the value in the shown units, so
 // that another program computes with what this one computed.
 enum class Digits { Shown, Full };
+
+// The cells of the header, then of each row; numbers with the locale's
+// decimal separator. The window's table shows them.
+QList<QStringList> StatesCells(const QList<StateRow>& rows, const Units& units, Digits digits);
 
 // One line per row after the header, "\n" after each. Numbers have the
 // locale's decimal separator, as a spreadsheet of the same locale pastes them.

@@ -5,7 +5,7 @@
 // quantity added to the table shifts no stored value.
 #pragma once
 
-#include "state_table.h"
+#include "state_row.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,5 @@
 #include "units.h"
 
-#include "quantities.h"
-
 #include <QSettings>
 
 #include <iterator>
@@ -55,14 +53,13 @@ const Scale OtherScales[][2] = {  // from SpecificEnergy to None, by UnitSystem
     {{"", 1},          {"", 1}},
 };
 // clang-format on
-static_assert(std::size(OtherScales) == int(Dimension::None) - int(Dimension::SpecificEnergy) + 1);
+static_assert(std::size(OtherScales) == int(UnitKind::None) - int(UnitKind::SpecificEnergy) + 1);
 
-const Scale& ScaleOf(Quantity quantity, const Units& units) {
-    const Dimension dimension = RowOf(quantity).dimension;
-    switch (dimension) {
-        case Dimension::Pressure: return PressureScales[int(units.pressure)];
-        case Dimension::Temperature: return TemperatureScales[int(units.temperature)];
-        default: return OtherScales[int(dimension) - int(Dimension::SpecificEnergy)][int(units.system)];
+const Scale& ScaleOf(UnitKind kind, const Units& units) {
+    switch (kind) {
+        case UnitKind::Pressure: return PressureScales[int(units.pressure)];
+        case UnitKind::Temperature: return TemperatureScales[int(units.temperature)];
+        default: return OtherScales[int(kind) - int(UnitKind::SpecificEnergy)][int(units.system)];
     }
 }
 
@@ -89,20 +86,20 @@ const QString SystemKey = QStringLiteral("units/system");
 
 }  // namespace
 
-double ToShown(Quantity quantity, double internal, const Units& units) {
-    const Scale& scale = ScaleOf(quantity, units);
+double ToShown(UnitKind kind, double internal, const Units& units) {
+    const Scale& scale = ScaleOf(kind, units);
     if (IsCoreUnit(scale)) return internal;
     return internal / scale.size + scale.zero;
 }
 
-double FromShown(Quantity quantity, double shown, const Units& units) {
-    const Scale& scale = ScaleOf(quantity, units);
+double FromShown(UnitKind kind, double shown, const Units& units) {
+    const Scale& scale = ScaleOf(kind, units);
     if (IsCoreUnit(scale)) return shown;
     return (shown - scale.zero) * scale.size;
 }
 
-QString UnitText(Quantity quantity, const Units& units) {
-    return QLatin1String(ScaleOf(quantity, units).text);
+QString UnitText(UnitKind kind, const Units& units) {
+    return QLatin1String(ScaleOf(kind, units).text);
 }
 
 Units LoadUnits(QSettings& settings) {

@@ -7,23 +7,23 @@
 #include <QString>
 
 class QSettings;
-enum class Quantity : int;
 
-// What a quantity measures, and so which unit it is shown in. Heat capacities
-// share the entropy's kJ/(kg·K).
-enum class Dimension {
-    Pressure,
-    Temperature,
-    SpecificEnergy,
-    SpecificEntropy,
-    SpecificVolume,
-    Density,
-    Conductivity,
-    DynamicViscosity,
-    KinematicViscosity,
-    SurfaceTension,
-    Speed,
-    None,  // a number without unit: Pr, κ, x
+// The kind of unit a value is shown in, each with its SI and its US customary
+// unit: an entropy and a heat capacity share kJ/(kg·K), a kinematic viscosity
+// and a diffusivity m²/s.
+enum class UnitKind {
+    Pressure,        // MPa, kPa, bar, psi
+    Temperature,     // °C, K, °F
+    SpecificEnergy,  // kJ/kg
+    SpecificHeat,    // kJ/(kg·K)
+    SpecificVolume,  // m³/kg
+    Density,         // kg/m³
+    Conductivity,    // W/(m·K)
+    Viscosity,       // Pa·s
+    Diffusivity,     // m²/s
+    SurfaceTension,  // N/m
+    Speed,           // m/s
+    None,            // a number without unit: Pr, κ, x
 };
 
 enum class PressureUnit { MPa, KPa, Bar, Psi };
@@ -43,12 +43,12 @@ struct Units {
 
 // A value of the core in the chosen units and back. With the default units
 // both return the value itself, bit for bit.
-double ToShown(Quantity quantity, double internal, const Units& units);
-double FromShown(Quantity quantity, double shown, const Units& units);
+double ToShown(UnitKind kind, double internal, const Units& units);
+double FromShown(UnitKind kind, double shown, const Units& units);
 
 // The unit as the window spells it, in ASCII: "MPa", "F", "Btu/(lb.F)"; "" for
 // a number without unit.
-QString UnitText(Quantity quantity, const Units& units);
+QString UnitText(UnitKind kind, const Units& units);
 
 // The keys units/pressure (MPa|kPa|bar|psi), units/temperature (C|K|F) and
 // units/system (SI|US); a missing or unknown value reads as the default.

@@ -4,9 +4,9 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
+#include "diagram_chart.h"
 #include "edit_binding.h"
 #include "message_box.h"
-#include "ts_chart.h"
 
 void TForm1::BB_CalkClick() {
     CalculationRequest request{inputMode(), saturationInput(), {}, units};

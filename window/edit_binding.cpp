@@ -2,6 +2,11 @@
 
 #include "ui_u_H2O_ORV.h"
 
+#include "labelled_edit.h"
+
+#include <QLabel>
+#include <QTabBar>
+
 namespace {
 
 using Q = Quantity;
@@ -56,18 +61,119 @@ QLineEdit* Member(const Ui::TForm1& ui, QLineEdit* Ui::TForm1::*edit) {
     return edit ? ui.*edit : nullptr;
 }
 
-}  // namespace
+const Phase Phases[] = {Phase::State, Phase::SaturatedWater, Phase::SaturatedSteam};
 
-QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity) {
+QWidget* AreaOf(const Ui::TForm1& ui, Phase phase) {
+    return phase == Phase::State            ? static_cast<QWidget*>(ui.Pan_midl)
+           : phase == Phase::SaturatedWater ? ui.TabSheet1
+                                            : ui.TabSheet2;
+}
+
+QLineEdit* DesignedEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase) {
+    for (const ResultRow& row : ResultRows)
+        if (row.quantity == quantity)
+            return Member(ui, phase == Phase::State            ? row.state
+                              : phase == Phase::SaturatedWater ? row.water
+                                                               : row.steam);
+    return nullptr;
+}
+
+// "Added_a_1": the symbol of the result row and the phase.
+QString AddedName(Quantity quantity, Phase phase) {
+    return QStringLiteral("Added_%1_%2").arg(QLatin1String(RowOf(quantity).symbol)).arg(int(phase));
+}
+
+bool Shown(Quantity quantity, Phase phase) {
+    const auto shownIn = [quantity](Place place) { return FormatOf(quantity, place).kind != Format::Kind::None; };
+    switch (phase) {
+        case Phase::State: return shownIn(Place::ByPT) || shownIn(Place::OtherStateModes);
+        case Phase::SaturatedWater: return shownIn(Place::SaturatedWater);
+        case Phase::SaturatedSteam: return shownIn(Place::SaturatedSteam);
+    }
+    return false;
+}
+
+// The caption as the designed rows write it: "Enthalpy h, kJ/kg =", on a
+// sheet with the phase's letter, "Enthalpy hw", "Enthalpy hv".
+QString AddedCaption(Quantity quantity, Phase phase) {
+    if (phase == Phase::State) return ResultCaption(quantity, false) + QStringLiteral(" =");
+    const QuantityRow& row = RowOf(quantity);
+    const QString symbol = QLatin1String(row.saturationSymbol) + (phase == Phase::SaturatedWater ? u'w' : u'v');
+    return QLatin1String(row.name) + u' ' + CaptionWithUnit(symbol, quantity, {}) + QStringLiteral(" =");
+}
+
+// A copy of a labelled edit, `step` below it, with its own caption.
+QLineEdit* AddRow(QWidget* area, const QLineEdit* last, int step, const QString& caption) {
+    const QLabel* lastLabel = labelOf(last);
+    auto* edit = new QLineEdit(area);
+    edit->setFont(last->font());
+    edit->setAlignment(last->alignment());
+    edit->setGeometry(last->geometry().translated(0, step));
+    auto* label = new QLabel(caption, area);
+    label->setFont(lastLabel->font());
+    label->setAlignment(lastLabel->alignment());
+    label->setGeometry(lastLabel->geometry().translated(0, step));
+    label->setBuddy(edit);
+    return edit;
+}
+
+// The height the rows of an area have: a sheet's page is laid out only when
+// shown, below the tabs of its page control.
+int HeightOf(const Ui::TForm1& ui, Phase phase) {
+    if (phase == Phase::State) return ui.Pan_midl->height();
+    return ui.PageControl1->height() - ui.PageControl1->tabBar()->sizeHint().height();
+}
+
+// Rows evenly from the first row's place to the area's bottom margin (as
+// wide as the first row's top one), where they pass it.
+void FitRows(int height, const QList<QLineEdit*>& rows) {
+    const int top = rows.front()->y(), bottom = height - top - rows.front()->height();
+    if (rows.size() < 2 || rows.back()->y() <= bottom) return;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const int y = top + int(i * (bottom - top) / (rows.size() - 1));
+        QLabel* label = labelOf(rows[i]);
+        label->move(label->x(), label->y() + y - rows[i]->y());
+        rows[i]->move(rows[i]->x(), y);
+    }
+}
+
+// "Added_input_Ro": the symbol of the quantity's result row.
+QString AddedInputName(Quantity quantity) {
+    return QStringLiteral("Added_input_") + QLatin1String(RowOf(quantity).symbol);
+}
+
+QLineEdit* DesignedInput(const Ui::TForm1& ui, bool saturation, Quantity quantity) {
     for (const InputRow& row : InputRows)
         if (row.quantity == quantity) return Member(ui, saturation ? row.saturation : row.state);
     return nullptr;
+}
+
+}  // namespace
+
+void AddInputsOfUndesignedQuantities(Ui::TForm1& ui) {
+    for (const ModeRow& mode : Modes())
+        for (const Quantity input : mode.inputs) {
+            if (mode.saturation() || InputEdit(ui, false, input) != nullptr) continue;
+            QLineEdit* edit =
+                AddRow(ui.Lb_h->parentWidget(), ui.Lb_h, 0, InputCaption(input, false) + QStringLiteral(" ="));
+            edit->setObjectName(AddedInputName(input));
+        }
+}
+
+QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity) {
+    if (QLineEdit* designed = DesignedInput(ui, saturation, quantity)) return designed;
+    if (saturation) return nullptr;
+    return ui.Lb_h->parentWidget()->findChild<QLineEdit*>(AddedInputName(quantity), Qt::FindDirectChildrenOnly);
 }
 
 QList<QLineEdit*> InputEdits(const Ui::TForm1& ui, bool saturation) {
     QList<QLineEdit*> edits;
     for (const InputRow& row : InputRows)
         if (QLineEdit* edit = Member(ui, saturation ? row.saturation : row.state)) edits.append(edit);
+    if (!saturation)
+        for (int q = 0; q < QuantityCount; ++q)
+            if (DesignedInput(ui, false, Quantity(q)) == nullptr)
+                if (QLineEdit* added = InputEdit(ui, false, Quantity(q))) edits.append(added);
     return edits;
 }
 
@@ -82,18 +188,29 @@ QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationI
     return edits;
 }
 
+void AddResultRowsOfUndesignedQuantities(Ui::TForm1& ui) {
+    for (const Phase phase : Phases) {
+        QList<QLineEdit*> rows = ResultEditsOf(ui, phase);
+        const int step = rows.back()->y() - rows[rows.size() - 2]->y();
+        const qsizetype designed = rows.size();
+        for (int q = 0; q < QuantityCount; ++q) {
+            if (!Shown(Quantity(q), phase) || DesignedEdit(ui, Quantity(q), phase) != nullptr) continue;
+            QLineEdit* edit = AddRow(AreaOf(ui, phase), rows.back(), step, AddedCaption(Quantity(q), phase));
+            edit->setObjectName(AddedName(Quantity(q), phase));
+            rows.append(edit);
+        }
+        if (rows.size() > designed) FitRows(HeightOf(ui, phase), rows);
+    }
+}
+
 QLineEdit* ResultEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase) {
-    for (const ResultRow& row : ResultRows)
-        if (row.quantity == quantity)
-            return Member(ui, phase == Phase::State            ? row.state
-                              : phase == Phase::SaturatedWater ? row.water
-                                                               : row.steam);
-    return nullptr;
+    if (QLineEdit* designed = DesignedEdit(ui, quantity, phase)) return designed;
+    return AreaOf(ui, phase)->findChild<QLineEdit*>(AddedName(quantity, phase), Qt::FindDirectChildrenOnly);
 }
 
 QList<QLineEdit*> ResultEditsOf(const Ui::TForm1& ui, Phase phase) {
     QList<QLineEdit*> edits;
-    for (const ResultRow& row : ResultRows)
-        if (QLineEdit* edit = ResultEdit(ui, row.quantity, phase)) edits.append(edit);
+    for (int q = 0; q < QuantityCount; ++q)
+        if (QLineEdit* edit = ResultEdit(ui, Quantity(q), phase)) edits.append(edit);
     return edits;
 }

@@ -3,7 +3,7 @@
 // of quantities only.
 #pragma once
 
-#include "input_mode.h"
+#include "modes.h"
 #include "quantities.h"
 
 #include <QList>
@@ -13,8 +13,12 @@ namespace Ui {
 class TForm1;
 }
 
+// A quantity a state mode reads without a designed input edit gets one: a
+// caption and an edit as the enthalpy's, hidden until its mode shows it.
+void AddInputsOfUndesignedQuantities(Ui::TForm1& ui);
+
 // The edit a quantity is typed into in the saturation mode or in the state
-// modes; nullptr where there is none.
+// modes, designed or added; nullptr where there is none.
 QLineEdit* InputEdit(const Ui::TForm1& ui, bool saturation, Quantity quantity);
 // The input edits of the state modes or of the saturation mode; every input
 // edit, in the order of the tab chain (the saturation mode's last).
@@ -23,7 +27,14 @@ QList<QLineEdit*> AllInputEdits(const Ui::TForm1& ui);
 // The edits of a mode's inputs, in the order the mode reads them.
 QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationInput saturationInput);
 
-// The edit that shows a quantity of the phase; nullptr where there is none.
+// A quantity a phase shows without a designed edit gets a row below the
+// designed ones of its area (the result panel, a sheet): a caption and an
+// edit in the style of the rows above; the rows are spaced closer where the
+// area would not hold them.
+void AddResultRowsOfUndesignedQuantities(Ui::TForm1& ui);
+
+// The edit that shows a quantity of the phase, designed or added; nullptr
+// where there is none.
 QLineEdit* ResultEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase);
 // The result edits of a phase, in the order of the rows.
 QList<QLineEdit*> ResultEditsOf(const Ui::TForm1& ui, Phase phase);

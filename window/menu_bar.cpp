@@ -28,8 +28,8 @@ void TForm1::buildMenuBar() {
     QMenu* diagram = view->addMenu(QStringLiteral("&Diagram"));
     diagramKinds = new QActionGroup(this);
     for (const auto& [text, kind] :
-         {std::pair{QStringLiteral("&T–s (temperature–entropy)"), TsChart::Kind::TemperatureEntropy},
-          std::pair{QStringLiteral("&h–s (enthalpy–entropy, Mollier)"), TsChart::Kind::EnthalpyEntropy}}) {
+         {std::pair{QStringLiteral("&T–s (temperature–entropy)"), DiagramChart::Kind::TemperatureEntropy},
+          std::pair{QStringLiteral("&h–s (enthalpy–entropy, Mollier)"), DiagramChart::Kind::EnthalpyEntropy}}) {
         QAction* action = diagram->addAction(text, this, [this, kind] { setDiagramKind(kind); });
         action->setCheckable(true);
         action->setChecked(kind == ui->Chart_TS->kind());
@@ -41,7 +41,7 @@ void TForm1::buildMenuBar() {
     help->addAction(QStringLiteral("&About"), this, &TForm1::showAbout);
 }
 
-void TForm1::setDiagramKind(TsChart::Kind kind) {
+void TForm1::setDiagramKind(DiagramChart::Kind kind) {
     ui->Chart_TS->setKind(kind);
     for (QAction* action : diagramKinds->actions()) action->setChecked(action->data().toInt() == int(kind));
 }

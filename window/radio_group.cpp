@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace {
 
 QList<QRadioButton*> itemsOf(const QGroupBox* group) {
@@ -49,4 +51,23 @@ void onItemIndexChanged(QGroupBox* group, std::function<void()> handler) {
         QObject::connect(item, &QRadioButton::toggled, group, [handler](bool checked) {
             if (checked) handler();  // the unchecked partner's toggle is the same change
         });
+}
+
+void addItem(QGroupBox* group, const QString& text) {
+    auto* added = new QRadioButton(text, group);
+    added->setObjectName(group->objectName() + QStringLiteral("Item") + QString::number(itemsOf(group).size() - 1));
+    const QList<QRadioButton*> items = itemsOf(group);
+    const QRect first = items.front()->geometry();
+    const int columns = int(items.size() + 1) / 2;
+    // Each column as wide as its widest item; the group widens if need be.
+    int x = first.x();
+    for (int column = 0; column < columns; ++column) {
+        int width = 0;
+        for (qsizetype i = column; i < items.size(); i += columns)
+            width = std::max(width, items[i]->sizeHint().width());
+        for (qsizetype i = column; i < items.size(); i += columns)
+            items[i]->setGeometry(x, first.y() + int(i / columns) * first.height(), width, first.height());
+        x += width;
+    }
+    group->resize(std::max(group->width(), x + first.x()), group->height());
 }

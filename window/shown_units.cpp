@@ -79,18 +79,18 @@ void TForm1::setUnits(const Units& chosen) {
             edit->setCursorPosition(0);
         }
     applyUnitCaptions();
-    // The last good runs again, in the new units.
+    // The last good runs' values written anew in the new units, with the
+    // requests as typed converted.
     for (std::optional<Run>* run : {&panelRun, &sheetsRun}) {
         if (!*run) continue;
         CalculationRequest request = (*run)->typed;
         for (auto it = request.typed.begin(); it != request.typed.end(); ++it)
             it.value() = Converted(it.value(), it.key(), (*run)->typed.units, units);
         request.units = units;
-        const Outcome outcome = Calculate(request);
-        if (const auto* outputs = std::get_if<Outputs>(&outcome)) {
-            showOutputs(*outputs);
-            **run = Run{request, *outputs, (*run)->typed};
-        }
+        Outputs outputs = (*run)->outputs;
+        RewriteOutputs(outputs, request);
+        showOutputs(outputs);
+        **run = Run{request, outputs, (*run)->typed};
     }
     // Converting the inputs changed no state: the results are as stale as before.
     setPanelStale(panelWasStale);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFile>
+#include <QGroupBox>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
@@ -21,6 +22,8 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QTabBar>
+
+#include <algorithm>
 
 static void initResources() {
     Q_INIT_RESOURCE(u_H2O_ORV);
@@ -43,6 +46,10 @@ TForm1::TForm1(QWidget* parent)
     initResources();
     substituteDesignedFont();
     ui->setupUi(content);
+    AddResultRowsOfUndesignedQuantities(*ui);
+    AddInputsOfUndesignedQuantities(*ui);
+    addModeItems();
+    for (QLineEdit* edit : InputEdits(*ui, false)) designedPlaces.insert(edit, edit->geometry());
     buildFrame();
 
     ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
@@ -151,9 +158,34 @@ void TForm1::focusFirstInput() {
     if (!inputs.isEmpty()) focusInput(inputs.front());
 }
 
+void TForm1::addModeItems() {
+    for (const ModeRow& row : Modes()) {
+        QGroupBox* group = row.saturation() ? ui->RG_4 : ui->RG_1;
+        const int index = row.saturation() ? int(row.saturationInput) : int(row.mode);
+        if (index >= group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly).size())
+            addItem(group, QLatin1String(row.item));
+    }
+}
+
 void TForm1::showInputsOfMode() {
     const QList<QLineEdit*> shown = InputEditsOf(*ui, inputMode(), saturationInput());
     for (QLineEdit* edit : AllInputEdits(*ui)) setLabelledVisible(edit, shown.contains(edit));
+    if (inputMode() != InputMode::Saturation) placeInputsBySlot(shown);
+}
+
+void TForm1::placeInputsBySlot(const QList<QLineEdit*>& inputs) {
+    const QRect first = designedPlaces.value(InputEdit(*ui, false, Quantity::Pressure));
+    for (qsizetype slot = 0; slot < inputs.size(); ++slot) {
+        QLineEdit* edit = inputs[slot];
+        QRect place = designedPlaces.value(edit);
+        if (slot == 0)
+            place = first;
+        else if (place == first)
+            place = designedPlaces.value(InputEdit(*ui, false, Quantity::Enthalpy));
+        edit->setGeometry(place);
+        // The caption keeps to the left of its edit.
+        if (QLabel* label = labelOf(edit)) label->move(place.x() - 3 - label->width(), label->y());
+    }
 }
 
 // Ctrl+1, Ctrl+2, ... select the input modes in the order of their items; in
@@ -182,9 +214,10 @@ void TForm1::addModeShortcuts() {
 }
 
 void TForm1::RG_1Click() {
-    const int index = RG_1ItemIndex();
-    if (index < int(InputMode::ByPT) || index > int(InputMode::ByTX)) return;
-    const bool saturation = InputMode(index) == InputMode::Saturation;
+    const QList<ModeRow>& modes = Modes();
+    if (std::none_of(modes.begin(), modes.end(), [this](const ModeRow& row) { return row.mode == inputMode(); }))
+        return;
+    const bool saturation = inputMode() == InputMode::Saturation;
     ui->RG_4->setVisible(saturation);
     ui->PageControl1->setVisible(saturation);
     ui->Pan_State->setVisible(!saturation);  // in the same place
@@ -196,7 +229,7 @@ void TForm1::RG_1Click() {
 
 void TForm1::RG_4Click() {
     const auto input = saturationInput();
-    if (input != SaturationInput::ByPs && input != SaturationInput::ByTs) return;
+    if (ModeOf(InputMode::Saturation, input) == nullptr) return;
     // The sub-mode shows its own edit whatever the input mode; RG_4 itself is
     // shown in the saturation mode only.
     const QList<QLineEdit*> shown = InputEditsOf(*ui, InputMode::Saturation, input);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calculation.h"
+#include "diagram_chart.h"
 #include "state_table.h"
-#include "ts_chart.h"
 #include "units.h"
 
 #include <QHash>
@@ -78,7 +78,7 @@ public:
     void setUnits(const Units& chosen);
     void chooseUnits();
 
-    // The table of states, in states_table.cpp: every good run appends a row;
+    // The table of states, in state_table_view.cpp: every good run appends a row;
     // the rows are kept in the user's data folder between starts.
     const StateTable& states() const { return table; }
     QList<qsizetype> selectedStates() const;
@@ -96,7 +96,7 @@ public:
     // Where the table is kept.
     static QString statesPath();
 
-    void setDiagramKind(TsChart::Kind kind);
+    void setDiagramKind(DiagramChart::Kind kind);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
     QSize designedSize() const;
@@ -125,8 +125,15 @@ private:
 
     InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }
     SaturationInput saturationInput() const { return SaturationInput(RG_4ItemIndex()); }
+    // A mode without a designed radio item gets one from its row.
+    void addModeItems();
     // Shows the inputs the selected mode reads, and hides the others.
     void showInputsOfMode();
+    // The inputs of a state mode by slot, whatever their quantities: the first
+    // where the pressure was designed, the second at its own designed place,
+    // or, where that is the first slot, at the enthalpy's.
+    void placeInputsBySlot(const QList<QLineEdit*>& inputs);
+    QHash<QLineEdit*, QRect> designedPlaces;
     void setResultEditsEnabled(bool enabled);
     // The focus goes into the input with its text selected, so that typing
     // replaces it rather than adding to it.

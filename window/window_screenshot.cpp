@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     form.show();
     QApplication::processEvents();
     form.resize(size.isValid() ? size : form.designedSize());  // whatever the size of the offscreen screen
-    if (mollier) form.setDiagramKind(TsChart::Kind::EnthalpyEntropy);
+    if (mollier) form.setDiagramKind(DiagramChart::Kind::EnthalpyEntropy);
     // A refused value would open a message box, which nobody could close here.
     bool refused = false;
     SetMessageCapture([&refused](const ShownMessage& message) {

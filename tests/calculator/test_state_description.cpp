@@ -2,8 +2,8 @@
 // the wet-steam states of the (p, h) mode that gave the panel its dryness.
 #include "calculation_fixture.h"
 #include "calculation_values.h"
+#include "diagram_curves.h"
 #include "phase_text.h"
-#include "ts_diagram.h"
 
 #include "TFS.h"
 #include "locale_guard.h"
@@ -32,7 +32,8 @@ TEST(PhaseText, NamesTheRegionOfEachState) {
         {25, 360, "Compressed water (IF97 region 3)"},
     };
     for (const auto& state : states)
-        EXPECT_EQ(PhaseOf(StateByPT(state.p, state.t)).toStdString(), state.phase) << state.p << ", " << state.t;
+        EXPECT_EQ(PhaseOf(StateOf(state.p, TFS::STATE_PT(state.p, state.t))).toStdString(), state.phase)
+            << state.p << ", " << state.t;
 }
 
 TEST(PhaseText, TwoPhaseStatesGiveTheirDrynessInTheLocale) {

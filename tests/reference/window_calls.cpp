@@ -44,20 +44,15 @@ QString calculate_in_window(TForm1& form, const QString& mode, const QString& fi
     });
     for (QLineEdit* edit : output_edits(form) + AllInputEdits(ui)) edit->clear();
 
-    // The modes by the names the table gives them.
-    const QMap<QString, std::pair<InputMode, SaturationInput>> modes{
-        {"p,t", {InputMode::ByPT, SaturationInput::ByPs}},      {"p,h", {InputMode::ByPH, SaturationInput::ByPs}},
-        {"ps", {InputMode::Saturation, SaturationInput::ByPs}}, {"ts", {InputMode::Saturation, SaturationInput::ByTs}},
-        {"p,s", {InputMode::ByPS, SaturationInput::ByPs}},      {"p,x", {InputMode::ByPX, SaturationInput::ByPs}},
-        {"t,x", {InputMode::ByTX, SaturationInput::ByPs}}};
-    if (!modes.contains(mode)) {
+    // The modes by the keys the table names them with.
+    const ModeRow* row = ModeByKey(mode);
+    if (row == nullptr) {
         SetMessageCapture({});
         throw std::invalid_argument("no input mode " + mode.toStdString());
     }
-    const auto [inputMode, saturationInput] = modes.value(mode);
-    form.setRG_1ItemIndex(int(inputMode));
-    form.setRG_4ItemIndex(int(saturationInput));
-    const QList<QLineEdit*> inputs = InputEditsOf(ui, inputMode, saturationInput);
+    form.setRG_1ItemIndex(int(row->mode));
+    form.setRG_4ItemIndex(int(row->saturationInput));
+    const QList<QLineEdit*> inputs = InputEditsOf(ui, row->mode, row->saturationInput);
     const QStringList typed{first, second};
     for (qsizetype i = 0; i < inputs.size(); ++i) type(inputs[i], typed[i]);
     QTest::mouseClick(ui.BB_Calk, Qt::LeftButton);

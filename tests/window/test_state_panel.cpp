@@ -2,8 +2,8 @@
 // results", as the window wires them.
 #include "calculate_fixture.h"
 
+#include "diagram_chart.h"
 #include "number_format.h"
-#include "ts_chart.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +20,7 @@ protected:
     StatePanelTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     ~StatePanelTest() override { QLocale::setDefault(previousLocale); }
 
-    TsChart& chart = *ui.Chart_TS;
+    DiagramChart& chart = *ui.Chart_TS;
 
     void calculateByPH(const QString& p, const QString& h) {
         form.setRG_1ItemIndex(1);

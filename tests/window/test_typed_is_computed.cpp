@@ -3,8 +3,8 @@
 // whose inputs changed are shown as stale while the copy keeps their run.
 #include "calculate_fixture.h"
 
+#include "diagram_chart.h"
 #include "palette_colours.h"
-#include "ts_chart.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -90,7 +90,7 @@ TEST_F(TypedIsComputed, TabWalksTheInputsAndButtonsNotTheResults) {
 }
 
 TEST_F(TypedIsComputed, ChangedInputsShowTheResultsStaleAndTheCopyKeepsTheirRun) {
-    TsChart& chart = *ui.Chart_TS;
+    DiagramChart& chart = *ui.Chart_TS;
     calculateByPT("1", "200");
     const QString run = form.allResultsText();
     const QColor text = ui.LB_TRes->palette().color(QPalette::Text);
@@ -172,7 +172,7 @@ TEST(Palettes, CurvesStandOutAndASavedDiagramIsDrawnOnWhite) {
         ui.Lb_P->setText("1");
         ui.Lb_T->setText("200");
         form.BB_CalkClick();
-        TsChart& chart = *ui.Chart_TS;
+        DiagramChart& chart = *ui.Chart_TS;
         EXPECT_FALSE(form.grab().isNull());  // polished and drawn with the palette
         const QColor background = chart.chart()->backgroundBrush().color();
         for (const QLineSeries* curve : {chart.waterCurve(), chart.steamCurve(), chart.isobarCurve()})

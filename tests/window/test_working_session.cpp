@@ -255,8 +255,8 @@ TEST_F(WorkingSession, FileDialogsOpenInDocumentsThenInTheLastFolderUsed) {
 TEST_F(WorkingSession, TheMollierDiagramIsShownAndSaved) {
     auto form = open();
     run(*form, 0, "1", "200");
-    form->setDiagramKind(TsChart::Kind::EnthalpyEntropy);
-    TsChart& chart = *ControlsOf(*form).Chart_TS;
+    form->setDiagramKind(DiagramChart::Kind::EnthalpyEntropy);
+    DiagramChart& chart = *ControlsOf(*form).Chart_TS;
     EXPECT_EQ(chart.verticalAxis()->titleText(), "h, kJ/kg");
     EXPECT_NEAR(chart.statePoint()->at(0).y(), 2828.27, 0.01);
     EXPECT_NEAR(chart.waterCurve()->points().back().y(), 2087.5, 1.0) << "the dome's top at the critical enthalpy";
@@ -266,7 +266,7 @@ TEST_F(WorkingSession, TheMollierDiagramIsShownAndSaved) {
         EXPECT_TRUE(chart.save(folder.filePath(name), &error)) << error.toStdString();
         EXPECT_GT(QFileInfo(folder.filePath(name)).size(), 1000) << name;
     }
-    form->setDiagramKind(TsChart::Kind::TemperatureEntropy);
+    form->setDiagramKind(DiagramChart::Kind::TemperatureEntropy);
     EXPECT_NEAR(chart.waterCurve()->points().back().y(), 373.946, 1e-9) << "the dome in temperatures again";
 }
 

@@ -1,4 +1,4 @@
-#include "ts_chart.h"
+#include "diagram_chart.h"
 
 #include "palette_colours.h"
 #include "quantities.h"
@@ -98,7 +98,7 @@ void SetRange(QValueAxis* axis, Quantity quantity, double end, double tick, cons
 
 }  // namespace
 
-TsChart::TsChart(QWidget* parent)
+DiagramChart::DiagramChart(QWidget* parent)
     : QChartView(parent),
       water(NewSeries<QLineSeries>(QStringLiteral("Water sat."))),
       steam(NewSeries<QLineSeries>(QStringLiteral("Vapor sat."))),
@@ -142,25 +142,25 @@ TsChart::TsChart(QWidget* parent)
     // The table's points are numbered on the diagram, not in its legend.
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{states, selectedState})
         diagram->legend()->markers(series).front()->setVisible(false);
-    connect(diagram, &QChart::plotAreaChanged, this, &TsChart::placeNumbers);
+    connect(diagram, &QChart::plotAreaChanged, this, &DiagramChart::placeNumbers);
     applyPalette(palette());
     redraw();
 }
 
-QPointF TsChart::shown(const DiagramPoint& point) const {
+QPointF DiagramChart::shown(const DiagramPoint& point) const {
     const bool mollier = shownKind == Kind::EnthalpyEntropy;
     return {ToShown(Quantity::Entropy, point.s, units),
             mollier ? ToShown(Quantity::Enthalpy, point.h, units) : ToShown(Quantity::Temperature, point.t, units)};
 }
 
-QList<QPointF> TsChart::shown(const DiagramCurve& curve) const {
+QList<QPointF> DiagramChart::shown(const DiagramCurve& curve) const {
     QList<QPointF> points;
     points.reserve(curve.size());
     for (const DiagramPoint& point : curve) points.append(shown(point));
     return points;
 }
 
-void TsChart::applyPalette(const QPalette& colours) {
+void DiagramChart::applyPalette(const QPalette& colours) {
     const QColor text = colours.color(QPalette::WindowText);
     chart()->setBackgroundBrush(colours.window());
     setBackgroundBrush(colours.window());  // the view's own, at the chart's edges
@@ -179,50 +179,50 @@ void TsChart::applyPalette(const QPalette& colours) {
     for (QGraphicsSimpleTextItem* number : numbers) number->setBrush(text);
 }
 
-void TsChart::changeEvent(QEvent* event) {
+void DiagramChart::changeEvent(QEvent* event) {
     QChartView::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) applyPalette(palette());
 }
 
-void TsChart::setStateStale(bool stale) {
+void DiagramChart::setStateStale(bool stale) {
     state->setBrush(stale ? QBrush(Qt::NoBrush) : QBrush(StateColour));
     state->setBorderColor(StateColour);
 }
 
-void TsChart::showEvent(QShowEvent* event) {
+void DiagramChart::showEvent(QShowEvent* event) {
     showDomeOnce();
     QChartView::showEvent(event);
 }
 
-void TsChart::showDomeOnce() {
+void DiagramChart::showDomeOnce() {
     if (!water->points().isEmpty()) return;
     TheSaturationDome();
     redraw();
 }
 
-void TsChart::showState(const StateDiagram& diagram) {
+void DiagramChart::showState(const StateDiagram& diagram) {
     lastState = diagram;
     TheSaturationDome();
     redraw();
 }
 
-void TsChart::showTableStates(const QList<NumberedPoint>& table, qsizetype selectedIndex) {
+void DiagramChart::showTableStates(const QList<NumberedPoint>& table, qsizetype selectedIndex) {
     tableStates = table;
     selected = selectedIndex;
     redraw();
 }
 
-void TsChart::setKind(Kind kind) {
+void DiagramChart::setKind(Kind kind) {
     shownKind = kind;
     redraw();
 }
 
-void TsChart::setUnits(const Units& shownUnits) {
+void DiagramChart::setUnits(const Units& shownUnits) {
     units = shownUnits;
     redraw();
 }
 
-void TsChart::redraw() {
+void DiagramChart::redraw() {
     const bool mollier = shownKind == Kind::EnthalpyEntropy;
     entropyAxis->setTitleText(QStringLiteral("S, ") + UnitText(Quantity::Entropy, units));
     ordinateAxis->setTitleText(mollier ? QStringLiteral("h, ") + UnitText(Quantity::Enthalpy, units)
@@ -274,7 +274,7 @@ void TsChart::redraw() {
 }
 
 // Each number just above and right of its point.
-void TsChart::placeNumbers() {
+void DiagramChart::placeNumbers() {
     for (qsizetype i = 0; i < numbers.size() && i < states->count(); ++i) {
         const QPointF at = chart()->mapToPosition(states->at(i), states);
         numbers[i]->setPos(at + QPointF(4, -numbers[i]->boundingRect().height() - 2));
@@ -282,7 +282,7 @@ void TsChart::placeNumbers() {
     }
 }
 
-bool TsChart::save(const QString& path, QString* error) {
+bool DiagramChart::save(const QString& path, QString* error) {
     applyPalette(ReportPalette());
     const bool written = write(path);
     applyPalette(palette());
@@ -290,7 +290,7 @@ bool TsChart::save(const QString& path, QString* error) {
     return written;
 }
 
-bool TsChart::write(const QString& path) {
+bool DiagramChart::write(const QString& path) {
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(path);

@@ -1,4 +1,4 @@
-#include "ts_diagram.h"
+#include "diagram_curves.h"
 
 #include "TFS.h"
 

@@ -4,7 +4,7 @@
 // the state, and the numbered states of the table, the selected one marked.
 #pragma once
 
-#include "ts_diagram.h"
+#include "diagram_curves.h"
 #include "units.h"
 
 #include <QChartView>
@@ -16,13 +16,13 @@ class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
 
-class TsChart : public QChartView {
+class DiagramChart : public QChartView {
     Q_OBJECT
 
 public:
     enum class Kind { TemperatureEntropy, EnthalpyEntropy };
 
-    explicit TsChart(QWidget* parent = nullptr);
+    explicit DiagramChart(QWidget* parent = nullptr);
 
     // Draws the state over the dome, replacing the one drawn before.
     void showState(const StateDiagram& diagram);

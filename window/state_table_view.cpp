@@ -132,9 +132,9 @@ void TForm1::appendState(const CalculationRequest& request, const Outputs& outpu
 }
 
 bool TForm1::appendRowCells(const StateRow& row) {
-    const QStringList lines = StatesText({row}, units, Digits::Shown).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    const QStringList header = lines.front().split(QLatin1Char('\t'));
-    const QStringList cells = lines.back().split(QLatin1Char('\t'));
+    const QList<QStringList> table = StatesCells({row}, units, Digits::Shown);
+    const QStringList& header = table.front();
+    const QStringList& cells = table.back();
     QList<QStandardItem*> items(statesModel->columnCount());
     for (qsizetype i = 0; i < header.size(); ++i) {
         qsizetype column = -1;
@@ -171,17 +171,15 @@ QList<StateRow> RowsAt(const QList<StateRow>& all, const QList<qsizetype>& index
 }  // namespace
 
 void TForm1::showStates() {
-    // The table's text in the shown units is also its cells.
     const QItemSelection selection = ui->Tbl_States->selectionModel()->selection();
-    const QStringList lines =
-        StatesText(table.rows(), units, Digits::Shown).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QList<QStringList> cells = StatesCells(table.rows(), units, Digits::Shown);
     const QSignalBlocker quiet(ui->Tbl_States->selectionModel());
     statesModel->clear();
-    if (!lines.isEmpty()) statesModel->setHorizontalHeaderLabels(lines.front().split(QLatin1Char('\t')));
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        QList<QStandardItem*> cells;
-        for (const QString& cell : lines[i].split(QLatin1Char('\t'))) cells.append(new QStandardItem(cell));
-        statesModel->appendRow(cells);
+    statesModel->setHorizontalHeaderLabels(cells.front());
+    for (qsizetype i = 1; i < cells.size(); ++i) {
+        QList<QStandardItem*> items;
+        for (const QString& cell : cells[i]) items.append(new QStandardItem(cell));
+        statesModel->appendRow(items);
     }
     ui->Tbl_States->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     // Columns as wide as their texts: measured here, not at every new row.
@@ -191,7 +189,7 @@ void TForm1::showStates() {
 
 // The states of the table on the diagram, the first selected one marked.
 void TForm1::showTablePoints() {
-    QList<TsChart::NumberedPoint> points;
+    QList<DiagramChart::NumberedPoint> points;
     qsizetype marked = -1;
     const QList<qsizetype> selected = selectedStates();
     for (qsizetype i = 0; i < table.rows().size(); ++i) {

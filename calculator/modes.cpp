@@ -1,0 +1,192 @@
+#include "modes.h"
+
+#include "TFS.h"
+#include "Tabl1.h"
+#include "calculation.h"
+#include "calculation_values.h"
+#include "number_format.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Q = Quantity;
+
+// A range test accepts a typed number exactly when it lies within the decimal
+// bounds. Each bound is the double on the inner side of its decimal: the
+// doubles nearest 0.0005, 0.001, 0.01 and 0.1 lie above them, and Tabl1's
+// PS_MAX is the last double below 21.82.
+
+// The highest pressure of the state modes, MPa.
+constexpr double HighestPressure = 50.0;
+// The coldest and the hottest state of the (p, t) mode, °C; they bound the
+// entropies of the (p, s) mode too.
+constexpr double LowestTemperature = 0.1, HighestTemperature = 651.0;
+// The coldest saturation state: the triple point, °C.
+constexpr double TriplePointTemperature = 0.01;
+
+[[noreturn]] void RefuseValue(Quantity input, const QString& message) {
+    throw Refusal{message, input};
+}
+
+// A limit of a range in the user's units, "50 MPa", "500 bar". The messages
+// have always spelled some units their own way in the core's units
+// ("650 Celsius"): `spelled` keeps that spelling there.
+QString Limit(const Units& units, Quantity q, double value, const char* spelled = nullptr) {
+    const QString unit = spelled != nullptr && units == Units{} ? QString::fromLatin1(spelled) : UnitText(q, units);
+    return QString::number(ToShown(q, value, units), 'g', 6) + QLatin1Char(' ') + unit;
+}
+
+// A computed limit, "hmin=50.37 kJ/kg".
+QString FormattedLimit(const Units& units, Quantity q, double value, int precision, int decimals) {
+    return FixedFormat(ToShown(q, value, units), precision, decimals) + QLatin1Char(' ') + UnitText(q, units);
+}
+
+void CheckPT(const InputValues& v, const Units& u) {
+    const double p = v[0], t = v[1];
+    if (p > HighestPressure || p < 0.0005)
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
+                                     Limit(u, Q::Pressure, 0.0005));
+    // Accepted up to 651 °C; the message keeps the rounder 650.
+    if (t > HighestTemperature || t < LowestTemperature)
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: T>"_s + Limit(u, Q::Temperature, 650, "Celsius") +
+                                        u" or T<"_s + Limit(u, Q::Temperature, 0.1, "Celsius"));
+}
+
+// The pressure of the (p, h), (p, s) and (p, x) modes.
+void CheckPressureFromOneKilopascal(double p, const Units& u) {
+    if (p > HighestPressure || p < 0.001)
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
+                                     Limit(u, Q::Pressure, 0.001));
+}
+
+void CheckPH(const InputValues& v, const Units& u) {
+    const double p = v[0], h = v[1];
+    CheckPressureFromOneKilopascal(p, u);
+    // A little above the enthalpy of compressed water at 0.1 °C, the coldest
+    // state of the (p, t) mode, and never below 10 kJ/kg.
+    double hmin = (0.9751 * p + 1.113) * 1.01;
+    if (hmin < 10) hmin = 10;
+    if (h < hmin)
+        RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
+                                     FormattedLimit(u, Q::Enthalpy, hmin, 6, 2));
+    constexpr double hmax = 3615;
+    if (h > hmax)
+        RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
+                                     FormattedLimit(u, Q::Enthalpy, hmax, 6, 1));
+}
+
+void CheckPS(const InputValues& v, const Units& u) {
+    const double p = v[0], s = v[1];
+    CheckPressureFromOneKilopascal(p, u);
+    // Between the entropies of the coldest and the hottest state of the (p, t)
+    // mode at this pressure.
+    const double smin = TFS::S_PT(p, LowestTemperature);
+    if (s < smin)
+        RefuseValue(Q::Entropy, u" The entropy specified is below the allowable value smin="_s +
+                                    FormattedLimit(u, Q::Entropy, smin, 6, 4));
+    const double smax = TFS::S_PT(p, HighestTemperature);
+    if (s > smax)
+        RefuseValue(Q::Entropy, u" The specified entropy is higher than the allowable value smax="_s +
+                                    FormattedLimit(u, Q::Entropy, smax, 6, 4));
+}
+
+void CheckDryness(double x) {
+    if (!(x >= 0 && x <= 1)) RefuseValue(Q::Dryness, u" Inadequately set dryness: x>1 or x<0"_s);
+}
+
+void CheckPX(const InputValues& v, const Units& u) {
+    const double p = v[0], x = v[1];
+    CheckPressureFromOneKilopascal(p, u);
+    // At and above the critical pressure liquid and vapour no longer coexist.
+    if (p >= TFS::PKR)
+        RefuseValue(Q::Pressure, u" The state has no two phases at P>="_s + Limit(u, Q::Pressure, TFS::PKR));
+    CheckDryness(x);
+}
+
+void CheckTX(const InputValues& v, const Units& u) {
+    const double t = v[0], x = v[1];
+    if (t >= TFS::TKR)
+        RefuseValue(Q::Temperature, u" The state has no two phases at T>="_s + Limit(u, Q::Temperature, TFS::TKR));
+    if (t < TriplePointTemperature)
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: T<"_s +
+                                        Limit(u, Q::Temperature, TriplePointTemperature) +
+                                        u", below the triple point"_s);
+    CheckDryness(x);
+}
+
+void CheckPs(const InputValues& v, const Units& u) {
+    const double ps = v[0];
+    // The saturation correlations by pressure end here.
+    if (ps > Tabl1::PS_MAX || ps < Tabl1::PS_MIN)
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>"_s + Limit(u, Q::Pressure, 21.819) + u" or Ps<"_s +
+                                     Limit(u, Q::Pressure, Tabl1::PS_MIN));
+}
+
+void CheckTs(const InputValues& v, const Units& u) {
+    const double ts = v[0];
+    // At the critical temperature the two phases merge: no saturation state.
+    if (ts >= TFS::TKR || ts < TriplePointTemperature)
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>"_s + Limit(u, Q::Temperature, 373.945) +
+                                        u" or Ts<"_s + Limit(u, Q::Temperature, TriplePointTemperature));
+}
+
+ModeValues ComputePH(const InputValues& v) {
+    const double p = v[0];
+    const TFS::State state = TFS::STATE_PH(p, v[1]);
+    StateValues s = StateOf(p, state);
+    // From the saturated-water to the saturated-steam enthalpy below the
+    // critical pressure the state is wet steam at the saturation temperature, of
+    // dryness x = (h − h′)/(h″ − h′): its heat capacity and transport properties
+    // are not defined. This holds up to the critical pressure, whatever code the
+    // (p, h) classification gives above 16.5292 MPa. At the ends, x = 0 and
+    // x = 1, it is saturated water or saturated steam, whose transport the
+    // (p, t) functions cannot give either: at its saturation temperature they
+    // could not tell the phase.
+    if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x);
+    return {s};
+}
+
+using M = InputMode;
+using S = SaturationInput;
+
+// clang-format off
+const QList<ModeRow> Rows = {
+    {M::ByPT, S::ByPs, "- F( p, t )", "p,t", {Q::Pressure, Q::Temperature}, Place::ByPT, CheckPT,
+     [](const InputValues& v) -> ModeValues { return {StateOf(v[0], TFS::STATE_PT(v[0], v[1]))}; }},
+    {M::ByPH, S::ByPs, "- F( p, h )", "p,h", {Q::Pressure, Q::Enthalpy}, Place::OtherStateModes, CheckPH, ComputePH},
+    {M::ByPS, S::ByPs, "- F( p, s )", "p,s", {Q::Pressure, Q::Entropy}, Place::OtherStateModes, CheckPS,
+     [](const InputValues& v) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PS(v[0], v[1]))}; }},
+    {M::ByPX, S::ByPs, "- F( p, x )", "p,x", {Q::Pressure, Q::Dryness}, Place::OtherStateModes, CheckPX,
+     [](const InputValues& v) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PX(v[0], v[1]))}; }},
+    {M::ByTX, S::ByPs, "- F( t, x )", "t,x", {Q::Temperature, Q::Dryness}, Place::OtherStateModes, CheckTX,
+     [](const InputValues& v) -> ModeValues { return {WithDryness(TFS::PS_T(v[0]), TFS::STATE_TX(v[0], v[1]))}; }},
+    {M::Saturation, S::ByPs, "- F( ps )", "ps", {Q::Pressure}, Place::SaturatedWater, CheckPs,
+     [](const InputValues& v) -> ModeValues { return {SaturationByPs(v[0])}; }},
+    {M::Saturation, S::ByTs, "- F( ts )", "ts", {Q::Temperature}, Place::SaturatedWater, CheckTs,
+     [](const InputValues& v) -> ModeValues { return {SaturationByTs(v[0])}; }},
+};
+// clang-format on
+
+}  // namespace
+
+const QList<ModeRow>& Modes() {
+    return Rows;
+}
+
+const ModeRow* ModeOf(InputMode mode, SaturationInput saturationInput) {
+    for (const ModeRow& row : Rows)
+        if (row.mode == mode && (!row.saturation() || row.saturationInput == saturationInput)) return &row;
+    return nullptr;
+}
+
+const ModeRow* ModeByKey(QStringView key) {
+    for (const ModeRow& row : Rows)
+        if (key == QLatin1String(row.key)) return &row;
+    return nullptr;
+}
+
+QList<Quantity> InputsOf(InputMode mode, SaturationInput saturationInput) {
+    const ModeRow* row = ModeOf(mode, saturationInput);
+    return row != nullptr ? row->inputs : QList<Quantity>{};
+}
