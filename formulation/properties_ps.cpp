@@ -94,7 +94,7 @@ double heat_capacity(double p, const Trial& x) {
 }
 
 // The temperatures searched. A target beyond an end of the domain (0 °C,
-// 800 or 1000 °C) is refused; beyond the saturation end the state is wet or
+// 800 or 2000 °C) is refused; beyond the saturation end the state is wet or
 // within rounding of the line, and the end is the answer the phase test takes.
 struct Interval {
     double low, high;
