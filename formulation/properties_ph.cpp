@@ -20,7 +20,6 @@ constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не схо
 constexpr double TOLERANCE_REGION3 = 1e-12;  // relative, on the enthalpy
 constexpr int MAX_STEPS_REGION3 = 10;
 constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
-constexpr double BACKWARD_MARGIN = 10;      // K, far beyond the backward equations' error
 constexpr int MAX_STEPS_REGION5 = 50;
 constexpr const char* MESSAGE_NO_CONVERGENCE_REGION5 = "Функция T_PH не сходится";
 
@@ -83,20 +82,20 @@ double vapour_side(double t, double ts) {
     return t > ts ? t : std::nextafter(ts, INFINITY);
 }
 
-// Above 800 °C (up to 10 MPa) the state lies in region 5, where the region 2
-// backward equations only extrapolate, by up to about 1 K at 1000 °C. Newton
-// steps on region 5's own enthalpy, from the backward estimate, meet h to
-// about 1e-9. At 800 °C region 5 can lie up to 0.02 kJ/kg above region 2; a
-// target inside that step is met by no region 5 temperature and gets 800 °C.
-// Near the largest enthalpy of the (p, h) domain the state can lie above
-// 1000 °C, outside the formulation: it is refused as outside the domain.
+// Above 800 °C (up to 50 MPa) the state lies in region 5, where the region 2
+// backward equations only extrapolate (those of subregion 2a without bound
+// above some 1200 °C). Newton steps on region 5's own enthalpy, from the
+// estimate held within 800 … 2000 °C, meet h to about 1e-9. At 800 °C
+// region 5 lies up to 0.09 kJ/kg above region 2 (at 40 to 50 MPa); a target
+// inside that step is met by no region 5 temperature and gets 800 °C. The
+// largest enthalpy of the domain, met to 1e-9, may come out a hair above
+// 2000 °C: it is held there.
 double region5_temperature(double p, double h, double t) {
+    const auto within_region5 = [](double x) { return std::fmax(detail::T25_C, std::fmin(x, detail::T5_MAX_C)); };
+    t = within_region5(t);
     for (int step = 0; step < MAX_STEPS_REGION5; ++step) {
         const double residual = h - H5_PT(p, t);
-        if (std::fabs(residual / h) < TOLERANCE_REGION5) {
-            if (t > detail::T5_MAX_C) throw FatalStop(detail::MESSAGE_OUTSIDE_PH);
-            return std::fmax(t, detail::T25_C);
-        }
+        if (std::fabs(residual / h) < TOLERANCE_REGION5) return within_region5(t);
         t = t + residual / Cp5_PT(p, t);
     }
     throw FatalStop(MESSAGE_NO_CONVERGENCE_REGION5);
@@ -181,10 +180,9 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
                      : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
                      : r.code == CodePH::STEAM_2B ? T_PH2B(p, h)
                                                   : T_PH2C(p, h);  // STEAM_2C, the one left
-    // The backward equations meet 800 °C to within hundredths of a kelvin, so
-    // a state whose estimate lies well below it needs no region 2 enthalpy.
-    if (p <= detail::P5_MAX_MPA && t > detail::T25_C - BACKWARD_MARGIN && h > HP_PT(p, detail::T25_C))
-        return region5_temperature(p, h, t);
+    // Steam above the region 2 enthalpy at 800 °C lies in region 5. (The
+    // estimate cannot tell: subregion 2a's equation runs wild there.)
+    if (p <= detail::P5_MAX_MPA && h > HP_PT(p, detail::T25_C)) return region5_temperature(p, h, t);
     if (!(p < PKR)) return t;
     const double ts = TS_P(p);
     return r.code == CodePH::WATER ? liquid_side(t, ts) : vapour_side(t, ts);

@@ -266,4 +266,9 @@ RegionPH region_ph(double p, double h);
 // As region_ph, but a state outside the domain ends in the fatal stop.
 RegionPH checked_region_ph(double p, double h);
 
+// The enthalpies of the coldest and the hottest (p, t) state at p, the
+// bounds of the (p, h) domain there (p from 1 kPa).
+double lowest_enthalpy(double p);
+double highest_enthalpy(double p);
+
 }  // namespace TFS::detail

@@ -233,7 +233,7 @@ void correlation_states(Table& table) {
 void ph_states(Table& table) {
     List p = {0.0009, 0.000999999999,  0.001, 0.01, 0.1, 1, 3, 5, 8, 12, 16, 17, 18, 19, 20, 21, 22, 22.06, 23, 25, 30,
               50,     100.00000000001, 101,   NaN};
-    for (const double bound : {4.0, 6.5467, 10.0, 16.5292, TFS::PKR, 100.0}) add_with_neighbours(p, bound);
+    for (const double bound : {4.0, 6.5467, 10.0, 16.5292, TFS::PKR, 50.0, 100.0}) add_with_neighbours(p, bound);
     const List grid = {-1,
                        -1e-13,
                        0,
@@ -258,13 +258,21 @@ void ph_states(Table& table) {
                        4400,
                        4642.8000000001,
                        4643,
+                       5000,
+                       6000,
+                       7000,
+                       7400,
                        NaN};
     const std::vector<std::string> everywhere = {"REG_PH", "T_PH", "S_PH", "V_PH", "Cp_PH"};
     const std::vector<std::string> steam = {"T_PH2A", "T_PH2B", "T_PH2C"};
     for (const double x : p) {
         List h = grid;
         double value = 0;
-        // The saturated enthalpies, the enthalpy at 350 °C and on B23.
+        // The bounds of the domain (0 °C, and 2000 °C or 800 °C above 50 MPa),
+        // the saturated enthalpies, the enthalpy at 350 °C and on B23.
+        if (value_of([&] { return TFS::HW_PT(x, -1e-9); }, value)) add_with_neighbours(h, value);
+        if (value_of([&] { return x <= 50 ? TFS::H5_PT(x, 2000) : TFS::HP_PT(x, 800); }, value))
+            add_with_neighbours(h, value);
         if (value_of([&] { return TFS::HSW_P(x); }, value)) add_with_neighbours(h, value);
         if (value_of([&] { return TFS::HSP_P(x); }, value)) add_with_neighbours(h, value);
         if (x > 16.5292 && x <= 100 && value_of([&] { return TFS::h_pt(x, 350); }, value))
