@@ -1,8 +1,10 @@
-// Temperature and properties of a (p, h) state: the backward equations in
-// regions 1 and 2, an iteration over the forward enthalpy in region 3, and
-// the mixture of the implied dryness in the two-phase region.
+// Temperature and properties of a (p, h) state. T_PH: the backward equations
+// in regions 1 and 2, an iteration over the forward enthalpy in regions 3 and
+// 5. The state (STATE_PH, S_PH, V_PH, Cp_PH): at the temperature exact to the
+// forward enthalpy, or the mixture of the implied dryness in the two-phase
+// region.
 #include "backward_region3.h"
-#include "derivatives.h"
+#include "forward_temperature.h"
 
 #include <cmath>
 #include <optional>
@@ -201,13 +203,46 @@ std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
     return std::nullopt;
 }
 
-// A property of a (p, h) state: of the single-phase state at (p, T_PH),
-// or of the mixture whose dryness the enthalpy implies.
+// The first temperature of a single-phase state: the backward equation of its
+// (p, h) region. Region 5 has none; there the region 2 equations run on (those
+// of subregion 2a without bound above some 1200 °C), and the search holds the
+// estimate within the domain.
+double estimate(double p, double h, const detail::RegionPH& r) {
+    using detail::CodePH;
+    switch (r.code) {
+        case CodePH::WATER: return T_PH1(p, h);
+        case CodePH::STEAM_2A: return T_PH2A(p, h);
+        case CodePH::STEAM_2B: return T_PH2B(p, h);
+        case CodePH::STEAM_2C: return T_PH2C(p, h);
+        default: return detail::backward_t_ph3(p, h) - detail::KELVIN;
+    }
+}
+
+// The temperature of a single-phase (p, h) state exact to the forward
+// equations: h_pt (p, t) meets h to 1e-12 of it (of 1 kJ/kg near 0 kJ/kg).
+// Below the critical pressure the search stays on the state's side of the
+// saturation line.
+double exact_temperature(double p, double h, const detail::RegionPH& r) {
+    using detail::TemperatureRange;
+    const double t_max = p <= detail::P5_MAX_MPA ? detail::T5_MAX_C : detail::T25_C;
+    const double ts = TS_P(p);
+    const double t0 = estimate(p, h, r);
+    TemperatureRange range{detail::T_MIN_C, t_max, true, true};
+    if (!(p > PKR)) {
+        if (h < saturated_at(p, &r).water)
+            range = {detail::T_MIN_C, std::nextafter(ts, -INFINITY), true, false};
+        else
+            range = {std::nextafter(ts, INFINITY), t_max, false, true};
+    }
+    return detail::forward_temperature(p, h, ts, t0, range, detail::MATCHED_ENTHALPY);
+}
+
+// A property of a (p, h) state: of the single-phase state at its exact
+// temperature, or of the mixture whose dryness the enthalpy implies.
 double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
-    const double t = t_ph(p, h, r);
-    const std::optional<double> x = dryness(p, h, r);
-    return x ? of_mixture(p, *x) : at_pt(p, t);
+    if (const std::optional<double> x = dryness(p, h, r)) return of_mixture(p, *x);
+    return at_pt(p, exact_temperature(p, h, r));
 }
 
 }  // namespace
@@ -234,12 +269,12 @@ double Cp_PH(double p, double h) {
 
 State STATE_PH(double p, double h) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
-    const double t = t_ph(p, h, r);
     if (const std::optional<double> x = dryness(p, h, r)) {
-        // t = TS_P (p): both phases from one saturation state, as S_PX, V_PX and Cp_PX take them.
-        const SaturatedPhase m = detail::mixture_of(SATURATION_T(t), *x);
-        return detail::two_phase_state(static_cast<int>(r.code), *x, p, t, h, m.s, m.v, m.cp);
+        // Both phases from one saturation state at TS_P (p), as S_PX, V_PX and Cp_PX take them.
+        const SaturatedPhase m = detail::mixture_of(SATURATION_T(TS_P(p)), *x);
+        return detail::two_phase_state(static_cast<int>(r.code), *x, p, TS_P(p), h, m.s, m.v, m.cp);
     }
+    const double t = exact_temperature(p, h, r);
     // A stop is the one V_PH would give.
     const detail::Region region = detail::checked_region_pt(p, t);
     return detail::single_phase_state(region, static_cast<int>(r.code), p, t, h,

@@ -138,7 +138,7 @@ TEST(StopExplanation, EachStopOfTheFormulationIsExplained) {
   const std::function<void()> stops[] = {
       [] { TFS::h_pt(1, TFS::TS_P(1)); },  // on the saturation line
       [] { TFS::h_pt(200, 20); },           // (p, t) outside the domain
-      [] { TFS::T_PH(1, 5000); },           // (p, h) outside the domain
+      [] { TFS::T_PH(1, 8000); },           // (p, h) outside the domain
       [] { TFS::HSW_P(30); },               // no saturation above the critical pressure
       [] { TFS::HSW_T(400); },              // nor above the critical temperature
   };
