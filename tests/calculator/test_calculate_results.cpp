@@ -188,6 +188,8 @@ TEST_F(CalculationResults, InputsOutputsAndLimitsFollowTheUnits) {
     const Outcome inBar = byPT("10", "392");  // 200 °C
     EXPECT_EQ(TextsOf(inBar, {Q::Pressure, Q::Temperature}), (Texts{"10.0000", "392.0"}));
     EXPECT_EQ(TextsOf(inBar, {Q::Enthalpy}), TextsOf(ByPT("1", "200"), {Q::Enthalpy}));
-    EXPECT_EQ(Described(byPT("600", "392")), " Inadequately set pressure: P>500 bar or P<0.005 bar [Pressure]");
-    EXPECT_EQ(Described(byPT("10", "1300")), " Inadequately set temperature: T>1202 F or T<32.18 F [Temperature]");
+    EXPECT_EQ(Described(byPT("1100", "392")), " Inadequately set pressure: P>1000 bar or P<0.005 bar [Pressure]");
+    EXPECT_EQ(Described(byPT("10", "3700")), " Inadequately set temperature: T>3632 F or T<32 F [Temperature]");
+    EXPECT_EQ(Described(byPT("600", "1500")),
+              " Inadequately set temperature: at P>500 bar T>1472 F or T<32 F [Temperature]");
 }
