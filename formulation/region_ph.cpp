@@ -20,7 +20,13 @@ constexpr const char* CAPTION_2B = " ПЕРЕГРЕТЫЙ ПАР (подобла
 constexpr const char* CAPTION_2C = " ПЕРЕГРЕТЫЙ ПАР (подобласть 2с)";  // Cyrillic с
 
 constexpr double P_MIN = 0.000999999999;
-constexpr double P_2BC_LOW = 6.5467;  // where the B2bc line leaves the saturation line
+// The enthalpy of the coldest state grows with pressure and that of the
+// hottest falls: at 100 MPa they are 95.39 and 3715.19 kJ/kg. Between these
+// bounds an enthalpy lies inside the domain at every pressure, and the
+// bounds at p need not be computed.
+constexpr double H_ABOVE_EVERY_COLDEST = 96;    // kJ/kg
+constexpr double H_BELOW_EVERY_HOTTEST = 3715;  // kJ/kg
+constexpr double P_2BC_LOW = 6.5467;            // where the B2bc line leaves the saturation line
 
 constexpr auto UNSET = static_cast<CodePH>(-100);
 
@@ -54,8 +60,9 @@ double highest_enthalpy(double p) {
 
 RegionPH region_ph(double p, double h) {
     // Written as the domain itself so that a NaN is refused too.
-    if (!(P_MIN <= p && p <= P_MAX_MPA && lowest_enthalpy(p) <= h && h <= highest_enthalpy(p)))
-        return {CodePH::OUTSIDE, CAPTION_OUTSIDE, 0, 0};
+    const bool inside = P_MIN <= p && p <= P_MAX_MPA && (h >= H_ABOVE_EVERY_COLDEST || h >= lowest_enthalpy(p)) &&
+                        (h <= H_BELOW_EVERY_HOTTEST || h <= highest_enthalpy(p));
+    if (!inside) return {CodePH::OUTSIDE, CAPTION_OUTSIDE, 0, 0};
 
     // Every test below runs; a later one that holds overrides an earlier one.
     Code r{UNSET, nullptr};

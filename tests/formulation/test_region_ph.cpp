@@ -113,6 +113,7 @@ TEST(RegPh, BoundsOfTheDomain) {
                    {1, above(TFS::H5_PT(1, 2000))},
                    {50.0001, TFS::HP_PT(50.0001, 800) + 1e-6},
                    {1, below(TFS::HW_PT(1, -1e-9))},
+                   {100, below(TFS::HW_PT(100, -1e-9))},
                    {25, 0},
                    {0, 100},
                    {nan, 100},
