@@ -271,8 +271,9 @@ State STATE_PH(double p, double h) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
     if (const std::optional<double> x = dryness(p, h, r)) {
         // Both phases from one saturation state at TS_P (p), as S_PX, V_PX and Cp_PX take them.
-        const SaturatedPhase m = detail::mixture_of(SATURATION_T(TS_P(p)), *x);
-        return detail::two_phase_state(static_cast<int>(r.code), *x, p, TS_P(p), h, m.s, m.v, m.cp);
+        const double ts = TS_P(p);
+        const SaturatedPhase m = detail::mixture_of(SATURATION_T(ts), *x);
+        return detail::two_phase_state(static_cast<int>(r.code), *x, p, ts, h, m.s, m.v, m.cp);
     }
     const double t = exact_temperature(p, h, r);
     // A stop is the one V_PH would give.
