@@ -17,14 +17,19 @@ constexpr int DomeSegments = 48;
 
 // Room between the outermost point and the frame, and the steps the axis ends
 // are rounded up to. Above 400 °C the temperature ticks stand twice as far
-// apart, so that their labels keep clear of each other.
-constexpr double EntropyMargin = 0.3;     // kJ/(kg·K)
-constexpr double TemperatureMargin = 15;  // °C
-constexpr double EntropyStep = 1;         // kJ/(kg·K)
-constexpr double TemperatureStep = 50;    // °C
-constexpr double DenseTicksUpTo = 400;    // °C
-constexpr double EnthalpyMargin = 100;    // kJ/kg
-constexpr double EnthalpyStep = 500;      // kJ/kg
+// apart, and in region 5's temperatures and enthalpies wider still, so that
+// their labels keep clear of each other (at most some nine ticks an axis).
+constexpr double EntropyMargin = 0.3;            // kJ/(kg·K)
+constexpr double TemperatureMargin = 15;         // °C
+constexpr double EntropyStep = 1;                // kJ/(kg·K)
+constexpr double TemperatureStep = 50;           // °C
+constexpr double DenseTicksUpTo = 400;           // °C
+constexpr double WideTicksAbove = 800;           // °C
+constexpr double WideTemperatureStep = 250;      // °C
+constexpr double EnthalpyMargin = 100;           // kJ/kg
+constexpr double EnthalpyStep = 500;             // kJ/kg
+constexpr double WideEnthalpyTicksAbove = 4500;  // kJ/kg
+constexpr double WideEnthalpyStep = 1000;        // kJ/kg
 
 // Isobar samples over the shown temperatures. Region 3 states (350 °C up to
 // the B23 line) cost about 0.1 ms each, so their number stays modest.
@@ -34,8 +39,16 @@ double RoundUp(double value, double step) {
     return std::ceil(value / step) * step;
 }
 
+// The ticks' step for an axis reaching tMax or hMax; the wide ticks reach the
+// axis end.
 double TemperatureTick(double tMax) {
-    return tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep;
+    return tMax > WideTicksAbove   ? WideTemperatureStep
+           : tMax > DenseTicksUpTo ? 2 * TemperatureStep
+                                   : TemperatureStep;
+}
+
+double EnthalpyTick(double hMax) {
+    return hMax > WideEnthalpyTicksAbove ? WideEnthalpyStep : EnthalpyStep;
 }
 
 // s and h of a (p, t) state: where the state lies in region 3 from one volume
@@ -113,6 +126,9 @@ DiagramRange RangeTakingIn(DiagramRange range, const DiagramPoint& point) {
     takeIn(range.tMin, range.tMax, point.t, TemperatureMargin, TemperatureStep);
     takeIn(range.hMin, range.hMax, point.h, EnthalpyMargin, EnthalpyStep);
     range.tTick = TemperatureTick(range.tMax);
+    range.tMax = RoundUp(range.tMax, range.tTick);
+    range.hTick = EnthalpyTick(range.hMax);
+    range.hMax = RoundUp(range.hMax, range.hTick);
     return range;
 }
 
