@@ -39,8 +39,7 @@ double RoundUp(double value, double step) {
     return std::ceil(value / step) * step;
 }
 
-// The ticks' step for an axis reaching tMax or hMax; the wide ticks reach the
-// axis end.
+// The ticks' step for an axis reaching tMax or hMax.
 double TemperatureTick(double tMax) {
     return tMax > WideTicksAbove   ? WideTemperatureStep
            : tMax > DenseTicksUpTo ? 2 * TemperatureStep
@@ -126,9 +125,10 @@ DiagramRange RangeTakingIn(DiagramRange range, const DiagramPoint& point) {
     takeIn(range.tMin, range.tMax, point.t, TemperatureMargin, TemperatureStep);
     takeIn(range.hMin, range.hMax, point.h, EnthalpyMargin, EnthalpyStep);
     range.tTick = TemperatureTick(range.tMax);
-    range.tMax = RoundUp(range.tMax, range.tTick);
     range.hTick = EnthalpyTick(range.hMax);
-    range.hMax = RoundUp(range.hMax, range.hTick);
+    // The wide ticks reach the axis end.
+    if (range.tTick == WideTemperatureStep) range.tMax = RoundUp(range.tMax, range.tTick);
+    if (range.hTick == WideEnthalpyStep) range.hMax = RoundUp(range.hMax, range.hTick);
     return range;
 }
 
