@@ -233,4 +233,9 @@ double LMB11SP_P(double p);
 double LMB11SW_T(double t);
 double LMB11SP_T(double t);
 
+// Surface tension of saturated water, mN/m, by IAPWS R1-76(2014), at the
+// saturation temperature t or that of the pressure p; 0 at the critical point.
+double SIG14_T(double t);
+double SIG14_P(double p);
+
 }  // namespace TFS

@@ -204,3 +204,18 @@ TEST(Transport2008_2011, RangesOfTheReleasesEndInTheStop) {
     EXPECT_EQ(stop_message([] { TFS::MIU08SP_T(373.947); }),
               "При данной температуре нет состояния насыщения (MIU08SP_T)");
 }
+
+// The calculated column of the release's Table 1, and σ by pressure at the
+// saturation temperature.
+TEST(Transport2008_2011, SurfaceTensionOfRelease2014) {
+    struct Case {
+        double t;
+        std::string_view sigma;
+    };
+    for (const Case& c : {Case{0.01, "75.65"}, {20, "72.74"}, {100, "58.91"}, {200, "37.67"}, {300, "14.36"},
+                          {370, "0.39"}})
+        EXPECT_TRUE(Printed(TFS::SIG14_T(c.t), c.sigma)) << c.t << " °C";
+    EXPECT_EQ(TFS::SIG14_P(1), TFS::SIG14_T(TFS::TS_P(1)));
+    EXPECT_EQ(TFS::SIG14_T(TFS::TKR), 0.0);
+    EXPECT_EQ(stop_message([] { TFS::SIG14_P(22.0641); }), "При данном давлении нет состояния насыщения (SIG14_P)");
+}
