@@ -36,6 +36,7 @@ void TForm1::buildMenuBar() {
         action->setData(int(kind));
         diagramKinds->addAction(action);
     }
+    addTransportMenu(view);
 
     QMenu* help = menus->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&About"), this, &TForm1::showAbout);

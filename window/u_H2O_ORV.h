@@ -16,6 +16,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QStandardItemModel;
 class StretchLayout;
@@ -95,6 +96,12 @@ public:
     void clearStates();
     // Where the table is kept.
     static QString statesPath();
+
+    // The formulation of the transport properties of the next runs (View →
+    // Transport properties), kept in the settings; a recalled state brings
+    // its own back.
+    Transport transportChoice() const { return transport; }
+    void setTransport(Transport chosen);
 
     void setDiagramKind(DiagramChart::Kind kind);
     void saveDiagramByDialog();
@@ -177,6 +184,9 @@ private:
     void showTablePoints();
     QAction* copySelectedStatesAction = nullptr;
     QActionGroup* diagramKinds = nullptr;
+    Transport transport = Transport::IAPS1985;
+    QActionGroup* transportChoices = nullptr;
+    void addTransportMenu(QMenu* view);
     void showPicture(QLabel* box, const QString& resource);
 
     // The last good runs that wrote the result panel and the sheets, as
