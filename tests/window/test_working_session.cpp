@@ -164,7 +164,7 @@ TEST_F(WorkingSession, UnitsFromTheSettingsChangeCaptionsInputsAndResults) {
     EXPECT_EQ(ui.LB_PRes->text(), "10.0000");
     EXPECT_EQ(ui.Lb_hRes->text(), "1215.94");  // 2828.27 kJ/kg
     const QStringList row = form->statesText().split('\n')[1].split('\t');
-    EXPECT_EQ(row.mid(3, 2), (QStringList{"10", "392"})) << "the table's inputs as typed";
+    EXPECT_EQ(row.mid(4, 2), (QStringList{"10", "392"})) << "the table's inputs as typed";
     const QValueAxis* entropy = ControlsOf(*form).Chart_TS->horizontalAxis();
     EXPECT_EQ(entropy->titleText(), "S, Btu/(lb.F)");
     // The designed 0 to 10 kJ/(kg.C) is 0 to 2.388 Btu/(lb.F): ticks at round
