@@ -20,10 +20,10 @@
 #include <variant>
 
 struct CalculationRequest {
-    InputMode mode;                   // a value outside the enumeration runs nothing
-    SaturationInput saturationInput;  // read in the saturation mode only
-    QMap<Quantity, QString> typed;    // the typed text of each input; absent = empty
-    Units units = {};                 // the inputs are typed, and the outputs written, in these
+    InputMode mode;                             // a value outside the enumeration runs nothing
+    SaturationInput saturationInput;            // read in the saturation mode only
+    QMap<Quantity, QString> typed;              // the typed text of each input; absent = empty
+    Units units = {};                           // the inputs are typed, and the outputs written, in these
     Transport transport = Transport::IAPS1985;  // of μ, ν, λ and Pr
 
     bool saturation() const { return mode == InputMode::Saturation; }

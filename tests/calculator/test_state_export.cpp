@@ -56,17 +56,19 @@ TEST(StateExport, WritesUnitsInTheHeaderAndTheShownTextsInTheWindowsTable) {
 
     const QStringList csv = Lines(QString::fromUtf8(StatesCsv(rows, American)), "\r\n");
     ASSERT_EQ(csv.size(), 4);
-    EXPECT_TRUE(csv[0].startsWith(R"~(No.,Mode,Phase,Transport,"typed p, psi","typed t, F","typed h, Btu/lb","t, F","p, psi",)~"
-                                  R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
-                                  R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
-                                  R"~("Cv, Btu/(lb.F)","w, ft/s",k,x,"ts', F","ps', psi",)~"))
+    EXPECT_TRUE(
+        csv[0].startsWith(R"~(No.,Mode,Phase,Transport,"typed p, psi","typed t, F","typed h, Btu/lb","t, F","p, psi",)~"
+                          R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
+                          R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
+                          R"~("Cv, Btu/(lb.F)","w, ft/s",k,x,"ts', F","ps', psi",)~"))
         << csv[0].toStdString();
     EXPECT_TRUE(csv[0].endsWith(R"~("Sigma'', lbf/ft")~")) << csv[0].toStdString();
     EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),IAPS 1985,145.0377377302168,212,,212,)~"
                                   R"~(145.0377377302168,180.47040062380194,0.3120070343332101,0.01670721851980665,)~"))
         << csv[1].toStdString();
-    EXPECT_TRUE(csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",IAPS 1985,145.0377377302168,,)~"
-                                  R"~(859.8452278589854,355.79413830463994,)~"))
+    EXPECT_TRUE(
+        csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",IAPS 1985,145.0377377302168,,)~"
+                          R"~(859.8452278589854,355.79413830463994,)~"))
         << csv[2].toStdString();
     const QStringList line = csv[3].split(',');
     EXPECT_EQ(line.mid(0, 7), (QStringList{"3", "ts", "", "IAPWS 2008/2011", "", "356", ""}));
@@ -77,8 +79,8 @@ TEST(StateExport, WritesUnitsInTheHeaderAndTheShownTextsInTheWindowsTable) {
     // wet steam has no heat capacity, and only wet steam a dryness.
     const QStringList text = Lines(StatesText(rows, American, Digits::Shown), "\n");
     ASSERT_EQ(text.size(), 4);
-    EXPECT_TRUE(
-        text[1].startsWith("1\tp, t\tCompressed water (IF97 region 1)\tIAPS 1985\t145,03773773\t212\t\t212,0\t145,0377\t"));
+    EXPECT_TRUE(text[1].startsWith(
+        "1\tp, t\tCompressed water (IF97 region 1)\tIAPS 1985\t145,03773773\t212\t\t212,0\t145,0377\t"));
     const QStringList header = text[0].split('\t');
     const qsizetype cp = header.indexOf("Cp, Btu/(lb.F)"), x = header.indexOf("x");
     EXPECT_EQ(text[2].split('\t')[cp], "");

@@ -51,10 +51,17 @@ TEST(Transport2008_2011, ViscosityTable4) {
         double T, rho;
         std::string_view mu;
     };
-    for (const Case& c : {Case{298.15, 998, "889.735100"}, {298.15, 1200, "1437.649467"}, {373.15, 1000, "307.883622"},
-                          {433.15, 1, "14.538324"}, {433.15, 1000, "217.685358"}, {873.15, 1, "32.619287"},
-                          {873.15, 100, "35.802262"}, {873.15, 600, "77.430195"}, {1173.15, 1, "44.217245"},
-                          {1173.15, 100, "47.640433"}, {1173.15, 400, "64.154608"}})
+    for (const Case& c : {Case{298.15, 998, "889.735100"},
+                          {298.15, 1200, "1437.649467"},
+                          {373.15, 1000, "307.883622"},
+                          {433.15, 1, "14.538324"},
+                          {433.15, 1000, "217.685358"},
+                          {873.15, 1, "32.619287"},
+                          {873.15, 100, "35.802262"},
+                          {873.15, 600, "77.430195"},
+                          {1173.15, 1, "44.217245"},
+                          {1173.15, 100, "47.640433"},
+                          {1173.15, 400, "64.154608"}})
         EXPECT_TRUE(Printed(TFS::detail::viscosity_2008(c.T - KELVIN, 1.0 / c.rho), c.mu)) << c.T << " K " << c.rho;
 }
 
@@ -64,7 +71,9 @@ TEST(Transport2008_2011, ConductivityTables4And5) {
         double T, rho;
         std::string_view lambda;
     };
-    for (const Case& c : {Case{298.15, 0, "18.4341883"}, {298.15, 998, "607.712868"}, {298.15, 1200, "799.038144"},
+    for (const Case& c : {Case{298.15, 0, "18.4341883"},
+                          {298.15, 998, "607.712868"},
+                          {298.15, 1200, "799.038144"},
                           {873.15, 0, "79.1034659"}}) {
         const auto k = TFS::detail::conductivity_2011(c.T - KELVIN, at_density(c.rho), false);
         EXPECT_TRUE(Printed(k.lambda, c.lambda)) << c.T << " K " << c.rho;
@@ -73,8 +82,14 @@ TEST(Transport2008_2011, ConductivityTables4And5) {
         double rho;
         std::string_view lambda1;
     };
-    for (const Finite& c : {Finite{1, "1.0068497"}, {122, "2.1445173"}, {222, "3.4840736"}, {272, "4.2233708"},
-                            {322, "4.9681953"}, {372, "5.6961250"}, {422, "6.3973429"}, {750, "11.5870532"}}) {
+    for (const Finite& c : {Finite{1, "1.0068497"},
+                            {122, "2.1445173"},
+                            {222, "3.4840736"},
+                            {272, "4.2233708"},
+                            {322, "4.9681953"},
+                            {372, "5.6961250"},
+                            {422, "6.3973429"},
+                            {750, "11.5870532"}}) {
         const auto k = TFS::detail::conductivity_2011(647.35 - KELVIN, at_density(c.rho), false);
         EXPECT_TRUE(Printed(k.lambda0, "51.5764797"));
         EXPECT_TRUE(Printed(k.lambda1, c.lambda1)) << c.rho;
@@ -212,8 +227,8 @@ TEST(Transport2008_2011, SurfaceTensionOfRelease2014) {
         double t;
         std::string_view sigma;
     };
-    for (const Case& c : {Case{0.01, "75.65"}, {20, "72.74"}, {100, "58.91"}, {200, "37.67"}, {300, "14.36"},
-                          {370, "0.39"}})
+    for (const Case& c :
+         {Case{0.01, "75.65"}, {20, "72.74"}, {100, "58.91"}, {200, "37.67"}, {300, "14.36"}, {370, "0.39"}})
         EXPECT_TRUE(Printed(TFS::SIG14_T(c.t), c.sigma)) << c.t << " °C";
     EXPECT_EQ(TFS::SIG14_P(1), TFS::SIG14_T(TFS::TS_P(1)));
     EXPECT_EQ(TFS::SIG14_T(TFS::TKR), 0.0);
