@@ -20,11 +20,12 @@
 #include <variant>
 
 struct CalculationRequest {
-    InputMode mode;                             // a value outside the enumeration runs nothing
-    SaturationInput saturationInput;            // read in the saturation mode only
-    QMap<Quantity, QString> typed;              // the typed text of each input; absent = empty
-    Units units = {};                           // the inputs are typed, and the outputs written, in these
-    Transport transport = Transport::IAPS1985;  // of μ, ν, λ and Pr
+    InputMode mode;                   // a value outside the enumeration runs nothing
+    SaturationInput saturationInput;  // read in the saturation mode only
+    QMap<Quantity, QString> typed;    // the typed text of each input; absent = empty
+    Units units = {};                 // the inputs are typed, and the outputs written, in these
+    // The formulation of the viscosities, the conductivity and the Prandtl number.
+    Transport transport = Transport::IAPS1985;
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };
