@@ -68,8 +68,8 @@ constexpr double BAND_UP_TO[4] = {0.310559006, 0.776397516, 1.242236025, 1.86335
 constexpr double T_MIN_K = 273.15;
 constexpr double T_MAX_K = 1173.15;
 constexpr double T_HIGH_K = 1073.15;
-constexpr double P_MAX = 100.0;       // MPa
-constexpr double P_MAX_HIGH = 50.0;   // MPa, above T_HIGH_K
+constexpr double P_MAX = 100.0;      // MPa
+constexpr double P_MAX_HIGH = 50.0;  // MPa, above T_HIGH_K
 constexpr double MPA_PER_PA = 1e-6;
 
 double capped(double x) {
@@ -105,8 +105,7 @@ detail::Conductivity2011 detail::conductivity_2011(double t, const SinglePhase& 
     const PowerTable<0, 4> X(1.0 / T_bar - 1.0);
     const PowerTable<0, 5> Y(rho_bar - 1.0);
     const double sum = sum_terms<5>([&](std::size_t i) {
-        return X[static_cast<int>(i)] *
-               sum_terms<6>([&](std::size_t j) { return LIJ[i][j] * Y[static_cast<int>(j)]; });
+        return X[static_cast<int>(i)] * sum_terms<6>([&](std::size_t j) { return LIJ[i][j] * Y[static_cast<int>(j)]; });
     });
     const double lambda1 = std::exp(rho_bar * sum);
 

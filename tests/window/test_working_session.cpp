@@ -16,9 +16,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
-#include <QLineSeries>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
