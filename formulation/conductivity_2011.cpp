@@ -14,11 +14,12 @@ namespace {
 using detail::KELVIN;
 using detail::PowerTable;
 using detail::sum_terms;
+using detail::T25_K;
+using detail::T_TRANSPORT_MAX_K;
 
-// Reducing values: T* = 647.096 K, ρ* = 322 kg/m³, p* = 22.064 MPa; λ* = 1 mW/(m·K).
-constexpr double T_STAR = 647.096;
-constexpr double RHO_STAR = 322.0;
-constexpr double P_STAR = 22.064;
+// Reducing values T*, ρ* and p* of the critical point; λ* = 1 mW/(m·K).
+using detail::RHO_CRITICAL;
+using detail::T_CRITICAL_K;
 // The release's gas constant, for c̄p = cp/R (IF97's 0.461526 differs).
 constexpr double R = 0.46151805;  // kJ/(kg·K)
 
@@ -64,12 +65,10 @@ constexpr double AIJ[6][5] = {
 // The upper ends of the density bands of the columns 0 … 3; column 4 lies above.
 constexpr double BAND_UP_TO[4] = {0.310559006, 0.776397516, 1.242236025, 1.863354037};
 
-// The industrial range: up to 100 MPa to 1073.15 K, up to 50 MPa above, to 1173.15 K.
-constexpr double T_MIN_K = 273.15;
-constexpr double T_MAX_K = 1173.15;
-constexpr double T_HIGH_K = 1073.15;
+// The industrial range: from 273.15 K up to 100 MPa to 1073.15 K (where
+// region 2 ends), up to 50 MPa above it.
 constexpr double P_MAX = 100.0;      // MPa
-constexpr double P_MAX_HIGH = 50.0;  // MPa, above T_HIGH_K
+constexpr double P_MAX_HIGH = 50.0;  // MPa, above T25_K
 constexpr double MPA_PER_PA = 1e-6;
 
 double capped(double x) {
@@ -94,9 +93,9 @@ double crossover(double y, double kappa, double rho_bar) {
 }  // namespace
 
 detail::Conductivity2011 detail::conductivity_2011(double t, const SinglePhase& x, bool enhanced) {
-    const double T_bar = (t + KELVIN) / T_STAR;
+    const double T_bar = (t + KELVIN) / T_CRITICAL_K;
     const double rho = 1.0 / x.v;
-    const double rho_bar = rho / RHO_STAR;
+    const double rho_bar = rho / RHO_CRITICAL;
 
     const PowerTable<0, 4> T_powers(T_bar);
     const double lambda0 =
@@ -117,9 +116,9 @@ detail::Conductivity2011 detail::conductivity_2011(double t, const SinglePhase& 
     // isentropic one; kg/(m³·Pa) → kg/(m³·MPa).
     c.drho_dp = x.cp / x.cv / (x.w * x.w) / MPA_PER_PA;
     const double zeta_R = zeta_reference(rho_bar);
-    c.drho_dp_reference = zeta_R * RHO_STAR / P_STAR;
+    c.drho_dp_reference = zeta_R * RHO_CRITICAL / PKR;
     if (enhanced) {
-        const double zeta = capped(c.drho_dp * P_STAR / RHO_STAR);
+        const double zeta = capped(c.drho_dp * PKR / RHO_CRITICAL);
         const double cp_bar = capped(x.cp / R);
         const double kappa = cp_bar * R / x.cv;
         const double chi = std::fmax(rho_bar * (zeta - zeta_R * T_BAR_R / T_bar), 0.0);
@@ -133,7 +132,7 @@ detail::Conductivity2011 detail::conductivity_2011(double t, const SinglePhase& 
 
 void detail::check_conductivity_2011_range(double p, double t, const char* function) {
     const double T = t + KELVIN;
-    const bool inside = p > 0 && T >= T_MIN_K && T <= T_MAX_K && p <= (T <= T_HIGH_K ? P_MAX : P_MAX_HIGH);
+    const bool inside = p > 0 && T >= KELVIN && T <= T_TRANSPORT_MAX_K && p <= (T <= T25_K ? P_MAX : P_MAX_HIGH);
     if (!inside)
         throw FatalStop(std::string("ЗАДАННЫЕ P И T ВНЕ ОБЛАСТИ ПРИМЕНИМОСТИ ТЕПЛОПРОВОДНОСТИ IAPWS 2011 (") +
                         function + ")");

@@ -6,6 +6,12 @@
 
 namespace TFS::detail {
 
+// The critical point the releases reduce by: T* = 647.096 K, ρ* = 322 kg/m³
+// (p* is PKR), and the highest temperature of both transport releases.
+inline constexpr double T_CRITICAL_K = 647.096;
+inline constexpr double RHO_CRITICAL = 322.0;  // kg/m³
+inline constexpr double T_TRANSPORT_MAX_K = 1173.15;
+
 // Viscosity at t (°C) and the density of volume v (m³/kg), without the
 // critical enhancement (μ̄2 = 1), in µPa·s.
 double viscosity_2008(double t, double v);

@@ -8,9 +8,10 @@
 namespace TFS {
 namespace {
 
-// Reducing values: T* = 647.096 K, ρ* = 322 kg/m³; μ* = 1 µPa·s, so μ̄ is µPa·s.
-constexpr double T_STAR = 647.096;
-constexpr double RHO_STAR = 322.0;
+// Reducing values T* and ρ* of the critical point; μ* = 1 µPa·s, so μ̄ is µPa·s.
+using detail::RHO_CRITICAL;
+using detail::T_CRITICAL_K;
+using detail::T_TRANSPORT_MAX_K;
 
 // Dilute gas, μ̄0 = 100·√T̄ / Σ Hᵢ/T̄ⁱ.
 constexpr double H[4] = {1.67752, 2.20462, 0.6366564, -0.241605};
@@ -31,19 +32,19 @@ constexpr double HIJ[21] = {
 };
 // clang-format on
 
-// The release's range: up to 1173.15 K; below the triple-point pressure not
-// below the triple-point temperature 273.16 K. Above it the melting
-// temperature bounds the liquid, within 0.01 K of IF97's own 273.15 K up to
-// its 100 MPa, so IF97 draws that bound.
-constexpr double T_MAX_K = 1173.15;
-constexpr double T_TRIPLE_K = 273.16;
+// The release's range: up to 1173.15 K, and up to 300 MPa; below the
+// triple-point pressure not below the triple-point temperature 273.16 K.
+// From that pressure on the melting temperature bounds the liquid; it lies
+// above IF97's own bound of 273.15 K only below 0.1 MPa, by at most 0.01 K,
+// and there IF97's bound is taken.
+constexpr double T_TRIPLE_K = detail::T_TRIPLE_C + detail::KELVIN;
 constexpr double P_MAX = 300.0;  // MPa
 
 }  // namespace
 
 double detail::viscosity_2008(double t, double v) {
-    const double T_bar = (t + KELVIN) / T_STAR;
-    const double rho_bar = (1.0 / v) / RHO_STAR;
+    const double T_bar = (t + KELVIN) / T_CRITICAL_K;
+    const double rho_bar = (1.0 / v) / RHO_CRITICAL;
 
     const PowerTable<0, 3> T_powers(T_bar);
     const double dilute = sum_terms<4>([&](std::size_t i) { return H[i] / T_powers[static_cast<int>(i)]; });
@@ -59,7 +60,7 @@ double detail::viscosity_2008(double t, double v) {
 
 void detail::check_viscosity_2008_range(double p, double t, const char* function) {
     const double T = t + KELVIN;
-    const bool inside = p > 0 && p <= P_MAX && T <= T_MAX_K && (p >= P_TRIPLE_MPA || T >= T_TRIPLE_K);
+    const bool inside = p > 0 && p <= P_MAX && T <= T_TRANSPORT_MAX_K && (p >= P_TRIPLE_MPA || T >= T_TRIPLE_K);
     if (!inside)
         throw FatalStop(std::string("ЗАДАННЫЕ P И T ВНЕ ОБЛАСТИ ПРИМЕНИМОСТИ ВЯЗКОСТИ IAPWS 2008 (") + function + ")");
 }
