@@ -68,8 +68,8 @@ Outputs RunMode(const CalculationRequest& request) {
     if (mode == nullptr) return {};  // no item selected: nothing to calculate
     InputValues values{};
     for (qsizetype i = 0; i < mode->inputs.size(); ++i) values[i] = ReadTyped(request, mode->inputs[i]);
-    mode->check(values, request.units);
-    const ModeValues computed = mode->compute(values);
+    mode->check(values, request.units, request.transport);
+    const ModeValues computed = mode->compute(values, request.transport);
     if (const auto* state = std::get_if<StateValues>(&computed.values))
         return StateOutputs(*state, mode->place, request.units);
     return SaturationOutputs(std::get<SaturationValues>(computed.values), request.units);

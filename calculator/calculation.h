@@ -8,6 +8,7 @@
 #include "diagram_curves.h"
 #include "modes.h"
 #include "quantities.h"
+#include "transport_choice.h"
 #include "units.h"
 
 #include <QList>
@@ -23,6 +24,8 @@ struct CalculationRequest {
     SaturationInput saturationInput;  // read in the saturation mode only
     QMap<Quantity, QString> typed;    // the typed text of each input; absent = empty
     Units units = {};                 // the inputs are typed, and the outputs written, in these
+    // The formulation of the viscosities, the conductivity and the Prandtl number.
+    Transport transport = Transport::IAPS1985;
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };

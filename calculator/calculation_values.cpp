@@ -33,19 +33,58 @@ StateProperties ThermodynamicOf(double p, double t, const Phase& state) {
 }  // namespace
 
 // A state computed by the library at once, in the units of the window.
-StateValues StateOf(double p, const TFS::State& state) {
+StateValues StateOf(double p, const TFS::State& state, Transport transport) {
     StateProperties given = ThermodynamicOf(p, state.t, state);
     given.kappa = state.kappa;
-    given.mu = state.mu / MicroPascalSecondsPerPascalSecond;
-    given.lambda = state.lambda / MilliwattsPerWatt;
-    given.pr = state.pr;
+    // The library gives transport values to a single-phase state only. The
+    // Prandtl number of the releases is formed from theirs, as on the sheets.
+    if (transport == Transport::IAPWS2008_2011 && !std::isnan(state.mu)) {
+        given.mu = TFS::MIU08_PT(p, state.t) / MicroPascalSecondsPerPascalSecond;
+        given.lambda = TFS::LMB11_PT(p, state.t) / MilliwattsPerWatt;
+    } else {
+        given.mu = state.mu / MicroPascalSecondsPerPascalSecond;
+        given.lambda = state.lambda / MilliwattsPerWatt;
+        given.pr = state.pr;
+    }
     return {ValuesOf(given), TFS::Region(state.region)};
 }
 
-void MarkTwoPhase(StateValues& s, double x) {
+namespace {
+
+// The 2008 viscosity and 2011 conductivity of one saturated phase by the
+// saturation coordinate (µPa·s, mW/(m·K)).
+struct PhaseReleases {
+    double (*mu)(double), (*lambda)(double);
+};
+
+constexpr PhaseReleases WaterByPs{TFS::MIU08SW_P, TFS::LMB11SW_P}, SteamByPs{TFS::MIU08SP_P, TFS::LMB11SP_P};
+constexpr PhaseReleases WaterByTs{TFS::MIU08SW_T, TFS::LMB11SW_T}, SteamByTs{TFS::MIU08SP_T, TFS::LMB11SP_T};
+
+// A saturated phase wholly from IF97 at the saturation state and the releases
+// of the coordinate x; the Prandtl number formed from them.
+QuantityValues PhaseByReleases(double x, const TFS::Saturation& line, const TFS::SaturatedPhase& state,
+                               const PhaseReleases& f, double sigma) {
+    StateProperties given = ThermodynamicOf(line.p, line.t, state);
+    given.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
+    given.lambda = f.lambda(x) / MilliwattsPerWatt;
+    given.sigma = sigma;
+    return ValuesOf(given);
+}
+
+}  // namespace
+
+void MarkTwoPhase(StateValues& s, double x, Transport transport) {
     s.values[Q::Dryness] = x;
     for (int q = 0; q < QuantityCount; ++q)
         if (!RowOf(Quantity(q)).twoPhase) s.values[Quantity(q)] = std::numeric_limits<double>::quiet_NaN();
+    if (transport != Transport::IAPWS2008_2011 || (x != 0 && x != 1)) return;
+    const double p = s.values[Q::Pressure];
+    const TFS::Saturation line = TFS::SATURATION_P(p);
+    QuantityValues phase = x == 0 ? PhaseByReleases(p, line, line.water, WaterByPs, StateProperties::None)
+                                  : PhaseByReleases(p, line, line.steam, SteamByPs, StateProperties::None);
+    // The state keeps what it has; the phase gives what a mixture lacks.
+    for (int q = 0; q < QuantityCount; ++q)
+        if (std::isnan(s.values[Quantity(q)])) s.values[Quantity(q)] = phase[Quantity(q)];
 }
 
 namespace {
@@ -69,9 +108,9 @@ QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::
 
 }  // namespace
 
-StateValues WithDryness(double p, const TFS::State& state) {
-    StateValues s = StateOf(p, state);
-    if (state.region == int(TFS::Region::SATURATION_LINE)) MarkTwoPhase(s, state.x);
+StateValues WithDryness(double p, const TFS::State& state, Transport transport) {
+    StateValues s = StateOf(p, state, transport);
+    if (state.region == int(TFS::Region::SATURATION_LINE)) MarkTwoPhase(s, state.x, transport);
     return s;
 }
 
@@ -86,14 +125,25 @@ SaturationValues SaturationOf(double x, const TFS::Saturation& line, const Phase
     return {SaturatedPhase(x, line, line.water, water, tension), SaturatedPhase(x, line, line.steam, steam, tension)};
 }
 
+// Both sheets at x by the releases.
+SaturationValues SaturationByReleases(double x, const TFS::Saturation& line, const PhaseReleases& water,
+                                      const PhaseReleases& steam, double (*sigma)(double)) {
+    const double tension = sigma(x) / MillinewtonsPerNewton;
+    return {PhaseByReleases(x, line, line.water, water, tension), PhaseByReleases(x, line, line.steam, steam, tension)};
+}
+
 }  // namespace
 
-SaturationValues SaturationByPs(double ps) {
+SaturationValues SaturationByPs(double ps, Transport transport) {
+    if (transport == Transport::IAPWS2008_2011)
+        return SaturationByReleases(ps, TFS::SATURATION_P(ps), WaterByPs, SteamByPs, TFS::SIG14_P);
     return SaturationOf(ps, TFS::SATURATION_P(ps), {Tabl1::LPSP, Tabl1::MPSP, nullptr},
                         {Tabl1::LWSP, Tabl1::MWSP, nullptr}, Tabl1::SIGP);
 }
 
-SaturationValues SaturationByTs(double ts) {
+SaturationValues SaturationByTs(double ts, Transport transport) {
+    if (transport == Transport::IAPWS2008_2011)
+        return SaturationByReleases(ts, TFS::SATURATION_T(ts), WaterByTs, SteamByTs, TFS::SIG14_T);
     return SaturationOf(ts, TFS::SATURATION_T(ts), {Tabl1::LPST, Tabl1::MPST, Tabl1::PRPST},
                         {Tabl1::LWST, Tabl1::MWST, Tabl1::PRWST}, Tabl1::SIGT);
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "quantities.h"
+#include "transport_choice.h"
 
 #include <cmath>
 #include <variant>
@@ -27,21 +28,30 @@ struct StateValues {
     bool twoPhase() const { return !std::isnan(values[Quantity::Dryness]); }
 };
 
-// A state the formulation computed at pressure p, as it gives it.
-StateValues StateOf(double p, const TFS::State& state);
-// A two-phase mixture of dryness x has no heat capacity or transport properties.
-void MarkTwoPhase(StateValues& s, double x);
+// A state the formulation computed at pressure p, as it gives it; under
+// IAPWS 2008/2011 a single-phase state takes its transport from those
+// releases at its (p, t).
+StateValues StateOf(double p, const TFS::State& state, Transport transport = Transport::IAPS1985);
+// A two-phase mixture of dryness x has no heat capacity or transport
+// properties. Under IAPWS 2008/2011 a saturated phase (x = 0 or 1) is the
+// phase of the saturation sheets at its pressure: its heat capacities, speed
+// of sound and transport as the sheets show them.
+void MarkTwoPhase(StateValues& s, double x, Transport transport = Transport::IAPS1985);
 // As StateOf, a state of the saturation line (region 4) with its dryness.
-StateValues WithDryness(double p, const TFS::State& state);
+StateValues WithDryness(double p, const TFS::State& state, Transport transport = Transport::IAPS1985);
 
 // Both phases on the saturation line; each holds the line's ps and ts, and the
-// surface tension, too.
+// surface tension, too. Under IAPS 1985 the transport values and σ come from
+// the saturation-line correlations of the typed coordinate; under IAPWS
+// 2008/2011 every value comes from IF97 at the saturation state, the transport
+// from those releases and σ from IAPWS R1-76(2014), so that ps and ts of one
+// state give one pair of sheets.
 struct SaturationValues {
     QuantityValues water, steam;
 };
 
-SaturationValues SaturationByPs(double ps);
-SaturationValues SaturationByTs(double ts);
+SaturationValues SaturationByPs(double ps, Transport transport);
+SaturationValues SaturationByTs(double ts, Transport transport);
 
 // What a mode computes: one state, or both phases on the saturation line.
 struct ModeValues {

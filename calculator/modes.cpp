@@ -48,7 +48,7 @@ QString FormattedLimit(const Units& units, Quantity q, double value, int precisi
     return FixedFormat(ToShown(q, value, units), precision, decimals) + QLatin1Char(' ') + UnitText(q, units);
 }
 
-void CheckPT(const InputValues& v, const Units& u) {
+void CheckPT(const InputValues& v, const Units& u, Transport) {
     const double p = v[0], t = v[1];
     if (p > HighestPressure || p < 0.0005)
         RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, HighestPressure) +
@@ -98,13 +98,13 @@ void CheckBetweenTemperatureBounds(double p, double value, const BoundedInput& i
                            u" ("_s + low + u")"_s);
 }
 
-void CheckPH(const InputValues& v, const Units& u) {
+void CheckPH(const InputValues& v, const Units& u, Transport) {
     const double p = v[0];
     CheckPressureFromOneKilopascal(p, u);
     CheckBetweenTemperatureBounds(p, v[1], {Q::Enthalpy, TFS::h_pt, u"enthalpy", u"h", 2}, u);
 }
 
-void CheckPS(const InputValues& v, const Units& u) {
+void CheckPS(const InputValues& v, const Units& u, Transport) {
     const double p = v[0];
     CheckPressureFromOneKilopascal(p, u);
     CheckBetweenTemperatureBounds(p, v[1], {Q::Entropy, TFS::S_PT, u"entropy", u"s", 4}, u);
@@ -114,7 +114,7 @@ void CheckDryness(double x) {
     if (!(x >= 0 && x <= 1)) RefuseValue(Q::Dryness, u" Inadequately set dryness: x>1 or x<0"_s);
 }
 
-void CheckPX(const InputValues& v, const Units& u) {
+void CheckPX(const InputValues& v, const Units& u, Transport) {
     const double p = v[0], x = v[1];
     CheckPressureFromOneKilopascal(p, u);
     // At and above the critical pressure liquid and vapour no longer coexist.
@@ -123,7 +123,7 @@ void CheckPX(const InputValues& v, const Units& u) {
     CheckDryness(x);
 }
 
-void CheckTX(const InputValues& v, const Units& u) {
+void CheckTX(const InputValues& v, const Units& u, Transport) {
     const double t = v[0], x = v[1];
     if (t >= TFS::TKR)
         RefuseValue(Q::Temperature, u" The state has no two phases at T>="_s + Limit(u, Q::Temperature, TFS::TKR));
@@ -134,26 +134,42 @@ void CheckTX(const InputValues& v, const Units& u) {
     CheckDryness(x);
 }
 
-void CheckPs(const InputValues& v, const Units& u) {
+// The saturation line of IF97 runs from the triple point to the critical point.
+constexpr double TriplePointPressure = 0.000611657;  // MPa
+
+void CheckPs(const InputValues& v, const Units& u, Transport transport) {
     const double ps = v[0];
+    // Under IAPWS 2008/2011 every value comes from IF97: the whole line.
+    if (transport == Transport::IAPWS2008_2011) {
+        if (ps > TFS::PKR || ps < TriplePointPressure)
+            RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>"_s + Limit(u, Q::Pressure, TFS::PKR) +
+                                         u" or Ps<"_s + Limit(u, Q::Pressure, TriplePointPressure));
+        return;
+    }
     // The saturation correlations by pressure end here.
     if (ps > Tabl1::PS_MAX || ps < Tabl1::PS_MIN)
         RefuseValue(Q::Pressure, u" Inadequately set pressure: Ps>"_s + Limit(u, Q::Pressure, 21.819) + u" or Ps<"_s +
                                      Limit(u, Q::Pressure, Tabl1::PS_MIN));
 }
 
-void CheckTs(const InputValues& v, const Units& u) {
+void CheckTs(const InputValues& v, const Units& u, Transport transport) {
     const double ts = v[0];
+    if (transport == Transport::IAPWS2008_2011) {
+        if (ts > TFS::TKR || ts < TriplePointTemperature)
+            RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>"_s + Limit(u, Q::Temperature, TFS::TKR) +
+                                            u" or Ts<"_s + Limit(u, Q::Temperature, TriplePointTemperature));
+        return;
+    }
     // At the critical temperature the two phases merge: no saturation state.
     if (ts >= TFS::TKR || ts < TriplePointTemperature)
         RefuseValue(Q::Temperature, u" Inadequately set temperature: Ts>"_s + Limit(u, Q::Temperature, 373.945) +
                                         u" or Ts<"_s + Limit(u, Q::Temperature, TriplePointTemperature));
 }
 
-ModeValues ComputePH(const InputValues& v) {
+ModeValues ComputePH(const InputValues& v, Transport transport) {
     const double p = v[0];
     const TFS::State state = TFS::STATE_PH(p, v[1]);
-    StateValues s = StateOf(p, state);
+    StateValues s = StateOf(p, state, transport);
     // From the saturated-water to the saturated-steam enthalpy below the
     // critical pressure the state is wet steam at the saturation temperature, of
     // dryness x = (h − h′)/(h″ − h′): its heat capacity and transport properties
@@ -162,7 +178,7 @@ ModeValues ComputePH(const InputValues& v) {
     // x = 1, it is saturated water or saturated steam, whose transport the
     // (p, t) functions cannot give either: at its saturation temperature they
     // could not tell the phase.
-    if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x);
+    if (p < TFS::PKR && state.x >= 0 && state.x <= 1) MarkTwoPhase(s, state.x, transport);
     return {s};
 }
 
@@ -172,18 +188,20 @@ using S = SaturationInput;
 // clang-format off
 const QList<ModeRow> Rows = {
     {M::ByPT, S::ByPs, "- F( p, t )", "p,t", {Q::Pressure, Q::Temperature}, Place::ByPT, CheckPT,
-     [](const InputValues& v) -> ModeValues { return {StateOf(v[0], TFS::STATE_PT(v[0], v[1]))}; }},
+     [](const InputValues& v, Transport c) -> ModeValues { return {StateOf(v[0], TFS::STATE_PT(v[0], v[1]), c)}; }},
     {M::ByPH, S::ByPs, "- F( p, h )", "p,h", {Q::Pressure, Q::Enthalpy}, Place::OtherStateModes, CheckPH, ComputePH},
     {M::ByPS, S::ByPs, "- F( p, s )", "p,s", {Q::Pressure, Q::Entropy}, Place::OtherStateModes, CheckPS,
-     [](const InputValues& v) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PS(v[0], v[1]))}; }},
+     [](const InputValues& v, Transport c) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PS(v[0], v[1]), c)}; }},
     {M::ByPX, S::ByPs, "- F( p, x )", "p,x", {Q::Pressure, Q::Dryness}, Place::OtherStateModes, CheckPX,
-     [](const InputValues& v) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PX(v[0], v[1]))}; }},
+     [](const InputValues& v, Transport c) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PX(v[0], v[1]), c)}; }},
     {M::ByTX, S::ByPs, "- F( t, x )", "t,x", {Q::Temperature, Q::Dryness}, Place::OtherStateModes, CheckTX,
-     [](const InputValues& v) -> ModeValues { return {WithDryness(TFS::PS_T(v[0]), TFS::STATE_TX(v[0], v[1]))}; }},
+     [](const InputValues& v, Transport c) -> ModeValues {
+         return {WithDryness(TFS::PS_T(v[0]), TFS::STATE_TX(v[0], v[1]), c)};
+     }},
     {M::Saturation, S::ByPs, "- F( ps )", "ps", {Q::Pressure}, Place::SaturatedWater, CheckPs,
-     [](const InputValues& v) -> ModeValues { return {SaturationByPs(v[0])}; }},
+     [](const InputValues& v, Transport c) -> ModeValues { return {SaturationByPs(v[0], c)}; }},
     {M::Saturation, S::ByTs, "- F( ts )", "ts", {Q::Temperature}, Place::SaturatedWater, CheckTs,
-     [](const InputValues& v) -> ModeValues { return {SaturationByTs(v[0])}; }},
+     [](const InputValues& v, Transport c) -> ModeValues { return {SaturationByTs(v[0], c)}; }},
 };
 // clang-format on
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "quantities.h"
+#include "transport_choice.h"
 
 #include <QList>
 #include <QStringView>
@@ -41,9 +42,10 @@ struct ModeRow {
     QList<Quantity> inputs;           // in the order they are read, checked and shown
     Place place;                      // where its state's values are written
     // Refuses a value out of range by throwing its Refusal, in the order the
-    // user meets the values; the limits are written in `units`.
-    void (*check)(const InputValues& values, const Units& units);
-    ModeValues (*compute)(const InputValues& values);
+    // user meets the values; the limits are written in `units`. The range of
+    // the saturation mode depends on the transport formulation.
+    void (*check)(const InputValues& values, const Units& units, Transport transport);
+    ModeValues (*compute)(const InputValues& values, Transport transport);
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };

@@ -18,6 +18,7 @@ QString ResultsText(const CalculationRequest& request, const Outputs& outputs) {
     for (const Quantity input : InputsOf(request.mode, request.saturationInput))
         rows.append({InputCaption(input, saturation, request.units), request.typed.value(input).trimmed()});
     if (!saturation) rows.append({QStringLiteral("Phase"), outputs.phaseName});
+    rows.append({QStringLiteral("Transport properties"), TransportName(request.transport)});
     // The outputs come in the order of the rows, the water's before the steam's.
     QMap<Quantity, qsizetype> rowOf;
     for (const Output& output : outputs.values) {

@@ -80,12 +80,13 @@ Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits, co
     }
     std::sort(columns.begin(), columns.end());
 
-    QStringList header{u"No."_s, u"Mode"_s, u"Phase"_s};
+    QStringList header{u"No."_s, u"Mode"_s, u"Phase"_s, u"Transport"_s};
     for (const Quantity input : inputs) header.append(u"typed "_s + InputCaption(input, false, units));
     for (const Column& column : columns) header.append(ResultHeader(column, units));
     Table table{header};
     for (const StateRow& row : rows) {
-        QStringList cells{QString::number(row.number), ModeText(row), row.phaseName};
+        QStringList cells{QString::number(row.number), ModeText(row), row.phaseName,
+                          TransportName(row.request.transport)};
         for (const Quantity input : inputs) cells.append(number(InputCell(row, input, units, digits)));
         const qsizetype first = cells.size();
         cells.resize(first + columns.size());

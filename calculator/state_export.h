@@ -1,7 +1,7 @@
 // Rows of the table of states as text: for the window's table, and for other
 // programs as tab-separated text for the clipboard and a CSV file, in the
 // user's units with the units in the header. Columns: the number, the mode
-// ("p, t"), the phase, the typed inputs (in the shown units), then one column
+// ("p, t"), the phase, the transport formulation, the typed inputs (in the shown units), then one column
 // per quantity and phase that any of the rows has (the dryness x of a
 // two-phase state among them); empty where a row has no such value.
 #pragma once

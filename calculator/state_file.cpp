@@ -48,6 +48,7 @@ QJsonObject RowObject(const StateRow& row) {
             {u"mode"_s, int(row.request.mode)},
             {u"saturationInput"_s, int(row.request.saturationInput)},
             {u"typed"_s, TypedObject(row.request.typed)},
+            {u"transport"_s, TransportKey(row.request.transport)},
             {u"phase"_s, row.phaseName},
             {u"values"_s, ValuesObject(row.values)}};
 }
@@ -88,6 +89,12 @@ CalculationRequest RequestOf(const QJsonObject& object) {
         {}};
     const QList<Quantity> inputs = InputsOf(request.mode, request.saturationInput);
     if (inputs.isEmpty()) throw Damage{u"unknown input mode"_s};
+    // Rows written before the choice existed were computed by IAPS 1985.
+    if (object.contains(u"transport"_s)) {
+        const std::optional<Transport> transport = TransportOfKey(object[u"transport"_s].toString());
+        if (!transport) throw Damage{u"unknown transport formulation"_s};
+        request.transport = *transport;
+    }
     const QJsonObject typed = ObjectOf(object[u"typed"_s], u"the typed inputs"_s);
     for (auto it = typed.begin(); it != typed.end(); ++it) {
         const Quantity input = QuantityNamed(it.key());

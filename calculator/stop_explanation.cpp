@@ -17,6 +17,10 @@ const Explanation Explanations[] = {
     {u"ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ"_s, u"The pressure and enthalpy lie outside the range of the formulation."_s},
     {u"При данном давлении нет состояния насыщения"_s, u"There is no saturation state at this pressure."_s},
     {u"При данной температуре нет состояния насыщения"_s, u"There is no saturation state at this temperature."_s},
+    {u"ЗАДАННЫЕ P И T ВНЕ ОБЛАСТИ ПРИМЕНИМОСТИ ВЯЗКОСТИ"_s,
+     u"The state lies outside the range of the IAPWS 2008 viscosity (up to 900 C)."_s},
+    {u"ЗАДАННЫЕ P И T ВНЕ ОБЛАСТИ ПРИМЕНИМОСТИ ТЕПЛОПРОВОДНОСТИ"_s,
+     u"The state lies outside the range of the IAPWS 2011 thermal conductivity (0 to 900 C, above 800 C up to 50 MPa)."_s},
     {u"УТОЧНИТЕ ФУНКЦИЮ"_s, u"The state lies outside the region of the equation that was asked for it."_s},
 };
 // clang-format on

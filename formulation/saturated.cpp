@@ -19,13 +19,8 @@ double unguarded_water(double p, double t) {
     return detail::water(p, t, of);
 }
 
-[[noreturn]] void refuse_pressure(const char* name) {
-    throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
-}
-
-[[noreturn]] void refuse_temperature(const char* name) {
-    throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
-}
+using detail::refuse_pressure;
+using detail::refuse_temperature;
 
 // Phase of the saturation state at p: `below` at or under 350 °C, region 3
 // branch `branch` above. The bound is written so that a pressure that is not
@@ -118,6 +113,14 @@ detail::SaturatedValues saturated_values(double p, double ts, const char* guarde
 }
 
 }  // namespace
+
+void detail::refuse_pressure(const char* name) {
+    throw FatalStop(std::string("При данном давлении нет состояния насыщения (") + name + ")");
+}
+
+void detail::refuse_temperature(const char* name) {
+    throw FatalStop(std::string("При данной температуре нет состояния насыщения (") + name + ")");
+}
 
 Saturation SATURATION_P(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");

@@ -174,6 +174,11 @@ inline constexpr const char* MESSAGE_OUTSIDE_PS = "ЗАДАННЫЕ P И S ЗА 
 inline constexpr const char* MESSAGE_OUTSIDE_PX = "ЗАДАННЫЕ P И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 inline constexpr const char* MESSAGE_OUTSIDE_TX = "ЗАДАННЫЕ T И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 
+// The stops of a saturated function `name` whose pressure or temperature has
+// no saturation state.
+[[noreturn]] void refuse_pressure(const char* name);
+[[noreturn]] void refuse_temperature(const char* name);
+
 // The mixture of dryness x of the two saturated phases, property by
 // property, as H_PX, S_PX, V_PX and Cp_PX form it from the phases at TS_P (p);
 // u as h and v are mixed, cv, w and κ not defined (NaN).

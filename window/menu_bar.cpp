@@ -36,6 +36,7 @@ void TForm1::buildMenuBar() {
         action->setData(int(kind));
         diagramKinds->addAction(action);
     }
+    addTransportMenu(view);
     view->addSeparator();
     // The keys desktop programs switch tabs by; no input uses them.
     view->addAction(QStringLiteral("&Next page"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), this,

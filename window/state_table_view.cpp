@@ -237,6 +237,7 @@ void TForm1::recallState(qsizetype index) {
     if (request.saturation()) setRG_4ItemIndex(int(request.saturationInput));
     for (const Quantity input : request.typed.keys())
         InputEdit(*ui, request.saturation(), input)->setText(InputText(row, input, units));
+    setTransport(request.transport);
     focusFirstInput();
 }
 

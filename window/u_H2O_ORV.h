@@ -16,6 +16,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QScrollArea;
 class QStandardItemModel;
@@ -104,6 +105,12 @@ public:
     void addRightPage(QWidget* page, const QString& title);
     void showRightPage(int step);
 
+    // The formulation of the transport properties of the next runs (View →
+    // Transport properties), kept in the settings; a recalled state brings
+    // its own back.
+    Transport transportChoice() const { return transport; }
+    void setTransport(Transport chosen);
+
     void setDiagramKind(DiagramChart::Kind kind);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
@@ -187,6 +194,9 @@ private:
     void showTablePoints();
     QAction* copySelectedStatesAction = nullptr;
     QActionGroup* diagramKinds = nullptr;
+    Transport transport = Transport::IAPS1985;
+    QActionGroup* transportChoices = nullptr;
+    void addTransportMenu(QMenu* view);
     void showPicture(QLabel* box, const QString& resource);
 
     // The last good runs that wrote the result panel and the sheets, as

@@ -1,6 +1,7 @@
 // TFS: thermodynamic and transport properties of water and steam after the
 // IAPWS Industrial Formulation 1997 (regions 1, 2, 3, 5 and the saturation
-// line) with the IAPS 1985 viscosity and thermal conductivity.
+// line) with the IAPS 1985 viscosity and thermal conductivity, and the IAPWS
+// 2008 viscosity and 2011 thermal conductivity beside them.
 //
 // Units at every interface: p in MPa, t in °C, h and u in kJ/kg, s, cp and
 // cv in kJ/(kg·K), v in m³/kg, speed of sound w in m/s, the isentropic
@@ -111,6 +112,15 @@ double K_PT(double p, double t);  // stops as V_PT where the volume is not finit
 double MIU_PT(double p, double t);  // µPa·s
 double LMB_PT(double p, double t);  // mW/(m·K)
 double PR_PT(double p, double t);
+
+// The same by the current IAPWS releases in their forms for industrial use
+// with IF97: the 2008 viscosity (R12-08, without the critical factor) and the
+// 2011 thermal conductivity (R15-11, with its critical enhancement, none in
+// region 5). The viscosity holds up to 900 °C (at the lowest pressures from
+// the triple point), the conductivity from 0 °C to 900 °C, above 800 °C up to
+// 50 MPa; beyond them the fatal stop.
+double MIU08_PT(double p, double t);  // µPa·s
+double LMB11_PT(double p, double t);  // mW/(m·K)
 
 // Every property of one state at once, each equal bit for bit to its own
 // function, from one classification and at most one region 3 search.
@@ -230,5 +240,22 @@ double HSP_T(double t);
 double SSP_T(double t);
 double VSP_T(double t);
 double CSP_T(double t);
+
+// The 2008 viscosity (µPa·s) and 2011 conductivity (mW/(m·K)) of saturated
+// water (SW) and steam (SP) by pressure and by temperature, each phase at
+// the saturation state of SATURATION_P or SATURATION_T.
+double MIU08SW_P(double p);
+double MIU08SP_P(double p);
+double MIU08SW_T(double t);
+double MIU08SP_T(double t);
+double LMB11SW_P(double p);
+double LMB11SP_P(double p);
+double LMB11SW_T(double t);
+double LMB11SP_T(double t);
+
+// Surface tension of saturated water, mN/m, by IAPWS R1-76(2014), at the
+// saturation temperature t or that of the pressure p; 0 at the critical point.
+double SIG14_T(double t);
+double SIG14_P(double p);
 
 }  // namespace TFS

@@ -157,6 +157,8 @@ TEST(StopExplanation, EachStopOfTheFormulationIsExplained) {
       [] { TFS::T_PH(1, 8000); },           // (p, h) outside the domain
       [] { TFS::HSW_P(30); },               // no saturation above the critical pressure
       [] { TFS::HSW_T(400); },              // nor above the critical temperature
+      [] { TFS::MIU08_PT(1, 950); },        // beyond the IAPWS 2008 viscosity
+      [] { TFS::LMB11_PT(60, 850); },       // beyond the IAPWS 2011 conductivity
   };
     // clang-format on
     for (const auto& stop : stops) {

@@ -27,7 +27,8 @@ QList<StateRow> ThreeRuns() {
     for (const CalculationRequest& request :
          {CalculationRequest{InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "100"}}},
           CalculationRequest{InputMode::ByPH, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Enthalpy, "2000"}}},
-          CalculationRequest{InputMode::Saturation, SaturationInput::ByTs, {{Q::Temperature, "180"}}}})
+          CalculationRequest{
+              InputMode::Saturation, SaturationInput::ByTs, {{Q::Temperature, "180"}}, {}, Transport::IAPWS2008_2011}})
         table.Append(request, std::get<Outputs>(Calculate(request)));
     return table.rows();
 }
@@ -55,36 +56,38 @@ TEST(StateExport, WritesUnitsInTheHeaderAndTheShownTextsInTheWindowsTable) {
 
     const QStringList csv = Lines(QString::fromUtf8(StatesCsv(rows, American)), "\r\n");
     ASSERT_EQ(csv.size(), 4);
-    EXPECT_TRUE(csv[0].startsWith(R"~(No.,Mode,Phase,"typed p, psi","typed t, F","typed h, Btu/lb","t, F","p, psi",)~"
-                                  R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
-                                  R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
-                                  R"~("Cv, Btu/(lb.F)","w, ft/s",k,x,"ts', F","ps', psi",)~"))
+    EXPECT_TRUE(
+        csv[0].startsWith(R"~(No.,Mode,Phase,Transport,"typed p, psi","typed t, F","typed h, Btu/lb","t, F","p, psi",)~"
+                          R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
+                          R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
+                          R"~("Cv, Btu/(lb.F)","w, ft/s",k,x,"ts', F","ps', psi",)~"))
         << csv[0].toStdString();
     EXPECT_TRUE(csv[0].endsWith(R"~("Sigma'', lbf/ft")~")) << csv[0].toStdString();
-    EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),145.0377377302168,212,,212,)~"
+    EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),IAPS 1985,145.0377377302168,212,,212,)~"
                                   R"~(145.0377377302168,180.47040062380194,0.3120070343332101,0.01670721851980665,)~"))
         << csv[1].toStdString();
-    EXPECT_TRUE(csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",145.0377377302168,,)~"
-                                  R"~(859.8452278589854,355.79413830463994,)~"))
+    EXPECT_TRUE(
+        csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",IAPS 1985,145.0377377302168,,)~"
+                          R"~(859.8452278589854,355.79413830463994,)~"))
         << csv[2].toStdString();
     const QStringList line = csv[3].split(',');
-    EXPECT_EQ(line.mid(0, 6), (QStringList{"3", "ts", "", "", "356", ""}));
-    EXPECT_EQ(line.mid(6, 16), QStringList(16)) << "no state values on the saturation line";
-    EXPECT_EQ(line[22], "356");
+    EXPECT_EQ(line.mid(0, 7), (QStringList{"3", "ts", "", "IAPWS 2008/2011", "", "356", ""}));
+    EXPECT_EQ(line.mid(7, 16), QStringList(16)) << "no state values on the saturation line";
+    EXPECT_EQ(line[23], "356");
 
     // The window's table shows the window's texts, with the locale's separator;
     // wet steam has no heat capacity, and only wet steam a dryness.
     const QStringList text = Lines(StatesText(rows, American, Digits::Shown), "\n");
     ASSERT_EQ(text.size(), 4);
-    EXPECT_TRUE(
-        text[1].startsWith("1\tp, t\tCompressed water (IF97 region 1)\t145,03773773\t212\t\t212,0\t145,0377\t"));
+    EXPECT_TRUE(text[1].startsWith(
+        "1\tp, t\tCompressed water (IF97 region 1)\tIAPS 1985\t145,03773773\t212\t\t212,0\t145,0377\t"));
     const QStringList header = text[0].split('\t');
     const qsizetype cp = header.indexOf("Cp, Btu/(lb.F)"), x = header.indexOf("x");
     EXPECT_EQ(text[2].split('\t')[cp], "");
     EXPECT_NE(text[1].split('\t')[cp], "");
     EXPECT_EQ(text[1].split('\t')[x], "");
     EXPECT_EQ(text[2].split('\t')[x], "0,6142");
-    EXPECT_EQ(StatesText(rows, Units{}, Digits::Shown).split('\t').mid(6, 2), (QStringList{"t, C", "p, MPa"}));
+    EXPECT_EQ(StatesText(rows, Units{}, Digits::Shown).split('\t').mid(7, 2), (QStringList{"t, C", "p, MPa"}));
 }
 
 // Another program computes with what this one computed: every number of a copy
@@ -106,7 +109,7 @@ TEST(StateExport, CopiesAndExportsEveryValueInFull) {
             for (const StoredValue& v : row.values)
                 if (!std::isnan(v.value)) expected.append(ToShown(v.quantity, v.value, units));
             const QStringList cells = lines[i + 1].split('\t');
-            for (const QString& cell : cells.mid(3)) {
+            for (const QString& cell : cells.mid(4)) {
                 if (cell.isEmpty()) continue;
                 const double value = TextToReal(cell);
                 EXPECT_TRUE(expected.removeOne(value)) << cell.toStdString() << " is no value of row " << i;
@@ -129,7 +132,7 @@ TEST(StateExport, KeepsAPastedInputWithoutItsWhiteSpace) {
     const Outputs outputs = std::get<Outputs>(Calculate(pasted));
     StateTable table;
     table.Append(pasted, outputs);
-    EXPECT_EQ(Lines(StatesText(table.rows(), Units{}, Digits::Shown), "\n")[1].split('\t').mid(3, 2),
+    EXPECT_EQ(Lines(StatesText(table.rows(), Units{}, Digits::Shown), "\n")[1].split('\t').mid(4, 2),
               (QStringList{"1", "100"}));
     EXPECT_TRUE(ResultsText(pasted, outputs).startsWith("p, MPa\t1\nt, C\t100\nPhase\t"));
 }
@@ -140,11 +143,11 @@ TEST(StateExport, QuotesCsvFieldsAndKeepsTextColumnsWhole) {
                        "He said \"wet\",\r\nthen",
                        {}};
     EXPECT_EQ(StatesCsv({row}, Units{}),
-              "No.,Mode,Phase,\"typed p, MPa\",\"typed t, C\"\r\n"
-              "9,\"p, t\",\"He said \"\"wet\"\",\r\nthen\",1,100\r\n");
+              "No.,Mode,Phase,Transport,\"typed p, MPa\",\"typed t, C\"\r\n"
+              "9,\"p, t\",\"He said \"\"wet\"\",\r\nthen\",IAPS 1985,1,100\r\n");
     EXPECT_EQ(StatesText({row}, Units{}, Digits::Full),
-              "No.\tMode\tPhase\ttyped p, MPa\ttyped t, C\n"
-              "9\tp, t\tHe said \"wet\",  then\t1\t100\n");
+              "No.\tMode\tPhase\tTransport\ttyped p, MPa\ttyped t, C\n"
+              "9\tp, t\tHe said \"wet\",  then\tIAPS 1985\t1\t100\n");
 }
 
 TEST(StateExport, WriteCsvWritesAllOrNothing) {

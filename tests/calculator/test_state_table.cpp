@@ -24,7 +24,8 @@ namespace {
 // each double in all its digits.
 std::string Described(const StateRow& row) {
     QString text = QString::number(row.number) + u' ' + QString::number(int(row.request.mode)) + u' ' +
-                   QString::number(int(row.request.saturationInput)) + u' ' + row.phaseName;
+                   QString::number(int(row.request.saturationInput)) + u' ' + TransportKey(row.request.transport) +
+                   u' ' + row.phaseName;
     for (auto it = row.request.typed.begin(); it != row.request.typed.end(); ++it)
         text += QStringLiteral(" %1=%2").arg(int(it.key())).arg(it.value());
     for (const StoredValue& v : row.values)
@@ -119,13 +120,22 @@ TEST_F(StateTableFile, KeepsEveryValueExactlyAndNumberingGoesOn) {
     ASSERT_TRUE(table.Save(path, &error)) << error.toStdString();
     QList<StateRow> expected = table.rows();
     expected.append(Extremes(7));
-    StateRow everyQuantity{8, Line, {}, {}};
+    CalculationRequest byReleases = Line;
+    byReleases.transport = Transport::IAPWS2008_2011;
+    StateRow everyQuantity{8, byReleases, {}, {}};
     for (const Phase phase : {Phase::State, Phase::SaturatedWater, Phase::SaturatedSteam})
         for (int q = 0; q < QuantityCount; ++q) everyQuantity.values.append({Quantity(q), phase, q + 0.5});
     expected.append(everyQuantity);
     const auto read = ReadStatesFile(StatesFileText(expected), &error);
     ASSERT_TRUE(read) << error.toStdString();
     EXPECT_EQ(Described(*read), Described(expected));
+    // A file written before the choice of transport formulation: IAPS 1985.
+    QByteArray older = StatesFileText({Extremes(1)});
+    ASSERT_EQ(older.count("\"transport\": \"IAPS1985\","), 1);
+    older.replace("\"transport\": \"IAPS1985\",", "");
+    const auto olderRead = ReadStatesFile(older, &error);
+    ASSERT_TRUE(olderRead) << error.toStdString();
+    EXPECT_EQ(Described(*olderRead), Described(QList<StateRow>{Extremes(1)}));
 
     StateTable restarted;
     EXPECT_EQ(restarted.Load(path).status, LoadResult::Status::Loaded);
@@ -159,16 +169,25 @@ TEST_F(StateTableFile, SetsADamagedFileAsideAndStartsEmpty) {
     QRandomGenerator generator(97);
     for (char& byte : random) byte = char(generator.bounded(256));
     QByteArray versionTwo = good, unknownMode = good, fallingNumbers = good, unknownQuantity = good,
-               typedNoNumber = good, highestBelowLast = good;
+               typedNoNumber = good, highestBelowLast = good, unknownTransport = good;
     versionTwo.replace("\"version\": 1", "\"version\": 2");
     unknownMode.replace("\"mode\": 0", "\"mode\": 99");
     fallingNumbers.replace("\"number\": 2", "\"number\": 1");
     unknownQuantity.replace("\"Cp\"", "\"cp\"");
     typedNoNumber.replace("\"100\"", "\"1o0\"");
     highestBelowLast.replace("\"highest\": 2", "\"highest\": 1");
-    const QByteArray damaged[] = {
-        good.left(good.size() / 2), random, versionTwo, unknownMode, fallingNumbers, unknownQuantity, typedNoNumber,
-        highestBelowLast,           "[]",   ""};
+    unknownTransport.replace("\"IAPS1985\"", "\"IAPWS2011\"");
+    const QByteArray damaged[] = {good.left(good.size() / 2),
+                                  random,
+                                  versionTwo,
+                                  unknownMode,
+                                  fallingNumbers,
+                                  unknownQuantity,
+                                  typedNoNumber,
+                                  highestBelowLast,
+                                  unknownTransport,
+                                  "[]",
+                                  ""};
     int kept = 0;
     for (const QByteArray& bytes : damaged) {
         ASSERT_NE(bytes, good);

@@ -115,6 +115,7 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
               "p, MPa\t3\n"
               "t, C\t26.85\n"
               "Phase\tCompressed water (IF97 region 1)\n"
+              "Transport properties\tIAPS 1985\n"
               "Temperature t, C\t26.85\n"
               "Pressure p, MPa\t3.0000\n"
               "Enthalpy h, kJ/kg\t115.33\n"
@@ -136,17 +137,19 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
     const QStringList wet = form.allResultsText().split('\n');
     EXPECT_EQ(wet.mid(0, 3),
               (QStringList{"p, MPa\t1", "h, kJ/kg\t2000", "Phase\tWet steam, dryness x = 0.6142 (IF97 region 4)"}));
-    EXPECT_EQ(wet[9], "Heat capacity Cp, kJ/(kg.C)\t") << "an empty edit gives an empty cell";
+    EXPECT_EQ(wet[10], "Heat capacity Cp, kJ/(kg.C)\t") << "an empty edit gives an empty cell";
 
     form.setRG_1ItemIndex(2);
     EXPECT_EQ(form.allResultsText(), "") << "the sheets hold no result yet";
     calculateByTs("100");
     const QStringList saturation = form.allResultsText().split('\n');
-    ASSERT_EQ(saturation.size(), 1 + 15 + 1);  // the input, fifteen rows, the last line's end
+    // The input, the transport formulation, fifteen rows, the last line's end.
+    ASSERT_EQ(saturation.size(), 1 + 1 + 15 + 1);
     EXPECT_EQ(saturation[0], "ts, C\t100");
-    EXPECT_EQ(saturation[3], "Enthalpy h, kJ/kg\t" + ui.LB_hS->text() + "\t" + ui.LB_hSS->text());
-    EXPECT_EQ(saturation[11], "Prandtl number Pr\t" + ui.LB_PrS->text() + "\t" + ui.LB_PrSS->text());
-    EXPECT_EQ(saturation[14], "Speed of sound w, m/s\t" + ui.LB_WS->text() + "\t" + ui.LB_WSS->text());
+    EXPECT_EQ(saturation[1], "Transport properties\tIAPS 1985");
+    EXPECT_EQ(saturation[4], "Enthalpy h, kJ/kg\t" + ui.LB_hS->text() + "\t" + ui.LB_hSS->text());
+    EXPECT_EQ(saturation[12], "Prandtl number Pr\t" + ui.LB_PrS->text() + "\t" + ui.LB_PrSS->text());
+    EXPECT_EQ(saturation[15], "Speed of sound w, m/s\t" + ui.LB_WS->text() + "\t" + ui.LB_WSS->text());
     for (QWidget* area : {static_cast<QWidget*>(ui.Pan_midl), ui.TabSheet1, ui.TabSheet2})
         EXPECT_TRUE(area->actions().contains(form.copyAllResultsAction)) << area->objectName().toStdString();
 }

@@ -17,6 +17,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineSeries>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScatterSeries>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -92,6 +94,38 @@ TEST_F(WorkingSession, EveryGoodRunIsARowKeptBetweenStarts) {
     EXPECT_TRUE(again->states().rows().isEmpty());
 }
 
+// View → Transport properties: two exclusive choices, the designed one first,
+// kept in the settings; each row keeps its own, and Recall brings it back.
+TEST_F(WorkingSession, TransportChoiceIsKeptAndRecalledWithItsRow) {
+    auto form = open();
+    QList<QAction*> choices;
+    for (QAction* menu : form->menuBar()->actions())
+        if (menu->text() == "&View")
+            for (QAction* item : menu->menu()->actions())
+                if (item->text() == "&Transport properties") choices = item->menu()->actions();
+    ASSERT_EQ(choices.size(), 2);
+    EXPECT_EQ(choices[0]->text(), "IAPS 1985");
+    EXPECT_EQ(choices[1]->text(), "IAPWS 2008/2011");
+    EXPECT_TRUE(choices[0]->isChecked());
+    run(*form, 0, "1", "200");
+    const QString designed = ControlsOf(*form).LB_LRes->text();
+    choices[1]->trigger();
+    EXPECT_FALSE(choices[0]->isChecked());
+    EXPECT_EQ(QSettings().value("transport/formulation").toString(), "IAPWS2008-2011");
+    EXPECT_TRUE(form->panelResultsStale()) << "the results on show are the other formulation's";
+    run(*form, 0, "1", "200");
+    EXPECT_EQ(ControlsOf(*form).LB_LRes->text(), "3.631E-02");
+    EXPECT_NE(ControlsOf(*form).LB_LRes->text(), designed);
+    EXPECT_EQ(cell(*form, 0, "Transport"), "IAPS 1985");
+    EXPECT_EQ(cell(*form, 1, "Transport"), "IAPWS 2008/2011");
+    form->recallState(0);
+    EXPECT_EQ(form->transportChoice(), Transport::IAPS1985);
+    EXPECT_TRUE(choices[0]->isChecked());
+    form->setTransport(Transport::IAPWS2008_2011);
+    form.reset();
+    EXPECT_EQ(open()->transportChoice(), Transport::IAPWS2008_2011) << "the choice outlives the window";
+}
+
 // Two windows at once share the table: a save merges the rows the other
 // window saved meanwhile and shows them, its own row numbered after them.
 TEST_F(WorkingSession, TwoWindowsKeepEachOthersRows) {
@@ -165,7 +199,7 @@ TEST_F(WorkingSession, UnitsFromTheSettingsChangeCaptionsInputsAndResults) {
     EXPECT_EQ(ui.LB_PRes->text(), "10.0000");
     EXPECT_EQ(ui.Lb_hRes->text(), "1215.94");  // 2828.27 kJ/kg
     const QStringList row = form->statesText().split('\n')[1].split('\t');
-    EXPECT_EQ(row.mid(3, 2), (QStringList{"10", "392"})) << "the table's inputs as typed";
+    EXPECT_EQ(row.mid(4, 2), (QStringList{"10", "392"})) << "the table's inputs as typed";
     const QValueAxis* entropy = ControlsOf(*form).Chart_TS->horizontalAxis();
     EXPECT_EQ(entropy->titleText(), "S, Btu/(lb.F)");
     // The designed 0 to 10 kJ/(kg.C) is 0 to 2.388 Btu/(lb.F): ticks at round

@@ -1,0 +1,27 @@
+// Surface tension of water against its vapour on the saturation line by the
+// IAPWS release R1-76(2014): σ = B·τ^μ·(1 + b·τ), τ = 1 − T/Tc.
+#include "transport_2008_2011.h"
+
+namespace TFS {
+namespace {
+
+constexpr double B = 235.8;  // mN/m
+constexpr double b = -0.625;
+constexpr double MU = 1.256;
+
+}  // namespace
+
+double SIG14_T(double t) {
+    if (!(t <= TKR)) detail::refuse_temperature("SIG14_T");
+    const double tau = 1.0 - (t + detail::KELVIN) / detail::T_CRITICAL_K;
+    // At the critical point the two phases become one: no interface is left.
+    if (!(tau > 0)) return 0.0;
+    return B * POWR(tau, MU) * (1.0 + b * tau);
+}
+
+double SIG14_P(double p) {
+    if (!(p <= PKR)) detail::refuse_pressure("SIG14_P");
+    return SIG14_T(TS_P(p));
+}
+
+}  // namespace TFS

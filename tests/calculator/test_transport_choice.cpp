@@ -1,0 +1,116 @@
+// The transport formulation of a run: IAPS 1985 by default; under IAPWS
+// 2008/2011 the panel and the sheets show one state alike, and the sheets
+// reach along the whole saturation line.
+#include "calculation_fixture.h"
+
+#include "TFS.h"
+#include "locale_guard.h"
+
+namespace {
+
+class TransportChoice : public ::testing::Test {
+protected:
+    LocaleGuard locale{LocaleGuard::FullStop()};
+};
+
+Outcome RunUnder(InputMode mode, SaturationInput by, const QMap<Quantity, QString>& typed,
+                 Transport transport = Transport::IAPWS2008_2011) {
+    return Calculate({mode, by, typed, {}, transport});
+}
+
+Outcome SheetsByPs(const QString& ps, Transport transport = Transport::IAPWS2008_2011) {
+    return RunUnder(InputMode::Saturation, SaturationInput::ByPs, {{Q::Pressure, ps}}, transport);
+}
+Outcome SheetsByTs(const QString& ts, Transport transport = Transport::IAPWS2008_2011) {
+    return RunUnder(InputMode::Saturation, SaturationInput::ByTs, {{Q::Temperature, ts}}, transport);
+}
+
+double ValueOf(const Outcome& outcome, Quantity quantity, Phase phase) {
+    for (const Output& output : OutputsOf(outcome)->values)
+        if (output.quantity == quantity && output.phase == phase) return output.value;
+    return std::nan("");
+}
+
+QString Digits17(double x) {
+    return QString::number(x, 'g', 17);
+}
+
+}  // namespace
+
+TEST_F(TransportChoice, TheDefaultIsIAPS1985) {
+    EXPECT_EQ(Results(ByPT("1", "200")),
+              Results(RunUnder(InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "200"}},
+                               Transport::IAPS1985)));
+    EXPECT_EQ(VapourSheet(ByPs("1")), VapourSheet(SheetsByPs("1", Transport::IAPS1985)));
+    // The releases give other transport values, the same thermodynamic ones.
+    const Texts releases =
+        Results(RunUnder(InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "200"}}));
+    const Texts designed = Results(ByPT("1", "200"));
+    EXPECT_EQ(Texts(releases.begin(), releases.begin() + 7), Texts(designed.begin(), designed.begin() + 7));
+    EXPECT_EQ(releases[9], "3.631E-02");  // λ = LMB11_PT (1, 200) = 36.31 mW/(m·K)
+    EXPECT_NE(releases[9], designed[9]);
+}
+
+// The sheet at 1 MPa and the panel's saturated steam of 1 MPa (x = 1) are one
+// state: every value the sheet shows, the panel shows alike.
+TEST_F(TransportChoice, PanelAndSheetShowOneSaturatedState) {
+    const Outcome sheets = SheetsByPs("1");
+    struct Panel {
+        Outcome outcome;
+        Phase phase;
+    };
+    for (const Panel& panel :
+         {Panel{RunUnder(InputMode::ByPX, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Dryness, "1"}}),
+                Phase::SaturatedSteam},
+          Panel{RunUnder(InputMode::ByPX, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Dryness, "0"}}),
+                Phase::SaturatedWater}}) {
+        for (const Quantity q :
+             {Q::Temperature, Q::Enthalpy, Q::Entropy, Q::SpecificVolume, Q::HeatCapacity, Q::Conductivity,
+              Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl, Q::IsochoricHeatCapacity, Q::SpeedOfSound}) {
+            const double onSheet = ValueOf(sheets, q, panel.phase);
+            EXPECT_NEAR(ValueOf(panel.outcome, q, Phase::State), onSheet, 1e-12 * std::fabs(onSheet))
+                << RowOf(q).name << " of phase " << int(panel.phase);
+        }
+    }
+    // Off the line the panel goes on from the sheet's values: 1 MPa steam 0.12 K above it.
+    const double sheet = ValueOf(sheets, Q::Conductivity, Phase::SaturatedSteam);
+    const Outcome hotter =
+        RunUnder(InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "180"}});
+    EXPECT_NEAR(ValueOf(hotter, Q::Conductivity, Phase::State), sheet, 1e-3 * sheet);
+}
+
+// A saturation state by its temperature and by its pressure gives one pair of sheets.
+TEST_F(TransportChoice, PsAndTsOfOneStateGiveOneSheet) {
+    for (const double ts : {100.0, 340.0, 370.0}) {
+        const Outcome byTs = SheetsByTs(QString::number(ts)), byPs = SheetsByPs(Digits17(TFS::PS_T(ts)));
+        EXPECT_EQ(VapourSheet(byTs), VapourSheet(byPs)) << ts;
+        EXPECT_EQ(WaterSheet(byTs), WaterSheet(byPs)) << ts;
+    }
+    // Under IAPS 1985 the correlations of each coordinate differ (λ″ 0.1003 and 0.1091).
+    const Outcome byTs = SheetsByTs("340", Transport::IAPS1985), byPs = SheetsByPs("14.600181", Transport::IAPS1985);
+    EXPECT_NE(VapourSheet(byTs)[7], VapourSheet(byPs)[7]);
+}
+
+TEST_F(TransportChoice, SaturationModeReachesTheWholeLine) {
+    struct Case {
+        Outcome outcome;
+        std::string described;
+    };
+    const std::string pressure = " Inadequately set pressure: Ps>22.064 MPa or Ps<0.000611657 MPa [Pressure]";
+    const std::string temperature = " Inadequately set temperature: Ts>373.946 C or Ts<0.01 C [Temperature]";
+    for (const Case& c : {Case{SheetsByPs("22.064"), "outputs"},
+                          {SheetsByPs("22.0641"), pressure},
+                          {SheetsByPs("0.000611657"), "outputs"},
+                          {SheetsByPs("0.00061165"), pressure},
+                          {SheetsByTs("373.946"), "outputs"},
+                          {SheetsByTs("373.9461"), temperature},
+                          {SheetsByTs("0.01"), "outputs"},
+                          {SheetsByTs("0.0099"), temperature},
+                          // Under IAPS 1985 the correlations' range stays.
+                          {SheetsByPs("21.9", Transport::IAPS1985),
+                           " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [Pressure]"}})
+        EXPECT_EQ(Described(c.outcome), c.described);
+    // σ by IAPWS R1-76(2014): 58.91 mN/m at 100 °C (the correlation gives 58.87).
+    EXPECT_EQ(WaterSheet(SheetsByTs("100"))[11], "5.891E-02");
+    EXPECT_EQ(WaterSheet(ByTs("100"))[11], "5.887E-02");
+}
