@@ -39,8 +39,14 @@ StateValues StateOf(double p, const TFS::State& state, Transport transport) {
     // The library gives transport values to a single-phase state only. The
     // Prandtl number of the releases is formed from theirs, as on the sheets.
     if (transport == Transport::IAPWS2008_2011 && !std::isnan(state.mu)) {
-        given.mu = TFS::MIU08_PT(p, state.t) / MicroPascalSecondsPerPascalSecond;
-        given.lambda = TFS::LMB11_PT(p, state.t) / MilliwattsPerWatt;
+        // The releases end at 900 °C, short of IF97's 2000 °C: a hotter state
+        // is shown without transport values rather than refused.
+        try {
+            given.mu = TFS::MIU08_PT(p, state.t) / MicroPascalSecondsPerPascalSecond;
+            given.lambda = TFS::LMB11_PT(p, state.t) / MilliwattsPerWatt;
+        } catch (const TFS::FatalStop&) {
+            given.mu = given.lambda = StateProperties::None;
+        }
     } else {
         given.mu = state.mu / MicroPascalSecondsPerPascalSecond;
         given.lambda = state.lambda / MilliwattsPerWatt;

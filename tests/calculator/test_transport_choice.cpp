@@ -49,6 +49,11 @@ TEST_F(TransportChoice, TheDefaultIsIAPS1985) {
     EXPECT_EQ(Texts(releases.begin(), releases.begin() + 7), Texts(designed.begin(), designed.begin() + 7));
     EXPECT_EQ(releases[9], "3.631E-02");  // λ = LMB11_PT (1, 200) = 36.31 mW/(m·K)
     EXPECT_NE(releases[9], designed[9]);
+    // Above the releases' 900 °C the state keeps its thermodynamic values.
+    const Outcome hot = RunUnder(InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, "1"}, {Q::Temperature, "1200"}});
+    ASSERT_NE(OutputsOf(hot), nullptr);
+    EXPECT_TRUE(std::isnan(ValueOf(hot, Q::DynamicViscosity, Phase::State)));
+    EXPECT_FALSE(std::isnan(ValueOf(hot, Q::Enthalpy, Phase::State)));
 }
 
 // The sheet at 1 MPa and the panel's saturated steam of 1 MPa (x = 1) are one
