@@ -174,6 +174,8 @@ inline constexpr const char* MESSAGE_OUTSIDE_PT = "ЗАДАННЫЕ P И T ЗА 
 inline constexpr const char* MESSAGE_OUTSIDE_PH = "ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 // The stop for a (p, s) state outside the domain.
 inline constexpr const char* MESSAGE_OUTSIDE_PS = "ЗАДАННЫЕ P И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+// The stop for an (h, s) state outside the domain.
+inline constexpr const char* MESSAGE_OUTSIDE_HS = "ЗАДАННЫЕ H И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 // The stops for a wet-steam state given by p or t and the dryness x: no
 // saturation line at or above the critical point, x outside 0 … 1.
 inline constexpr const char* MESSAGE_OUTSIDE_PX = "ЗАДАННЫЕ P И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
