@@ -74,6 +74,7 @@ constexpr double DRYNESS_ROUNDING_REGION3 = 1e-9;
 // taken as saturated only within some 1e-8 MPa of the line.
 constexpr double LINE_ROUNDING = 1e-13;
 constexpr double LINE_ROUNDING_REGION3 = 1e-11;
+constexpr double P_LIQUID_START = 1.0;  // MPa
 // A first temperature in the region 3 dome.
 constexpr double T_DOME = 360.0;  // °C
 // The lowest pressure of the backward equations of region 2; below it a
@@ -272,29 +273,43 @@ std::optional<Found> single_phase(double h, double s) {
 constexpr double T_LINE_BOTTOM = detail::T_TRIPLE_C;
 constexpr double T_LINE_TOP = TKR - 1e-4;
 constexpr int MAX_LINE_STEPS = 100;
-// A root in t is taken when the next step moves it by less than this part of T.
-constexpr double T_SETTLED = 1e-14;
+// The first step of a secant from a backward estimate, which lies some millikelvin off.
+constexpr double FIRST_STEP = 0.01;  // K
+// A root in t is taken when the next step moves it by less than this part of
+// T: on the tie line the dryness then lies some 1e-14 off, the pressure
+// 1e-12 of itself. Closer for the saturated phase of a given entropy, whose
+// enthalpy tells a saturated state from compressed water, and above 350 °C,
+// where near the critical point the dryness changes fast with t.
+constexpr double T_SETTLED = 1e-13;
+constexpr double T_SETTLED_PHASE = 1e-14;
 
 // The root of f, rising or falling in t from T_LINE_BOTTOM to T_LINE_TOP,
-// from `guess` by `step` (the slope df/dt where known, else NaN: then a
-// secant from the point before): a step that leaves the interval known to
-// enclose the root halves it instead. Returns the last saturation computed.
+// from `guess`: Newton steps where `slope` gives df/dt, else secants from
+// the point before (the first by FIRST_STEP), until a step would move t by
+// less than `settled` of T. A step that leaves the
+// interval known to enclose the root, or three steps that have not halved
+// it, halve it instead. Returns the last saturation computed.
 template <class F>
-Saturation root_on_line(F f, double guess, bool rising, double (*slope)(const Saturation&, double), double arg) {
+Saturation root_on_line(F f, double guess, bool rising, double (*slope)(const Saturation&, double), double arg,
+                        double settled) {
     double low = T_LINE_BOTTOM, high = T_LINE_TOP;
     double t = std::clamp(guess, low, high);
     double t_before = NOT_A_NUMBER, f_before = NOT_A_NUMBER;
-    for (int step = 0; step < MAX_LINE_STEPS; ++step) {
+    double width_checked = high - low;
+    for (int step = 1; step <= MAX_LINE_STEPS; ++step) {
         const Saturation y = SATURATION_T(t);
         const double value = f(y);
         if (value == 0) return y;
         ((value > 0) == rising ? high : low) = t;
-        double next = NOT_A_NUMBER;
-        if (slope != nullptr) next = t - value / slope(y, arg);
-        else if (std::isfinite(t_before)) next = t - value * (t - t_before) / (value - f_before);
-        else next = t + ((value > 0) == rising ? -0.5 : 0.5);
-        if (std::fabs(next - t) <= T_SETTLED * (t + KELVIN) || !(std::nextafter(low, high) < high)) return y;
-        if (!(low < next && next < high)) next = (low + high) / 2.0;
+        double next = slope != nullptr ? t - value / slope(y, arg) : NOT_A_NUMBER;
+        if (std::isnan(next))
+            next = std::isfinite(t_before) ? t - value * (t - t_before) / (value - f_before)
+                                           : t + ((value > 0) == rising ? -FIRST_STEP : FIRST_STEP);
+        const double close = t > detail::T13_C ? T_SETTLED_PHASE : settled;
+        if (std::fabs(next - t) <= close * (t + KELVIN) || !(std::nextafter(low, high) < high)) return y;
+        const bool slow = step % 3 == 0 && high - low > width_checked / 2;
+        if (step % 3 == 0) width_checked = high - low;
+        if (slow || !(low < next && next < high)) next = (low + high) / 2.0;
         t_before = t, f_before = value;
         t = next;
     }
@@ -304,11 +319,17 @@ Saturation root_on_line(F f, double guess, bool rising, double (*slope)(const Sa
 // Wet steam lies below the saturated lines, the liquid's up to the critical
 // entropy and the vapour's beyond it: whether (h, s) does, where the boundary
 // equations leave it in doubt, from the saturated phase of entropy s.
+// On the liquid side up to 350 °C ds′/dt = cp′/T nearly (the expansion
+// term is small); nearer the critical point, and on the vapour side, secants.
+double liquid_entropy_slope(const Saturation& y, double) {
+    return y.t <= detail::T13_C ? y.water.cp / (y.t + KELVIN) : NOT_A_NUMBER;
+}
+
 bool below_saturated_line(double h, double s, double guess) {
     const bool liquid = s <= S_C;
     const auto of_phase = [liquid](const Saturation& y) { return liquid ? y.water : y.steam; };
-    const Saturation y =
-        root_on_line([&](const Saturation& z) { return of_phase(z).s - s; }, guess, liquid, nullptr, 0);
+    const Saturation y = root_on_line([&](const Saturation& z) { return of_phase(z).s - s; }, guess, liquid,
+                                      liquid ? liquid_entropy_slope : nullptr, 0, T_SETTLED_PHASE);
     const double rounding = y.t > detail::T13_C ? LINE_ROUNDING_REGION3 * h : LINE_ROUNDING * (y.steam.h - y.water.h);
     return h <= of_phase(y).h + rounding;
 }
@@ -349,18 +370,20 @@ std::optional<Wet> dryness(const Saturation& y, double h, double s) {
     return Wet{y, std::clamp(x, 0.0, 1.0)};
 }
 
-// Cold saturated water in a rough form, h′ ≈ c·t and s′ ≈ c·ln(T/T0), gives
-// first temperatures where no backward equation does: that of the liquid of
-// entropy s, and that whose tie line h′ + T·(s − s′) passes through (h, s)
-// (rising in t up to the former).
-constexpr double C_WATER = 4.19;  // kJ/(kg·K)
-
-double cold_liquid_t(double s) {
-    return std::clamp(KELVIN * std::exp(s / C_WATER) - KELVIN, T_LINE_BOTTOM, detail::T13_C);
+// The temperature of saturated water of entropy s ≤ s′(350 °C): that of
+// compressed water of entropy s, T(p, s) of region 1 at any pressure up to
+// psat(350 °C), which moves it by some hundredths of a kelvin at most.
+double liquid_t(double s) {
+    return std::clamp(T_PS1(P_LIQUID_START, s), T_LINE_BOTTOM, detail::T13_C);
 }
 
+// Cold saturated water in a rough form, h′ ≈ c·t and s′ ≈ c·ln(T/T0), gives
+// the temperature whose tie line h′ + T·(s − s′) passes through (h, s): it
+// rises in t up to the liquid's temperature of entropy s.
+constexpr double C_WATER = 4.19;  // kJ/(kg·K)
+
 double cold_tie_line_t(double h, double s) {
-    double low = T_LINE_BOTTOM, high = cold_liquid_t(s);
+    double low = T_LINE_BOTTOM, high = liquid_t(std::max(s, 0.0));
     for (int i = 0; i < 40; ++i) {
         const double t = (low + high) / 2.0;
         const double T = t + KELVIN;
@@ -373,17 +396,19 @@ double cold_tie_line_t(double h, double s) {
 // holds; above the enthalpy of saturated water at 350 °C the region 3 dome;
 // else the rough cold water's.
 double tie_line_start(double h, double s) {
-    if (s >= S_VAPOUR_350) return detail::Tsat_hs(h, s) - KELVIN;
+    // Tsat(h, s) holds from s″(350 °C) up; down to the critical entropy it
+    // still comes within some 10 K.
+    if (s >= S_C) return detail::Tsat_hs(h, s) - KELVIN;
     if (h > H_LIQUID_350) return T_DOME;
     return cold_tie_line_t(h, s);
 }
 
 // The first temperature of the saturated phase of entropy s: on the vapour
-// side Tsat(h, s) of the line itself, on the liquid side the rough cold water's.
+// side Tsat(h, s) of the line itself, on the liquid side that of region 1.
 double line_start(double h, double s) {
     if (s >= S_VAPOUR_350) return detail::Tsat_hs(h, s) - KELVIN;
     if (s > S_LIQUID_350) return T_DOME;
-    return cold_liquid_t(s);
+    return liquid_t(s);
 }
 
 // The saturated line of entropy s as the boundary equations draw it.
@@ -400,7 +425,7 @@ std::optional<Wet> wet(double h, double s) {
     if (h > line + NEAR_SATURATION) return std::nullopt;
     if (h >= line - NEAR_SATURATION && !below_saturated_line(h, s, line_start(h, s))) return std::nullopt;
     const Saturation y = root_on_line([&](const Saturation& z) { return tie_line_gap(z, h, s); },
-                                      tie_line_start(h, s), false, tie_line_slope, s);
+                                      tie_line_start(h, s), false, tie_line_slope, s, T_SETTLED);
     return dryness(y, h, s);
 }
 
