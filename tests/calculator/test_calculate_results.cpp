@@ -4,6 +4,8 @@
 
 #include "locale_guard.h"
 
+#include "TFS.h"
+
 #include <cmath>
 
 namespace {
@@ -189,4 +191,48 @@ TEST_F(CalculationResults, InputsOutputsAndLimitsFollowTheUnits) {
     EXPECT_EQ(TextsOf(inBar, {Q::Enthalpy}), TextsOf(ByPT("1", "200"), {Q::Enthalpy}));
     EXPECT_EQ(Described(byPT("600", "392")), " Inadequately set pressure: P>500 bar or P<0.005 bar [Pressure]");
     EXPECT_EQ(Described(byPT("10", "1300")), " Inadequately set temperature: T>1202 F or T<32.18 F [Temperature]");
+}
+
+// One state typed in each mode that can reach it, its coordinates typed to
+// all digits: the modes of the result panel show the same texts, and the
+// values of (p, t) (four decimals of ρ) and of the saturation sheets (other
+// digits) agree with them to 1e-9. Steam at 1 MPa and 300 °C by (p, t),
+// (p, h), (p, s) and (h, s); wet steam of x = 0.5 at 1 MPa by (p, x), (t, x),
+// (p, h), (p, s) and (h, s); saturated steam at 1 MPa by ps, (p, x = 1) and (h, s).
+TEST_F(CalculationResults, AStateTypedInEachModeShowsTheSameValues) {
+    const auto typed = [](double value) { return QString::number(value, 'g', 17); };
+    const auto values = [](const Outcome& outcome, Phase phase) {
+        std::vector<std::pair<Quantity, double>> found;
+        if (const Outputs* outputs = OutputsOf(outcome))
+            for (const Output& output : outputs->values)
+                if (output.phase == phase) found.emplace_back(output.quantity, output.value);
+        return found;
+    };
+    // Every value `a` has agrees with the value of `b` of its quantity.
+    const auto agree = [&](const Outcome& a, Phase phase_a, const Outcome& b, Phase phase_b) {
+        const auto of_b = values(b, phase_b);
+        for (const auto& [quantity, value] : values(a, phase_a))
+            for (const auto& [other_quantity, other] : of_b)
+                if (other_quantity == quantity && !std::isnan(value))
+                    EXPECT_NEAR(other, value, 1e-9 * std::fabs(value)) << RowOf(quantity).name;
+    };
+
+    const TFS::State steam = TFS::STATE_PT(1, 300);
+    const Outcome byHS = ByHS(typed(steam.h), typed(steam.s));
+    for (const Outcome& other : {ByPH("1", typed(steam.h)), ByPS("1", typed(steam.s))})
+        EXPECT_EQ(Results(other), Results(byHS));
+    agree(ByPT("1", "300"), Phase::State, byHS, Phase::State);
+
+    const TFS::State wet = TFS::STATE_PX(1, 0.5);
+    const Outcome byPX = ByPX("1", "0.5");
+    for (const Outcome& other : {ByTX(typed(wet.t), "0.5"), ByPH("1", typed(wet.h)), ByPS("1", typed(wet.s)),
+                                 ByHS(typed(wet.h), typed(wet.s))}) {
+        EXPECT_EQ(Results(other), Results(byPX));
+        EXPECT_EQ(TextsOf(other, {Q::Dryness}), TextsOf(byPX, {Q::Dryness}));
+    }
+
+    const TFS::State saturated = TFS::STATE_PX(1, 1);
+    const Outcome byPs = ByPs("1");
+    for (const Outcome& other : {ByPX("1", "1"), ByHS(typed(saturated.h), typed(saturated.s))})
+        agree(other, Phase::State, byPs, Phase::SaturatedSteam);
 }

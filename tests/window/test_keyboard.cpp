@@ -125,7 +125,7 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
     for (QShortcut* shortcut : form.findChildren<QShortcut*>())
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
-    ASSERT_EQ(shortcuts.size(), 3u + 6u + 2u) << "export, quit, copy all results; the modes; ps and ts";
+    ASSERT_EQ(shortcuts.size(), 3u + 7u + 2u) << "export, quit, copy all results; the modes; ps and ts";
 
     TakesEveryKey takesEveryKey;
     for (QWidget* place : std::initializer_list<QWidget*>{ui.Lb_P, ui.Tbl_States, ui.Chart_TS}) {
