@@ -17,14 +17,19 @@ constexpr int DomeSegments = 48;
 
 // Room between the outermost point and the frame, and the steps the axis ends
 // are rounded up to. Above 400 °C the temperature ticks stand twice as far
-// apart, so that their labels keep clear of each other.
-constexpr double EntropyMargin = 0.3;     // kJ/(kg·K)
-constexpr double TemperatureMargin = 15;  // °C
-constexpr double EntropyStep = 1;         // kJ/(kg·K)
-constexpr double TemperatureStep = 50;    // °C
-constexpr double DenseTicksUpTo = 400;    // °C
-constexpr double EnthalpyMargin = 100;    // kJ/kg
-constexpr double EnthalpyStep = 500;      // kJ/kg
+// apart, and in region 5's temperatures and enthalpies wider still, so that
+// their labels keep clear of each other (at most some nine ticks an axis).
+constexpr double EntropyMargin = 0.3;            // kJ/(kg·K)
+constexpr double TemperatureMargin = 15;         // °C
+constexpr double EntropyStep = 1;                // kJ/(kg·K)
+constexpr double TemperatureStep = 50;           // °C
+constexpr double DenseTicksUpTo = 400;           // °C
+constexpr double WideTicksAbove = 800;           // °C
+constexpr double WideTemperatureStep = 250;      // °C
+constexpr double EnthalpyMargin = 100;           // kJ/kg
+constexpr double EnthalpyStep = 500;             // kJ/kg
+constexpr double WideEnthalpyTicksAbove = 4500;  // kJ/kg
+constexpr double WideEnthalpyStep = 1000;        // kJ/kg
 
 // Isobar samples over the shown temperatures. Region 3 states (350 °C up to
 // the B23 line) cost about 0.1 ms each, so their number stays modest.
@@ -40,13 +45,16 @@ DiagramRange RangeFitting(double s, double t, double h) {
     // The highest enthalpy of saturated steam, near 235 °C, tops the dome in h–s.
     const double hDome =
         std::max_element(steam.begin(), steam.end(), [](const auto& a, const auto& b) { return a.h < b.h; })->h;
-    const double tMax = RoundUp(std::max(TFS::TKR, t) + TemperatureMargin, TemperatureStep);
-    return {RoundUp(std::max(sDome, s) + EntropyMargin, EntropyStep),
-            tMax,
-            EntropyStep,
-            tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep,
-            RoundUp(std::max(hDome, h) + EnthalpyMargin, EnthalpyStep),
-            EnthalpyStep};
+    double tMax = RoundUp(std::max(TFS::TKR, t) + TemperatureMargin, TemperatureStep);
+    const double tTick = tMax > WideTicksAbove   ? WideTemperatureStep
+                         : tMax > DenseTicksUpTo ? 2 * TemperatureStep
+                                                 : TemperatureStep;
+    // The wide ticks reach the axis end.
+    if (tTick == WideTemperatureStep) tMax = RoundUp(tMax, tTick);
+    double hMax = RoundUp(std::max(hDome, h) + EnthalpyMargin, EnthalpyStep);
+    const double hTick = hMax > WideEnthalpyTicksAbove ? WideEnthalpyStep : EnthalpyStep;
+    if (hTick == WideEnthalpyStep) hMax = RoundUp(hMax, hTick);
+    return {RoundUp(std::max(sDome, s) + EntropyMargin, EntropyStep), tMax, EntropyStep, tTick, hMax, hTick};
 }
 
 // s and h of a (p, t) state: where the state lies in region 3 from one volume

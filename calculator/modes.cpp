@@ -15,14 +15,20 @@ using Q = Quantity;
 
 // A range test accepts a typed number exactly when it lies within the decimal
 // bounds. Each bound is the double on the inner side of its decimal: the
-// doubles nearest 0.0005, 0.001, 0.01 and 0.1 lie above them, and Tabl1's
+// doubles nearest 0.0005, 0.001 and 0.01 lie above them, and Tabl1's
 // PS_MAX is the last double below 21.82.
 
-// The highest pressure of the state modes, MPa.
-constexpr double HighestPressure = 50.0;
-// The coldest and the hottest state of the (p, t) mode, °C; they bound the
-// entropies of the (p, s) mode too.
-constexpr double LowestTemperature = 0.1, HighestTemperature = 651.0;
+// The highest pressure of the state modes, MPa: that of the formulation.
+constexpr double HighestPressure = 100.0;
+// The coldest state of the state modes, °C, and the hottest: 2000 °C in
+// region 5 up to its highest pressure, 800 °C above it.
+constexpr double LowestTemperature = 0.0;
+constexpr double Region5Pressure = 50.0, Region5Temperature = 2000.0, HighestTemperatureAbove = 800.0;
+
+double HighestTemperatureAt(double p) {
+    return p <= Region5Pressure ? Region5Temperature : HighestTemperatureAbove;
+}
+
 // The coldest saturation state: the triple point, °C.
 constexpr double TriplePointTemperature = 0.01;
 
@@ -32,7 +38,7 @@ constexpr double TriplePointTemperature = 0.01;
 
 // A limit of a range in the user's units, "50 MPa", "500 bar". The messages
 // have always spelled some units their own way in the core's units
-// ("650 Celsius"): `spelled` keeps that spelling there.
+// ("800 Celsius"): `spelled` keeps that spelling there.
 QString Limit(const Units& units, Quantity q, double value, const char* spelled = nullptr) {
     const QString unit = spelled != nullptr && units == Units{} ? QString::fromLatin1(spelled) : UnitText(q, units);
     return QString::number(ToShown(q, value, units), 'g', 6) + QLatin1Char(' ') + unit;
@@ -46,50 +52,63 @@ QString FormattedLimit(const Units& units, Quantity q, double value, int precisi
 void CheckPT(const InputValues& v, const Units& u) {
     const double p = v[0], t = v[1];
     if (p > HighestPressure || p < 0.0005)
-        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
-                                     Limit(u, Q::Pressure, 0.0005));
-    // Accepted up to 651 °C; the message keeps the rounder 650.
-    if (t > HighestTemperature || t < LowestTemperature)
-        RefuseValue(Q::Temperature, u" Inadequately set temperature: T>"_s + Limit(u, Q::Temperature, 650, "Celsius") +
-                                        u" or T<"_s + Limit(u, Q::Temperature, 0.1, "Celsius"));
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, HighestPressure) +
+                                     u" or P<"_s + Limit(u, Q::Pressure, 0.0005));
+    // The message names the highest temperature at the typed pressure.
+    const double highest = HighestTemperatureAt(p);
+    if (t > highest || t < LowestTemperature) {
+        const QString where =
+            p > Region5Pressure ? u"at P>"_s + Limit(u, Q::Pressure, Region5Pressure) + u" "_s : QString();
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: "_s + where + u"T>"_s +
+                                        Limit(u, Q::Temperature, highest, "Celsius") + u" or T<"_s +
+                                        Limit(u, Q::Temperature, LowestTemperature, "Celsius"));
+    }
 }
 
 // The pressure of the (p, h), (p, s) and (p, x) modes.
 void CheckPressureFromOneKilopascal(double p, const Units& u) {
     if (p > HighestPressure || p < 0.001)
-        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, 50) + u" or P<"_s +
-                                     Limit(u, Q::Pressure, 0.001));
+        RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, HighestPressure) +
+                                     u" or P<"_s + Limit(u, Q::Pressure, 0.001));
+}
+
+// A property of the (p, h) and (p, s) modes lies between its values at the
+// coldest and the hottest state of the (p, t) mode at the typed pressure; a
+// refusal names both, and the pressure.
+struct BoundedInput {
+    Quantity q;
+    double (*at_pt)(double p, double t);
+    const char16_t *word, *letter;  // "enthalpy", "h"
+    int decimals;                   // of the limits shown
+};
+
+void CheckBetweenTemperatureBounds(double p, double value, const BoundedInput& in, const Units& u) {
+    const Quantity q = in.q;
+    const double lowest = in.at_pt(p, LowestTemperature);
+    const double highest = in.at_pt(p, HighestTemperatureAt(p));
+    const QString name = QString::fromUtf16(in.letter);
+    const QString low = name + u"min="_s + FormattedLimit(u, q, lowest, 6, in.decimals);
+    const QString high = name + u"max="_s + FormattedLimit(u, q, highest, 6, in.decimals);
+    const QString at = u" at P="_s + Limit(u, Q::Pressure, p);
+    const QString property = QString::fromUtf16(in.word);
+    if (value < lowest)
+        RefuseValue(q, u" The "_s + property + u" specified is below the allowable value "_s + low + at + u" ("_s +
+                           high + u")"_s);
+    if (value > highest)
+        RefuseValue(q, u" The specified "_s + property + u" is higher than the allowable value "_s + high + at +
+                           u" ("_s + low + u")"_s);
 }
 
 void CheckPH(const InputValues& v, const Units& u) {
-    const double p = v[0], h = v[1];
+    const double p = v[0];
     CheckPressureFromOneKilopascal(p, u);
-    // A little above the enthalpy of compressed water at 0.1 °C, the coldest
-    // state of the (p, t) mode, and never below 10 kJ/kg.
-    double hmin = (0.9751 * p + 1.113) * 1.01;
-    if (hmin < 10) hmin = 10;
-    if (h < hmin)
-        RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
-                                     FormattedLimit(u, Q::Enthalpy, hmin, 6, 2));
-    constexpr double hmax = 3615;
-    if (h > hmax)
-        RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
-                                     FormattedLimit(u, Q::Enthalpy, hmax, 6, 1));
+    CheckBetweenTemperatureBounds(p, v[1], {Q::Enthalpy, TFS::h_pt, u"enthalpy", u"h", 2}, u);
 }
 
 void CheckPS(const InputValues& v, const Units& u) {
-    const double p = v[0], s = v[1];
+    const double p = v[0];
     CheckPressureFromOneKilopascal(p, u);
-    // Between the entropies of the coldest and the hottest state of the (p, t)
-    // mode at this pressure.
-    const double smin = TFS::S_PT(p, LowestTemperature);
-    if (s < smin)
-        RefuseValue(Q::Entropy, u" The entropy specified is below the allowable value smin="_s +
-                                    FormattedLimit(u, Q::Entropy, smin, 6, 4));
-    const double smax = TFS::S_PT(p, HighestTemperature);
-    if (s > smax)
-        RefuseValue(Q::Entropy, u" The specified entropy is higher than the allowable value smax="_s +
-                                    FormattedLimit(u, Q::Entropy, smax, 6, 4));
+    CheckBetweenTemperatureBounds(p, v[1], {Q::Entropy, TFS::S_PT, u"entropy", u"s", 4}, u);
 }
 
 void CheckDryness(double x) {

@@ -1,8 +1,10 @@
-// Temperature and properties of a (p, h) state: the backward equations in
-// regions 1 and 2, an iteration over the forward enthalpy in region 3, and
-// the mixture of the implied dryness in the two-phase region.
+// Temperature and properties of a (p, h) state. T_PH: the backward equations
+// in regions 1 and 2, an iteration over the forward enthalpy in regions 3 and
+// 5. The state (STATE_PH, S_PH, V_PH, Cp_PH): at the temperature exact to the
+// forward enthalpy, or the mixture of the implied dryness in the two-phase
+// region.
 #include "backward_region3.h"
-#include "derivatives.h"
+#include "forward_temperature.h"
 
 #include <cmath>
 #include <optional>
@@ -20,7 +22,6 @@ constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не схо
 constexpr double TOLERANCE_REGION3 = 1e-12;  // relative, on the enthalpy
 constexpr int MAX_STEPS_REGION3 = 10;
 constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
-constexpr double BACKWARD_MARGIN = 10;      // K, far beyond the backward equations' error
 constexpr int MAX_STEPS_REGION5 = 50;
 constexpr const char* MESSAGE_NO_CONVERGENCE_REGION5 = "Функция T_PH не сходится";
 
@@ -83,20 +84,20 @@ double vapour_side(double t, double ts) {
     return t > ts ? t : std::nextafter(ts, INFINITY);
 }
 
-// Above 800 °C (up to 10 MPa) the state lies in region 5, where the region 2
-// backward equations only extrapolate, by up to about 1 K at 1000 °C. Newton
-// steps on region 5's own enthalpy, from the backward estimate, meet h to
-// about 1e-9. At 800 °C region 5 can lie up to 0.02 kJ/kg above region 2; a
-// target inside that step is met by no region 5 temperature and gets 800 °C.
-// Near the largest enthalpy of the (p, h) domain the state can lie above
-// 1000 °C, outside the formulation: it is refused as outside the domain.
+// Above 800 °C (up to 50 MPa) the state lies in region 5, where the region 2
+// backward equations only extrapolate (those of subregion 2a without bound
+// above some 1200 °C). Newton steps on region 5's own enthalpy, from the
+// estimate held within 800 … 2000 °C, meet h to about 1e-9. At 800 °C
+// region 5 lies up to 0.09 kJ/kg above region 2 (at 40 to 50 MPa); a target
+// inside that step is met by no region 5 temperature and gets 800 °C. The
+// largest enthalpy of the domain, met to 1e-9, may come out a hair above
+// 2000 °C: it is held there.
 double region5_temperature(double p, double h, double t) {
+    const auto within_region5 = [](double x) { return std::fmax(detail::T25_C, std::fmin(x, detail::T5_MAX_C)); };
+    t = within_region5(t);
     for (int step = 0; step < MAX_STEPS_REGION5; ++step) {
         const double residual = h - H5_PT(p, t);
-        if (std::fabs(residual / h) < TOLERANCE_REGION5) {
-            if (t > detail::T5_MAX_C) throw FatalStop(detail::MESSAGE_OUTSIDE_PH);
-            return std::fmax(t, detail::T25_C);
-        }
+        if (std::fabs(residual / h) < TOLERANCE_REGION5) return within_region5(t);
         t = t + residual / Cp5_PT(p, t);
     }
     throw FatalStop(MESSAGE_NO_CONVERGENCE_REGION5);
@@ -181,10 +182,9 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
                      : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
                      : r.code == CodePH::STEAM_2B ? T_PH2B(p, h)
                                                   : T_PH2C(p, h);  // STEAM_2C, the one left
-    // The backward equations meet 800 °C to within hundredths of a kelvin, so
-    // a state whose estimate lies well below it needs no region 2 enthalpy.
-    if (p <= detail::P5_MAX_MPA && t > detail::T25_C - BACKWARD_MARGIN && h > HP_PT(p, detail::T25_C))
-        return region5_temperature(p, h, t);
+    // Steam above the region 2 enthalpy at 800 °C lies in region 5. (The
+    // estimate cannot tell: subregion 2a's equation runs wild there.)
+    if (p <= detail::P5_MAX_MPA && h > HP_PT(p, detail::T25_C)) return region5_temperature(p, h, t);
     if (!(p < PKR)) return t;
     const double ts = TS_P(p);
     return r.code == CodePH::WATER ? liquid_side(t, ts) : vapour_side(t, ts);
@@ -203,13 +203,46 @@ std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
     return std::nullopt;
 }
 
-// A property of a (p, h) state: of the single-phase state at (p, T_PH),
-// or of the mixture whose dryness the enthalpy implies.
+// The first temperature of a single-phase state: the backward equation of its
+// (p, h) region. Region 5 has none; there the region 2 equations run on (those
+// of subregion 2a without bound above some 1200 °C), and the search holds the
+// estimate within the domain.
+double estimate(double p, double h, const detail::RegionPH& r) {
+    using detail::CodePH;
+    switch (r.code) {
+        case CodePH::WATER: return T_PH1(p, h);
+        case CodePH::STEAM_2A: return T_PH2A(p, h);
+        case CodePH::STEAM_2B: return T_PH2B(p, h);
+        case CodePH::STEAM_2C: return T_PH2C(p, h);
+        default: return detail::backward_t_ph3(p, h) - detail::KELVIN;
+    }
+}
+
+// The temperature of a single-phase (p, h) state exact to the forward
+// equations: h_pt (p, t) meets h to 1e-12 of it (of 1 kJ/kg near 0 kJ/kg).
+// Below the critical pressure the search stays on the state's side of the
+// saturation line.
+double exact_temperature(double p, double h, const detail::RegionPH& r) {
+    using detail::TemperatureRange;
+    const double t_max = p <= detail::P5_MAX_MPA ? detail::T5_MAX_C : detail::T25_C;
+    const double ts = TS_P(p);
+    const double t0 = estimate(p, h, r);
+    TemperatureRange range{detail::T_MIN_C, t_max, true, true};
+    if (!(p > PKR)) {
+        if (h < saturated_at(p, &r).water)
+            range = {detail::T_MIN_C, std::nextafter(ts, -INFINITY), true, false};
+        else
+            range = {std::nextafter(ts, INFINITY), t_max, false, true};
+    }
+    return detail::forward_temperature(p, h, ts, t0, range, detail::MATCHED_ENTHALPY);
+}
+
+// A property of a (p, h) state: of the single-phase state at its exact
+// temperature, or of the mixture whose dryness the enthalpy implies.
 double property_ph(double p, double h, double (*at_pt)(double, double), double (*of_mixture)(double, double)) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
-    const double t = t_ph(p, h, r);
-    const std::optional<double> x = dryness(p, h, r);
-    return x ? of_mixture(p, *x) : at_pt(p, t);
+    if (const std::optional<double> x = dryness(p, h, r)) return of_mixture(p, *x);
+    return at_pt(p, exact_temperature(p, h, r));
 }
 
 }  // namespace
@@ -236,12 +269,13 @@ double Cp_PH(double p, double h) {
 
 State STATE_PH(double p, double h) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
-    const double t = t_ph(p, h, r);
     if (const std::optional<double> x = dryness(p, h, r)) {
-        // t = TS_P (p): both phases from one saturation state, as S_PX, V_PX and Cp_PX take them.
-        const SaturatedPhase m = detail::mixture_of(SATURATION_T(t), *x);
-        return detail::two_phase_state(static_cast<int>(r.code), *x, p, t, h, m.s, m.v, m.cp);
+        // Both phases from one saturation state at TS_P (p), as S_PX, V_PX and Cp_PX take them.
+        const double ts = TS_P(p);
+        const SaturatedPhase m = detail::mixture_of(SATURATION_T(ts), *x);
+        return detail::two_phase_state(static_cast<int>(r.code), *x, p, ts, h, m.s, m.v, m.cp);
     }
+    const double t = exact_temperature(p, h, r);
     // A stop is the one V_PH would give.
     const detail::Region region = detail::checked_region_pt(p, t);
     return detail::single_phase_state(region, static_cast<int>(r.code), p, t, h,

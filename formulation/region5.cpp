@@ -1,6 +1,8 @@
-// Region 5 of IAPWS-IF97 (1997 release): steam at high temperatures, from the
-// dimensionless Gibbs free energy γ = γ0 + γr with π = p / 1 MPa and
-// τ = 1000 K / T. The residual part has five terms.
+// Region 5 of IAPWS-IF97 by the revised release of 2007: steam from 800 °C
+// to 2000 °C at pressures up to 50 MPa, from the dimensionless Gibbs free
+// energy γ = γ0 + γr with π = p / 1 MPa and τ = 1000 K / T. The revision
+// kept the ideal-gas part and gave the residual part six new terms, which
+// reach 50 MPa (the five terms of 1997 held to 10 MPa).
 #include "derivatives.h"
 
 #include <cmath>
@@ -19,18 +21,18 @@ constexpr double n0[6] = {
 };
 // clang-format on
 
-// Residual part: 5 terms.
-constexpr int I[5] = {1, 1, 1, 2, 3};
-constexpr int J[5] = {0, 1, 3, 9, 3};
+// Residual part: 6 terms.
+constexpr int I[6] = {1, 1, 1, 2, 2, 3};
+constexpr int J[6] = {1, 2, 3, 3, 9, 7};
 // clang-format off
-constexpr double n[5] = {
-    -0.00012563183589592,  0.0021774678714571,  -0.004594282089991,  -3.9724828359569e-06,  // 1..4
-     1.2919228289784e-07,  // 5
+constexpr double n[6] = {
+    0.0015736404855259,  0.00090153761673944,  -0.0050270077677648,  2.2440037409485e-06,  // 1..4
+  -4.1163275453471e-06,  3.7919454822955e-08,  // 5..6
 };
 // clang-format on
 
 constexpr std::size_t IDEAL_TERMS = 6;
-constexpr std::size_t RESIDUAL_TERMS = 5;
+constexpr std::size_t RESIDUAL_TERMS = 6;
 
 // Reduced variables with the tables of the powers the terms take:
 // τ^(J0−2) … τ^J, π^(I−1) … π^I.

@@ -1,9 +1,12 @@
 // Region of a (p, h) state: which backward equation gives its temperature.
 //
-// The bounds are compared as plain doubles, as in the (p, t) classifier, so
-// that the typed boundary values themselves (p = 0.000999999999 MPa,
-// h = −1e-13 kJ/kg) meet the double bound and are accepted.
-#include "tfs_internal.h"
+// The domain is that of the (p, t) states at pressures from 1 kPa: at each
+// pressure the enthalpies from that of the coldest state (0 °C) to that of the
+// hottest (2000 °C up to 50 MPa, 800 °C above). The bounds are compared as
+// plain doubles, as in the (p, t) classifier, so that the typed boundary
+// values themselves (p = 0.000999999999 MPa, the enthalpies of the bound
+// temperatures) meet the double bound and are accepted.
+#include "derivatives.h"
 
 #include <cmath>
 
@@ -17,9 +20,13 @@ constexpr const char* CAPTION_2B = " ПЕРЕГРЕТЫЙ ПАР (подобла
 constexpr const char* CAPTION_2C = " ПЕРЕГРЕТЫЙ ПАР (подобласть 2с)";  // Cyrillic с
 
 constexpr double P_MIN = 0.000999999999;
-constexpr double H_MIN = -1e-13;
-constexpr double H_MAX = 4642.8000000001;
-constexpr double P_2BC_LOW = 6.5467;  // where the B2bc line leaves the saturation line
+// The enthalpy of the coldest state grows with pressure and that of the
+// hottest falls: at 100 MPa they are 95.39 and 3715.19 kJ/kg. Between these
+// bounds an enthalpy lies inside the domain at every pressure, and the
+// bounds at p need not be computed.
+constexpr double H_ABOVE_EVERY_COLDEST = 96;    // kJ/kg
+constexpr double H_BELOW_EVERY_HOTTEST = 3715;  // kJ/kg
+constexpr double P_2BC_LOW = 6.5467;            // where the B2bc line leaves the saturation line
 
 constexpr auto UNSET = static_cast<CodePH>(-100);
 
@@ -42,9 +49,20 @@ struct Code {
 
 }  // namespace
 
+double lowest_enthalpy(double p) {
+    // At 1 kPa and above the coldest state is liquid (region 1).
+    return water(p, T_MIN_C, enthalpy);
+}
+
+double highest_enthalpy(double p) {
+    return p <= P5_MAX_MPA ? high_temperature(p, T5_MAX_C, enthalpy) : steam(p, T25_C, enthalpy);
+}
+
 RegionPH region_ph(double p, double h) {
     // Written as the domain itself so that a NaN is refused too.
-    if (!(P_MIN <= p && p <= P_MAX_MPA && H_MIN <= h && h <= H_MAX)) return {CodePH::OUTSIDE, CAPTION_OUTSIDE, 0, 0};
+    const bool inside = P_MIN <= p && p <= P_MAX_MPA && (h >= H_ABOVE_EVERY_COLDEST || h >= lowest_enthalpy(p)) &&
+                        (h <= H_BELOW_EVERY_HOTTEST || h <= highest_enthalpy(p));
+    if (!inside) return {CodePH::OUTSIDE, CAPTION_OUTSIDE, 0, 0};
 
     // Every test below runs; a later one that holds overrides an earlier one.
     Code r{UNSET, nullptr};

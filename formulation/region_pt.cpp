@@ -3,7 +3,7 @@
 // The bounds here are compared as doubles: the boundary
 // states themselves (800 °C at 5 MPa is T = 1073.15 K, region 2; 16.5292 MPa
 // enters the B23 test; −1e-9 °C is accepted) only land on the right side when
-// the typed double meets the double bound. Above 10 MPa the domain ends at
+// the typed double meets the double bound. Above 50 MPa the domain ends at
 // the decimal 800.000000000001 °C, whose nearest double lies above it: a
 // temperature at or above that double is beyond the decimal.
 #include "tfs_internal.h"
@@ -63,7 +63,7 @@ RegionPT classify(double p, double t, SaturationTemperature saturation_temperatu
     }
     if (t == ts) r = {Region::SATURATION_LINE, CAPTION_4};
 
-    // Within rounding distance of B23 (or just above 800 °C at p > 10 MPa) no
+    // Within rounding distance of B23 (or just above 800 °C at p > 50 MPa) no
     // test holds; the equations on either side agree there, so take the phase
     // the saturation line gives.
     if (r.region == UNSET) r = t < ts ? RegionPT{Region::WATER, CAPTION_1} : RegionPT{Region::STEAM, CAPTION_2};

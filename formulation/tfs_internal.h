@@ -21,8 +21,9 @@ inline constexpr double J_PER_KJ = 1000.0;       // R·T in kJ/kg → m²/s²
 inline constexpr double PA_PER_MPA = 1e6;
 
 // Bounds that several parts of the formulation test.
-// The (p, t) domain: 0 °C (a rounding error below it taken in) up to 1000 °C,
-// pressures above 0 up to 100 MPa (a rounding error above it taken in).
+// The (p, t) domain: 0 °C (a rounding error below it taken in) up to 800 °C
+// at pressures above 0 up to 100 MPa (a rounding error above it taken in),
+// and on to 2000 °C up to 50 MPa in region 5.
 inline constexpr double T_MIN_C = -1e-9;              // °C
 inline constexpr double P_MAX_MPA = 100.00000000001;  // MPa
 // The triple point: below it the saturation line divides ice from vapour,
@@ -35,17 +36,17 @@ inline constexpr double T13_K = T13_C + KELVIN;  // K
 static_assert(T13_K == 623.15);
 // B23 meets the saturation line at T13: above this pressure region 3 borders region 1.
 inline constexpr double P_CORNER_MPA = 16.5292;  // MPa
-// Region 5 lies at pressures up to 10 MPa, above 800 °C, where region 2 ends.
-inline constexpr double P5_MAX_MPA = 10.0;       // MPa
+// Region 5 lies at pressures up to 50 MPa, above 800 °C, where region 2 ends.
+inline constexpr double P5_MAX_MPA = 50.0;       // MPa
 inline constexpr double T25_C = 800.0;           // °C
 inline constexpr double T25_K = T25_C + KELVIN;  // K
 static_assert(T25_K == 1073.15);
 // Subregion 2a lies at pressures up to 4 MPa, 2b and 2c above.
 inline constexpr double P_2AB_MPA = 4.0;  // MPa
-// Region 5, and the whole domain, ends at 1000 °C.
-inline constexpr double T5_MAX_C = 1000.0;             // °C
+// Region 5, and the whole domain, ends at 2000 °C.
+inline constexpr double T5_MAX_C = 2000.0;             // °C
 inline constexpr double T5_MAX_K = T5_MAX_C + KELVIN;  // K
-static_assert(T5_MAX_K == 1273.15);
+static_assert(T5_MAX_K == 2273.15);
 
 // Regions of a (p, t) state, by the names of the public enumeration.
 using Region = TFS::Region;
@@ -272,5 +273,10 @@ RegionPH region_ph(double p, double h);
 
 // As region_ph, but a state outside the domain ends in the fatal stop.
 RegionPH checked_region_ph(double p, double h);
+
+// The enthalpies of the coldest and the hottest (p, t) state at p, the
+// bounds of the (p, h) domain there (p from 1 kPa).
+double lowest_enthalpy(double p);
+double highest_enthalpy(double p);
 
 }  // namespace TFS::detail

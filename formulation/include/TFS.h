@@ -31,7 +31,9 @@ inline constexpr double NO_VALUE = std::numeric_limits<double>::quiet_NaN();
 double POWI(double x, int n);     // x^n by repeated multiplication
 double POWR(double x, double y);  // exp(y·ln x), x > 0
 
-// Region of a (p, t) state: 1, 2, 3, 31, 32, 4 or 5 (0 just before a stop)
+// Region of a (p, t) state: 1, 2, 3, 31, 32, 4 or 5 (0 just before a stop).
+// The domain: 0 °C to 800 °C at pressures up to 100 MPa, on to 2000 °C up
+// to 50 MPa.
 void REG_PT(double p, double t, int& region, std::string& caption);
 // The same numbers by name, for a caller that switches on a region
 // (State::region, REG_PT's region).
@@ -79,7 +81,8 @@ double UKR_PT(double p, double t, int branch);
 double CvKR_PT(double p, double t, int branch);
 double WKR_PT(double p, double t, int branch);
 
-// Region 5: high temperatures
+// Region 5: high temperatures, 800 °C to 2000 °C up to 50 MPa (the revised
+// release of 2007)
 double H5_PT(double p, double t);
 double S5_PT(double p, double t);
 double V5_PT(double p, double t);
@@ -127,22 +130,39 @@ struct State {
 // (the lowest pressures).
 State STATE_PT(double p, double t);
 
-// Temperature and properties from pressure and enthalpy
+// Temperature and properties from pressure and enthalpy. The domain: p from
+// 1 kPa to 100 MPa, h from that of 0 °C to that of 2000 °C (800 °C above
+// 50 MPa) at p.
 void REG_PH(double p, double h, int& code, std::string& caption);
+// The backward equations in °C: region 1, subregions 2a, 2b and 2c; each is
+// valid in its own region only and meets the forward enthalpy to some
+// hundredths of a kelvin.
 double T_PH1(double p, double h);
 double T_PH2A(double p, double h);
 double T_PH2B(double p, double h);
 double T_PH2C(double p, double h);
 double T_PH3(double p, double h);
+// The backward temperature: T_PH1 … T_PH2C by the REG_PH code, in region 3
+// (T_PH3) and region 5 iterations on the forward enthalpy to 1e-12 and 1e-9
+// of it; TS_P (p) for a two-phase state. Some hundredths of a kelvin off the
+// temperature of STATE_PH outside regions 3 and 5.
 double T_PH(double p, double h);
+// The properties of STATE_PH.
 double S_PH(double p, double h);
 double V_PH(double p, double h);
 double Cp_PH(double p, double h);
-// T_PH, S_PH, V_PH and Cp_PH at (p, h) and, for a single-phase state, U_PT,
-// Cv_PT, W_PT, K_PT, MIU_PT, LMB_PT and PR_PT at (p, T_PH); a two-phase state
-// has only u of these. A two-phase
-// state is one S_PH and the others give as a mixture (REG_PH code −1, 4, and
-// 3 between the saturated enthalpies).
+// The state whose forward enthalpy is h: a single-phase state is
+// STATE_PT (p, t) but with the given h and the REG_PH code, at the temperature
+// t where h_pt (p, t) meets h to 1e-12 of it (of 1 kJ/kg near 0 kJ/kg; next to
+// the critical point, where cp exceeds 1e7 kJ/(kg·K), to the nearest double
+// of t). It starts from the backward equations and closes on the forward
+// enthalpy as T_PS does on the entropy. Where two regions meet their
+// enthalpies can overlap by up to 0.1 kJ/kg (800 °C from 1 to 25 MPa, 350 °C
+// and B23 above 16.5292 MPa): two temperatures some millikelvin apart share
+// an enthalpy there, and STATE_PH gives one of them. A two-phase state
+// (REG_PH code −1, 4, and 3 between the saturated enthalpies): region 4, x,
+// t = TS_P (p), s, v and cp of the mixture (S_PX, V_PX, Cp_PX), u = h − p·v;
+// cv, w, κ and the transport properties NaN.
 State STATE_PH(double p, double h);
 
 // Temperature and properties from pressure and entropy. The backward

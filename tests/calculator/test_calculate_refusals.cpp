@@ -17,9 +17,11 @@ protected:
     LocaleGuard locale{LocaleGuard::FullStop()};
 };
 
-const std::string PressureRangePT = " Inadequately set pressure: P>50 MPa or P<0.0005 MPa [Pressure]";
-const std::string TemperatureRangePT = " Inadequately set temperature: T>650 Celsius or T<0.1 Celsius [Temperature]";
-const std::string PressureRangePH = " Inadequately set pressure: P>50 MPa or P<0.001 MPa [Pressure]";
+const std::string PressureRangePT = " Inadequately set pressure: P>100 MPa or P<0.0005 MPa [Pressure]";
+const std::string TemperatureRangePT = " Inadequately set temperature: T>2000 Celsius or T<0 Celsius [Temperature]";
+const std::string TemperatureRangeAbove50 =
+    " Inadequately set temperature: at P>50 MPa T>800 Celsius or T<0 Celsius [Temperature]";
+const std::string PressureRangePH = " Inadequately set pressure: P>100 MPa or P<0.001 MPa [Pressure]";
 const std::string PressureRangePs = " Inadequately set pressure: Ps>21.819 MPa or Ps<0.00087 MPa [Pressure]";
 const std::string TemperatureRangeTs = " Inadequately set temperature: Ts>373.945 C or Ts<0.01 C [Temperature]";
 
@@ -41,21 +43,21 @@ TEST_F(Refusals, EmptyEditAsksForItsValueAndTakesTheFocus) {
 // with two phases.
 TEST_F(Refusals, EntropyAndDrynessModesRefuseAtEachBound) {
     const auto entropyBound = [](double t) { return QString::number(TFS::S_PT(1, t), 'g', 17); };
-    const std::string smin = FixedFormat(TFS::S_PT(1, 0.1), 6, 4).toStdString();
-    const std::string smax = FixedFormat(TFS::S_PT(1, 651), 6, 4).toStdString();
+    const std::string smin = "smin=" + FixedFormat(TFS::S_PT(1, 0), 6, 4).toStdString() + " kJ/(kg.C)";
+    const std::string smax = "smax=" + FixedFormat(TFS::S_PT(1, 2000), 6, 4).toStdString() + " kJ/(kg.C)";
     const std::string dryness = " Inadequately set dryness: x>1 or x<0 [Dryness]";
     const struct {
         Outcome outcome;
         std::string described;
     } cases[] = {
         {ByPS("0.0009", "1"), PressureRangePH},
-        {ByPS("50.01", "1"), PressureRangePH},
-        {ByPS("1", entropyBound(0.1)), "outputs"},
-        {ByPS("1", entropyBound(651)), "outputs"},
+        {ByPS("100.01", "1"), PressureRangePH},
+        {ByPS("1", entropyBound(0)), "outputs"},
+        {ByPS("1", entropyBound(2000)), "outputs"},
         {ByPS("1", "-0.001"),
-         " The entropy specified is below the allowable value smin=" + smin + " kJ/(kg.C) [Entropy]"},
-        {ByPS("1", "8.5"),
-         " The specified entropy is higher than the allowable value smax=" + smax + " kJ/(kg.C) [Entropy]"},
+         " The entropy specified is below the allowable value " + smin + " at P=1 MPa (" + smax + ") [Entropy]"},
+        {ByPS("1", "10.5"),
+         " The specified entropy is higher than the allowable value " + smax + " at P=1 MPa (" + smin + ") [Entropy]"},
         {ByPX("0.0009", "0.5"), PressureRangePH},
         {ByPX("22.064", "0.5"), " The state has no two phases at P>=22.064 MPa [Pressure]"},
         {ByPX("22.0639", "1"), "outputs"},
@@ -76,7 +78,7 @@ TEST_F(Refusals, EntropyAndDrynessModesRefuseAtEachBound) {
 TEST_F(Refusals, MollierModeNamesTheRangeAtTheEntropy) {
     const auto limit = [](double value, int decimals) { return FixedFormat(value, 6, decimals).toStdString(); };
     const std::string smin = limit(TFS::S_PT(100, 0), 4);
-    constexpr double hottest = 1000;  // °C, the end of region 5 at 0.0005 MPa
+    constexpr double hottest = 2000;  // °C, the end of region 5 at 0.0005 MPa
     const std::string smax = limit(TFS::S_PT(0.0005, hottest), 4);
     const std::string hmax = limit(TFS::STATE_PS(100, 6).h, 2);
     const std::string at6 = " at s=6.0000 kJ/(kg.C) [Enthalpy]";
@@ -87,7 +89,7 @@ TEST_F(Refusals, MollierModeNamesTheRangeAtTheEntropy) {
         {ByHS("", "6"), " Insert the h value [Enthalpy]"},
         {ByHS("3000", "-0.01"),
          " The entropy specified is below the allowable value smin=" + smin + " kJ/(kg.C) [Entropy]"},
-        {ByHS("3000", "12.43"),
+        {ByHS("3000", "14"),
          " The specified entropy is higher than the allowable value smax=" + smax + " kJ/(kg.C) [Entropy]"},
         {ByHS("3700", "6"), " The specified enthalpy is higher than the allowable value  hmax=" + hmax + " kJ/kg" + at6},
         // The triple line: 273.16 K · 6 kJ/(kg·K) above saturated water at the triple point.
@@ -103,28 +105,42 @@ TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault) {
     EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [Pressure]");
     EXPECT_EQ(Described(ByPT("0.0004", "")), " Insert the t value [Temperature]");
     EXPECT_EQ(Described(ByPT("0.0004", "700")), PressureRangePT);
-    EXPECT_EQ(Described(ByPH("60", "1")), PressureRangePH);
+    EXPECT_EQ(Described(ByPH("110", "1")), PressureRangePH);
 }
 
+// 0 to 800 °C up to 100 MPa, on to 2000 °C up to 50 MPa; the refusal names
+// the highest temperature at the typed pressure.
 TEST_F(Refusals, PTRangesIncludeTheirBounds) {
-    for (const auto& [p, t] : {std::pair{"50", "651"}, {"0.0005", "0.1"}})
+    for (const auto& [p, t] : {std::pair{"50", "2000"}, {"100", "800"}, {"0.0005", "0"}, {"50.0001", "0"}})
         EXPECT_EQ(Described(ByPT(p, t)), "outputs") << p << " MPa, " << t << " °C";
     EXPECT_EQ(Described(ByPT("0.0004", "20")), PressureRangePT);
-    EXPECT_EQ(Described(ByPT("50.001", "20")), PressureRangePT);
-    for (const char* t : {"651.01", "0.05"}) EXPECT_EQ(Described(ByPT("1", t)), TemperatureRangePT) << t;
+    EXPECT_EQ(Described(ByPT("100.001", "20")), PressureRangePT);
+    for (const char* t : {"2000.01", "-0.01"}) EXPECT_EQ(Described(ByPT("50", t)), TemperatureRangePT) << t;
+    for (const char* t : {"800.01", "-0.01"}) EXPECT_EQ(Described(ByPT("50.0001", t)), TemperatureRangeAbove50) << t;
 }
 
+// The enthalpies of 0 °C and of the hottest state at the typed pressure, both named.
 TEST_F(Refusals, PHRangesAndEnthalpyLimits) {
-    EXPECT_EQ(Described(ByPH("0.001", "10")), "outputs");
     EXPECT_EQ(Described(ByPH("0.0009", "100")), PressureRangePH);
-    EXPECT_EQ(Described(ByPH("1", "9.99")),
-              " The enthalpy specified is below the allowable value hmin=10.00 kJ/kg [Enthalpy]");
-    EXPECT_EQ(Described(ByPH("50", "50.36")),
-              " The enthalpy specified is below the allowable value hmin=50.37 kJ/kg [Enthalpy]");
-    EXPECT_EQ(Described(ByPH("50", "50.37")), "outputs");
-    EXPECT_EQ(Described(ByPH("1", "3615")), "outputs");
-    EXPECT_EQ(Described(ByPH("1", "3615.01")),
-              " The specified enthalpy is higher than the allowable value  hmax=3615.0 kJ/kg [Enthalpy]");
+    const struct {
+        const char* p;
+        double hmin, hmax;  // kJ/kg, the enthalpies of 0 °C and of 2000 or 800 °C
+        const char *shownMin, *shownMax;
+    } bounds[] = {{"0.001", TFS::h_pt(0.001, 0), TFS::h_pt(0.001, 2000), "-0.04", "7376.98"},
+                  {"50", TFS::h_pt(50, 0), TFS::h_pt(50, 2000), "49.13", "7365.80"},
+                  {"60", TFS::h_pt(60, 0), TFS::h_pt(60, 800), "58.59", "3880.15"}};
+    for (const auto& b : bounds) {
+        const auto typed = [](double h) { return QString::number(h, 'g', 17); };
+        const std::string limits = std::string(" kJ/kg at P=") + b.p + " MPa (";
+        EXPECT_EQ(Described(ByPH(b.p, typed(b.hmin))), "outputs") << b.p;
+        EXPECT_EQ(Described(ByPH(b.p, typed(b.hmax))), "outputs") << b.p;
+        EXPECT_EQ(Described(ByPH(b.p, typed(b.hmin - 0.001))),
+                  std::string(" The enthalpy specified is below the allowable value hmin=") + b.shownMin + limits +
+                      "hmax=" + b.shownMax + " kJ/kg) [Enthalpy]");
+        EXPECT_EQ(Described(ByPH(b.p, typed(b.hmax + 0.001))),
+                  std::string(" The specified enthalpy is higher than the allowable value hmax=") + b.shownMax +
+                      limits + "hmin=" + b.shownMin + " kJ/kg) [Enthalpy]");
+    }
 }
 
 TEST_F(Refusals, SaturationRangesHoldTheirDecimalBounds) {
@@ -166,7 +182,7 @@ TEST(StopExplanation, EachStopOfTheFormulationIsExplained) {
   const std::function<void()> stops[] = {
       [] { TFS::h_pt(1, TFS::TS_P(1)); },  // on the saturation line
       [] { TFS::h_pt(200, 20); },           // (p, t) outside the domain
-      [] { TFS::T_PH(1, 5000); },           // (p, h) outside the domain
+      [] { TFS::T_PH(1, 8000); },           // (p, h) outside the domain
       [] { TFS::STATE_HS(5000, 6); },       // (h, s) outside the domain
       [] { TFS::HSW_P(30); },               // no saturation above the critical pressure
       [] { TFS::HSW_T(400); },              // nor above the critical temperature

@@ -96,6 +96,13 @@ TEST(TsDiagram, RangeFitsTheDomeAndTheState) {
         StateDiagramOf(0.0005, TFS::S_PT(0.0005, 651), 651, TFS::h_pt(0.0005, 651)).range;  // s ≈ 11.67
     EXPECT_EQ(hot.sMax, 12);
     EXPECT_EQ(hot.tMax, 700);
+    EXPECT_EQ(hot.tTick, 100);
+    // Region 5's temperatures and enthalpies: ticks wide enough for their labels, reaching the axis end.
+    const DiagramRange hottest = StateDiagramOf(1, TFS::S_PT(1, 1900), 1900, TFS::h_pt(1, 1900)).range;
+    EXPECT_EQ(hottest.tMax, 2000);
+    EXPECT_EQ(hottest.tTick, 250);
+    EXPECT_EQ(hottest.hMax, 8000);  // h ≈ 7077 kJ/kg
+    EXPECT_EQ(hottest.hTick, 1000);
 }
 
 // The enthalpy–entropy diagram draws the same points by their h: the dome's

@@ -71,14 +71,14 @@ TEST(TemperatureFromEntropy, RoundTripOverTheDomain) {
     std::vector<State> states;
     for (int i = 0; i < 400; ++i) {
         const double p = i % 2 ? std::exp(std::log(0.001) + unit(random) * std::log(1e5)) : 15 + 20 * unit(random);
-        const double t = i % 3 ? unit(random) * (p <= 10 ? 1000 : 800) : 340 + 60 * unit(random);
+        const double t = i % 3 ? unit(random) * (p <= 50 ? 2000 : 800) : 340 + 60 * unit(random);
         states.push_back({p, t});
     }
     // Region bounds and their neighbours; the saturation line from either side.
     for (const double p : {0.001, 1.0, 10.0, 16.5292, 20.0, 22.0, TFS::PKR, 25.0, 50.0, 100.0}) {
-        for (const double t : {-1e-9, 0.0, 350.0, tB23(p), 800.0, 1000.0}) {
+        for (const double t : {-1e-9, 0.0, 350.0, tB23(p), 800.0, 1000.0, 2000.0}) {
             for (const double near : {std::nextafter(t, -1.0), t, std::nextafter(t, 2000.0), t - 1e-4, t + 1e-4})
-                if (near >= -1e-9 && near <= (p <= 10 ? 1000 : 800)) states.push_back({p, near});
+                if (near >= -1e-9 && near <= (p <= 50 ? 2000 : 800)) states.push_back({p, near});
         }
         if (p < TFS::PKR)
             for (const double dt : {-0.01, -1e-7, 1e-7, 0.01}) states.push_back({p, TFS::TS_P(p) + dt});
@@ -169,8 +169,8 @@ TEST(TemperatureFromEntropy, StopsOutsideTheDomain) {
     const struct {
         double p, s;
     } refused[] = {{1, TFS::S_PT(1, -1e-9) - 1e-6},
-                   {1, TFS::S_PT(1, 1000) + 1e-6},
-                   {50, TFS::S_PT(50, 800) + 1e-6},
+                   {1, TFS::S_PT(1, 2000) + 1e-6},
+                   {60, TFS::S_PT(60, 800) + 1e-6},
                    {0, 5},
                    {100.0001, 5},
                    {1, nan},
@@ -179,7 +179,8 @@ TEST(TemperatureFromEntropy, StopsOutsideTheDomain) {
         EXPECT_EQ(stop_message(TFS::T_PS, p, s), OUTSIDE_PS) << p << " MPa, " << s;
         EXPECT_EQ(stop_message([&] { TFS::STATE_PS(p, s); }), OUTSIDE_PS) << p << " MPa, " << s;
     }
-    EXPECT_NEAR(TFS::T_PS(1, TFS::S_PT(1, 1000)), 1000, 1e-7);
+    EXPECT_NEAR(TFS::T_PS(1, TFS::S_PT(1, 2000)), 2000, 1e-7);
+    EXPECT_NEAR(TFS::T_PS(50, TFS::S_PT(50, 2000)), 2000, 1e-7);
     EXPECT_NEAR(TFS::T_PS(100, TFS::S_PT(100, 0)), 0, 1e-7);
 
     const std::string outside_px = "ЗАДАННЫЕ P И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";

@@ -86,24 +86,38 @@ TEST(RegPh, StatesOnTheB2bcLineAlwaysGetASubregion) {
     }
 }
 
-// Above the critical pressure there is no saturation line: h = 0 at 25 MPa is
-// compressed liquid (below 0 °C), not a state on the line at ≈ 377 °C.
+// Above the critical pressure there is no saturation line: the enthalpy of
+// 0 °C is compressed liquid there, and h = 0, once taken as a state on the
+// line, lies below the domain.
 TEST(RegPh, NoSaturationLineAboveTheCriticalPressure) {
-    EXPECT_EQ(code_of(25, 0), 1);
-    EXPECT_EQ(code_of(22.1, 0), 1);
-    EXPECT_LT(TFS::T_PH(25, 0), 0);
+    EXPECT_EQ(code_of(25, TFS::h_pt(25, 0)), 1);
+    EXPECT_EQ(code_of(22.1, TFS::h_pt(22.1, 0)), 1);
+    EXPECT_NEAR(TFS::T_PH(25, TFS::h_pt(25, 0)), 0, 0.01);
 }
 
+// At each pressure the enthalpies of the coldest and the hottest (p, t) state.
 TEST(RegPh, BoundsOfTheDomain) {
+    const auto below = [](double x) { return std::nextafter(x, -INFINITY); };
+    const auto above = [](double x) { return std::nextafter(x, INFINITY); };
     EXPECT_EQ(code_of(0.000999999999, 3000), 21);
-    EXPECT_EQ(code_of(0.1, -1e-13), 1);
-    EXPECT_EQ(code_of(1, 4642.8), 21);
-    EXPECT_EQ(code_of(100.00000000001, 4642.8000000001), 22);
+    EXPECT_EQ(code_of(0.001, TFS::HW_PT(0.001, -1e-9)), 1);  // below 0 kJ/kg
+    EXPECT_EQ(code_of(1, TFS::H5_PT(1, 2000)), 21);
+    EXPECT_EQ(code_of(50, TFS::H5_PT(50, 2000)), 22);
+    EXPECT_EQ(code_of(100.00000000001, TFS::HP_PT(100.00000000001, 800)), 22);
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         double p, h;
-    } refused[] = {{0.0009, 3000}, {100.0001, 3000}, {1, 4643}, {1, -1e-12}, {0, 100}, {nan, 100}, {1, nan}};
+    } refused[] = {{0.0009, 3000},
+                   {100.0001, 3000},
+                   {1, above(TFS::H5_PT(1, 2000))},
+                   {50.0001, TFS::HP_PT(50.0001, 800) + 1e-6},
+                   {1, below(TFS::HW_PT(1, -1e-9))},
+                   {100, below(TFS::HW_PT(100, -1e-9))},
+                   {25, 0},
+                   {0, 100},
+                   {nan, 100},
+                   {1, nan}};
     for (const auto& s : refused) {
         int code = -100;
         std::string caption;

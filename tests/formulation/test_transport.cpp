@@ -46,7 +46,7 @@ TEST(Transport, ConductivityBranchTurnsAtReducedTemperatureOne) {
 TEST(Transport, ReachTheStopsOfTheVolumeDispatcher) {
     EXPECT_EQ(stop_message(TFS::MIU_PT, 1, TFS::TS_P(1)), "Вы попали на линию насыщения (V_PT)");
     EXPECT_EQ(stop_message(TFS::LMB_PT, 1, TFS::TS_P(1)), "Вы попали на линию насыщения (V_PT)");
-    EXPECT_EQ(stop_message(TFS::PR_PT, 15, 900), "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:");
+    EXPECT_EQ(stop_message(TFS::PR_PT, 55, 900), "ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:");
 }
 
 TEST(Powers, RealPowerIsExpOfTheScaledLogarithm) {

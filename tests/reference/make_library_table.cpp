@@ -109,22 +109,24 @@ int code_ph(double p, double h) {
 
 const double NaN = std::numeric_limits<double>::quiet_NaN();
 
-// Pressures (MPa) of the (p, t) states: the region bounds 10 MPa (region 5),
-// 16.5292 MPa (B23 meets the saturation line), PKR and 100 MPa with neighbours.
+// Pressures (MPa) of the (p, t) states: the bounds 10 MPa (region 5 of 1997),
+// 16.5292 MPa (B23 meets the saturation line), PKR, 50 MPa (region 5) and
+// 100 MPa with neighbours.
 List pt_pressures() {
     List p = {0.0006, 0.001,           0.01, 0.1, 1, 3, 5, 8, 12, 15, 17, 19, 20, 21.5, 22.06, 23, 25, 30, 50,
               70,     100.00000000001, 120,  NaN};
-    for (const double bound : {10.0, 16.5292, TFS::PKR, 100.0}) add_with_neighbours(p, bound);
+    for (const double bound : {10.0, 16.5292, TFS::PKR, 50.0, 100.0}) add_with_neighbours(p, bound);
     return p;
 }
 
 // Temperatures (°C) of the (p, t) states: a grid with the bounds 0 °C,
-// 350 °C (regions 1 and 3), 800 °C (region 2 and 5) and 1000 °C with neighbours.
+// 350 °C (regions 1 and 3), 800 °C (region 2 and 5), 1000 °C (region 5 of
+// 1997) and 2000 °C with neighbours.
 List pt_temperatures() {
-    List t = {-0.5,    -1e-9, 0.01, 10,  50,  100, 200, 300, 340, 360, 370,
-              373.946, 375,   380,  390, 400, 420, 450, 500, 600, 700, 800.000000000001,
-              900,     NaN};
-    for (const double bound : {0.0, 350.0, 800.0, 1000.0}) add_with_neighbours(t, bound);
+    List t = {-0.5,    -1e-9, 0.01, 10,   50,  100, 200, 300, 340, 360, 370,
+              373.946, 375,   380,  390,  400, 420, 450, 500, 600, 700, 800.000000000001,
+              900,     1200,  1500, 1800, NaN};
+    for (const double bound : {0.0, 350.0, 800.0, 1000.0, 2000.0}) add_with_neighbours(t, bound);
     return t;
 }
 
@@ -231,7 +233,7 @@ void correlation_states(Table& table) {
 void ph_states(Table& table) {
     List p = {0.0009, 0.000999999999,  0.001, 0.01, 0.1, 1, 3, 5, 8, 12, 16, 17, 18, 19, 20, 21, 22, 22.06, 23, 25, 30,
               50,     100.00000000001, 101,   NaN};
-    for (const double bound : {4.0, 6.5467, 10.0, 16.5292, TFS::PKR, 100.0}) add_with_neighbours(p, bound);
+    for (const double bound : {4.0, 6.5467, 10.0, 16.5292, TFS::PKR, 50.0, 100.0}) add_with_neighbours(p, bound);
     const List grid = {-1,
                        -1e-13,
                        0,
@@ -256,13 +258,21 @@ void ph_states(Table& table) {
                        4400,
                        4642.8000000001,
                        4643,
+                       5000,
+                       6000,
+                       7000,
+                       7400,
                        NaN};
     const std::vector<std::string> everywhere = {"REG_PH", "T_PH", "S_PH", "V_PH", "Cp_PH"};
     const std::vector<std::string> steam = {"T_PH2A", "T_PH2B", "T_PH2C"};
     for (const double x : p) {
         List h = grid;
         double value = 0;
-        // The saturated enthalpies, the enthalpy at 350 °C and on B23.
+        // The bounds of the domain (0 °C, and 2000 °C or 800 °C above 50 MPa),
+        // the saturated enthalpies, the enthalpy at 350 °C and on B23.
+        if (value_of([&] { return TFS::HW_PT(x, -1e-9); }, value)) add_with_neighbours(h, value);
+        if (value_of([&] { return x <= 50 ? TFS::H5_PT(x, 2000) : TFS::HP_PT(x, 800); }, value))
+            add_with_neighbours(h, value);
         if (value_of([&] { return TFS::HSW_P(x); }, value)) add_with_neighbours(h, value);
         if (value_of([&] { return TFS::HSP_P(x); }, value)) add_with_neighbours(h, value);
         if (x > 16.5292 && x <= 100 && value_of([&] { return TFS::h_pt(x, 350); }, value))
@@ -290,7 +300,7 @@ void ps_states(Table& table) {
     for (const double x : p) {
         List s = grid;
         double value = 0;
-        for (const double t : {-1e-9, 350.0, 800.0, 1000.0})
+        for (const double t : {-1e-9, 350.0, 800.0, 1000.0, 2000.0})
             if (value_of([&] { return TFS::S_PT(x, t); }, value)) add_with_neighbours(s, value);
         // The saturated entropies at TS_P (p) also below the triple point, where S_PX stops.
         if (value_of([&] { return TFS::SSW_T(TFS::TS_P(x)); }, value)) add_with_neighbours(s, value);

@@ -65,7 +65,7 @@ TEST_F(StatePanelTest, ShowsThePhaseAndMarksTheShownStateUntilTheNextGoodRun) {
     EXPECT_EQ(chart.waterCurve()->points().back(), critical);
     EXPECT_EQ(chart.steamCurve()->points().back(), critical);
 
-    calculateByPT("60", "300");
+    calculateByPT("110", "300");
     EXPECT_NE(message(), "");
     EXPECT_EQ(phase(), "Compressed water (IF97 region 1)") << "a refused run leaves the panel";
     EXPECT_EQ(chart.statePoint()->at(0), state);

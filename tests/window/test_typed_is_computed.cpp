@@ -64,7 +64,7 @@ TEST_F(TypedIsComputed, ModeSwitchesByClickOrKeySelectTheFirstInputsText) {
 }
 
 TEST_F(TypedIsComputed, ARefusedInputTakesTheFocus) {
-    calculateByPT("100", "300");
+    calculateByPT("110", "300");
     EXPECT_NE(message(), "");
     expectFocusedWithTextSelected(ui.Lb_P);
     QTest::keyClicks(focusedInput(), "20");

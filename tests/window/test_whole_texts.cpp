@@ -13,7 +13,8 @@
 namespace {
 
 // The widest texts per field, from each edit's format and the values found
-// over p 0.0005-50 MPa, t 0.1-651 °C, h up to 3615 kJ/kg, ps 0.00087-21.82 MPa
+// over p 0.0005-100 MPa, t 0-2000 °C (800 °C above 50 MPa), h and s between
+// those of these temperatures, ps 0.00087-21.82 MPa
 // and ts 0.01-373.946 °C; the isentropic exponent of a liquid at the lowest
 // pressures runs into millions. The fixed format turns to its short scientific form
 // where cp and Pr grow without bound near the critical point.
@@ -27,14 +28,14 @@ const Field fields[] = {
     // typed values: the digits of the ranges' bounds
     {{"Lb_P"}, {"22.064", "0.0005"}},
     {{"Lb_T", "LB_Ts"}, {"373.946"}},
-    {{"Lb_h"}, {"3615.00"}},
+    {{"Lb_h"}, {"3615.00", "7376.98"}},
     {{"LB_Ps"}, {"21.8199", "0.00087"}},
-    {{"LB_PRes"}, {"50.0000", "10.4465"}},
-    {{"LB_TRes"}, {"651.0", "100.8"}},
-    {{"Lb_hRes"}, {"3802.35", "2520.00"}},
+    {{"LB_PRes"}, {"50.0000", "10.4465", "100.0000"}},
+    {{"LB_TRes"}, {"651.0", "100.8", "2000.0"}},
+    {{"Lb_hRes"}, {"3802.35", "2520.00", "7376.98"}},
     {{"LB_VRES"}, {"2.521E+02", "1.000E-03"}},
     {{"LB_RoRes"}, {"1000.0016", "999.7998", "1000.00"}},
-    {{"LB_SRes"}, {"10.000", "0.036"}},
+    {{"LB_SRes"}, {"10.000", "0.036", "13.998"}},
     {{"LB_CpRes"}, {"107764.000", "2.80968E+008", "1.07471E+006"}},
     {{"LB_MuRes"}, {"9.219E-06", "1.653E-03"}},
     {{"LB_NuRes"}, {"2.324E-03", "1.653E-06"}},
@@ -52,9 +53,9 @@ const Field fields[] = {
     {{"LB_NiuS", "LB_NiuSS"}, {"1.297E-03", "1.474E-06"}},
     {{"LB_PrS", "LB_PrSS"}, {"101.1600", "100.500"}},
     {{"LB_SIGMA", "LB_Sigma1"}, {"7.475E-02"}},
-    {{"Lb_S"}, {"9.1555"}},
+    {{"Lb_S"}, {"9.1555", "13.9976"}},
     {{"Lb_X"}, {"0.9999"}},
-    {{"LB_URes"}, {"3391.92"}},
+    {{"LB_URes"}, {"3391.92", "6327.86"}},
     {{"LB_CvRes"}, {"4.639"}},
     {{"LB_WRes"}, {"1648.2"}},
     {{"LB_KRes"}, {"1.9674E+006", "2.3469E+005"}},

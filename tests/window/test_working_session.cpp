@@ -69,7 +69,7 @@ TEST_F(WorkingSession, EveryGoodRunIsARowKeptBetweenStarts) {
     {
         auto form = open();
         run(*form, 0, "1", "200");
-        run(*form, 0, "60", "200");  // refused: no row
+        run(*form, 0, "110", "200");  // refused: no row
         run(*form, 1, "1", "2000");
         run(*form, 2, "0.1");
         ASSERT_EQ(form->states().rows().size(), 3);
@@ -158,8 +158,8 @@ TEST_F(WorkingSession, UnitsFromTheSettingsChangeCaptionsInputsAndResults) {
     EXPECT_EQ(labelOf(ui.Lb_P)->text(), "p, bar =");
     EXPECT_EQ(labelOf(ui.Lb_hRes)->text(), "Enthalpy h, Btu/lb =");
     EXPECT_EQ(labelOf(ui.LB_hS)->text(), "Enthalpy hw, Btu/lb =");
-    run(*form, 0, "600", "392");
-    EXPECT_EQ(messages.takeLast().toStdString(), " Inadequately set pressure: P>500 bar or P<0.005 bar");
+    run(*form, 0, "1100", "392");
+    EXPECT_EQ(messages.takeLast().toStdString(), " Inadequately set pressure: P>1000 bar or P<0.005 bar");
     run(*form, 0, "10", "392");  // 1 MPa, 200 °C
     EXPECT_EQ(ui.LB_PRes->text(), "10.0000");
     EXPECT_EQ(ui.Lb_hRes->text(), "1215.94");  // 2828.27 kJ/kg

@@ -1,0 +1,177 @@
+// The temperature of a single-phase state from p and its enthalpy or entropy,
+// exact to the forward equations (see forward_temperature.h).
+#include "forward_temperature.h"
+
+#include "backward_region3.h"
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace TFS::detail {
+namespace {
+
+// The backward estimate lies some hundredths of a kelvin off, and two or
+// three Newton steps meet the property to 1e-12 of itself.
+constexpr double TOLERANCE = 1e-12;
+constexpr int MAX_STEPS = 200;
+// Outside region 3 the cp of one trial serves the next ones within this of
+// it: over the estimate's error cp changes by some 1e-4 of itself, and each
+// step still gains three orders; the result is checked on the property alike.
+// (In region 3 cp comes with the volume at no cost, and changes fast.)
+constexpr double CHORD_SPAN = 1;  // K
+// A region 3 volume is taken by Newton steps from the previous trial's root
+// when the temperature moved by no more than this; else the root search.
+constexpr double NEAR_STEP = 0.1;  // K
+
+const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
+
+// A trial temperature with its (p, t) region, the property there and, in
+// region 3, the volume; `nearby` when that volume was closed from a nearby
+// start rather than found as the (p, t) functions find it.
+struct Trial {
+    double t;
+    Region region;
+    double x, v;
+    bool nearby = false;
+};
+
+// ts: TS_P (p), for the classification of every trial at this pressure;
+// v_start: the backward region 3 volume, from which the first region 3
+// trial closes its volume (NaN outside region 3's pressures).
+Trial trial(double p, double t, double ts, const std::optional<Trial>& previous, double v_start,
+            const MatchedProperty& m) {
+    Region region = region_pt(p, t, ts).region;
+    // Above the critical pressure TS_P (p) continues the line's equation, and
+    // region_pt takes a state exactly at it as on the line, where the (p, t)
+    // functions stop; no phases meet there, and a trial that lands on it is a
+    // region 3 state.
+    if (region == Region::SATURATION_LINE && p > PKR) region = Region::NEAR_CRITICAL;
+    switch (region) {
+        case Region::WATER: return {t, region, water(p, t, m.gibbs), NOT_A_NUMBER};
+        case Region::STEAM: return {t, region, steam(p, t, m.gibbs), NOT_A_NUMBER};
+        case Region::HIGH_TEMPERATURE: return {t, region, high_temperature(p, t, m.gibbs), NOT_A_NUMBER};
+        default: break;
+    }
+    if (!in_region3(region)) {
+        // Outside the domain or on the line: the stop the dispatcher would give.
+        return {t, region, single_phase(p, t, region, m.dispatcher).*m.member, NOT_A_NUMBER};
+    }
+    double v = NOT_A_NUMBER;
+    if (previous && previous->region == region && std::fabs(t - previous->t) <= NEAR_STEP)
+        v = volume_kr_near(p, t, previous->v);
+    else if (!previous && !std::isnan(v_start))
+        v = volume_kr_near(p, t, v_start);
+    if (!std::isnan(v)) return {t, region, near_critical(p, v, t, m.helmholtz), v, true};
+    v = volume_kr(p, t, branch_of(region));
+    return {t, region, near_critical(p, v, t, m.helmholtz), v};
+}
+
+double isobaric_heat_capacity(double p, const Trial& x) {
+    switch (x.region) {
+        case Region::WATER: return water(p, x.t, heat_capacity);
+        case Region::STEAM: return steam(p, x.t, heat_capacity);
+        case Region::HIGH_TEMPERATURE: return high_temperature(p, x.t, heat_capacity);
+        default: return near_critical(p, x.v, x.t, heat_capacity);
+    }
+}
+
+double midpoint(double a, double b) {
+    return (a + b) / 2.0;
+}
+
+}  // namespace
+
+const MatchedProperty MATCHED_ENTHALPY{enthalpy,
+                                       enthalpy,
+                                       &SinglePhase::h,
+                                       false,
+                                       1.0,  // kJ/kg
+                                       backward_v_ph3,
+                                       MESSAGE_OUTSIDE_PH,
+                                       "Функция T_PH не сходится",
+                                       "h_pt"};
+
+const MatchedProperty MATCHED_ENTROPY{entropy,
+                                      entropy,
+                                      &SinglePhase::s,
+                                      true,
+                                      1.0,  // kJ/(kg·K)
+                                      backward_v_ps3,
+                                      MESSAGE_OUTSIDE_PS,
+                                      "Функция T_PS не сходится",
+                                      "S_PT"};
+
+// Safeguarded Newton: a step that leaves the interval known to enclose the
+// answer goes to an end not yet tried, else halves the interval. Where the
+// regions meet (350 °C, B23, 800 °C) the property steps by a little; a
+// target inside such a step is met by no temperature, and the interval
+// closes on the boundary: the trial nearest the target is the answer.
+double forward_temperature(double p, double target, double ts, double t0, const TemperatureRange& range,
+                           const MatchedProperty& m) {
+    const double tolerance = TOLERANCE * std::fmax(std::fabs(target), m.scale);
+    const double v_start = p > P_CORNER_MPA ? m.backward_v3(p, target) : NOT_A_NUMBER;
+    double low = range.low;
+    double high = range.high;
+    bool low_tried = false;
+    bool high_tried = false;
+    double t = !(t0 > low) ? low : !(t0 < high) ? high : t0;  // an estimate that is no number starts at the low end
+    double best_t = t;
+    double best_residual = INFINITY;
+    std::optional<Trial> previous;
+    std::optional<Trial> slope_at;  // where cp was last taken
+    double cp = 0;
+    for (int step = 0; step < MAX_STEPS; ++step) {
+        Trial x = trial(p, t, ts, previous, v_start, m);
+        double residual = target - x.x;
+        // A volume closed from a nearby start can differ from the (p, t)
+        // functions' in its last digits, which next to the critical point move
+        // the property by more than the tolerance: an answer is taken on their
+        // own volume, so that the (p, t) function at the answer meets the target.
+        if (std::fabs(residual) <= tolerance && x.nearby) {
+            x = trial(p, t, ts, std::nullopt, NOT_A_NUMBER, m);
+            residual = target - x.x;
+        }
+        if (std::fabs(residual) <= tolerance) return t;
+        if (std::fabs(residual) < best_residual) {
+            best_residual = std::fabs(residual);
+            best_t = t;
+        }
+        if (residual > 0) {
+            if (t == range.high) {
+                if (range.high_ends_domain) throw FatalStop(m.outside);
+                return t;
+            }
+            low = t;
+            low_tried = true;
+        } else {
+            if (t == range.low) {
+                if (range.low_ends_domain) throw FatalStop(m.outside);
+                return t;
+            }
+            high = t;
+            high_tried = true;
+        }
+        if (in_region3(x.region) || !slope_at || slope_at->region != x.region ||
+            std::fabs(t - slope_at->t) > CHORD_SPAN) {
+            cp = isobaric_heat_capacity(p, x);
+            slope_at = x;
+        }
+        double next = m.per_kelvin ? t + residual * (t + KELVIN) / cp : t + residual / cp;
+        if (!(low < next && next < high)) {
+            if (next >= high && !high_tried)
+                next = high;
+            else if (next <= low && !low_tried)
+                next = low;
+            else
+                next = midpoint(low, high);
+        }
+        // No double left between the ends tried.
+        if ((next == low && low_tried) || (next == high && high_tried)) return best_t;
+        previous = x;
+        t = next;
+    }
+    throw FatalStop(m.no_convergence);
+}
+
+}  // namespace TFS::detail
