@@ -2,7 +2,7 @@
 // its entropy S_PH (p, h). STATE_HS classifies (h, s) by the boundary
 // equations, starts from the backward p(h, s) and closes it with two or three
 // Newton steps on the forward h and s; wet steam by the tie line through
-// (h, s), a few saturated states from Tsat(h, s).
+// (h, s), a few saturated states from Tsat(h, s); region 5 from an ideal gas.
 #include <benchmark/benchmark.h>
 
 #include "TFS.h"
@@ -29,6 +29,8 @@ HS_BENCHMARKS(region1_1MPa, 1.0, 100.0);
 HS_BENCHMARKS(region2a_10kPa, 0.01, 2700.0);
 HS_BENCHMARKS(region2b_10MPa, 10.0, 3000.0);
 HS_BENCHMARKS(region2c_20MPa, 20.0, 2700.0);
+HS_BENCHMARKS(region5_1MPa, 1.0, 5500.0);
+HS_BENCHMARKS(region5_30MPa, 30.0, 5000.0);
 HS_BENCHMARKS(region3_supercritical, 25.0, 2000.0);
 HS_BENCHMARKS(region3_subcritical_vapour, 20.0, 2500.0);
 HS_BENCHMARKS(region3_near_critical, 22.05, 2334.0);
