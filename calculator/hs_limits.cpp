@@ -6,9 +6,9 @@ namespace {
 
 // The lowest pressure of the (p, t) mode; the highest of the formulation; its
 // coldest temperature.
-constexpr double LowestPressure = 0.0005;  // MPa
-constexpr double HighestPressure = 100.0;  // MPa
-constexpr double ColdestTemperature = 0.0; // °C
+constexpr double LowestPressure = 0.0005;   // MPa
+constexpr double HighestPressure = 100.0;   // MPa
+constexpr double ColdestTemperature = 0.0;  // °C
 // Halvings that bring an end to the double it lies at.
 constexpr int Halvings = 64;
 // Farther than any state of the domain from another of the same entropy.

@@ -372,15 +372,13 @@ double detail::p_hs2a(double h, double s) {
 double detail::p_hs2b(double h, double s) {
     const double eta = h / 4100.0;
     const double sigma = s / 7.9;
-    return fourth_power(backward_sum<sr2_table07::I, sr2_table07::J>(sr2_table07::n, eta - 0.6, sigma - 1.01)) *
-           100.0;
+    return fourth_power(backward_sum<sr2_table07::I, sr2_table07::J>(sr2_table07::n, eta - 0.6, sigma - 1.01)) * 100.0;
 }
 
 double detail::p_hs2c(double h, double s) {
     const double eta = h / 3500.0;
     const double sigma = s / 5.9;
-    return fourth_power(backward_sum<sr2_table08::I, sr2_table08::J>(sr2_table08::n, eta - 0.7, sigma - 1.1)) *
-           100.0;
+    return fourth_power(backward_sum<sr2_table08::I, sr2_table08::J>(sr2_table08::n, eta - 0.7, sigma - 1.1)) * 100.0;
 }
 
 // Region 3: π = p / 99 MPa (3a); 1/π with π = p / 16.6 MPa (3b).
@@ -418,8 +416,8 @@ double detail::h_liquid3a(double s) {
 double detail::h_vapour2ab(double s) {
     const double sigma1 = s / 5.21;
     const double sigma2 = s / 9.2;
-    return std::exp(backward_sum<sr4_table16::I, sr4_table16::J>(sr4_table16::n, 1.0 / sigma1 - 0.513,
-                                                                  sigma2 - 0.524)) *
+    return std::exp(
+               backward_sum<sr4_table16::I, sr4_table16::J>(sr4_table16::n, 1.0 / sigma1 - 0.513, sigma2 - 0.524)) *
            2800.0;
 }
 

@@ -44,18 +44,18 @@ constexpr double LOG_STEP = 2;
 // The critical entropy: the 3a/3b boundary, s″ > S_C > s′ below the critical point.
 constexpr double S_C = 4.41202148223476;  // kJ/(kg·K)
 // The boundary equations' ranges (the releases' values).
-constexpr double S_LIQUID_350 = 3.778281340;    // s′(350 °C)
-constexpr double S_B13_LOW = 3.397782955;       // s(100 MPa, 350 °C)
-constexpr double S_VAPOUR_350 = 5.210887825;    // s″(350 °C)
-constexpr double S_2BC = 5.85;                  // 2b/2c, and h″2c3b / h″2ab
-constexpr double S_VAPOUR_0C = 9.155759395;     // s″(0 °C)
-constexpr double S_B23_LOW = 5.048096828;       // the range of TB23(h, s)
+constexpr double S_LIQUID_350 = 3.778281340;  // s′(350 °C)
+constexpr double S_B13_LOW = 3.397782955;     // s(100 MPa, 350 °C)
+constexpr double S_VAPOUR_350 = 5.210887825;  // s″(350 °C)
+constexpr double S_2BC = 5.85;                // 2b/2c, and h″2c3b / h″2ab
+constexpr double S_VAPOUR_0C = 9.155759395;   // s″(0 °C)
+constexpr double S_B23_LOW = 5.048096828;     // the range of TB23(h, s)
 constexpr double S_B23_HIGH = 5.260578707;
-constexpr double H_B23_LOW = 2563.592004;       // h″(350 °C)
-constexpr double H_B23_HIGH = 2812.942061;      // h(100 MPa, 590 °C)
+constexpr double H_B23_LOW = 2563.592004;   // h″(350 °C)
+constexpr double H_B23_HIGH = 2812.942061;  // h(100 MPa, 590 °C)
 // s′(0 °C), a little below the zero of s, the saturated liquid at the triple point.
 constexpr double S_LIQUID_0C = -1.545495919e-4;
-constexpr double H_LIQUID_350 = 1670.858218;    // h′(350 °C)
+constexpr double H_LIQUID_350 = 1670.858218;  // h′(350 °C)
 // Near the saturated lines drawn by the boundary equations (they meet the
 // saturated phases to 0.0072 kJ/kg at worst) the saturated phases decide.
 constexpr double NEAR_SATURATION = 0.05;  // kJ/kg
@@ -145,8 +145,8 @@ std::optional<Found> search(Equation e, double h, double s, Point at) {
         const double det = y.h_t * y.s_x - y.h_x * y.s_t;
         double dT = (dh * y.s_x - y.h_x * ds) / det;
         double dx = (y.h_t * ds - y.s_t * dh) / det;
-        if (within && ((std::fabs(dT) <= STEP_SETTLED * at.T && std::fabs(dx) <= STEP_SETTLED * at.x) ||
-                       ++polish > MAX_POLISH))
+        if (within &&
+            ((std::fabs(dT) <= STEP_SETTLED * at.T && std::fabs(dx) <= STEP_SETTLED * at.x) || ++polish > MAX_POLISH))
             return met;
         dT = std::clamp(dT, -T_STEP, T_STEP);
         if (logarithmic(e) || at.x + dx <= 0) {
@@ -190,8 +190,9 @@ std::optional<Point> gas_start(Equation e, double h, double s) {
 // Region 2 from the backward equations: p(h, s) of the subregion that
 // h2ab(s) and s = 5.85 give, T(p, s) of the subregion p and s give.
 std::optional<Point> steam_start(double h, double s) {
-    const double p = s < S_2BC ? detail::p_hs2c(h, s) : h <= detail::h2ab(s) ? detail::p_hs2a(h, s)
-                                                                            : detail::p_hs2b(h, s);
+    const double p = s < S_2BC              ? detail::p_hs2c(h, s)
+                     : h <= detail::h2ab(s) ? detail::p_hs2a(h, s)
+                                            : detail::p_hs2b(h, s);
     if (!(p >= P_LOWEST_BACKWARD && p <= START_P_MAX)) return std::nullopt;
     const double t = p <= detail::P_2AB_MPA ? T_PS2A(p, s) : s >= S_2BC ? T_PS2B(p, s) : T_PS2C(p, s);
     return Point{t + KELVIN, p};
@@ -218,8 +219,8 @@ std::optional<Point> start(Equation e, double h, double s) {
 // isotherm 350 °C (hB13), region 3 above it and up to the B23 line (TB23 with
 // p2c), region 2 beyond; region 5 is told from region 2 by the start's T.
 Equation equation_of(double h, double s) {
-    if (s <= S_C) return s <= S_LIQUID_350 && (s < S_B13_LOW || h <= detail::hB13(s)) ? Equation::Water
-                                                                                       : Equation::NearCritical;
+    if (s <= S_C)
+        return s <= S_LIQUID_350 && (s < S_B13_LOW || h <= detail::hB13(s)) ? Equation::Water : Equation::NearCritical;
     if (s < S_B23_LOW || (s <= S_B23_HIGH && h < H_B23_LOW)) return Equation::NearCritical;
     if (s <= S_B23_HIGH && h <= H_B23_HIGH) {
         const double p = detail::p_hs2c(h, s);
@@ -244,8 +245,8 @@ Equation neighbours_of(Equation e, int k) {
 
 // The single-phase state of (h, s): the first equation whose state lies in
 // its own region; where none does (a sliver at a boundary between regions
-// that neither equation reaches), the first equation's state. Nothing where
-// no equation gives a state, or its state lies outside the domain.
+// that neither equation reaches), the first state found just across its
+// equation's boundary. Nothing where no equation gives such a state.
 std::optional<Found> single_phase(double h, double s) {
     Equation first = equation_of(h, s);
     std::optional<Point> at = start(first, h, s);
@@ -424,8 +425,8 @@ std::optional<Wet> wet(double h, double s) {
     const double line = saturated_line(s);
     if (h > line + NEAR_SATURATION) return std::nullopt;
     if (h >= line - NEAR_SATURATION && !below_saturated_line(h, s, line_start(h, s))) return std::nullopt;
-    const Saturation y = root_on_line([&](const Saturation& z) { return tie_line_gap(z, h, s); },
-                                      tie_line_start(h, s), false, tie_line_slope, s, T_SETTLED);
+    const Saturation y = root_on_line([&](const Saturation& z) { return tie_line_gap(z, h, s); }, tie_line_start(h, s),
+                                      false, tie_line_slope, s, T_SETTLED);
     return dryness(y, h, s);
 }
 

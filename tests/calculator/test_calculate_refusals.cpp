@@ -91,7 +91,8 @@ TEST_F(Refusals, MollierModeNamesTheRangeAtTheEntropy) {
          " The entropy specified is below the allowable value smin=" + smin + " kJ/(kg.C) [Entropy]"},
         {ByHS("3000", "14"),
          " The specified entropy is higher than the allowable value smax=" + smax + " kJ/(kg.C) [Entropy]"},
-        {ByHS("3700", "6"), " The specified enthalpy is higher than the allowable value  hmax=" + hmax + " kJ/kg" + at6},
+        {ByHS("3700", "6"),
+         " The specified enthalpy is higher than the allowable value  hmax=" + hmax + " kJ/kg" + at6},
         // The triple line: 273.16 K · 6 kJ/(kg·K) above saturated water at the triple point.
         {ByHS("1600", "6"), " The enthalpy specified is below the allowable value hmin=1638.96 kJ/kg" + at6},
         {ByHS("3671", "6"), "outputs"},

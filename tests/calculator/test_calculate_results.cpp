@@ -42,8 +42,8 @@ TEST_F(CalculationResults, ByPTGivesTheIf97VerificationStates) {
 
 TEST_F(CalculationResults, DensityHasFourDecimalsByPTAndTwoByPH) {
     // Water at 0.1 MPa and 20 °C: μ ≈ 1002 µPa·s, λ ≈ 0.6 W/(m·K), Pr ≈ 7.
-    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "20.00", "84.01", "1.002E-03", "998.2055", "0.2965",
-                                                 "4.185", "1.002E-03", "1.003E-06", "0.5995", "6.991"}));
+    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "20.00", "84.01", "1.002E-03", "998.2055", "0.2965", "4.185",
+                                                 "1.002E-03", "1.003E-06", "0.5995", "6.991"}));
     // The enthalpy of that state gives it back.
     const Texts byPH = Results(ByPH("0.1", "84.0118"));
     EXPECT_EQ(byPH[1], "20.00");

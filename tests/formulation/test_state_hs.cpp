@@ -68,9 +68,7 @@ TEST(StateHS, WetStatesComeBack) {
 // pressure, and no number: the stop of (h, s).
 TEST(StateHS, StatesOutsideTheDomainStop) {
     const char* outside = "ЗАДАННЫЕ H И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
-    const struct {
-        double h, s;
-    } cases[] = {{1000, 2.0}, {-50, 1.0}, {2000, 9.0}, {2400, 11.0}, {NAN, 5.0}};
+    const struct { double h, s; } cases[] = {{1000, 2.0}, {-50, 1.0}, {2000, 9.0}, {2400, 11.0}, {NAN, 5.0}};
     for (const auto& c : cases)
         EXPECT_EQ(stop_message([&] { TFS::STATE_HS(c.h, c.s); }), outside) << c.h << ", " << c.s;
 }
