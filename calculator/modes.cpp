@@ -4,6 +4,7 @@
 #include "Tabl1.h"
 #include "calculation.h"
 #include "calculation_values.h"
+#include "hs_limits.h"
 #include "number_format.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -166,6 +167,29 @@ void CheckTs(const InputValues& v, const Units& u, Transport transport) {
                                         u" or Ts<"_s + Limit(u, Q::Temperature, TriplePointTemperature));
 }
 
+// The entropy first, whose range is fixed, then the enthalpy, whose range at
+// that entropy it names.
+void CheckHS(const InputValues& v, const Units& u, Transport) {
+    const double h = v[0], s = v[1];
+    const double smin = LowestEntropyHS();
+    if (s < smin)
+        RefuseValue(Q::Entropy, u" The entropy specified is below the allowable value smin="_s +
+                                    FormattedLimit(u, Q::Entropy, smin, 6, 4));
+    const double smax = HighestEntropyHS();
+    if (s > smax)
+        RefuseValue(Q::Entropy, u" The specified entropy is higher than the allowable value smax="_s +
+                                    FormattedLimit(u, Q::Entropy, smax, 6, 4));
+    if (AcceptedHS(h, s)) return;
+    const std::optional<EnthalpyRange> range = EnthalpiesAt(s);
+    const QString at = u" at s="_s + FormattedLimit(u, Q::Entropy, s, 6, 4);
+    if (range && h > range->high)
+        RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
+                                     FormattedLimit(u, Q::Enthalpy, range->high, 6, 2) + at);
+    const double hmin = range ? range->low : h;
+    RefuseValue(Q::Enthalpy, u" The enthalpy specified is below the allowable value hmin="_s +
+                                 FormattedLimit(u, Q::Enthalpy, hmin, 6, 2) + at);
+}
+
 ModeValues ComputePH(const InputValues& v, Transport transport) {
     const double p = v[0];
     const TFS::State state = TFS::STATE_PH(p, v[1]);
@@ -197,6 +221,11 @@ const QList<ModeRow> Rows = {
     {M::ByTX, S::ByPs, "- F( t, x )", "t,x", {Q::Temperature, Q::Dryness}, Place::OtherStateModes, CheckTX,
      [](const InputValues& v, Transport c) -> ModeValues {
          return {WithDryness(TFS::PS_T(v[0]), TFS::STATE_TX(v[0], v[1]), c)};
+     }},
+    {M::ByHS, S::ByPs, "- F( h, s )", "h,s", {Q::Enthalpy, Q::Entropy}, Place::OtherStateModes, CheckHS,
+     [](const InputValues& v, Transport c) -> ModeValues {
+         const TFS::State state = TFS::STATE_HS(v[0], v[1]);
+         return {WithDryness(state.p, state, c)};
      }},
     {M::Saturation, S::ByPs, "- F( ps )", "ps", {Q::Pressure}, Place::SaturatedWater, CheckPs,
      [](const InputValues& v, Transport c) -> ModeValues { return {SaturationByPs(v[0], c)}; }},

@@ -20,6 +20,7 @@ enum class InputMode : int {
     ByPS = 3,        // "- F( p, s )"
     ByPX = 4,        // "- F( p, x )"
     ByTX = 5,        // "- F( t, x )"
+    ByHS = 6,        // "- F( h, s )"
 };
 
 // How the saturation mode is given its state: the item indexes of RG_4.

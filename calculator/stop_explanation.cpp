@@ -15,6 +15,7 @@ const Explanation Explanations[] = {
      u"The state lies on the saturation line: give a temperature off the line, or use the (p, h) mode for wet steam."_s},
     {u"ЗАДАННЫЕ P И T ЗА ПРЕДЕЛАМИ"_s, u"The pressure and temperature lie outside the range of the formulation."_s},
     {u"ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ"_s, u"The pressure and enthalpy lie outside the range of the formulation."_s},
+    {u"ЗАДАННЫЕ H И S ЗА ПРЕДЕЛАМИ"_s, u"The enthalpy and entropy lie outside the range of the formulation."_s},
     {u"При данном давлении нет состояния насыщения"_s, u"There is no saturation state at this pressure."_s},
     {u"При данной температуре нет состояния насыщения"_s, u"There is no saturation state at this temperature."_s},
     {u"ЗАДАННЫЕ P И T ВНЕ ОБЛАСТИ ПРИМЕНИМОСТИ ВЯЗКОСТИ"_s,

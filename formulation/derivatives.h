@@ -186,6 +186,21 @@ SinglePhase high_temperature(double p, double t, SinglePhase (*of)(const GibbsSt
 double near_critical(double p, double v, double t, HelmholtzProperty of);
 SinglePhase near_critical(double p, double v, double t, SinglePhase (*of)(const HelmholtzState&));
 
+// h and s of a state with their slopes over the two variables a search for a
+// given (h, s) moves: (T, p) in the Gibbs form (x = p in MPa), (T, v) in the
+// Helmholtz form (x = v in m³/kg); p and v of the state. T in K.
+struct Slopes {
+    double p, v, h, s;
+    double h_t, h_x, s_t, s_x;
+};
+Slopes slopes(const GibbsState& g);
+Slopes slopes(const HelmholtzState& f);
+Slopes water(double p, double t, Slopes (*of)(const GibbsState&));
+Slopes steam(double p, double t, Slopes (*of)(const GibbsState&));
+Slopes high_temperature(double p, double t, Slopes (*of)(const GibbsState&));
+// Region 3 at (v, t) before its pressure is known: the state's own p is NaN.
+Slopes near_critical(double v, double t, Slopes (*of)(const HelmholtzState&));
+
 // The region 3 volume of branch 1 or 2 at (p, t), as VKR_PT gives it; another
 // branch number ends in the stop that names `caller`.
 double branch_volume(double p, double t, int branch, const char* caller);

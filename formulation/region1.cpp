@@ -106,4 +106,8 @@ detail::SinglePhase detail::water(double p, double t, SinglePhase (*of)(const Gi
     return of(Water(p, t));
 }
 
+detail::Slopes detail::water(double p, double t, Slopes (*of)(const GibbsState&)) {
+    return of(Water(p, t));
+}
+
 }  // namespace TFS

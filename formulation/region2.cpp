@@ -122,4 +122,8 @@ detail::SinglePhase detail::steam(double p, double t, SinglePhase (*of)(const Gi
     return of(Steam(p, t));
 }
 
+detail::Slopes detail::steam(double p, double t, Slopes (*of)(const GibbsState&)) {
+    return of(Steam(p, t));
+}
+
 }  // namespace TFS

@@ -484,4 +484,8 @@ detail::SinglePhase detail::near_critical(double p, double v, double t, SinglePh
     return of(NearCritical(p, v, t));
 }
 
+detail::Slopes detail::near_critical(double v, double t, Slopes (*of)(const HelmholtzState&)) {
+    return of(NearCritical(std::numeric_limits<double>::quiet_NaN(), v, t));
+}
+
 }  // namespace TFS

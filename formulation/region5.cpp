@@ -97,4 +97,8 @@ detail::SinglePhase detail::high_temperature(double p, double t, SinglePhase (*o
     return of(HighTemperature(p, t));
 }
 
+detail::Slopes detail::high_temperature(double p, double t, Slopes (*of)(const GibbsState&)) {
+    return of(HighTemperature(p, t));
+}
+
 }  // namespace TFS

@@ -136,6 +136,44 @@ detail::SinglePhase every_property(const Form& x) {
 
 }  // namespace
 
+// At constant p: ∂h/∂T = cp, ∂s/∂T = cp/T; at constant T: ∂s/∂p = −(∂v/∂T)p
+// and ∂h/∂p = v − T·(∂v/∂T)p, where (∂v/∂T)p = R·π·(γ_π − τ·γ_πτ)/p.
+detail::Slopes detail::slopes(const GibbsState& g) {
+    const GibbsState::PiTerms& d = g.pi_terms();
+    const double cp = heat_capacity(g);
+    const double v = g.T * R_WATER * d.pi_g_p / (KJ_PER_MPA_M3 * g.p);
+    const double v_t = R_WATER * expansion_term(d) / (KJ_PER_MPA_M3 * g.p);  // m³/(kg·K)
+    return {.p = g.p,
+            .v = v,
+            .h = enthalpy(g),
+            .s = entropy(g),
+            .h_t = cp,
+            .h_x = KJ_PER_MPA_M3 * (v - g.T * v_t),
+            .s_t = cp / g.T,
+            .s_x = -KJ_PER_MPA_M3 * v_t};
+}
+
+// With ρ = 1/v: p = ρ·R·T·δ·φ_δ; at constant v: (∂p/∂T) = ρ·R·(δ·φ_δ − δ·τ·φ_δτ),
+// ∂s/∂T = cv/T, ∂h/∂T = cv + v·∂p/∂T; at constant T: ∂p/∂v =
+// −ρ²·R·T·(2·δ·φ_δ + δ²·φ_δδ), ∂s/∂v = ∂p/∂T (Maxwell), ∂h/∂v = T·∂p/∂T + v·∂p/∂v.
+// Pressures in kPa inside, so that p·v is in kJ/kg.
+detail::Slopes detail::slopes(const HelmholtzState& f) {
+    const double rho = 1.0 / f.v;
+    const double delta_phi_d = f.delta * f.phi_delta();
+    const double p_kpa = rho * R_WATER * f.T * delta_phi_d;
+    const double p_t = rho * R_WATER * expansion_term(f);
+    const double p_v = -rho * rho * R_WATER * f.T * (2.0 * delta_phi_d + f.delta * f.delta * f.second().phi_dd);
+    const double cv = isochoric_heat_capacity(f);
+    return {.p = p_kpa / KJ_PER_MPA_M3,
+            .v = f.v,
+            .h = enthalpy(f),
+            .s = entropy(f),
+            .h_t = cv + f.v * p_t,
+            .h_x = f.T * p_t + f.v * p_v,
+            .s_t = cv / f.T,
+            .s_x = p_t};
+}
+
 detail::SinglePhase detail::phase(const GibbsState& g) {
     return every_property(g);
 }

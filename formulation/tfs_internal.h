@@ -126,16 +126,22 @@ private:
     double of_[HIGH - LOW + 1];
 };
 
-// One backward equation T(p, h) or T(p, s): θ = Σ nᵢ·a^Iᵢ·b^Jᵢ in table
-// order, where a and b are the equation's shifted reduced pressure and
-// enthalpy or entropy; T = θ·T*, returned in °C. The powers come from one
+// The sum Σ nᵢ·a^Iᵢ·b^Jᵢ of a backward or boundary equation in table order,
+// where a and b are its shifted reduced variables; the powers come from one
 // table per variable.
 template <const auto& I, const auto& J, std::size_t N>
-double backward_t(const double (&n)[N], double a, double b, double T_star) {
+double backward_sum(const double (&n)[N], double a, double b) {
     const PowerTable<lowest(I), highest(I)> A(a);
     const PowerTable<lowest(J), highest(J)> B(b);
-    const double theta = sum_terms<N>([&](std::size_t i) { return n[i] * A[I[i]] * B[J[i]]; });
-    return theta * T_star - KELVIN;
+    return sum_terms<N>([&](std::size_t i) { return n[i] * A[I[i]] * B[J[i]]; });
+}
+
+// One backward equation T(p, h) or T(p, s): θ = Σ nᵢ·a^Iᵢ·b^Jᵢ, where a and b
+// are the equation's shifted reduced pressure and enthalpy or entropy;
+// T = θ·T*, returned in °C.
+template <const auto& I, const auto& J, std::size_t N>
+double backward_t(const double (&n)[N], double a, double b, double T_star) {
+    return backward_sum<I, J>(n, a, b) * T_star - KELVIN;
 }
 
 // Isentropic exponent κ = w² / (p·v) at p (MPa) of the state of volume v (m³/kg)
@@ -169,6 +175,8 @@ inline constexpr const char* MESSAGE_OUTSIDE_PT = "ЗАДАННЫЕ P И T ЗА 
 inline constexpr const char* MESSAGE_OUTSIDE_PH = "ЗАДАННЫЕ P И H ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 // The stop for a (p, s) state outside the domain.
 inline constexpr const char* MESSAGE_OUTSIDE_PS = "ЗАДАННЫЕ P И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+// The stop for an (h, s) state outside the domain.
+inline constexpr const char* MESSAGE_OUTSIDE_HS = "ЗАДАННЫЕ H И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
 // The stops for a wet-steam state given by p or t and the dryness x: no
 // saturation line at or above the critical point, x outside 0 … 1.
 inline constexpr const char* MESSAGE_OUTSIDE_PX = "ЗАДАННЫЕ P И X ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";

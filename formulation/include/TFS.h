@@ -205,6 +205,19 @@ State STATE_PS(double p, double s);
 State STATE_PX(double p, double x);
 State STATE_TX(double t, double x);
 
+// Pressure, temperature and state from enthalpy and entropy, over the whole
+// (p, t) domain and the wet region, exact to the forward equations: the
+// state's h and s meet the given ones to 1e-11 of them. A single-phase state
+// is that of its region's equation at (p, t) (region 3: at its volume), code 0;
+// where two regions' equations leave a sliver at their boundary that neither
+// reaches, the state of the boundary equations' region, just across it. A wet
+// state (x from 0 to 1): region 4, code 0, the saturation temperature at
+// which h and s give one dryness x, its pressure, the given h and s, v of the
+// mixture; cp and the transport properties NaN.
+double P_HS(double h, double s);
+double T_HS(double h, double s);
+State STATE_HS(double h, double s);
+
 // Saturated water and steam at once, each value equal bit for bit to its own
 // function below, with one region 3 search above 350 °C for both phases.
 // u, cv and w are those of the phase's region function at the saturation

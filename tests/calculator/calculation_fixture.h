@@ -29,6 +29,9 @@ inline Outcome ByPX(const QString& p, const QString& x) {
 inline Outcome ByTX(const QString& t, const QString& x) {
     return Calculate({InputMode::ByTX, SaturationInput::ByPs, {{Q::Temperature, t}, {Q::Dryness, x}}});
 }
+inline Outcome ByHS(const QString& h, const QString& s) {
+    return Calculate({InputMode::ByHS, SaturationInput::ByPs, {{Q::Enthalpy, h}, {Q::Entropy, s}}});
+}
 inline Outcome ByPs(const QString& ps) {
     return Calculate({InputMode::Saturation, SaturationInput::ByPs, {{Q::Pressure, ps}}});
 }

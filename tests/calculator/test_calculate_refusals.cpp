@@ -72,6 +72,35 @@ TEST_F(Refusals, EntropyAndDrynessModesRefuseAtEachBound) {
     for (const auto& c : cases) EXPECT_EQ(Described(c.outcome), c.described);
 }
 
+// The (h, s) mode takes the entropies of the states of the formulation from
+// the lowest pressure of the (p, t) mode up, and at an entropy the enthalpies
+// of those states, whose range it names.
+TEST_F(Refusals, MollierModeNamesTheRangeAtTheEntropy) {
+    const auto limit = [](double value, int decimals) { return FixedFormat(value, 6, decimals).toStdString(); };
+    const std::string smin = limit(TFS::S_PT(100, 0), 4);
+    constexpr double hottest = 2000;  // °C, the end of region 5 at 0.0005 MPa
+    const std::string smax = limit(TFS::S_PT(0.0005, hottest), 4);
+    const std::string hmax = limit(TFS::STATE_PS(100, 6).h, 2);
+    const std::string at6 = " at s=6.0000 kJ/(kg.C) [Enthalpy]";
+    const struct {
+        Outcome outcome;
+        std::string described;
+    } cases[] = {
+        {ByHS("", "6"), " Insert the h value [Enthalpy]"},
+        {ByHS("3000", "-0.01"),
+         " The entropy specified is below the allowable value smin=" + smin + " kJ/(kg.C) [Entropy]"},
+        {ByHS("3000", "14"),
+         " The specified entropy is higher than the allowable value smax=" + smax + " kJ/(kg.C) [Entropy]"},
+        {ByHS("3700", "6"),
+         " The specified enthalpy is higher than the allowable value  hmax=" + hmax + " kJ/kg" + at6},
+        // The triple line: 273.16 K · 6 kJ/(kg·K) above saturated water at the triple point.
+        {ByHS("1600", "6"), " The enthalpy specified is below the allowable value hmin=1638.96 kJ/kg" + at6},
+        {ByHS("3671", "6"), "outputs"},
+        {ByHS("1640", "6"), "outputs"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Described(c.outcome), c.described);
+}
+
 TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault) {
     // The pressure is converted before the temperature edit is looked at.
     EXPECT_EQ(Described(ByPT("1.2.3", "")), "'1.2.3' is not a valid floating point value [Pressure]");
@@ -155,6 +184,7 @@ TEST(StopExplanation, EachStopOfTheFormulationIsExplained) {
       [] { TFS::h_pt(1, TFS::TS_P(1)); },  // on the saturation line
       [] { TFS::h_pt(200, 20); },           // (p, t) outside the domain
       [] { TFS::T_PH(1, 8000); },           // (p, h) outside the domain
+      [] { TFS::STATE_HS(5000, 6); },       // (h, s) outside the domain
       [] { TFS::HSW_P(30); },               // no saturation above the critical pressure
       [] { TFS::HSW_T(400); },              // nor above the critical temperature
       [] { TFS::MIU08_PT(1, 950); },        // beyond the IAPWS 2008 viscosity

@@ -4,6 +4,8 @@
 
 #include "locale_guard.h"
 
+#include "TFS.h"
+
 #include <cmath>
 
 namespace {
@@ -40,8 +42,8 @@ TEST_F(CalculationResults, ByPTGivesTheIf97VerificationStates) {
 
 TEST_F(CalculationResults, DensityHasFourDecimalsByPTAndTwoByPH) {
     // Water at 0.1 MPa and 20 °C: μ ≈ 1002 µPa·s, λ ≈ 0.6 W/(m·K), Pr ≈ 7.
-    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "20.00", "84.01", "1.002E-03", "998.2055", "0.2965",
-                                                 "4.185", "1.002E-03", "1.003E-06", "0.5995", "6.991"}));
+    EXPECT_EQ(Results(ByPT("0.1", "20")), (Texts{"0.1000", "20.00", "84.01", "1.002E-03", "998.2055", "0.2965", "4.185",
+                                                 "1.002E-03", "1.003E-06", "0.5995", "6.991"}));
     // The enthalpy of that state gives it back.
     const Texts byPH = Results(ByPH("0.1", "84.0118"));
     EXPECT_EQ(byPH[1], "20.00");
@@ -192,4 +194,49 @@ TEST_F(CalculationResults, InputsOutputsAndLimitsFollowTheUnits) {
     EXPECT_EQ(Described(byPT("10", "3700")), " Inadequately set temperature: T>3632 F or T<32 F [Temperature]");
     EXPECT_EQ(Described(byPT("600", "1500")),
               " Inadequately set temperature: at P>500 bar T>1472 F or T<32 F [Temperature]");
+}
+
+// One state typed in each mode that can reach it, its coordinates typed to
+// all digits: the modes of the result panel show the same texts, and the
+// values of (p, t) (four decimals of ρ) and of the saturation sheets (other
+// digits) agree with them to 1e-9. Steam at 1 MPa and 300 °C by (p, t),
+// (p, h), (p, s) and (h, s); wet steam of x = 0.5 at 1 MPa by (p, x), (t, x),
+// (p, h), (p, s) and (h, s); saturated steam at 1 MPa by ps, (p, x = 1) and (h, s).
+TEST_F(CalculationResults, AStateTypedInEachModeShowsTheSameValues) {
+    const auto typed = [](double value) { return QString::number(value, 'g', 17); };
+    const auto values = [](const Outcome& outcome, Phase phase) {
+        std::vector<std::pair<Quantity, double>> found;
+        if (const Outputs* outputs = OutputsOf(outcome))
+            for (const Output& output : outputs->values)
+                if (output.phase == phase) found.emplace_back(output.quantity, output.value);
+        return found;
+    };
+    // Every value `a` has agrees with the value of `b` of its quantity.
+    const auto agree = [&](const Outcome& a, Phase phase_a, const Outcome& b, Phase phase_b) {
+        const auto of_b = values(b, phase_b);
+        for (const auto& [quantity, value] : values(a, phase_a))
+            for (const auto& [other_quantity, other] : of_b)
+                if (other_quantity == quantity && !std::isnan(value)) {
+                    EXPECT_NEAR(other, value, 1e-9 * std::fabs(value)) << RowOf(quantity).name;
+                }
+    };
+
+    const TFS::State steam = TFS::STATE_PT(1, 300);
+    const Outcome byHS = ByHS(typed(steam.h), typed(steam.s));
+    for (const Outcome& other : {ByPH("1", typed(steam.h)), ByPS("1", typed(steam.s))})
+        EXPECT_EQ(Results(other), Results(byHS));
+    agree(ByPT("1", "300"), Phase::State, byHS, Phase::State);
+
+    const TFS::State wet = TFS::STATE_PX(1, 0.5);
+    const Outcome byPX = ByPX("1", "0.5");
+    for (const Outcome& other : {ByTX(typed(wet.t), "0.5"), ByPH("1", typed(wet.h)), ByPS("1", typed(wet.s)),
+                                 ByHS(typed(wet.h), typed(wet.s))}) {
+        EXPECT_EQ(Results(other), Results(byPX));
+        EXPECT_EQ(TextsOf(other, {Q::Dryness}), TextsOf(byPX, {Q::Dryness}));
+    }
+
+    const TFS::State saturated = TFS::STATE_PX(1, 1);
+    const Outcome byPs = ByPs("1");
+    for (const Outcome& other : {ByPX("1", "1"), ByHS(typed(saturated.h), typed(saturated.s))})
+        agree(other, Phase::State, byPs, Phase::SaturatedSteam);
 }

@@ -160,6 +160,8 @@ const std::map<std::string, Call>& functions() {
         {"T_PS3A", two(T_PS3A)},
         {"T_PS3B", two(T_PS3B)},
         {"T_PS", two(T_PS)},
+        {"P_HS", two(P_HS)},
+        {"T_HS", two(T_HS)},
         {"Tabl1::TSP", correlation(one(Tabl1::TSP))},
         {"Tabl1::PST", correlation(one(Tabl1::PST))},
         {"Tabl1::LWST", correlation(one(Tabl1::LWST))},

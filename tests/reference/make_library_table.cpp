@@ -314,6 +314,22 @@ void ps_states(Table& table) {
         for (const double dryness : {-0.1, 0.0, 0.3, 1.0, 1.1, NaN}) table.call("H_PX", {x, dryness});
 }
 
+// (h, s) states: a grid over every region, wet steam and beyond the domain,
+// and the saturated phases at a few pressures, with neighbouring doubles.
+void hs_states(Table& table) {
+    const List h = {-10, 0, 100, 500, 1000, 1500, 1700, 2000, 2100, 2500, 2800, 3000, 3500, 4000, 5000, 6000, NaN};
+    const List s = {-0.01, 0, 0.5, 2, 3.5, 4.2, 4.41202148223476, 5, 5.2, 6, 7, 8, 9, 10, 12, 14, NaN};
+    for (const double x : h)
+        for (const double y : s) table.call_each({"P_HS", "T_HS"}, {x, y});
+    for (const double p : {0.001, 1.0, 20.0})
+        for (const double dryness : {0.0, 1.0}) {
+            const TFS::State wet = TFS::STATE_PX(p, dryness);
+            List hs;
+            add_with_neighbours(hs, wet.h);
+            for (const double x : hs) table.call_each({"P_HS", "T_HS"}, {x, wet.s});
+        }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -332,6 +348,7 @@ int main(int argc, char** argv) {
     correlation_states(table);
     ph_states(table);
     ps_states(table);
+    hs_states(table);
     out.close();
     if (!out) {
         std::cerr << "make_library_table: writing " << argv[1] << " failed\n";

@@ -132,6 +132,21 @@ QList<Input> entropy_and_dryness_inputs() {
     return inputs;
 }
 
+// The (h, s) mode: states of every region and wet steam, the bounds of the
+// entropy and of the enthalpy at an entropy, and typed faults.
+QList<Input> mollier_inputs() {
+    QList<Input> inputs;
+    for (const char* h : {"-10", "0", "100", "500", "1000", "1500", "1700", "2000", "2100", "2500", "2800", "3000",
+                          "3500", "4000", "5000"})
+        for (const char* s :
+             {"-0.01", "0", "0.5", "2", "3.5", "4.2", "4.41", "5", "5.2", "6", "7", "8", "9", "10", "12", "13"})
+            inputs.push_back({"h,s", h, s});
+    for (const auto& [x, y] : std::initializer_list<std::pair<QString, QString>>{
+             {"", "6"}, {"3000", ""}, {"abc", "6"}, {"3000", "6,5"}, {"1e999", "6"}})
+        inputs.push_back({"h,s", x, y});
+    return inputs;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -148,7 +163,8 @@ int main(int argc, char** argv) {
     TForm1 form;
     form.show();
     int count = 0;
-    for (const Input& in : pt_inputs() + ph_inputs() + saturation_inputs() + entropy_and_dryness_inputs()) {
+    for (const Input& in :
+         pt_inputs() + ph_inputs() + saturation_inputs() + entropy_and_dryness_inputs() + mollier_inputs()) {
         const QString result = calculate_in_window(form, in.mode, in.first, in.second);
         out << QStringList{in.mode, in.first, in.second, result}.join(QLatin1Char('\t')).toStdString() << '\n';
         ++count;

@@ -131,7 +131,8 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
         return texts;
     };
     EXPECT_EQ(items(ui.RG_1),
-              QStringList({"- F( p, t )", "- F( p, h )", "- saturation", "- F( p, s )", "- F( p, x )", "- F( t, x )"}));
+              QStringList({"- F( p, t )", "- F( p, h )", "- saturation", "- F( p, s )", "- F( p, x )", "- F( t, x )",
+                           "- F( h, s )"}));
     EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
 }
 

@@ -146,7 +146,7 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
     for (QShortcut* shortcut : form.findChildren<QShortcut*>())
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
-    ASSERT_EQ(shortcuts.size(), 5u + 6u + 2u)
+    ASSERT_EQ(shortcuts.size(), 5u + 7u + 2u)
         << "export, quit, copy all results, next and previous page; the modes; ps and ts";
 
     TakesEveryKey takesEveryKey;
