@@ -35,6 +35,8 @@ constexpr double WideEnthalpyStep = 1000;        // kJ/kg
 // the B23 line) cost about 0.1 ms each, so their number stays modest.
 constexpr int IsobarSegments = 40;
 
+constexpr double WetStateRounding = 1e-9;  // K
+
 double RoundUp(double value, double step) {
     return std::ceil(value / step) * step;
 }
@@ -144,8 +146,13 @@ StateDiagram StateDiagramOf(double p, double s, double t, double h) {
         diagram.isobar.push_back({line.water.s, ts, line.water.h});
         diagram.isobar.push_back({line.steam.s, ts, line.steam.h});
     }
-    // The state itself lies on its isobar; as a vertex the line passes through it.
-    diagram.isobar.push_back(diagram.state);
+    // The state itself lies on its isobar; as a vertex the line passes through
+    // it. A wet state found from (h, s) has its temperature and pressure from
+    // one another and may miss ts by a rounding; it is drawn at ts so that the
+    // vertices sorted by t keep it on the plateau.
+    DiagramPoint vertex = diagram.state;
+    if (p < TFS::PKR && std::abs(vertex.t - ts) <= WetStateRounding) vertex.t = ts;
+    diagram.isobar.push_back(vertex);
     std::sort(diagram.isobar.begin(), diagram.isobar.end(),
               [](const DiagramPoint& a, const DiagramPoint& b) { return a.t < b.t || (a.t == b.t && a.s < b.s); });
     return diagram;
