@@ -102,9 +102,11 @@ QString CellText(const LineRow& row, const LineColumn& column, const Units& unit
     const double shown = ToShown(column.quantity, value, units);
     if (digits == Digits::Full) return ShortestText(shown);
     if (column.quantity == Q::Dryness) return DrynessText(shown);
-    if (const auto* outputs = std::get_if<Outputs>(&row.outcome))
-        if (const Output* output = OutputOf(*outputs, column)) return output->text;
-    return OutputText(column.quantity, value, row.point.mode->place, units);
+    // Written anew from the value, so that a change of units needs no new run.
+    const Place place = column.phase == Phase::SaturatedWater   ? Place::SaturatedWater
+                        : column.phase == Phase::SaturatedSteam ? Place::SaturatedSteam
+                                                                : row.point.mode->place;
+    return OutputText(column.quantity, value, place, units);
 }
 
 QString RowNote(const LineRow& row) {

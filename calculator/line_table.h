@@ -56,7 +56,8 @@ QString ColumnHeader(const LineColumn& column, const Units& units);
 // A row's value in the core's units; NaN where it has none. A refused row
 // keeps the values its point was given.
 double CellValue(const LineRow& row, const LineColumn& column);
-// As the calculator writes it in the units, or in full (the shortest text
+// As the calculator writes it in the units (whatever units the row was
+// computed in), or in full (the shortest text
 // that reads back as the value in the units); "" where there is none.
 QString CellText(const LineRow& row, const LineColumn& column, const Units& units, Digits digits);
 // The state's phase, or why there is none ("Inadequately set temperature: ...").
