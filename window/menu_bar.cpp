@@ -36,6 +36,12 @@ void TForm1::buildMenuBar() {
         action->setData(int(kind));
         diagramKinds->addAction(action);
     }
+    view->addSeparator();
+    // The keys desktop programs switch tabs by; no input uses them.
+    view->addAction(QStringLiteral("&Next page"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), this,
+                    [this] { showRightPage(+1); });
+    view->addAction(QStringLiteral("&Previous page"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), this,
+                    [this] { showRightPage(-1); });
 
     QMenu* help = menus->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&About"), this, &TForm1::showAbout);

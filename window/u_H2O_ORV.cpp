@@ -140,8 +140,7 @@ void TForm1::FormCreate() {
     setRG_4ItemIndex(int(SaturationInput::ByPs));
     showInputsOfMode();
     ui->PageControl1->setVisible(false);
-    ui->Pan_State->setVisible(true);
-    ui->Tbl_States->setVisible(true);
+    ui->PC_Right->setVisible(true);
     setResultEditsEnabled(true);
     focusFirstInput();
 }
@@ -220,8 +219,7 @@ void TForm1::RG_1Click() {
     const bool saturation = inputMode() == InputMode::Saturation;
     ui->RG_4->setVisible(saturation);
     ui->PageControl1->setVisible(saturation);
-    ui->Pan_State->setVisible(!saturation);  // in the same place
-    ui->Tbl_States->setVisible(!saturation);
+    ui->PC_Right->setVisible(!saturation);  // in the same place
     setResultEditsEnabled(!saturation);
     showInputsOfMode();
     focusFirstInput();

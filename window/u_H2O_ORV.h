@@ -17,6 +17,7 @@ class QActionGroup;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
+class QScrollArea;
 class QStandardItemModel;
 class StretchLayout;
 
@@ -26,8 +27,8 @@ class TForm1;
 
 // The calculator's one window. Its controls come from resources/u_H2O_ORV.ui,
 // the designed client area (named TForm1) below a menu bar, scrolled when the
-// window is smaller than designed, with the bottom panel of Calk and Close
-// always in view. Which edit shows which quantity is known to edit_binding.cpp
+// window is smaller than designed, with the panel of Calk and Close always in
+// view at its top right. Which edit shows which quantity is known to edit_binding.cpp
 // alone.
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -96,6 +97,13 @@ public:
     // Where the table is kept.
     static QString statesPath();
 
+    // The right column's pages (the diagram, the table of states, ...) are
+    // tabs: a page added here comes after them. Ctrl+PgDown and Ctrl+PgUp
+    // show the next or the previous one from anywhere in the window (step
+    // +1 or -1, round), outside the saturation mode, whose sheets stand there.
+    void addRightPage(QWidget* page, const QString& title);
+    void showRightPage(int step);
+
     void setDiagramKind(DiagramChart::Kind kind);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
@@ -111,10 +119,11 @@ private:
     const std::unique_ptr<Ui::TForm1> ui;
     QWidget* const content;  // the designed client area
     QMenuBar* const menus;
-    QSize designedClient;  // the description's size of the client area, bottom panel included
-    // Extra room goes to the diagram and the table of states; Close keeps to
-    // the right end of the bottom panel.
-    std::unique_ptr<StretchLayout> contentStretch, bottomStretch;
+    QSize designedClient;  // the description's size of the client area below the menu bar
+    QScrollArea* scroll = nullptr;
+    // Extra room goes to the pages on the right (the diagram, the table of
+    // states) and to the sheets.
+    std::unique_ptr<StretchLayout> contentStretch, stateStretch;
     // In window_frame.cpp: the frame around the designed area, the menus, the
     // place and size the window opens at and leaves with.
     void buildFrame();

@@ -1,6 +1,7 @@
 // The frame around the designed client area: the menu bar above it, a scroll
-// area when the window is smaller than designed, the bottom panel of Calk and
-// Close below it; the window's place and size at the start and at the end.
+// area when the window is smaller than designed, the panel of Calk and Close
+// kept in its top right corner; the window's place and size at the start and
+// at the end.
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
@@ -17,6 +18,7 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QStyle>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -36,52 +38,70 @@ void TForm1::buildFrame() {
     setStyleSheet(content->styleSheet());
     content->setStyleSheet(QString());
 
-    QWidget* bottom = ui->Pan_Bot;
     const QSize designed = designedClient = content->size();
-    const QSize designedArea(designed.width(), designed.height() - bottom->height());
-    content->setMinimumSize(designedArea);
+    content->setMinimumSize(designed);
     content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    contentStretch = std::make_unique<StretchLayout>(designedArea);
+    contentStretch = std::make_unique<StretchLayout>(designed);
     // clang-format off
     contentStretch->add(ui->Panel1,       {0, 0, 1, 0});
     contentStretch->add(ui->Bevel1,       {0, 0, 1, 0});
     contentStretch->add(ui->Pan_midl,     {0, 0, 0, 1});
     contentStretch->add(ui->Bevel2,       {0, 0, 0, 1});
     contentStretch->add(ui->PageControl1, {0, 0, 1, 1});
-    contentStretch->add(ui->Pan_State,    {0, 0, 1, 0.5});
-    contentStretch->add(ui->Lb_Phase,     {0, 0, 1, 0});
-    contentStretch->add(ui->Chart_TS,     {0, 0, 1, 0.5});
-    contentStretch->add(ui->Tbl_States,   {0, 0.5, 1, 0.5});
+    contentStretch->add(ui->PC_Right,     {0, 0, 1, 1});
     // clang-format on
-    bottomStretch = std::make_unique<StretchLayout>(QSize(designed.width(), bottom->height()), true);
-    bottomStretch->add(ui->BitBtn1, {1, 0, 0, 0});
+    // The state panel fills its page, whose size the tab widget sets; the
+    // diagram takes what the panel gains or loses.
+    stateStretch = std::make_unique<StretchLayout>(ui->Pan_State->size(), true);
+    stateStretch->add(ui->Lb_Phase, {0, 0, 1, 0});
+    stateStretch->add(ui->Chart_TS, {0, 0, 1, 1});
+    auto* statePage = new QVBoxLayout(ui->TabDiagram);
+    statePage->setContentsMargins(0, 0, 0, 0);
+    statePage->addWidget(ui->Pan_State);
+    ui->Pan_State->installEventFilter(this);
 
-    auto* scroll = new QScrollArea;
+    scroll = new QScrollArea;
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(content);
-    bottom->setFixedHeight(bottom->height());
+    // Calk and Close keep to the top right corner of the view, where they
+    // were drawn, and stay in reach when the window is smaller than designed
+    // and the rest scrolls.
+    ui->Pan_Bot->setParent(scroll->viewport());
+    ui->Pan_Bot->raise();
+    scroll->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(menus);
     layout->addWidget(scroll, 1);
-    layout->addWidget(bottom);
     content->installEventFilter(this);
-    bottom->installEventFilter(this);
-    // Tab goes from the last input to Calk, Close, then the table of states,
+    // Tab goes from the last input to Calk, Close, then the pages on the
+    // right: their tabs (the arrow keys switch pages) and the table of states,
     // and on out of it: the arrow keys move between its cells.
     QWidget::setTabOrder(AllInputEdits(*ui).back(), ui->BB_Calk);
-    QWidget::setTabOrder(ui->BitBtn1, ui->Tbl_States);
+    QWidget::setTabOrder(ui->BitBtn1, ui->PC_Right);
+    QWidget::setTabOrder(ui->PC_Right, ui->Tbl_States);
     QWidget::setTabOrder(ui->Tbl_States, ui->PageControl1);
     ui->Tbl_States->setTabKeyNavigation(false);
+}
+
+void TForm1::addRightPage(QWidget* page, const QString& title) {
+    ui->PC_Right->addTab(page, title);
+}
+
+void TForm1::showRightPage(int step) {
+    QTabWidget* pages = ui->PC_Right;
+    if (pages->isHidden()) return;
+    pages->setCurrentIndex((pages->currentIndex() + step + pages->count()) % pages->count());
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) {
         if (watched == content) contentStretch->apply(content->size());
-        if (watched == ui->Pan_Bot) bottomStretch->apply(ui->Pan_Bot->size());
+        if (watched == ui->Pan_State) stateStretch->apply(ui->Pan_State->size());
+        if (watched == scroll->viewport()) ui->Pan_Bot->move(scroll->viewport()->width() - ui->Pan_Bot->width(), 0);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -24,9 +26,10 @@ struct Control {
 
 // clang-format off
 const Control controls[] = {
-    {"BB_Calk", "Pan_Bot", {16, 9, 90, 40}, "Calk"},
-    {"BitBtn1", "Pan_Bot", {792, 9, 90, 40}, "&Close"},
-    {"PageControl1", "TForm1", {416, 124, 481, 583}, ""},
+    {"BB_Calk", "Pan_Bot", {16, 77, 90, 40}, "Calk"},
+    {"BitBtn1", "Pan_Bot", {176, 77, 90, 40}, "&Close"},
+    {"PageControl1", "TForm1", {416, 124, 764, 526}, ""},
+    {"PC_Right", "TForm1", {416, 124, 764, 526}, ""},
     {"Image1", "TabSheet1", {8, 8, 130, 110}, ""},
     {"Image2", "TabSheet2", {8, 8, 130, 110}, ""},
     {"Panel1", "TForm1", {1, 0, 896, 125}, ""},
@@ -40,23 +43,23 @@ const Control controls[] = {
     {"LB_Ps", "Panel1", {672, 84, 57, 28}, "ps, MPa ="},
     {"Lb_S", "Panel1", {424, 84, 65, 28}, "s, kJ/(kg.C) ="},
     {"Lb_X", "Panel1", {424, 84, 65, 28}, "x ="},
-    {"Pan_midl", "TForm1", {-1, 124, 418, 583}, ""},
-    {"Bevel2", "Pan_midl", {0, 0, 417, 582}, ""},
+    {"Pan_midl", "TForm1", {-1, 124, 418, 526}, ""},
+    {"Bevel2", "Pan_midl", {0, 0, 417, 525}, ""},
     {"LB_TRes", "Pan_midl", {312, 16, 95, 28}, "Temperature t, C ="},
-    {"LB_PRes", "Pan_midl", {312, 53, 95, 28}, "Pressure p, MPa ="},
-    {"Lb_hRes", "Pan_midl", {312, 91, 95, 28}, "Enthalpy h, kJ/kg ="},
-    {"LB_SRes", "Pan_midl", {312, 128, 95, 28}, "Entropy S, kJ/(kg.C) ="},
-    {"LB_VRES", "Pan_midl", {312, 166, 95, 28}, "Specific volume V, m3/kg ="},
-    {"LB_RoRes", "Pan_midl", {312, 204, 95, 28}, "Density Ro, kg/m3 ="},
-    {"LB_CpRes", "Pan_midl", {312, 241, 95, 28}, "Heat capacity Cp, kJ/(kg.C) ="},
-    {"LB_LRes", "Pan_midl", {312, 279, 95, 28}, "Thermal conductivity Lmb, W/(m.C) ="},
-    {"LB_MuRes", "Pan_midl", {312, 316, 95, 28}, "Dynamic viscosity Miu, Pa.s ="},
-    {"LB_NuRes", "Pan_midl", {312, 354, 95, 28}, "Kinematic viscosity Niu, m2/s ="},
-    {"LB_PrRes", "Pan_midl", {312, 392, 95, 28}, "Prandtl number Pr ="},
-    {"LB_URes", "Pan_midl", {312, 430, 95, 28}, "Internal energy u, kJ/kg ="},
-    {"LB_CvRes", "Pan_midl", {312, 467, 95, 28}, "Heat capacity Cv, kJ/(kg.C) ="},
-    {"LB_WRes", "Pan_midl", {312, 505, 95, 28}, "Speed of sound w, m/s ="},
-    {"LB_KRes", "Pan_midl", {312, 542, 95, 28}, "Isentropic exponent k ="},
+    {"LB_PRes", "Pan_midl", {312, 49, 95, 28}, "Pressure p, MPa ="},
+    {"Lb_hRes", "Pan_midl", {312, 83, 95, 28}, "Enthalpy h, kJ/kg ="},
+    {"LB_SRes", "Pan_midl", {312, 116, 95, 28}, "Entropy S, kJ/(kg.C) ="},
+    {"LB_VRES", "Pan_midl", {312, 150, 95, 28}, "Specific volume V, m3/kg ="},
+    {"LB_RoRes", "Pan_midl", {312, 183, 95, 28}, "Density Ro, kg/m3 ="},
+    {"LB_CpRes", "Pan_midl", {312, 217, 95, 28}, "Heat capacity Cp, kJ/(kg.C) ="},
+    {"LB_LRes", "Pan_midl", {312, 250, 95, 28}, "Thermal conductivity Lmb, W/(m.C) ="},
+    {"LB_MuRes", "Pan_midl", {312, 284, 95, 28}, "Dynamic viscosity Miu, Pa.s ="},
+    {"LB_NuRes", "Pan_midl", {312, 317, 95, 28}, "Kinematic viscosity Niu, m2/s ="},
+    {"LB_PrRes", "Pan_midl", {312, 351, 95, 28}, "Prandtl number Pr ="},
+    {"LB_URes", "Pan_midl", {312, 384, 95, 28}, "Internal energy u, kJ/kg ="},
+    {"LB_CvRes", "Pan_midl", {312, 418, 95, 28}, "Heat capacity Cv, kJ/(kg.C) ="},
+    {"LB_WRes", "Pan_midl", {312, 451, 95, 28}, "Speed of sound w, m/s ="},
+    {"LB_KRes", "Pan_midl", {312, 485, 95, 28}, "Isentropic exponent k ="},
     {"LB_TsResS", "TabSheet1", {365, 8, 95, 28}, "Temperature ts, C ="},
     {"LB_PsResS", "TabSheet1", {365, 40, 95, 28}, "Pressure ps, MPa ="},
     {"LB_hS", "TabSheet1", {365, 72, 95, 28}, "Enthalpy hw, kJ/kg ="},
@@ -132,7 +135,13 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
     EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
 }
 
-TEST_F(Controls, PageControlHasTheTwoSaturationSheetsFirstActive) {
+TEST_F(Controls, PageControlsHaveTheirPagesFirstActive) {
+    ASSERT_EQ(ui.PC_Right->count(), 2);
+    EXPECT_EQ(ui.PC_Right->widget(0), ui.TabDiagram);
+    EXPECT_EQ(ui.PC_Right->tabText(0), "Diagram");
+    EXPECT_EQ(ui.PC_Right->widget(1), ui.TabStates);
+    EXPECT_EQ(ui.PC_Right->tabText(1), "Table of states");
+    EXPECT_EQ(ui.PC_Right->currentIndex(), 0);
     ASSERT_EQ(ui.PageControl1->count(), 2);
     EXPECT_EQ(ui.PageControl1->widget(0), ui.TabSheet1);
     EXPECT_EQ(ui.PageControl1->tabText(0), "Water sat.");
@@ -187,35 +196,40 @@ TEST_F(Controls, TabOrderEndsWithTheInputsBeforeCalk) {
     EXPECT_EQ(chain.join(' ').toStdString(), expected.join(' ').toStdString());
 }
 
-// The designed client area below the menu bar, with Calk and Close in the
-// bottom panel across the window; larger, the diagram and the table take the
-// room; smaller, the area scrolls and the bottom panel stays.
+// The designed client area below the menu bar, Calk and Close at its top
+// right; larger, the pages on the right and the sheets take the room; smaller,
+// the area scrolls and Calk and Close stay in the view's top right corner.
 TEST_F(Controls, WindowOpensAtItsDesignedSizeAndPlaceAndGrowsOrShrinks) {
     EXPECT_EQ(form.windowTitle(), "Properties Water (free) Kelvane");
     const int menu = form.menuBar()->sizeHint().height();
-    EXPECT_EQ(form.size(), QSize(899, menu + 766));
+    EXPECT_EQ(form.size(), QSize(1180, menu + 650));
     EXPECT_EQ(form.designedSize(), form.size());
     EXPECT_EQ(form.pos(), QPoint(319, 138));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     form.show();
     form.resize(form.designedSize());  // whatever the test screen's size
     QApplication::processEvents();
-    EXPECT_EQ(ui.Pan_Bot->geometry(), QRect(0, menu + 709, 899, 57));
-    EXPECT_EQ(ui.BitBtn1->geometry(), QRect(792, 9, 90, 40));
-    const QRect diagram = ui.Chart_TS->geometry(), table = ui.Tbl_States->geometry();
+    const auto inArea = [this](QWidget* w) {
+        const QPoint area = ui.Panel1->parentWidget()->mapTo(&form, QPoint());
+        return QRect(w->mapTo(&form, QPoint()) - area, w->size());
+    };
+    EXPECT_EQ(inArea(ui.Pan_Bot), QRect(897, 0, 283, 125)) << "where it was drawn";
+    const QRect pages = ui.PC_Right->geometry(), chart = ui.Chart_TS->geometry();
 
     form.resize(form.width() + 300, form.height() + 200);
     QApplication::processEvents();
-    EXPECT_EQ(ui.Chart_TS->geometry(), diagram.adjusted(0, 0, 300, 100));
-    EXPECT_EQ(ui.Tbl_States->geometry(), table.adjusted(0, 100, 300, 200));
-    EXPECT_EQ(ui.Pan_midl->y(), 124) << "the result panel keeps its place";
-    EXPECT_EQ(ui.BitBtn1->geometry(), QRect(1092, 9, 90, 40));
+    EXPECT_EQ(ui.PC_Right->geometry(), pages.adjusted(0, 0, 300, 200));
+    EXPECT_EQ(ui.PageControl1->geometry(), pages.adjusted(0, 0, 300, 200));
+    EXPECT_EQ(ui.Chart_TS->geometry(), chart.adjusted(0, 0, 300, 200));
+    EXPECT_EQ(ui.Lb_Phase->geometry(), QRect(8, 8, ui.Pan_State->width() - 16, 28)) << "as drawn in its panel";
+    EXPECT_EQ(ui.Pan_midl->geometry(), QRect(-1, 124, 418, 526 + 200)) << "the result panel keeps its place";
+    EXPECT_EQ(inArea(ui.Pan_Bot), QRect(897 + 300, 0, 283, 125));
 
     form.resize(700, 500);
     QApplication::processEvents();
-    EXPECT_EQ(ui.Pan_Bot->geometry(), QRect(0, 500 - 57, 700, 57));
-    EXPECT_EQ(ui.BitBtn1->geometry(), QRect(593, 9, 90, 40)) << "Close at the right end, in view";
-    EXPECT_EQ(ui.Chart_TS->geometry(), diagram) << "the designed area scrolls instead";
+    const QWidget* view = ui.Pan_Bot->parentWidget();
+    EXPECT_EQ(ui.Pan_Bot->geometry(), QRect(view->width() - 283, 0, 283, 125)) << "Calk and Close in view";
+    EXPECT_EQ(ui.PC_Right->geometry(), pages) << "the designed area scrolls instead";
 }
 
 TEST(WindowPlace, DesignedPlaceWhereTheWholeFrameFitsElseNearestWhereItDoes) {
@@ -256,6 +270,30 @@ TEST(WindowFits, TheWholeFrameWithCalkAndCloseIsOnTheScreen) {
         const QRect inWindow(button->mapTo(&form, QPoint(0, 0)), button->size());
         EXPECT_TRUE(form.rect().contains(inWindow)) << button->objectName().toStdString();
     }
+}
+
+// Run by ctest on a 1920 x 1080 screen at scale 1.5 (1280 x 720) too: the
+// window opens at its designed size, which fits that screen with a title bar
+// and borders, and shows no scroll bar in any mode.
+TEST(WindowOpensWhole, WithoutScrollBarsInEveryMode) {
+    TForm1 form;
+    form.show();
+    QApplication::processEvents();
+    const QMargins typicalFrame(4, 30, 4, 4);
+    EXPECT_TRUE(QRect(0, 0, 1280, 720).contains(QRect(QPoint(), form.designedSize().grownBy(typicalFrame))));
+    EXPECT_EQ(form.size(), form.designedSize());
+    auto& ui = ControlsOf(form);
+    const auto* scroll = form.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    const int modes = int(ui.RG_1->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly).size());
+    for (int mode = 0; mode < modes; ++mode)
+        for (int byTs = 0; byTs < 2; ++byTs) {
+            form.setRG_1ItemIndex(mode);
+            form.setRG_4ItemIndex(byTs);
+            QApplication::processEvents();
+            EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible()) << mode;
+            EXPECT_FALSE(scroll->verticalScrollBar()->isVisible()) << mode;
+        }
 }
 
 }  // namespace

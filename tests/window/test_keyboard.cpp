@@ -84,6 +84,7 @@ TEST_F(Keyboard, TabLeavesTheTableAndReachesTheCheckedModeItem) {
     type(ui.Lb_P, "1");
     type(ui.Lb_T, "200");
     calculate();
+    ui.PC_Right->setCurrentWidget(ui.TabStates);
     ui.Tbl_States->setFocus();
     ui.Tbl_States->setCurrentIndex(ui.Tbl_States->model()->index(0, 0));
     QTest::keyClick(ui.Tbl_States, Qt::Key_Right);
@@ -91,6 +92,8 @@ TEST_F(Keyboard, TabLeavesTheTableAndReachesTheCheckedModeItem) {
     EXPECT_NE(afterTab(), ui.Tbl_States);
     ui.Tbl_States->setFocus();
     QTest::keyClick(ui.Tbl_States, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), ui.PC_Right->tabBar()) << "the tabs of the pages come before the table";
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(focused(), ui.BitBtn1);
 
     form.setRG_1ItemIndex(1);
@@ -103,6 +106,24 @@ TEST_F(Keyboard, TabLeavesTheTableAndReachesTheCheckedModeItem) {
     EXPECT_EQ(focused(), ui.RG_1Item1);
     EXPECT_EQ(form.RG_1ItemIndex(), 1);
     EXPECT_EQ(afterTab(), ui.Lb_P);  // and no key held: QTest leaves Shift down after Shift+Tab
+}
+
+// Ctrl+PgDown and Ctrl+PgUp turn the right column's pages, round, from
+// anywhere; the focus stays where it was, so typing goes on.
+TEST_F(Keyboard, CtrlPageDownAndUpTurnThePagesOnTheRight) {
+    auto* added = new QWidget;
+    form.addRightPage(added, "Added");
+    for (const auto& [keys, shown] : {std::pair{Qt::Key_PageDown, ui.TabStates},
+                                      {Qt::Key_PageDown, added},
+                                      {Qt::Key_PageDown, ui.TabDiagram},
+                                      {Qt::Key_PageUp, added}}) {
+        QTest::keyClick(focused(), keys, Qt::ControlModifier);
+        EXPECT_EQ(ui.PC_Right->currentWidget(), shown);
+        EXPECT_EQ(focused(), ui.Lb_P);
+    }
+    form.setRG_1ItemIndex(2);
+    QTest::keyClick(focused(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(ui.PC_Right->currentWidget(), added) << "the sheets stand there in the saturation mode";
 }
 
 // A control that takes every key as typed, as an edit on an X11 desktop takes
@@ -125,7 +146,8 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
     for (QShortcut* shortcut : form.findChildren<QShortcut*>())
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
-    ASSERT_EQ(shortcuts.size(), 3u + 6u + 2u) << "export, quit, copy all results; the modes; ps and ts";
+    ASSERT_EQ(shortcuts.size(), 5u + 6u + 2u)
+        << "export, quit, copy all results, next and previous page; the modes; ps and ts";
 
     TakesEveryKey takesEveryKey;
     for (QWidget* place : std::initializer_list<QWidget*>{ui.Lb_P, ui.Tbl_States, ui.Chart_TS}) {
@@ -135,6 +157,7 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             form.show();            // again after Quit
             form.activateWindow();  // again after the export's dialog
             ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+            ui.PC_Right->setCurrentWidget(place == ui.Tbl_States ? ui.TabStates : ui.TabDiagram);
             place->setFocus();
             // The export asks for a file: no file.
             QTimer::singleShot(0, [] {

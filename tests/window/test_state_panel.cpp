@@ -39,8 +39,8 @@ protected:
 };
 
 TEST_F(StatePanelTest, StandsInPlaceOfTheSheetsOutsideTheSaturationMode) {
-    // The diagram above the table of states, together in the place of the sheets.
-    EXPECT_EQ(ui.Pan_State->geometry().united(ui.Tbl_States->geometry()), ui.PageControl1->geometry());
+    // The pages of the diagram and the table of states in the place of the sheets.
+    EXPECT_EQ(ui.PC_Right->geometry(), ui.PageControl1->geometry());
     EXPECT_TRUE(ui.Pan_State->isVisible());
     EXPECT_EQ(phase(), "");
     EXPECT_GT(chart.waterCurve()->count(), 0) << "the dome is drawn from the start";

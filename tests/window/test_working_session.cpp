@@ -17,11 +17,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
-#include <QScatterSeries>
+#include <QTimer>
 #include <QValueAxis>
 
 #include <gtest/gtest.h>
@@ -129,6 +129,7 @@ TEST_F(WorkingSession, SelectedRowsAreCopiedAndExported) {
     run(*form, 0, "1", "200");
     run(*form, 0, "2", "250");
     Ui::TForm1& ui = ControlsOf(*form);
+    ui.PC_Right->setCurrentWidget(ui.TabStates);
     ui.Tbl_States->selectRow(1);
     ui.Tbl_States->setFocus();
     QTest::keyClick(ui.Tbl_States, Qt::Key_C, Qt::ControlModifier);
