@@ -163,11 +163,17 @@ QString LineKindName(LineKind kind) {
     return {};
 }
 
+QString LineName(const LineDefinition& line) {
+    QString name = LineKindName(line.kind);
+    if (const auto fixed = FixedQuantity(line.kind))
+        name += u' ' + QLatin1String(RowOf(*fixed).inputSymbol) + u" = "_s +
+                ValueWithUnit(*fixed, line.fixed, line.units);
+    return name;
+}
+
 QString LineTitle(const LineDefinition& line) {
     const Units& u = line.units;
-    QString title = LineKindName(line.kind);
-    if (const auto fixed = FixedQuantity(line.kind))
-        title += u' ' + QLatin1String(RowOf(*fixed).inputSymbol) + u" = "_s + ValueWithUnit(*fixed, line.fixed, u);
+    QString title = LineName(line);
     const Quantity running = RunningQuantity(line.kind);
     title += u", "_s + QLatin1String(RowOf(running).inputSymbol) + u" from "_s + Number(line.from) + u" to "_s +
              ValueWithUnit(running, line.to, u);

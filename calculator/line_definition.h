@@ -55,6 +55,8 @@ bool CanBeLogarithmic(LineKind kind);
 
 // "Isobar", "Saturation line by t", ...
 QString LineKindName(LineKind kind);
+// What is held along it, for a legend: "Isobar p = 10 MPa", "Saturation line by t".
+QString LineName(const LineDefinition& line);
 // The title of a table: "Isobar p = 10 MPa, t from 20 to 600 C, step 10 C".
 QString LineTitle(const LineDefinition& line);
 

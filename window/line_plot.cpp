@@ -37,6 +37,7 @@ bool OnDiagramsOfState(Quantity q) {
 const QColor LineColours[] = {QColor(0x1f, 0x4e, 0xb4), QColor(0xc8, 0x2a, 0x2a), QColor(0x1e, 0x8c, 0x3c),
                               QColor(0xe0, 0x8a, 0x00), QColor(0x7b, 0x3f, 0xb0), QColor(0x00, 0x8b, 0x8b)};
 const QColor DomeColour(0x80, 0x80, 0x80);
+const QString DomeName = QStringLiteral("Saturation line");
 
 // The saturation line from the triple point to just below the critical
 // point, closer near the top where the dome turns; computed once.
@@ -118,9 +119,6 @@ LinePlot::LinePlot(QWidget* parent)
     layout->addWidget(view, 1);
 
     view->setRenderHint(QPainter::Antialiasing);
-    view->chart()->setMargins({2, 2, 2, 2});
-    view->chart()->setBackgroundRoundness(0);
-    view->chart()->legend()->setAlignment(Qt::AlignBottom);
     setAxes(Q::Entropy, Q::Enthalpy);
     for (QComboBox* box : {xAxis, yAxis})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
@@ -229,7 +227,7 @@ QLineSeries* LinePlot::addSeries(const QList<QPointF>& points, const QString& na
 }
 
 void LinePlot::addLine(const LineTable& table, const QColor& colour) {
-    const QString name = LineTitle(table.line);
+    const QString name = LineName(table.line);
     if (!OnSaturationLine(table)) {
         addSeries(PointsOf(table, xQuantity(), yQuantity(), Phase::State, units), name, colour);
         return;
@@ -240,13 +238,16 @@ void LinePlot::addLine(const LineTable& table, const QColor& colour) {
               colour.darker(150));
 }
 
+// A new chart each time: axes removed from a chart and deleted leave their
+// empty labels behind in its scene.
 void LinePlot::redraw() {
-    QChart* chart = view->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
+    auto* chart = new QChart;
+    chart->setMargins({2, 2, 2, 2});
+    chart->setBackgroundRoundness(0);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
     const Quantity x = xQuantity(), y = yQuantity();
     xLog->setEnabled(SpansDecades(x));
     yLog->setEnabled(SpansDecades(y));
@@ -257,13 +258,41 @@ void LinePlot::redraw() {
         QList<QPointF> dome = PointsOf(Dome(), x, y, Phase::SaturatedWater, units);
         QList<QPointF> steam = PointsOf(Dome(), x, y, Phase::SaturatedSteam, units);
         std::reverse(steam.begin(), steam.end());
-        addSeries(dome + steam, QStringLiteral("Saturation line"), DomeColour);
+        addSeries(dome + steam, DomeName, DomeColour);
     }
     qsizetype colour = 0;
     for (const LineTable& table : kept) addLine(table, LineColours[colour++ % std::size(LineColours)]);
     if (current) addLine(*current, LineColours[colour % std::size(LineColours)]);
+    fitAxes();
     keepButton->setEnabled(current.has_value());
     clearButton->setEnabled(!kept.isEmpty());
+}
+
+// Every series in view: the lines' own range, or the dome's alone before the
+// first line, at round numbers.
+void LinePlot::fitAxes() {
+    double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
+    const QList<QLineSeries*> drawn = series();
+    for (QLineSeries* s : drawn) {
+        if (s->name() == DomeName && drawn.size() > 1) continue;
+        for (const QPointF& p : s->points()) {
+            left = std::min(left, p.x()), right = std::max(right, p.x());
+            bottom = std::min(bottom, p.y()), top = std::max(top, p.y());
+        }
+    }
+    const QList<QAbstractAxis*> horizontal = view->chart()->axes(Qt::Horizontal), vertical = view->chart()->axes(Qt::Vertical);
+    const auto fit = [](QAbstractAxis* axis, double low, double high) {
+        if (!(high >= low)) return;
+        if (high == low) low -= 1, high += 1;  // a line that holds this quantity fixed
+        if (auto* linear = qobject_cast<QValueAxis*>(axis)) {
+            linear->setRange(low, high);
+            linear->applyNiceNumbers();
+        } else {
+            axis->setRange(low, high);
+        }
+    };
+    fit(horizontal.front(), left, right);
+    fit(vertical.front(), bottom, top);
 }
 
 void LinePlot::showPointNear(QLineSeries* series, const QPointF& at) {

@@ -52,6 +52,7 @@ signals:
 
 private:
     void redraw();
+    void fitAxes();
     void addLine(const LineTable& table, const QColor& colour);
     QLineSeries* addSeries(const QList<QPointF>& points, const QString& name, const QColor& colour);
     QAbstractAxis* newAxis(Quantity q, bool logarithmic) const;

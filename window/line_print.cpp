@@ -13,6 +13,8 @@ namespace {
 constexpr double PhaseShareOfWidth = 0.28;
 constexpr double PointSize = 8;
 constexpr double CellPaddingEm = 0.6;
+// Below this a printed digit is no longer read: wider tables are cut short.
+constexpr int MostShrinks = 3;
 
 struct Layout {
     QFont font;
@@ -37,7 +39,7 @@ QStringList CellsOf(const LineTable& table, qsizetype i, const QList<LineColumn>
 // printed in a smaller font, so that every column of a row stays on its page.
 Layout LayoutOf(QPaintDevice* device, const QList<QStringList>& texts, double pageWidth) {
     Layout layout{QFont(QStringLiteral("Liberation Sans"), PointSize), {}, 0};
-    for (int attempt = 0; attempt < 6; ++attempt) {
+    for (int attempt = 0;; ++attempt) {
         const QFontMetricsF metrics(layout.font, device);
         const double padding = CellPaddingEm * metrics.averageCharWidth() * 2;
         layout.widths.fill(0, texts.front().size());
@@ -48,7 +50,7 @@ Layout LayoutOf(QPaintDevice* device, const QList<QStringList>& texts, double pa
         layout.rowHeight = metrics.height() * 1.3;
         double total = 0;
         for (const double w : layout.widths) total += w;
-        if (total <= pageWidth) break;
+        if (total <= pageWidth || attempt == MostShrinks) break;
         layout.font.setPointSizeF(layout.font.pointSizeF() * std::max(0.6, pageWidth / total));
     }
     return layout;
@@ -63,7 +65,9 @@ void DrawRow(QPainter& painter, const Layout& layout, const QStringList& cells, 
                                            -metrics.averageCharWidth() * CellPaddingEm, 0);
         // Texts left, numbers right, as a table of values is read.
         const Qt::Alignment align = Qt::AlignVCenter | (c == 1 || header ? Qt::AlignLeft : Qt::AlignRight);
-        painter.drawText(inner, align, metrics.elidedText(cells[c], Qt::ElideRight, inner.width()));
+        // Only the phase column is narrower than its texts.
+        const QString text = c == 1 ? metrics.elidedText(cells[c], Qt::ElideRight, inner.width()) : cells[c];
+        painter.drawText(inner, align | Qt::TextDontClip, text);
         x += layout.widths[c];
     }
     if (header) painter.drawLine(QPointF(0, y + layout.rowHeight), QPointF(x, y + layout.rowHeight));
