@@ -32,8 +32,9 @@ QString ValueWithUnit(Quantity q, double shown, const Units& units) {
 
 using Grid = std::variant<QList<double>, QString>;
 
-// Even steps from `from` towards `to` in a scale: `forward` takes a value one
-// step on, `span` is the number of steps from `from` to `to`.
+// `steps` even steps from `from` towards `to`: `forward` (i) is the value i
+// steps on; `to` ends the line, as a step of its own where the last whole
+// step falls short of it.
 template <class Forward>
 Grid Stepped(double from, double to, double steps, Forward forward) {
     if (!(steps < MostLinePoints)) return TooManyPoints.arg(Number(std::floor(steps) + 1)).arg(MostLinePoints);
@@ -116,7 +117,7 @@ std::optional<Crossing> CrossingOf(const LineDefinition& line, double fixed) {
 
 // A running value that is the crossing itself gives way to the two states there.
 void AddCrossing(QList<LinePoint>& points, const QList<double>& running, const Crossing& c) {
-    bool rising = running.size() < 2 || running.front() < running.back();
+    const bool rising = running.size() < 2 || running.front() < running.back();
     for (qsizetype i = 0; i < running.size(); ++i) {
         const bool on = running[i] == c.at;
         const bool beyond = i + 1 < running.size() && (running[i] - c.at) * (running[i + 1] - c.at) < 0;
@@ -166,8 +167,8 @@ QString LineKindName(LineKind kind) {
 QString LineName(const LineDefinition& line) {
     QString name = LineKindName(line.kind);
     if (const auto fixed = FixedQuantity(line.kind))
-        name += u' ' + QLatin1String(RowOf(*fixed).inputSymbol) + u" = "_s +
-                ValueWithUnit(*fixed, line.fixed, line.units);
+        name +=
+            u' ' + QLatin1String(RowOf(*fixed).inputSymbol) + u" = "_s + ValueWithUnit(*fixed, line.fixed, line.units);
     return name;
 }
 

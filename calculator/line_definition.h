@@ -35,15 +35,13 @@ inline constexpr int MostLinePoints = 10000;
 
 struct LineDefinition {
     LineKind kind = LineKind::Isobar;
-    double fixed = 0;          // p of an isobar, t of an isotherm, s or h of a start state
-    double from = 0, to = 0;   // of the running quantity; from > to runs the line downwards
+    double fixed = 0;         // p of an isobar, t of an isotherm, s or h of a start state
+    double from = 0, to = 0;  // of the running quantity; from > to runs the line downwards
     StepKind stepKind = StepKind::Increment;
     double step = 0;           // an increment's size (its sign is ignored); a factor > 1 when logarithmic
     int points = 0;            // with StepKind::Points
     bool logarithmic = false;  // pressures evenly spaced in their logarithm
     Units units = {};
-
-    bool operator==(const LineDefinition&) const = default;
 };
 
 // The quantity that runs along the line (t or p) and the one held (p, t, s, h;

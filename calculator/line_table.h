@@ -38,7 +38,6 @@ LineTable ComputeLine(const LineDefinition& line, const QList<LinePoint>& points
 struct LineColumn {
     Quantity quantity;
     Phase phase;
-    bool operator==(const LineColumn&) const = default;
 };
 
 // The quantities a line can show, in the order of the calculator's rows, and

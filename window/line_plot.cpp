@@ -232,10 +232,10 @@ void LinePlot::addLine(const LineTable& table, const QColor& colour) {
         addSeries(PointsOf(table, xQuantity(), yQuantity(), Phase::State, units), name, colour);
         return;
     }
-    addSeries(PointsOf(table, xQuantity(), yQuantity(), Phase::SaturatedWater, units), name + QStringLiteral(" (water)"),
-              colour);
-    addSeries(PointsOf(table, xQuantity(), yQuantity(), Phase::SaturatedSteam, units), name + QStringLiteral(" (steam)"),
-              colour.darker(150));
+    addSeries(PointsOf(table, xQuantity(), yQuantity(), Phase::SaturatedWater, units),
+              name + QStringLiteral(" (water)"), colour);
+    addSeries(PointsOf(table, xQuantity(), yQuantity(), Phase::SaturatedSteam, units),
+              name + QStringLiteral(" (steam)"), colour.darker(150));
 }
 
 // A new chart each time: axes removed from a chart and deleted leave their
@@ -280,7 +280,8 @@ void LinePlot::fitAxes() {
             bottom = std::min(bottom, p.y()), top = std::max(top, p.y());
         }
     }
-    const QList<QAbstractAxis*> horizontal = view->chart()->axes(Qt::Horizontal), vertical = view->chart()->axes(Qt::Vertical);
+    const QList<QAbstractAxis*> horizontal = view->chart()->axes(Qt::Horizontal),
+                                vertical = view->chart()->axes(Qt::Vertical);
     const auto fit = [](QAbstractAxis* axis, double low, double high) {
         if (!(high >= low)) return;
         if (high == low) low -= 1, high += 1;  // a line that holds this quantity fixed
@@ -307,9 +308,10 @@ void LinePlot::showPointNear(QLineSeries* series, const QPointF& at) {
         const double distance = QPointF::dotProduct(d, d);
         if (distance < best) best = distance, nearest = &point;
     }
-    QToolTip::showText(QCursor::pos(), series->name() + u'\n' + AxisTitle(xQuantity(), units) + QStringLiteral(": ") +
-                                           ValueText(nearest->x()) + u'\n' + AxisTitle(yQuantity(), units) +
-                                           QStringLiteral(": ") + ValueText(nearest->y()),
+    QToolTip::showText(QCursor::pos(),
+                       series->name() + u'\n' + AxisTitle(xQuantity(), units) + QStringLiteral(": ") +
+                           ValueText(nearest->x()) + u'\n' + AxisTitle(yQuantity(), units) + QStringLiteral(": ") +
+                           ValueText(nearest->y()),
                        view);
 }
 

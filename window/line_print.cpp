@@ -89,9 +89,10 @@ bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineC
     titleFont.setPointSizeF(layout.font.pointSizeF() * 1.5);
     titleFont.setBold(true);
     const QString title = LineTitle(table.line);
-    const QString unitsText = QStringLiteral("Units: pressure %1, temperature %2, %3. ")
-                               .arg(UnitText(Quantity::Pressure, units), UnitText(Quantity::Temperature, units),
-                                    units.system == UnitSystem::SI ? QStringLiteral("SI") : QStringLiteral("US customary"));
+    const QString unitsText =
+        QStringLiteral("Units: pressure %1, temperature %2, %3. ")
+            .arg(UnitText(Quantity::Pressure, units), UnitText(Quantity::Temperature, units),
+                 units.system == UnitSystem::SI ? QStringLiteral("SI") : QStringLiteral("US customary"));
     const QString subtitle = unitsText + QStringLiteral("Formulations: ") + FormulationsOf(table.line.kind) + u'.';
 
     // The head of a page: the title, the units and formulations, the header row.
@@ -113,8 +114,8 @@ bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineC
         const qsizetype first = p * perPage;
         for (qsizetype r = first; r < std::min(rows, first + perPage); ++r)
             DrawRow(painter, layout, texts[r + 1], top + (r - first) * layout.rowHeight, false);
-        painter.drawText(QRectF(0, height - layout.rowHeight, width, layout.rowHeight), Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
+        painter.drawText(QRectF(0, height - layout.rowHeight, width, layout.rowHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
     }
     return painter.end();
 }

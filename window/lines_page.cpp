@@ -158,10 +158,9 @@ LinesPage::LinesPage(QWidget* parent)
     tableLayout->setContentsMargins(2, 2, 2, 2);
     tableLayout->addWidget(view, 1);
     auto* tableButtons = new QHBoxLayout;
-    for (const auto& [text, slot] : {std::pair{u"Copy"_s, &LinesPage::copyTable},
-                                     std::pair{u"CSV…"_s, &LinesPage::exportCsvByDialog},
-                                     std::pair{u"Print…"_s, &LinesPage::printTable},
-                                     std::pair{u"PDF…"_s, &LinesPage::savePdfByDialog}}) {
+    for (const auto& [text, slot] :
+         {std::pair{u"Copy"_s, &LinesPage::copyTable}, std::pair{u"CSV…"_s, &LinesPage::exportCsvByDialog},
+          std::pair{u"Print…"_s, &LinesPage::printTable}, std::pair{u"PDF…"_s, &LinesPage::savePdfByDialog}}) {
         auto* button = new QPushButton(text);
         connect(button, &QPushButton::clicked, this, slot);
         tableButtons->addWidget(button);
@@ -240,7 +239,7 @@ void LinesPage::showUnits() {
     const bool factor = logarithmic->isChecked() && CanBeLogarithmic(k);
     stepEdit()->setPlaceholderText(StepKind(stepKind->currentData().toInt()) == StepKind::Points ? u"points"_s
                                    : factor                                                      ? u"factor"_s
-                                                                                                 : UnitText(running, units));
+                                            : UnitText(running, units));
     model->setUnits(units);
 }
 
@@ -412,7 +411,8 @@ void LinesPage::makeTable() {
     status->clear();
     make->setEnabled(false);
     watcher.setFuture(QtConcurrent::run([line = *line, list, this] {
-        return ComputeLine(line, list, [this](qsizetype done) { rowsDone = done; }, &cancelRequested);
+        return ComputeLine(
+            line, list, [this](qsizetype done) { rowsDone = done; }, &cancelRequested);
     }));
     QTimer::singleShot(ProgressAfterMilliseconds, this, [this] {
         if (!busy()) return;
@@ -481,7 +481,8 @@ void LinesPage::takeSelectedState() {
     startT->setText(shown(Q::Temperature));
     takenStart = row;
     const Quantity q = *FixedQuantity(k);
-    startResult->setText(SymbolOf(q) + u" = "_s + shown(q) + u' ' + UnitText(q, units) + u" (state %1)"_s.arg(row->number));
+    startResult->setText(SymbolOf(q) + u" = "_s + shown(q) + u' ' + UnitText(q, units) +
+                         u" (state %1)"_s.arg(row->number));
 }
 
 QString LinesPage::tableText() const {
@@ -540,8 +541,8 @@ void LinesPage::printTable() {
 }
 
 void LinesPage::savePlotByDialog() {
-    const QString path = AskSavePath(this, u"Save plot as"_s, u"plot.png"_s,
-                                     u"PNG images (*.png);;SVG drawings (*.svg)"_s);
+    const QString path =
+        AskSavePath(this, u"Save plot as"_s, u"plot.png"_s, u"PNG images (*.png);;SVG drawings (*.svg)"_s);
     if (path.isEmpty()) return;
     QString error;
     if (!linePlot->save(path, &error)) ShowMessage(this, u"The plot was not saved: "_s + error);
@@ -551,9 +552,9 @@ void LinesPage::saveSettings() const {
     if (loading) return;
     QSettings settings;
     settings.setValue(Group(u"kind"_s), int(lineKind()));
-    for (const auto& [key, edit] : {std::pair{u"fixed"_s, fixed}, std::pair{u"startP"_s, startP},
-                                    std::pair{u"startT"_s, startT}, std::pair{u"from"_s, from},
-                                    std::pair{u"to"_s, to}, std::pair{u"step"_s, step}})
+    for (const auto& [key, edit] :
+         {std::pair{u"fixed"_s, fixed}, std::pair{u"startP"_s, startP}, std::pair{u"startT"_s, startT},
+          std::pair{u"from"_s, from}, std::pair{u"to"_s, to}, std::pair{u"step"_s, step}})
         settings.setValue(Group(key), edit->text());
     settings.setValue(Group(u"stepKind"_s), stepKind->currentData().toInt());
     settings.setValue(Group(u"logarithmic"_s), logarithmic->isChecked());
@@ -593,8 +594,9 @@ void LinesPage::loadSettings() {
     const QStringList names = settings.value(Group(u"columns"_s)).toStringList();
     for (const QString& name : names)
         if (const auto q = QuantityNamed(name)) quantities.append(*q);
-    setChosenQuantities(settings.contains(Group(u"columns"_s)) ? quantities : DefaultQuantities(LineKind::Isobar) +
-                                                                                 DefaultQuantities(LineKind::SaturationByT));
+    setChosenQuantities(settings.contains(Group(u"columns"_s))
+                            ? quantities
+                            : DefaultQuantities(LineKind::Isobar) + DefaultQuantities(LineKind::SaturationByT));
     const auto x = QuantityNamed(settings.value(Group(u"plotX"_s)).toString());
     const auto y = QuantityNamed(settings.value(Group(u"plotY"_s)).toString());
     linePlot->setAxes(x.value_or(Q::Entropy), y.value_or(Q::Enthalpy));

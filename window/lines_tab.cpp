@@ -11,9 +11,9 @@ void TForm1::buildLinesPage() {
     lines = new LinesPage;
     // The designed area's large bold captions are for its few inputs; a
     // page of many controls and a table reads in the window's plain font.
-    lines->setStyleSheet(QStringLiteral(
-        "QLabel, QLineEdit, QPushButton, QTabWidget, QTabBar, QCheckBox, QComboBox, QToolButton "
-        "{ font: 13px \"MS Sans Serif\"; }"));
+    lines->setStyleSheet(
+        QStringLiteral("QLabel, QLineEdit, QPushButton, QTabWidget, QTabBar, QCheckBox, QComboBox, QToolButton "
+                       "{ font: 13px \"MS Sans Serif\"; }"));
     lines->setSelectedStateSource([this]() -> std::optional<StateRow> {
         const QList<qsizetype> selected = selectedStates();
         if (selected.isEmpty()) return std::nullopt;

@@ -65,12 +65,9 @@ Outcome TypedRun(const LinePoint& point) {
 
 TEST(LineTable, EveryRowIsTheCalculatorsRunOfItsStateWithItsTexts) {
     const LineDefinition lines[] = {
-        Line(LineKind::Isobar, 1, 20, 400, 45),
-        Line(LineKind::Isotherm, 380, 1, 50, 7),
-        Line(LineKind::Isentrope, 6.5, 20, 0.01, 4),
-        Line(LineKind::Isenthalp, 2800, 0.01, 30, 5),
-        Line(LineKind::SaturationByT, 0, 0.01, 373, 60),
-        Line(LineKind::SaturationByP, 0, 0.001, 21, 4),
+        Line(LineKind::Isobar, 1, 20, 400, 45),          Line(LineKind::Isotherm, 380, 1, 50, 7),
+        Line(LineKind::Isentrope, 6.5, 20, 0.01, 4),     Line(LineKind::Isenthalp, 2800, 0.01, 30, 5),
+        Line(LineKind::SaturationByT, 0, 0.01, 373, 60), Line(LineKind::SaturationByP, 0, 0.001, 21, 4),
     };
     for (const LineDefinition& line : lines) {
         const LineTable table = Computed(line);
@@ -124,8 +121,8 @@ TEST(LineTable, AnIsobarOrIsothermCrossingTheSaturationLineGetsBothSaturatedStat
 TEST(LineTable, AnIsothermThroughRegion3AndAnIsentropeIntoWetSteamAreComputedThroughout) {
     const LineTable isotherm = Computed(Line(LineKind::Isotherm, 380, 16, 40, 4));
     const std::vector<std::string> notes = Notes(isotherm);
-    EXPECT_EQ(std::count_if(notes.begin(), notes.end(), [](const std::string& n) { return n.find("region 3") != n.npos; }),
-              5)
+    EXPECT_EQ(
+        std::count_if(notes.begin(), notes.end(), [](const std::string& n) { return n.find("region 3") != n.npos; }), 5)
         << ::testing::PrintToString(notes);
 
     // From 10 MPa and 500 °C down to 10 kPa: superheated, then wetter and wetter.
@@ -179,7 +176,8 @@ TEST(LineTable, StepsRunFromFromToToAndRefuseWhatCannotBeALine) {
         {InPoints(isotherm(10, 20, 0), 10000), {}, nullptr},
         {isobar(20, 100, 0), {}, " The step must not be zero"},
         {isobar(0, 10000, 1), {}, " The line would have 10001 points; at most 10000 are computed: take a larger step"},
-        {InPoints(isotherm(10, 20, 0), 10001), {},
+        {InPoints(isotherm(10, 20, 0), 10001),
+         {},
          " The line would have 10001 points; at most 10000 are computed: take a larger step"},
         {InPoints(isotherm(10, 20, 0), 0), {}, " Give at least one point"},
         {InPoints(isotherm(0, 20, 0), 5, true), {}, " A logarithmic range needs pressures above zero"},

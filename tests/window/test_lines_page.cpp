@@ -8,6 +8,7 @@
 #include "lines_page.h"
 
 #include <QAbstractItemModel>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QChart>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -43,7 +43,8 @@ protected:
     QString cell(int row, const QString& header) const {
         const QAbstractItemModel* model = page.tableView()->model();
         for (int c = 0; c < model->columnCount(); ++c)
-            if (model->headerData(c, Qt::Horizontal).toString() == header) return model->index(row, c).data().toString();
+            if (model->headerData(c, Qt::Horizontal).toString() == header)
+                return model->index(row, c).data().toString();
         return u"no column "_s + header;
     }
 };
@@ -59,9 +60,9 @@ TEST_F(LinesTest, CtrlLShowsThePageWhoseTableShowsTheCalculatorsTextsRowByRow) {
     make();
     ASSERT_EQ(page.tableView()->model()->rowCount(), 5) << "100, 150, saturated water and steam, 200";
     calculateByPT("1", "150");
-    for (const auto& [header, q] : {std::pair{u"h, kJ/kg"_s, Quantity::Enthalpy},
-                                    std::pair{u"Ro, kg/m3"_s, Quantity::Density},
-                                    std::pair{u"Miu, Pa.s"_s, Quantity::DynamicViscosity}})
+    for (const auto& [header, q] :
+         {std::pair{u"h, kJ/kg"_s, Quantity::Enthalpy}, std::pair{u"Ro, kg/m3"_s, Quantity::Density},
+          std::pair{u"Miu, Pa.s"_s, Quantity::DynamicViscosity}})
         EXPECT_EQ(cell(1, header), ResultEdit(ui, q, Phase::State)->text());
     EXPECT_EQ(cell(2, u"Phase"_s), u"Saturated water"_s);
     EXPECT_EQ(cell(3, u"x"_s), u"1.0000"_s);
@@ -138,7 +139,8 @@ TEST_F(LinesTest, ThePlotKeepsLinesAndTheTableIsCopiedExportedAndPrinted) {
     EXPECT_EQ(names, (QStringList{"Saturation line", "Isotherm t = 300 C", "Isotherm t = 400 C"}));
     EXPECT_EQ(page.plot()->chart()->axes(Qt::Horizontal).front()->type(), QAbstractAxis::AxisTypeLogValue);
 
-    EXPECT_TRUE(page.tableText().startsWith(u"No.\tPhase\tt, C\tp, MPa\t"_s)) << page.tableText().left(80).toStdString();
+    EXPECT_TRUE(page.tableText().startsWith(u"No.\tPhase\tt, C\tp, MPa\t"_s))
+        << page.tableText().left(80).toStdString();
     const QTemporaryDir folder;
     QString error;
     ASSERT_TRUE(page.exportCsv(folder.filePath("line.csv"), &error)) << error.toStdString();
