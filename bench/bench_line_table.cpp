@@ -33,3 +33,8 @@ BENCHMARK_CAPTURE(Line, isotherm_through_region_3, LineKind::Isotherm, 380.0, 10
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
+// Both saturated phases up to just below the critical point, region 3 above 350 °C.
+BENCHMARK_CAPTURE(Line, saturation_line_by_t, LineKind::SaturationByT, 0.0, 0.01, 373.945)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
