@@ -67,6 +67,11 @@ std::optional<double> StoredOf(const StateRow& row, Quantity q) {
     return std::nullopt;
 }
 
+// "s = 6.597 kJ/(kg.C)": the start state's s or h as the calculator writes it.
+QString StartText(Quantity q, double value, const Units& units) {
+    return SymbolOf(q) + u" = "_s + OutputText(q, value, Place::ByPT, units) + u' ' + UnitText(q, units);
+}
+
 }  // namespace
 
 LinesPage::LinesPage(QWidget* parent)
@@ -236,10 +241,11 @@ void LinesPage::showUnits() {
     const Quantity running = RunningQuantity(k);
     rangeCaption->setText(SymbolOf(running) + (OnSaturationLine(k) ? u"s"_s : QString()) + u" from"_s);
     rangeUnit->setText(UnitText(running, units));
+    // What the step edit wants: a number of points, a factor or an increment in the unit.
     const bool factor = logarithmic->isChecked() && CanBeLogarithmic(k);
-    stepEdit()->setPlaceholderText(StepKind(stepKind->currentData().toInt()) == StepKind::Points ? u"points"_s
-                                   : factor                                                      ? u"factor"_s
-                                            : UnitText(running, units));
+    QString wanted = factor ? u"factor"_s : UnitText(running, units);
+    if (StepKind(stepKind->currentData().toInt()) == StepKind::Points) wanted = u"points"_s;
+    step->setPlaceholderText(wanted);
     model->setUnits(units);
 }
 
@@ -355,8 +361,7 @@ std::optional<double> LinesPage::startValue(Quantity fixedQuantity) {
     }
     for (const Output& output : std::get<Outputs>(outcome).values)
         if (output.quantity == fixedQuantity) {
-            startResult->setText(SymbolOf(fixedQuantity) + u" = "_s + output.text + u' ' +
-                                 UnitText(fixedQuantity, units));
+            startResult->setText(StartText(fixedQuantity, output.value, units));
             return ToShown(fixedQuantity, output.value, units);
         }
     return std::nullopt;
@@ -481,8 +486,7 @@ void LinesPage::takeSelectedState() {
     startT->setText(shown(Q::Temperature));
     takenStart = row;
     const Quantity q = *FixedQuantity(k);
-    startResult->setText(SymbolOf(q) + u" = "_s + shown(q) + u' ' + UnitText(q, units) +
-                         u" (state %1)"_s.arg(row->number));
+    startResult->setText(StartText(q, StoredOf(*row, q).value_or(NAN), units) + u" (state %1)"_s.arg(row->number));
 }
 
 QString LinesPage::tableText() const {
