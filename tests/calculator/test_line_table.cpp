@@ -140,13 +140,19 @@ TEST(LineTable, AnIsothermThroughRegion3AndAnIsentropeIntoWetSteamAreComputedThr
 }
 
 TEST(LineTable, APointTheCalculatorRefusesIsARowThatSaysWhyAndKeepsItsValues) {
-    const LineTable table = Computed(Line(LineKind::Isobar, 1, 600, 700, 50));
+    // Ice is no state of the formulation in any range the calculator accepts.
+    const LineTable table = Computed(Line(LineKind::Isobar, 1, -50, 100, 75));
     ASSERT_EQ(table.rows.size(), 3);
-    EXPECT_EQ(Notes(table)[2], "Inadequately set temperature: T>650 Celsius or T<0.1 Celsius");
-    EXPECT_EQ(CellText(table.rows[2], {Q::Temperature, Phase::State}, {}, Digits::Full), u"700"_s);
-    EXPECT_EQ(CellText(table.rows[2], {Q::Enthalpy, Phase::State}, {}, Digits::Shown), u""_s);
+    const Outcome run = TypedRun(table.rows[0].point);
+    const auto* typed = std::get_if<Refusal>(&run);
+    ASSERT_NE(typed, nullptr);
+    EXPECT_EQ(RowNote(table.rows[0]), typed->message.trimmed());
+    EXPECT_EQ(CellText(table.rows[0], {Q::Temperature, Phase::State}, {}, Digits::Full), u"-50"_s);
+    EXPECT_EQ(CellText(table.rows[0], {Q::Enthalpy, Phase::State}, {}, Digits::Shown), u""_s);
+    EXPECT_EQ(Notes(table)[1], "Compressed water (IF97 region 1)") << "the rest of the line is computed";
+    // Beyond the critical point there is no saturation state.
     const LineTable beyond = Computed(Line(LineKind::SaturationByT, 0, 370, 374, 2));
-    EXPECT_EQ(Notes(beyond).back(), "Inadequately set temperature: Ts>373.945 C or Ts<0.01 C");
+    EXPECT_TRUE(std::holds_alternative<Refusal>(beyond.rows.back().outcome));
 }
 
 TEST(LineTable, StepsRunFromFromToToAndRefuseWhatCannotBeALine) {
