@@ -34,19 +34,8 @@ double RoundUp(double value, double step) {
     return std::ceil(value / step) * step;
 }
 
-DiagramRange RangeFitting(double s, double t, double h) {
-    const DiagramCurve& steam = TheSaturationDome().steam;
-    const double sDome = steam.front().s;  // the widest point of the dome
-    // The highest enthalpy of saturated steam, near 235 °C, tops the dome in h–s.
-    const double hDome =
-        std::max_element(steam.begin(), steam.end(), [](const auto& a, const auto& b) { return a.h < b.h; })->h;
-    const double tMax = RoundUp(std::max(TFS::TKR, t) + TemperatureMargin, TemperatureStep);
-    return {RoundUp(std::max(sDome, s) + EntropyMargin, EntropyStep),
-            tMax,
-            EntropyStep,
-            tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep,
-            RoundUp(std::max(hDome, h) + EnthalpyMargin, EnthalpyStep),
-            EnthalpyStep};
+double TemperatureTick(double tMax) {
+    return tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep;
 }
 
 // s and h of a (p, t) state: where the state lies in region 3 from one volume
@@ -105,11 +94,30 @@ const SaturationDome& TheSaturationDome() {
 }
 
 DiagramRange DomeRange() {
-    return RangeFitting(0, 0, 0);
+    const DiagramCurve& steam = TheSaturationDome().steam;
+    const double sDome = steam.front().s;  // the widest point of the dome
+    // The highest enthalpy of saturated steam, near 235 °C, tops the dome in h–s.
+    const double hDome =
+        std::max_element(steam.begin(), steam.end(), [](const auto& a, const auto& b) { return a.h < b.h; })->h;
+    const double tMax = RoundUp(TFS::TKR + TemperatureMargin, TemperatureStep);
+    return {RoundUp(sDome + EntropyMargin, EntropyStep),   tMax,        EntropyStep, TemperatureTick(tMax),
+            RoundUp(hDome + EnthalpyMargin, EnthalpyStep), EnthalpyStep};
+}
+
+DiagramRange RangeTakingIn(DiagramRange range, const DiagramPoint& point) {
+    const auto takeIn = [](double& min, double& max, double value, double margin, double step) {
+        max = std::max(max, RoundUp(value + margin, step));
+        min = std::min(min, value - margin);
+    };
+    takeIn(range.sMin, range.sMax, point.s, EntropyMargin, EntropyStep);
+    takeIn(range.tMin, range.tMax, point.t, TemperatureMargin, TemperatureStep);
+    takeIn(range.hMin, range.hMax, point.h, EnthalpyMargin, EnthalpyStep);
+    range.tTick = TemperatureTick(range.tMax);
+    return range;
 }
 
 StateDiagram StateDiagramOf(double p, double s, double t, double h) {
-    StateDiagram diagram{{s, t, h}, {}, RangeFitting(s, t, h)};
+    StateDiagram diagram{{s, t, h}, {}, RangeTakingIn(DomeRange(), {s, t, h})};
     AddSinglePhasePoints(diagram.isobar, p, diagram.range.tMax);
     // Below the critical pressure the isobar crosses the dome along the plateau
     // from saturated water to saturated steam (below the triple-point pressure

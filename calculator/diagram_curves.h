@@ -26,16 +26,24 @@ SaturationDome ComputeSaturationDome();
 // Computed at the first call, then kept for the life of the program.
 const SaturationDome& TheSaturationDome();
 
-// The shown ranges: every axis starts at 0, ends at its maximum and carries
-// ticks at its step. The s axis is the same in both diagrams.
+// The shown ranges: every axis ends at its maximum and carries ticks at its
+// step, counted from 0. It starts at 0, or below where a state needs room
+// there. The s axis is the same in both diagrams.
 struct DiagramRange {
     double sMax, tMax;
     double sTick, tTick;
     double hMax, hTick;
+    double sMin = 0, tMin = 0, hMin = 0;
 };
 
 // The range that fits the dome alone, before any state is shown.
 DiagramRange DomeRange();
+
+// The range widened where need be, so that the point stands inside every end
+// by at least the room the shown state gets (0.3 kJ/(kg·K), 15 °C, 100 kJ/kg):
+// a state is never drawn on the frame. An upper end rises to a whole tick, a
+// lower one goes just as far as needed below 0.
+DiagramRange RangeTakingIn(DiagramRange range, const DiagramPoint& point);
 
 // One state on the diagrams: its point, its isobar over the shown temperatures
 // (with the two-phase plateau at the saturation temperature below the critical

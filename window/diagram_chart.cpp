@@ -1,5 +1,6 @@
 #include "diagram_chart.h"
 
+#include "diagram_labels.h"
 #include "palette_colours.h"
 #include "quantities.h"
 
@@ -79,19 +80,19 @@ double RoundStep(double raw) {
     return 10 * decade;
 }
 
-// The axis from the core's zero to `end`, with ticks every `tick`, in the
+// The axis from `start` to `end`, with ticks every `tick` from the core's zero, in the
 // shown unit of `quantity`. In the core's units the designed ticks; in others
 // about as many ticks, at round numbers of the shown unit, the axis ending at
 // the first of them beyond each end.
-void SetRange(QValueAxis* axis, Quantity quantity, double end, double tick, const Units& units) {
+void SetRange(QValueAxis* axis, Quantity quantity, double start, double end, double tick, const Units& units) {
     axis->setTickType(QValueAxis::TicksDynamic);
     if (units == Units{}) {
-        axis->setRange(0, end);
+        axis->setRange(start, end);
         axis->setTickInterval(tick);
         return;
     }
-    const double from = ToShown(quantity, 0, units), to = ToShown(quantity, end, units);
-    const double step = RoundStep((to - from) / (end / tick));
+    const double from = ToShown(quantity, start, units), to = ToShown(quantity, end, units);
+    const double step = RoundStep((to - from) / ((end - start) / tick));
     axis->setRange(std::floor(from / step) * step, std::ceil(to / step) * step);
     axis->setTickInterval(step);
 }
@@ -106,7 +107,8 @@ DiagramChart::DiagramChart(QWidget* parent)
       isobar(NewSeries<QLineSeries>(QStringLiteral("Isobar"))),
       state(NewSeries<QScatterSeries>(QStringLiteral("State"))),
       states(NewSeries<QScatterSeries>(QStringLiteral("Table"))),
-      selectedState(NewSeries<QScatterSeries>(QStringLiteral("Selected"))) {
+      selectedStates(NewSeries<QScatterSeries>(QStringLiteral("Selected"))),
+      process(NewSeries<QLineSeries>(QStringLiteral("Process"))) {
     setFocusPolicy(Qt::NoFocus);
     setRenderHint(QPainter::Antialiasing);
     // The whole diagram painted at once takes half the time of its changed
@@ -115,11 +117,13 @@ DiagramChart::DiagramChart(QWidget* parent)
     critical->setMarkerSize(7);
     state->setMarkerSize(11);
     states->setMarkerSize(7);
-    selectedState->setMarkerSize(13);
+    selectedStates->setMarkerSize(13);
     state->setColor(StateColour);
     states->setColor(TableColour);
     states->setLightMarker(Dot(TableColour, 7));
-    selectedState->setColor(SelectedColour);
+    selectedStates->setColor(SelectedColour);
+    process->setColor(SelectedColour);
+    process->setPen(QPen(SelectedColour, 2));
 
     QChart* diagram = chart();
     ensurePolished();  // the window's style sheet gives the font
@@ -134,13 +138,13 @@ DiagramChart::DiagramChart(QWidget* parent)
     diagram->addAxis(entropyAxis, Qt::AlignBottom);
     diagram->addAxis(ordinateAxis, Qt::AlignLeft);
     for (QXYSeries* series :
-         std::initializer_list<QXYSeries*>{water, steam, isobar, critical, states, selectedState, state}) {
+         std::initializer_list<QXYSeries*>{water, steam, isobar, process, critical, states, selectedStates, state}) {
         diagram->addSeries(series);
         series->attachAxis(entropyAxis);
         series->attachAxis(ordinateAxis);
     }
     // The table's points are numbered on the diagram, not in its legend.
-    for (QXYSeries* series : std::initializer_list<QXYSeries*>{states, selectedState})
+    for (QXYSeries* series : std::initializer_list<QXYSeries*>{states, selectedStates})
         diagram->legend()->markers(series).front()->setVisible(false);
     connect(diagram, &QChart::plotAreaChanged, this, &DiagramChart::placeNumbers);
     applyPalette(palette());
@@ -206,9 +210,9 @@ void DiagramChart::showState(const StateDiagram& diagram) {
     redraw();
 }
 
-void DiagramChart::showTableStates(const QList<NumberedPoint>& table, qsizetype selectedIndex) {
+void DiagramChart::showTableStates(const QList<NumberedPoint>& table, const QList<qsizetype>& selectedIndexes) {
     tableStates = table;
-    selected = selectedIndex;
+    selected = selectedIndexes;
     redraw();
 }
 
@@ -238,48 +242,54 @@ void DiagramChart::redraw() {
     QList<QPointF> table;
     for (const NumberedPoint& numbered : tableStates) table.append(shown(numbered.point));
     const bool tableMoved = Replace(states, table);
-    Replace(selectedState,
-            selected >= 0 && selected < table.size() ? QList<QPointF>{table[selected]} : QList<QPointF>());
+    QList<QPointF> chosen;
+    for (const qsizetype index : selected)
+        if (index >= 0 && index < table.size()) chosen.append(table[index]);
+    Replace(selectedStates, chosen);
+    Replace(process, chosen.size() > 1 ? chosen : QList<QPointF>());
+    chart()->legend()->markers(process).front()->setVisible(process->count() > 0);
 
+    // The table's states are all inside the frame too.
     DiagramRange range = lastState ? lastState->range : DomeRange();
-    // The table's states are all in view too: each axis end is raised to the
-    // next tick beyond the farthest of them.
-    const auto reach = [](double& end, double value, double tick) {
-        if (value > end) end = std::ceil(value / tick) * tick;
-    };
-    for (const NumberedPoint& numbered : tableStates) {
-        reach(range.sMax, numbered.point.s, range.sTick);
-        reach(range.tMax, numbered.point.t, range.tTick);
-        reach(range.hMax, numbered.point.h, range.hTick);
-    }
-    const QPointF ends(entropyAxis->max(), ordinateAxis->max());
-    SetRange(entropyAxis, Quantity::Entropy, range.sMax, range.sTick, units);
+    for (const NumberedPoint& numbered : tableStates) range = RangeTakingIn(range, numbered.point);
+    const QRectF ends(QPointF(entropyAxis->min(), ordinateAxis->min()),
+                      QPointF(entropyAxis->max(), ordinateAxis->max()));
+    SetRange(entropyAxis, Quantity::Entropy, range.sMin, range.sMax, range.sTick, units);
     if (mollier)
-        SetRange(ordinateAxis, Quantity::Enthalpy, range.hMax, range.hTick, units);
+        SetRange(ordinateAxis, Quantity::Enthalpy, range.hMin, range.hMax, range.hTick, units);
     else
-        SetRange(ordinateAxis, Quantity::Temperature, range.tMax, range.tTick, units);
+        SetRange(ordinateAxis, Quantity::Temperature, range.tMin, range.tMax, range.tTick, units);
+    if (tableMoved || ends != QRectF(QPointF(entropyAxis->min(), ordinateAxis->min()),
+                                     QPointF(entropyAxis->max(), ordinateAxis->max())))
+        placeNumbers();
+}
 
-    while (numbers.size() < tableStates.size()) {
+// Each number just above and right of its point; states drawn at one place
+// share a label.
+void DiagramChart::placeNumbers() {
+    QList<PlacedNumber> placed;
+    for (qsizetype i = 0; i < tableStates.size() && i < states->count(); ++i) {
+        const QPointF at = chart()->mapToPosition(states->at(i), states);
+        if (chart()->plotArea().contains(at)) placed.append({at.x(), at.y(), tableStates[i].number});
+    }
+    const QList<NumberLabel> labels = LabelsOfPlacedNumbers(placed, states->markerSize());
+    while (numbers.size() < labels.size()) {
         auto* number = new QGraphicsSimpleTextItem(chart());
         number->setFont(font());
         number->setBrush(palette().color(QPalette::WindowText));
         numbers.append(number);
     }
-    while (numbers.size() > tableStates.size()) delete numbers.takeLast();
-    for (qsizetype i = 0; i < numbers.size(); ++i) {
-        const QString number = QString::number(tableStates[i].number);
-        if (numbers[i]->text() != number) numbers[i]->setText(number);
+    while (numbers.size() > labels.size()) delete numbers.takeLast();
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        if (numbers[i]->text() != labels[i].text) numbers[i]->setText(labels[i].text);
+        numbers[i]->setPos(QPointF(labels[i].x + 4, labels[i].y - numbers[i]->boundingRect().height() - 2));
     }
-    if (tableMoved || ends != QPointF(entropyAxis->max(), ordinateAxis->max())) placeNumbers();
 }
 
-// Each number just above and right of its point.
-void DiagramChart::placeNumbers() {
-    for (qsizetype i = 0; i < numbers.size() && i < states->count(); ++i) {
-        const QPointF at = chart()->mapToPosition(states->at(i), states);
-        numbers[i]->setPos(at + QPointF(4, -numbers[i]->boundingRect().height() - 2));
-        numbers[i]->setVisible(chart()->plotArea().contains(at));
-    }
+QStringList DiagramChart::numberTexts() const {
+    QStringList texts;
+    for (const QGraphicsSimpleTextItem* number : numbers) texts.append(number->text());
+    return texts;
 }
 
 bool DiagramChart::save(const QString& path, QString* error) {

@@ -1,7 +1,8 @@
 // The diagram of the state panel, drawn with Qt Charts: temperature–entropy or
 // enthalpy–entropy (Mollier), in the user's units. It shows the saturation
 // dome with its critical point, after a good run the isobar and the point of
-// the state, and the numbered states of the table, the selected one marked.
+// the state, and the numbered states of the table, the selected ones marked
+// and joined in their order as a process (1 → 2s → 2 of an expansion).
 #pragma once
 
 #include "diagram_curves.h"
@@ -28,13 +29,13 @@ public:
     void showState(const StateDiagram& diagram);
     // A stale state (its inputs changed since) is drawn hollow.
     void setStateStale(bool stale);
-    // The states of the table by their numbers; `selected` is an index into
-    // them, or −1.
+    // The states of the table by their numbers; `selected` are indexes into
+    // them, in the order the process line joins them.
     struct NumberedPoint {
         qint64 number;
         DiagramPoint point;
     };
-    void showTableStates(const QList<NumberedPoint>& states, qsizetype selected);
+    void showTableStates(const QList<NumberedPoint>& states, const QList<qsizetype>& selected);
 
     void setKind(Kind kind);
     Kind kind() const { return shownKind; }
@@ -51,7 +52,10 @@ public:
     QLineSeries* isobarCurve() const { return isobar; }
     QScatterSeries* statePoint() const { return state; }
     QScatterSeries* tablePoints() const { return states; }
-    QScatterSeries* selectedTablePoint() const { return selectedState; }
+    QScatterSeries* selectedTablePoints() const { return selectedStates; }
+    QLineSeries* processCurve() const { return process; }
+    // The texts of the table's numbers as placed, one per place.
+    QStringList numberTexts() const;
     QValueAxis* horizontalAxis() const { return entropyAxis; }
     QValueAxis* verticalAxis() const { return ordinateAxis; }
 
@@ -79,7 +83,8 @@ private:
     QLineSeries* isobar;
     QScatterSeries* state;
     QScatterSeries* states;
-    QScatterSeries* selectedState;
+    QScatterSeries* selectedStates;
+    QLineSeries* process;
     QValueAxis* entropyAxis;
     QValueAxis* ordinateAxis;
     QList<QGraphicsSimpleTextItem*> numbers;
@@ -88,5 +93,5 @@ private:
     Units units;
     std::optional<StateDiagram> lastState;
     QList<NumberedPoint> tableStates;
-    qsizetype selected = -1;
+    QList<qsizetype> selected;
 };

@@ -187,10 +187,11 @@ void TForm1::showStates() {
     showTablePoints();
 }
 
-// The states of the table on the diagram, the first selected one marked.
+// The states of the table on the diagram, the selected ones marked and joined
+// in the table's order.
 void TForm1::showTablePoints() {
     QList<DiagramChart::NumberedPoint> points;
-    qsizetype marked = -1;
+    QList<qsizetype> marked;
     const QList<qsizetype> selected = selectedStates();
     for (qsizetype i = 0; i < table.rows().size(); ++i) {
         const StateRow& row = table.rows()[i];
@@ -202,7 +203,7 @@ void TForm1::showTablePoints() {
             if (v.quantity == Quantity::Enthalpy) point.h = v.value;
         }
         if (std::isnan(point.s)) continue;  // a saturation run: two points, not one state
-        if (!selected.isEmpty() && selected.front() == i) marked = points.size();
+        if (selected.contains(i)) marked.append(points.size());
         points.append({row.number, point});
     }
     ui->Chart_TS->showTableStates(points, marked);

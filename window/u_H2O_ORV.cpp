@@ -288,7 +288,7 @@ void TForm1::applyPaletteColours() {
 
 void TForm1::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous()) keepFrameOnScreen();
+    if (!event->spontaneous()) keepFrameOnScreen(size());
 }
 
 // The window manager adds its frame only once the window is mapped; the
@@ -299,7 +299,7 @@ void TForm1::changeEvent(QEvent* event) {
         applyPaletteColours();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !placedWithWindowFrame) {
         placedWithWindowFrame = true;
-        keepFrameOnScreen();
+        keepFrameOnScreen(openingSize);
     }
 }
 

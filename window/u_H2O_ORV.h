@@ -163,8 +163,9 @@ private:
     void setSheetsStale(bool stale);
     bool panelStale = false, sheetsStale = false;
     // Moved, and made smaller if need be, so that the whole frame is on the screen.
-    void keepFrameOnScreen();
+    void keepFrameOnScreen(QSize wanted);
     bool placedWithWindowFrame = false;
+    QSize openingSize;  // the size restored or designed
     void addCopyAllResultsEntry(QWidget* area);
     void showOutputs(const Outputs& outputs);
     // The unit in each caption of an input or a result, as the units say.

@@ -39,7 +39,11 @@ void TForm1::buildFrame() {
     content->setStyleSheet(QString());
 
     const QSize designed = designedClient = content->size();
-    content->setMinimumSize(designed);
+    // At a fractional scale an X11 window manager sizes the window in steps
+    // of two device pixels, and may make it a pixel smaller than designed:
+    // the panels' bottom and right edges give way to it rather than the whole
+    // area scrolling.
+    content->setMinimumSize(designed - QSize(2, 2));
     content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     contentStretch = std::make_unique<StretchLayout>(designed);
     // clang-format off
@@ -109,9 +113,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 // The last place and size, else the designed place and size.
 void TForm1::restorePlace() {
     const QByteArray geometry = QSettings().value(GeometryKey).toByteArray();
-    if (!geometry.isEmpty() && restoreGeometry(geometry)) return;
-    move(DesignedPosition);
-    resize(designedSize());
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        move(DesignedPosition);
+        resize(designedSize());
+    }
+    openingSize = size();
 }
 
 QSize TForm1::designedSize() const {
@@ -133,14 +139,19 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // screen there, e.g. with a large scale factor or on a smaller screen: then it
 // moves, and where the whole frame is larger than the screen it becomes
 // smaller too, the panels scrolling, so that Calk and Close stay in reach.
-void TForm1::keepFrameOnScreen() {
+// Once the frame is known the window takes its opening size again where it
+// fits: a window manager may have made it smaller to fit the frame it added
+// where the window stood before it was moved.
+void TForm1::keepFrameOnScreen(QSize wanted) {
     QScreen* screen = QGuiApplication::screenAt(pos());
     if (screen == nullptr) screen = this->screen();
     const QRect available = screen->availableGeometry();
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    const QSize fitting = size().boundedTo(available.size().shrunkBy(frame));
+    const QSize fitting = wanted.boundedTo(available.size().shrunkBy(frame));
+    // Moved first: where the frame would leave the screen, a window manager
+    // may refuse the size.
+    move(placeOnScreen(pos(), fitting.grownBy(frame), available));
     if (fitting != size()) resize(fitting);
-    move(placeOnScreen(pos(), size().grownBy(frame), available));
 }
 
 void TForm1::showAbout() {

@@ -5,7 +5,9 @@
 // into the mode's inputs in the order the mode reads them and calculated;
 // each run after "--" is calculated too, and appended to the table of states.
 // Options: --units <pressure>,<temperature>,<system> (e.g. bar,F,US),
-// --mollier (the enthalpy-entropy diagram), --size <width>x<height>. E.g.
+// --mollier (the enthalpy-entropy diagram), --size <width>x<height>,
+// --select <row>,<row>,... (rows of the table of states, from 1),
+// --page <n> (the page on the right, from 0: the diagram, the table). E.g.
 //   window_screenshot docs/window.png 0 1 200
 // The window starts as on a first start: its own empty settings and table.
 
@@ -26,7 +28,7 @@ namespace {
 
 int Usage(const char* program) {
     std::fprintf(stderr,
-                 "usage: %s <file.png> [--units p,t,system] [--mollier] [--size WxH] "
+                 "usage: %s <file.png> [--units p,t,system] [--mollier] [--size WxH] [--select rows] [--page n] "
                  "[input mode 0..5 [value ...]] [-- input mode [value ...]] ...\n",
                  program);
     return 2;
@@ -48,6 +50,8 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     bool mollier = false;
     QSize size;
+    QList<int> selectedRows;
+    int page = 0;
     while (!args.isEmpty() && args.front().startsWith(QStringLiteral("--")) && args.front() != QStringLiteral("--")) {
         const QString option = args.takeFirst();
         if (option == QStringLiteral("--mollier")) {
@@ -63,6 +67,10 @@ int main(int argc, char** argv) {
             const QStringList wh = args.takeFirst().split(QLatin1Char('x'));
             if (wh.size() != 2) return Usage(argv[0]);
             size = QSize(wh[0].toInt(), wh[1].toInt());
+        } else if (option == QStringLiteral("--select") && !args.isEmpty()) {
+            for (const QString& row : args.takeFirst().split(QLatin1Char(','))) selectedRows << row.toInt() - 1;
+        } else if (option == QStringLiteral("--page") && !args.isEmpty()) {
+            page = args.takeFirst().toInt();
         } else {
             return Usage(argv[0]);
         }
@@ -90,6 +98,11 @@ int main(int argc, char** argv) {
         if (!values.isEmpty()) ControlsOf(form).BB_Calk->click();
         if (refused) return 1;
     }
+    Ui::TForm1& ui = ControlsOf(form);
+    for (const int row : selectedRows)
+        ui.Tbl_States->selectionModel()->select(ui.Tbl_States->model()->index(row, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    ui.PC_Right->setCurrentIndex(page);
     QApplication::processEvents();  // the diagram lays itself out in posted events
     if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

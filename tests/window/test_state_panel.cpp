@@ -10,6 +10,9 @@
 #include <QClipboard>
 #include <QLineSeries>
 #include <QScatterSeries>
+#include <QValueAxis>
+
+#include <numeric>
 
 namespace {
 
@@ -51,6 +54,30 @@ TEST_F(StatePanelTest, StandsInPlaceOfTheSheetsOutsideTheSaturationMode) {
     form.setRG_1ItemIndex(2);
     EXPECT_FALSE(ui.Pan_State->isVisible());
     EXPECT_TRUE(ui.PageControl1->isVisible());
+}
+
+// The selected states of the table are joined in their order, as a process;
+// states at one place share one label; a state at the end of a tick stays
+// inside the frame.
+TEST_F(StatePanelTest, SelectedStatesMakeAProcessAndStatesAtOnePlaceOneLabel) {
+    QList<qsizetype> earlier(form.states().rows().size());
+    std::iota(earlier.begin(), earlier.end(), 0);
+    form.deleteStates(earlier);
+    for (const char* t : {"500", "200", "200"}) calculateByPT("1", t);
+    const qint64 first = form.states().rows().front().number;
+    QApplication::processEvents();
+    EXPECT_EQ(chart.numberTexts(),
+              (QStringList{QString::number(first), QStringLiteral("%1, %2").arg(first + 1).arg(first + 2)}));
+    EXPECT_GT(chart.verticalAxis()->max(), 500);
+
+    QItemSelectionModel* selection = ui.Tbl_States->selectionModel();
+    for (const int row : {0, 2})
+        selection->select(ui.Tbl_States->model()->index(row, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    EXPECT_EQ(chart.processCurve()->points(), (QList<QPointF>{chart.tablePoints()->at(0), chart.tablePoints()->at(2)}));
+    EXPECT_EQ(chart.selectedTablePoints()->count(), 2);
+    selection->clearSelection();
+    EXPECT_EQ(chart.processCurve()->count(), 0) << "no process without two selected states";
 }
 
 TEST_F(StatePanelTest, ShowsThePhaseAndMarksTheShownStateUntilTheNextGoodRun) {

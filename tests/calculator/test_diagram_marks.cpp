@@ -1,0 +1,51 @@
+// The marks of the table's states on the diagrams: one label for the states
+// drawn at one place, and a range that keeps every state off the frame.
+
+#include "diagram_curves.h"
+#include "diagram_labels.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NumberLabels, StatesAtOnePlaceShareOneLabelWithTheirNumbersRising) {
+    const QList<PlacedNumber> placed = {
+        {100, 50, 25}, {300, 80, 3}, {100, 50, 19}, {104, 53, 7}, {106, 50, 8}, {300, 80.5, 1},
+    };
+    const QList<NumberLabel> labels = LabelsOfPlacedNumbers(placed, 7);
+    ASSERT_EQ(labels.size(), 2);
+    // 7 and 8 are 5 and 6 from the label's first state.
+    EXPECT_EQ(labels[0].text, "7, 8, 19, 25");
+    EXPECT_EQ(labels[0].x, 100);
+    EXPECT_EQ(labels[0].y, 50);
+    EXPECT_EQ(labels[1].text, "1, 3");
+    EXPECT_EQ(labels[1].x, 300);
+    EXPECT_EQ(LabelsOfPlacedNumbers({{0, 0, 1}, {7, 0, 2}}, 7).size(), 2) << "7 apart is apart";
+    EXPECT_TRUE(LabelsOfPlacedNumbers({}, 7).isEmpty());
+}
+
+// Each state stands inside every end by at least the room the shown state
+// gets: upper ends rise to a whole tick, lower ones go below 0 only as far as
+// needed.
+TEST(DiagramRanges, EveryStateStandsInsideTheFrame) {
+    const DiagramRange dome = DomeRange();  // 0 to 10 kJ/(kg.K), 0 to 400 °C, 0 to 3000 kJ/kg
+    const DiagramRange inside = RangeTakingIn(dome, {6.5, 200, 2800});
+    EXPECT_EQ(inside.sMax, dome.sMax);
+    EXPECT_EQ(inside.tMax, dome.tMax);
+    EXPECT_EQ(inside.hMax, dome.hMax);
+    EXPECT_EQ(inside.sMin, 0);
+
+    const DiagramRange onTicks = RangeTakingIn(dome, {10, 500, 3000});
+    EXPECT_EQ(onTicks.sMax, 11);
+    EXPECT_EQ(onTicks.tMax, 550);
+    EXPECT_EQ(onTicks.tTick, 100) << "above 400 °C the ticks twice as far apart";
+    EXPECT_EQ(onTicks.hMax, 3500);
+
+    const DiagramRange cold = RangeTakingIn(dome, {-0.01, 0.1, 40});
+    EXPECT_DOUBLE_EQ(cold.sMin, -0.31);
+    EXPECT_DOUBLE_EQ(cold.tMin, -14.9);
+    EXPECT_DOUBLE_EQ(cold.hMin, -60);
+    EXPECT_EQ(cold.tTick, 50);
+}
+
+}  // namespace
