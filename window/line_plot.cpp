@@ -38,6 +38,7 @@ const QColor LineColours[] = {QColor(0x1f, 0x4e, 0xb4), QColor(0xc8, 0x2a, 0x2a)
                               QColor(0xe0, 0x8a, 0x00), QColor(0x7b, 0x3f, 0xb0), QColor(0x00, 0x8b, 0x8b)};
 const QColor DomeColour(0x80, 0x80, 0x80);
 const QString DomeName = QStringLiteral("Saturation line");
+constexpr qsizetype MostMarkedPoints = 50;
 
 // The saturation line from the triple point to just below the critical
 // point, closer near the top where the dome turns; computed once.
@@ -218,6 +219,8 @@ QLineSeries* LinePlot::addSeries(const QList<QPointF>& points, const QString& na
     QPen pen(colour);
     pen.setWidthF(1.5);
     series->setPen(pen);
+    // A line of few points shows where its rows are; a dense one is a curve.
+    series->setPointsVisible(name != DomeName && points.size() <= MostMarkedPoints);
     view->chart()->addSeries(series);
     for (QAbstractAxis* axis : view->chart()->axes()) series->attachAxis(axis);
     connect(series, &QLineSeries::hovered, this, [this, series](const QPointF& at, bool entered) {
