@@ -43,14 +43,16 @@ void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place pl
 }
 
 // The result panel and the state panel. A wet-steam mixture has no heat
-// capacity or transport properties: their edits are emptied.
-Outputs StateOutputs(const StateValues& s, Place place, const Units& units) {
+// capacity or transport properties: their edits are emptied. The diagram's
+// isobar costs more than the state itself: a line of states goes without it.
+Outputs StateOutputs(const StateValues& s, Place place, const Units& units, bool withDiagram) {
     Outputs out;
     AddValues(out, s.values, Phase::State, place, units);
     out.phaseName = PhaseOf(s);
     out.dryness = s.values[Q::Dryness];
-    out.diagram =
-        StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature], s.values[Q::Enthalpy]);
+    if (withDiagram)
+        out.diagram = StateDiagramOf(s.values[Q::Pressure], s.values[Q::Entropy], s.values[Q::Temperature],
+                                     s.values[Q::Enthalpy]);
     return out;
 }
 
@@ -62,34 +64,49 @@ Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
     return out;
 }
 
+// Checks the mode's values, computes.
+Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
+                  bool withDiagram) {
+    mode.check(values, units, transport);
+    const ModeValues computed = mode.compute(values, transport);
+    if (const auto* state = std::get_if<StateValues>(&computed.values))
+        return StateOutputs(*state, mode.place, units, withDiagram);
+    return SaturationOutputs(std::get<SaturationValues>(computed.values), units);
+}
+
 // Reads the mode's values in their order, checks them, computes.
 Outputs RunMode(const CalculationRequest& request) {
     const ModeRow* mode = ModeOf(request.mode, request.saturationInput);
     if (mode == nullptr) return {};  // no item selected: nothing to calculate
     InputValues values{};
     for (qsizetype i = 0; i < mode->inputs.size(); ++i) values[i] = ReadTyped(request, mode->inputs[i]);
-    mode->check(values, request.units, request.transport);
-    const ModeValues computed = mode->compute(values, request.transport);
-    if (const auto* state = std::get_if<StateValues>(&computed.values))
-        return StateOutputs(*state, mode->place, request.units);
-    return SaturationOutputs(std::get<SaturationValues>(computed.values), request.units);
+    return RunValues(*mode, values, request.units, request.transport, true);
 }
 
 // A library failure abandons the run. The report keeps the number the users
 // of this calculator know, and adds the library's own reason.
 const QString IoErrorReport = u"I/O error 105"_s;
 
-}  // namespace
-
-Outcome Calculate(const CalculationRequest& request) {
+template <class Run>
+Outcome Caught(Run run) {
     try {
-        return RunMode(request);
+        return run();
     } catch (const Refusal& refusal) {
         return refusal;
     } catch (const TFS::FatalStop& e) {
         const QString reason = QString::fromUtf8(e.what());
         return Stop{IoErrorReport, ExplanationOfStop(reason), reason};
     }
+}
+
+}  // namespace
+
+Outcome Calculate(const CalculationRequest& request) {
+    return Caught([&] { return RunMode(request); });
+}
+
+Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport) {
+    return Caught([&] { return RunValues(mode, values, units, transport, false); });
 }
 
 Place PlaceOf(const CalculationRequest& request, Phase phase) {

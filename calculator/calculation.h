@@ -69,6 +69,9 @@ struct Stop {
 using Outcome = std::variant<Outputs, Refusal, Stop>;
 
 Outcome Calculate(const CalculationRequest& request);
+// The same run from the mode's values in the core's units, as if typed: the
+// same checks, values and texts, without the diagram.
+Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport);
 
 // Where a run writes the values of a phase: the state's by its mode.
 Place PlaceOf(const CalculationRequest& request, Phase phase);

@@ -35,17 +35,6 @@ QString ModeText(const StateRow& row) {
     return symbols.join(u", "_s);
 }
 
-// Saturated water with one prime, saturated steam with two, as steam tables
-// write h′ and h″.
-QString ResultHeader(const Column& column, const Units& units) {
-    const auto [phase, quantity] = column;
-    const QuantityRow& row = RowOf(quantity);
-    const QString symbol = phase == Phase::State ? QLatin1String(row.symbol)
-                                                 : QLatin1String(row.saturationSymbol) +
-                                                       QString(phase == Phase::SaturatedWater ? 1 : 2, u'\'');
-    return CaptionWithUnit(symbol, quantity, units);
-}
-
 // A typed input in the shown units: as the window shows it, or the shortest
 // text of its value.
 QString InputCell(const StateRow& row, Quantity input, const Units& units, Digits digits) {
@@ -82,7 +71,7 @@ Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits, co
 
     QStringList header{u"No."_s, u"Mode"_s, u"Phase"_s, u"Transport"_s};
     for (const Quantity input : inputs) header.append(u"typed "_s + InputCaption(input, false, units));
-    for (const Column& column : columns) header.append(ResultHeader(column, units));
+    for (const auto& [phase, quantity] : columns) header.append(ValueHeader(phase, quantity, units));
     Table table{header};
     for (const StateRow& row : rows) {
         QStringList cells{QString::number(row.number), ModeText(row), row.phaseName,
@@ -97,13 +86,33 @@ Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits, co
     return table;
 }
 
-QString CsvField(QString field) {
-    static const QString special = u",\"\r\n"_s;
-    if (std::none_of(field.begin(), field.end(), [](QChar c) { return special.contains(c); })) return field;
-    return u'"' + field.replace(u'"', u"\"\""_s) + u'"';
+}  // namespace
+
+QString ValueHeader(Phase phase, Quantity quantity, const Units& units) {
+    const QuantityRow& row = RowOf(quantity);
+    const QString symbol = phase == Phase::State ? QLatin1String(row.symbol)
+                                                 : QLatin1String(row.saturationSymbol) +
+                                                       QString(phase == Phase::SaturatedWater ? 1 : 2, u'\'');
+    return CaptionWithUnit(symbol, quantity, units);
 }
 
-}  // namespace
+QString CsvLine(const QStringList& cells) {
+    static const QString special = u",\"\r\n"_s;
+    QStringList fields;
+    for (QString field : cells) {
+        if (std::any_of(field.begin(), field.end(), [](QChar c) { return special.contains(c); }))
+            field = u'"' + field.replace(u'"', u"\"\""_s) + u'"';
+        fields.append(field);
+    }
+    return fields.join(u',') + u"\r\n"_s;
+}
+
+QString TabSeparatedLine(QStringList cells) {
+    // A tab or line break inside a cell would shift the columns of the paste.
+    for (QString& cell : cells)
+        for (const QChar breaking : {u'\t', u'\r', u'\n'}) cell.replace(breaking, u' ');
+    return cells.join(u'\t') + u'\n';
+}
 
 QList<QStringList> StatesCells(const QList<StateRow>& rows, const Units& units, Digits digits) {
     return TableOf(rows, units, digits, LocaleDecimalSeparator());
@@ -111,28 +120,23 @@ QList<QStringList> StatesCells(const QList<StateRow>& rows, const Units& units, 
 
 QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digits) {
     QString text;
-    for (QStringList cells : StatesCells(rows, units, digits)) {
-        // A tab or line break inside a cell would shift the columns of the paste.
-        for (QString& cell : cells)
-            for (const QChar breaking : {u'\t', u'\r', u'\n'}) cell.replace(breaking, u' ');
-        text += cells.join(u'\t') + u'\n';
-    }
+    for (const QStringList& cells : StatesCells(rows, units, digits)) text += TabSeparatedLine(cells);
     return text;
 }
 
 QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units) {
     QString text;
-    for (const QStringList& cells : TableOf(rows, units, Digits::Full, u"."_s)) {
-        QStringList fields;
-        for (const QString& cell : cells) fields.append(CsvField(cell));
-        text += fields.join(u',') + u"\r\n"_s;
-    }
+    for (const QStringList& cells : TableOf(rows, units, Digits::Full, u"."_s)) text += CsvLine(cells);
     return text.toUtf8();
 }
 
 bool WriteCsv(const QString& path, const QList<StateRow>& rows, const Units& units, QString* error) {
+    return WriteWhole(path, StatesCsv(rows, units), error);
+}
+
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(StatesCsv(rows, units)) >= 0 && file.commit()) return true;
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0 && file.commit()) return true;
     if (error != nullptr) *error = file.errorString();
     return false;
 }

@@ -32,6 +32,15 @@ QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digit
 // whatever the locale, as every CSV reader expects.
 QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units);
 
+// The header of a column of values: "h, kJ/kg"; saturated water with one
+// prime, saturated steam with two, as steam tables write h′ and h″ ("h', kJ/kg").
+QString ValueHeader(Phase phase, Quantity quantity, const Units& units);
+// One line of cells: of CSV as above, CRLF at its end; tab-separated with "\n"
+// at its end, a tab or line break inside a cell made a blank.
+QString CsvLine(const QStringList& cells);
+QString TabSeparatedLine(QStringList cells);
+
 // Writes StatesCsv through a QSaveFile: a failed write leaves no file or the
 // previous one whole. On failure returns false with the reason in *error.
 bool WriteCsv(const QString& path, const QList<StateRow>& rows, const Units& units, QString* error);
+bool WriteWhole(const QString& path, const QByteArray& bytes, QString* error);

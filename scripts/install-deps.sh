@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
-# (Qt Charts needs the OpenGL development files, which its package does not pull in.)
+# (Qt Charts needs the OpenGL development files, which its package does not pull in;
+# Qt Print Support and Qt Concurrent come with qt6-base-dev.)
 # With the argument aarch64: what make check-aarch64 needs instead, the cross
 # compiler, qemu-user, GoogleTest's sources and the host's Qt tools; and the
 # arm64 package lists, from which it downloads Qt Core for aarch64.

@@ -36,6 +36,8 @@ void TForm1::buildMenuBar() {
         action->setData(int(kind));
         diagramKinds->addAction(action);
     }
+    // No input takes Ctrl+L.
+    view->addAction(QStringLiteral("&Lines"), QKeySequence(Qt::CTRL | Qt::Key_L), this, &TForm1::showLines);
     addTransportMenu(view);
     view->addSeparator();
     // The keys desktop programs switch tabs by; no input uses them.

@@ -4,6 +4,7 @@
 
 #include "edit_binding.h"
 #include "labelled_edit.h"
+#include "lines_page.h"
 #include "text_fit.h"
 #include "text_to_real.h"
 #include "units_dialog.h"
@@ -64,6 +65,7 @@ void TForm1::setUnits(const Units& chosen) {
     units = chosen;
     QSettings settings;
     SaveUnits(settings, units);
+    lines->setUnits(units);
     // The typed inputs keep meaning the same states, converted from their
     // texts as typed. Without the edits' signals: the text as typed stays the
     // one kept, and the input keeps the font of its typed text, since a

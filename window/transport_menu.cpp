@@ -2,6 +2,8 @@
 // next runs, kept in the settings between starts.
 #include "u_H2O_ORV.h"
 
+#include "lines_page.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -33,6 +35,7 @@ void TForm1::setTransport(Transport chosen) {
         setSheetsStale(sheetsRun.has_value());
     }
     transport = chosen;
+    lines->setTransport(chosen);
     for (QAction* action : transportChoices->actions()) action->setChecked(action->data().toInt() == int(chosen));
     QSettings().setValue(TransportSettingKey, TransportKey(chosen));
 }

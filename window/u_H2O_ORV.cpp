@@ -3,6 +3,7 @@
 #include "edit_binding.h"
 #include "jpeg_picture.h"
 #include "labelled_edit.h"
+#include "lines_page.h"
 #include "palette_colours.h"
 #include "radio_group.h"
 #include "shortcut_priority.h"
@@ -92,12 +93,14 @@ TForm1::TForm1(QWidget* parent)
 
     applyPaletteColours();
     setupStatesTable();
+    buildLinesPage();
     buildMenuBar();
     GiveShortcutsPriority(this);
     FormCreate();
     QSettings settings;
     units = LoadUnits(settings);
     applyUnitCaptions();
+    lines->setUnits(units);
     loadStates();
     restorePlace();
 }

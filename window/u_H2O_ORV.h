@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class LinesPage;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -111,6 +112,12 @@ public:
     Transport transportChoice() const { return transport; }
     void setTransport(Transport chosen);
 
+    // The page of tables and plots along a line (View → Lines, Ctrl+L), in
+    // lines_tab.cpp; in the saturation mode, whose sheets stand in the right
+    // column, the (p, t) mode is selected first.
+    void showLines();
+    LinesPage* linesPage() const { return lines; }
+
     void setDiagramKind(DiagramChart::Kind kind);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
@@ -184,6 +191,8 @@ private:
     StateTable table;
     QStandardItemModel* const statesModel;
     void setupStatesTable();
+    void buildLinesPage();
+    LinesPage* lines = nullptr;
     void loadStates();
     void appendState(const CalculationRequest& request, const Outputs& outputs);
     void saveStates();

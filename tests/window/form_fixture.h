@@ -1,6 +1,7 @@
 #pragma once
 
 #include "labelled_edit.h"
+#include "lines_page.h"
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
@@ -11,6 +12,13 @@ class FormTest : public ::testing::Test {
 protected:
     TForm1 form;
     Ui::TForm1& ui = ControlsOf(form);
+
+    // The calculator's inputs and results, not the edits of the page Lines.
+    QList<QLineEdit*> calculatorEdits() const {
+        QList<QLineEdit*> edits = form.findChildren<QLineEdit*>();
+        edits.removeIf([this](QLineEdit* edit) { return form.linesPage()->isAncestorOf(edit); });
+        return edits;
+    }
 
     // A labelled edit is shown or hidden as one control: edit and label agree.
     static bool shown(QLineEdit* edit) {

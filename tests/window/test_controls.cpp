@@ -115,7 +115,7 @@ TEST_F(Controls, EveryControlHasItsParentPlaceSizeAndCaption) {
             EXPECT_FALSE(button->icon().isNull()) << "buttons carry a glyph";
         }
     }
-    EXPECT_EQ(form.findChildren<QLineEdit*>().size(), 5 + 2 + 15 + 2 * 15);
+    EXPECT_EQ(calculatorEdits().size(), 5 + 2 + 15 + 2 * 15);
 }
 
 TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
@@ -137,11 +137,13 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
 }
 
 TEST_F(Controls, PageControlsHaveTheirPagesFirstActive) {
-    ASSERT_EQ(ui.PC_Right->count(), 2);
+    ASSERT_EQ(ui.PC_Right->count(), 3);
     EXPECT_EQ(ui.PC_Right->widget(0), ui.TabDiagram);
     EXPECT_EQ(ui.PC_Right->tabText(0), "Diagram");
     EXPECT_EQ(ui.PC_Right->widget(1), ui.TabStates);
     EXPECT_EQ(ui.PC_Right->tabText(1), "Table of states");
+    EXPECT_EQ(ui.PC_Right->widget(2), form.linesPage());
+    EXPECT_EQ(ui.PC_Right->tabText(2), "Lines");
     EXPECT_EQ(ui.PC_Right->currentIndex(), 0);
     ASSERT_EQ(ui.PageControl1->count(), 2);
     EXPECT_EQ(ui.PageControl1->widget(0), ui.TabSheet1);
@@ -154,7 +156,7 @@ TEST_F(Controls, PageControlsHaveTheirPagesFirstActive) {
 
 TEST_F(Controls, CaptionsAreBold17PixelMsSansSerif) {
     QList<QWidget*> captioned;
-    for (QLineEdit* edit : form.findChildren<QLineEdit*>()) captioned << edit << labelOf(edit);
+    for (QLineEdit* edit : calculatorEdits()) captioned << edit << labelOf(edit);
     for (auto* item : form.findChildren<QRadioButton*>()) captioned << item;
     captioned << ui.BB_Calk << ui.BitBtn1 << ui.RG_1 << ui.RG_4 << ui.PageControl1 << ui.PageControl1->tabBar();
     for (QWidget* widget : captioned) {
@@ -170,7 +172,7 @@ TEST_F(Controls, CaptionsAreBold17PixelMsSansSerif) {
 }
 
 TEST_F(Controls, LongCaptionsFitTheRoomLeftOfTheirEdit) {
-    for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
+    for (QLineEdit* edit : calculatorEdits()) {
         QLabel* label = labelOf(edit);
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
             << label->text().toStdString();

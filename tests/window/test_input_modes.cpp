@@ -49,7 +49,7 @@ TEST_F(InputModes, OpensInThePTModeWithEveryEditEmpty) {
     EXPECT_EQ(form.RG_4ItemIndex(), 0);
     EXPECT_EQ(view(), byPT);
     const QList<QLineEdit*> inputs{ui.Lb_P, ui.Lb_T, ui.Lb_h, ui.Lb_S, ui.Lb_X, ui.LB_Ps, ui.LB_Ts};
-    for (QLineEdit* edit : form.findChildren<QLineEdit*>()) {
+    for (QLineEdit* edit : calculatorEdits()) {
         EXPECT_TRUE(edit->text().isEmpty()) << edit->objectName().toStdString();
         // Results can be selected and copied, not typed over, and Tab passes them.
         const bool input = inputs.contains(edit);
@@ -118,7 +118,7 @@ TEST_F(InputModes, NoSelectedItemChangesNothing) {
 }
 
 TEST_F(InputModes, SwitchingModesClearsNoEdit) {
-    const QList<QLineEdit*> edits = form.findChildren<QLineEdit*>();
+    const QList<QLineEdit*> edits = calculatorEdits();
     for (QLineEdit* edit : edits) edit->setText(edit->objectName());
     for (int mode : {1, 2, 0}) form.setRG_1ItemIndex(mode);
     form.setRG_4ItemIndex(1);

@@ -3,6 +3,7 @@
 // every shortcut works wherever the focus is.
 
 #include "calculate_fixture.h"
+#include "lines_page.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -113,7 +114,9 @@ TEST_F(Keyboard, TabLeavesTheTableAndReachesTheCheckedModeItem) {
 TEST_F(Keyboard, CtrlPageDownAndUpTurnThePagesOnTheRight) {
     auto* added = new QWidget;
     form.addRightPage(added, "Added");
+    QWidget* lines = form.linesPage();
     for (const auto& [keys, shown] : {std::pair{Qt::Key_PageDown, ui.TabStates},
+                                      {Qt::Key_PageDown, lines},
                                       {Qt::Key_PageDown, added},
                                       {Qt::Key_PageDown, ui.TabDiagram},
                                       {Qt::Key_PageUp, added}}) {
@@ -146,8 +149,8 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
     for (QShortcut* shortcut : form.findChildren<QShortcut*>())
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
-    ASSERT_EQ(shortcuts.size(), 5u + 7u + 2u)
-        << "export, quit, copy all results, next and previous page; the modes; ps and ts";
+    ASSERT_EQ(shortcuts.size(), 6u + 7u + 2u)
+        << "export, quit, copy all results, lines, next and previous page; the modes; ps and ts";
 
     TakesEveryKey takesEveryKey;
     for (QWidget* place : std::initializer_list<QWidget*>{ui.Lb_P, ui.Tbl_States, ui.Chart_TS}) {

@@ -1,0 +1,205 @@
+#include "line_definition.h"
+
+#include "TFS.h"
+#include "decimal_separator.h"
+#include "number_format.h"
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Q = Quantity;
+
+// The triple point: below it no liquid and vapour coexist, °C.
+constexpr double TriplePointTemperature = 0.01;
+
+// A step that lands within this share of a step of `to` has reached it: 0.7
+// in steps of 0.1 is seven steps, although 0.7/0.1 is 6.999...
+constexpr double ReachedShareOfStep = 1e-9;
+
+const QString TooManyPoints = u" The line would have %1 points; at most %2 are computed: take a larger step"_s;
+
+QString Number(double value) {
+    return QString::number(value, 'g', 6).replace(u'.', LocaleDecimalSeparator());
+}
+
+QString ValueWithUnit(Quantity q, double shown, const Units& units) {
+    const QString unit = UnitText(q, units);
+    return unit.isEmpty() ? Number(shown) : Number(shown) + u' ' + unit;
+}
+
+using Grid = std::variant<QList<double>, QString>;
+
+// `steps` even steps from `from` towards `to`: `forward` (i) is the value i
+// steps on; `to` ends the line, as a step of its own where the last whole
+// step falls short of it.
+template <class Forward>
+Grid Stepped(double from, double to, double steps, Forward forward) {
+    if (!(steps < MostLinePoints)) return TooManyPoints.arg(Number(std::floor(steps) + 1)).arg(MostLinePoints);
+    qsizetype whole = qsizetype(std::floor(steps));
+    if (steps - whole > 1 - ReachedShareOfStep) ++whole;
+    QList<double> values;
+    for (qsizetype i = 0; i <= whole; ++i) values.append(forward(i));
+    if (std::abs(steps - whole) <= ReachedShareOfStep)
+        values.back() = to;  // the end itself, not the last step's rounding of it
+    else
+        values.append(to);
+    if (values.size() > MostLinePoints) return TooManyPoints.arg(values.size()).arg(MostLinePoints);
+    values.front() = from;
+    return values;
+}
+
+// The running values in the shown units, in the line's order.
+Grid RunningValues(const LineDefinition& line) {
+    const double from = line.from, to = line.to;
+    const bool logarithmic = line.logarithmic && CanBeLogarithmic(line.kind);
+    if (logarithmic && !(from > 0 && to > 0)) return u" A logarithmic range needs pressures above zero"_s;
+    const double a = logarithmic ? std::log(from) : from, b = logarithmic ? std::log(to) : to;
+    const auto scaled = [logarithmic](double x) { return logarithmic ? std::exp(x) : x; };
+    if (line.stepKind == StepKind::Points) {
+        if (line.points < 1) return u" Give at least one point"_s;
+        if (line.points > MostLinePoints) return TooManyPoints.arg(line.points).arg(MostLinePoints);
+        if (line.points == 1 || from == to) return QList<double>{from};
+        const int last = line.points - 1;
+        return Stepped(from, to, last, [&](qsizetype i) { return scaled(a + (b - a) * double(i) / last); });
+    }
+    if (from == to) return QList<double>{from};
+    // The direction comes from the range: a step's sign is not asked for. A
+    // logarithmic factor below 1 is the same spacing as its inverse.
+    double step = std::abs(logarithmic ? std::log(line.step) : line.step);
+    if (!(step > 0) || std::isinf(step))
+        return logarithmic ? u" The factor of a logarithmic step must be above zero and other than 1"_s
+                           : u" The step must not be zero"_s;
+    if (b < a) step = -step;
+    return Stepped(from, to, (b - a) / step, [&](qsizetype i) { return scaled(a + double(i) * step); });
+}
+
+const ModeRow* Mode(InputMode mode, SaturationInput input = SaturationInput::ByPs) {
+    return ModeOf(mode, input);
+}
+
+LinePoint PointAt(const LineDefinition& line, double fixed, double running) {
+    switch (line.kind) {
+        case LineKind::Isobar: return {Mode(InputMode::ByPT), {fixed, running}};
+        case LineKind::Isotherm: return {Mode(InputMode::ByPT), {running, fixed}};
+        case LineKind::SaturationByT: return {Mode(InputMode::Saturation, SaturationInput::ByTs), {running, 0}};
+        case LineKind::SaturationByP: return {Mode(InputMode::Saturation, SaturationInput::ByPs), {running, 0}};
+        case LineKind::Isentrope: return {Mode(InputMode::ByPS), {running, fixed}};
+        case LineKind::Isenthalp: return {Mode(InputMode::ByPH), {running, fixed}};
+    }
+    return {};
+}
+
+// Where an isobar or an isotherm meets the saturation line, in the running
+// quantity's core units, with the two saturated states there in the order of
+// rising running values: along an isobar water boils to steam as t rises,
+// along an isotherm steam condenses to water as p rises.
+struct Crossing {
+    double at;
+    LinePoint lower, upper;
+};
+
+std::optional<Crossing> CrossingOf(const LineDefinition& line, double fixed) {
+    if (line.kind == LineKind::Isobar && fixed < TFS::PKR) {
+        const double ts = TFS::TS_P(fixed);
+        if (ts < TriplePointTemperature) return std::nullopt;
+        const ModeRow* mode = Mode(InputMode::ByPX);
+        return Crossing{ts, {mode, {fixed, 0}}, {mode, {fixed, 1}}};
+    }
+    if (line.kind == LineKind::Isotherm && fixed < TFS::TKR && fixed >= TriplePointTemperature) {
+        const ModeRow* mode = Mode(InputMode::ByTX);
+        return Crossing{TFS::PS_T(fixed), {mode, {fixed, 1}}, {mode, {fixed, 0}}};
+    }
+    return std::nullopt;
+}
+
+// A running value that is the crossing itself gives way to the two states there.
+void AddCrossing(QList<LinePoint>& points, const QList<double>& running, const Crossing& c) {
+    const bool rising = running.size() < 2 || running.front() < running.back();
+    for (qsizetype i = 0; i < running.size(); ++i) {
+        const bool on = running[i] == c.at;
+        const bool beyond = i + 1 < running.size() && (running[i] - c.at) * (running[i + 1] - c.at) < 0;
+        if (!on && !beyond) continue;
+        const qsizetype at = on ? i : i + 1;
+        if (on) points.remove(i);
+        points.insert(at, rising ? c.upper : c.lower);
+        points.insert(at, rising ? c.lower : c.upper);
+        return;
+    }
+}
+
+}  // namespace
+
+Quantity RunningQuantity(LineKind kind) {
+    return kind == LineKind::Isobar || kind == LineKind::SaturationByT ? Q::Temperature : Q::Pressure;
+}
+
+std::optional<Quantity> FixedQuantity(LineKind kind) {
+    switch (kind) {
+        case LineKind::Isobar: return Q::Pressure;
+        case LineKind::Isotherm: return Q::Temperature;
+        case LineKind::Isentrope: return Q::Entropy;
+        case LineKind::Isenthalp: return Q::Enthalpy;
+        case LineKind::SaturationByT:
+        case LineKind::SaturationByP: break;
+    }
+    return std::nullopt;
+}
+
+bool CanBeLogarithmic(LineKind kind) {
+    return RunningQuantity(kind) == Q::Pressure;
+}
+
+QString LineKindName(LineKind kind) {
+    switch (kind) {
+        case LineKind::Isobar: return u"Isobar"_s;
+        case LineKind::Isotherm: return u"Isotherm"_s;
+        case LineKind::SaturationByT: return u"Saturation line by t"_s;
+        case LineKind::SaturationByP: return u"Saturation line by p"_s;
+        case LineKind::Isentrope: return u"Isentrope"_s;
+        case LineKind::Isenthalp: return u"Isenthalp"_s;
+    }
+    return {};
+}
+
+QString LineName(const LineDefinition& line) {
+    QString name = LineKindName(line.kind);
+    if (const auto fixed = FixedQuantity(line.kind))
+        name +=
+            u' ' + QLatin1String(RowOf(*fixed).inputSymbol) + u" = "_s + ValueWithUnit(*fixed, line.fixed, line.units);
+    return name;
+}
+
+QString LineTitle(const LineDefinition& line) {
+    const Units& u = line.units;
+    QString title = LineName(line);
+    const Quantity running = RunningQuantity(line.kind);
+    title += u", "_s + QLatin1String(RowOf(running).inputSymbol) + u" from "_s + Number(line.from) + u" to "_s +
+             ValueWithUnit(running, line.to, u);
+    const bool logarithmic = line.logarithmic && CanBeLogarithmic(line.kind);
+    if (line.stepKind == StepKind::Points)
+        title += u", %1 points"_s.arg(line.points) + (logarithmic ? u" spaced logarithmically"_s : QString());
+    else if (logarithmic)
+        title += u", factor "_s + Number(std::abs(line.step));
+    else
+        title += u", step "_s + ValueWithUnit(running, std::abs(line.step), u);
+    return title;
+}
+
+LinePoints PointsOf(const LineDefinition& line) {
+    const Grid grid = RunningValues(line);
+    if (const auto* refusal = std::get_if<QString>(&grid)) return *refusal;
+    const auto fixedQuantity = FixedQuantity(line.kind);
+    const double fixed = fixedQuantity ? FromShown(*fixedQuantity, line.fixed, line.units) : 0;
+    const Quantity running = RunningQuantity(line.kind);
+    QList<double> values;
+    QList<LinePoint> points;
+    for (const double shown : std::get<QList<double>>(grid)) {
+        values.append(FromShown(running, shown, line.units));
+        points.append(PointAt(line, fixed, values.back()));
+    }
+    if (const auto crossing = CrossingOf(line, fixed)) AddCrossing(points, values, *crossing);
+    return points;
+}

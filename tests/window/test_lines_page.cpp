@@ -1,0 +1,170 @@
+// The page Lines in the window: its table is the calculator's texts, a
+// refused definition says why and keeps what was typed, a table can be
+// cancelled, the start state comes from the table of states, the plot keeps
+// lines, the files are written, and the settings come back.
+#include "calculate_fixture.h"
+#include "edit_binding.h"
+#include "line_plot.h"
+#include "lines_page.h"
+
+#include <QAbstractItemModel>
+#include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QTableView>
+#include <QTemporaryDir>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+class LinesTest : public CalculateTest {
+protected:
+    LinesPage& page = *form.linesPage();
+
+    void define(LineKind kind, const QString& fixed, const QString& from, const QString& to, const QString& step,
+                StepKind stepKind = StepKind::Increment) {
+        page.kindBox()->setCurrentIndex(int(kind));
+        page.fixedEdit()->setText(fixed);
+        page.fromEdit()->setText(from);
+        page.toEdit()->setText(to);
+        page.stepKindBox()->setCurrentIndex(int(stepKind));
+        page.stepEdit()->setText(step);
+    }
+    void make() {
+        page.makeTable();
+        page.waitForTable();
+    }
+    QString cell(int row, const QString& header) const {
+        const QAbstractItemModel* model = page.tableView()->model();
+        for (int c = 0; c < model->columnCount(); ++c)
+            if (model->headerData(c, Qt::Horizontal).toString() == header)
+                return model->index(row, c).data().toString();
+        return u"no column "_s + header;
+    }
+};
+
+TEST_F(LinesTest, CtrlLShowsThePageWhoseTableShowsTheCalculatorsTextsRowByRow) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.setRG_1ItemIndex(int(InputMode::Saturation));
+    QTest::keyClick(ui.LB_Ps, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(ui.PC_Right->currentWidget(), &page) << "the (p, t) mode is selected to show the right column";
+    EXPECT_EQ(form.RG_1ItemIndex(), int(InputMode::ByPT));
+
+    define(LineKind::Isobar, "1", "100", "200", "50");
+    make();
+    ASSERT_EQ(page.tableView()->model()->rowCount(), 5) << "100, 150, saturated water and steam, 200";
+    calculateByPT("1", "150");
+    for (const auto& [header, q] :
+         {std::pair{u"h, kJ/kg"_s, Quantity::Enthalpy}, std::pair{u"Ro, kg/m3"_s, Quantity::Density},
+          std::pair{u"Miu, Pa.s"_s, Quantity::DynamicViscosity}})
+        EXPECT_EQ(cell(1, header), ResultEdit(ui, q, Phase::State)->text());
+    EXPECT_EQ(cell(2, u"Phase"_s), u"Saturated water"_s);
+    EXPECT_EQ(cell(3, u"x"_s), u"1.0000"_s);
+
+    // A change of units writes the same rows anew, and converts what was typed.
+    form.setUnits({PressureUnit::Bar, TemperatureUnit::Celsius, UnitSystem::SI});
+    EXPECT_EQ(cell(0, u"p, bar"_s), u"10.0000"_s);
+    EXPECT_EQ(page.fixedEdit()->text(), u"10"_s);
+    form.setUnits({});  // kept in the settings the other tests read
+}
+
+TEST_F(LinesTest, ARefusedDefinitionSaysWhyAndKeepsWhatWasTyped) {
+    struct Case {
+        QString from, to, step;
+        StepKind kind;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"20", "", "10", StepKind::Increment, " Insert the t to value"},
+        {"20", "1.2.3", "10", StepKind::Increment, "'1.2.3' is not a valid floating point value"},
+        {"20", "100", "0", StepKind::Increment, " The step must not be zero"},
+        {"20", "100", "2.5", StepKind::Points, " The number of points must be a whole number"},
+        {"0", "100000", "1", StepKind::Increment,
+         " The line would have 100001 points; at most 10000 are computed: take a larger step"},
+    };
+    for (const Case& c : cases) {
+        define(LineKind::Isobar, "1", c.from, c.to, c.step, c.kind);
+        make();
+        EXPECT_EQ(message(), c.message);
+        EXPECT_EQ(page.toEdit()->text(), c.to);
+        EXPECT_EQ(page.stepEdit()->text(), c.step);
+        EXPECT_EQ(page.tableView()->model()->rowCount(), 0);
+    }
+    // A start state the calculator refuses is refused as the calculator refuses it.
+    page.kindBox()->setCurrentIndex(int(LineKind::Isentrope));
+    page.startPressureEdit()->setText("1000");
+    make();
+    const std::string refused = message();
+    calculateByPT("1000", page.startTemperatureEdit()->text());
+    EXPECT_EQ(refused, message());
+    EXPECT_EQ(page.startPressureEdit()->text(), u"1000"_s);
+}
+
+TEST_F(LinesTest, AnIsentropeStartsFromTheSelectedStateAndTheCancelledTableLeavesTheLastOne) {
+    calculateByPT("10", "500");
+    ui.Tbl_States->selectRow(int(form.states().rows().size()) - 1);
+    page.kindBox()->setCurrentIndex(int(LineKind::Isentrope));
+    page.takeSelectedState();
+    EXPECT_EQ(page.startPressureEdit()->text(), u"10"_s);
+    EXPECT_EQ(page.startTemperatureEdit()->text(), u"500"_s);
+    define(LineKind::Isentrope, "", "10", "0.01", "4", StepKind::Points);
+    page.logarithmicBox()->setChecked(true);
+    make();
+    ASSERT_EQ(page.tableView()->model()->rowCount(), 4);
+    EXPECT_EQ(cell(0, u"t, C"_s), u"500.0"_s);
+    EXPECT_TRUE(cell(3, u"Phase"_s).startsWith(u"Wet steam"_s));
+
+    define(LineKind::Isotherm, "380", "1", "50", "10000", StepKind::Points);
+    page.makeTable();
+    page.cancel();
+    page.waitForTable();
+    EXPECT_EQ(page.tableView()->model()->rowCount(), 4) << "the isentrope stays";
+    EXPECT_FALSE(page.busy());
+}
+
+TEST_F(LinesTest, ThePlotKeepsLinesAndTheTableIsCopiedExportedAndPrinted) {
+    define(LineKind::Isotherm, "300", "1", "50", "20", StepKind::Points);
+    page.logarithmicBox()->setChecked(true);
+    page.plot()->setAxes(Quantity::Pressure, Quantity::SpecificVolume);
+    page.plot()->setLogarithmic(true, true);
+    make();
+    ASSERT_TRUE(page.plot()->keepCurrent());
+    page.fixedEdit()->setText("400");
+    make();
+    QStringList names;
+    for (QLineSeries* series : page.plot()->series()) names.append(series->name());
+    EXPECT_EQ(names, (QStringList{"Saturation line", "Isotherm t = 300 C", "Isotherm t = 400 C"}));
+    EXPECT_EQ(page.plot()->chart()->axes(Qt::Horizontal).front()->type(), QAbstractAxis::AxisTypeLogValue);
+
+    EXPECT_TRUE(page.tableText().startsWith(u"No.\tPhase\tt, C\tp, MPa\t"_s))
+        << page.tableText().left(80).toStdString();
+    const QTemporaryDir folder;
+    QString error;
+    ASSERT_TRUE(page.exportCsv(folder.filePath("line.csv"), &error)) << error.toStdString();
+    QFile csv(folder.filePath("line.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readLine(), "\"Isotherm t = 400 C, p from 1 to 50 MPa, 20 points spaced logarithmically\"\r\n");
+    ASSERT_TRUE(page.savePdf(folder.filePath("line.pdf")));
+    QFile pdf(folder.filePath("line.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(4), "%PDF");
+    EXPECT_TRUE(page.plot()->save(folder.filePath("plot.svg"), &error));
+
+    // The next start shows the same line, columns and axes.
+    page.setChosenQuantities({Quantity::Temperature, Quantity::Enthalpy});
+    LinesPage again;
+    EXPECT_EQ(again.kindBox()->currentIndex(), int(LineKind::Isotherm));
+    EXPECT_EQ(again.fixedEdit()->text(), u"400"_s);
+    EXPECT_TRUE(again.logarithmicBox()->isChecked());
+    EXPECT_EQ(again.chosenQuantities(), (QList<Quantity>{Quantity::Temperature, Quantity::Enthalpy}));
+    EXPECT_EQ(again.plot()->yQuantity(), Quantity::SpecificVolume);
+    EXPECT_TRUE(again.plot()->xLogarithmic());
+}
+
+}  // namespace

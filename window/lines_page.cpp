@@ -1,0 +1,611 @@
+#include "lines_page.h"
+
+#include "line_plot.h"
+#include "line_print.h"
+#include "line_table_model.h"
+#include "message_box.h"
+#include "save_dialog.h"
+#include "text_to_real.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Q = Quantity;
+
+// A table that takes longer than this shows its progress and a Cancel.
+constexpr int ProgressAfterMilliseconds = 200;
+constexpr int ProgressEveryMilliseconds = 50;
+
+bool OnSaturationLine(LineKind kind) {
+    return kind == LineKind::SaturationByT || kind == LineKind::SaturationByP;
+}
+
+bool FromStartState(LineKind kind) {
+    return kind == LineKind::Isentrope || kind == LineKind::Isenthalp;
+}
+
+QString Group(const QString& key) {
+    return u"lines/"_s + key;
+}
+
+// A value for an edit: short, in the locale, enough digits to read back close.
+QString EditText(double value) {
+    return QLocale().toString(value, 'g', 10);
+}
+
+QString SymbolOf(Quantity q) {
+    return QLatin1String(RowOf(q).inputSymbol);
+}
+
+// The value of a quantity in a row of the table of states.
+std::optional<double> StoredOf(const StateRow& row, Quantity q) {
+    for (const StoredValue& v : row.values)
+        if (v.phase == Phase::State && v.quantity == q && !std::isnan(v.value)) return v.value;
+    return std::nullopt;
+}
+
+// "s = 6.597 kJ/(kg.C)": the start state's s or h as the calculator writes it.
+QString StartText(Quantity q, double value, const Units& units) {
+    return SymbolOf(q) + u" = "_s + OutputText(q, value, Place::ByPT, units) + u' ' + UnitText(q, units);
+}
+
+}  // namespace
+
+LinesPage::LinesPage(QWidget* parent)
+    : QWidget(parent),
+      kind(new QComboBox),
+      fixedCaption(new QLabel),
+      fixed(new QLineEdit),
+      startCaption(new QLabel),
+      startP(new QLineEdit),
+      startTCaption(new QLabel),
+      startT(new QLineEdit),
+      fromSelected(new QPushButton(u"From selected state"_s)),
+      startResult(new QLabel),
+      rangeCaption(new QLabel),
+      from(new QLineEdit),
+      to(new QLineEdit),
+      rangeUnit(new QLabel),
+      stepKind(new QComboBox),
+      step(new QLineEdit),
+      logarithmic(new QCheckBox(u"logarithmic"_s)),
+      columnsButton(new QToolButton),
+      make(new QPushButton(u"Make table"_s)),
+      cancelButton(new QPushButton(u"Cancel"_s)),
+      progress(new QProgressBar),
+      status(new QLabel),
+      tableAndPlot(new QTabWidget),
+      view(new QTableView),
+      model(new LineTableModel(this)),
+      linePlot(new LinePlot) {
+    for (int k = 0; k < LineKindCount; ++k) kind->addItem(LineKindName(LineKind(k)), k);
+    stepKind->addItem(u"Step"_s, int(StepKind::Increment));
+    stepKind->addItem(u"Points"_s, int(StepKind::Points));
+    stepKind->setToolTip(u"A step from the first value, or a number of points evenly spaced"_s);
+    logarithmic->setToolTip(u"Pressures evenly spaced in their logarithm; a step is then a factor"_s);
+    fromSelected->setToolTip(u"The start state from the selected row of the table of states"_s);
+    columnsButton->setText(u"Columns"_s);
+    columnsButton->setPopupMode(QToolButton::InstantPopup);
+    columnsButton->setMenu(new QMenu(columnsButton));
+    make->setDefault(true);
+    for (QLineEdit* edit : {fixed, startP, startT, from, to, step}) {
+        edit->setMinimumWidth(60);
+        connect(edit, &QLineEdit::returnPressed, this, &LinesPage::makeTable);
+    }
+    // A typed start state is no longer the one taken from the table.
+    for (QLineEdit* edit : {startP, startT})
+        connect(edit, &QLineEdit::textEdited, this, [this] {
+            takenStart.reset();
+            startResult->clear();
+        });
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(u"Line"_s), 0, 0);
+    grid->addWidget(kind, 0, 1, 1, 3);
+    grid->addWidget(fixedCaption, 1, 0);
+    grid->addWidget(fixed, 1, 1);
+    grid->addWidget(startCaption, 1, 0);
+    grid->addWidget(startP, 1, 1);
+    grid->addWidget(startTCaption, 1, 2);
+    grid->addWidget(startT, 1, 3);
+    grid->addWidget(fromSelected, 0, 4, 1, 2);
+    grid->addWidget(startResult, 1, 4, 1, 2);
+    grid->addWidget(rangeCaption, 2, 0);
+    grid->addWidget(from, 2, 1);
+    grid->addWidget(new QLabel(u"to"_s), 2, 2, Qt::AlignRight);
+    grid->addWidget(to, 2, 3);
+    grid->addWidget(rangeUnit, 2, 4);
+    grid->addWidget(stepKind, 3, 0);
+    grid->addWidget(step, 3, 1);
+    grid->addWidget(logarithmic, 3, 2, 1, 2);
+    grid->addWidget(columnsButton, 3, 4, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* run = new QHBoxLayout;
+    run->addWidget(make);
+    run->addWidget(cancelButton);
+    run->addWidget(progress, 1);
+    run->addWidget(status, 1);
+    progress->setVisible(false);
+    cancelButton->setVisible(false);
+
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    auto* tablePage = new QWidget;
+    auto* tableLayout = new QVBoxLayout(tablePage);
+    tableLayout->setContentsMargins(2, 2, 2, 2);
+    tableLayout->addWidget(view, 1);
+    auto* tableButtons = new QHBoxLayout;
+    for (const auto& [text, slot] :
+         {std::pair{u"Copy"_s, &LinesPage::copyTable}, std::pair{u"CSV…"_s, &LinesPage::exportCsvByDialog},
+          std::pair{u"Print…"_s, &LinesPage::printTable}, std::pair{u"PDF…"_s, &LinesPage::savePdfByDialog}}) {
+        auto* button = new QPushButton(text);
+        connect(button, &QPushButton::clicked, this, slot);
+        tableButtons->addWidget(button);
+    }
+    tableLayout->addLayout(tableButtons);
+    auto* plotPage = new QWidget;
+    auto* plotLayout = new QVBoxLayout(plotPage);
+    plotLayout->setContentsMargins(2, 2, 2, 2);
+    plotLayout->addWidget(linePlot, 1);
+    auto* savePlot = new QPushButton(u"Save plot…"_s);
+    connect(savePlot, &QPushButton::clicked, this, &LinesPage::savePlotByDialog);
+    plotLayout->addWidget(savePlot, 0, Qt::AlignRight);
+    tableAndPlot->addTab(tablePage, u"Table"_s);
+    tableAndPlot->addTab(plotPage, u"Plot"_s);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(grid);
+    layout->addLayout(run);
+    layout->addWidget(tableAndPlot, 1);
+
+    connect(kind, &QComboBox::currentIndexChanged, this, [this] {
+        showKind();
+        saveSettings();
+    });
+    connect(stepKind, &QComboBox::currentIndexChanged, this, [this] { showUnits(); });
+    connect(logarithmic, &QCheckBox::toggled, this, [this] { showUnits(); });
+    connect(make, &QPushButton::clicked, this, &LinesPage::makeTable);
+    connect(cancelButton, &QPushButton::clicked, this, &LinesPage::cancel);
+    connect(fromSelected, &QPushButton::clicked, this, &LinesPage::takeSelectedState);
+    connect(&watcher, &QFutureWatcher<LineTable>::finished, this, &LinesPage::finishTable);
+    connect(linePlot, &LinePlot::settingsChanged, this, &LinesPage::saveSettings);
+    progressTimer.setInterval(ProgressEveryMilliseconds);
+    connect(&progressTimer, &QTimer::timeout, this, &LinesPage::showProgress);
+
+    loadSettings();
+    showKind();
+}
+
+LinesPage::~LinesPage() {
+    cancelRequested = true;
+    watcher.waitForFinished();
+}
+
+LineKind LinesPage::lineKind() const {
+    return LineKind(kind->currentData().toInt());
+}
+
+void LinesPage::setSelectedStateSource(std::function<std::optional<StateRow>()> source) {
+    selectedState = std::move(source);
+}
+
+// The inputs the kind of line reads, their captions and its columns.
+void LinesPage::showKind() {
+    const LineKind k = lineKind();
+    const bool start = FromStartState(k);
+    const auto fixedQuantity = FixedQuantity(k);
+    fixedCaption->setVisible(fixedQuantity.has_value() && !start);
+    fixed->setVisible(fixedQuantity.has_value() && !start);
+    for (QWidget* w : std::initializer_list<QWidget*>{startCaption, startP, startTCaption, startT, startResult})
+        w->setVisible(start);
+    fromSelected->setEnabled(!OnSaturationLine(k));
+    logarithmic->setEnabled(CanBeLogarithmic(k));
+    rebuildColumnMenu();
+    showUnits();
+}
+
+void LinesPage::showUnits() {
+    const LineKind k = lineKind();
+    if (const auto q = FixedQuantity(k)) fixedCaption->setText(InputCaption(*q, false, units) + u" ="_s);
+    startCaption->setText(u"start "_s + InputCaption(Q::Pressure, false, units));
+    startTCaption->setText(InputCaption(Q::Temperature, false, units));
+    const Quantity running = RunningQuantity(k);
+    rangeCaption->setText(SymbolOf(running) + (OnSaturationLine(k) ? u"s"_s : QString()) + u" from"_s);
+    rangeUnit->setText(UnitText(running, units));
+    // What the step edit wants: a number of points, a factor or an increment in the unit.
+    const bool factor = logarithmic->isChecked() && CanBeLogarithmic(k);
+    QString wanted = factor ? u"factor"_s : UnitText(running, units);
+    if (StepKind(stepKind->currentData().toInt()) == StepKind::Points) wanted = u"points"_s;
+    step->setPlaceholderText(wanted);
+    model->setUnits(units);
+}
+
+void LinesPage::rebuildColumnMenu() {
+    QMenu* menu = columnsButton->menu();
+    menu->clear();
+    for (const Quantity q : ShowableQuantities(lineKind())) {
+        QAction* action = menu->addAction(ResultCaption(q, OnSaturationLine(lineKind()), units));
+        action->setCheckable(true);
+        action->setChecked(chosen.contains(q));
+        connect(action, &QAction::toggled, this, [this, q](bool on) {
+            QList<Quantity> now = chosen;
+            if (on && !now.contains(q)) now.append(q);
+            if (!on) now.removeAll(q);
+            setChosenQuantities(now);
+        });
+    }
+}
+
+void LinesPage::setChosenQuantities(const QList<Quantity>& quantities) {
+    // In the order of the calculator's rows, whatever the order of choosing.
+    chosen.clear();
+    for (int q = 0; q < QuantityCount; ++q)
+        if (quantities.contains(Quantity(q))) chosen.append(Quantity(q));
+    model->setColumns(columns());
+    saveSettings();
+}
+
+QList<LineColumn> LinesPage::columns() const {
+    const LineKind k = model->table().rows.isEmpty() ? lineKind() : model->table().line.kind;
+    QList<Quantity> shown;
+    for (const Quantity q : chosen)
+        if (ShowableQuantities(k).contains(q)) shown.append(q);
+    return ColumnsOf(k, shown);
+}
+
+void LinesPage::setUnits(const Units& shown) {
+    // The texts kept from the last start were typed in the units kept with them.
+    if (unitsKnown && shown != units) convertTyped(units, shown);
+    unitsKnown = true;
+    units = shown;
+    showUnits();
+    rebuildColumnMenu();
+    linePlot->setUnits(units);
+    saveSettings();
+}
+
+// The typed values say the same in the new units: a value converted, a step
+// converted as a difference.
+void LinesPage::convertTyped(const Units& before, const Units& after) {
+    const auto convert = [&](QLineEdit* edit, Quantity q, bool difference) {
+        double value;
+        try {
+            value = TextToReal(edit->text());
+        } catch (const InvalidNumber&) {
+            return;  // an empty or malformed text stays as typed
+        }
+        const double core = FromShown(q, value, before) - (difference ? FromShown(q, 0, before) : 0);
+        edit->setText(EditText(ToShown(q, core, after) - (difference ? ToShown(q, 0, after) : 0)));
+    };
+    const LineKind k = lineKind();
+    if (const auto q = FixedQuantity(k); q && !FromStartState(k)) convert(fixed, *q, false);
+    convert(startP, Q::Pressure, false);
+    convert(startT, Q::Temperature, false);
+    const Quantity running = RunningQuantity(k);
+    convert(from, running, false);
+    convert(to, running, false);
+    const bool factor = logarithmic->isChecked() && CanBeLogarithmic(k);
+    if (StepKind(stepKind->currentData().toInt()) == StepKind::Increment && !factor) convert(step, running, true);
+}
+
+void LinesPage::refuse(QLineEdit* edit, const QString& message) {
+    ShowMessage(this, message);
+    if (edit != nullptr) {
+        edit->setFocus();
+        edit->selectAll();
+    }
+}
+
+std::optional<double> LinesPage::readValue(QLineEdit* edit, const QString& symbol) {
+    if (edit->text().trimmed().isEmpty()) {
+        refuse(edit, u" Insert the "_s + symbol + u" value"_s);
+        return std::nullopt;
+    }
+    try {
+        return TextToReal(edit->text());
+    } catch (const InvalidNumber& e) {
+        refuse(edit, e.message());
+        return std::nullopt;
+    }
+}
+
+// The s or h of the start state, in the shown units: taken from the table of
+// states, or the calculator's run of the typed (p, t), refused as it refuses.
+std::optional<double> LinesPage::startValue(Quantity fixedQuantity) {
+    if (takenStart) {
+        if (const auto value = StoredOf(*takenStart, fixedQuantity)) return ToShown(fixedQuantity, *value, units);
+    }
+    const auto p = readValue(startP, u"p"_s);
+    if (!p) return std::nullopt;
+    const auto t = readValue(startT, u"t"_s);
+    if (!t) return std::nullopt;
+    const ModeRow* mode = ModeOf(InputMode::ByPT, SaturationInput::ByPs);
+    const Outcome outcome = CalculateValues(
+        *mode, {FromShown(Q::Pressure, *p, units), FromShown(Q::Temperature, *t, units)}, units, transport);
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        refuse(refusal->input == Q::Pressure ? startP : startT, refusal->message);
+        return std::nullopt;
+    }
+    if (const auto* stop = std::get_if<Stop>(&outcome)) {
+        ShowErrorReport(this, stop->explanation, stop->reason);
+        return std::nullopt;
+    }
+    for (const Output& output : std::get<Outputs>(outcome).values)
+        if (output.quantity == fixedQuantity) {
+            startResult->setText(StartText(fixedQuantity, output.value, units));
+            return ToShown(fixedQuantity, output.value, units);
+        }
+    return std::nullopt;
+}
+
+std::optional<LineDefinition> LinesPage::readDefinition() {
+    LineDefinition line;
+    line.kind = lineKind();
+    line.units = units;
+    line.transport = transport;
+    if (const auto q = FixedQuantity(line.kind)) {
+        const auto value = FromStartState(line.kind) ? startValue(*q) : readValue(fixed, SymbolOf(*q));
+        if (!value) return std::nullopt;
+        line.fixed = *value;
+    }
+    const QString symbol = SymbolOf(RunningQuantity(line.kind));
+    const auto a = readValue(from, symbol + u" from"_s);
+    if (!a) return std::nullopt;
+    const auto b = readValue(to, symbol + u" to"_s);
+    if (!b) return std::nullopt;
+    line.from = *a;
+    line.to = *b;
+    line.stepKind = StepKind(stepKind->currentData().toInt());
+    line.logarithmic = logarithmic->isChecked() && CanBeLogarithmic(line.kind);
+    const auto s = readValue(step, line.stepKind == StepKind::Points ? u"number of points"_s : u"step"_s);
+    if (!s) return std::nullopt;
+    if (line.stepKind == StepKind::Points) {
+        if (*s != std::floor(*s) || std::abs(*s) > 1e9) {
+            refuse(step, u" The number of points must be a whole number"_s);
+            return std::nullopt;
+        }
+        line.points = int(*s);
+    } else {
+        line.step = *s;
+    }
+    return line;
+}
+
+void LinesPage::makeTable() {
+    if (busy()) return;
+    const auto line = readDefinition();
+    if (!line) return;
+    const LinePoints points = PointsOf(*line);
+    if (const auto* refusal = std::get_if<QString>(&points)) {
+        refuse(step, *refusal);
+        return;
+    }
+    saveSettings();
+    const QList<LinePoint>& list = std::get<QList<LinePoint>>(points);
+    cancelRequested = false;
+    rowsDone = 0;
+    rowsToDo = list.size();
+    status->clear();
+    make->setEnabled(false);
+    watcher.setFuture(QtConcurrent::run([line = *line, list, this] {
+        return ComputeLine(
+            line, list, [this](qsizetype done) { rowsDone = done; }, &cancelRequested);
+    }));
+    QTimer::singleShot(ProgressAfterMilliseconds, this, [this] {
+        if (!busy()) return;
+        progress->setRange(0, int(rowsToDo));
+        progress->setVisible(true);
+        cancelButton->setVisible(true);
+        progressTimer.start();
+    });
+}
+
+void LinesPage::showProgress() {
+    progress->setValue(int(rowsDone.load()));
+}
+
+void LinesPage::cancel() {
+    cancelRequested = true;
+}
+
+bool LinesPage::busy() const {
+    return watcher.isRunning();
+}
+
+void LinesPage::waitForTable() {
+    watcher.waitForFinished();
+    QCoreApplication::processEvents();  // the finished signal
+}
+
+// A cancelled table is dropped: the one shown before stays.
+void LinesPage::finishTable() {
+    progressTimer.stop();
+    progress->setVisible(false);
+    cancelButton->setVisible(false);
+    make->setEnabled(true);
+    const LineTable table = watcher.result();
+    if (cancelRequested || table.rows.size() != rowsToDo) {
+        status->setText(u"Cancelled"_s);
+        return;
+    }
+    model->setTable(table, {}, units);
+    model->setColumns(columns());
+    view->resizeColumnsToContents();
+    linePlot->setCurrent(table);
+    qsizetype refused = 0;
+    for (const LineRow& row : table.rows) refused += !std::holds_alternative<Outputs>(row.outcome);
+    status->setText(refused == 0 ? u"%1 rows"_s.arg(table.rows.size())
+                                 : u"%1 rows, %2 refused"_s.arg(table.rows.size()).arg(refused));
+    emit tableReady();
+}
+
+const LineTable& LinesPage::table() const {
+    return model->table();
+}
+
+void LinesPage::takeSelectedState() {
+    const std::optional<StateRow> row = selectedState ? selectedState() : std::nullopt;
+    const LineKind k = lineKind();
+    if (!row || !StoredOf(*row, Q::Entropy)) {
+        ShowMessage(this, u" Select a state of a state mode in the table of states"_s);
+        return;
+    }
+    const auto shown = [&](Quantity q) { return EditText(ToShown(q, StoredOf(*row, q).value_or(NAN), units)); };
+    if (k == LineKind::Isobar) fixed->setText(shown(Q::Pressure));
+    if (k == LineKind::Isotherm) fixed->setText(shown(Q::Temperature));
+    if (!FromStartState(k)) return;
+    startP->setText(shown(Q::Pressure));
+    startT->setText(shown(Q::Temperature));
+    takenStart = row;
+    const Quantity q = *FixedQuantity(k);
+    startResult->setText(StartText(q, StoredOf(*row, q).value_or(NAN), units) + u" (state %1)"_s.arg(row->number));
+}
+
+QString LinesPage::tableText() const {
+    return LineText(table(), model->columns(), units);
+}
+
+void LinesPage::copyTable() {
+    if (!table().rows.isEmpty()) QGuiApplication::clipboard()->setText(tableText());
+}
+
+bool LinesPage::exportCsv(const QString& path, QString* error) const {
+    return WriteWhole(path, LineCsv(table(), model->columns(), units), error);
+}
+
+void LinesPage::exportCsvByDialog() {
+    if (table().rows.isEmpty()) return;
+    const QString path = AskSavePath(this, u"Export the line as CSV"_s, u"line.csv"_s, u"CSV files (*.csv)"_s);
+    if (path.isEmpty()) return;
+    QString error;
+    if (!exportCsv(path, &error)) ShowMessage(this, u"The line was not exported: "_s + error);
+}
+
+namespace {
+
+// Wide tables read best across the page.
+void Prepare(QPrinter& printer) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+bool LinesPage::savePdf(const QString& path) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(LineTitle(table().line));
+    Prepare(printer);
+    return PrintLineTable(printer, table(), model->columns(), units);
+}
+
+void LinesPage::savePdfByDialog() {
+    if (table().rows.isEmpty()) return;
+    const QString path = AskSavePath(this, u"Save the line as PDF"_s, u"line.pdf"_s, u"PDF files (*.pdf)"_s);
+    if (!path.isEmpty() && !savePdf(path)) ShowMessage(this, u"The PDF was not written: cannot write "_s + path);
+}
+
+void LinesPage::printTable() {
+    if (table().rows.isEmpty()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(LineTitle(table().line));
+    Prepare(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!PrintLineTable(printer, table(), model->columns(), units)) ShowMessage(this, u"The printer could not start"_s);
+}
+
+void LinesPage::savePlotByDialog() {
+    const QString path =
+        AskSavePath(this, u"Save plot as"_s, u"plot.png"_s, u"PNG images (*.png);;SVG drawings (*.svg)"_s);
+    if (path.isEmpty()) return;
+    QString error;
+    if (!linePlot->save(path, &error)) ShowMessage(this, u"The plot was not saved: "_s + error);
+}
+
+void LinesPage::saveSettings() const {
+    if (loading) return;
+    QSettings settings;
+    settings.setValue(Group(u"kind"_s), int(lineKind()));
+    for (const auto& [key, edit] :
+         {std::pair{u"fixed"_s, fixed}, std::pair{u"startP"_s, startP}, std::pair{u"startT"_s, startT},
+          std::pair{u"from"_s, from}, std::pair{u"to"_s, to}, std::pair{u"step"_s, step}})
+        settings.setValue(Group(key), edit->text());
+    settings.setValue(Group(u"stepKind"_s), stepKind->currentData().toInt());
+    settings.setValue(Group(u"logarithmic"_s), logarithmic->isChecked());
+    QStringList names;
+    for (const Quantity q : chosen) names.append(QLatin1String(RowOf(q).name));
+    settings.setValue(Group(u"columns"_s), names);
+    settings.setValue(Group(u"plotX"_s), QLatin1String(RowOf(linePlot->xQuantity()).name));
+    settings.setValue(Group(u"plotY"_s), QLatin1String(RowOf(linePlot->yQuantity()).name));
+    settings.setValue(Group(u"plotLogX"_s), linePlot->xLogarithmic());
+    settings.setValue(Group(u"plotLogY"_s), linePlot->yLogarithmic());
+}
+
+namespace {
+
+std::optional<Quantity> QuantityNamed(const QString& name) {
+    for (int q = 0; q < QuantityCount; ++q)
+        if (name == QLatin1String(RowOf(Quantity(q)).name)) return Quantity(q);
+    return std::nullopt;
+}
+
+}  // namespace
+
+// A first start shows a heater's isobar: water at 1 MPa from 20 °C to 300 °C.
+void LinesPage::loadSettings() {
+    loading = true;
+    const QSettings settings;
+    const int k = settings.value(Group(u"kind"_s), int(LineKind::Isobar)).toInt();
+    kind->setCurrentIndex(std::max(0, kind->findData(k)));
+    for (const auto& [key, edit, initial] :
+         {std::tuple{u"fixed"_s, fixed, u"1"_s}, std::tuple{u"startP"_s, startP, u"10"_s},
+          std::tuple{u"startT"_s, startT, u"500"_s}, std::tuple{u"from"_s, from, u"20"_s},
+          std::tuple{u"to"_s, to, u"300"_s}, std::tuple{u"step"_s, step, u"10"_s}})
+        edit->setText(settings.value(Group(key), initial).toString());
+    stepKind->setCurrentIndex(std::max(0, stepKind->findData(settings.value(Group(u"stepKind"_s), 0).toInt())));
+    logarithmic->setChecked(settings.value(Group(u"logarithmic"_s), false).toBool());
+    QList<Quantity> quantities;
+    const QStringList names = settings.value(Group(u"columns"_s)).toStringList();
+    for (const QString& name : names)
+        if (const auto q = QuantityNamed(name)) quantities.append(*q);
+    setChosenQuantities(settings.contains(Group(u"columns"_s))
+                            ? quantities
+                            : DefaultQuantities(LineKind::Isobar) + DefaultQuantities(LineKind::SaturationByT));
+    const auto x = QuantityNamed(settings.value(Group(u"plotX"_s)).toString());
+    const auto y = QuantityNamed(settings.value(Group(u"plotY"_s)).toString());
+    linePlot->setAxes(x.value_or(Q::Entropy), y.value_or(Q::Enthalpy));
+    linePlot->setLogarithmic(settings.value(Group(u"plotLogX"_s), false).toBool(),
+                             settings.value(Group(u"plotLogY"_s), false).toBool());
+    loading = false;
+}
