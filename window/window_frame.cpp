@@ -158,9 +158,12 @@ void TForm1::showAbout() {
     QMessageBox::about(this, QStringLiteral("About ") + windowTitle(),
                        QStringLiteral("<p><b>%1</b>, version %2</p>"
                                       "<p>Thermodynamic properties: IAPWS Industrial Formulation 1997 (IAPWS-IF97), "
-                                      "with the backward equations T(p, h) and T(p, s).<br>"
-                                      "Viscosity and thermal conductivity: IAPS 1985 equations.<br>"
+                                      "region 5 as revised in 2007, with the backward equations T(p, h), "
+                                      "T(p, s) and p(h, s).<br>"
+                                      "Viscosity and thermal conductivity: IAPS 1985 equations, or by choice "
+                                      "(View → Transport properties) IAPWS 2008 and IAPWS 2011.<br>"
                                       "Transport properties and surface tension on the saturation line: "
-                                      "saturation-line correlations.</p>")
+                                      "saturation-line correlations, or by that choice IAPWS 2008, IAPWS 2011 "
+                                      "and IAPWS R1-76(2014).</p>")
                            .arg(windowTitle().toHtmlEscaped(), QStringLiteral(H2O_ORV_VERSION)));
 }
