@@ -30,6 +30,7 @@ constexpr double EnthalpyMargin = 100;           // kJ/kg
 constexpr double EnthalpyStep = 500;             // kJ/kg
 constexpr double WideEnthalpyTicksAbove = 4500;  // kJ/kg
 constexpr double WideEnthalpyStep = 1000;        // kJ/kg
+constexpr double EdgeShare = 0.025;              // of an axis: the least room of a state from the frame
 
 // Isobar samples over the shown temperatures. Region 3 states (350 °C up to
 // the B23 line) cost about 0.1 ms each, so their number stays modest.
@@ -118,24 +119,48 @@ DiagramRange DomeRange() {
             RoundUp(hDome + EnthalpyMargin, EnthalpyStep), EnthalpyStep};
 }
 
-DiagramRange RangeTakingIn(DiagramRange range, const DiagramPoint& point) {
+namespace {
+
+// The ticks of the axes' ends; the wide ticks reach the axis end.
+void SettleTicks(DiagramRange& range) {
+    range.tTick = TemperatureTick(range.tMax);
+    range.hTick = EnthalpyTick(range.hMax);
+    if (range.tTick == WideTemperatureStep) range.tMax = RoundUp(range.tMax, range.tTick);
+    if (range.hTick == WideEnthalpyStep) range.hMax = RoundUp(range.hMax, range.hTick);
+}
+
+}  // namespace
+
+DiagramRange RangeTakingIn(DiagramRange range, const std::vector<DiagramPoint>& points) {
     const auto takeIn = [](double& min, double& max, double value, double margin, double step) {
         max = std::max(max, RoundUp(value + margin, step));
         min = std::min(min, value - margin);
     };
-    takeIn(range.sMin, range.sMax, point.s, EntropyMargin, EntropyStep);
-    takeIn(range.tMin, range.tMax, point.t, TemperatureMargin, TemperatureStep);
-    takeIn(range.hMin, range.hMax, point.h, EnthalpyMargin, EnthalpyStep);
-    range.tTick = TemperatureTick(range.tMax);
-    range.hTick = EnthalpyTick(range.hMax);
-    // The wide ticks reach the axis end.
-    if (range.tTick == WideTemperatureStep) range.tMax = RoundUp(range.tMax, range.tTick);
-    if (range.hTick == WideEnthalpyStep) range.hMax = RoundUp(range.hMax, range.hTick);
+    for (const DiagramPoint& point : points) {
+        takeIn(range.sMin, range.sMax, point.s, EntropyMargin, EntropyStep);
+        takeIn(range.tMin, range.tMax, point.t, TemperatureMargin, TemperatureStep);
+        takeIn(range.hMin, range.hMax, point.h, EnthalpyMargin, EnthalpyStep);
+    }
+    SettleTicks(range);
+    // On a wide axis (up to 2000 °C) the fixed room is a pixel or two: each
+    // state keeps a share of the whole axis from the frame too.
+    const auto share = [](const double min, const double max, double margin) {
+        return std::max(margin, EdgeShare * (max - min));
+    };
+    const double sRoom = share(range.sMin, range.sMax, EntropyMargin);
+    const double tRoom = share(range.tMin, range.tMax, TemperatureMargin);
+    const double hRoom = share(range.hMin, range.hMax, EnthalpyMargin);
+    for (const DiagramPoint& point : points) {
+        takeIn(range.sMin, range.sMax, point.s, sRoom, EntropyStep);
+        takeIn(range.tMin, range.tMax, point.t, tRoom, TemperatureStep);
+        takeIn(range.hMin, range.hMax, point.h, hRoom, EnthalpyStep);
+    }
+    SettleTicks(range);
     return range;
 }
 
 StateDiagram StateDiagramOf(double p, double s, double t, double h) {
-    StateDiagram diagram{{s, t, h}, {}, RangeTakingIn(DomeRange(), {s, t, h})};
+    StateDiagram diagram{{s, t, h}, {}, RangeTakingIn(DomeRange(), {{s, t, h}})};
     AddSinglePhasePoints(diagram.isobar, p, diagram.range.tMax);
     // Below the critical pressure the isobar crosses the dome along the plateau
     // from saturated water to saturated steam (below the triple-point pressure

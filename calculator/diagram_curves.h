@@ -40,10 +40,11 @@ struct DiagramRange {
 DiagramRange DomeRange();
 
 // The range widened where need be, so that the point stands inside every end
-// by at least the room the shown state gets (0.3 kJ/(kg·K), 15 °C, 100 kJ/kg):
-// a state is never drawn on the frame. An upper end rises to a whole tick, a
-// lower one goes just as far as needed below 0.
-DiagramRange RangeTakingIn(DiagramRange range, const DiagramPoint& point);
+// by at least the room the shown state gets (0.3 kJ/(kg·K), 15 °C, 100 kJ/kg),
+// and by about 2.5 % of the axis where that is more: a state is never drawn on the
+// frame. An upper end rises to a whole tick, a lower one goes just as far as
+// needed below 0.
+DiagramRange RangeTakingIn(DiagramRange range, const std::vector<DiagramPoint>& points);
 
 // One state on the diagrams: its point, its isobar over the shown temperatures
 // (with the two-phase plateau at the saturation temperature below the critical

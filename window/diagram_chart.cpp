@@ -250,8 +250,10 @@ void DiagramChart::redraw() {
     chart()->legend()->markers(process).front()->setVisible(process->count() > 0);
 
     // The table's states are all inside the frame too.
-    DiagramRange range = lastState ? lastState->range : DomeRange();
-    for (const NumberedPoint& numbered : tableStates) range = RangeTakingIn(range, numbered.point);
+    std::vector<DiagramPoint> shown;
+    if (lastState) shown.push_back(lastState->state);
+    for (const NumberedPoint& numbered : tableStates) shown.push_back(numbered.point);
+    const DiagramRange range = RangeTakingIn(lastState ? lastState->range : DomeRange(), shown);
     const QRectF ends(QPointF(entropyAxis->min(), ordinateAxis->min()),
                       QPointF(entropyAxis->max(), ordinateAxis->max()));
     SetRange(entropyAxis, Quantity::Entropy, range.sMin, range.sMax, range.sTick, units);

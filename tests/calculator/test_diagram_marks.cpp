@@ -29,23 +29,29 @@ TEST(NumberLabels, StatesAtOnePlaceShareOneLabelWithTheirNumbersRising) {
 // needed.
 TEST(DiagramRanges, EveryStateStandsInsideTheFrame) {
     const DiagramRange dome = DomeRange();  // 0 to 10 kJ/(kg.K), 0 to 400 °C, 0 to 3000 kJ/kg
-    const DiagramRange inside = RangeTakingIn(dome, {6.5, 200, 2800});
+    const DiagramRange inside = RangeTakingIn(dome, {{6.5, 200, 2800}});
     EXPECT_EQ(inside.sMax, dome.sMax);
     EXPECT_EQ(inside.tMax, dome.tMax);
     EXPECT_EQ(inside.hMax, dome.hMax);
     EXPECT_EQ(inside.sMin, 0);
 
-    const DiagramRange onTicks = RangeTakingIn(dome, {10, 500, 3000});
+    const DiagramRange onTicks = RangeTakingIn(dome, {{10, 500, 3000}});
     EXPECT_EQ(onTicks.sMax, 11);
     EXPECT_EQ(onTicks.tMax, 550);
     EXPECT_EQ(onTicks.tTick, 100) << "above 400 °C the ticks twice as far apart";
     EXPECT_EQ(onTicks.hMax, 3500);
 
-    const DiagramRange cold = RangeTakingIn(dome, {-0.01, 0.1, 40});
+    const DiagramRange cold = RangeTakingIn(dome, {{-0.01, 0.1, 40}});
     EXPECT_DOUBLE_EQ(cold.sMin, -0.31);
     EXPECT_DOUBLE_EQ(cold.tMin, -14.9);
     EXPECT_DOUBLE_EQ(cold.hMin, -60);
     EXPECT_EQ(cold.tTick, 50);
+
+    // Beside a state at 2000 °C the fixed 15 °C would be a pixel or two.
+    const DiagramRange wide = RangeTakingIn(dome, {{0.1, 0.01, 40}, {9, 2000, 7000}});
+    EXPECT_EQ(wide.tMax, 2250);
+    EXPECT_LE(wide.tMin, 0.01 - 0.02 * (wide.tMax - wide.tMin));
+    EXPECT_LE(wide.hMin, 40 - 0.02 * (wide.hMax - wide.hMin));
 }
 
 }  // namespace
