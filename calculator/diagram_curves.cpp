@@ -44,9 +44,7 @@ double RoundUp(double value, double step) {
 
 // The ticks' step for an axis reaching tMax or hMax.
 double TemperatureTick(double tMax) {
-    return tMax > WideTicksAbove   ? WideTemperatureStep
-           : tMax > DenseTicksUpTo ? 2 * TemperatureStep
-                                   : TemperatureStep;
+    return tMax > WideTicksAbove ? WideTemperatureStep : tMax > DenseTicksUpTo ? 2 * TemperatureStep : TemperatureStep;
 }
 
 double EnthalpyTick(double hMax) {
