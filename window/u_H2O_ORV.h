@@ -102,7 +102,8 @@ public:
     // The right column's pages (the diagram, the table of states, ...) are
     // tabs: a page added here comes after them. Ctrl+PgDown and Ctrl+PgUp
     // show the next or the previous one from anywhere in the window (step
-    // +1 or -1, round), outside the saturation mode, whose sheets stand there.
+    // +1 or -1, round); in the saturation mode they turn its sheets, which
+    // stand there.
     void addRightPage(QWidget* page, const QString& title);
     void showRightPage(int step);
 

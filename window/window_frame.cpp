@@ -96,8 +96,8 @@ void TForm1::addRightPage(QWidget* page, const QString& title) {
 }
 
 void TForm1::showRightPage(int step) {
-    QTabWidget* pages = ui->PC_Right;
-    if (pages->isHidden()) return;
+    // In the saturation mode the sheets stand in the right column.
+    QTabWidget* pages = ui->PC_Right->isHidden() ? ui->PageControl1 : ui->PC_Right;
     pages->setCurrentIndex((pages->currentIndex() + step + pages->count()) % pages->count());
 }
 

@@ -127,6 +127,7 @@ TEST_F(Keyboard, CtrlPageDownAndUpTurnThePagesOnTheRight) {
     form.setRG_1ItemIndex(2);
     QTest::keyClick(focused(), Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(ui.PC_Right->currentWidget(), added) << "the sheets stand there in the saturation mode";
+    EXPECT_EQ(ui.PageControl1->currentWidget(), ui.TabSheet2) << "they turn instead";
 }
 
 // A control that takes every key as typed, as an edit on an X11 desktop takes
