@@ -71,6 +71,7 @@ constexpr PhaseReleases WaterByTs{TFS::MIU08SW_T, TFS::LMB11SW_T}, SteamByTs{TFS
 QuantityValues PhaseByReleases(double x, const TFS::Saturation& line, const TFS::SaturatedPhase& state,
                                const PhaseReleases& f, double sigma) {
     StateProperties given = ThermodynamicOf(line.p, line.t, state);
+    given.kappa = state.kappa;  // not on a sheet; the panel's saturated phase shows it
     given.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
     given.lambda = f.lambda(x) / MilliwattsPerWatt;
     given.sigma = sigma;

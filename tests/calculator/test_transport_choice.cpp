@@ -76,6 +76,7 @@ TEST_F(TransportChoice, PanelAndSheetShowOneSaturatedState) {
             EXPECT_NEAR(ValueOf(panel.outcome, q, Phase::State), onSheet, 1e-12 * std::fabs(onSheet))
                 << RowOf(q).name << " of phase " << int(panel.phase);
         }
+        EXPECT_GT(ValueOf(panel.outcome, Q::IsentropicExponent, Phase::State), 1);
     }
     // Off the line the panel goes on from the sheet's values: 1 MPa steam 0.12 K above it.
     const double sheet = ValueOf(sheets, Q::Conductivity, Phase::SaturatedSteam);
