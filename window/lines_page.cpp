@@ -1,5 +1,6 @@
 #include "lines_page.h"
 
+#include "converted_input.h"
 #include "line_plot.h"
 #include "line_print.h"
 #include "line_table_model.h"
@@ -16,7 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -49,11 +49,6 @@ bool FromStartState(LineKind kind) {
 
 QString Group(const QString& key) {
     return u"lines/"_s + key;
-}
-
-// A value for an edit: short, in the locale, enough digits to read back close.
-QString EditText(double value) {
-    return QLocale().toString(value, 'g', 10);
 }
 
 QString SymbolOf(Quantity q) {
@@ -304,7 +299,7 @@ void LinesPage::convertTyped(const Units& before, const Units& after) {
             return;  // an empty or malformed text stays as typed
         }
         const double core = FromShown(q, value, before) - (difference ? FromShown(q, 0, before) : 0);
-        edit->setText(EditText(ToShown(q, core, after) - (difference ? ToShown(q, 0, after) : 0)));
+        edit->setText(InputNumberText(ToShown(q, core, after) - (difference ? ToShown(q, 0, after) : 0)));
     };
     const LineKind k = lineKind();
     if (const auto q = FixedQuantity(k); q && !FromStartState(k)) convert(fixed, *q, false);
@@ -479,7 +474,7 @@ void LinesPage::takeSelectedState() {
         ShowMessage(this, u" Select a state of a state mode in the table of states"_s);
         return;
     }
-    const auto shown = [&](Quantity q) { return EditText(ToShown(q, StoredOf(*row, q).value_or(NAN), units)); };
+    const auto shown = [&](Quantity q) { return InputNumberText(ToShown(q, StoredOf(*row, q).value_or(NAN), units)); };
     if (k == LineKind::Isobar) fixed->setText(shown(Q::Pressure));
     if (k == LineKind::Isotherm) fixed->setText(shown(Q::Temperature));
     if (!FromStartState(k)) return;

@@ -15,6 +15,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QLogValueAxis>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -72,6 +73,29 @@ TEST_F(LinesTest, CtrlLShowsThePageWhoseTableShowsTheCalculatorsTextsRowByRow) {
     EXPECT_EQ(cell(0, u"p, bar"_s), u"10.0000"_s);
     EXPECT_EQ(page.fixedEdit()->text(), u"10"_s);
     form.setUnits({});  // kept in the settings the other tests read
+}
+
+// The page writes values into its edits (converted on a change of units,
+// taken from a state) that it reads again: in a locale that groups thousands
+// ("1,000") a value of a thousand or more must still read as itself.
+TEST_F(LinesTest, ValuesOfAThousandOrMoreWrittenByThePageReadAsThemselves) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    define(LineKind::Isotherm, "400", "100", "50", "2", StepKind::Points);
+    form.setUnits({PressureUnit::Bar, TemperatureUnit::Fahrenheit, UnitSystem::SI});
+    make();
+    EXPECT_EQ(page.fromEdit()->text(), u"1000"_s);
+    EXPECT_EQ(page.table().line.from, 1000);
+    EXPECT_EQ(page.table().line.fixed, 752);
+
+    calculateByPT("100", "1100");
+    ui.Tbl_States->selectRow(int(form.states().rows().size()) - 1);
+    page.takeSelectedState();
+    EXPECT_EQ(page.fixedEdit()->text(), u"1100"_s);
+    make();
+    EXPECT_DOUBLE_EQ(page.table().line.fixed, 1100);
+    form.setUnits({});
+    QLocale::setDefault(previous);
 }
 
 TEST_F(LinesTest, ARefusedDefinitionSaysWhyAndKeepsWhatWasTyped) {
