@@ -100,9 +100,11 @@ LinePlot::LinePlot(QWidget* parent)
       keepButton(new QPushButton(QStringLiteral("Keep line"))),
       clearButton(new QPushButton(QStringLiteral("Clear kept"))),
       view(new QChartView) {
+    // With its symbol: "Heat capacity Cp" and "Heat capacity Cv" are told apart.
     for (const Quantity q : AxisQuantities()) {
-        xAxis->addItem(QLatin1String(RowOf(q).name), int(q));
-        yAxis->addItem(QLatin1String(RowOf(q).name), int(q));
+        const QString item = QLatin1String(RowOf(q).name) + u' ' + QLatin1String(RowOf(q).inputSymbol);
+        xAxis->addItem(item, int(q));
+        yAxis->addItem(item, int(q));
     }
     keepButton->setToolTip(QStringLiteral("The line stays drawn when the next one is made"));
     auto* choices = new QHBoxLayout;

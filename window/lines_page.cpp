@@ -55,6 +55,12 @@ QString SymbolOf(Quantity q) {
     return QLatin1String(RowOf(q).inputSymbol);
 }
 
+// A quantity in the settings: its result symbol, which no two quantities share
+// ("Cp", "Cv"; their names are both "Heat capacity").
+QString KeyOf(Quantity q) {
+    return QLatin1String(RowOf(q).symbol);
+}
+
 // The value of a quantity in a row of the table of states.
 std::optional<double> StoredOf(const StateRow& row, Quantity q) {
     for (const StoredValue& v : row.values)
@@ -558,20 +564,20 @@ void LinesPage::saveSettings() const {
         settings.setValue(Group(key), edit->text());
     settings.setValue(Group(u"stepKind"_s), stepKind->currentData().toInt());
     settings.setValue(Group(u"logarithmic"_s), logarithmic->isChecked());
-    QStringList names;
-    for (const Quantity q : chosen) names.append(QLatin1String(RowOf(q).name));
-    settings.setValue(Group(u"columns"_s), names);
-    settings.setValue(Group(u"plotX"_s), QLatin1String(RowOf(linePlot->xQuantity()).name));
-    settings.setValue(Group(u"plotY"_s), QLatin1String(RowOf(linePlot->yQuantity()).name));
+    QStringList keys;
+    for (const Quantity q : chosen) keys.append(KeyOf(q));
+    settings.setValue(Group(u"columns"_s), keys);
+    settings.setValue(Group(u"plotX"_s), KeyOf(linePlot->xQuantity()));
+    settings.setValue(Group(u"plotY"_s), KeyOf(linePlot->yQuantity()));
     settings.setValue(Group(u"plotLogX"_s), linePlot->xLogarithmic());
     settings.setValue(Group(u"plotLogY"_s), linePlot->yLogarithmic());
 }
 
 namespace {
 
-std::optional<Quantity> QuantityNamed(const QString& name) {
+std::optional<Quantity> QuantityKeyed(const QString& key) {
     for (int q = 0; q < QuantityCount; ++q)
-        if (name == QLatin1String(RowOf(Quantity(q)).name)) return Quantity(q);
+        if (key == KeyOf(Quantity(q))) return Quantity(q);
     return std::nullopt;
 }
 
@@ -591,14 +597,15 @@ void LinesPage::loadSettings() {
     stepKind->setCurrentIndex(std::max(0, stepKind->findData(settings.value(Group(u"stepKind"_s), 0).toInt())));
     logarithmic->setChecked(settings.value(Group(u"logarithmic"_s), false).toBool());
     QList<Quantity> quantities;
-    const QStringList names = settings.value(Group(u"columns"_s)).toStringList();
-    for (const QString& name : names)
-        if (const auto q = QuantityNamed(name)) quantities.append(*q);
-    setChosenQuantities(settings.contains(Group(u"columns"_s))
-                            ? quantities
-                            : DefaultQuantities(LineKind::Isobar) + DefaultQuantities(LineKind::SaturationByT));
-    const auto x = QuantityNamed(settings.value(Group(u"plotX"_s)).toString());
-    const auto y = QuantityNamed(settings.value(Group(u"plotY"_s)).toString());
+    const QStringList keys = settings.value(Group(u"columns"_s)).toStringList();
+    for (const QString& key : keys)
+        if (const auto q = QuantityKeyed(key)) quantities.append(*q);
+    // None known (nothing kept yet, or the names an earlier build kept): the defaults.
+    const bool known = !quantities.isEmpty() || (settings.contains(Group(u"columns"_s)) && keys.isEmpty());
+    setChosenQuantities(known ? quantities
+                              : DefaultQuantities(LineKind::Isobar) + DefaultQuantities(LineKind::SaturationByT));
+    const auto x = QuantityKeyed(settings.value(Group(u"plotX"_s)).toString());
+    const auto y = QuantityKeyed(settings.value(Group(u"plotY"_s)).toString());
     linePlot->setAxes(x.value_or(Q::Entropy), y.value_or(Q::Enthalpy));
     linePlot->setLogarithmic(settings.value(Group(u"plotLogX"_s), false).toBool(),
                              settings.value(Group(u"plotLogY"_s), false).toBool());

@@ -17,6 +17,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QLogValueAxis>
+#include <QSet>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -180,15 +181,28 @@ TEST_F(LinesTest, ThePlotKeepsLinesAndTheTableIsCopiedExportedAndPrinted) {
     EXPECT_EQ(pdf.read(4), "%PDF");
     EXPECT_TRUE(page.plot()->save(folder.filePath("plot.svg"), &error));
 
-    // The next start shows the same line, columns and axes.
-    page.setChosenQuantities({Quantity::Temperature, Quantity::Enthalpy});
+    // The next start shows the same line, columns and axes; Cp and Cv, both
+    // heat capacities, are told apart in the settings and in the axes' lists.
+    page.setChosenQuantities({Quantity::Temperature, Quantity::Enthalpy, Quantity::IsochoricHeatCapacity});
+    {
+        LinesPage again;
+        EXPECT_EQ(again.kindBox()->currentIndex(), int(LineKind::Isotherm));
+        EXPECT_EQ(again.fixedEdit()->text(), u"400"_s);
+        EXPECT_TRUE(again.logarithmicBox()->isChecked());
+        EXPECT_EQ(again.chosenQuantities(),
+                  (QList<Quantity>{Quantity::Temperature, Quantity::Enthalpy, Quantity::IsochoricHeatCapacity}));
+        EXPECT_EQ(again.plot()->yQuantity(), Quantity::SpecificVolume);
+        EXPECT_TRUE(again.plot()->xLogarithmic());
+    }
+    page.plot()->setAxes(Quantity::IsochoricHeatCapacity, Quantity::HeatCapacity);
+    emit page.plot()->settingsChanged();
     LinesPage again;
-    EXPECT_EQ(again.kindBox()->currentIndex(), int(LineKind::Isotherm));
-    EXPECT_EQ(again.fixedEdit()->text(), u"400"_s);
-    EXPECT_TRUE(again.logarithmicBox()->isChecked());
-    EXPECT_EQ(again.chosenQuantities(), (QList<Quantity>{Quantity::Temperature, Quantity::Enthalpy}));
-    EXPECT_EQ(again.plot()->yQuantity(), Quantity::SpecificVolume);
-    EXPECT_TRUE(again.plot()->xLogarithmic());
+    EXPECT_EQ(again.plot()->xQuantity(), Quantity::IsochoricHeatCapacity);
+    EXPECT_EQ(again.plot()->yQuantity(), Quantity::HeatCapacity);
+    const QComboBox* axis = again.plot()->findChild<QComboBox*>();
+    QStringList items;
+    for (int i = 0; i < axis->count(); ++i) items.append(axis->itemText(i));
+    EXPECT_EQ(QSet<QString>(items.begin(), items.end()).size(), items.size()) << items.join(u", "_s).toStdString();
 }
 
 }  // namespace
