@@ -68,6 +68,33 @@ std::optional<double> StoredOf(const StateRow& row, Quantity q) {
     return std::nullopt;
 }
 
+// The range each kind of line shows before it is first made, in the core's
+// units, and the key its kept range has in the settings.
+struct FirstRange {
+    const char16_t *key, *fixed, *from, *to, *step;
+    StepKind stepKind;
+};
+constexpr FirstRange FirstRanges[LineKindCount] = {
+    {u"isobar", u"1", u"20", u"300", u"10", StepKind::Increment},
+    {u"isotherm", u"300", u"1", u"20", u"1", StepKind::Increment},
+    {u"saturationByT", u"", u"20", u"370", u"10", StepKind::Increment},
+    {u"saturationByP", u"", u"1", u"21", u"1", StepKind::Increment},
+    {u"isentrope", u"", u"10", u"0.1", u"10", StepKind::Points},
+    {u"isenthalp", u"", u"10", u"0.1", u"10", StepKind::Points},
+};
+
+// A step of a line in other units: an increment converted as a difference; a
+// factor or a number of points as it is.
+QString ConvertedStep(const QString& typed, Quantity q, bool increment, const Units& before, const Units& after) {
+    if (!increment || before == after) return typed;
+    try {
+        const double core = FromShown(q, TextToReal(typed), before) - FromShown(q, 0, before);
+        return InputNumberText(ToShown(q, core, after) - ToShown(q, 0, after));
+    } catch (const InvalidNumber&) {
+        return typed;
+    }
+}
+
 // "s = 6.597 kJ/(kg.C)": the start state's s or h as the calculator writes it.
 QString StartText(Quantity q, double value, const Units& units) {
     return SymbolOf(q) + u" = "_s + OutputText(q, value, Place::ByPT, units) + u' ' + UnitText(q, units);
@@ -107,6 +134,7 @@ LinesPage::LinesPage(QWidget* parent)
     stepKind->addItem(u"Points"_s, int(StepKind::Points));
     stepKind->setToolTip(u"A step from the first value, or a number of points evenly spaced"_s);
     logarithmic->setToolTip(u"Pressures evenly spaced in their logarithm; a step is then a factor"_s);
+    startResult->setObjectName(u"startResult"_s);
     fromSelected->setToolTip(u"The start state from the selected row of the table of states"_s);
     columnsButton->setText(u"Columns"_s);
     columnsButton->setPopupMode(QToolButton::InstantPopup);
@@ -119,7 +147,7 @@ LinesPage::LinesPage(QWidget* parent)
     // A typed start state is no longer the one taken from the table.
     for (QLineEdit* edit : {startP, startT})
         connect(edit, &QLineEdit::textEdited, this, [this] {
-            takenStart.reset();
+            start.reset();
             startResult->clear();
         });
 
@@ -189,11 +217,16 @@ LinesPage::LinesPage(QWidget* parent)
     layout->addWidget(tableAndPlot, 1);
 
     connect(kind, &QComboBox::currentIndexChanged, this, [this] {
+        keepRange();
+        showRange();
         showKind();
         saveSettings();
     });
     connect(stepKind, &QComboBox::currentIndexChanged, this, [this] { showUnits(); });
-    connect(logarithmic, &QCheckBox::toggled, this, [this] { showUnits(); });
+    connect(logarithmic, &QCheckBox::toggled, this, [this](bool on) {
+        if (logarithmic->isEnabled()) logarithmicChosen = on;
+        showUnits();
+    });
     connect(make, &QPushButton::clicked, this, &LinesPage::makeTable);
     connect(cancelButton, &QPushButton::clicked, this, &LinesPage::cancel);
     connect(fromSelected, &QPushButton::clicked, this, &LinesPage::takeSelectedState);
@@ -230,8 +263,40 @@ void LinesPage::showKind() {
         w->setVisible(start);
     fromSelected->setEnabled(!OnSaturationLine(k));
     logarithmic->setEnabled(CanBeLogarithmic(k));
+    {
+        const QSignalBlocker quiet(logarithmic);
+        logarithmic->setChecked(CanBeLogarithmic(k) && logarithmicChosen);
+    }
     rebuildColumnMenu();
     showUnits();
+    showStart();
+}
+
+void LinesPage::keepRange() {
+    ranges[int(shownKind)] = {fixed->text(), from->text(), to->text(), step->text(),
+                              StepKind(stepKind->currentData().toInt())};
+}
+
+void LinesPage::showRange() {
+    shownKind = lineKind();
+    const Range& range = ranges[int(shownKind)];
+    fixed->setText(range.fixed);
+    from->setText(range.from);
+    to->setText(range.to);
+    step->setText(range.step);
+    stepKind->setCurrentIndex(std::max(0, stepKind->findData(int(range.stepKind))));
+}
+
+// "s = 6.597 kJ/(kg.C) (state 3)": the start state's s or h, in the shown units.
+void LinesPage::showStart() {
+    const auto q = FixedQuantity(lineKind());
+    const auto value = start && q ? StoredOf(*start, *q) : std::nullopt;
+    if (!value) {
+        startResult->clear();
+        return;
+    }
+    startResult->setText(StartText(*q, *value, units) +
+                         (start->number > 0 ? u" (state %1)"_s.arg(start->number) : QString()));
 }
 
 void LinesPage::showUnits() {
@@ -289,33 +354,30 @@ void LinesPage::setUnits(const Units& shown) {
     unitsKnown = true;
     units = shown;
     showUnits();
+    showStart();
     rebuildColumnMenu();
     linePlot->setUnits(units);
     saveSettings();
 }
 
 // The typed values say the same in the new units: a value converted, a step
-// converted as a difference.
+// converted as a difference; the kept ranges of the other kinds as well.
 void LinesPage::convertTyped(const Units& before, const Units& after) {
-    const auto convert = [&](QLineEdit* edit, Quantity q, bool difference) {
-        double value;
-        try {
-            value = TextToReal(edit->text());
-        } catch (const InvalidNumber&) {
-            return;  // an empty or malformed text stays as typed
-        }
-        const double core = FromShown(q, value, before) - (difference ? FromShown(q, 0, before) : 0);
-        edit->setText(InputNumberText(ToShown(q, core, after) - (difference ? ToShown(q, 0, after) : 0)));
-    };
-    const LineKind k = lineKind();
-    if (const auto q = FixedQuantity(k); q && !FromStartState(k)) convert(fixed, *q, false);
-    convert(startP, Q::Pressure, false);
-    convert(startT, Q::Temperature, false);
-    const Quantity running = RunningQuantity(k);
-    convert(from, running, false);
-    convert(to, running, false);
-    const bool factor = logarithmic->isChecked() && CanBeLogarithmic(k);
-    if (StepKind(stepKind->currentData().toInt()) == StepKind::Increment && !factor) convert(step, running, true);
+    keepRange();
+    for (int k = 0; k < LineKindCount; ++k) {
+        Range& range = ranges[k];
+        const LineKind line = LineKind(k);
+        if (const auto q = FixedQuantity(line); q && !FromStartState(line))
+            range.fixed = ConvertedInput(range.fixed, *q, before, after);
+        const Quantity running = RunningQuantity(line);
+        range.from = ConvertedInput(range.from, running, before, after);
+        range.to = ConvertedInput(range.to, running, before, after);
+        const bool factor = logarithmicChosen && CanBeLogarithmic(line);
+        range.step = ConvertedStep(range.step, running, range.stepKind == StepKind::Increment && !factor, before, after);
+    }
+    startP->setText(ConvertedInput(startP->text(), Q::Pressure, before, after));
+    startT->setText(ConvertedInput(startT->text(), Q::Temperature, before, after));
+    showRange();
 }
 
 void LinesPage::refuse(QLineEdit* edit, const QString& message) {
@@ -342,8 +404,8 @@ std::optional<double> LinesPage::readValue(QLineEdit* edit, const QString& symbo
 // The s or h of the start state, in the shown units: taken from the table of
 // states, or the calculator's run of the typed (p, t), refused as it refuses.
 std::optional<double> LinesPage::startValue(Quantity fixedQuantity) {
-    if (takenStart) {
-        if (const auto value = StoredOf(*takenStart, fixedQuantity)) return ToShown(fixedQuantity, *value, units);
+    if (start) {
+        if (const auto value = StoredOf(*start, fixedQuantity)) return ToShown(fixedQuantity, *value, units);
     }
     const auto p = readValue(startP, u"p"_s);
     if (!p) return std::nullopt;
@@ -360,11 +422,11 @@ std::optional<double> LinesPage::startValue(Quantity fixedQuantity) {
         ShowErrorReport(this, stop->explanation, stop->reason);
         return std::nullopt;
     }
+    start = StateRow{0, {}, {}, {}};
     for (const Output& output : std::get<Outputs>(outcome).values)
-        if (output.quantity == fixedQuantity) {
-            startResult->setText(StartText(fixedQuantity, output.value, units));
-            return ToShown(fixedQuantity, output.value, units);
-        }
+        start->values.append({output.quantity, output.phase, output.value});
+    showStart();
+    if (const auto value = StoredOf(*start, fixedQuantity)) return ToShown(fixedQuantity, *value, units);
     return std::nullopt;
 }
 
@@ -386,7 +448,7 @@ std::optional<LineDefinition> LinesPage::readDefinition() {
     line.from = *a;
     line.to = *b;
     line.stepKind = StepKind(stepKind->currentData().toInt());
-    line.logarithmic = logarithmic->isChecked() && CanBeLogarithmic(line.kind);
+    line.logarithmic = logarithmic->isChecked();
     const auto s = readValue(step, line.stepKind == StepKind::Points ? u"number of points"_s : u"step"_s);
     if (!s) return std::nullopt;
     if (line.stepKind == StepKind::Points) {
@@ -486,9 +548,8 @@ void LinesPage::takeSelectedState() {
     if (!FromStartState(k)) return;
     startP->setText(shown(Q::Pressure));
     startT->setText(shown(Q::Temperature));
-    takenStart = row;
-    const Quantity q = *FixedQuantity(k);
-    startResult->setText(StartText(q, StoredOf(*row, q).value_or(NAN), units) + u" (state %1)"_s.arg(row->number));
+    start = row;
+    showStart();
 }
 
 QString LinesPage::tableText() const {
@@ -558,12 +619,20 @@ void LinesPage::saveSettings() const {
     if (loading) return;
     QSettings settings;
     settings.setValue(Group(u"kind"_s), int(lineKind()));
-    for (const auto& [key, edit] :
-         {std::pair{u"fixed"_s, fixed}, std::pair{u"startP"_s, startP}, std::pair{u"startT"_s, startT},
-          std::pair{u"from"_s, from}, std::pair{u"to"_s, to}, std::pair{u"step"_s, step}})
-        settings.setValue(Group(key), edit->text());
-    settings.setValue(Group(u"stepKind"_s), stepKind->currentData().toInt());
-    settings.setValue(Group(u"logarithmic"_s), logarithmic->isChecked());
+    for (int k = 0; k < LineKindCount; ++k) {
+        const Range range = LineKind(k) == shownKind ? Range{fixed->text(), from->text(), to->text(), step->text(),
+                                                             StepKind(stepKind->currentData().toInt())}
+                                                       : ranges[k];
+        const QString key = QString::fromUtf16(FirstRanges[k].key) + u'/';
+        settings.setValue(Group(key + u"fixed"_s), range.fixed);
+        settings.setValue(Group(key + u"from"_s), range.from);
+        settings.setValue(Group(key + u"to"_s), range.to);
+        settings.setValue(Group(key + u"step"_s), range.step);
+        settings.setValue(Group(key + u"stepKind"_s), int(range.stepKind));
+    }
+    settings.setValue(Group(u"startP"_s), startP->text());
+    settings.setValue(Group(u"startT"_s), startT->text());
+    settings.setValue(Group(u"logarithmic"_s), logarithmicChosen);
     QStringList keys;
     for (const Quantity q : chosen) keys.append(KeyOf(q));
     settings.setValue(Group(u"columns"_s), keys);
@@ -584,18 +653,41 @@ std::optional<Quantity> QuantityKeyed(const QString& key) {
 }  // namespace
 
 // A first start shows a heater's isobar: water at 1 MPa from 20 °C to 300 °C.
+// The texts kept are in the units kept with the window's; a kind of line never
+// made shows its first range in them.
 void LinesPage::loadSettings() {
     loading = true;
-    const QSettings settings;
-    const int k = settings.value(Group(u"kind"_s), int(LineKind::Isobar)).toInt();
-    kind->setCurrentIndex(std::max(0, kind->findData(k)));
-    for (const auto& [key, edit, initial] :
-         {std::tuple{u"fixed"_s, fixed, u"1"_s}, std::tuple{u"startP"_s, startP, u"10"_s},
-          std::tuple{u"startT"_s, startT, u"500"_s}, std::tuple{u"from"_s, from, u"20"_s},
-          std::tuple{u"to"_s, to, u"300"_s}, std::tuple{u"step"_s, step, u"10"_s}})
-        edit->setText(settings.value(Group(key), initial).toString());
-    stepKind->setCurrentIndex(std::max(0, stepKind->findData(settings.value(Group(u"stepKind"_s), 0).toInt())));
-    logarithmic->setChecked(settings.value(Group(u"logarithmic"_s), false).toBool());
+    QSettings settings;
+    const Units kept = LoadUnits(settings);
+    logarithmicChosen = settings.value(Group(u"logarithmic"_s), false).toBool();
+    for (int k = 0; k < LineKindCount; ++k) {
+        const FirstRange& first = FirstRanges[k];
+        const LineKind line = LineKind(k);
+        const Quantity running = RunningQuantity(line);
+        const QString key = QString::fromUtf16(first.key) + u'/';
+        const auto text = [&](const QString& name, const char16_t* initial, std::optional<Quantity> q) {
+            const QString firstText = q ? ConvertedInput(QString::fromUtf16(initial), *q, {}, kept)
+                                        : QString::fromUtf16(initial);
+            return settings.value(Group(key + name), firstText).toString();
+        };
+        Range& range = ranges[k];
+        range.stepKind = StepKind(settings.value(Group(key + u"stepKind"_s), int(first.stepKind)).toInt());
+        range.fixed = text(u"fixed"_s, first.fixed, FixedQuantity(line));
+        range.from = text(u"from"_s, first.from, running);
+        range.to = text(u"to"_s, first.to, running);
+        const bool increment = first.stepKind == StepKind::Increment && !(logarithmicChosen && CanBeLogarithmic(line));
+        range.step = settings
+                         .value(Group(key + u"step"_s),
+                                ConvertedStep(QString::fromUtf16(first.step), running, increment, {}, kept))
+                         .toString();
+    }
+    startP->setText(settings.value(Group(u"startP"_s), ConvertedInput(u"10"_s, Q::Pressure, {}, kept)).toString());
+    startT->setText(settings.value(Group(u"startT"_s), ConvertedInput(u"500"_s, Q::Temperature, {}, kept)).toString());
+    {
+        const QSignalBlocker quiet(kind);
+        kind->setCurrentIndex(std::max(0, kind->findData(settings.value(Group(u"kind"_s), 0).toInt())));
+    }
+    showRange();
     QList<Quantity> quantities;
     const QStringList keys = settings.value(Group(u"columns"_s)).toStringList();
     for (const QString& key : keys)

@@ -99,6 +99,36 @@ TEST_F(LinesTest, ValuesOfAThousandOrMoreWrittenByThePageReadAsThemselves) {
     QLocale::setDefault(previous);
 }
 
+// Each kind of line keeps its own range: chosen again, it shows it; its
+// numbers are never read with another kind's meaning, in the units shown or
+// at the next start. "logarithmic" shows the choice for pressures only.
+TEST_F(LinesTest, EachKindOfLineKeepsItsOwnRange) {
+    define(LineKind::Isotherm, "250", "2", "30", "4", StepKind::Points);
+    page.logarithmicBox()->setChecked(true);
+    define(LineKind::Isobar, "1", "20", "300", "10");
+    EXPECT_FALSE(page.logarithmicBox()->isChecked());
+    EXPECT_FALSE(page.logarithmicBox()->isEnabled());
+    form.setUnits({PressureUnit::Bar, TemperatureUnit::Celsius, UnitSystem::SI});
+    page.kindBox()->setCurrentIndex(int(LineKind::Isotherm));
+    const auto shown = [](const LinesPage& p) {
+        return QStringList{p.fixedEdit()->text(), p.fromEdit()->text(), p.toEdit()->text(), p.stepEdit()->text(),
+                           p.stepKindBox()->currentText()};
+    };
+    const QStringList isotherm{"250", "20", "300", "4", "Points"};
+    EXPECT_EQ(shown(page), isotherm) << "its pressures in bar";
+    EXPECT_TRUE(page.logarithmicBox()->isChecked());
+    page.kindBox()->setCurrentIndex(int(LineKind::Isobar));
+    EXPECT_EQ(shown(page), (QStringList{"10", "20", "300", "10", "Step"}));
+    page.kindBox()->setCurrentIndex(int(LineKind::Isotherm));
+    LinesPage again;
+    EXPECT_EQ(shown(again), isotherm);
+    again.kindBox()->setCurrentIndex(int(LineKind::Isobar));
+    EXPECT_EQ(again.fixedEdit()->text(), u"10"_s);
+    again.kindBox()->setCurrentIndex(int(LineKind::SaturationByP));
+    EXPECT_EQ(again.fromEdit()->text(), u"10"_s) << "a kind never made: its first range, 1 MPa, in bar";
+    form.setUnits({});
+}
+
 TEST_F(LinesTest, ARefusedDefinitionSaysWhyAndKeepsWhatWasTyped) {
     struct Case {
         QString from, to, step;
@@ -138,6 +168,12 @@ TEST_F(LinesTest, AnIsentropeStartsFromTheSelectedStateAndTheCancelledTableLeave
     page.takeSelectedState();
     EXPECT_EQ(page.startPressureEdit()->text(), u"10"_s);
     EXPECT_EQ(page.startTemperatureEdit()->text(), u"500"_s);
+    // The start state's entropy follows a change of units.
+    const QString s = page.findChild<QLabel*>(u"startResult"_s)->text();
+    form.setUnits({PressureUnit::MPa, TemperatureUnit::Celsius, UnitSystem::US});
+    EXPECT_TRUE(page.findChild<QLabel*>(u"startResult"_s)->text().contains(u"Btu/(lb.F)"_s));
+    form.setUnits({});
+    EXPECT_EQ(page.findChild<QLabel*>(u"startResult"_s)->text(), s);
     define(LineKind::Isentrope, "", "10", "0.01", "4", StepKind::Points);
     page.logarithmicBox()->setChecked(true);
     make();
