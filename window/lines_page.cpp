@@ -135,6 +135,7 @@ LinesPage::LinesPage(QWidget* parent)
     stepKind->setToolTip(u"A step from the first value, or a number of points evenly spaced"_s);
     logarithmic->setToolTip(u"Pressures evenly spaced in their logarithm; a step is then a factor"_s);
     startResult->setObjectName(u"startResult"_s);
+    status->setObjectName(u"status"_s);
     fromSelected->setToolTip(u"The start state from the selected row of the table of states"_s);
     columnsButton->setText(u"Columns"_s);
     columnsButton->setPopupMode(QToolButton::InstantPopup);
@@ -373,7 +374,8 @@ void LinesPage::convertTyped(const Units& before, const Units& after) {
         range.from = ConvertedInput(range.from, running, before, after);
         range.to = ConvertedInput(range.to, running, before, after);
         const bool factor = logarithmicChosen && CanBeLogarithmic(line);
-        range.step = ConvertedStep(range.step, running, range.stepKind == StepKind::Increment && !factor, before, after);
+        range.step =
+            ConvertedStep(range.step, running, range.stepKind == StepKind::Increment && !factor, before, after);
     }
     startP->setText(ConvertedInput(startP->text(), Q::Pressure, before, after));
     startT->setText(ConvertedInput(startT->text(), Q::Temperature, before, after));
@@ -523,11 +525,17 @@ void LinesPage::finishTable() {
     model->setTable(table, {}, units);
     model->setColumns(columns());
     view->resizeColumnsToContents();
+    // The phase column as wide as the longest phase's name: a refusal's longer
+    // text would push the values out of view; it is whole in its tooltip.
+    const int widestPhase = view->fontMetrics().horizontalAdvance(u"Water near the critical point (IF97 region 3)"_s) +
+                            2 * view->fontMetrics().averageCharWidth();
+    view->setColumnWidth(0, std::min(view->columnWidth(0), widestPhase));
     linePlot->setCurrent(table);
     qsizetype refused = 0;
     for (const LineRow& row : table.rows) refused += !std::holds_alternative<Outputs>(row.outcome);
-    status->setText(refused == 0 ? u"%1 rows"_s.arg(table.rows.size())
-                                 : u"%1 rows, %2 refused"_s.arg(table.rows.size()).arg(refused));
+    const qsizetype rows = table.rows.size();
+    status->setText((rows == 1 ? u"1 row"_s : u"%1 rows"_s.arg(rows)) +
+                    (refused == 0 ? QString() : u", %1 refused"_s.arg(refused)));
     emit tableReady();
 }
 
@@ -622,7 +630,7 @@ void LinesPage::saveSettings() const {
     for (int k = 0; k < LineKindCount; ++k) {
         const Range range = LineKind(k) == shownKind ? Range{fixed->text(), from->text(), to->text(), step->text(),
                                                              StepKind(stepKind->currentData().toInt())}
-                                                       : ranges[k];
+                                                     : ranges[k];
         const QString key = QString::fromUtf16(FirstRanges[k].key) + u'/';
         settings.setValue(Group(key + u"fixed"_s), range.fixed);
         settings.setValue(Group(key + u"from"_s), range.from);
@@ -666,8 +674,8 @@ void LinesPage::loadSettings() {
         const Quantity running = RunningQuantity(line);
         const QString key = QString::fromUtf16(first.key) + u'/';
         const auto text = [&](const QString& name, const char16_t* initial, std::optional<Quantity> q) {
-            const QString firstText = q ? ConvertedInput(QString::fromUtf16(initial), *q, {}, kept)
-                                        : QString::fromUtf16(initial);
+            const QString firstText =
+                q ? ConvertedInput(QString::fromUtf16(initial), *q, {}, kept) : QString::fromUtf16(initial);
             return settings.value(Group(key + name), firstText).toString();
         };
         Range& range = ranges[k];

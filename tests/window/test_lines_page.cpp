@@ -161,6 +161,16 @@ TEST_F(LinesTest, ARefusedDefinitionSaysWhyAndKeepsWhatWasTyped) {
     EXPECT_EQ(page.startPressureEdit()->text(), u"1000"_s);
 }
 
+TEST_F(LinesTest, ARefusedRowIsCutToThePhaseColumnWholeInItsTooltip) {
+    define(LineKind::Isobar, "1", "3000", "3000", "10");
+    make();
+    EXPECT_EQ(page.findChild<QLabel*>(u"status"_s)->text(), u"1 row, 1 refused"_s);
+    const QModelIndex note = page.tableView()->model()->index(0, 0);
+    EXPECT_LT(page.tableView()->columnWidth(0),
+              page.tableView()->fontMetrics().horizontalAdvance(note.data().toString()));
+    EXPECT_EQ(note.data(Qt::ToolTipRole), note.data());
+}
+
 TEST_F(LinesTest, AnIsentropeStartsFromTheSelectedStateAndTheCancelledTableLeavesTheLastOne) {
     calculateByPT("10", "500");
     ui.Tbl_States->selectRow(int(form.states().rows().size()) - 1);
