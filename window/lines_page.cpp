@@ -69,16 +69,17 @@ std::optional<double> StoredOf(const StateRow& row, Quantity q) {
 }
 
 // The range each kind of line shows before it is first made, in the core's
-// units, and the key its kept range has in the settings.
+// units, and the key its kept range has in the settings. Pressures run by a
+// number of points, which means the same spaced evenly or logarithmically.
 struct FirstRange {
     const char16_t *key, *fixed, *from, *to, *step;
     StepKind stepKind;
 };
 constexpr FirstRange FirstRanges[LineKindCount] = {
     {u"isobar", u"1", u"20", u"300", u"10", StepKind::Increment},
-    {u"isotherm", u"300", u"1", u"20", u"1", StepKind::Increment},
+    {u"isotherm", u"300", u"1", u"20", u"20", StepKind::Points},
     {u"saturationByT", u"", u"20", u"370", u"10", StepKind::Increment},
-    {u"saturationByP", u"", u"1", u"21", u"1", StepKind::Increment},
+    {u"saturationByP", u"", u"1", u"21", u"21", StepKind::Points},
     {u"isentrope", u"", u"10", u"0.1", u"10", StepKind::Points},
     {u"isenthalp", u"", u"10", u"0.1", u"10", StepKind::Points},
 };
