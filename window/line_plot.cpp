@@ -323,8 +323,9 @@ void LinePlot::fitAxes() {
         }
         auto* linear = static_cast<QValueAxis*>(axis);
         if (high == low) low -= 1, high += 1;  // a line that holds this quantity fixed
+        // Values that are all positive do not reach below zero for a margin.
         const double margin = LinearMargin * (high - low);
-        linear->setRange(low - margin, high + margin);
+        linear->setRange(low >= 0 ? std::max(0.0, low - margin) : low - margin, high + margin);
         linear->applyNiceNumbers();
     };
     fit(horizontal.front(), left, right);
