@@ -1,5 +1,6 @@
 #include "line_plot.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
-#include <QLogValueAxis>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
@@ -81,6 +81,28 @@ QString ValueText(double value) {
     return QLocale().toString(value, 'g', 6);
 }
 
+// Lines drawn on the frame are hard to see: the axes reach a little beyond them.
+constexpr double LinearMargin = 0.03;       // of the range
+constexpr double DecadesMargin = 0.05;      // of a decade, at least
+constexpr double LogarithmicMargin = 0.03;  // of the decades shown
+// Beyond this many decades the labels at 2 and 5 would crowd.
+constexpr double MostDecadesLabelledAt125 = 3;
+
+// A logarithmic axis holds the decimal logarithms of the values and is
+// labelled at 1, 2 and 5 of each decade: Qt Charts' own logarithmic axis
+// labels only its decades, and a range within a decade (0.25 to 5 MPa) by
+// one number or none.
+void LabelDecades(QCategoryAxis* axis, double low, double high) {
+    const bool crowded = high - low > MostDecadesLabelledAt125;
+    for (int decade = int(std::floor(low)); decade <= int(std::ceil(high)); ++decade)
+        for (const double mantissa : {1.0, 2.0, 5.0}) {
+            if (crowded && mantissa != 1) continue;
+            const double value = mantissa * std::pow(10.0, decade);
+            const double at = std::log10(value);
+            if (at >= low && at <= high) axis->append(QString::number(value, 'g', 6), at);
+        }
+}
+
 }  // namespace
 
 QList<Quantity> LinePlot::AxisQuantities() {
@@ -100,9 +122,11 @@ LinePlot::LinePlot(QWidget* parent)
       keepButton(new QPushButton(QStringLiteral("Keep line"))),
       clearButton(new QPushButton(QStringLiteral("Clear kept"))),
       view(new QChartView) {
+    // With its symbol: "Heat capacity Cp" and "Heat capacity Cv" are told apart.
     for (const Quantity q : AxisQuantities()) {
-        xAxis->addItem(QLatin1String(RowOf(q).name), int(q));
-        yAxis->addItem(QLatin1String(RowOf(q).name), int(q));
+        const QString item = QLatin1String(RowOf(q).name) + u' ' + QLatin1String(RowOf(q).inputSymbol);
+        xAxis->addItem(item, int(q));
+        yAxis->addItem(item, int(q));
     }
     keepButton->setToolTip(QStringLiteral("The line stays drawn when the next one is made"));
     auto* choices = new QHBoxLayout;
@@ -199,9 +223,8 @@ void LinePlot::setUnits(const Units& shown) {
 QAbstractAxis* LinePlot::newAxis(Quantity q, bool logarithmic) const {
     QAbstractAxis* axis;
     if (logarithmic) {
-        auto* log = new QLogValueAxis;
-        log->setLabelFormat(QStringLiteral("%g"));
-        log->setMinorTickCount(-1);
+        auto* log = new QCategoryAxis;
+        log->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         axis = log;
     } else {
         auto* linear = new QValueAxis;
@@ -215,7 +238,11 @@ QAbstractAxis* LinePlot::newAxis(Quantity q, bool logarithmic) const {
 QLineSeries* LinePlot::addSeries(const QList<QPointF>& points, const QString& name, const QColor& colour) {
     auto* series = new QLineSeries;
     series->setName(name);
-    series->append(points);
+    // On a logarithmic axis the logarithm, of the positive values alone.
+    const bool logX = xLogarithmic(), logY = yLogarithmic();
+    for (const QPointF& point : points)
+        if ((!logX || point.x() > 0) && (!logY || point.y() > 0))
+            series->append(logX ? std::log10(point.x()) : point.x(), logY ? std::log10(point.y()) : point.y());
     QPen pen(colour);
     pen.setWidthF(1.5);
     series->setPen(pen);
@@ -287,13 +314,19 @@ void LinePlot::fitAxes() {
                                 vertical = view->chart()->axes(Qt::Vertical);
     const auto fit = [](QAbstractAxis* axis, double low, double high) {
         if (!(high >= low)) return;
-        if (high == low) low -= 1, high += 1;  // a line that holds this quantity fixed
-        if (auto* linear = qobject_cast<QValueAxis*>(axis)) {
-            linear->setRange(low, high);
-            linear->applyNiceNumbers();
-        } else {
-            axis->setRange(low, high);
+        if (auto* log = qobject_cast<QCategoryAxis*>(axis)) {
+            const double margin = std::max(DecadesMargin, LogarithmicMargin * (high - low));
+            log->setRange(low - margin, high + margin);
+            log->setStartValue(low - margin);
+            LabelDecades(log, low - margin, high + margin);
+            return;
         }
+        auto* linear = static_cast<QValueAxis*>(axis);
+        if (high == low) low -= 1, high += 1;  // a line that holds this quantity fixed
+        // Values that are all positive do not reach below zero for a margin.
+        const double margin = LinearMargin * (high - low);
+        linear->setRange(low >= 0 ? std::max(0.0, low - margin) : low - margin, high + margin);
+        linear->applyNiceNumbers();
     };
     fit(horizontal.front(), left, right);
     fit(vertical.front(), bottom, top);
@@ -311,10 +344,11 @@ void LinePlot::showPointNear(QLineSeries* series, const QPointF& at) {
         const double distance = QPointF::dotProduct(d, d);
         if (distance < best) best = distance, nearest = &point;
     }
+    const double x = xLogarithmic() ? std::pow(10.0, nearest->x()) : nearest->x();
+    const double y = yLogarithmic() ? std::pow(10.0, nearest->y()) : nearest->y();
     QToolTip::showText(QCursor::pos(),
-                       series->name() + u'\n' + AxisTitle(xQuantity(), units) + QStringLiteral(": ") +
-                           ValueText(nearest->x()) + u'\n' + AxisTitle(yQuantity(), units) + QStringLiteral(": ") +
-                           ValueText(nearest->y()),
+                       series->name() + u'\n' + AxisTitle(xQuantity(), units) + QStringLiteral(": ") + ValueText(x) +
+                           u'\n' + AxisTitle(yQuantity(), units) + QStringLiteral(": ") + ValueText(y),
                        view);
 }
 

@@ -1,5 +1,6 @@
 #include "lines_page.h"
 
+#include "converted_input.h"
 #include "line_plot.h"
 #include "line_print.h"
 #include "line_table_model.h"
@@ -16,7 +17,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -51,13 +51,14 @@ QString Group(const QString& key) {
     return u"lines/"_s + key;
 }
 
-// A value for an edit: short, in the locale, enough digits to read back close.
-QString EditText(double value) {
-    return QLocale().toString(value, 'g', 10);
-}
-
 QString SymbolOf(Quantity q) {
     return QLatin1String(RowOf(q).inputSymbol);
+}
+
+// A quantity in the settings: its result symbol, which no two quantities share
+// ("Cp", "Cv"; their names are both "Heat capacity").
+QString KeyOf(Quantity q) {
+    return QLatin1String(RowOf(q).symbol);
 }
 
 // The value of a quantity in a row of the table of states.
@@ -65,6 +66,34 @@ std::optional<double> StoredOf(const StateRow& row, Quantity q) {
     for (const StoredValue& v : row.values)
         if (v.phase == Phase::State && v.quantity == q && !std::isnan(v.value)) return v.value;
     return std::nullopt;
+}
+
+// The range each kind of line shows before it is first made, in the core's
+// units, and the key its kept range has in the settings. Pressures run by a
+// number of points, which means the same spaced evenly or logarithmically.
+struct FirstRange {
+    const char16_t *key, *fixed, *from, *to, *step;
+    StepKind stepKind;
+};
+constexpr FirstRange FirstRanges[LineKindCount] = {
+    {u"isobar", u"1", u"20", u"300", u"10", StepKind::Increment},
+    {u"isotherm", u"300", u"1", u"20", u"20", StepKind::Points},
+    {u"saturationByT", u"", u"20", u"370", u"10", StepKind::Increment},
+    {u"saturationByP", u"", u"1", u"21", u"21", StepKind::Points},
+    {u"isentrope", u"", u"10", u"0.1", u"10", StepKind::Points},
+    {u"isenthalp", u"", u"10", u"0.1", u"10", StepKind::Points},
+};
+
+// A step of a line in other units: an increment converted as a difference; a
+// factor or a number of points as it is.
+QString ConvertedStep(const QString& typed, Quantity q, bool increment, const Units& before, const Units& after) {
+    if (!increment || before == after) return typed;
+    try {
+        const double core = FromShown(q, TextToReal(typed), before) - FromShown(q, 0, before);
+        return InputNumberText(ToShown(q, core, after) - ToShown(q, 0, after));
+    } catch (const InvalidNumber&) {
+        return typed;
+    }
 }
 
 // "s = 6.597 kJ/(kg.C)": the start state's s or h as the calculator writes it.
@@ -106,6 +135,8 @@ LinesPage::LinesPage(QWidget* parent)
     stepKind->addItem(u"Points"_s, int(StepKind::Points));
     stepKind->setToolTip(u"A step from the first value, or a number of points evenly spaced"_s);
     logarithmic->setToolTip(u"Pressures evenly spaced in their logarithm; a step is then a factor"_s);
+    startResult->setObjectName(u"startResult"_s);
+    status->setObjectName(u"status"_s);
     fromSelected->setToolTip(u"The start state from the selected row of the table of states"_s);
     columnsButton->setText(u"Columns"_s);
     columnsButton->setPopupMode(QToolButton::InstantPopup);
@@ -118,7 +149,7 @@ LinesPage::LinesPage(QWidget* parent)
     // A typed start state is no longer the one taken from the table.
     for (QLineEdit* edit : {startP, startT})
         connect(edit, &QLineEdit::textEdited, this, [this] {
-            takenStart.reset();
+            start.reset();
             startResult->clear();
         });
 
@@ -188,11 +219,16 @@ LinesPage::LinesPage(QWidget* parent)
     layout->addWidget(tableAndPlot, 1);
 
     connect(kind, &QComboBox::currentIndexChanged, this, [this] {
+        keepRange();
+        showRange();
         showKind();
         saveSettings();
     });
     connect(stepKind, &QComboBox::currentIndexChanged, this, [this] { showUnits(); });
-    connect(logarithmic, &QCheckBox::toggled, this, [this] { showUnits(); });
+    connect(logarithmic, &QCheckBox::toggled, this, [this](bool on) {
+        if (logarithmic->isEnabled()) logarithmicChosen = on;
+        showUnits();
+    });
     connect(make, &QPushButton::clicked, this, &LinesPage::makeTable);
     connect(cancelButton, &QPushButton::clicked, this, &LinesPage::cancel);
     connect(fromSelected, &QPushButton::clicked, this, &LinesPage::takeSelectedState);
@@ -229,8 +265,40 @@ void LinesPage::showKind() {
         w->setVisible(start);
     fromSelected->setEnabled(!OnSaturationLine(k));
     logarithmic->setEnabled(CanBeLogarithmic(k));
+    {
+        const QSignalBlocker quiet(logarithmic);
+        logarithmic->setChecked(CanBeLogarithmic(k) && logarithmicChosen);
+    }
     rebuildColumnMenu();
     showUnits();
+    showStart();
+}
+
+void LinesPage::keepRange() {
+    ranges[int(shownKind)] = {fixed->text(), from->text(), to->text(), step->text(),
+                              StepKind(stepKind->currentData().toInt())};
+}
+
+void LinesPage::showRange() {
+    shownKind = lineKind();
+    const Range& range = ranges[int(shownKind)];
+    fixed->setText(range.fixed);
+    from->setText(range.from);
+    to->setText(range.to);
+    step->setText(range.step);
+    stepKind->setCurrentIndex(std::max(0, stepKind->findData(int(range.stepKind))));
+}
+
+// "s = 6.597 kJ/(kg.C) (state 3)": the start state's s or h, in the shown units.
+void LinesPage::showStart() {
+    const auto q = FixedQuantity(lineKind());
+    const auto value = start && q ? StoredOf(*start, *q) : std::nullopt;
+    if (!value) {
+        startResult->clear();
+        return;
+    }
+    startResult->setText(StartText(*q, *value, units) +
+                         (start->number > 0 ? u" (state %1)"_s.arg(start->number) : QString()));
 }
 
 void LinesPage::showUnits() {
@@ -288,33 +356,31 @@ void LinesPage::setUnits(const Units& shown) {
     unitsKnown = true;
     units = shown;
     showUnits();
+    showStart();
     rebuildColumnMenu();
     linePlot->setUnits(units);
     saveSettings();
 }
 
 // The typed values say the same in the new units: a value converted, a step
-// converted as a difference.
+// converted as a difference; the kept ranges of the other kinds as well.
 void LinesPage::convertTyped(const Units& before, const Units& after) {
-    const auto convert = [&](QLineEdit* edit, Quantity q, bool difference) {
-        double value;
-        try {
-            value = TextToReal(edit->text());
-        } catch (const InvalidNumber&) {
-            return;  // an empty or malformed text stays as typed
-        }
-        const double core = FromShown(q, value, before) - (difference ? FromShown(q, 0, before) : 0);
-        edit->setText(EditText(ToShown(q, core, after) - (difference ? ToShown(q, 0, after) : 0)));
-    };
-    const LineKind k = lineKind();
-    if (const auto q = FixedQuantity(k); q && !FromStartState(k)) convert(fixed, *q, false);
-    convert(startP, Q::Pressure, false);
-    convert(startT, Q::Temperature, false);
-    const Quantity running = RunningQuantity(k);
-    convert(from, running, false);
-    convert(to, running, false);
-    const bool factor = logarithmic->isChecked() && CanBeLogarithmic(k);
-    if (StepKind(stepKind->currentData().toInt()) == StepKind::Increment && !factor) convert(step, running, true);
+    keepRange();
+    for (int k = 0; k < LineKindCount; ++k) {
+        Range& range = ranges[k];
+        const LineKind line = LineKind(k);
+        if (const auto q = FixedQuantity(line); q && !FromStartState(line))
+            range.fixed = ConvertedInput(range.fixed, *q, before, after);
+        const Quantity running = RunningQuantity(line);
+        range.from = ConvertedInput(range.from, running, before, after);
+        range.to = ConvertedInput(range.to, running, before, after);
+        const bool factor = logarithmicChosen && CanBeLogarithmic(line);
+        range.step =
+            ConvertedStep(range.step, running, range.stepKind == StepKind::Increment && !factor, before, after);
+    }
+    startP->setText(ConvertedInput(startP->text(), Q::Pressure, before, after));
+    startT->setText(ConvertedInput(startT->text(), Q::Temperature, before, after));
+    showRange();
 }
 
 void LinesPage::refuse(QLineEdit* edit, const QString& message) {
@@ -341,8 +407,8 @@ std::optional<double> LinesPage::readValue(QLineEdit* edit, const QString& symbo
 // The s or h of the start state, in the shown units: taken from the table of
 // states, or the calculator's run of the typed (p, t), refused as it refuses.
 std::optional<double> LinesPage::startValue(Quantity fixedQuantity) {
-    if (takenStart) {
-        if (const auto value = StoredOf(*takenStart, fixedQuantity)) return ToShown(fixedQuantity, *value, units);
+    if (start) {
+        if (const auto value = StoredOf(*start, fixedQuantity)) return ToShown(fixedQuantity, *value, units);
     }
     const auto p = readValue(startP, u"p"_s);
     if (!p) return std::nullopt;
@@ -359,11 +425,11 @@ std::optional<double> LinesPage::startValue(Quantity fixedQuantity) {
         ShowErrorReport(this, stop->explanation, stop->reason);
         return std::nullopt;
     }
+    start = StateRow{0, {}, {}, {}};
     for (const Output& output : std::get<Outputs>(outcome).values)
-        if (output.quantity == fixedQuantity) {
-            startResult->setText(StartText(fixedQuantity, output.value, units));
-            return ToShown(fixedQuantity, output.value, units);
-        }
+        start->values.append({output.quantity, output.phase, output.value});
+    showStart();
+    if (const auto value = StoredOf(*start, fixedQuantity)) return ToShown(fixedQuantity, *value, units);
     return std::nullopt;
 }
 
@@ -385,7 +451,7 @@ std::optional<LineDefinition> LinesPage::readDefinition() {
     line.from = *a;
     line.to = *b;
     line.stepKind = StepKind(stepKind->currentData().toInt());
-    line.logarithmic = logarithmic->isChecked() && CanBeLogarithmic(line.kind);
+    line.logarithmic = logarithmic->isChecked();
     const auto s = readValue(step, line.stepKind == StepKind::Points ? u"number of points"_s : u"step"_s);
     if (!s) return std::nullopt;
     if (line.stepKind == StepKind::Points) {
@@ -460,11 +526,17 @@ void LinesPage::finishTable() {
     model->setTable(table, {}, units);
     model->setColumns(columns());
     view->resizeColumnsToContents();
+    // The phase column as wide as the longest phase's name: a refusal's longer
+    // text would push the values out of view; it is whole in its tooltip.
+    const int widestPhase = view->fontMetrics().horizontalAdvance(u"Water near the critical point (IF97 region 3)"_s) +
+                            2 * view->fontMetrics().averageCharWidth();
+    view->setColumnWidth(0, std::min(view->columnWidth(0), widestPhase));
     linePlot->setCurrent(table);
     qsizetype refused = 0;
     for (const LineRow& row : table.rows) refused += !std::holds_alternative<Outputs>(row.outcome);
-    status->setText(refused == 0 ? u"%1 rows"_s.arg(table.rows.size())
-                                 : u"%1 rows, %2 refused"_s.arg(table.rows.size()).arg(refused));
+    const qsizetype rows = table.rows.size();
+    status->setText((rows == 1 ? u"1 row"_s : u"%1 rows"_s.arg(rows)) +
+                    (refused == 0 ? QString() : u", %1 refused"_s.arg(refused)));
     emit tableReady();
 }
 
@@ -479,15 +551,14 @@ void LinesPage::takeSelectedState() {
         ShowMessage(this, u" Select a state of a state mode in the table of states"_s);
         return;
     }
-    const auto shown = [&](Quantity q) { return EditText(ToShown(q, StoredOf(*row, q).value_or(NAN), units)); };
+    const auto shown = [&](Quantity q) { return InputNumberText(ToShown(q, StoredOf(*row, q).value_or(NAN), units)); };
     if (k == LineKind::Isobar) fixed->setText(shown(Q::Pressure));
     if (k == LineKind::Isotherm) fixed->setText(shown(Q::Temperature));
     if (!FromStartState(k)) return;
     startP->setText(shown(Q::Pressure));
     startT->setText(shown(Q::Temperature));
-    takenStart = row;
-    const Quantity q = *FixedQuantity(k);
-    startResult->setText(StartText(q, StoredOf(*row, q).value_or(NAN), units) + u" (state %1)"_s.arg(row->number));
+    start = row;
+    showStart();
 }
 
 QString LinesPage::tableText() const {
@@ -557,53 +628,85 @@ void LinesPage::saveSettings() const {
     if (loading) return;
     QSettings settings;
     settings.setValue(Group(u"kind"_s), int(lineKind()));
-    for (const auto& [key, edit] :
-         {std::pair{u"fixed"_s, fixed}, std::pair{u"startP"_s, startP}, std::pair{u"startT"_s, startT},
-          std::pair{u"from"_s, from}, std::pair{u"to"_s, to}, std::pair{u"step"_s, step}})
-        settings.setValue(Group(key), edit->text());
-    settings.setValue(Group(u"stepKind"_s), stepKind->currentData().toInt());
-    settings.setValue(Group(u"logarithmic"_s), logarithmic->isChecked());
-    QStringList names;
-    for (const Quantity q : chosen) names.append(QLatin1String(RowOf(q).name));
-    settings.setValue(Group(u"columns"_s), names);
-    settings.setValue(Group(u"plotX"_s), QLatin1String(RowOf(linePlot->xQuantity()).name));
-    settings.setValue(Group(u"plotY"_s), QLatin1String(RowOf(linePlot->yQuantity()).name));
+    for (int k = 0; k < LineKindCount; ++k) {
+        const Range range = LineKind(k) == shownKind ? Range{fixed->text(), from->text(), to->text(), step->text(),
+                                                             StepKind(stepKind->currentData().toInt())}
+                                                     : ranges[k];
+        const QString key = QString::fromUtf16(FirstRanges[k].key) + u'/';
+        settings.setValue(Group(key + u"fixed"_s), range.fixed);
+        settings.setValue(Group(key + u"from"_s), range.from);
+        settings.setValue(Group(key + u"to"_s), range.to);
+        settings.setValue(Group(key + u"step"_s), range.step);
+        settings.setValue(Group(key + u"stepKind"_s), int(range.stepKind));
+    }
+    settings.setValue(Group(u"startP"_s), startP->text());
+    settings.setValue(Group(u"startT"_s), startT->text());
+    settings.setValue(Group(u"logarithmic"_s), logarithmicChosen);
+    QStringList keys;
+    for (const Quantity q : chosen) keys.append(KeyOf(q));
+    settings.setValue(Group(u"columns"_s), keys);
+    settings.setValue(Group(u"plotX"_s), KeyOf(linePlot->xQuantity()));
+    settings.setValue(Group(u"plotY"_s), KeyOf(linePlot->yQuantity()));
     settings.setValue(Group(u"plotLogX"_s), linePlot->xLogarithmic());
     settings.setValue(Group(u"plotLogY"_s), linePlot->yLogarithmic());
 }
 
 namespace {
 
-std::optional<Quantity> QuantityNamed(const QString& name) {
+std::optional<Quantity> QuantityKeyed(const QString& key) {
     for (int q = 0; q < QuantityCount; ++q)
-        if (name == QLatin1String(RowOf(Quantity(q)).name)) return Quantity(q);
+        if (key == KeyOf(Quantity(q))) return Quantity(q);
     return std::nullopt;
 }
 
 }  // namespace
 
 // A first start shows a heater's isobar: water at 1 MPa from 20 °C to 300 °C.
+// The texts kept are in the units kept with the window's; a kind of line never
+// made shows its first range in them.
 void LinesPage::loadSettings() {
     loading = true;
-    const QSettings settings;
-    const int k = settings.value(Group(u"kind"_s), int(LineKind::Isobar)).toInt();
-    kind->setCurrentIndex(std::max(0, kind->findData(k)));
-    for (const auto& [key, edit, initial] :
-         {std::tuple{u"fixed"_s, fixed, u"1"_s}, std::tuple{u"startP"_s, startP, u"10"_s},
-          std::tuple{u"startT"_s, startT, u"500"_s}, std::tuple{u"from"_s, from, u"20"_s},
-          std::tuple{u"to"_s, to, u"300"_s}, std::tuple{u"step"_s, step, u"10"_s}})
-        edit->setText(settings.value(Group(key), initial).toString());
-    stepKind->setCurrentIndex(std::max(0, stepKind->findData(settings.value(Group(u"stepKind"_s), 0).toInt())));
-    logarithmic->setChecked(settings.value(Group(u"logarithmic"_s), false).toBool());
+    QSettings settings;
+    const Units kept = LoadUnits(settings);
+    logarithmicChosen = settings.value(Group(u"logarithmic"_s), false).toBool();
+    for (int k = 0; k < LineKindCount; ++k) {
+        const FirstRange& first = FirstRanges[k];
+        const LineKind line = LineKind(k);
+        const Quantity running = RunningQuantity(line);
+        const QString key = QString::fromUtf16(first.key) + u'/';
+        const auto text = [&](const QString& name, const char16_t* initial, std::optional<Quantity> q) {
+            const QString firstText =
+                q ? ConvertedInput(QString::fromUtf16(initial), *q, {}, kept) : QString::fromUtf16(initial);
+            return settings.value(Group(key + name), firstText).toString();
+        };
+        Range& range = ranges[k];
+        range.stepKind = StepKind(settings.value(Group(key + u"stepKind"_s), int(first.stepKind)).toInt());
+        range.fixed = text(u"fixed"_s, first.fixed, FixedQuantity(line));
+        range.from = text(u"from"_s, first.from, running);
+        range.to = text(u"to"_s, first.to, running);
+        const bool increment = first.stepKind == StepKind::Increment && !(logarithmicChosen && CanBeLogarithmic(line));
+        range.step = settings
+                         .value(Group(key + u"step"_s),
+                                ConvertedStep(QString::fromUtf16(first.step), running, increment, {}, kept))
+                         .toString();
+    }
+    startP->setText(settings.value(Group(u"startP"_s), ConvertedInput(u"10"_s, Q::Pressure, {}, kept)).toString());
+    startT->setText(settings.value(Group(u"startT"_s), ConvertedInput(u"500"_s, Q::Temperature, {}, kept)).toString());
+    {
+        const QSignalBlocker quiet(kind);
+        kind->setCurrentIndex(std::max(0, kind->findData(settings.value(Group(u"kind"_s), 0).toInt())));
+    }
+    showRange();
     QList<Quantity> quantities;
-    const QStringList names = settings.value(Group(u"columns"_s)).toStringList();
-    for (const QString& name : names)
-        if (const auto q = QuantityNamed(name)) quantities.append(*q);
-    setChosenQuantities(settings.contains(Group(u"columns"_s))
-                            ? quantities
-                            : DefaultQuantities(LineKind::Isobar) + DefaultQuantities(LineKind::SaturationByT));
-    const auto x = QuantityNamed(settings.value(Group(u"plotX"_s)).toString());
-    const auto y = QuantityNamed(settings.value(Group(u"plotY"_s)).toString());
+    const QStringList keys = settings.value(Group(u"columns"_s)).toStringList();
+    for (const QString& key : keys)
+        if (const auto q = QuantityKeyed(key)) quantities.append(*q);
+    // None known (nothing kept yet, or the names an earlier build kept): the defaults.
+    const bool known = !quantities.isEmpty() || (settings.contains(Group(u"columns"_s)) && keys.isEmpty());
+    setChosenQuantities(known ? quantities
+                              : DefaultQuantities(LineKind::Isobar) + DefaultQuantities(LineKind::SaturationByT));
+    const auto x = QuantityKeyed(settings.value(Group(u"plotX"_s)).toString());
+    const auto y = QuantityKeyed(settings.value(Group(u"plotY"_s)).toString());
     linePlot->setAxes(x.value_or(Q::Entropy), y.value_or(Q::Enthalpy));
     linePlot->setLogarithmic(settings.value(Group(u"plotLogX"_s), false).toBool(),
                              settings.value(Group(u"plotLogY"_s), false).toBool());

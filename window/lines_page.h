@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <optional>
@@ -99,6 +100,11 @@ private:
     void savePdfByDialog();
     void savePlotByDialog();
     void convertTyped(const Units& before, const Units& after);
+    // The range of the kind shown, kept from its edits; the kept range of the
+    // kind chosen, shown in them.
+    void keepRange();
+    void showRange();
+    void showStart();
 
     QComboBox* kind;
     QLabel* fixedCaption;
@@ -131,9 +137,20 @@ private:
     bool unitsKnown = false;
     QList<Quantity> chosen;
     std::function<std::optional<StateRow>()> selectedState;
-    // The s and h of a start state taken from the table of states, kept
-    // exact while its inputs are not typed over.
-    std::optional<StateRow> takenStart;
+    // The s and h of the start state, taken from the table of states (its
+    // number) or computed from the typed p and t (number 0), kept exact while
+    // its inputs are not typed over.
+    std::optional<StateRow> start;
+    // Each kind of line keeps its own last range, in the shown units.
+    struct Range {
+        QString fixed, from, to, step;
+        StepKind stepKind = StepKind::Increment;
+    };
+    std::array<Range, LineKindCount> ranges;
+    LineKind shownKind = LineKind::Isobar;
+    // The user's choice for the lines along pressures; the box shows it
+    // unchecked for the others, to which it does not apply.
+    bool logarithmicChosen = false;
 
     QFutureWatcher<LineTable> watcher;
     std::atomic<bool> cancelRequested = false;

@@ -2,11 +2,11 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
+#include "converted_input.h"
 #include "edit_binding.h"
 #include "labelled_edit.h"
 #include "lines_page.h"
 #include "text_fit.h"
-#include "text_to_real.h"
 #include "units_dialog.h"
 
 #include <QLabel>
@@ -21,20 +21,6 @@ QString WithUnit(const QString& caption, const QString& unit) {
     const qsizetype start = caption.lastIndexOf(QStringLiteral(", "), end);
     if (start < 0 || end < 0) return caption;
     return caption.left(start + 2) + unit + caption.mid(end);
-}
-
-// A typed number in other units, rounded to 10 significant digits (trailing
-// zeros dropped): closer than any input needs, and short enough to read. In
-// the units it was typed in it is the typed text itself; a text that is no
-// number stays as it is.
-QString Converted(const QString& typed, Quantity quantity, const Units& from, const Units& to) {
-    if (from == to) return typed;
-    try {
-        const double value = FromShown(quantity, TextToReal(typed), from);
-        return QString::number(ToShown(quantity, value, to), 'g', 10);
-    } catch (const InvalidNumber&) {
-        return typed;
-    }
 }
 
 }  // namespace
@@ -77,7 +63,7 @@ void TForm1::setUnits(const Units& chosen) {
             if (edit == nullptr || edit->text().isEmpty()) continue;
             const TypedText typed = typedInputs.value(edit, {edit->text(), previous});
             const QSignalBlocker quiet(edit);
-            edit->setText(Converted(typed.text, Quantity(q), typed.units, units));
+            edit->setText(ConvertedInput(typed.text, Quantity(q), typed.units, units));
             edit->setCursorPosition(0);
         }
     applyUnitCaptions();
@@ -87,7 +73,7 @@ void TForm1::setUnits(const Units& chosen) {
         if (!*run) continue;
         CalculationRequest request = (*run)->typed;
         for (auto it = request.typed.begin(); it != request.typed.end(); ++it)
-            it.value() = Converted(it.value(), it.key(), (*run)->typed.units, units);
+            it.value() = ConvertedInput(it.value(), it.key(), (*run)->typed.units, units);
         request.units = units;
         Outputs outputs = (*run)->outputs;
         RewriteOutputs(outputs, request);

@@ -8,6 +8,7 @@
 #include "lines_page.h"
 
 #include <QAbstractItemModel>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,7 +16,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineSeries>
-#include <QLogValueAxis>
+#include <QLocale>
+#include <QSet>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -74,6 +76,59 @@ TEST_F(LinesTest, CtrlLShowsThePageWhoseTableShowsTheCalculatorsTextsRowByRow) {
     form.setUnits({});  // kept in the settings the other tests read
 }
 
+// The page writes values into its edits (converted on a change of units,
+// taken from a state) that it reads again: in a locale that groups thousands
+// ("1,000") a value of a thousand or more must still read as itself.
+TEST_F(LinesTest, ValuesOfAThousandOrMoreWrittenByThePageReadAsThemselves) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    define(LineKind::Isotherm, "400", "100", "50", "2", StepKind::Points);
+    form.setUnits({PressureUnit::Bar, TemperatureUnit::Fahrenheit, UnitSystem::SI});
+    make();
+    EXPECT_EQ(page.fromEdit()->text(), u"1000"_s);
+    EXPECT_EQ(page.table().line.from, 1000);
+    EXPECT_EQ(page.table().line.fixed, 752);
+
+    calculateByPT("100", "1100");
+    ui.Tbl_States->selectRow(int(form.states().rows().size()) - 1);
+    page.takeSelectedState();
+    EXPECT_EQ(page.fixedEdit()->text(), u"1100"_s);
+    make();
+    EXPECT_DOUBLE_EQ(page.table().line.fixed, 1100);
+    form.setUnits({});
+    QLocale::setDefault(previous);
+}
+
+// Each kind of line keeps its own range: chosen again, it shows it; its
+// numbers are never read with another kind's meaning, in the units shown or
+// at the next start. "logarithmic" shows the choice for pressures only.
+TEST_F(LinesTest, EachKindOfLineKeepsItsOwnRange) {
+    define(LineKind::Isotherm, "250", "2", "30", "4", StepKind::Points);
+    page.logarithmicBox()->setChecked(true);
+    define(LineKind::Isobar, "1", "20", "300", "10");
+    EXPECT_FALSE(page.logarithmicBox()->isChecked());
+    EXPECT_FALSE(page.logarithmicBox()->isEnabled());
+    form.setUnits({PressureUnit::Bar, TemperatureUnit::Celsius, UnitSystem::SI});
+    page.kindBox()->setCurrentIndex(int(LineKind::Isotherm));
+    const auto shown = [](const LinesPage& p) {
+        return QStringList{p.fixedEdit()->text(), p.fromEdit()->text(), p.toEdit()->text(), p.stepEdit()->text(),
+                           p.stepKindBox()->currentText()};
+    };
+    const QStringList isotherm{"250", "20", "300", "4", "Points"};
+    EXPECT_EQ(shown(page), isotherm) << "its pressures in bar";
+    EXPECT_TRUE(page.logarithmicBox()->isChecked());
+    page.kindBox()->setCurrentIndex(int(LineKind::Isobar));
+    EXPECT_EQ(shown(page), (QStringList{"10", "20", "300", "10", "Step"}));
+    page.kindBox()->setCurrentIndex(int(LineKind::Isotherm));
+    LinesPage again;
+    EXPECT_EQ(shown(again), isotherm);
+    again.kindBox()->setCurrentIndex(int(LineKind::Isobar));
+    EXPECT_EQ(again.fixedEdit()->text(), u"10"_s);
+    again.kindBox()->setCurrentIndex(int(LineKind::SaturationByP));
+    EXPECT_EQ(again.fromEdit()->text(), u"10"_s) << "a kind never made: its first range, 1 MPa, in bar";
+    form.setUnits({});
+}
+
 TEST_F(LinesTest, ARefusedDefinitionSaysWhyAndKeepsWhatWasTyped) {
     struct Case {
         QString from, to, step;
@@ -106,6 +161,16 @@ TEST_F(LinesTest, ARefusedDefinitionSaysWhyAndKeepsWhatWasTyped) {
     EXPECT_EQ(page.startPressureEdit()->text(), u"1000"_s);
 }
 
+TEST_F(LinesTest, ARefusedRowIsCutToThePhaseColumnWholeInItsTooltip) {
+    define(LineKind::Isobar, "1", "3000", "3000", "10");
+    make();
+    EXPECT_EQ(page.findChild<QLabel*>(u"status"_s)->text(), u"1 row, 1 refused"_s);
+    const QModelIndex note = page.tableView()->model()->index(0, 0);
+    EXPECT_LT(page.tableView()->columnWidth(0),
+              page.tableView()->fontMetrics().horizontalAdvance(note.data().toString()));
+    EXPECT_EQ(note.data(Qt::ToolTipRole), note.data());
+}
+
 TEST_F(LinesTest, AnIsentropeStartsFromTheSelectedStateAndTheCancelledTableLeavesTheLastOne) {
     calculateByPT("10", "500");
     ui.Tbl_States->selectRow(int(form.states().rows().size()) - 1);
@@ -113,6 +178,12 @@ TEST_F(LinesTest, AnIsentropeStartsFromTheSelectedStateAndTheCancelledTableLeave
     page.takeSelectedState();
     EXPECT_EQ(page.startPressureEdit()->text(), u"10"_s);
     EXPECT_EQ(page.startTemperatureEdit()->text(), u"500"_s);
+    // The start state's entropy follows a change of units.
+    const QString s = page.findChild<QLabel*>(u"startResult"_s)->text();
+    form.setUnits({PressureUnit::MPa, TemperatureUnit::Celsius, UnitSystem::US});
+    EXPECT_TRUE(page.findChild<QLabel*>(u"startResult"_s)->text().contains(u"Btu/(lb.F)"_s));
+    form.setUnits({});
+    EXPECT_EQ(page.findChild<QLabel*>(u"startResult"_s)->text(), s);
     define(LineKind::Isentrope, "", "10", "0.01", "4", StepKind::Points);
     page.logarithmicBox()->setChecked(true);
     make();
@@ -140,7 +211,13 @@ TEST_F(LinesTest, ThePlotKeepsLinesAndTheTableIsCopiedExportedAndPrinted) {
     QStringList names;
     for (QLineSeries* series : page.plot()->series()) names.append(series->name());
     EXPECT_EQ(names, (QStringList{"Saturation line", "Isotherm t = 300 C", "Isotherm t = 400 C"}));
-    EXPECT_EQ(page.plot()->chart()->axes(Qt::Horizontal).front()->type(), QAbstractAxis::AxisTypeLogValue);
+    // The logarithmic p axis reaches a little beyond 1 and 50 MPa and is
+    // labelled at 1, 2 and 5 of each decade.
+    auto* p = qobject_cast<QCategoryAxis*>(page.plot()->chart()->axes(Qt::Horizontal).front());
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->categoriesLabels(), (QStringList{"1", "2", "5", "10", "20", "50"}));
+    EXPECT_LT(p->min(), 0);
+    EXPECT_GT(p->max(), std::log10(50.0));
 
     EXPECT_TRUE(page.tableText().startsWith(u"No.\tPhase\tt, C\tp, MPa\t"_s))
         << page.tableText().left(80).toStdString();
@@ -156,15 +233,28 @@ TEST_F(LinesTest, ThePlotKeepsLinesAndTheTableIsCopiedExportedAndPrinted) {
     EXPECT_EQ(pdf.read(4), "%PDF");
     EXPECT_TRUE(page.plot()->save(folder.filePath("plot.svg"), &error));
 
-    // The next start shows the same line, columns and axes.
-    page.setChosenQuantities({Quantity::Temperature, Quantity::Enthalpy});
+    // The next start shows the same line, columns and axes; Cp and Cv, both
+    // heat capacities, are told apart in the settings and in the axes' lists.
+    page.setChosenQuantities({Quantity::Temperature, Quantity::Enthalpy, Quantity::IsochoricHeatCapacity});
+    {
+        LinesPage again;
+        EXPECT_EQ(again.kindBox()->currentIndex(), int(LineKind::Isotherm));
+        EXPECT_EQ(again.fixedEdit()->text(), u"400"_s);
+        EXPECT_TRUE(again.logarithmicBox()->isChecked());
+        EXPECT_EQ(again.chosenQuantities(),
+                  (QList<Quantity>{Quantity::Temperature, Quantity::Enthalpy, Quantity::IsochoricHeatCapacity}));
+        EXPECT_EQ(again.plot()->yQuantity(), Quantity::SpecificVolume);
+        EXPECT_TRUE(again.plot()->xLogarithmic());
+    }
+    page.plot()->setAxes(Quantity::IsochoricHeatCapacity, Quantity::HeatCapacity);
+    emit page.plot()->settingsChanged();
     LinesPage again;
-    EXPECT_EQ(again.kindBox()->currentIndex(), int(LineKind::Isotherm));
-    EXPECT_EQ(again.fixedEdit()->text(), u"400"_s);
-    EXPECT_TRUE(again.logarithmicBox()->isChecked());
-    EXPECT_EQ(again.chosenQuantities(), (QList<Quantity>{Quantity::Temperature, Quantity::Enthalpy}));
-    EXPECT_EQ(again.plot()->yQuantity(), Quantity::SpecificVolume);
-    EXPECT_TRUE(again.plot()->xLogarithmic());
+    EXPECT_EQ(again.plot()->xQuantity(), Quantity::IsochoricHeatCapacity);
+    EXPECT_EQ(again.plot()->yQuantity(), Quantity::HeatCapacity);
+    const QComboBox* axis = again.plot()->findChild<QComboBox*>();
+    QStringList items;
+    for (int i = 0; i < axis->count(); ++i) items.append(axis->itemText(i));
+    EXPECT_EQ(QSet<QString>(items.begin(), items.end()).size(), items.size()) << items.join(u", "_s).toStdString();
 }
 
 }  // namespace
