@@ -326,12 +326,17 @@ double liquid_entropy_slope(const Saturation& y, double) {
     return y.t <= detail::T13_C ? y.water.cp / (y.t + KELVIN) : NOT_A_NUMBER;
 }
 
+double tie_line_gap(const Saturation& y, double h, double s);
+
 bool below_saturated_line(double h, double s, double guess) {
     const bool liquid = s <= S_C;
     const auto of_phase = [liquid](const Saturation& y) { return liquid ? y.water : y.steam; };
     const Saturation y = root_on_line([&](const Saturation& z) { return of_phase(z).s - s; }, guess, liquid,
                                       liquid ? liquid_entropy_slope : nullptr, 0, T_SETTLED_PHASE);
     const double rounding = y.t > detail::T13_C ? LINE_ROUNDING_REGION3 * h : LINE_ROUNDING * (y.steam.h - y.water.h);
+    // An entropy between the phases of the top tie line has its saturated
+    // phase above the line's top: there the top tie line bounds the dome.
+    if (s > y.water.s && s < y.steam.s) return tie_line_gap(y, h, s) <= rounding;
     return h <= of_phase(y).h + rounding;
 }
 
