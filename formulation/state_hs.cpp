@@ -251,7 +251,7 @@ Equation neighbours_of(Equation e, int k) {
 constexpr double DOME_MARGIN = 1e-6;
 
 bool stable_outside_dome(const Found& f, double s) {
-    if (f.equation != Equation::NearCritical || !(f.p < PKR)) return true;
+    if (f.equation != Equation::NearCritical || !(f.p >= detail::P_TRIPLE_MPA && f.p < PKR)) return true;
     if (!(detail::near_critical(f.p, f.v, f.t, detail::phase).cp > 0)) return false;
     const Saturation y = SATURATION_P(f.p);
     const double x = (s - y.water.s) / (y.steam.s - y.water.s);
