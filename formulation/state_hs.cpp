@@ -243,8 +243,23 @@ Equation neighbours_of(Equation e, int k) {
     }
 }
 
+// Below the critical pressure the region 3 equation has roots inside the
+// two-phase dome, between the entropies of the saturated phases at their
+// pressure, and between its spinodals unstable ones (cp < 0): no single
+// phase lies there. Within the scatter of the phases near the critical point
+// (a dryness some 1e-6 from 0 or 1) a root is the saturated phase itself.
+constexpr double DOME_MARGIN = 1e-6;
+
+bool stable_outside_dome(const Found& f, double s) {
+    if (f.equation != Equation::NearCritical || !(f.p >= detail::P_TRIPLE_MPA && f.p < PKR)) return true;
+    if (!(detail::near_critical(f.p, f.v, f.t, detail::phase).cp > 0)) return false;
+    const Saturation y = SATURATION_P(f.p);
+    const double x = (s - y.water.s) / (y.steam.s - y.water.s);
+    return !(x > DOME_MARGIN && x < 1.0 - DOME_MARGIN);
+}
+
 // The single-phase state of (h, s): the first equation whose state lies in
-// its own region; where none does (a sliver at a boundary between regions
+// its own region (a region 3 root only if stable and outside the dome); where none does (a sliver at a boundary between regions
 // that neither equation reaches), the first state found just across its
 // equation's boundary. Nothing where no equation gives such a state.
 std::optional<Found> single_phase(double h, double s) {
@@ -261,7 +276,7 @@ std::optional<Found> single_phase(double h, double s) {
         if (!at && e != Equation::Water && e != Equation::NearCritical) at = gas_start(e, h, s);
         if (!at) continue;
         const std::optional<Found> found = search(e, h, s, *at);
-        if (!found) continue;
+        if (!found || !stable_outside_dome(*found, s)) continue;
         if (in_own_region(*found, found->t)) return found;
         if (!fallback && just_across(*found)) fallback = found;
     }
@@ -326,12 +341,17 @@ double liquid_entropy_slope(const Saturation& y, double) {
     return y.t <= detail::T13_C ? y.water.cp / (y.t + KELVIN) : NOT_A_NUMBER;
 }
 
+double tie_line_gap(const Saturation& y, double h, double s);
+
 bool below_saturated_line(double h, double s, double guess) {
     const bool liquid = s <= S_C;
     const auto of_phase = [liquid](const Saturation& y) { return liquid ? y.water : y.steam; };
     const Saturation y = root_on_line([&](const Saturation& z) { return of_phase(z).s - s; }, guess, liquid,
                                       liquid ? liquid_entropy_slope : nullptr, 0, T_SETTLED_PHASE);
     const double rounding = y.t > detail::T13_C ? LINE_ROUNDING_REGION3 * h : LINE_ROUNDING * (y.steam.h - y.water.h);
+    // An entropy between the phases of the top tie line has its saturated
+    // phase above the line's top: there the top tie line bounds the dome.
+    if (s > y.water.s && s < y.steam.s) return tie_line_gap(y, h, s) <= rounding;
     return h <= of_phase(y).h + rounding;
 }
 

@@ -64,6 +64,26 @@ TEST(StateHS, WetStatesComeBack) {
     }
 }
 
+// Wet steam from 21.9 MPa up to 1e-4 K below the critical point, where the
+// saturated phases lie so close that the first tie lines of the search
+// bound the dome: region 4, never a region 3 root; x within 2e-6, as the
+// region 3 roots of the phases scatter there (1e-7 from 0.1 K below).
+TEST(StateHS, WetStatesNearTheCriticalPointComeBack) {
+    Draw draw;
+    for (int i = 0; i < 1000; ++i) {
+        const double p = draw(21.9, 22.0639);
+        const double x = draw(0, 1);
+        const TFS::State a = TFS::STATE_PX(p, x);
+        const TFS::State b = TFS::STATE_HS(a.h, a.s);
+        EXPECT_EQ(b.region, 4) << "p = " << p << ", x = " << x;
+        EXPECT_NEAR(b.x, x, 2e-6) << "p = " << p << ", x = " << x;
+    }
+    // 22.0626 MPa, x = 0.4556 to the digits given.
+    const TFS::State b = TFS::STATE_HS(2086.562243, 4.410506589);
+    EXPECT_EQ(b.region, 4);
+    EXPECT_NEAR(b.x, 0.4556, 1e-4);
+}
+
 // Beyond 100 MPa, below the triple line (ice), colder than 0 °C at low
 // pressure, and no number: the stop of (h, s).
 TEST(StateHS, StatesOutsideTheDomainStop) {
