@@ -88,15 +88,6 @@ QString ShortScientific(Decimal d, int exponentDigits) {
 // than the exponent format: at most one zero stands before its digits.
 constexpr int SmallestWidenedExponent = -1;
 
-// The significant digits of a fixed text: from its first nonzero digit on,
-// trailing zeros included ("0.0100" has three).
-int SignificantDigits(const QString& fixed) {
-    int count = 0;
-    for (const QChar c : fixed)
-        if (c.isDigit() && (count > 0 || c != u'0')) ++count;
-    return count;
-}
-
 // Infinities and NaN have no digits to round.
 QString NonFinite(double value) {
     if (std::isnan(value)) return QStringLiteral("NAN");
@@ -108,16 +99,19 @@ QString NonFinite(double value) {
 QString FixedFormat(double value, int precision, int decimals) {
     if (!std::isfinite(value)) return NonFinite(value);
     Decimal d = ShortestDecimal(value);
-    if (!IsZero(d)) RoundAtPlace(d, std::min(precision - 1 - d.exponent, decimals));
+    // The value's digits end where it was rounded: a place past it would
+    // show a zero the value does not have (2201.7012 in (5, 3) is 2201.7).
+    const int place = IsZero(d) ? decimals : std::min(precision - 1 - d.exponent, decimals);
+    if (!IsZero(d)) RoundAtPlace(d, place);
     if (IsZero(d)) d.exponent = 0;
     if (d.exponent + 1 > precision) return ShortScientific(d, decimals);
 
     QString text = Sign(d);
     if (d.exponent < 0) text += u'0';
     for (int i = 0; i <= d.exponent; ++i) text += QChar(DigitAt(d, i));
-    if (decimals > 0) {
+    if (place > 0) {
         text += LocaleDecimalSeparator();
-        for (int place = 1; place <= decimals; ++place) text += QChar(DigitAt(d, d.exponent + place));
+        for (int i = 1; i <= place; ++i) text += QChar(DigitAt(d, d.exponent + i));
     }
     return text;
 }
@@ -143,14 +137,15 @@ QString ShortestText(double value) {
 
 QString FixedOrExponent(double value, int precision, int decimals) {
     const QString fixed = FixedFormat(value, precision, decimals);
-    const bool shortScientific = fixed.contains(u'E');
-    const int shown = SignificantDigits(fixed);
-    if (value == 0 || !std::isfinite(value) || shortScientific || shown >= ShownDigits) return fixed;
-    // Decided on the value as its ShownDigits digits show it, so that 0.09999999
-    // reads 0.1000 as 0.1 does.
+    if (value == 0 || !std::isfinite(value) || fixed.contains(u'E')) return fixed;
+    // Decided on the value as its ShownDigits digits show it: 9.9961 is 9.996,
+    // whose last digit stands at the third decimal, so it needs three decimals
+    // (not "10.00"), and 0.09999999 is 0.1000 and reads as 0.1 does.
     Decimal d = ShortestDecimal(value);
+    const int place = std::min(precision - 1 - d.exponent, decimals);
     RoundToDigits(d, ShownDigits);
-    if (d.exponent >= SmallestWidenedExponent)
-        return FixedFormat(value, precision + ShownDigits - shown, decimals + ShownDigits - shown);
+    const int needed = ShownDigits - 1 - d.exponent;
+    if (place >= needed) return fixed;
+    if (d.exponent >= SmallestWidenedExponent) return FixedFormat(value, ShownDigits + 1, needed);
     return ExponentFormat(value, ShownDigits, 2);
 }

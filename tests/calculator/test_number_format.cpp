@@ -32,9 +32,12 @@ TEST(FixedFormat, RoundsAtTheCoarserOfSignificantDigitAndDecimalPlace) {
              {25, 7, 4, "25.0000"},
              {0.0012345, 5, 4, "0.0012"},
              {1.23456789, 6, 3, "1.235"},
-             {12345.678, 6, 3, "12345.700"},  // sixth significant digit governs
+             {12345.678, 6, 3, "12345.7"},  // sixth significant digit governs, no zeros after it
              {0.00087, 5, 4, "0.0009"},
-             {10, 5, 4, "10.0000"},
+             {10, 5, 4, "10.000"},
+             {2201.7012, 5, 3, "2201.7"},
+             {2278.3650, 5, 3, "2278.4"},
+             {2331.9971, 5, 3, "2332.0"},
              {10.5, 6, 3, "10.500"},
              {3615, 6, 1, "3615.0"},
              {-273.15, 5, 1, "-273.2"},
@@ -75,7 +78,7 @@ TEST(FixedFormat, IntegerPartLongerThanPrecisionGoesScientific) {
              {2000000, 6, 3, "2E+006"},
              {-2000000, 6, 3, "-2E+006"},
              {999999.7, 6, 2, "1E+06"},  // rounding adds the seventh digit
-             {123456.4, 6, 2, "123456.00"},
+             {123456.4, 6, 2, "123456"},
          })
         ExpectFixed(c);
 }
@@ -99,7 +102,7 @@ TEST(ExponentFormat, WritesPrecisionDigitsAndAPaddedSignedExponent) {
 TEST(NumberFormats, UseTheLocaleDecimalSeparatorWithoutGrouping) {
     LocaleGuard locale(LocaleGuard::Comma());
     ExpectFixed({2800.1234, 6, 2, "2800,12"});
-    ExpectFixed({12345.678, 6, 3, "12345,700"});
+    ExpectFixed({12345.678, 6, 3, "12345,7"});
     ExpectFixed({1234567, 6, 3, "1,23457E+006"});
     ExpectExponent({0.0010434, 4, 2, "1,043E-03"});
 }
@@ -114,7 +117,9 @@ TEST(FixedOrExponent, KeepsFourSignificantDigitsOfANonzeroValue) {
              {0.00004, 5, 4, "4,000E-05"},  // rounds to zero in fixed
              {-0.0005, 5, 3, "-5,000E-04"},
              {9.9996, 5, 1, "10,00"},  // rounds up to 10.0: three digits
-             {99.96, 5, 1, "100,0"},
+             {99.96, 5, 1, "99,96"},
+             {9.9961, 5, 1, "9,996"},  // 9.996 to four digits, not 10.00
+             {0.99671, 4, 2, "0,9967"},
              {20, 5, 1, "20,00"},
              {0.98, 4, 2, "0,9800"},
              {-0.5, 4, 2, "-0,5000"},
