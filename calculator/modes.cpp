@@ -4,6 +4,7 @@
 #include "Tabl1.h"
 #include "calculation.h"
 #include "calculation_values.h"
+#include "decimal_separator.h"
 #include "hs_limits.h"
 #include "number_format.h"
 
@@ -36,12 +37,13 @@ constexpr double TriplePointTemperature = 0.01;
     throw Refusal{message, input};
 }
 
-// A limit of a range in the user's units, "50 MPa", "500 bar". The messages
+// A limit of a range in the user's units, "50 MPa", "500 bar", with the
+// user's decimal separator as every number of the message. The messages
 // have always spelled some units their own way in the core's units
 // ("800 Celsius"): `spelled` keeps that spelling there.
 QString Limit(const Units& units, Quantity q, double value, const char* spelled = nullptr) {
     const QString unit = spelled != nullptr && units == Units{} ? QString::fromLatin1(spelled) : UnitText(q, units);
-    return QString::number(ToShown(q, value, units), 'g', 6) + QLatin1Char(' ') + unit;
+    return QString::number(ToShown(q, value, units), 'g', 6).replace(u'.', LocaleDecimalSeparator()) + u' ' + unit;
 }
 
 // A computed limit, "hmin=50.37 kJ/kg".

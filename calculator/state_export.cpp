@@ -54,11 +54,8 @@ QString ValueCell(const StateRow& row, const StoredValue& v, const Units& units,
     return OutputText(v.quantity, v.value, PlaceOf(row.request, v.phase), units);
 }
 
-// The texts of the cells; numbers, typed or computed, with `decimalPoint` in
-// place of the locale's separator.
-Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits, const QString& decimalPoint) {
-    const QString separator = LocaleDecimalSeparator();
-    const auto number = [&](QString text) { return text.replace(separator, decimalPoint); };
+// The texts of the cells, numbers with the locale's separator.
+Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits) {
     QList<Quantity> inputs;  // in the order the modes read them: p, t, h
     QList<Column> columns;
     for (const StateRow& row : rows) {
@@ -76,11 +73,11 @@ Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits, co
     for (const StateRow& row : rows) {
         QStringList cells{QString::number(row.number), ModeText(row), row.phaseName,
                           TransportName(row.request.transport)};
-        for (const Quantity input : inputs) cells.append(number(InputCell(row, input, units, digits)));
+        for (const Quantity input : inputs) cells.append(InputCell(row, input, units, digits));
         const qsizetype first = cells.size();
         cells.resize(first + columns.size());
         for (const StoredValue& v : row.values)
-            cells[first + columns.indexOf(Column{v.phase, v.quantity})] = number(ValueCell(row, v, units, digits));
+            cells[first + columns.indexOf(Column{v.phase, v.quantity})] = ValueCell(row, v, units, digits);
         table.append(cells);
     }
     return table;
@@ -100,6 +97,7 @@ QString CsvLine(const QStringList& cells) {
     static const QString special = u",\"\r\n"_s;
     QStringList fields;
     for (QString field : cells) {
+        field = WithDecimalPoint(field);
         if (std::any_of(field.begin(), field.end(), [](QChar c) { return special.contains(c); }))
             field = u'"' + field.replace(u'"', u"\"\""_s) + u'"';
         fields.append(field);
@@ -115,7 +113,7 @@ QString TabSeparatedLine(QStringList cells) {
 }
 
 QList<QStringList> StatesCells(const QList<StateRow>& rows, const Units& units, Digits digits) {
-    return TableOf(rows, units, digits, LocaleDecimalSeparator());
+    return TableOf(rows, units, digits);
 }
 
 QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digits) {
@@ -126,7 +124,7 @@ QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digit
 
 QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units) {
     QString text;
-    for (const QStringList& cells : TableOf(rows, units, Digits::Full, u"."_s)) text += CsvLine(cells);
+    for (const QStringList& cells : TableOf(rows, units, Digits::Full)) text += CsvLine(cells);
     return text.toUtf8();
 }
 

@@ -29,13 +29,13 @@ QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digit
 
 // RFC 4180 in UTF-8: CRLF after each line; a field holding a comma, a quote,
 // CR or LF quoted, its quotes doubled; numbers in full, with a decimal point
-// whatever the locale, as every CSV reader expects.
+// whatever the locale, as every CSV reader expects, in texts too.
 QByteArray StatesCsv(const QList<StateRow>& rows, const Units& units);
 
 // The header of a column of values: "h, kJ/kg"; saturated water with one
 // prime, saturated steam with two, as steam tables write h′ and h″ ("h', kJ/kg").
 QString ValueHeader(Phase phase, Quantity quantity, const Units& units);
-// One line of cells: of CSV as above, CRLF at its end; tab-separated with "\n"
+// One line of cells: of CSV as above (numbers with a point), CRLF at its end; tab-separated with "\n"
 // at its end, a tab or line break inside a cell made a blank.
 QString CsvLine(const QStringList& cells);
 QString TabSeparatedLine(QStringList cells);

@@ -7,6 +7,8 @@
 #include "number_format.h"
 #include "stop_explanation.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 #include <functional>
 
@@ -164,6 +166,19 @@ TEST_F(Refusals, MalformedNumbersAreQuotedInEveryModeAndKept) {
               ("'" + withNul + "' is not a valid floating point value [Pressure]").toStdString());
     LocaleGuard comma(LocaleGuard::Comma());
     EXPECT_EQ(Described(ByTs("1.2.3")), "'1.2.3' is not a valid floating point value [Temperature]");
+}
+
+// A refusal writes every number with the user's separator: the typed pressure
+// as its limits.
+TEST_F(Refusals, NumbersOfARefusalShareTheLocaleSeparator) {
+    LocaleGuard comma(LocaleGuard::Comma());
+    const auto has = [](const std::string& text, const char* pattern) {
+        return QRegularExpression(QString::fromLatin1(pattern)).match(QString::fromStdString(text)).hasMatch();
+    };
+    for (const auto& outcome : {ByPH("0,5", "9000"), ByPT("0,0001", "20"), ByPH("0,0001", "100")}) {
+        const std::string described = Described(outcome);
+        EXPECT_TRUE(has(described, "[0-9],[0-9]") && !has(described, "[0-9][.][0-9]")) << described;
+    }
 }
 
 // The fatal stop of the property library abandons the run; the report keeps

@@ -240,4 +240,8 @@ TEST(LineTable, CopiesAndWritesCsvInFullWithUnitsAndTheLineInTheHeader) {
     EXPECT_EQ(csv[3], u"No.,Phase,\"ts, C\",\"ps, MPa\",\"h', kJ/kg\",\"h'', kJ/kg\""_s);
     EXPECT_TRUE(csv[4].startsWith(u"1,Saturated water and steam,100,0.1"_s)) << csv[4].toStdString();
     EXPECT_EQ(csv[6], u""_s);
+    // The title's numbers have the point of the data.
+    const QString title = QString::fromUtf8(LineCsv(Computed(Line(LineKind::SaturationByT, 0, 100, 100.5, 0.5)),
+                                                    columns, {})).section(u"\r\n"_s, 0, 0);
+    EXPECT_EQ(title, u"\"Saturation line by t, t from 100 to 100.5 C, step 0.5 C\""_s);
 }

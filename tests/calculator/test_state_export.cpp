@@ -67,7 +67,7 @@ TEST(StateExport, WritesUnitsInTheHeaderAndTheShownTextsInTheWindowsTable) {
                                   R"~(145.0377377302168,180.47040062380194,0.3120070343332101,0.01670721851980665,)~"))
         << csv[1].toStdString();
     EXPECT_TRUE(
-        csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0,6142 (IF97 region 4)",IAPS 1985,145.0377377302168,,)~"
+        csv[2].startsWith(R"~(2,"p, h","Wet steam, dryness x = 0.6142 (IF97 region 4)",IAPS 1985,145.0377377302168,,)~"
                           R"~(859.8452278589854,355.79413830463994,)~"))
         << csv[2].toStdString();
     const QStringList line = csv[3].split(',');
