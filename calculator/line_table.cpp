@@ -1,5 +1,6 @@
 #include "line_table.h"
 
+#include "decimal_separator.h"
 #include "number_format.h"
 #include "phase_text.h"
 
@@ -118,8 +119,10 @@ QString RowNote(const LineRow& row) {
 
 namespace {
 
-// The header and the rows, numbers in full with the locale's separator.
-QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& columns, const Units& units) {
+// The header and the rows, numbers in full with `decimalPoint`.
+QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& columns, const Units& units,
+                           const QString& decimalPoint) {
+    const QString separator = LocaleDecimalSeparator();
     QStringList header{u"No."_s, u"Phase"_s};
     for (const LineColumn& column : columns) header.append(ColumnHeader(column, units));
     QList<QStringList> cells{header};
@@ -127,7 +130,7 @@ QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& colu
         const LineRow& row = table.rows[i];
         QStringList line{QString::number(i + 1), RowNote(row)};
         for (const LineColumn& column : columns)
-            line.append(CellText(row, column, units, Digits::Full));
+            line.append(CellText(row, column, units, Digits::Full).replace(separator, decimalPoint));
         cells.append(line);
     }
     return cells;
@@ -137,7 +140,7 @@ QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& colu
 
 QString LineText(const LineTable& table, const QList<LineColumn>& columns, const Units& units) {
     QString text;
-    for (const QStringList& cells : CellsOf(table, columns, units))
+    for (const QStringList& cells : CellsOf(table, columns, units, LocaleDecimalSeparator()))
         text += TabSeparatedLine(cells);
     return text;
 }
@@ -147,7 +150,7 @@ QByteArray LineCsv(const LineTable& table, const QList<LineColumn>& columns, con
     text += CsvLine({u"Units"_s, UnitText(Q::Pressure, units), UnitText(Q::Temperature, units),
                      units.system == UnitSystem::SI ? u"SI"_s : u"US customary"_s});
     text += CsvLine({u"Formulations"_s, FormulationsOf(table.line)});
-    for (const QStringList& cells : CellsOf(table, columns, units)) text += CsvLine(cells);
+    for (const QStringList& cells : CellsOf(table, columns, units, u"."_s)) text += CsvLine(cells);
     return text.toUtf8();
 }
 
