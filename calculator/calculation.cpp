@@ -45,9 +45,13 @@ void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place pl
 // The result panel and the state panel. A wet-steam mixture has no heat
 // capacity or transport properties: their edits are emptied. The diagram's
 // isobar costs more than the state itself: a line of states goes without it.
-Outputs StateOutputs(const StateValues& s, Place place, const Units& units, bool withDiagram) {
+Outputs StateOutputs(const StateValues& s, Place place, const Units& units, Transport transport, bool withDiagram) {
     Outputs out;
     AddValues(out, s.values, Phase::State, place, units);
+    for (Output& output : out.values)
+        if (std::isnan(output.value))
+            output.note =
+                TransportGap(transport, output.quantity, s.values[Q::Pressure], s.values[Q::Temperature]);
     out.phaseName = PhaseOf(s);
     out.dryness = s.values[Q::Dryness];
     if (withDiagram)
@@ -70,7 +74,7 @@ Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& u
     mode.check(values, units, transport);
     const ModeValues computed = mode.compute(values, transport);
     if (const auto* state = std::get_if<StateValues>(&computed.values))
-        return StateOutputs(*state, mode.place, units, withDiagram);
+        return StateOutputs(*state, mode.place, units, transport, withDiagram);
     return SaturationOutputs(std::get<SaturationValues>(computed.values), units);
 }
 

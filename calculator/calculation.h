@@ -38,6 +38,7 @@ struct Output {
     Phase phase;
     double value;
     QString text;
+    QString note = {};  // why a value the state could have is not given, for the empty edit's tooltip
 };
 
 // Every output of a successful run, in the order of the rows. A state mode

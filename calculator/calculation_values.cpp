@@ -36,21 +36,19 @@ StateProperties ThermodynamicOf(double p, double t, const Phase& state) {
 StateValues StateOf(double p, const TFS::State& state, Transport transport) {
     StateProperties given = ThermodynamicOf(p, state.t, state);
     given.kappa = state.kappa;
-    // The library gives transport values to a single-phase state only. The
-    // Prandtl number of the releases is formed from theirs, as on the sheets.
-    if (transport == Transport::IAPWS2008_2011 && !std::isnan(state.mu)) {
-        // The releases end at 900 °C, short of IF97's 2000 °C: a hotter state
-        // is shown without transport values rather than refused.
-        try {
-            given.mu = TFS::MIU08_PT(p, state.t) / MicroPascalSecondsPerPascalSecond;
-            given.lambda = TFS::LMB11_PT(p, state.t) / MilliwattsPerWatt;
-        } catch (const TFS::FatalStop&) {
-            given.mu = given.lambda = StateProperties::None;
-        }
+    // The library gives transport values to a single-phase state only, and
+    // the calculator only within the releases' range: a hotter state is shown
+    // without them rather than refused or extrapolated. The Prandtl number of
+    // the releases is formed from theirs, as on the sheets.
+    if (std::isnan(state.mu)) return {ValuesOf(given), TFS::Region(state.region)};
+    const TransportCoverage covered = TransportCoverageAt(p, state.t);
+    if (transport == Transport::IAPWS2008_2011) {
+        if (covered.viscosity) given.mu = TFS::MIU08_PT(p, state.t) / MicroPascalSecondsPerPascalSecond;
+        if (covered.conductivity) given.lambda = TFS::LMB11_PT(p, state.t) / MilliwattsPerWatt;
     } else {
-        given.mu = state.mu / MicroPascalSecondsPerPascalSecond;
-        given.lambda = state.lambda / MilliwattsPerWatt;
-        given.pr = state.pr;
+        if (covered.viscosity) given.mu = state.mu / MicroPascalSecondsPerPascalSecond;
+        if (covered.conductivity) given.lambda = state.lambda / MilliwattsPerWatt;
+        if (covered.viscosity && covered.conductivity) given.pr = state.pr;
     }
     return {ValuesOf(given), TFS::Region(state.region)};
 }

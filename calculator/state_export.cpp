@@ -54,17 +54,31 @@ QString ValueCell(const StateRow& row, const StoredValue& v, const Units& units,
     return OutputText(v.quantity, v.value, PlaceOf(row.request, v.phase), units);
 }
 
-// The texts of the cells, numbers with the locale's separator.
-Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits) {
-    QList<Quantity> inputs;  // in the order the modes read them: p, t, h
+// The typed inputs in the order the modes read them (p, t, h), and the
+// columns of values that any of the rows has.
+struct Layout {
+    QList<Quantity> inputs;
     QList<Column> columns;
+};
+
+Layout LayoutOf(const QList<StateRow>& rows) {
+    Layout layout;
     for (const StateRow& row : rows) {
         for (const Quantity input : InputsOf(row.request.mode, row.request.saturationInput))
-            if (!inputs.contains(input)) inputs.append(input);
+            if (!layout.inputs.contains(input)) layout.inputs.append(input);
         for (const StoredValue& v : row.values)
-            if (!columns.contains(Column{v.phase, v.quantity})) columns.append({v.phase, v.quantity});
+            if (!layout.columns.contains(Column{v.phase, v.quantity})) layout.columns.append({v.phase, v.quantity});
     }
-    std::sort(columns.begin(), columns.end());
+    std::sort(layout.columns.begin(), layout.columns.end());
+    return layout;
+}
+
+// The cells of a row before its inputs: number, mode, phase and transport.
+constexpr qsizetype FixedColumns = 4;
+
+// The texts of the cells, numbers with the locale's separator.
+Table TableOf(const QList<StateRow>& rows, const Units& units, Digits digits) {
+    const auto [inputs, columns] = LayoutOf(rows);
 
     QStringList header{u"No."_s, u"Mode"_s, u"Phase"_s, u"Transport"_s};
     for (const Quantity input : inputs) header.append(u"typed "_s + InputCaption(input, false, units));
@@ -114,6 +128,27 @@ QString TabSeparatedLine(QStringList cells) {
 
 QList<QStringList> StatesCells(const QList<StateRow>& rows, const Units& units, Digits digits) {
     return TableOf(rows, units, digits);
+}
+
+QList<QStringList> StatesNotes(const QList<StateRow>& rows) {
+    const auto [inputs, columns] = LayoutOf(rows);
+    const qsizetype first = FixedColumns + inputs.size();
+    QList<QStringList> notes{QStringList(first + columns.size())};
+    for (const StateRow& row : rows) {
+        double p = NAN, t = NAN;
+        for (const StoredValue& v : row.values) {
+            if (v.phase != Phase::State) continue;
+            if (v.quantity == Quantity::Pressure) p = v.value;
+            if (v.quantity == Quantity::Temperature) t = v.value;
+        }
+        QStringList cells(first + columns.size());
+        for (const StoredValue& v : row.values)
+            if (v.phase == Phase::State && std::isnan(v.value))
+                cells[first + columns.indexOf(Column{v.phase, v.quantity})] =
+                    TransportGap(row.request.transport, v.quantity, p, t);
+        notes.append(cells);
+    }
+    return notes;
 }
 
 QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digits) {

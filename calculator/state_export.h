@@ -23,6 +23,10 @@ enum class Digits { Shown, Full };
 // decimal separator. The window's table shows them.
 QList<QStringList> StatesCells(const QList<StateRow>& rows, const Units& units, Digits digits);
 
+// The tooltips of those cells, in their shape: why an empty value has none
+// (a transport property beyond the range of its formulation); empty elsewhere.
+QList<QStringList> StatesNotes(const QList<StateRow>& rows);
+
 // One line per row after the header, "\n" after each. Numbers have the
 // locale's decimal separator, as a spreadsheet of the same locale pastes them.
 QString StatesText(const QList<StateRow>& rows, const Units& units, Digits digits);

@@ -37,7 +37,11 @@ void TForm1::BB_CalkClick() {
 }
 
 void TForm1::showOutputs(const Outputs& outputs) {
-    for (const Output& output : outputs.values) ResultEdit(*ui, output.quantity, output.phase)->setText(output.text);
+    for (const Output& output : outputs.values) {
+        QLineEdit* edit = ResultEdit(*ui, output.quantity, output.phase);
+        edit->setText(output.text);
+        edit->setToolTip(output.note);
+    }
     if (outputs.diagram) {
         ui->Lb_Phase->setText(outputs.phaseName);
         ui->Chart_TS->showState(*outputs.diagram);

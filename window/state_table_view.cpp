@@ -135,6 +135,7 @@ bool TForm1::appendRowCells(const StateRow& row) {
     const QList<QStringList> table = StatesCells({row}, units, Digits::Shown);
     const QStringList& header = table.front();
     const QStringList& cells = table.back();
+    const QStringList notes = StatesNotes({row}).back();
     QList<QStandardItem*> items(statesModel->columnCount());
     for (qsizetype i = 0; i < header.size(); ++i) {
         qsizetype column = -1;
@@ -145,6 +146,7 @@ bool TForm1::appendRowCells(const StateRow& row) {
             return false;
         }
         items[column] = new QStandardItem(cells[i]);
+        items[column]->setToolTip(notes[i]);
     }
     for (QStandardItem*& item : items)
         if (item == nullptr) item = new QStandardItem;
@@ -176,9 +178,13 @@ void TForm1::showStates() {
     const QSignalBlocker quiet(ui->Tbl_States->selectionModel());
     statesModel->clear();
     statesModel->setHorizontalHeaderLabels(cells.front());
+    const QList<QStringList> notes = StatesNotes(table.rows());
     for (qsizetype i = 1; i < cells.size(); ++i) {
         QList<QStandardItem*> items;
-        for (const QString& cell : cells[i]) items.append(new QStandardItem(cell));
+        for (qsizetype c = 0; c < cells[i].size(); ++c) {
+            items.append(new QStandardItem(cells[i][c]));
+            items.back()->setToolTip(notes[i][c]);
+        }
         statesModel->appendRow(items);
     }
     ui->Tbl_States->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);

@@ -5,6 +5,10 @@
 
 #include "TFS.h"
 #include "locale_guard.h"
+#include "state_export.h"
+#include "state_table.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -119,4 +123,43 @@ TEST_F(TransportChoice, SaturationModeReachesTheWholeLine) {
     // σ by IAPWS R1-76(2014): 58.91 mN/m at 100 °C (the correlation gives 58.87).
     EXPECT_EQ(WaterSheet(SheetsByTs("100"))[11], "5.891E-02");
     EXPECT_EQ(WaterSheet(ByTs("100"))[11], "5.887E-02");
+}
+
+// Each formulation gives transport values only within the releases' range
+// (up to 900 °C; the viscosity below the triple-point pressure from its temperature);
+// beyond it the cells stay empty and say why, in the panel and the table of states.
+TEST_F(TransportChoice, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
+    struct Case {
+        const char *p, *t;
+        bool viscosity, conductivity;
+    };
+    const Q transport[] = {Q::Conductivity, Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl};
+    for (const Transport formulation : {Transport::IAPS1985, Transport::IAPWS2008_2011}) {
+        for (const Case& c : {Case{"1", "500", true, true}, {"1", "900", true, true}, {"1", "1500", false, false},
+                              {"0.0005", "2000", false, false}, {"40", "850", true, true},
+                              {"0.0005", "0.005", false, true}}) {  // below the triple point
+            const CalculationRequest request{
+                InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, c.p}, {Q::Temperature, c.t}}, {}, formulation};
+            const Outputs outputs = std::get<Outputs>(Calculate(request));
+            StateTable table;
+            table.Append(request, outputs);
+            const QList<QStringList> cells = StatesCells(table.rows(), {}, Digits::Shown);
+            const QList<QStringList> notes = StatesNotes(table.rows());
+            for (const Output& o : outputs.values) {
+                if (std::find(std::begin(transport), std::end(transport), o.quantity) == std::end(transport)) continue;
+                const bool given = o.quantity == Q::Conductivity ? c.conductivity
+                                   : o.quantity == Q::Prandtl    ? c.viscosity && c.conductivity
+                                                                 : c.viscosity;
+                const std::string where = std::string(c.p) + " MPa, " + c.t + " C, " + RowOf(o.quantity).name +
+                                          ", " + TransportName(formulation).toStdString();
+                EXPECT_EQ(std::isnan(o.value), !given) << where;
+                EXPECT_EQ(o.note.isEmpty(), given) << where;
+                EXPECT_EQ(o.note.contains(TransportName(formulation)), !given) << where;
+                const qsizetype column = cells[0].indexOf(ValueHeader(Phase::State, o.quantity, {}));
+                ASSERT_GE(column, 0) << where;
+                EXPECT_EQ(cells[1][column], o.text) << where;
+                EXPECT_EQ(notes[1][column], o.note) << where;
+            }
+        }
+    }
 }

@@ -103,6 +103,27 @@ TEST_F(StatePanelTest, ShowsThePhaseAndMarksTheShownStateUntilTheNextGoodRun) {
     EXPECT_EQ(FixedFormat(chart.statePoint()->at(0).y(), 5, 1), "179.9");
 }
 
+// A state beyond the range of the transport equations leaves their edits and
+// the table's cells empty, with a tooltip that says why; the next state clears it.
+TEST_F(StatePanelTest, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
+    calculateByPT("1", "1500");
+    const QAbstractItemModel* states = ui.Tbl_States->model();
+    const int last = states->rowCount() - 1;
+    int viscosity = -1;
+    for (int c = 0; c < states->columnCount(); ++c)
+        if (states->headerData(c, Qt::Horizontal).toString().startsWith(QStringLiteral("Miu,"))) viscosity = c;
+    ASSERT_GE(viscosity, 0);
+    for (QLineEdit* edit : {ui.LB_MuRes, ui.LB_NuRes, ui.LB_LRes, ui.LB_PrRes}) {
+        EXPECT_EQ(edit->text(), "") << edit->objectName().toStdString();
+        EXPECT_TRUE(edit->toolTip().contains(QStringLiteral("IAPS 1985"))) << edit->objectName().toStdString();
+    }
+    EXPECT_EQ(states->index(last, viscosity).data().toString(), "");
+    EXPECT_EQ(states->index(last, viscosity).data(Qt::ToolTipRole).toString(), ui.LB_MuRes->toolTip());
+    calculateByPT("1", "500");
+    EXPECT_NE(ui.LB_MuRes->text(), "");
+    EXPECT_EQ(ui.LB_MuRes->toolTip(), "");
+}
+
 TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
     QGuiApplication::clipboard()->setText("before");
     form.copyAllResults();
