@@ -5,6 +5,7 @@
 
 #include "state_file.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -26,9 +27,11 @@ namespace {
 // ours and is not read into memory.
 constexpr qint64 LargestFile = 64 << 20;
 
-// A load or save holds the lock for milliseconds; a lock held this long is
-// another program's that hangs. (One whose program ended is taken over.)
-constexpr std::chrono::milliseconds LockWait{10000};
+// A lock file that names no program is one that a save killed between
+// creating and filling it left behind (a program writes its name into its
+// lock at once), and one this old is taken over. A lock that names a program
+// is taken over as soon as that program is gone.
+constexpr std::chrono::milliseconds NamelessLockAge{1000};
 
 // Where a damaged file is kept: "<name>.damaged", or "<name>.damaged.2", ...
 // when an earlier one is kept there already.
@@ -56,12 +59,16 @@ LoadResult SetAside(const QString& path, const QString& reason, const QString& a
 
 // QLockFile's own wait sleeps 100 ms at first, doubling; a save holds the lock
 // for the milliseconds of writing its file, so it is asked for again sooner.
-bool Lock(QLockFile& lock, const QString& path, QString* message) {
-    const QDeadlineTimer deadline(LockWait);
+// QLockFile takes a lock older than its stale time over only when no living
+// program holds it.
+bool Lock(QLockFile& lock, const QString& path, std::chrono::milliseconds wait, QString* message, bool* busy) {
+    lock.setStaleLockTime(NamelessLockAge);
+    const QDeadlineTimer deadline(wait);
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) break;
         QThread::msleep(2);
     }
+    if (busy != nullptr) *busy = !lock.isLocked() && lock.error() == QLockFile::LockFailedError;
     if (lock.isLocked()) return true;
     if (message != nullptr)
         *message = lock.error() == QLockFile::LockFailedError
@@ -114,6 +121,52 @@ QString LockPath(const QString& path) {
     return path + u".lock"_s;
 }
 
+// Where a closing window whose last save was refused keeps its new rows:
+// "<name>.unsaved-<process id>", one file per program.
+const QString UnsavedSuffix = u".unsaved-"_s;
+
+QStringList UnsavedFiles(const QString& path) {
+    const QFileInfo info(path);
+    QStringList files;
+    for (const QString& name : info.dir().entryList({info.fileName() + UnsavedSuffix + u'*'}, QDir::Files))
+        files.append(info.dir().filePath(name));
+    return files;
+}
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0 && file.commit();
+}
+
+// Puts the rows kept by closing windows into the file, under the lock, after
+// its own, numbered on from the largest number it has held; an unreadable
+// kept file stays for a later load. False when the file could not be written:
+// the kept files stay then, too.
+bool AdoptUnsaved(const QString& path, FileContents& now) {
+    const QStringList files = UnsavedFiles(path);
+    QStringList adopted;
+    QList<StateRow> merged = now.rows;
+    qint64 highest = now.highest;
+    for (const QString& name : files) {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly) || file.size() > LargestFile) continue;
+        const std::optional<QList<StateRow>> rows = ReadStatesFile(file.readAll(), nullptr);
+        if (!rows) continue;
+        for (StateRow row : *rows) {
+            if (highest == LargestStateNumber) break;
+            row.number = ++highest;
+            merged.append(std::move(row));
+        }
+        adopted.append(name);
+    }
+    if (adopted.isEmpty()) return true;
+    DropOldest(merged);
+    if (!WriteWhole(path, StatesFileText(merged, highest))) return false;
+    for (const QString& name : adopted) QFile::remove(name);
+    now = {LoadResult::Status::Loaded, {}, std::move(merged), highest};
+    return true;
+}
+
 }  // namespace
 
 bool StateTable::Append(const CalculationRequest& request, const Outputs& outputs) {
@@ -164,9 +217,18 @@ void StateTable::Clear() {
     clearedUpTo_ = savedHighest_;
 }
 
-bool StateTable::Save(const QString& path, QString* message) {
+bool StateTable::KeepUnsaved(const QString& path) const {
+    QList<StateRow> fresh;
+    for (const StateRow& row : rows_)
+        if (row.number > savedHighest_) fresh.append(row);
+    if (fresh.isEmpty()) return true;
+    return WriteWhole(path + UnsavedSuffix + QString::number(QCoreApplication::applicationPid()),
+                      StatesFileText(fresh));
+}
+
+bool StateTable::Save(const QString& path, QString* message, std::chrono::milliseconds wait, bool* busy) {
     QLockFile lock(LockPath(path));
-    if (!Lock(lock, path, message)) return false;
+    if (!Lock(lock, path, wait, message, busy)) return false;
     FileContents now = ReadContents(path);
     if (now.status == LoadResult::Status::Unreadable) {
         if (message != nullptr) *message = now.reason;
@@ -217,10 +279,13 @@ LoadResult StateTable::Load(const QString& path) {
     if (!QFileInfo(path).dir().exists()) return {LoadResult::Status::NoFile, {}};
     QLockFile lock(LockPath(path));
     QString message;
-    if (!Lock(lock, path, &message)) return {LoadResult::Status::Unreadable, message};
+    if (!Lock(lock, path, LockWait, &message, nullptr)) return {LoadResult::Status::Unreadable, message};
     RemoveKilledSaves(path);
     FileContents now = ReadContents(path);
     if (now.status == LoadResult::Status::Damaged) return SetAside(path, now.reason, u" and the table starts empty."_s);
+    if (now.status != LoadResult::Status::Unreadable && !AdoptUnsaved(path, now))
+        return {LoadResult::Status::Unreadable,
+                u"The states a closed window kept beside "_s + Shown(path) + u" could not be put into it."_s};
     if (now.status != LoadResult::Status::Loaded) return {now.status, now.reason};
     rows_ = std::move(now.rows);
     DropOldest(rows_);

@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QString>
 
+#include <chrono>
+
 // A stored input as the user would type it in `units`: as typed when they are
 // the core's, else converted, to twelve digits with the locale's decimal
 // separator.
@@ -36,6 +38,9 @@ class StateTable {
 public:
     // Enough to compare a day's runs; the oldest rows give way first.
     static constexpr qsizetype MaxRows = 1000;
+    // A load or save holds the lock for milliseconds: one held this long is
+    // another program's that hangs.
+    static constexpr std::chrono::milliseconds LockWait{2000};
 
     const QList<StateRow>& rows() const { return rows_; }
 
@@ -58,8 +63,17 @@ public:
     // stays whole until the new one is complete. False when the file was not
     // written, with the reason in *message; a damaged file is set aside first
     // as by Load, and a row that found no number left out: *message says so.
-    bool Save(const QString& path, QString* message);
-    // Replaces the rows by those of the file; numbering continues after the
+    // It waits up to `wait` for a lock another program holds; *busy (where
+    // given) says whether that was why nothing was written, so that a window
+    // can try again a moment later instead of waiting.
+    bool Save(const QString& path, QString* message, std::chrono::milliseconds wait = LockWait,
+              bool* busy = nullptr);
+    // Where the last save of a closing window was refused: keeps the rows not
+    // yet in the file beside it, for the next Load of any window to put into
+    // it. False when they could not be written.
+    bool KeepUnsaved(const QString& path) const;
+    // Replaces the rows by those of the file, into which it first puts the
+    // rows closing windows kept beside it; numbering continues after the
     // largest number the file has ever held. Temporary files that saves killed
     // halfway left beside it are removed.
     LoadResult Load(const QString& path);

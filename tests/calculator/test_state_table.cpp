@@ -5,7 +5,10 @@
 #include "state_file.h"
 #include "state_table.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -334,4 +337,36 @@ TEST_F(StateTableFile, ALoadRemovesWhatKilledSavesLeft) {
     EXPECT_EQ(table.Load(path).status, LoadResult::Status::Loaded);
     for (const QString& name : left) EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name.toStdString();
     for (const QString& name : kept) EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
+}
+
+// A save killed between creating its lock and writing into it leaves an empty
+// lock that names no program: once it is a second old it is taken over. A
+// lock a living program holds is waited for only as long as asked; the rows
+// of a save it refused wait for the next, and those of a closing window's
+// refused save are kept beside the file for the next load.
+TEST_F(StateTableFile, ALockThatNamesNoProgramIsTakenOverAndRefusedRowsAreKept) {
+    StateTable table;
+    Append(table, Water);
+    {
+        QFile nameless(path + ".lock");
+        ASSERT_TRUE(nameless.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(nameless.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    }
+    QString message;
+    EXPECT_TRUE(table.Save(path, &message)) << message.toStdString();
+    EXPECT_EQ(StateTable().Load(path).status, LoadResult::Status::Loaded);
+
+    QLockFile held(path + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    Append(table, Water);
+    bool busy = false;
+    EXPECT_FALSE(table.Save(path, &message, std::chrono::milliseconds(0), &busy));
+    EXPECT_TRUE(busy);
+    ASSERT_TRUE(table.KeepUnsaved(path));
+    held.unlock();
+
+    StateTable next;
+    ASSERT_EQ(next.Load(path).status, LoadResult::Status::Loaded);
+    EXPECT_EQ(Numbers(next.rows()), (std::vector<qint64>{1, 2}));
+    EXPECT_TRUE(QDir(dir.path()).entryList({"states.json.unsaved-*"}).isEmpty());
 }
