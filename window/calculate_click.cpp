@@ -8,6 +8,8 @@
 #include "edit_binding.h"
 #include "message_box.h"
 
+#include <QLabel>
+
 void TForm1::BB_CalkClick() {
     CalculationRequest request{inputMode(), saturationInput(), {}, units, transport};
     for (const Quantity input : InputsOf(request.mode, request.saturationInput))
@@ -44,6 +46,7 @@ void TForm1::showOutputs(const Outputs& outputs) {
     }
     if (outputs.diagram) {
         ui->Lb_Phase->setText(outputs.phaseName);
+        pagesPhase->setText(outputs.phaseName);
         ui->Chart_TS->showState(*outputs.diagram);
     }
 }

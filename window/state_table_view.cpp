@@ -34,7 +34,7 @@ void TForm1::setupStatesTable() {
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TForm1::showTablePoints);
     saveTimer.setSingleShot(true);
     saveTimer.setInterval(500);
-    connect(&saveTimer, &QTimer::timeout, this, &TForm1::saveStates);
+    connect(&saveTimer, &QTimer::timeout, this, [this] { saveStates(); });
 
     // Ctrl+C in the table copies its selected rows; elsewhere Ctrl+C keeps its
     // meaning in the edits.
@@ -86,23 +86,36 @@ QList<qint64> NumbersOf(const QList<StateRow>& rows) {
     return numbers;
 }
 
+// How long a save of a working window waits for another program's lock.
+constexpr std::chrono::milliseconds WhileWorking{100};
+
 }  // namespace
 
 // The save merges this window's changes with those other windows saved
 // meanwhile: the rows shown then are the merged ones, the same rows selected.
-void TForm1::saveStates() {
+// Another program's save holds the file for milliseconds: a working window
+// waits for it only briefly and, where it is still held, tries again a moment
+// later, its rows kept, rather than freeze; a closing one waits as a load does
+// and says whether the rows were written.
+bool TForm1::saveStates(bool closing) {
     saveTimer.stop();
     QDir().mkpath(QFileInfo(statesPath()).path());
     const QList<qint64> before = NumbersOf(table.rows());
     QList<qint64> selected;
     for (const qsizetype index : selectedStates()) selected.append(before[index]);
     QString message;
-    if (!table.Save(statesPath(), &message))
+    bool busy = false;
+    const bool saved = table.Save(statesPath(), &message, closing ? StateTable::LockWait : WhileWorking, &busy);
+    if (!saved && busy) {
+        if (!closing) saveStatesSoon();
+        return false;
+    }
+    if (!saved)
         ShowMessage(this, QStringLiteral("The table of states was not saved: ") + message);
     else if (!message.isEmpty())
         ShowMessage(this, message);
     const QList<qint64> after = NumbersOf(table.rows());
-    if (after == before) return;
+    if (after == before) return saved;
     ui->Tbl_States->clearSelection();
     showStates();
     QItemSelection reselected;
@@ -110,6 +123,7 @@ void TForm1::saveStates() {
         if (selected.contains(after[i]))
             reselected.select(statesModel->index(int(i), 0), statesModel->index(int(i), 0));
     ui->Tbl_States->selectionModel()->select(reselected, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    return saved;
 }
 
 void TForm1::appendState(const CalculationRequest& request, const Outputs& outputs) {

@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSettings>
@@ -106,7 +107,7 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() {
-    if (saveTimer.isActive()) saveStates();  // a change not yet written
+    saveStatesOnClose();  // a change not yet written
 }
 
 Ui::TForm1& ControlsOf(TForm1& form) {
@@ -264,6 +265,7 @@ void TForm1::setPanelStale(bool stale) {
     panelStale = stale;
     for (QLineEdit* edit : resultEdits()) ShowGreyed(edit, stale);
     ShowGreyed(ui->Lb_Phase, stale);
+    if (pagesPhase != nullptr) ShowGreyed(pagesPhase, stale);
     ui->Chart_TS->setStateStale(stale);
 }
 

@@ -17,6 +17,7 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
+class QLockFile;
 class QMenu;
 class QMenuBar;
 class QScrollArea;
@@ -145,6 +146,16 @@ private:
     void buildMenuBar();
     void restorePlace();
     void savePlace() const;
+    // Held while the window is open: the first free of "window-0.lock",
+    // "window-1.lock", ... beside the table of states tells how many other
+    // windows are open, and a later window opens that many steps aside.
+    std::unique_ptr<QLockFile> instanceLock;
+    int instance = 0;
+    bool placedAside = false;
+    void takeInstanceSlot();
+    // Beside the right column's tabs: the phase of the last run, for the pages
+    // other than the diagram, whose own title shows it.
+    QLabel* pagesPhase = nullptr;
     void showAbout();
 
     InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }
@@ -196,8 +207,9 @@ private:
     LinesPage* lines = nullptr;
     void loadStates();
     void appendState(const CalculationRequest& request, const Outputs& outputs);
-    void saveStates();
+    bool saveStates(bool closing = false);
     void saveStatesSoon();
+    void saveStatesOnClose();
     QTimer saveTimer;
     void showStates();  // the table's rows and their points on the diagram
     bool appendRowCells(const StateRow& row);

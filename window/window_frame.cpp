@@ -6,11 +6,16 @@
 #include "ui_u_H2O_ORV.h"
 
 #include "edit_binding.h"
+#include "message_box.h"
 #include "on_screen.h"
 #include "stretch_layout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLockFile>
 #include <QIcon>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +30,11 @@
 namespace {
 
 constexpr QPoint DesignedPosition(319, 138);
+// How far each further window opens from the place of the first: its title
+// bar and left edge stay in sight.
+constexpr QPoint InstanceStep(40, 40);
+// Enough windows for anyone; beyond them the last place is shared.
+constexpr int MostInstanceSlots = 16;
 const QString GeometryKey = QStringLiteral("window/geometry");
 
 }  // namespace
@@ -59,6 +69,15 @@ void TForm1::buildFrame() {
     stateStretch = std::make_unique<StretchLayout>(ui->Pan_State->size(), true);
     stateStretch->add(ui->Lb_Phase, {0, 0, 1, 0});
     stateStretch->add(ui->Chart_TS, {0, 0, 1, 1});
+    // The diagram's page names the phase in its title; with another page in
+    // front it stands beside the tabs.
+    pagesPhase = new QLabel(ui->PC_Right);
+    pagesPhase->setObjectName(QStringLiteral("Lb_PagesPhase"));
+    pagesPhase->setContentsMargins(8, 0, 8, 0);
+    ui->PC_Right->setCornerWidget(pagesPhase, Qt::TopRightCorner);
+    const auto showPagesPhase = [this] { pagesPhase->setVisible(ui->PC_Right->currentWidget() != ui->TabDiagram); };
+    connect(ui->PC_Right, &QTabWidget::currentChanged, this, showPagesPhase);
+    showPagesPhase();
     auto* statePage = new QVBoxLayout(ui->TabDiagram);
     statePage->setContentsMargins(0, 0, 0, 0);
     statePage->addWidget(ui->Pan_State);
@@ -118,6 +137,20 @@ void TForm1::restorePlace() {
         resize(designedSize());
     }
     openingSize = size();
+    takeInstanceSlot();
+}
+
+// A slot whose program is gone is taken over at once (QLockFile knows the
+// program by its process id); a living one's is never taken, however old.
+void TForm1::takeInstanceSlot() {
+    const QString folder = QFileInfo(statesPath()).path();
+    QDir().mkpath(folder);
+    for (instance = 0; instance < MostInstanceSlots; ++instance) {
+        instanceLock = std::make_unique<QLockFile>(folder + QStringLiteral("/window-%1.lock").arg(instance));
+        instanceLock->setStaleLockTime(0);
+        if (instanceLock->tryLock(0)) return;
+    }
+    instanceLock.reset();
 }
 
 QSize TForm1::designedSize() const {
@@ -125,14 +158,23 @@ QSize TForm1::designedSize() const {
     return designedClient + QSize(0, menus->sizeHint().height());
 }
 
+// The first window keeps the place: the others stand aside from it.
 void TForm1::savePlace() const {
-    QSettings().setValue(GeometryKey, saveGeometry());
+    if (instance == 0) QSettings().setValue(GeometryKey, saveGeometry());
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     savePlace();
-    if (saveTimer.isActive()) saveStates();
+    saveStatesOnClose();
     QWidget::closeEvent(event);
+}
+
+// The rows the last save could not write are kept beside the file for the
+// next start.
+void TForm1::saveStatesOnClose() {
+    if (saveTimer.isActive() && !saveStates(true) && !table.KeepUnsaved(statesPath()))
+        ShowMessage(this, QStringLiteral("The states not saved could not be kept beside ") +
+                              QDir::toNativeSeparators(statesPath()) + QLatin1Char('.'));
 }
 
 // The window opens at its place unless part of its frame would be off the
@@ -150,7 +192,11 @@ void TForm1::keepFrameOnScreen(QSize wanted) {
     const QSize fitting = wanted.boundedTo(available.size().shrunkBy(frame));
     // Moved first: where the frame would leave the screen, a window manager
     // may refuse the size.
-    move(placeOnScreen(pos(), fitting.grownBy(frame), available));
+    QPoint place = placeOnScreen(pos(), fitting.grownBy(frame), available);
+    // Once only: a later call starts from the place aside.
+    if (instance > 0 && !placedAside) place = asideOnScreen(place, fitting.grownBy(frame), available, instance * InstanceStep);
+    placedAside = true;
+    move(place);
     if (fitting != size()) resize(fitting);
 }
 

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -101,6 +102,19 @@ TEST_F(StatePanelTest, ShowsThePhaseAndMarksTheShownStateUntilTheNextGoodRun) {
     EXPECT_EQ(phase(), "Wet steam, dryness x = 0.6142 (IF97 region 4)");
     EXPECT_EQ(ui.LB_CpRes->text(), "");
     EXPECT_EQ(FixedFormat(chart.statePoint()->at(0).y(), 5, 1), "179.9");
+}
+
+// With another page in front, the phase of the last run stands beside the
+// tabs; the diagram's page names it in its own title.
+TEST_F(StatePanelTest, ThePhaseStandsBesideTheTabsOfTheOtherPages) {
+    auto* besideTabs = form.findChild<QLabel*>(QStringLiteral("Lb_PagesPhase"));
+    ASSERT_NE(besideTabs, nullptr);
+    calculateByPH("1", "2000");
+    ui.PC_Right->setCurrentWidget(ui.TabStates);
+    EXPECT_TRUE(besideTabs->isVisible());
+    EXPECT_EQ(besideTabs->text().toStdString(), phase());
+    ui.PC_Right->setCurrentWidget(ui.TabDiagram);
+    EXPECT_FALSE(besideTabs->isVisible());
 }
 
 // A state beyond the range of the transport equations leaves their edits and

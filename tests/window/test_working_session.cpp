@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineSeries>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScatterSeries>
@@ -141,6 +142,35 @@ TEST_F(WorkingSession, TwoWindowsKeepEachOthersRows) {
     EXPECT_EQ(cell(*second, 1, "No."), "2");
     EXPECT_EQ(cell(*second, 1, "p, MPa"), "2.0000");
     EXPECT_EQ(ControlsOf(*second).Chart_TS->tablePoints()->count(), 2);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+}
+
+// A second window opens aside from the first, so that both are seen; once
+// the first is closed, the next opens in its place.
+TEST_F(WorkingSession, ASecondWindowOpensAsideFromTheFirst) {
+    auto first = open();
+    auto second = open();
+    EXPECT_NE(second->pos(), first->pos());
+    const QPoint place = first->pos();
+    first.reset();
+    second.reset();
+    EXPECT_EQ(open()->pos(), place);
+}
+
+// A window closing while another program holds the table keeps its new rows
+// beside the file, and the next window finds them in the table.
+TEST_F(WorkingSession, RowsOfASaveRefusedAtCloseComeBackWithTheNextWindow) {
+    auto form = open();
+    run(*form, 0, "1", "200");
+    QDir().mkpath(QFileInfo(TForm1::statesPath()).path());
+    QLockFile held(TForm1::statesPath() + ".lock");
+    ASSERT_TRUE(held.tryLock(0));
+    form->close();
+    held.unlock();
+    form.reset();
+    auto next = open();
+    ASSERT_EQ(next->states().rows().size(), 1);
+    EXPECT_EQ(cell(*next, 0, "p, MPa"), "1.0000");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
 }
 
