@@ -7,6 +7,7 @@
 #include "locale_guard.h"
 #include "state_export.h"
 #include "state_table.h"
+#include "text_to_real.h"
 
 #include <algorithm>
 
@@ -141,11 +142,15 @@ TEST_F(TransportChoice, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
             const CalculationRequest request{
                 InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, c.p}, {Q::Temperature, c.t}}, {}, formulation};
             const Outputs outputs = std::get<Outputs>(Calculate(request));
+            // A row of a line is run from its values: it carries the same notes.
+            const Outputs row = std::get<Outputs>(CalculateValues(*ModeOf(InputMode::ByPT, SaturationInput::ByPs),
+                                                                  {TextToReal(c.p), TextToReal(c.t)}, {}, formulation));
             StateTable table;
             table.Append(request, outputs);
             const QList<QStringList> cells = StatesCells(table.rows(), {}, Digits::Shown);
             const QList<QStringList> notes = StatesNotes(table.rows());
-            for (const Output& o : outputs.values) {
+            for (qsizetype i = 0; i < outputs.values.size(); ++i) {
+                const Output& o = outputs.values[i];
                 if (std::find(std::begin(transport), std::end(transport), o.quantity) == std::end(transport)) continue;
                 const bool given = o.quantity == Q::Conductivity ? c.conductivity
                                    : o.quantity == Q::Prandtl    ? c.viscosity && c.conductivity
@@ -159,6 +164,7 @@ TEST_F(TransportChoice, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
                 ASSERT_GE(column, 0) << where;
                 EXPECT_EQ(cells[1][column], o.text) << where;
                 EXPECT_EQ(notes[1][column], o.note) << where;
+                EXPECT_EQ(row.values[i].note, o.note) << where;
             }
         }
     }
