@@ -67,6 +67,6 @@ QString TransportGap(Transport transport, Quantity quantity, double p, double t)
     if (needsConductivity && !covered.conductivity)
         beyond.append(u"thermal conductivity (0 to 900 C, above 800 C up to 50 MPa)"_s);
     if (beyond.isEmpty()) return {};
-    return u"Not given: the state lies outside the range of the "_s + TransportName(transport) + u' ' +
-           beyond.join(u" and of the "_s) + u'.';
+    return u"Not given: the state lies outside the range in which the "_s + TransportName(transport) + u' ' +
+           beyond.join(u" and the "_s) + (beyond.size() == 1 ? u" is used."_s : u" are used."_s);
 }
