@@ -246,6 +246,16 @@ TEST(WindowPlace, DesignedPlaceWhereTheWholeFrameFitsElseNearestWhereItDoes) {
     EXPECT_EQ(placeOnScreen(designed, frame, {0, 30, 800, 600}), QPoint(0, 30));
 }
 
+// A further window stands a step right and down, or left and up where the
+// screen has no room, or as far as it has.
+TEST(WindowPlace, AFurtherWindowStandsAsideWhereTheScreenHasRoom) {
+    const QSize frame(1182, 720);
+    const QPoint step(40, 40);
+    EXPECT_EQ(asideOnScreen({100, 20}, frame, {0, 0, 1920, 1080}, step), QPoint(140, 60));
+    EXPECT_EQ(asideOnScreen({184, 48}, frame, {0, 0, 1366, 768}, step), QPoint(144, 8));
+    EXPECT_EQ(asideOnScreen({10, 10}, frame, {0, 0, 1200, 740}, step), QPoint(18, 20));
+}
+
 TEST_F(Controls, ShownWindowFrameStartsOnTheScreen) {
     form.show();
     const QRect area = form.screen()->availableGeometry();
