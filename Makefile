@@ -46,10 +46,10 @@ run: build
 bench: build
 	$(BUILD_DIR)/bench/h2o_bench
 
-# Only what is installed is built: the two programs and the two libraries.
+# Only what is installed is built: the two programs, the Calc extension and the two libraries.
 install: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target p_H2O_ORV h2o TFS Tabl1
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target p_H2O_ORV h2o h2o_oxt TFS Tabl1
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:
