@@ -30,7 +30,7 @@ test: build
 
 # The install test is left out: it builds the libraries anew without the sanitizers.
 check-sanitized: deps
-	cmake -S . -B $(SANITIZED_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	cmake -S . -B $(SANITIZED_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON -DH2O_ORV_BUILD_SPREADSHEET=OFF \
 	  -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZED_DIR) -j $(JOBS)
 	cd $(SANITIZED_DIR) && QT_QPA_PLATFORM=offscreen \
@@ -46,10 +46,10 @@ run: build
 bench: build
 	$(BUILD_DIR)/bench/h2o_bench
 
-# Only what is installed is built: the program and the two libraries.
+# Only what is installed is built: the two programs, the Calc extension and the two libraries.
 install: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target p_H2O_ORV TFS Tabl1
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target p_H2O_ORV h2o h2o_oxt TFS Tabl1
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
 
 clean:

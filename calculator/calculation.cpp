@@ -69,10 +69,14 @@ Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
 }
 
 // Checks the mode's values, computes.
+ModeValues Checked(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport) {
+    mode.check(values, units, transport);
+    return mode.compute(values, transport);
+}
+
 Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
                   bool withDiagram) {
-    mode.check(values, units, transport);
-    const ModeValues computed = mode.compute(values, transport);
+    const ModeValues computed = Checked(mode, values, units, transport);
     if (const auto* state = std::get_if<StateValues>(&computed.values))
         return StateOutputs(*state, mode.place, units, transport, withDiagram);
     return SaturationOutputs(std::get<SaturationValues>(computed.values), units);
@@ -91,8 +95,8 @@ Outputs RunMode(const CalculationRequest& request) {
 // of this calculator know, and adds the library's own reason.
 const QString IoErrorReport = u"I/O error 105"_s;
 
-template <class Run>
-Outcome Caught(Run run) {
+template <class Result = Outcome, class Run>
+Result Caught(Run run) {
     try {
         return run();
     } catch (const Refusal& refusal) {
@@ -111,6 +115,11 @@ Outcome Calculate(const CalculationRequest& request) {
 
 Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport) {
     return Caught([&] { return RunValues(mode, values, units, transport, false); });
+}
+
+std::variant<ModeValues, Refusal, Stop> ComputeValues(const ModeRow& mode, const InputValues& values,
+                                                      const Units& units, Transport transport) {
+    return Caught<std::variant<ModeValues, Refusal, Stop>>([&] { return Checked(mode, values, units, transport); });
 }
 
 Place PlaceOf(const CalculationRequest& request, Phase phase) {

@@ -5,6 +5,7 @@
 // of the outputs.
 #pragma once
 
+#include "calculation_values.h"
 #include "diagram_curves.h"
 #include "modes.h"
 #include "quantities.h"
@@ -70,6 +71,10 @@ struct Stop {
 using Outcome = std::variant<Outputs, Refusal, Stop>;
 
 Outcome Calculate(const CalculationRequest& request);
+// The checked and computed values of a mode in the core's units, without
+// their texts: for callers that write many states in full precision.
+std::variant<ModeValues, Refusal, Stop> ComputeValues(const ModeRow& mode, const InputValues& values,
+                                                      const Units& units, Transport transport);
 // The same run from the mode's values in the core's units, as if typed: the
 // same checks, values and texts, without the diagram.
 Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport);

@@ -19,6 +19,16 @@ install(FILES
   ${CMAKE_CURRENT_BINARY_DIR}/H2O_ORVConfigVersion.cmake
   DESTINATION ${H2O_ORV_PACKAGE_DIR})
 
+if(TARGET h2o)
+  install(TARGETS h2o RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${PROJECT_SOURCE_DIR}/cli/h2o.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+# The Calc extension, for LibreOffice's Extension Manager or `unopkg add`.
+if(TARGET h2o_oxt)
+  install(FILES ${H2O_OXT} DESTINATION ${CMAKE_INSTALL_DATADIR}/H2O_ORV)
+endif()
+
 if(TARGET p_H2O_ORV)
   install(TARGETS p_H2O_ORV RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES ${PROJECT_SOURCE_DIR}/resources/p_H2O_ORV.svg

@@ -2,12 +2,14 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 # (Qt Charts needs the OpenGL development files, which its package does not pull in;
 # Qt Print Support and Qt Concurrent come with qt6-base-dev.)
+# LibreOffice Calc and its SDK build and test the spreadsheet functions.
 # With the argument aarch64: what make check-aarch64 needs instead, the cross
 # compiler, qemu-user, GoogleTest's sources and the host's Qt tools; and the
 # arm64 package lists, from which it downloads Qt Core for aarch64.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libjpeg-dev fonts-liberation2)
+packages=(cmake make g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libjpeg-dev fonts-liberation2
+  libreoffice-calc-nogui libreoffice-dev)
 if [ "${1:-}" = aarch64 ]; then
   packages=(cmake make g++-aarch64-linux-gnu qemu-user googletest qt6-base-dev)
 fi
