@@ -80,6 +80,36 @@ double midpoint(double a, double b) {
     return (a + b) / 2.0;
 }
 
+// Next to the critical point the isotherms flatten, and the rounding of the
+// pressure equation moves its region 3 root by so much that the property
+// jitters between neighbouring temperatures by more than the tolerance: the
+// interval can close on a double that misses the target while one a few
+// doubles away meets it. Those are tried outwards from the best trial, on
+// their own (p, t) volumes, within the range; failing one, the best stays.
+constexpr int NEARBY_DOUBLES = 64;
+
+double nearby_match(double p, double target, double ts, double best_t, double tolerance,
+                    const TemperatureRange& range, const MatchedProperty& m) {
+    double best = best_t;
+    double best_residual = std::fabs(target - trial(p, best_t, ts, std::nullopt, NOT_A_NUMBER, m).x);
+    double below = best_t;
+    double above = best_t;
+    for (int k = 0; k < NEARBY_DOUBLES; ++k) {
+        below = std::nextafter(below, -INFINITY);
+        above = std::nextafter(above, INFINITY);
+        for (const double t : {below, above}) {
+            if (!(range.low <= t && t <= range.high)) continue;
+            const double residual = std::fabs(target - trial(p, t, ts, std::nullopt, NOT_A_NUMBER, m).x);
+            if (residual <= tolerance) return t;
+            if (residual < best_residual) {
+                best_residual = residual;
+                best = t;
+            }
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 const MatchedProperty MATCHED_ENTHALPY{enthalpy,
@@ -118,6 +148,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
     double t = !(t0 > low) ? low : !(t0 < high) ? high : t0;  // an estimate that is no number starts at the low end
     double best_t = t;
     double best_residual = INFINITY;
+    bool best_in_region3 = false;
     std::optional<Trial> previous;
     std::optional<Trial> slope_at;  // where cp was last taken
     double cp = 0;
@@ -136,6 +167,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
         if (std::fabs(residual) < best_residual) {
             best_residual = std::fabs(residual);
             best_t = t;
+            best_in_region3 = in_region3(x.region);
         }
         if (residual > 0) {
             if (t == range.high) {
@@ -167,7 +199,8 @@ double forward_temperature(double p, double target, double ts, double t0, const 
                 next = midpoint(low, high);
         }
         // No double left between the ends tried.
-        if ((next == low && low_tried) || (next == high && high_tried)) return best_t;
+        if ((next == low && low_tried) || (next == high && high_tried))
+            return best_in_region3 ? nearby_match(p, target, ts, best_t, tolerance, range, m) : best_t;
         previous = x;
         t = next;
     }

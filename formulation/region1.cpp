@@ -91,11 +91,15 @@ using Water = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma
 void detail::region1_guard(double ts, double t, const char* function) {
     // The difference of two close temperatures is exact, so the bound holds
     // as its decimal reads even for t = ts + 0.0001 rounded either way.
-    if (!(t - ts <= 0.0001)) throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+    if (!(t - ts <= 0.0001)) refuse_arguments(function);
+}
+
+void detail::refuse_arguments(const char* function) {
+    throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
 }
 
 void detail::region1_guard_at(double p, double t, const char* function) {
-    region1_guard(TS_P(p), t, function);
+    region1_guard(detail::saturation_temperature(p), t, function);
 }
 
 double detail::water(double p, double t, GibbsProperty of) {

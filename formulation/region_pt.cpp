@@ -73,7 +73,7 @@ RegionPT classify(double p, double t, SaturationTemperature saturation_temperatu
 }  // namespace
 
 RegionPT region_pt(double p, double t) {
-    return classify(p, t, [p] { return TS_P(p); });
+    return classify(p, t, [p] { return detail::saturation_temperature(p); });
 }
 
 RegionPT region_pt(double p, double t, double ts) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <iterator>
 
@@ -47,6 +48,12 @@ inline constexpr double P_2AB_MPA = 4.0;  // MPa
 inline constexpr double T5_MAX_C = 2000.0;             // °C
 inline constexpr double T5_MAX_K = T5_MAX_C + KELVIN;  // K
 static_assert(T5_MAX_K == 2273.15);
+
+// TS_P and PS_T without their refusal: NaN (or a value far outside the
+// line) where the line has no state; for callers that refuse such a result
+// with their own stop, or classify the state as outside.
+double saturation_temperature(double p);
+double saturation_pressure(double t);
 
 // Regions of a (p, t) state, by the names of the public enumeration.
 using Region = TFS::Region;
@@ -147,6 +154,14 @@ double backward_t(const double (&n)[N], double a, double b, double T_star) {
 // Isentropic exponent κ = w² / (p·v) at p (MPa) of the state of volume v (m³/kg)
 // and speed of sound w (m/s); for an ideal gas it is cp/cv.
 double isentropic_exponent(double p, double v, double w);
+
+// The stop of a function of one region or subregion (or one branch of an
+// equation) for arguments it has no result for.
+[[noreturn]] void refuse_arguments(const char* function);
+// Such a function has none where an argument is not a number or infinite.
+inline void require_finite(double a, double b, const char* function) {
+    if (!(std::isfinite(a) && std::isfinite(b))) refuse_arguments(function);
+}
 
 // A region 1 state may lie at most 0.0001 °C above ts;
 // `function` names the public function in the stop.
@@ -254,16 +269,16 @@ double volume_kr(double p, double t, int branch);
 // percent or do not settle; the search is then needed.
 double volume_kr_near(double p, double t, double v0);
 
-// One property of saturated water and steam: HSW_P (p) and HSP_P (p) with
-// one saturation temperature, or SSW_T (t) and SSP_T (t); above 350 °C with
-// one region 3 search for both volumes. A stop is the one HSP_P (p) or
-// SSP_T (t), called first, would give where the argument lies beyond the
+// One property of saturated water and steam: HSW_P (p) and HSP_P (p), or
+// SSW_P (p) and SSP_P (p), with one saturation temperature; above 350 °C
+// with one region 3 search for both volumes. A stop is the one HSP_P (p) or
+// SSP_P (p), called first, would give where the pressure lies beyond the
 // critical point.
 struct SaturatedValues {
     double water, steam;
 };
 SaturatedValues saturated_enthalpies(double p);
-SaturatedValues saturated_entropies(double t);
+SaturatedValues saturated_entropies(double p);
 
 // Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
 // text; 0 outside the domain. Below the critical pressure it carries the
