@@ -55,7 +55,7 @@ double region5_temperature(double p, double h, double t) {
 // HSW_P (p) and HSP_P (p): those the (p, h) region was found with, when it
 // is known and has them (below the critical pressure, not at it).
 detail::SaturatedValues saturated_at(double p, const detail::RegionPH* known) {
-    if (known != nullptr && p < PKR) return {known->h1, known->h2};
+    if (known != nullptr && p < PKR && !std::isnan(known->h1)) return {known->h1, known->h2};
     return detail::saturated_enthalpies(p);
 }
 
@@ -141,7 +141,11 @@ double estimate(double p, double h, const detail::RegionPH& r) {
 
 // The temperature of a single-phase (p, h) state exact to the forward equations.
 double exact_temperature(double p, double h, const detail::RegionPH& r) {
-    const double h1 = p > PKR ? NAN : saturated_at(p, &r).water;
+    // A state far from saturation lies on its code's side (h1 not known).
+    const bool far = p < PKR && std::isnan(r.h1);
+    const double h1 = p > PKR ? NAN
+                      : far   ? (r.code == detail::CodePH::WATER ? INFINITY : -INFINITY)
+                              : saturated_at(p, &r).water;
     return exact_from(p, h, estimate(p, h, r), detail::saturation_temperature(p), h1, true);
 }
 
@@ -174,7 +178,8 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
 // The dryness of a two-phase (p, h) state (0 and 1 on the saturation line),
 // or none for a single-phase state.
 std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
-    if (p > PKR) return std::nullopt;
+    // Far from saturation (its enthalpies not known) the state is single-phase.
+    if (p > PKR || (p < PKR && std::isnan(r.h1))) return std::nullopt;
     const detail::SaturatedValues saturated = saturated_at(p, &r);
     const double h1 = saturated.water;
     const double h2 = saturated.steam;

@@ -283,7 +283,10 @@ SaturatedValues saturated_entropies(double p);
 // Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
 // text; 0 outside the domain. Below the critical pressure it carries the
 // saturated enthalpies it compared with (h1 = HSW_P, h2 = HSP_P) for the
-// (p, h) functions to reuse; above it they are 0. REG_PH wraps it.
+// (p, h) functions to reuse; above it they are 0. Above 16.5292 MPa a state
+// well below the enthalpy of 350 °C or above that of B23 is told without
+// them: there they are NaN (the state is neither wet nor saturated, and lies
+// on the side of its code, 1 or 23). REG_PH wraps it.
 struct RegionPH {
     CodePH code;
     const char* caption;
