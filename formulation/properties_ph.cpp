@@ -78,6 +78,17 @@ double exact_from(double p, double h, double t0, double ts, double h1, bool ends
     return detail::forward_temperature(p, h, ts, t0, range, detail::MATCHED_ENTHALPY);
 }
 
+// Whether t is a region 3 temperature at which h_pt (p, t), on the (p, t)
+// functions' own volume, meets h to 1e-12. A volume closed from a nearby
+// start can differ from theirs in its last digits, which next to the
+// critical point move h by more than that.
+bool met_by_pt(double p, double h, double t, double ts) {
+    const detail::Region region = detail::region_pt(p, t, ts).region;
+    if (!detail::in_region3(region)) return false;
+    const double v = detail::volume_kr(p, t, detail::branch_of(region));
+    return std::fabs((h - detail::near_critical(p, v, t, detail::enthalpy)) / h) < TOLERANCE_REGION3;
+}
+
 // Newton steps on the region 3 enthalpy (∂h/∂T = cp at constant p) from the
 // backward equations T(p, h) and v(p, h), each volume closed from the one
 // before: a state away from the critical point settles in one or two. NaN
@@ -92,8 +103,7 @@ double newton_from_backward(double p, double h, double low, double high, double 
         v = detail::volume_kr_near(p, t, v);
         if (std::isnan(v)) break;
         const double residual = h - detail::near_critical(p, v, t, detail::enthalpy);
-        if (std::fabs(residual / h) < TOLERANCE_REGION3)
-            return detail::in_region3(detail::region_pt(p, t, ts).region) ? t : NAN;
+        if (std::fabs(residual / h) < TOLERANCE_REGION3) return met_by_pt(p, h, t, ts) ? t : NAN;
         t = t + residual / detail::near_critical(p, v, t, detail::heat_capacity);
     }
     return NAN;

@@ -168,8 +168,10 @@ double Cp_PH(double p, double h);
 // The state whose forward enthalpy is h: a single-phase state is
 // STATE_PT (p, t) but with the given h and the REG_PH code, at the temperature
 // t where h_pt (p, t) meets h to 1e-12 of it (of 1 kJ/kg near 0 kJ/kg; next to
-// the critical point, where cp exceeds 1e7 kJ/(kg·K), to the nearest double
-// of t). It starts from the backward equations and closes on the forward
+// the critical point, where the rounding of the pressure equation leaves the
+// region 3 volume open by some 1e-11 of itself and h jumps between
+// neighbouring doubles of t, as closely as the doubles near t allow, 1e-11
+// at worst; the same holds for T_PH and T_PS there). It starts from the backward equations and closes on the forward
 // enthalpy as T_PS does on the entropy. Where two regions meet their
 // enthalpies can overlap by up to 0.1 kJ/kg (800 °C from 1 to 25 MPa, 350 °C
 // and B23 above 16.5292 MPa): two temperatures some millikelvin apart share
