@@ -81,9 +81,11 @@ private:
 // powers of π and x at hand: π·γr_π = Σ n·I·π^I·x^J, π²·γr_ππ =
 // Σ n·I·(I−1)·π^I·x^J and τ·π·γr_πτ = τ·Σ n·I·J·π^I·x^(J−1); the ideal-gas
 // term ln π adds 1 and −1.
-template <std::size_t N, class PiPowers, class XPowers>
-GibbsState::PiTerms ideal_gas_pi_terms(const double (&n)[N], const int (&I)[N], const int (&J)[N], const PiPowers& Pi,
-                                       const XPowers& X, double tau) {
+// The tables are template arguments, so that each term's exponents are
+// constants to the compiler.
+template <const auto& n, const auto& I, const auto& J, class PiPowers, class XPowers>
+GibbsState::PiTerms ideal_gas_pi_terms(const PiPowers& Pi, const XPowers& X, double tau) {
+    constexpr std::size_t N = std::size(n);
     const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] =
         sum_terms_together<N>([&](std::size_t i) { return n[i] * I[i] * Pi[I[i]] * X[J[i]]; },
                               [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * Pi[I[i]] * X[J[i]]; },

@@ -99,7 +99,13 @@ void detail::refuse_arguments(const char* function) {
 }
 
 void detail::region1_guard_at(double p, double t, const char* function) {
-    region1_guard(detail::saturation_temperature(p), t, function);
+    // Up to 350 °C a state at or above the saturation pressure of t is liquid
+    // and passes; that pressure costs less to form than the saturation
+    // temperature of p. (The two equations are one quadratic solved both
+    // ways: up to the critical point they agree far within the 0.0001 °C the
+    // guard allows; beyond it they are no longer inverses.)
+    if (t <= T13_C && p >= saturation_pressure(t)) return;
+    region1_guard(saturation_temperature(p), t, function);
 }
 
 double detail::water(double p, double t, GibbsProperty of) {
