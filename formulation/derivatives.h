@@ -176,6 +176,9 @@ double speed_of_sound(const GibbsState& g);
 double speed_of_sound(const HelmholtzState& f);
 SinglePhase phase(const GibbsState& g);
 SinglePhase phase(const HelmholtzState& f);
+// Only v, cp, cv and w, what the 2011 conductivity needs; the rest NaN.
+SinglePhase transport_phase(const GibbsState& g);
+SinglePhase transport_phase(const HelmholtzState& f);
 
 // One property, or every property, of the state at (p, t) of region 1
 // (without its test against steam), 2 or 5, and of region 3 at (p, v, t).

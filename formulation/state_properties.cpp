@@ -134,6 +134,17 @@ detail::SinglePhase every_property(const Form& x) {
     return y;
 }
 
+// v, cp, cv and w of a state of either form, each as its own function gives it.
+template <class Form>
+detail::SinglePhase transport_properties(const Form& x) {
+    detail::SinglePhase y{};
+    y.v = detail::volume(x);
+    y.cp = detail::heat_capacity(x);
+    y.cv = detail::isochoric_heat_capacity(x);
+    y.w = detail::speed_of_sound(x);
+    return y;
+}
+
 }  // namespace
 
 // At constant p: ∂h/∂T = cp, ∂s/∂T = cp/T; at constant T: ∂s/∂p = −(∂v/∂T)p
@@ -180,6 +191,14 @@ detail::SinglePhase detail::phase(const GibbsState& g) {
 
 detail::SinglePhase detail::phase(const HelmholtzState& f) {
     return every_property(f);
+}
+
+detail::SinglePhase detail::transport_phase(const GibbsState& g) {
+    return transport_properties(g);
+}
+
+detail::SinglePhase detail::transport_phase(const HelmholtzState& f) {
+    return transport_properties(f);
 }
 
 }  // namespace TFS

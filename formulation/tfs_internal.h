@@ -262,6 +262,8 @@ using SinglePhase = SaturatedPhase;
 // region 3 search at most. On the saturation line (region 4) it stops as the
 // dispatcher `name` does.
 SinglePhase single_phase(double p, double t, Region region, const char* name);
+// The same with only v, cp, cv and w (the rest NaN), for the 2011 conductivity.
+SinglePhase transport_inputs(double p, double t, Region region, const char* name);
 
 // Transport properties at t of the state of volume v, as MIU_PT and LMB_PT
 // give them (µPa·s, mW/(m·K)), and the Prandtl number of PR_PT.
