@@ -29,6 +29,11 @@ public:
 
 private:
     mutable bool known_ = false;
+
+public:
+    bool known() const { return known_; }
+
+private:
     mutable T value_{};
 };
 
@@ -61,6 +66,23 @@ public:
         return pi_terms_([this] { return sum_pi_terms(); });
     }
 
+    // Every sum above, each the same double as alone.
+    struct All {
+        double gamma, gamma_tau, gamma_pi, gamma_tau_tau;
+        PiTerms pi_terms;
+    };
+    // A whole state takes every sum, in as few passes through the table as
+    // its region allows; a property asked for afterwards finds its sum kept.
+    void take_all() const {
+        if (gamma_known()) return;
+        const All a = sum_all();
+        gamma_([&] { return a.gamma; });
+        gamma_tau_([&] { return a.gamma_tau; });
+        gamma_pi_([&] { return a.gamma_pi; });
+        gamma_tau_tau_([&] { return a.gamma_tau_tau; });
+        pi_terms_([&] { return a.pi_terms; });
+    }
+
 protected:
     GibbsState(double p, double T, double pi, double tau) : p(p), T(T), pi(pi), tau(tau) {}
     ~GibbsState() = default;
@@ -70,8 +92,11 @@ protected:
     virtual double sum_gamma_pi() const = 0;
     virtual double sum_gamma_tau_tau() const = 0;
     virtual PiTerms sum_pi_terms() const = 0;
+    virtual All sum_all() const = 0;
 
 private:
+    bool gamma_known() const { return gamma_.known(); }
+
     Once<double> gamma_, gamma_tau_, gamma_pi_, gamma_tau_tau_;
     Once<PiTerms> pi_terms_;
 };
@@ -105,7 +130,8 @@ struct ReducedOf {
 // take γ_π from the state.
 template <class R, R (*REDUCE)(double p, double t), double (*GAMMA)(const R&), double (*GAMMA_TAU)(const R&),
           double (*GAMMA_PI)(const R&), double (*GAMMA_TAU_TAU)(const R&),
-          GibbsState::PiTerms (*PI_TERMS)(const R&, const GibbsState&)>
+          GibbsState::PiTerms (*PI_TERMS)(const R&, const GibbsState&),
+          GibbsState::All (*ALL)(const R&) = nullptr>
 class GibbsOf final : private ReducedOf<R>, public GibbsState {
 public:
     GibbsOf(double p, double t) : ReducedOf<R>{REDUCE(p, t)}, GibbsState(p, this->r.T, this->r.pi, this->r.tau) {}
@@ -116,6 +142,14 @@ private:
     double sum_gamma_pi() const override { return GAMMA_PI(this->r); }
     double sum_gamma_tau_tau() const override { return GAMMA_TAU_TAU(this->r); }
     PiTerms sum_pi_terms() const override { return PI_TERMS(this->r, *this); }
+    // A region without a pass of its own takes the sums one by one.
+    All sum_all() const override {
+        if constexpr (ALL != nullptr) {
+            return ALL(this->r);
+        } else {
+            return {gamma(), gamma_tau(), gamma_pi(), gamma_tau_tau(), pi_terms()};
+        }
+    }
 };
 
 // A state of region 3 at p (MPa), the volume v (m³/kg) and T (K): the

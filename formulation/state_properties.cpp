@@ -120,9 +120,17 @@ double detail::speed_of_sound(const HelmholtzState& f) {
 
 namespace {
 
+// A whole Gibbs state takes its sums together; a Helmholtz state forms each
+// of its sums once as it is.
+void take_all(const detail::GibbsState& g) {
+    g.take_all();
+}
+void take_all(const detail::HelmholtzState&) {}
+
 // Every property of a state of either form; κ from its v and w.
 template <class Form>
 detail::SinglePhase every_property(const Form& x) {
+    take_all(x);
     detail::SinglePhase y{.h = detail::enthalpy(x),
                           .s = detail::entropy(x),
                           .v = detail::volume(x),
