@@ -210,6 +210,12 @@ double speed_of_sound(const GibbsState& g);
 double speed_of_sound(const HelmholtzState& f);
 SinglePhase phase(const GibbsState& g);
 SinglePhase phase(const HelmholtzState& f);
+// h or s with cp, what a search for a temperature of given h or s takes from
+// each trial state; the rest NaN.
+SinglePhase enthalpy_and_cp(const GibbsState& g);
+SinglePhase enthalpy_and_cp(const HelmholtzState& f);
+SinglePhase entropy_and_cp(const GibbsState& g);
+SinglePhase entropy_and_cp(const HelmholtzState& f);
 // Only v, cp, cv and w, what the 2011 conductivity needs; the rest NaN.
 SinglePhase transport_phase(const GibbsState& g);
 SinglePhase transport_phase(const HelmholtzState& f);

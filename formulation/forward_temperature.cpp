@@ -34,7 +34,12 @@ struct Trial {
     Region region;
     double x, v;
     bool nearby = false;
+    double cp = NOT_A_NUMBER;  // from the same state as x
 };
+
+Trial measured(double t, Region region, const SinglePhase& y, double v, const MatchedProperty& m, bool nearby = false) {
+    return {t, region, y.*m.member, v, nearby, y.cp};
+}
 
 // ts: TS_P (p), for the classification of every trial at this pressure;
 // v_start: the backward region 3 volume, from which the first region 3
@@ -48,9 +53,10 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous,
     // region 3 state.
     if (region == Region::SATURATION_LINE && p > PKR) region = Region::NEAR_CRITICAL;
     switch (region) {
-        case Region::WATER: return {t, region, water(p, t, m.gibbs), NOT_A_NUMBER};
-        case Region::STEAM: return {t, region, steam(p, t, m.gibbs), NOT_A_NUMBER};
-        case Region::HIGH_TEMPERATURE: return {t, region, high_temperature(p, t, m.gibbs), NOT_A_NUMBER};
+        case Region::WATER: return measured(t, region, water(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
+        case Region::STEAM: return measured(t, region, steam(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
+        case Region::HIGH_TEMPERATURE:
+            return measured(t, region, high_temperature(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
         default: break;
     }
     if (!in_region3(region)) {
@@ -62,18 +68,9 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous,
         v = volume_kr_near(p, t, previous->v);
     else if (!previous && !std::isnan(v_start))
         v = volume_kr_near(p, t, v_start);
-    if (!std::isnan(v)) return {t, region, near_critical(p, v, t, m.helmholtz), v, true};
+    if (!std::isnan(v)) return measured(t, region, near_critical(p, v, t, m.helmholtz_with_cp), v, m, true);
     v = volume_kr(p, t, branch_of(region));
-    return {t, region, near_critical(p, v, t, m.helmholtz), v};
-}
-
-double isobaric_heat_capacity(double p, const Trial& x) {
-    switch (x.region) {
-        case Region::WATER: return water(p, x.t, heat_capacity);
-        case Region::STEAM: return steam(p, x.t, heat_capacity);
-        case Region::HIGH_TEMPERATURE: return high_temperature(p, x.t, heat_capacity);
-        default: return near_critical(p, x.v, x.t, heat_capacity);
-    }
+    return measured(t, region, near_critical(p, v, t, m.helmholtz_with_cp), v, m);
 }
 
 double midpoint(double a, double b) {
@@ -112,8 +109,8 @@ double nearby_match(double p, double target, double ts, double best_t, double to
 
 }  // namespace
 
-const MatchedProperty MATCHED_ENTHALPY{enthalpy,
-                                       enthalpy,
+const MatchedProperty MATCHED_ENTHALPY{enthalpy_and_cp,
+                                       enthalpy_and_cp,
                                        &SinglePhase::h,
                                        false,
                                        1.0,  // kJ/kg
@@ -122,8 +119,8 @@ const MatchedProperty MATCHED_ENTHALPY{enthalpy,
                                        "Функция T_PH не сходится",
                                        "h_pt"};
 
-const MatchedProperty MATCHED_ENTROPY{entropy,
-                                      entropy,
+const MatchedProperty MATCHED_ENTROPY{entropy_and_cp,
+                                      entropy_and_cp,
                                       &SinglePhase::s,
                                       true,
                                       1.0,  // kJ/(kg·K)
@@ -186,7 +183,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
         }
         if (in_region3(x.region) || !slope_at || slope_at->region != x.region ||
             std::fabs(t - slope_at->t) > CHORD_SPAN) {
-            cp = isobaric_heat_capacity(p, x);
+            cp = x.cp;
             slope_at = x;
         }
         double next = m.per_kelvin ? t + residual * (t + KELVIN) / cp : t + residual / cp;

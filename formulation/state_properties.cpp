@@ -201,6 +201,22 @@ detail::SinglePhase detail::phase(const HelmholtzState& f) {
     return every_property(f);
 }
 
+detail::SinglePhase detail::enthalpy_and_cp(const GibbsState& g) {
+    return {.h = enthalpy(g), .cp = heat_capacity(g)};
+}
+
+detail::SinglePhase detail::enthalpy_and_cp(const HelmholtzState& f) {
+    return {.h = enthalpy(f), .cp = heat_capacity(f)};
+}
+
+detail::SinglePhase detail::entropy_and_cp(const GibbsState& g) {
+    return {.s = entropy(g), .cp = heat_capacity(g)};
+}
+
+detail::SinglePhase detail::entropy_and_cp(const HelmholtzState& f) {
+    return {.s = entropy(f), .cp = heat_capacity(f)};
+}
+
 detail::SinglePhase detail::transport_phase(const GibbsState& g) {
     return transport_properties(g);
 }
