@@ -378,12 +378,11 @@ namespace {
 double newton_volume(double p, double t, double v0, double max_move) {
     const double T = t + detail::KELVIN;
     const double tau = T_STAR / T;
-    double tau_power[J_MAX + 1];
-    tau_power[0] = 1.0;
-    for (int k = 1; k <= J_MAX; ++k) tau_power[k] = tau_power[k - 1] * tau;
+    const detail::PowerTable<0, J_MAX> tau_power(tau);
     // At this temperature the terms of φ_δ and φ_δδ are multiples of powers
     // of δ: n·I·τ^J·δ^(I−1) and n·I·(I − 1)·τ^J·δ^(I−2); those with I = 0 vanish.
     double first[TERMS], second[TERMS];
+#pragma GCC unroll 64
     for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
         first[i] = IN[i] * tau_power[J[i]];
         second[i] = IIN[i] * tau_power[J[i]];
@@ -393,10 +392,9 @@ double newton_volume(double p, double t, double v0, double max_move) {
     double last_step = 0.0;
     for (int step = 0; step < NEAR_MAX_STEPS; ++step) {
         const double delta = 1.0 / v / RHO_STAR;
-        double delta_power[I_MAX + 1];
-        delta_power[0] = 1.0;
-        for (int k = 1; k <= I_MAX; ++k) delta_power[k] = delta_power[k - 1] * delta;
+        const detail::PowerTable<0, I_MAX> delta_power(delta);
         double S1 = 0.0, S2 = 0.0;
+#pragma GCC unroll 64
         for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
             S1 += first[i] * delta_power[I[i] - 1];
             S2 += second[i] * delta_power[I[i] >= 2 ? I[i] - 2 : 0];
