@@ -176,6 +176,21 @@ public:
         return second_([this] { return sum_second(); });
     }
 
+    // Every sum above, each the same double as alone, in one pass through the
+    // table; a property asked for afterwards finds its sum kept.
+    struct All {
+        double phi, phi_delta, tau_phi_tau;
+        Second second;
+    };
+    void take_all() const {
+        if (phi_.known()) return;
+        const All a = sum_all();
+        phi_([&] { return a.phi; });
+        phi_delta_([&] { return a.phi_delta; });
+        tau_phi_tau_([&] { return a.tau_phi_tau; });
+        second_([&] { return a.second; });
+    }
+
 protected:
     HelmholtzState(double p, double v, double T, double delta, double tau) : p(p), v(v), T(T), delta(delta), tau(tau) {}
     ~HelmholtzState() = default;
@@ -184,6 +199,7 @@ protected:
     virtual double sum_phi_delta() const = 0;
     virtual double sum_tau_phi_tau() const = 0;
     virtual Second sum_second() const = 0;
+    virtual All sum_all() const = 0;
 
 private:
     Once<double> phi_, phi_delta_, tau_phi_tau_;

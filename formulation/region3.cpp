@@ -312,6 +312,21 @@ detail::HelmholtzState::Second second_derivatives(const Point& x) {
     return {phi_dd, phi_dt, phi_tt};
 }
 
+// φ, φ_δ, τ·φ_τ and the second derivatives in one pass, each the same double
+// as its own function gives (the terms with I = 0 add exact zeros to φ_δ's
+// sum, which that function leaves out).
+detail::HelmholtzState::All all_sums(const Point& x) {
+    const auto [S, S_d, S_t, S_dd, phi_dt, phi_tt] = detail::sum_terms_together<TERMS>(
+        [&](std::size_t i) { return n[i] * x.d[I[i]] * x.t[J[i]]; },
+        [&](std::size_t i) { return IN[i] * x.d[I[i] - 1] * x.t[J[i]]; },
+        [&](std::size_t i) { return n[i] * J[i] * x.d[I[i]] * x.t[J[i] - 1]; },
+        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; },
+        [&](std::size_t i) { return n[i] * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; },
+        [&](std::size_t i) { return n[i] * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
+    const double phi_dd = -N1 / (x.delta * x.delta) + S_dd;
+    return {N1 * std::log(x.delta) + S, TFS::phi_delta(x.delta, S_d), x.tau * S_t, {phi_dd, phi_dt, phi_tt}};
+}
+
 // The point of a region 3 state, formed in place before the HelmholtzState
 // that takes δ and τ from it (a base is built before the next).
 struct PointOf {
@@ -329,6 +344,7 @@ private:
     double sum_phi_delta() const override { return TFS::phi_delta(x_.delta, phi_delta_sum(x_)); }
     double sum_tau_phi_tau() const override { return TFS::tau_phi_tau(x_); }
     Second sum_second() const override { return second_derivatives(x_); }
+    All sum_all() const override { return all_sums(x_); }
 };
 
 // Newton steps on the pressure, in double arithmetic, from a root of a

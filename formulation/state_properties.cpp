@@ -120,12 +120,13 @@ double detail::speed_of_sound(const HelmholtzState& f) {
 
 namespace {
 
-// A whole Gibbs state takes its sums together; a Helmholtz state forms each
-// of its sums once as it is.
+// A whole state takes its sums together.
 void take_all(const detail::GibbsState& g) {
     g.take_all();
 }
-void take_all(const detail::HelmholtzState&) {}
+void take_all(const detail::HelmholtzState& f) {
+    f.take_all();
+}
 
 // Every property of a state of either form; κ from its v and w.
 template <class Form>
@@ -206,6 +207,7 @@ detail::SinglePhase detail::enthalpy_and_cp(const GibbsState& g) {
 }
 
 detail::SinglePhase detail::enthalpy_and_cp(const HelmholtzState& f) {
+    take_all(f);
     return {.h = enthalpy(f), .cp = heat_capacity(f)};
 }
 
@@ -214,6 +216,7 @@ detail::SinglePhase detail::entropy_and_cp(const GibbsState& g) {
 }
 
 detail::SinglePhase detail::entropy_and_cp(const HelmholtzState& f) {
+    take_all(f);
     return {.s = entropy(f), .cp = heat_capacity(f)};
 }
 
