@@ -117,6 +117,7 @@ constexpr double n[23] = {
 
 // The reduced pressure π = p / 1 MPa and enthalpy η = h / h*; T* = 1 K.
 double T_PH1(double p, double h) {
+    detail::require_finite(p, h, "T_PH1");
     const double pi = p / 1.0;
     const double eta = h / 2500.0;
     const double b = eta + 1.0;
@@ -124,6 +125,7 @@ double T_PH1(double p, double h) {
 }
 
 double T_PH2A(double p, double h) {
+    detail::require_finite(p, h, "T_PH2A");
     const double pi = p / 1.0;
     const double eta = h / 2000.0;
     const double b = eta - 2.1;
@@ -131,6 +133,7 @@ double T_PH2A(double p, double h) {
 }
 
 double T_PH2B(double p, double h) {
+    detail::require_finite(p, h, "T_PH2B");
     const double pi = p / 1.0;
     const double eta = h / 2000.0;
     const double a = pi - 2.0;
@@ -139,6 +142,7 @@ double T_PH2B(double p, double h) {
 }
 
 double T_PH2C(double p, double h) {
+    detail::require_finite(p, h, "T_PH2C");
     const double pi = p / 1.0;
     const double eta = h / 2000.0;
     const double a = pi + 25.0;

@@ -193,6 +193,7 @@ constexpr double n[28] = {
 
 // Regions 1 and 2: π = p / 1 MPa, σ = s / s*, T* = 1 K.
 double T_PS1(double p, double s) {
+    detail::require_finite(p, s, "T_PS1");
     const double pi = p / 1.0;
     const double sigma = s / 1.0;
     const double b = sigma + 2.0;
@@ -201,6 +202,7 @@ double T_PS1(double p, double s) {
 
 // The exponents of π run in quarters from −1.5 to 1.5.
 double T_PS2A(double p, double s) {
+    detail::require_finite(p, s, "T_PS2A");
     const double pi = p / 1.0;
     const double sigma = s / 2.0;
     const double root = std::sqrt(std::sqrt(pi));
@@ -209,6 +211,7 @@ double T_PS2A(double p, double s) {
 }
 
 double T_PS2B(double p, double s) {
+    detail::require_finite(p, s, "T_PS2B");
     const double pi = p / 1.0;
     const double sigma = s / 0.7853;
     const double b = 10.0 - sigma;
@@ -216,6 +219,7 @@ double T_PS2B(double p, double s) {
 }
 
 double T_PS2C(double p, double s) {
+    detail::require_finite(p, s, "T_PS2C");
     const double pi = p / 1.0;
     const double sigma = s / 2.9251;
     const double b = 2.0 - sigma;
@@ -224,6 +228,7 @@ double T_PS2C(double p, double s) {
 
 // Region 3: π = p / 100 MPa, σ = s / s*, T* = 760 K (3a) and 860 K (3b).
 double T_PS3A(double p, double s) {
+    detail::require_finite(p, s, "T_PS3A");
     const double pi = p / 100.0;
     const double sigma = s / 4.4;
     const double a = pi + 0.240;
@@ -232,6 +237,7 @@ double T_PS3A(double p, double s) {
 }
 
 double T_PS3B(double p, double s) {
+    detail::require_finite(p, s, "T_PS3B");
     const double pi = p / 100.0;
     const double sigma = s / 5.3;
     const double a = pi + 0.760;

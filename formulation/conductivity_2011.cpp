@@ -141,7 +141,7 @@ void detail::check_conductivity_2011_range(double p, double t, const char* funct
 double LMB11_PT(double p, double t) {
     detail::check_conductivity_2011_range(p, t, "LMB11_PT");
     const detail::Region region = detail::checked_region_pt(p, t);
-    const detail::SinglePhase x = detail::single_phase(p, t, region, "LMB11_PT");
+    const detail::SinglePhase x = detail::transport_inputs(p, t, region, "LMB11_PT");
     // Region 5 lies far from the critical point: no enhancement there.
     return detail::conductivity_2011(t, x, region != detail::Region::HIGH_TEMPERATURE).lambda;
 }

@@ -29,6 +29,11 @@ public:
 
 private:
     mutable bool known_ = false;
+
+public:
+    bool known() const { return known_; }
+
+private:
     mutable T value_{};
 };
 
@@ -61,6 +66,23 @@ public:
         return pi_terms_([this] { return sum_pi_terms(); });
     }
 
+    // Every sum above, each the same double as alone.
+    struct All {
+        double gamma, gamma_tau, gamma_pi, gamma_tau_tau;
+        PiTerms pi_terms;
+    };
+    // A whole state takes every sum, in as few passes through the table as
+    // its region allows; a property asked for afterwards finds its sum kept.
+    void take_all() const {
+        if (gamma_known()) return;
+        const All a = sum_all();
+        gamma_([&] { return a.gamma; });
+        gamma_tau_([&] { return a.gamma_tau; });
+        gamma_pi_([&] { return a.gamma_pi; });
+        gamma_tau_tau_([&] { return a.gamma_tau_tau; });
+        pi_terms_([&] { return a.pi_terms; });
+    }
+
 protected:
     GibbsState(double p, double T, double pi, double tau) : p(p), T(T), pi(pi), tau(tau) {}
     ~GibbsState() = default;
@@ -70,8 +92,11 @@ protected:
     virtual double sum_gamma_pi() const = 0;
     virtual double sum_gamma_tau_tau() const = 0;
     virtual PiTerms sum_pi_terms() const = 0;
+    virtual All sum_all() const = 0;
 
 private:
+    bool gamma_known() const { return gamma_.known(); }
+
     Once<double> gamma_, gamma_tau_, gamma_pi_, gamma_tau_tau_;
     Once<PiTerms> pi_terms_;
 };
@@ -81,9 +106,11 @@ private:
 // powers of π and x at hand: π·γr_π = Σ n·I·π^I·x^J, π²·γr_ππ =
 // Σ n·I·(I−1)·π^I·x^J and τ·π·γr_πτ = τ·Σ n·I·J·π^I·x^(J−1); the ideal-gas
 // term ln π adds 1 and −1.
-template <std::size_t N, class PiPowers, class XPowers>
-GibbsState::PiTerms ideal_gas_pi_terms(const double (&n)[N], const int (&I)[N], const int (&J)[N], const PiPowers& Pi,
-                                       const XPowers& X, double tau) {
+// The tables are template arguments, so that each term's exponents are
+// constants to the compiler.
+template <const auto& n, const auto& I, const auto& J, class PiPowers, class XPowers>
+GibbsState::PiTerms ideal_gas_pi_terms(const PiPowers& Pi, const XPowers& X, double tau) {
+    constexpr std::size_t N = std::size(n);
     const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] =
         sum_terms_together<N>([&](std::size_t i) { return n[i] * I[i] * Pi[I[i]] * X[J[i]]; },
                               [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * Pi[I[i]] * X[J[i]]; },
@@ -103,7 +130,8 @@ struct ReducedOf {
 // take γ_π from the state.
 template <class R, R (*REDUCE)(double p, double t), double (*GAMMA)(const R&), double (*GAMMA_TAU)(const R&),
           double (*GAMMA_PI)(const R&), double (*GAMMA_TAU_TAU)(const R&),
-          GibbsState::PiTerms (*PI_TERMS)(const R&, const GibbsState&)>
+          GibbsState::PiTerms (*PI_TERMS)(const R&, const GibbsState&),
+          GibbsState::All (*ALL)(const R&) = nullptr>
 class GibbsOf final : private ReducedOf<R>, public GibbsState {
 public:
     GibbsOf(double p, double t) : ReducedOf<R>{REDUCE(p, t)}, GibbsState(p, this->r.T, this->r.pi, this->r.tau) {}
@@ -114,6 +142,14 @@ private:
     double sum_gamma_pi() const override { return GAMMA_PI(this->r); }
     double sum_gamma_tau_tau() const override { return GAMMA_TAU_TAU(this->r); }
     PiTerms sum_pi_terms() const override { return PI_TERMS(this->r, *this); }
+    // A region without a pass of its own takes the sums one by one.
+    All sum_all() const override {
+        if constexpr (ALL != nullptr) {
+            return ALL(this->r);
+        } else {
+            return {gamma(), gamma_tau(), gamma_pi(), gamma_tau_tau(), pi_terms()};
+        }
+    }
 };
 
 // A state of region 3 at p (MPa), the volume v (m³/kg) and T (K): the
@@ -140,6 +176,21 @@ public:
         return second_([this] { return sum_second(); });
     }
 
+    // Every sum above, each the same double as alone, in one pass through the
+    // table; a property asked for afterwards finds its sum kept.
+    struct All {
+        double phi, phi_delta, tau_phi_tau;
+        Second second;
+    };
+    void take_all() const {
+        if (phi_.known()) return;
+        const All a = sum_all();
+        phi_([&] { return a.phi; });
+        phi_delta_([&] { return a.phi_delta; });
+        tau_phi_tau_([&] { return a.tau_phi_tau; });
+        second_([&] { return a.second; });
+    }
+
 protected:
     HelmholtzState(double p, double v, double T, double delta, double tau) : p(p), v(v), T(T), delta(delta), tau(tau) {}
     ~HelmholtzState() = default;
@@ -148,6 +199,7 @@ protected:
     virtual double sum_phi_delta() const = 0;
     virtual double sum_tau_phi_tau() const = 0;
     virtual Second sum_second() const = 0;
+    virtual All sum_all() const = 0;
 
 private:
     Once<double> phi_, phi_delta_, tau_phi_tau_;
@@ -174,6 +226,15 @@ double speed_of_sound(const GibbsState& g);
 double speed_of_sound(const HelmholtzState& f);
 SinglePhase phase(const GibbsState& g);
 SinglePhase phase(const HelmholtzState& f);
+// h or s with cp, what a search for a temperature of given h or s takes from
+// each trial state; the rest NaN.
+SinglePhase enthalpy_and_cp(const GibbsState& g);
+SinglePhase enthalpy_and_cp(const HelmholtzState& f);
+SinglePhase entropy_and_cp(const GibbsState& g);
+SinglePhase entropy_and_cp(const HelmholtzState& f);
+// Only v, cp, cv and w, what the 2011 conductivity needs; the rest NaN.
+SinglePhase transport_phase(const GibbsState& g);
+SinglePhase transport_phase(const HelmholtzState& f);
 
 // One property, or every property, of the state at (p, t) of region 1
 // (without its test against steam), 2 or 5, and of region 3 at (p, v, t).

@@ -77,6 +77,10 @@ detail::SinglePhase detail::single_phase(double p, double t, Region region, cons
     return in_region(p, t, region, name, phase, phase);
 }
 
+detail::SinglePhase detail::transport_inputs(double p, double t, Region region, const char* name) {
+    return in_region(p, t, region, name, transport_phase, transport_phase);
+}
+
 State STATE_PT(double p, double t) {
     const detail::Region region = detail::checked_region_pt(p, t);
     const detail::SinglePhase x = detail::single_phase(p, t, region, "h_pt");

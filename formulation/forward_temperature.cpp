@@ -34,7 +34,12 @@ struct Trial {
     Region region;
     double x, v;
     bool nearby = false;
+    double cp = NOT_A_NUMBER;  // from the same state as x
 };
+
+Trial measured(double t, Region region, const SinglePhase& y, double v, const MatchedProperty& m, bool nearby = false) {
+    return {t, region, y.*m.member, v, nearby, y.cp};
+}
 
 // ts: TS_P (p), for the classification of every trial at this pressure;
 // v_start: the backward region 3 volume, from which the first region 3
@@ -48,9 +53,10 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous,
     // region 3 state.
     if (region == Region::SATURATION_LINE && p > PKR) region = Region::NEAR_CRITICAL;
     switch (region) {
-        case Region::WATER: return {t, region, water(p, t, m.gibbs), NOT_A_NUMBER};
-        case Region::STEAM: return {t, region, steam(p, t, m.gibbs), NOT_A_NUMBER};
-        case Region::HIGH_TEMPERATURE: return {t, region, high_temperature(p, t, m.gibbs), NOT_A_NUMBER};
+        case Region::WATER: return measured(t, region, water(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
+        case Region::STEAM: return measured(t, region, steam(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
+        case Region::HIGH_TEMPERATURE:
+            return measured(t, region, high_temperature(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
         default: break;
     }
     if (!in_region3(region)) {
@@ -62,28 +68,49 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous,
         v = volume_kr_near(p, t, previous->v);
     else if (!previous && !std::isnan(v_start))
         v = volume_kr_near(p, t, v_start);
-    if (!std::isnan(v)) return {t, region, near_critical(p, v, t, m.helmholtz), v, true};
+    if (!std::isnan(v)) return measured(t, region, near_critical(p, v, t, m.helmholtz_with_cp), v, m, true);
     v = volume_kr(p, t, branch_of(region));
-    return {t, region, near_critical(p, v, t, m.helmholtz), v};
-}
-
-double isobaric_heat_capacity(double p, const Trial& x) {
-    switch (x.region) {
-        case Region::WATER: return water(p, x.t, heat_capacity);
-        case Region::STEAM: return steam(p, x.t, heat_capacity);
-        case Region::HIGH_TEMPERATURE: return high_temperature(p, x.t, heat_capacity);
-        default: return near_critical(p, x.v, x.t, heat_capacity);
-    }
+    return measured(t, region, near_critical(p, v, t, m.helmholtz_with_cp), v, m);
 }
 
 double midpoint(double a, double b) {
     return (a + b) / 2.0;
 }
 
+// Next to the critical point the isotherms flatten, and the rounding of the
+// pressure equation moves its region 3 root by so much that the property
+// jitters between neighbouring temperatures by more than the tolerance: the
+// interval can close on a double that misses the target while one a few
+// doubles away meets it. Those are tried outwards from the best trial, on
+// their own (p, t) volumes, within the range; failing one, the best stays.
+constexpr int NEARBY_DOUBLES = 64;
+
+double nearby_match(double p, double target, double ts, double best_t, double tolerance,
+                    const TemperatureRange& range, const MatchedProperty& m) {
+    double best = best_t;
+    double best_residual = std::fabs(target - trial(p, best_t, ts, std::nullopt, NOT_A_NUMBER, m).x);
+    double below = best_t;
+    double above = best_t;
+    for (int k = 0; k < NEARBY_DOUBLES; ++k) {
+        below = std::nextafter(below, -INFINITY);
+        above = std::nextafter(above, INFINITY);
+        for (const double t : {below, above}) {
+            if (!(range.low <= t && t <= range.high)) continue;
+            const double residual = std::fabs(target - trial(p, t, ts, std::nullopt, NOT_A_NUMBER, m).x);
+            if (residual <= tolerance) return t;
+            if (residual < best_residual) {
+                best_residual = residual;
+                best = t;
+            }
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
-const MatchedProperty MATCHED_ENTHALPY{enthalpy,
-                                       enthalpy,
+const MatchedProperty MATCHED_ENTHALPY{enthalpy_and_cp,
+                                       enthalpy_and_cp,
                                        &SinglePhase::h,
                                        false,
                                        1.0,  // kJ/kg
@@ -92,8 +119,8 @@ const MatchedProperty MATCHED_ENTHALPY{enthalpy,
                                        "Функция T_PH не сходится",
                                        "h_pt"};
 
-const MatchedProperty MATCHED_ENTROPY{entropy,
-                                      entropy,
+const MatchedProperty MATCHED_ENTROPY{entropy_and_cp,
+                                      entropy_and_cp,
                                       &SinglePhase::s,
                                       true,
                                       1.0,  // kJ/(kg·K)
@@ -118,6 +145,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
     double t = !(t0 > low) ? low : !(t0 < high) ? high : t0;  // an estimate that is no number starts at the low end
     double best_t = t;
     double best_residual = INFINITY;
+    bool best_in_region3 = false;
     std::optional<Trial> previous;
     std::optional<Trial> slope_at;  // where cp was last taken
     double cp = 0;
@@ -136,6 +164,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
         if (std::fabs(residual) < best_residual) {
             best_residual = std::fabs(residual);
             best_t = t;
+            best_in_region3 = in_region3(x.region);
         }
         if (residual > 0) {
             if (t == range.high) {
@@ -154,7 +183,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
         }
         if (in_region3(x.region) || !slope_at || slope_at->region != x.region ||
             std::fabs(t - slope_at->t) > CHORD_SPAN) {
-            cp = isobaric_heat_capacity(p, x);
+            cp = x.cp;
             slope_at = x;
         }
         double next = m.per_kelvin ? t + residual * (t + KELVIN) / cp : t + residual / cp;
@@ -167,7 +196,8 @@ double forward_temperature(double p, double target, double ts, double t0, const 
                 next = midpoint(low, high);
         }
         // No double left between the ends tried.
-        if ((next == low && low_tried) || (next == high && high_tried)) return best_t;
+        if ((next == low && low_tried) || (next == high && high_tried))
+            return best_in_region3 ? nearby_match(p, target, ts, best_t, tolerance, range, m) : best_t;
         previous = x;
         t = next;
     }

@@ -10,8 +10,9 @@ namespace TFS::detail {
 
 // The property met, with what the search needs to know of it.
 struct MatchedProperty {
-    GibbsProperty gibbs;          // its formula in regions 1, 2 and 5
-    HelmholtzProperty helmholtz;  // and in region 3
+    // It with cp, from one state: in regions 1, 2 and 5, and in region 3.
+    SinglePhase (*gibbs_with_cp)(const GibbsState&);
+    SinglePhase (*helmholtz_with_cp)(const HelmholtzState&);
     double SinglePhase::*member;  // where a whole state keeps it
     bool per_kelvin;              // ∂x/∂T at constant p is cp/T (entropy), not cp (enthalpy)
     // It is met to 1e-12 of itself, or of `scale` where it nears 0 (the

@@ -1,5 +1,5 @@
 // Two-phase mixtures of dryness x (mass fraction of vapour) at pressure p: the
-// mass-weighted mean of saturated water and saturated steam at TS_P (p).
+// mass-weighted mean of saturated water and saturated steam at p.
 #include "tfs_internal.h"
 
 #include <cmath>
@@ -8,7 +8,7 @@
 namespace TFS {
 namespace {
 
-using BySaturationT = double (*)(double t);
+using BySaturation = double (*)(double);
 
 // The mean of the water and steam values; the phase's own value at x = 0 and 1.
 double mix(double x, double water, double steam) {
@@ -23,24 +23,36 @@ bool on_liquid_vapour_line(double p) {
     return p >= detail::P_TRIPLE_MPA && std::isfinite(p);
 }
 
-double mixture(double p, double x, const char* refusal, BySaturationT water, BySaturationT steam) {
+// The phases of one property by pressure (HSW_P, HSP_P), so that x = 0 and
+// 1 give the saturated phases bit for bit; above the critical pressure,
+// where they refuse, the functions by temperature at TS_P (p) (HSW_T,
+// HSP_T), whose stop, or value just above it, the mixture has always given.
+struct Phases {
+    BySaturation water_p, steam_p, water_t, steam_t;
+};
+
+double mixture(double p, double x, const char* refusal, const Phases& f) {
     // Written so that a dryness that is not a number is refused as well.
     if (!(x >= 0 && x <= 1)) throw FatalStop(refusal);
     if (!on_liquid_vapour_line(p)) throw FatalStop(detail::MESSAGE_OUTSIDE_PX);
-    const double ts = TS_P(p);
-    const double y_water = water(ts);
-    const double y_steam = steam(ts);
-    return mix(x, y_water, y_steam);
+    if (p <= PKR) {
+        const double y_water = f.water_p(p);
+        return mix(x, y_water, f.steam_p(p));
+    }
+    const double ts = detail::saturation_temperature(p);
+    const double y_water = f.water_t(ts);
+    return mix(x, y_water, f.steam_t(ts));
 }
 
 bool is_dryness(double x) {
     return x >= 0 && x <= 1;
 }
 
-// The wet-steam State of dryness x at the saturation pressure p and temperature t.
-State mixture_state(double p, double t, double x) {
-    const SaturatedPhase m = detail::mixture_of(SATURATION_T(t), x);
-    return detail::two_phase_state(0, x, p, t, m.h, m.s, m.v, std::numeric_limits<double>::quiet_NaN());
+// The wet-steam State of dryness x of the saturation state.
+State mixture_state(const Saturation& saturated, double x) {
+    const SaturatedPhase m = detail::mixture_of(saturated, x);
+    return detail::two_phase_state(0, x, saturated.p, saturated.t, m.h, m.s, m.v,
+                                   std::numeric_limits<double>::quiet_NaN());
 }
 
 }  // namespace
@@ -75,26 +87,26 @@ State detail::two_phase_state(int code, double x, double p, double t, double h, 
 }
 
 double H_PX(double p, double x) {
-    return mixture(p, x, "  X < 0 или X > 1  в  H_PX", HSW_T, HSP_T);
+    return mixture(p, x, "  X < 0 или X > 1  в  H_PX", {HSW_P, HSP_P, HSW_T, HSP_T});
 }
 double S_PX(double p, double x) {
-    return mixture(p, x, "  X < 0 или X > 1  в  S_PX", SSW_T, SSP_T);
+    return mixture(p, x, "  X < 0 или X > 1  в  S_PX", {SSW_P, SSP_P, SSW_T, SSP_T});
 }
 double V_PX(double p, double x) {
-    return mixture(p, x, "  X < 0 или X > 1 в V_PX", VSW_T, VSP_T);
+    return mixture(p, x, "  X < 0 или X > 1 в V_PX", {VSW_P, VSP_P, VSW_T, VSP_T});
 }
 double Cp_PX(double p, double x) {
-    return mixture(p, x, "  X < 0 или X > 1  в  Cp_PX", CSW_T, CSP_T);
+    return mixture(p, x, "  X < 0 или X > 1  в  Cp_PX", {CSW_P, CSP_P, CSW_T, CSP_T});
 }
 
 State STATE_PX(double p, double x) {
     if (!(on_liquid_vapour_line(p) && p < PKR && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_PX);
-    return mixture_state(p, TS_P(p), x);
+    return mixture_state(SATURATION_P(p), x);
 }
 
 State STATE_TX(double t, double x) {
     if (!(t >= detail::T_TRIPLE_C && t < TKR && is_dryness(x))) throw FatalStop(detail::MESSAGE_OUTSIDE_TX);
-    return mixture_state(PS_T(t), t, x);
+    return mixture_state(SATURATION_T(t), x);
 }
 
 }  // namespace TFS

@@ -8,15 +8,10 @@
 
 #include <cmath>
 #include <optional>
-#include <tuple>
 
 namespace TFS {
 namespace {
 
-constexpr double TOLERANCE = 1e-5;  // relative, on the enthalpy
-constexpr int MAX_STEPS = 20000;
-constexpr int MAX_SAME_SIDE = 20;  // secant steps above the critical pressure without enclosing the target
-constexpr const char* MESSAGE_NO_CONVERGENCE = "Функция T_PH3 не сходится";
 // Newton steps from the region 3 backward equations close quadratically: they
 // meet the enthalpy to 1e-12 of itself (as T_PS its entropy) in two or three.
 constexpr double TOLERANCE_REGION3 = 1e-12;  // relative, on the enthalpy
@@ -24,52 +19,6 @@ constexpr int MAX_STEPS_REGION3 = 10;
 constexpr double TOLERANCE_REGION5 = 1e-9;  // relative, on the enthalpy
 constexpr int MAX_STEPS_REGION5 = 50;
 constexpr const char* MESSAGE_NO_CONVERGENCE_REGION5 = "Функция T_PH не сходится";
-
-// Regula falsi on h_pt(p, t) = h between (tL, hL) and (tH, hH).
-//
-// Below the critical pressure (enclose = true) a trial point replaces the
-// end on its own side of the target, so the two points always enclose it.
-// Above it a trial point with an enthalpy above the target is stored as the
-// lower end and one at or below it as the upper end, the reverse of the
-// starting pair: the first steps then extrapolate along the secant through
-// two points on one side until a trial falls on the other side. Both
-// converge in a few to a few tens of steps over region 3.
-struct Interval {
-    double tL, hL, tH, hH;
-};
-
-double false_position(double p, double h, const Interval start, bool enclose) {
-    auto [tL, hL, tH, hH] = start;
-    int same_side = 0;
-    for (int count = 1;; ++count) {
-        const double t = tL + (tH - tL) * (h - hL) / (hH - hL);
-        // Where region 3 meets region 2 (B23) or region 1 (350 °C) the
-        // enthalpy steps by up to about 0.1 kJ/kg; a target inside such a step
-        // is met by no temperature. The interval then closes on the boundary
-        // temperature, and a trial that repeats an end of it is that answer.
-        if (t == tL || t == tH) return t;
-        const double hN = h_pt(p, t);
-        const double r = (h - hN) / h;
-        if (enclose ? hN < h : r < 0) {
-            tL = t;
-            hL = hN;
-        } else {
-            tH = t;
-            hH = hN;
-        }
-        if (count > MAX_STEPS) throw FatalStop(MESSAGE_NO_CONVERGENCE);
-        if (std::fabs(r) < TOLERANCE) return t;
-        // Just below the B23 enthalpy region 3 can lie up to some 0.05 kJ/kg
-        // above region 2, so that h_pt folds back there; the secant steps then
-        // cycle with both points above the target for ever. Normally they
-        // stay on one side for a single step: after many, enclose the target
-        // again from the starting pair.
-        if (!enclose && (hL - h) * (hH - h) > 0 && ++same_side > MAX_SAME_SIDE) {
-            enclose = true;
-            std::tie(tL, hL, tH, hH) = std::tie(start.tL, start.hL, start.tH, start.hH);
-        }
-    }
-}
 
 // The backward equations and the region 3 iteration meet the saturation line
 // only to about 0.025 K: a liquid enthalpy just below h′ can give a temperature
@@ -106,8 +55,38 @@ double region5_temperature(double p, double h, double t) {
 // HSW_P (p) and HSP_P (p): those the (p, h) region was found with, when it
 // is known and has them (below the critical pressure, not at it).
 detail::SaturatedValues saturated_at(double p, const detail::RegionPH* known) {
-    if (known != nullptr && p < PKR) return {known->h1, known->h2};
+    if (known != nullptr && p < PKR && !std::isnan(known->h1)) return {known->h1, known->h2};
     return detail::saturated_enthalpies(p);
+}
+
+// The temperature of a single-phase (p, h) state exact to the forward
+// equations, from the estimate t0: h_pt (p, t) meets h to 1e-12 of it (of
+// 1 kJ/kg near 0 kJ/kg). Below the critical pressure the search stays on
+// the state's side of the saturation line, which the saturated water
+// enthalpy h1 decides. A target beyond the domain's ends is refused where
+// `ends_refused`, else met by the end.
+double exact_from(double p, double h, double t0, double ts, double h1, bool ends_refused) {
+    using detail::TemperatureRange;
+    const double t_max = p <= detail::P5_MAX_MPA ? detail::T5_MAX_C : detail::T25_C;
+    TemperatureRange range{detail::T_MIN_C, t_max, ends_refused, ends_refused};
+    if (!(p > PKR)) {
+        if (h < h1)
+            range = {detail::T_MIN_C, std::nextafter(ts, -INFINITY), ends_refused, false};
+        else
+            range = {std::nextafter(ts, INFINITY), t_max, false, ends_refused};
+    }
+    return detail::forward_temperature(p, h, ts, t0, range, detail::MATCHED_ENTHALPY);
+}
+
+// Whether t is a region 3 temperature at which h_pt (p, t), on the (p, t)
+// functions' own volume, meets h to 1e-12. A volume closed from a nearby
+// start can differ from theirs in its last digits, which next to the
+// critical point move h by more than that.
+bool met_by_pt(double p, double h, double t, double ts) {
+    const detail::Region region = detail::region_pt(p, t, ts).region;
+    if (!detail::in_region3(region)) return false;
+    const double v = detail::volume_kr(p, t, detail::branch_of(region));
+    return std::fabs((h - detail::near_critical(p, v, t, detail::enthalpy)) / h) < TOLERANCE_REGION3;
 }
 
 // Newton steps on the region 3 enthalpy (∂h/∂T = cp at constant p) from the
@@ -124,83 +103,35 @@ double newton_from_backward(double p, double h, double low, double high, double 
         v = detail::volume_kr_near(p, t, v);
         if (std::isnan(v)) break;
         const double residual = h - detail::near_critical(p, v, t, detail::enthalpy);
-        if (std::fabs(residual / h) < TOLERANCE_REGION3)
-            return detail::in_region3(detail::region_pt(p, t, ts).region) ? t : NAN;
+        if (std::fabs(residual / h) < TOLERANCE_REGION3) return met_by_pt(p, h, t, ts) ? t : NAN;
         t = t + residual / detail::near_critical(p, v, t, detail::heat_capacity);
     }
     return NAN;
 }
 
-// The region 3 iteration; below the critical pressure it needs the saturated enthalpies.
+// The region 3 iteration; below the critical pressure it needs the saturated
+// enthalpies. Where the Newton steps from the backward equations do not
+// settle (next to the critical point, at the boundaries of region 3) the
+// safeguarded search of STATE_PH meets h to 1e-12 all the same, on the state
+// of whichever region's equation meets it.
 double t_ph3(double p, double h, const detail::RegionPH* known) {
     const double tB = detail::TB23(p) - detail::KELVIN;
-    // Failing Newton steps, the interval starts at the boundaries of region 3: 350 °C and B23.
-    const auto start = [&] { return Interval{detail::T13_C, h_pt(p, detail::T13_C), tB, h_pt(p, tB)}; };
+    const double ts = detail::saturation_temperature(p);
+    const double t0 = detail::backward_t_ph3(p, h) - detail::KELVIN;
     if (p > PKR) {
-        const double t = newton_from_backward(p, h, detail::T13_C, tB, TS_P(p));
-        return !std::isnan(t) ? t : false_position(p, h, start(), false);
+        const double t = newton_from_backward(p, h, detail::T13_C, tB, ts);
+        return !std::isnan(t) ? t : exact_from(p, h, t0, ts, NAN, false);
     }
 
     const detail::SaturatedValues saturated = saturated_at(p, known);
     const double h1 = saturated.water;
     const double h2 = saturated.steam;
-    const double ts = TS_P(p);
-    // Two-phase or a saturated phase itself: no iteration. (Across the line
-    // h_pt steps from h′ to h″; the iteration would close on that step
-    // slowly and up to a few millikelvin off ts.)
+    // Two-phase or a saturated phase itself: no iteration.
     if (h1 <= h && h <= h2) return ts;
     // Newton steps stay on the state's side of the line.
     const double t_newton =
         h < h1 ? newton_from_backward(p, h, detail::T13_C, ts, ts) : newton_from_backward(p, h, ts, tB, ts);
-    if (!std::isnan(t_newton)) return t_newton;
-    // On one side of the line the saturated state closes the interval.
-    Interval interval = start();
-    if (h < h1) {
-        interval.tH = ts;
-        interval.hH = h1;
-    }
-    if (h > h2) {
-        interval.tL = ts;
-        interval.hL = h2;
-    }
-    const double t = false_position(p, h, interval, true);
-    if (h < h1) return liquid_side(t, ts);
-    if (h > h2) return vapour_side(t, ts);
-    return t;
-}
-
-// T_PH of a state whose (p, h) region is known.
-double t_ph(double p, double h, const detail::RegionPH& r) {
-    using detail::CodePH;
-    switch (r.code) {
-        case CodePH::WET:
-        case CodePH::SATURATION_LINE: return TS_P(p);
-        case CodePH::NEAR_CRITICAL: return t_ph3(p, h, &r);
-        default: break;
-    }
-    const double t = r.code == CodePH::WATER      ? T_PH1(p, h)
-                     : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
-                     : r.code == CodePH::STEAM_2B ? T_PH2B(p, h)
-                                                  : T_PH2C(p, h);  // STEAM_2C, the one left
-    // Steam above the region 2 enthalpy at 800 °C lies in region 5. (The
-    // estimate cannot tell: subregion 2a's equation runs wild there.)
-    if (p <= detail::P5_MAX_MPA && h > HP_PT(p, detail::T25_C)) return region5_temperature(p, h, t);
-    if (!(p < PKR)) return t;
-    const double ts = TS_P(p);
-    return r.code == CodePH::WATER ? liquid_side(t, ts) : vapour_side(t, ts);
-}
-
-// The dryness of a two-phase (p, h) state (0 and 1 on the saturation line),
-// or none for a single-phase state.
-std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
-    if (p > PKR) return std::nullopt;
-    const detail::SaturatedValues saturated = saturated_at(p, &r);
-    const double h1 = saturated.water;
-    const double h2 = saturated.steam;
-    if (h == h1) return 0.0;
-    if (h == h2) return 1.0;
-    if (h1 < h && h < h2) return (h - h1) / (h2 - h1);
-    return std::nullopt;
+    return !std::isnan(t_newton) ? t_newton : exact_from(p, h, t0, ts, h1, false);
 }
 
 // The first temperature of a single-phase state: the backward equation of its
@@ -218,24 +149,56 @@ double estimate(double p, double h, const detail::RegionPH& r) {
     }
 }
 
-// The temperature of a single-phase (p, h) state exact to the forward
-// equations: h_pt (p, t) meets h to 1e-12 of it (of 1 kJ/kg near 0 kJ/kg).
-// Below the critical pressure the search stays on the state's side of the
-// saturation line.
+// The temperature of a single-phase (p, h) state exact to the forward equations.
 double exact_temperature(double p, double h, const detail::RegionPH& r) {
-    using detail::TemperatureRange;
-    const double t_max = p <= detail::P5_MAX_MPA ? detail::T5_MAX_C : detail::T25_C;
-    const double ts = TS_P(p);
-    const double t0 = estimate(p, h, r);
-    TemperatureRange range{detail::T_MIN_C, t_max, true, true};
-    if (!(p > PKR)) {
-        if (h < saturated_at(p, &r).water)
-            range = {detail::T_MIN_C, std::nextafter(ts, -INFINITY), true, false};
-        else
-            range = {std::nextafter(ts, INFINITY), t_max, false, true};
-    }
-    return detail::forward_temperature(p, h, ts, t0, range, detail::MATCHED_ENTHALPY);
+    // A state far from saturation lies on its code's side (h1 not known).
+    const bool far = p < PKR && std::isnan(r.h1);
+    const double h1 = p > PKR ? NAN
+                      : far   ? (r.code == detail::CodePH::WATER ? INFINITY : -INFINITY)
+                              : saturated_at(p, &r).water;
+    return exact_from(p, h, estimate(p, h, r), detail::saturation_temperature(p), h1, true);
 }
+
+// T_PH of a state whose (p, h) region is known.
+double t_ph(double p, double h, const detail::RegionPH& r) {
+    using detail::CodePH;
+    switch (r.code) {
+        case CodePH::WET:
+        case CodePH::SATURATION_LINE: return detail::saturation_temperature(p);
+        case CodePH::NEAR_CRITICAL: return t_ph3(p, h, &r);
+        default: break;
+    }
+    const double t = r.code == CodePH::WATER      ? T_PH1(p, h)
+                     : r.code == CodePH::STEAM_2A ? T_PH2A(p, h)
+                     : r.code == CodePH::STEAM_2B ? T_PH2B(p, h)
+                                                  : T_PH2C(p, h);  // STEAM_2C, the one left
+    // Steam above the region 2 enthalpy at 800 °C lies in region 5. (The
+    // estimate cannot tell: subregion 2a's equation runs wild there.)
+    if (p <= detail::P5_MAX_MPA && h > HP_PT(p, detail::T25_C)) return region5_temperature(p, h, t);
+    // Next to B23 and 350 °C the backward temperature of region 1 or 2 can
+    // land in region 3, where the (p, t) functions take region 3's equation:
+    // there T_PH meets h to 1e-12 as in region 3 itself.
+    if (p > detail::P_CORNER_MPA && detail::in_region3(detail::region_pt(p, t).region))
+        return exact_temperature(p, h, r);
+    if (!(p < PKR)) return t;
+    const double ts = detail::saturation_temperature(p);
+    return r.code == CodePH::WATER ? liquid_side(t, ts) : vapour_side(t, ts);
+}
+
+// The dryness of a two-phase (p, h) state (0 and 1 on the saturation line),
+// or none for a single-phase state.
+std::optional<double> dryness(double p, double h, const detail::RegionPH& r) {
+    // Far from saturation (its enthalpies not known) the state is single-phase.
+    if (p > PKR || (p < PKR && std::isnan(r.h1))) return std::nullopt;
+    const detail::SaturatedValues saturated = saturated_at(p, &r);
+    const double h1 = saturated.water;
+    const double h2 = saturated.steam;
+    if (h == h1) return 0.0;
+    if (h == h2) return 1.0;
+    if (h1 < h && h < h2) return (h - h1) / (h2 - h1);
+    return std::nullopt;
+}
+
 
 // A property of a (p, h) state: of the single-phase state at its exact
 // temperature, or of the mixture whose dryness the enthalpy implies.
@@ -248,6 +211,7 @@ double property_ph(double p, double h, double (*at_pt)(double, double), double (
 }  // namespace
 
 double T_PH3(double p, double h) {
+    detail::require_finite(p, h, "T_PH3");
     return t_ph3(p, h, nullptr);
 }
 
@@ -270,10 +234,10 @@ double Cp_PH(double p, double h) {
 State STATE_PH(double p, double h) {
     const detail::RegionPH r = detail::checked_region_ph(p, h);
     if (const std::optional<double> x = dryness(p, h, r)) {
-        // Both phases from one saturation state at TS_P (p), as S_PX, V_PX and Cp_PX take them.
-        const double ts = TS_P(p);
-        const SaturatedPhase m = detail::mixture_of(SATURATION_T(ts), *x);
-        return detail::two_phase_state(static_cast<int>(r.code), *x, p, ts, h, m.s, m.v, m.cp);
+        // Both phases from one saturation state at p, as S_PX, V_PX and Cp_PX take them.
+        const Saturation saturated = SATURATION_P(p);
+        const SaturatedPhase m = detail::mixture_of(saturated, *x);
+        return detail::two_phase_state(static_cast<int>(r.code), *x, p, saturated.t, h, m.s, m.v, m.cp);
     }
     const double t = exact_temperature(p, h, r);
     // A stop is the one V_PH would give.

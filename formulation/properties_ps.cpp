@@ -47,23 +47,23 @@ double estimate(double p, double s, bool liquid) {
     return p > detail::P_CORNER_MPA && t + detail::KELVIN < detail::TB23(p) ? T_PS3B(p, s) : t;
 }
 
-// The saturated phases at ts, for the wet-steam test: T_PS needs their
+// The saturated phases at p, for the wet-steam test: T_PS needs their
 // entropies only, STATE_PS the whole saturation, whose entropies are the same.
-using Saturated = Saturation (*)(double ts);
+using Saturated = Saturation (*)(double p);
 
-Saturation entropies_only(double ts) {
-    const detail::SaturatedValues s = detail::saturated_entropies(ts);
+Saturation entropies_only(double p) {
+    const detail::SaturatedValues s = detail::saturated_entropies(p);
     Saturation saturation{};
-    saturation.t = ts;
+    saturation.p = p;
     saturation.water.s = s.water;
     saturation.steam.s = s.steam;
     return saturation;
 }
 
-// Whether s lies within SATURATED_ULPS doubles of the span from a to b (either order).
-bool near_span(double s, double a, double b) {
-    double low = std::fmin(a, b);
-    double high = std::fmax(a, b);
+// Whether s lies within SATURATED_ULPS doubles of a.
+bool near(double s, double a) {
+    double low = a;
+    double high = a;
     for (int i = 0; i < SATURATED_ULPS; ++i) {
         low = std::nextafter(low, -INFINITY);
         high = std::nextafter(high, INFINITY);
@@ -71,19 +71,16 @@ bool near_span(double s, double a, double b) {
     return low <= s && s <= high;
 }
 
-// The dryness of entropy s at p against the saturated phases at ts (by
-// temperature: those the mixture is formed of) and by pressure (SATURATION_P,
-// SSW_P, SSP_P); NaN for a state outside them. Near the critical point, where
-// s′ and s″ change fast with p, the two ways lie up to some 1e5 doubles apart:
-// s at either of them, or within a few doubles (a value rounded on another
-// way), is that saturated phase, not a neighbour of it. At the critical point
-// itself, where s′ = s″, the state is taken as water.
-double dryness(double p, double s, const Saturation& by_temperature) {
-    const double s1 = by_temperature.water.s;
-    const double s2 = by_temperature.steam.s;
-    const Saturation by_pressure = SATURATION_P(p);
-    if (near_span(s, s1, by_pressure.water.s)) return 0;
-    if (near_span(s, s2, by_pressure.steam.s)) return 1;
+// The dryness of entropy s against the saturated phases (SSW_P, SSP_P); NaN
+// for a state outside them. s at a saturated entropy, or within a few
+// doubles of it (a value rounded another way), is that saturated phase, not
+// a neighbour of it. At the critical point itself, where s′ = s″, the state
+// is taken as water.
+double dryness(double s, const Saturation& saturated) {
+    const double s1 = saturated.water.s;
+    const double s2 = saturated.steam.s;
+    if (near(s, s1)) return 0;
+    if (near(s, s2)) return 1;
     if (s1 < s && s < s2) return (s - s1) / (s2 - s1);
     return NOT_A_NUMBER;
 }
@@ -97,11 +94,11 @@ struct Solution {
 };
 
 Solution t_ps(double p, double s, Saturated saturated) {
-    if (!(p > 0 && p <= detail::P_MAX_MPA && !std::isnan(s))) throw FatalStop(detail::MESSAGE_OUTSIDE_PS);
+    if (!(p > 0 && p <= detail::P_MAX_MPA && std::isfinite(s))) throw FatalStop(detail::MESSAGE_OUTSIDE_PS);
     const double t_max = p <= detail::P5_MAX_MPA ? detail::T5_MAX_C : detail::T25_C;
     const bool liquid = s <= S_C;
     const double t0 = estimate(p, s, liquid);
-    const double ts_any = TS_P(p);  // what region_pt compares with, at any pressure
+    const double ts_any = detail::saturation_temperature(p);  // what region_pt compares with, at any pressure
     // Below the triple point the saturation temperature lies under 0 °C:
     // every state of the domain is steam there, as above the critical pressure.
     const double ts = p <= PKR ? ts_any : NOT_A_NUMBER;
@@ -112,8 +109,8 @@ Solution t_ps(double p, double s, Saturated saturated) {
     double x = NOT_A_NUMBER;
     const auto wet = [&] {
         if (!phases) {
-            phases = saturated(ts);
-            x = dryness(p, s, *phases);
+            phases = saturated(p);
+            x = dryness(s, *phases);
         }
         return !std::isnan(x);
     };
@@ -135,7 +132,7 @@ double T_PS(double p, double s) {
 }
 
 State STATE_PS(double p, double s) {
-    const Solution solution = t_ps(p, s, SATURATION_T);
+    const Solution solution = t_ps(p, s, SATURATION_P);
     if (!solution.wet) return STATE_PT(p, solution.t);
     const SaturatedPhase m = detail::mixture_of(*solution.wet, solution.x);
     return detail::two_phase_state(0, solution.x, p, solution.t, m.h, s, m.v, NOT_A_NUMBER);

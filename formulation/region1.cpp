@@ -54,48 +54,91 @@ Reduced reduce(double p, double t) {
 }
 
 // γ = Σ n·a^I·c^J
+double term_gamma(const Reduced& r, std::size_t i) {
+    return n[i] * r.A[I[i]] * r.C[J[i]];
+}
 double gamma(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return n[i] * r.A[I[i]] * r.C[J[i]]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return term_gamma(r, i); });
 }
 
 // γ_τ = Σ n·a^I·J·c^(J−1)
+double term_gamma_tau(const Reduced& r, std::size_t i) {
+    return n[i] * r.A[I[i]] * J[i] * r.C[J[i] - 1];
+}
 double gamma_tau(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return n[i] * r.A[I[i]] * J[i] * r.C[J[i] - 1]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return term_gamma_tau(r, i); });
 }
 
 // γ_π = Σ −n·I·a^(I−1)·c^J; a term with I = 0 still forms 1/a and is then multiplied by 0.
+double term_gamma_pi(const Reduced& r, std::size_t i) {
+    return -n[i] * I[i] * r.A[I[i] - 1] * r.C[J[i]];
+}
 double gamma_pi(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return -n[i] * I[i] * r.A[I[i] - 1] * r.C[J[i]]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return term_gamma_pi(r, i); });
 }
 
 // γ_ττ = Σ n·a^I·J·(J−1)·c^(J−2)
+double term_gamma_tau_tau(const Reduced& r, std::size_t i) {
+    return n[i] * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2];
+}
 double gamma_tau_tau(const Reduced& r) {
-    return sum_terms<TERMS>([&](std::size_t i) { return n[i] * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
+    return sum_terms<TERMS>([&](std::size_t i) { return term_gamma_tau_tau(r, i); });
 }
 
 // γ_ππ = Σ n·I·(I−1)·a^(I−2)·c^J and γ_πτ = Σ −n·I·a^(I−1)·J·c^(J−1) (a falls
-// as π rises) in one pass, with γ_π of the state.
-detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState& state) {
-    const auto [gpp, gpt] = detail::sum_terms_together<TERMS>(
-        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]]; },
-        [&](std::size_t i) { return -n[i] * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1]; });
+// as π rises), with γ_π of the state.
+double term_gamma_pi_pi(const Reduced& r, std::size_t i) {
+    return n[i] * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]];
+}
+double term_gamma_pi_tau(const Reduced& r, std::size_t i) {
+    return -n[i] * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1];
+}
+detail::GibbsState::PiTerms pi_terms_of(const Reduced& r, double gamma_pi, double gpp, double gpt) {
     const double pi = r.pi;
     const double tau = r.tau;
-    return {pi * state.gamma_pi(), pi * pi * gpp, tau * pi * gpt};
+    return {pi * gamma_pi, pi * pi * gpp, tau * pi * gpt};
+}
+detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState& state) {
+    const auto [gpp, gpt] =
+        detail::sum_terms_together<TERMS>([&](std::size_t i) { return term_gamma_pi_pi(r, i); },
+                                          [&](std::size_t i) { return term_gamma_pi_tau(r, i); });
+    return pi_terms_of(r, state.gamma_pi(), gpp, gpt);
 }
 
-using Water = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms>;
+// Every sum of a whole state in one pass through the table.
+detail::GibbsState::All all(const Reduced& r) {
+    const auto [g, gt, gp, gtt, gpp, gpt] =
+        detail::sum_terms_together<TERMS>([&](std::size_t i) { return term_gamma(r, i); },
+                                          [&](std::size_t i) { return term_gamma_tau(r, i); },
+                                          [&](std::size_t i) { return term_gamma_pi(r, i); },
+                                          [&](std::size_t i) { return term_gamma_tau_tau(r, i); },
+                                          [&](std::size_t i) { return term_gamma_pi_pi(r, i); },
+                                          [&](std::size_t i) { return term_gamma_pi_tau(r, i); });
+    return {g, gt, gp, gtt, pi_terms_of(r, gp, gpp, gpt)};
+}
+
+using Water = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms, all>;
 
 }  // namespace
 
 void detail::region1_guard(double ts, double t, const char* function) {
     // The difference of two close temperatures is exact, so the bound holds
     // as its decimal reads even for t = ts + 0.0001 rounded either way.
-    if (!(t - ts <= 0.0001)) throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
+    if (!(t - ts <= 0.0001)) refuse_arguments(function);
+}
+
+void detail::refuse_arguments(const char* function) {
+    throw FatalStop(std::string("УТОЧНИТЕ ФУНКЦИЮ ДЛЯ ВАШИХ ПАРАМЕТРОВ (") + function + ")");
 }
 
 void detail::region1_guard_at(double p, double t, const char* function) {
-    region1_guard(TS_P(p), t, function);
+    // Up to 350 °C a state at or above the saturation pressure of t is liquid
+    // and passes; that pressure costs less to form than the saturation
+    // temperature of p. (The two equations are one quadratic solved both
+    // ways: up to the critical point they agree far within the 0.0001 °C the
+    // guard allows; beyond it they are no longer inverses.)
+    if (t <= T13_C && p >= saturation_pressure(t)) return;
+    region1_guard(saturation_temperature(p), t, function);
 }
 
 double detail::water(double p, double t, GibbsProperty of) {

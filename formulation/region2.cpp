@@ -74,43 +74,79 @@ Reduced reduce(double p, double t) {
         T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<-2, 58>(c)};
 }
 
+// The terms of the ideal-gas part γ0 and its τ derivatives, and of the
+// residual part γr and its derivatives; each sum takes its own, alone or
+// beside the others in one pass.
+double ideal(const Reduced& r, std::size_t i) {
+    return n0[i] * r.Tau[J0[i]];
+}
+double ideal_tau(const Reduced& r, std::size_t i) {
+    return n0[i] * J0[i] * r.Tau[J0[i] - 1];
+}
+double ideal_tau_tau(const Reduced& r, std::size_t i) {
+    return n0[i] * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2];
+}
+double residual(const Reduced& r, std::size_t i) {
+    return n[i] * r.Pi[I[i]] * r.C[J[i]];
+}
+double residual_tau(const Reduced& r, std::size_t i) {
+    return n[i] * r.Pi[I[i]] * J[i] * r.C[J[i] - 1];
+}
+double residual_pi(const Reduced& r, std::size_t i) {
+    return n[i] * I[i] * r.Pi[I[i] - 1] * r.C[J[i]];
+}
+double residual_tau_tau(const Reduced& r, std::size_t i) {
+    return n[i] * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2];
+}
+
+template <std::size_t N>
+double sum_of(double (*term)(const Reduced&, std::size_t), const Reduced& r) {
+    return sum_terms<N>([&](std::size_t i) { return term(r, i); });
+}
+
 // γ = ln π + γ0 + γr
+double gamma_of(const Reduced& r, double ideal_sum, double residual_sum) {
+    return std::log(r.pi) + ideal_sum + residual_sum;
+}
 double gamma(const Reduced& r) {
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * r.Tau[J0[i]]; });
-    const double residual = sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * r.C[J[i]]; });
-    return std::log(r.pi) + ideal + residual;
+    return gamma_of(r, sum_of<IDEAL_TERMS>(ideal, r), sum_of<RESIDUAL_TERMS>(residual, r));
 }
 
 // γ0_τ + γr_τ
 double gamma_tau(const Reduced& r) {
-    const double ideal = sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * r.Tau[J0[i] - 1]; });
-    const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * J[i] * r.C[J[i] - 1]; });
-    return ideal + residual;
+    const double ideal_sum = sum_of<IDEAL_TERMS>(ideal_tau, r);
+    return ideal_sum + sum_of<RESIDUAL_TERMS>(residual_tau, r);
 }
 
 // γ0_π + γr_π = 1/π + Σ n·I·π^(I−1)·c^J
 double gamma_pi(const Reduced& r) {
-    const double ideal = 1.0 / r.pi;
-    const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * I[i] * r.Pi[I[i] - 1] * r.C[J[i]]; });
-    return ideal + residual;
+    return 1.0 / r.pi + sum_of<RESIDUAL_TERMS>(residual_pi, r);
 }
 
 // γ0_ττ + γr_ττ
 double gamma_tau_tau(const Reduced& r) {
-    const double ideal =
-        sum_terms<IDEAL_TERMS>([&](std::size_t i) { return n0[i] * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2]; });
-    const double residual =
-        sum_terms<RESIDUAL_TERMS>([&](std::size_t i) { return n[i] * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2]; });
-    return ideal + residual;
+    const double ideal_sum = sum_of<IDEAL_TERMS>(ideal_tau_tau, r);
+    return ideal_sum + sum_of<RESIDUAL_TERMS>(residual_tau_tau, r);
 }
 
 detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState&) {
-    return detail::ideal_gas_pi_terms(n, I, J, r.Pi, r.C, r.tau);
+    return detail::ideal_gas_pi_terms<n, I, J>(r.Pi, r.C, r.tau);
 }
 
-using Steam = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms>;
+// Every sum of a whole state: the ideal-gas sums in one pass, the residual
+// ones in another, the π terms in a third.
+detail::GibbsState::All all(const Reduced& r) {
+    const auto [i0, i_t, i_tt] = detail::sum_terms_together<IDEAL_TERMS>(
+        [&](std::size_t i) { return ideal(r, i); }, [&](std::size_t i) { return ideal_tau(r, i); },
+        [&](std::size_t i) { return ideal_tau_tau(r, i); });
+    const auto [r0, r_t, r_p, r_tt] = detail::sum_terms_together<RESIDUAL_TERMS>(
+        [&](std::size_t i) { return residual(r, i); }, [&](std::size_t i) { return residual_tau(r, i); },
+        [&](std::size_t i) { return residual_pi(r, i); }, [&](std::size_t i) { return residual_tau_tau(r, i); });
+    return {gamma_of(r, i0, r0), i_t + r_t, 1.0 / r.pi + r_p, i_tt + r_tt,
+            detail::ideal_gas_pi_terms<n, I, J>(r.Pi, r.C, r.tau)};
+}
+
+using Steam = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms, all>;
 
 }  // namespace
 

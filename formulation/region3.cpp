@@ -312,6 +312,21 @@ detail::HelmholtzState::Second second_derivatives(const Point& x) {
     return {phi_dd, phi_dt, phi_tt};
 }
 
+// φ, φ_δ, τ·φ_τ and the second derivatives in one pass, each the same double
+// as its own function gives (the terms with I = 0 add exact zeros to φ_δ's
+// sum, which that function leaves out).
+detail::HelmholtzState::All all_sums(const Point& x) {
+    const auto [S, S_d, S_t, S_dd, phi_dt, phi_tt] = detail::sum_terms_together<TERMS>(
+        [&](std::size_t i) { return n[i] * x.d[I[i]] * x.t[J[i]]; },
+        [&](std::size_t i) { return IN[i] * x.d[I[i] - 1] * x.t[J[i]]; },
+        [&](std::size_t i) { return n[i] * J[i] * x.d[I[i]] * x.t[J[i] - 1]; },
+        [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * x.d[I[i] - 2] * x.t[J[i]]; },
+        [&](std::size_t i) { return n[i] * I[i] * J[i] * x.d[I[i] - 1] * x.t[J[i] - 1]; },
+        [&](std::size_t i) { return n[i] * J[i] * (J[i] - 1) * x.d[I[i]] * x.t[J[i] - 2]; });
+    const double phi_dd = -N1 / (x.delta * x.delta) + S_dd;
+    return {N1 * std::log(x.delta) + S, TFS::phi_delta(x.delta, S_d), x.tau * S_t, {phi_dd, phi_dt, phi_tt}};
+}
+
 // The point of a region 3 state, formed in place before the HelmholtzState
 // that takes δ and τ from it (a base is built before the next).
 struct PointOf {
@@ -329,6 +344,7 @@ private:
     double sum_phi_delta() const override { return TFS::phi_delta(x_.delta, phi_delta_sum(x_)); }
     double sum_tau_phi_tau() const override { return TFS::tau_phi_tau(x_); }
     Second sum_second() const override { return second_derivatives(x_); }
+    All sum_all() const override { return all_sums(x_); }
 };
 
 // Newton steps on the pressure, in double arithmetic, from a root of a
@@ -346,11 +362,19 @@ constexpr double NEAR_JITTER = 1e-11;     // relative, on the volume
 constexpr double NEAR_MAX_MOVE = 0.01;    // relative
 constexpr int NEAR_MAX_STEPS = 20;
 
+// The same steps with the volume allowed to move by max_move (relative) from v0.
+double newton_volume(double p, double t, double v0, double max_move);
+
+bool on_line(double p, double t);
+double saturated_root(double p, double t, int branch);
+
 }  // namespace
 
 double detail::branch_volume(double p, double t, int branch, const char* caller) {
     if (branch != 1 && branch != 2)
         throw FatalStop(std::string("НЕДОПУСТИМЫЙ НОМЕР ВЕТВИ (") + caller + "): ожидается 1 или 2");
+    // On the saturation line only the phase asked for is solved.
+    if (on_line(p, t)) return saturated_root(p, t, branch);
     double v1 = 0;
     double v2 = 0;
     VKR_PT(p, t, v1, v2);
@@ -362,14 +386,19 @@ double detail::volume_kr(double p, double t, int branch) {
 }
 
 double detail::volume_kr_near(double p, double t, double v0) {
+    return newton_volume(p, t, v0, NEAR_MAX_MOVE);
+}
+
+namespace {
+
+double newton_volume(double p, double t, double v0, double max_move) {
     const double T = t + detail::KELVIN;
     const double tau = T_STAR / T;
-    double tau_power[J_MAX + 1];
-    tau_power[0] = 1.0;
-    for (int k = 1; k <= J_MAX; ++k) tau_power[k] = tau_power[k - 1] * tau;
+    const detail::PowerTable<0, J_MAX> tau_power(tau);
     // At this temperature the terms of φ_δ and φ_δδ are multiples of powers
     // of δ: n·I·τ^J·δ^(I−1) and n·I·(I − 1)·τ^J·δ^(I−2); those with I = 0 vanish.
     double first[TERMS], second[TERMS];
+#pragma GCC unroll 64
     for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
         first[i] = IN[i] * tau_power[J[i]];
         second[i] = IIN[i] * tau_power[J[i]];
@@ -379,10 +408,9 @@ double detail::volume_kr_near(double p, double t, double v0) {
     double last_step = 0.0;
     for (int step = 0; step < NEAR_MAX_STEPS; ++step) {
         const double delta = 1.0 / v / RHO_STAR;
-        double delta_power[I_MAX + 1];
-        delta_power[0] = 1.0;
-        for (int k = 1; k <= I_MAX; ++k) delta_power[k] = delta_power[k - 1] * delta;
+        const detail::PowerTable<0, I_MAX> delta_power(delta);
         double S1 = 0.0, S2 = 0.0;
+#pragma GCC unroll 64
         for (std::size_t i = FIRST_TERM_WITH_DELTA; i < TERMS; ++i) {
             S1 += first[i] * delta_power[I[i] - 1];
             S2 += second[i] * delta_power[I[i] >= 2 ? I[i] - 2 : 0];
@@ -395,7 +423,7 @@ double detail::volume_kr_near(double p, double t, double v0) {
         const double residual = delta * phi_d / v - p_RT;  // (p(v) − p)/(R·T)
         // dv = −v²·dρ, dρ = −residual / rise
         const double next = v + v * v * residual / rise;
-        if (!(std::fabs(next - v0) <= NEAR_MAX_MOVE * v0)) break;
+        if (!(std::fabs(next - v0) <= max_move * v0)) break;
         const double this_step = next - v;
         if (std::fabs(this_step) <= NEAR_TOLERANCE * v) return next;
         if (std::fabs(this_step) <= NEAR_JITTER * v && this_step * last_step < 0) return next;
@@ -405,7 +433,10 @@ double detail::volume_kr_near(double p, double t, double v0) {
     return std::numeric_limits<double>::quiet_NaN();
 }
 
+}  // namespace
+
 double ZKR_VT(double v, double t) {
+    detail::require_finite(v, t, "ZKR_VT");
     const Point x = point(v, t);
     return compressibility(x.delta, phi_delta_sum(x));
 }
@@ -420,27 +451,65 @@ double backward_root(double p, double t, bool liquid) {
     return std::isnan(v0) ? v0 : detail::volume_kr_near(p, t, v0);
 }
 
-// The roots from the backward equations, as the search below would find
-// them: true where every root needed settled.
+// The root of a state off the saturation line from the backward equations,
+// as the search below would find it: true where it settled.
 bool backward_roots(double p, double t, double ts, double& v1, double& v2) {
-    if (p > PKR || t != ts) {
-        v1 = v2 = backward_root(p, t, p > PKR || t < ts);
-        return !std::isnan(v1);
-    }
-    v1 = backward_root(p, t, true);
-    v2 = backward_root(p, t, false);
-    // Right next to the critical point the two could have met on one root.
-    return v2 - v1 >= FINE_STEP;
+    v1 = v2 = backward_root(p, t, p > PKR || t < ts);
+    return !std::isnan(v1);
 }
 
 // Above the critical pressure the saturation temperature plays no part.
 double side_temperature(double p, double t) {
     if (p > PKR) return std::numeric_limits<double>::quiet_NaN();
-    const double ts = TS_P(p);
+    const double ts = detail::saturation_temperature(p);
     return std::fabs((ts - t) / t) < 1e-14 ? t : ts;
 }
 
+// Whether (p, t) lies on the saturation line below the critical pressure
+// (t within 1e-14 of TS_P (p) counts as on it).
+bool on_line(double p, double t) {
+    return p <= PKR && t == side_temperature(p, t);
+}
+
+void roots(double p, double t, bool from_backward, double& v1, double& v2);
+
+// Above this pressure the region 3 isotherm at TS_P (p) crosses p only once:
+// the equation's own two-phase loop lies just below the saturation pressure
+// of the line's equation there, and its liquid-like root has gone. (The
+// largest pressure at which the root search still finds two roots, some
+// 0.3 % apart.) Both phases are then that one root.
+constexpr double P_ONE_ROOT = 22.063990706312563;  // MPa
+
+// How far from its backward estimate a saturated root may lie, as a part of
+// the distance between the two phases' estimates: beyond it the Newton
+// steps may have crossed to the other phase's root.
+constexpr double OWN_SIDE = 0.25;
+
+// The saturated volume of one phase (branch 1 liquid-like, 2 vapour-like) at
+// (p, t) on the line, the root VKR_PT gives for it: Newton steps from the
+// backward equation of the phase's side, as far as they need to go, while
+// they stay on the rising stretches of the isotherm and near their start;
+// else the root search for both. Where one root is left both phases take it,
+// from the same steps.
+double saturated_root(double p, double t, int branch) {
+    const double T = t + detail::KELVIN;
+    const bool liquid = branch == 1 || p > P_ONE_ROOT;
+    const double v_own = detail::backward_v_pt3(p, T, liquid);
+    const double v_other = detail::backward_v_pt3(p, T, !liquid);
+    const double v = newton_volume(p, t, v_own, INFINITY);
+    if (p > P_ONE_ROOT ? !std::isnan(v) : std::fabs(v - v_own) <= OWN_SIDE * std::fabs(v_other - v_own)) return v;
+    double v1 = 0;
+    double v2 = 0;
+    roots(p, t, false, v1, v2);
+    return p > P_ONE_ROOT ? v1 : branch == 1 ? v1 : v2;
+}
+
 void roots(double p, double t, bool from_backward, double& v1, double& v2) {
+    if (from_backward && on_line(p, t)) {
+        v1 = saturated_root(p, t, 1);
+        v2 = saturated_root(p, t, 2);
+        return;
+    }
     const double ts = side_temperature(p, t);
     if (from_backward && backward_roots(p, t, ts, v1, v2)) return;
 
@@ -469,6 +538,7 @@ void roots(double p, double t, bool from_backward, double& v1, double& v2) {
 }  // namespace
 
 void VKR_PT(double p, double t, double& v1, double& v2) {
+    detail::require_finite(p, t, "VKR_PT");
     roots(p, t, true, v1, v2);
 }
 

@@ -8,15 +8,24 @@ namespace TFS {
 namespace {
 
 double guarded_water(double p, double t, detail::GibbsProperty of, const char* name) {
+    detail::require_finite(p, t, name);
     detail::region1_guard_at(p, t, name);
     return detail::water(p, t, of);
 }
 
 double by_branch(double p, double t, int branch, detail::HelmholtzProperty of, const char* name) {
+    detail::require_finite(p, t, name);
     return detail::near_critical(p, detail::branch_volume(p, t, branch, name), t, of);
 }
 
 }  // namespace
+
+// A region's equation, refusing arguments that are not finite numbers.
+template <class Property>
+double unguarded(double (*region)(double, double, Property), double p, double t, Property of, const char* name) {
+    detail::require_finite(p, t, name);
+    return region(p, t, of);
+}
 
 // One row a property: its formula, then its functions in regions 1, 2, 3 and 5.
 #define REGION_FUNCTIONS(property, W, P, KR, R5)                 \
@@ -24,13 +33,13 @@ double by_branch(double p, double t, int branch, detail::HelmholtzProperty of, c
         return guarded_water(p, t, detail::property, #W);        \
     }                                                            \
     double P(double p, double t) {                               \
-        return detail::steam(p, t, detail::property);            \
+        return unguarded(detail::steam, p, t, detail::property, #P); \
     }                                                            \
     double KR(double p, double t, int branch) {                  \
         return by_branch(p, t, branch, detail::property, #KR);   \
     }                                                            \
     double R5(double p, double t) {                              \
-        return detail::high_temperature(p, t, detail::property); \
+        return unguarded(detail::high_temperature, p, t, detail::property, #R5); \
     }
 
 REGION_FUNCTIONS(enthalpy, HW_PT, HP_PT, HKR_PT, H5_PT)
@@ -47,13 +56,13 @@ double VW_PT(double p, double t) {
     return guarded_water(p, t, detail::volume, "VW_PT");
 }
 double VW0_PT(double p, double t) {
-    return detail::water(p, t, detail::volume);
+    return unguarded(detail::water, p, t, detail::volume, "VW0_PT");
 }
 double VP_PT(double p, double t) {
-    return detail::steam(p, t, detail::volume);
+    return unguarded(detail::steam, p, t, detail::volume, "VP_PT");
 }
 double V5_PT(double p, double t) {
-    return detail::high_temperature(p, t, detail::volume);
+    return unguarded(detail::high_temperature, p, t, detail::volume, "V5_PT");
 }
 
 }  // namespace TFS

@@ -30,6 +30,12 @@ constexpr double P_2BC_LOW = 6.5467;            // where the B2bc line leaves th
 
 constexpr auto UNSET = static_cast<CodePH>(-100);
 
+// Above 16.5292 MPa the saturated phases lie in region 3, between 350 °C and
+// B23, and region 3 meets regions 1 and 2 there to within 0.1 kJ/kg: an
+// enthalpy more than this below that of 350 °C or above that of B23 lies on
+// neither saturated enthalpy nor between them, and is told without them.
+constexpr double FAR_FROM_SATURATION = 1.0;  // kJ/kg
+
 // B2bc line between subregions 2b and 2c (IAPWS-IF97 Table 19, equations 20 and 21).
 constexpr double B2BC_N[5] = {905.84278514723, -0.67955786399241, 0.00012809002730136, 2652.6571908428,
                               4.5257578905948};
@@ -70,9 +76,17 @@ RegionPH region_ph(double p, double h) {
     // is not needed, and a few pressures near 16.52916 MPa have exactly 350 °C
     // as saturation temperature, where h_pt would stop on the line.
     const double hB = p > P_CORNER_MPA ? h_pt(p, T13_C) : 0;
+    // The enthalpy at B23, where region 3 borders region 2 (above 16.5292 MPa).
+    double hB23 = NAN;
+    const auto at_B23 = [&] {
+        if (std::isnan(hB23)) hB23 = h_pt(p, TB23(p) - KELVIN);
+        return hB23;
+    };
+    const bool far = p > P_CORNER_MPA && (h < hB - FAR_FROM_SATURATION || h > at_B23() + FAR_FROM_SATURATION);
     double h1 = 0;  // saturated liquid
     double h2 = 0;  // saturated vapour
-    if (p < PKR) {
+    if (p < PKR && far) h1 = h2 = NAN;  // not needed, not known
+    if (p < PKR && !far) {
         const SaturatedValues saturated = saturated_enthalpies(p);
         h1 = saturated.water;
         h2 = saturated.steam;
@@ -86,10 +100,8 @@ RegionPH region_ph(double p, double h) {
     if (p > P_2BC_LOW && p <= p2bc && h > hB2bc(p)) r = {CodePH::STEAM_2B, CAPTION_2B};
     if (p > p2bc && p <= P_CORNER_MPA && h > h2) r = {CodePH::STEAM_2C, CAPTION_2C};
     if (p > P_CORNER_MPA && h <= hB2bc(p)) {
-        const double tB = TB23(p) - KELVIN;
-        const double hB23 = h_pt(p, tB);
-        if (h > hB23) r = {CodePH::STEAM_2C, CAPTION_2C};
-        if (h <= hB23 && h > hB) r = {CodePH::NEAR_CRITICAL, CAPTION_3};
+        if (h > at_B23()) r = {CodePH::STEAM_2C, CAPTION_2C};
+        if (h <= at_B23() && h > hB) r = {CodePH::NEAR_CRITICAL, CAPTION_3};
     }
     // Only below the critical pressure is there a saturation line to lie on;
     // above it h1 and h2 are mere placeholders.

@@ -72,8 +72,36 @@ RegionPT classify(double p, double t, SaturationTemperature saturation_temperatu
 
 }  // namespace
 
+// The classification compares t with the saturation temperature only. Up
+// to 350 °C a state whose pressure lies clearly above or below the
+// saturation pressure of t (by 1e-9 of it, which moves the line by far more than the rounding
+// of its two equations, one quadratic solved both ways) lies clearly on one
+// side: a stand-in temperature on that side serves, and the saturation
+// temperature, which costs more to form, is needed only near the line.
+namespace {
+
+constexpr double CLEARLY_OFF_THE_LINE = 1e-9;  // relative, on the pressure
+
+// Above 350 °C the line's equation continues past the critical point,
+// where its two forms are no longer inverses (TS_P rises to 377.021 °C at
+// 55 MPa and falls again); above every temperature it reaches in the
+// domain a state is on the vapour side.
+constexpr double T_ABOVE_EVERY_TS = 377.03;  // °C
+
+double saturation_temperature_or_side(double p, double t) {
+    if (t > T_ABOVE_EVERY_TS) return t - 1.0;  // vapour side
+    if (t <= T13_C) {
+        const double ps = saturation_pressure(t);
+        if (p > ps * (1.0 + CLEARLY_OFF_THE_LINE)) return t + 1.0;  // liquid side
+        if (p < ps * (1.0 - CLEARLY_OFF_THE_LINE)) return t - 1.0;  // vapour side
+    }
+    return saturation_temperature(p);
+}
+
+}  // namespace
+
 RegionPT region_pt(double p, double t) {
-    return classify(p, t, [p] { return TS_P(p); });
+    return classify(p, t, [p, t] { return saturation_temperature_or_side(p, t); });
 }
 
 RegionPT region_pt(double p, double t, double ts) {

@@ -19,6 +19,13 @@ double unguarded_water(double p, double t) {
     return detail::water(p, t, of);
 }
 
+// Region 2 likewise, without the refusal of arguments that are not finite:
+// the callers refuse such a result with their own stop.
+template <detail::GibbsProperty of>
+double unguarded_steam(double p, double t) {
+    return detail::steam(p, t, of);
+}
+
 using detail::refuse_pressure;
 using detail::refuse_temperature;
 
@@ -30,7 +37,7 @@ using detail::refuse_temperature;
 double by_pressure(double p, const char* name, ByState below, ByBranch near_critical, int branch,
                    const char* guarded = nullptr) {
     if (!(p <= PKR)) refuse_pressure(name);
-    const double ts = TS_P(p);
+    const double ts = detail::saturation_temperature(p);
     double result = 0;
     if (ts > detail::T13_C) {
         result = near_critical(p, ts, branch);
@@ -47,7 +54,7 @@ double by_pressure(double p, const char* name, ByState below, ByBranch near_crit
 // The same at temperature t; the switch tests t itself, not the pressure.
 double by_temperature(double t, const char* name, ByState below, ByBranch near_critical, int branch) {
     if (!(t <= TKR)) refuse_temperature(name);
-    const double ps = PS_T(t);
+    const double ps = detail::saturation_pressure(t);
     const double result = t > detail::T13_C ? near_critical(ps, t, branch) : below(ps, t);
     // Far below the triple point (at absolute zero, or below it) the
     // extrapolated equations overflow or fail: such a result is refused.
@@ -124,7 +131,7 @@ void detail::refuse_temperature(const char* name) {
 
 Saturation SATURATION_P(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
-    const double ts = TS_P(p);
+    const double ts = detail::saturation_temperature(p);
     const Saturation s =
         ts > detail::T13_C ? phases_near_critical(p, ts) : phases_below_switch(p, ts, stop_one_by_one_p, p);
     return checked(s, stop_one_by_one_p, p);
@@ -132,7 +139,7 @@ Saturation SATURATION_P(double p) {
 
 Saturation SATURATION_T(double t) {
     if (!(t <= TKR)) refuse_temperature("HSP_T");
-    const double ps = PS_T(t);
+    const double ps = detail::saturation_pressure(t);
     const Saturation s =
         t > detail::T13_C ? phases_near_critical(ps, t) : phases_below_switch(ps, t, stop_one_by_one_t, t);
     return checked(s, stop_one_by_one_t, t);
@@ -140,12 +147,14 @@ Saturation SATURATION_T(double t) {
 
 detail::SaturatedValues detail::saturated_enthalpies(double p) {
     if (!(p <= PKR)) refuse_pressure("HSP_P");
-    return saturated_values(p, TS_P(p), "HW_PT", unguarded_water<enthalpy>, HP_PT, enthalpy);
+    return saturated_values(p, detail::saturation_temperature(p), "HW_PT", unguarded_water<enthalpy>,
+                            unguarded_steam<enthalpy>, enthalpy);
 }
 
-detail::SaturatedValues detail::saturated_entropies(double t) {
-    if (!(t <= TKR)) refuse_temperature("SSP_T");
-    return saturated_values(PS_T(t), t, "SW_PT", unguarded_water<entropy>, SP_PT, entropy);
+detail::SaturatedValues detail::saturated_entropies(double p) {
+    if (!(p <= PKR)) refuse_pressure("SSP_P");
+    return saturated_values(p, detail::saturation_temperature(p), "SW_PT", unguarded_water<entropy>,
+                            unguarded_steam<entropy>, entropy);
 }
 
 // Saturated water. VSW_P takes the unguarded region 1 volume, VSW_T the guarded one.
@@ -156,7 +165,7 @@ double SSW_P(double p) {
     return by_pressure(p, "SSW_P", unguarded_water<detail::entropy>, SKR_PT, WATER, "SW_PT");
 }
 double VSW_P(double p) {
-    return by_pressure(p, "VSW_P", VW0_PT, detail::volume_kr, WATER);
+    return by_pressure(p, "VSW_P", unguarded_water<detail::volume>, detail::volume_kr, WATER);
 }
 double CSW_P(double p) {
     return by_pressure(p, "CSW_P", unguarded_water<detail::heat_capacity>, CpKR_PT, WATER, "CpW_PT");
@@ -176,28 +185,28 @@ double CSW_T(double t) {
 
 // Saturated steam.
 double HSP_P(double p) {
-    return by_pressure(p, "HSP_P", HP_PT, HKR_PT, STEAM);
+    return by_pressure(p, "HSP_P", unguarded_steam<detail::enthalpy>, HKR_PT, STEAM);
 }
 double SSP_P(double p) {
-    return by_pressure(p, "SSP_P", SP_PT, SKR_PT, STEAM);
+    return by_pressure(p, "SSP_P", unguarded_steam<detail::entropy>, SKR_PT, STEAM);
 }
 double VSP_P(double p) {
-    return by_pressure(p, "VSP_P", VP_PT, detail::volume_kr, STEAM);
+    return by_pressure(p, "VSP_P", unguarded_steam<detail::volume>, detail::volume_kr, STEAM);
 }
 double CSP_P(double p) {
-    return by_pressure(p, "CSP_P", CpP_PT, CpKR_PT, STEAM);
+    return by_pressure(p, "CSP_P", unguarded_steam<detail::heat_capacity>, CpKR_PT, STEAM);
 }
 double HSP_T(double t) {
-    return by_temperature(t, "HSP_T", HP_PT, HKR_PT, STEAM);
+    return by_temperature(t, "HSP_T", unguarded_steam<detail::enthalpy>, HKR_PT, STEAM);
 }
 double SSP_T(double t) {
-    return by_temperature(t, "SSP_T", SP_PT, SKR_PT, STEAM);
+    return by_temperature(t, "SSP_T", unguarded_steam<detail::entropy>, SKR_PT, STEAM);
 }
 double VSP_T(double t) {
-    return by_temperature(t, "VSP_T", VP_PT, detail::volume_kr, STEAM);
+    return by_temperature(t, "VSP_T", unguarded_steam<detail::volume>, detail::volume_kr, STEAM);
 }
 double CSP_T(double t) {
-    return by_temperature(t, "CSP_T", CpP_PT, CpKR_PT, STEAM);
+    return by_temperature(t, "CSP_T", unguarded_steam<detail::heat_capacity>, CpKR_PT, STEAM);
 }
 
 }  // namespace TFS

@@ -120,9 +120,18 @@ double detail::speed_of_sound(const HelmholtzState& f) {
 
 namespace {
 
+// A whole state takes its sums together.
+void take_all(const detail::GibbsState& g) {
+    g.take_all();
+}
+void take_all(const detail::HelmholtzState& f) {
+    f.take_all();
+}
+
 // Every property of a state of either form; κ from its v and w.
 template <class Form>
 detail::SinglePhase every_property(const Form& x) {
+    take_all(x);
     detail::SinglePhase y{.h = detail::enthalpy(x),
                           .s = detail::entropy(x),
                           .v = detail::volume(x),
@@ -131,6 +140,17 @@ detail::SinglePhase every_property(const Form& x) {
                           .cv = detail::isochoric_heat_capacity(x),
                           .w = detail::speed_of_sound(x)};
     y.kappa = detail::isentropic_exponent(x.p, y.v, y.w);
+    return y;
+}
+
+// v, cp, cv and w of a state of either form, each as its own function gives it.
+template <class Form>
+detail::SinglePhase transport_properties(const Form& x) {
+    detail::SinglePhase y{};
+    y.v = detail::volume(x);
+    y.cp = detail::heat_capacity(x);
+    y.cv = detail::isochoric_heat_capacity(x);
+    y.w = detail::speed_of_sound(x);
     return y;
 }
 
@@ -180,6 +200,32 @@ detail::SinglePhase detail::phase(const GibbsState& g) {
 
 detail::SinglePhase detail::phase(const HelmholtzState& f) {
     return every_property(f);
+}
+
+detail::SinglePhase detail::enthalpy_and_cp(const GibbsState& g) {
+    return {.h = enthalpy(g), .cp = heat_capacity(g)};
+}
+
+detail::SinglePhase detail::enthalpy_and_cp(const HelmholtzState& f) {
+    take_all(f);
+    return {.h = enthalpy(f), .cp = heat_capacity(f)};
+}
+
+detail::SinglePhase detail::entropy_and_cp(const GibbsState& g) {
+    return {.s = entropy(g), .cp = heat_capacity(g)};
+}
+
+detail::SinglePhase detail::entropy_and_cp(const HelmholtzState& f) {
+    take_all(f);
+    return {.s = entropy(f), .cp = heat_capacity(f)};
+}
+
+detail::SinglePhase detail::transport_phase(const GibbsState& g) {
+    return transport_properties(g);
+}
+
+detail::SinglePhase detail::transport_phase(const HelmholtzState& f) {
+    return transport_properties(f);
 }
 
 }  // namespace TFS

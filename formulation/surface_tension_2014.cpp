@@ -8,11 +8,18 @@ namespace {
 constexpr double B = 235.8;  // mN/m
 constexpr double b = -0.625;
 constexpr double MU = 1.256;
+// The release holds from the triple point up, and its equation extrapolates
+// reasonably into supercooled water down to −25 °C; below that it gives none.
+constexpr double T_LOWEST_C = -25.0;
+
+bool within_release(double t) {
+    return t >= T_LOWEST_C && t <= TKR;
+}
 
 }  // namespace
 
 double SIG14_T(double t) {
-    if (!(t <= TKR)) detail::refuse_temperature("SIG14_T");
+    if (!within_release(t)) detail::refuse_temperature("SIG14_T");
     const double tau = 1.0 - (t + detail::KELVIN) / detail::T_CRITICAL_K;
     // At the critical point the two phases become one: no interface is left.
     if (!(tau > 0)) return 0.0;
@@ -20,8 +27,10 @@ double SIG14_T(double t) {
 }
 
 double SIG14_P(double p) {
-    if (!(p <= PKR)) detail::refuse_pressure("SIG14_P");
-    return SIG14_T(TS_P(p));
+    // The saturation temperature of the pressure must lie in the release's range.
+    const double ts = p <= PKR ? detail::saturation_temperature(p) : NO_VALUE;
+    if (!within_release(ts)) detail::refuse_pressure("SIG14_P");
+    return SIG14_T(ts);
 }
 
 }  // namespace TFS

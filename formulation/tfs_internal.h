@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <iterator>
 
@@ -48,6 +49,12 @@ inline constexpr double T5_MAX_C = 2000.0;             // °C
 inline constexpr double T5_MAX_K = T5_MAX_C + KELVIN;  // K
 static_assert(T5_MAX_K == 2273.15);
 
+// TS_P and PS_T without their refusal: NaN (or a value far outside the
+// line) where the line has no state; for callers that refuse such a result
+// with their own stop, or classify the state as outside.
+double saturation_temperature(double p);
+double saturation_pressure(double t);
+
 // Regions of a (p, t) state, by the names of the public enumeration.
 using Region = TFS::Region;
 
@@ -71,9 +78,12 @@ enum class CodePH : int {
 
 // Σ term(i) for i = 0 … N-1 in table order, starting from 0; every partial sum
 // is rounded to a double, as a running sum held in a double variable would be.
+// The loop is unrolled, so that each term's exponents are constants to the
+// compiler; the order of the additions stays that of the table.
 template <std::size_t N, class Term>
 double sum_terms(Term term) {
     double sum = 0.0;
+#pragma GCC unroll 64
     for (std::size_t i = 0; i < N; ++i) sum += term(i);
     return sum;
 }
@@ -83,6 +93,7 @@ double sum_terms(Term term) {
 template <std::size_t N, class... Term>
 std::array<double, sizeof...(Term)> sum_terms_together(Term... term) {
     std::array<double, sizeof...(Term)> sums{};
+#pragma GCC unroll 64
     for (std::size_t i = 0; i < N; ++i) {
         std::size_t k = 0;
         ((sums[k++] += term(i)), ...);
@@ -101,10 +112,13 @@ constexpr int highest(const Exponents& E) {
     return std::max(0, *std::max_element(std::begin(E), std::end(E)));
 }
 
-// x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH), each equal to POWI (x, k) bit for
-// bit: the same step-by-step products from 1.0, a negative power the
-// reciprocal of the positive one. An equation needs many powers of one
-// argument; one pass builds them all.
+// x^k for k = LOW … HIGH (LOW ≤ 0 ≤ HIGH). An equation needs many powers of
+// one argument; one pass builds them all. x^1 … x^8 come step by step, every
+// higher power as x^8 times the one eight below it: eight short chains of
+// products that the processor overlaps, where one chain of up to 58 would
+// make each product wait on the one before. A negative power is the same
+// power of 1/x, so that one division serves them all. Every product is
+// rounded to a double, the same on every platform.
 template <int LOW, int HIGH>
 class PowerTable {
     static_assert(LOW <= 0 && HIGH >= 0);
@@ -112,18 +126,36 @@ class PowerTable {
 public:
     PowerTable() = default;
     explicit PowerTable(double x) {
-        double product = 1.0;
-        of_[-LOW] = product;
-        for (int k = 1; k <= HIGH || -k >= LOW; ++k) {
-            product *= x;
-            if (k <= HIGH) of_[k - LOW] = product;
-            if (-k >= LOW) of_[-k - LOW] = 1.0 / product;
-        }
+        powers<HIGH>(x, up_);
+        if constexpr (LOW < 0) powers<-LOW>(1.0 / x, down_);
     }
-    double operator[](int k) const { return of_[k - LOW]; }
+    double operator[](int k) const { return k >= 0 ? up_[k] : down_[-k]; }
 
 private:
-    double of_[HIGH - LOW + 1];
+    static constexpr int STRIDE = 8;
+
+    // y^0 … y^COUNT into at[0 … COUNT]; the eight running products stay in registers.
+    template <int COUNT>
+    static void powers(double y, double* at) {
+        at[0] = 1.0;
+        double run[STRIDE];
+        double product = 1.0;
+#pragma GCC unroll 8
+        for (int k = 1; k <= STRIDE; ++k) {
+            product *= y;
+            run[k % STRIDE] = product;
+            if (k <= COUNT) at[k] = product;
+        }
+        const double stride = run[0];  // y^8
+#pragma GCC unroll 64
+        for (int k = STRIDE + 1; k <= COUNT; ++k) {
+            run[k % STRIDE] *= stride;
+            at[k] = run[k % STRIDE];
+        }
+    }
+
+    double up_[HIGH + 1];
+    double down_[-LOW + 1];
 };
 
 // The sum Σ nᵢ·a^Iᵢ·b^Jᵢ of a backward or boundary equation in table order,
@@ -147,6 +179,14 @@ double backward_t(const double (&n)[N], double a, double b, double T_star) {
 // Isentropic exponent κ = w² / (p·v) at p (MPa) of the state of volume v (m³/kg)
 // and speed of sound w (m/s); for an ideal gas it is cp/cv.
 double isentropic_exponent(double p, double v, double w);
+
+// The stop of a function of one region or subregion (or one branch of an
+// equation) for arguments it has no result for.
+[[noreturn]] void refuse_arguments(const char* function);
+// Such a function has none where an argument is not a number or infinite.
+inline void require_finite(double a, double b, const char* function) {
+    if (!(std::isfinite(a) && std::isfinite(b))) refuse_arguments(function);
+}
 
 // A region 1 state may lie at most 0.0001 °C above ts;
 // `function` names the public function in the stop.
@@ -222,6 +262,8 @@ using SinglePhase = SaturatedPhase;
 // region 3 search at most. On the saturation line (region 4) it stops as the
 // dispatcher `name` does.
 SinglePhase single_phase(double p, double t, Region region, const char* name);
+// The same with only v, cp, cv and w (the rest NaN), for the 2011 conductivity.
+SinglePhase transport_inputs(double p, double t, Region region, const char* name);
 
 // Transport properties at t of the state of volume v, as MIU_PT and LMB_PT
 // give them (µPa·s, mW/(m·K)), and the Prandtl number of PR_PT.
@@ -254,21 +296,24 @@ double volume_kr(double p, double t, int branch);
 // percent or do not settle; the search is then needed.
 double volume_kr_near(double p, double t, double v0);
 
-// One property of saturated water and steam: HSW_P (p) and HSP_P (p) with
-// one saturation temperature, or SSW_T (t) and SSP_T (t); above 350 °C with
-// one region 3 search for both volumes. A stop is the one HSP_P (p) or
-// SSP_T (t), called first, would give where the argument lies beyond the
+// One property of saturated water and steam: HSW_P (p) and HSP_P (p), or
+// SSW_P (p) and SSP_P (p), with one saturation temperature; above 350 °C
+// with one region 3 search for both volumes. A stop is the one HSP_P (p) or
+// SSP_P (p), called first, would give where the pressure lies beyond the
 // critical point.
 struct SaturatedValues {
     double water, steam;
 };
 SaturatedValues saturated_enthalpies(double p);
-SaturatedValues saturated_entropies(double t);
+SaturatedValues saturated_entropies(double p);
 
 // Code of a (p, h) state (-1, 1, 21, 22, 23, 3 or 4) without the caption
 // text; 0 outside the domain. Below the critical pressure it carries the
 // saturated enthalpies it compared with (h1 = HSW_P, h2 = HSP_P) for the
-// (p, h) functions to reuse; above it they are 0. REG_PH wraps it.
+// (p, h) functions to reuse; above it they are 0. Above 16.5292 MPa a state
+// well below the enthalpy of 350 °C or above that of B23 is told without
+// them: there they are NaN (the state is neither wet nor saturated, and lies
+// on the side of its code, 1 or 23). REG_PH wraps it.
 struct RegionPH {
     CodePH code;
     const char* caption;

@@ -82,14 +82,18 @@ double detail::conductivity(double t, double v) {
     const double lambda1 = K[b2] * std::exp(B1 * POWI(rho_bar + B2, 2)) + (K[b1] * rho_bar + K[b0]);
 
     const double dT = std::fabs(T_bar - 1.0) + K[C4];
-    const double Q = 2.0 + K[C5] / POWR(dT, 0.6);
+    const double dT_06 = POWR(dT, 0.6);
+    const double Q = 2.0 + K[C5] / dT_06;
     // The critical term changes its temperature function at T̄ = 1; both give ≈ 324 there.
-    const double S = T_bar >= 1.0 ? 1.0 / dT : K[C6] / POWR(dT, 0.6);
-    const double X = K[C2] * POWR(T_bar, 1.5) + K[C3] / POWI(rho_bar, 5);
+    const double S = T_bar >= 1.0 ? 1.0 / dT : K[C6] / dT_06;
+    // T̄^1.5 as T̄·√T̄, ρ̄^2.8 and ρ̄^(1+Q) as ρ̄ times ρ̄^1.8 and ρ̄^Q: products
+    // and a square root in place of powers through exp and log.
+    const double X = K[C2] * (T_bar * std::sqrt(T_bar)) + K[C3] / POWI(rho_bar, 5);
 
-    const double E1 =
-        (K[d1] / POWI(T_bar, 10) + K[d2]) * POWR(rho_bar, 1.8) * std::exp(K[C1] * (1.0 - POWR(rho_bar, 2.8)));
-    const double E2 = K[d3] * S * POWR(rho_bar, Q) * std::exp((Q / (1.0 + Q)) * (1.0 - POWR(rho_bar, 1.0 + Q)));
+    const double rho_18 = POWR(rho_bar, 1.8);
+    const double rho_Q = POWR(rho_bar, Q);
+    const double E1 = (K[d1] / POWI(T_bar, 10) + K[d2]) * rho_18 * std::exp(K[C1] * (1.0 - rho_bar * rho_18));
+    const double E2 = K[d3] * S * rho_Q * std::exp((Q / (1.0 + Q)) * (1.0 - rho_bar * rho_Q));
     // At steam densities X is of the order −1e14; the term is then taken as 0.
     const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(X);
     const double lambda2 = E1 + E2 + E3;

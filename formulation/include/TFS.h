@@ -49,7 +49,9 @@ enum class Region : int {
     NEAR_CRITICAL_STEAM = 32,  // region 3 below the critical pressure, vapour side
 };
 
-// Saturation line
+// Saturation line. TS_P stops where the line's equation has no temperature
+// (p ≤ 0, below about 5.7e-9 MPa, p not finite), PS_T where it has no
+// pressure (below absolute zero, above about 431.6 °C, t not finite).
 double TS_P(double p);
 double PS_T(double t);
 
@@ -92,7 +94,9 @@ double U5_PT(double p, double t);
 double Cv5_PT(double p, double t);
 double W5_PT(double p, double t);
 
-// Two-phase mixtures of dryness x at pressure p
+// Two-phase mixtures of dryness x at pressure p: the mean of the saturated
+// phases by pressure, so that x = 0 and 1 give SSW_P (p), SSP_P (p), … bit
+// for bit
 double S_PX(double p, double x);
 double V_PX(double p, double x);
 double Cp_PX(double p, double x);
@@ -164,8 +168,10 @@ double Cp_PH(double p, double h);
 // The state whose forward enthalpy is h: a single-phase state is
 // STATE_PT (p, t) but with the given h and the REG_PH code, at the temperature
 // t where h_pt (p, t) meets h to 1e-12 of it (of 1 kJ/kg near 0 kJ/kg; next to
-// the critical point, where cp exceeds 1e7 kJ/(kg·K), to the nearest double
-// of t). It starts from the backward equations and closes on the forward
+// the critical point, where the rounding of the pressure equation leaves the
+// region 3 volume open by some 1e-11 of itself and h jumps between
+// neighbouring doubles of t, as closely as the doubles near t allow, 1e-11
+// at worst; the same holds for T_PH and T_PS there). It starts from the backward equations and closes on the forward
 // enthalpy as T_PS does on the entropy. Where two regions meet their
 // enthalpies can overlap by up to 0.1 kJ/kg (800 °C from 1 to 25 MPa, 350 °C
 // and B23 above 16.5292 MPa): two temperatures some millikelvin apart share
@@ -268,6 +274,7 @@ double LMB11SP_T(double t);
 
 // Surface tension of saturated water, mN/m, by IAPWS R1-76(2014), at the
 // saturation temperature t or that of the pressure p; 0 at the critical point.
+// From −25 °C (supercooled water, as far as the release extrapolates) up.
 double SIG14_T(double t);
 double SIG14_P(double p);
 

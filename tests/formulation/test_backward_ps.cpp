@@ -124,18 +124,27 @@ TEST(WetSteamStates, TheMixtureOfTheSaturatedPhases) {
         EXPECT_TRUE(same(wet.h, TFS::H_PX(p, wet.x)) && same(wet.v, TFS::V_PX(p, wet.x)));
         EXPECT_TRUE(std::isnan(wet.cp) && std::isnan(wet.mu) && std::isnan(wet.lambda) && std::isnan(wet.pr));
 
+        // By pressure the phases of the _P functions, by temperature those of the _T functions.
+        const auto by_t = [&](double (*water)(double), double (*steam)(double), double x) {
+            return x == 0 ? water(ts) : x == 1 ? steam(ts) : (1.0 - x) * water(ts) + x * steam(ts);
+        };
         for (const double dryness : {0.0, 0.3, 1.0}) {
-            for (const TFS::State& state : {TFS::STATE_PX(p, dryness), TFS::STATE_TX(ts, dryness)}) {
+            const TFS::State by_p = TFS::STATE_PX(p, dryness);
+            const TFS::State by_t_state = TFS::STATE_TX(ts, dryness);
+            for (const TFS::State& state : {by_p, by_t_state}) {
                 EXPECT_EQ(state.region, 4);
                 EXPECT_TRUE(same(state.x, dryness) && same(state.t, ts));
-                EXPECT_TRUE(same(state.h, TFS::H_PX(p, dryness)));
-                EXPECT_TRUE(same(state.s, TFS::S_PX(p, dryness)));
-                EXPECT_TRUE(same(state.v, TFS::V_PX(p, dryness)));
                 EXPECT_TRUE(std::isnan(state.cp) && std::isnan(state.mu));
             }
+            EXPECT_TRUE(same(by_p.h, TFS::H_PX(p, dryness)));
+            EXPECT_TRUE(same(by_p.s, TFS::S_PX(p, dryness)));
+            EXPECT_TRUE(same(by_p.v, TFS::V_PX(p, dryness)));
+            EXPECT_TRUE(same(by_t_state.h, by_t(TFS::HSW_T, TFS::HSP_T, dryness)));
+            EXPECT_TRUE(same(by_t_state.s, by_t(TFS::SSW_T, TFS::SSP_T, dryness)));
+            EXPECT_TRUE(same(by_t_state.v, by_t(TFS::VSW_T, TFS::VSP_T, dryness)));
         }
-        EXPECT_EQ(TFS::H_PX(p, 0), TFS::HSW_T(ts));
-        EXPECT_EQ(TFS::H_PX(p, 1), TFS::HSP_T(ts));
+        EXPECT_EQ(TFS::H_PX(p, 0), TFS::HSW_P(p));
+        EXPECT_EQ(TFS::H_PX(p, 1), TFS::HSP_P(p));
         // On the line itself: the saturated phase.
         EXPECT_EQ(TFS::STATE_PS(p, s1).x, 0);
         EXPECT_EQ(TFS::STATE_PS(p, s2).x, 1);

@@ -98,14 +98,14 @@ TEST(Mixtures, DrynessZeroOneAndHalf) {
         double (*water)(double);
         double (*steam)(double);
     } mixtures[] = {
-        {"S_PX", TFS::S_PX, TFS::SSW_T, TFS::SSP_T},
-        {"V_PX", TFS::V_PX, TFS::VSW_T, TFS::VSP_T},
-        {"Cp_PX", TFS::Cp_PX, TFS::CSW_T, TFS::CSP_T},
+        {"S_PX", TFS::S_PX, TFS::SSW_P, TFS::SSP_P},
+        {"V_PX", TFS::V_PX, TFS::VSW_P, TFS::VSP_P},
+        {"Cp_PX", TFS::Cp_PX, TFS::CSW_P, TFS::CSP_P},
     };
     for (const auto& m : mixtures) {
         for (double p : {1.0, 20.0}) {  // 20 MPa takes both phases from region 3
-            const double water = m.water(TFS::TS_P(p));
-            const double steam = m.steam(TFS::TS_P(p));
+            const double water = m.water(p);
+            const double steam = m.steam(p);
             EXPECT_EQ(m.mixture(p, 0), water) << m.name << " " << p;
             EXPECT_EQ(m.mixture(p, 1), steam) << m.name << " " << p;
             EXPECT_DOUBLE_EQ(m.mixture(p, 0.5), (water + steam) / 2) << m.name << " " << p;
