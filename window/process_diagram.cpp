@@ -1,0 +1,107 @@
+#include "process_diagram.h"
+
+#include <QComboBox>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace {
+
+using O = Operation;
+
+const QColor ProcessColour(0xff, 0xa0, 0x00);
+
+}  // namespace
+
+// The rows are those of the core's table of operations: a turbine's or pump's
+// inlet, outlet and isentropic outlet; a header's inlets, then its outlet.
+QList<std::pair<int, int>> ProcessLinesOf(Operation operation, qsizetype streams) {
+    switch (operation) {
+        case O::Turbine:
+        case O::TurbineForPower:
+        case O::TurbineTest:
+        case O::Pump:
+        case O::FlashTank:
+        case O::Boiler: return {{0, 1}, {0, 2}};
+        case O::Desuperheater: return {{0, 2}, {1, 2}};
+        case O::Deaerator: return {{0, 2}, {1, 2}};
+        case O::Exchanger: return {{0, 1}, {2, 3}};
+        case O::Header: {
+            QList<std::pair<int, int>> lines;
+            for (int i = 0; i + 1 < streams; ++i) lines.append({i, int(streams - 1)});
+            return lines;
+        }
+        case O::Valve:
+        case O::Heater:
+        case O::HeatLoss: break;
+    }
+    return {{0, 1}};
+}
+
+QList<std::pair<int, int>> CycleLines(qsizetype states) {
+    QList<std::pair<int, int>> lines;
+    for (int i = 0; i < states; ++i) lines.append({i, int((i + 1) % states)});
+    return lines;
+}
+
+ProcessDiagram::ProcessDiagram(QWidget* parent) : QWidget(parent), kind(new QComboBox), diagram(new DiagramChart) {
+    kind->addItem(QStringLiteral("T–s (temperature–entropy)"));
+    kind->addItem(QStringLiteral("h–s (enthalpy–entropy, Mollier)"));
+    kind->setToolTip(QStringLiteral("The diagram the streams are drawn on"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(kind, 0, Qt::AlignLeft);
+    layout->addWidget(diagram, 1);
+    connect(kind, &QComboBox::currentIndexChanged, this, [this](int index) {
+        diagram->setKind(index == 0 ? DiagramChart::Kind::TemperatureEntropy : DiagramChart::Kind::EnthalpyEntropy);
+        redraw();
+    });
+}
+
+void ProcessDiagram::showStreams(const QList<NamedStream>& shownStreams, const QList<std::pair<int, int>>& shownLines) {
+    streams = shownStreams;
+    lines = shownLines;
+    QList<DiagramChart::NumberedPoint> points;
+    for (qsizetype i = 0; i < streams.size(); ++i) {
+        const Stream& s = streams[i].stream;
+        points.append(DiagramChart::NumberedPoint{i + 1, {s.s, s.t, s.h}});
+    }
+    diagram->showTableStates(points, {});
+    redraw();
+}
+
+void ProcessDiagram::setUnits(const Units& shown) {
+    units = shown;
+    diagram->setUnits(units);
+    redraw();
+}
+
+// The chart's own series follow its kind and units; these lines are drawn
+// here in the same axes.
+void ProcessDiagram::redraw() {
+    QChart* chart = diagram->chart();
+    while (series.size() < lines.size()) {
+        auto* line = new QLineSeries;
+        line->setPen(QPen(ProcessColour, 2));
+        chart->addSeries(line);
+        line->attachAxis(diagram->horizontalAxis());
+        line->attachAxis(diagram->verticalAxis());
+        chart->legend()->markers(line).front()->setVisible(false);
+        series.append(line);
+    }
+    const bool mollier = diagram->kind() == DiagramChart::Kind::EnthalpyEntropy;
+    const auto shown = [&](const Stream& s) {
+        return QPointF(ToShown(Quantity::Entropy, s.s, units),
+                       mollier ? ToShown(Quantity::Enthalpy, s.h, units) : ToShown(Quantity::Temperature, s.t, units));
+    };
+    for (qsizetype i = 0; i < series.size(); ++i) {
+        QList<QPointF> points;
+        if (i < lines.size() && lines[i].first < streams.size() && lines[i].second < streams.size()) {
+            const Stream &from = streams[lines[i].first].stream, &to = streams[lines[i].second].stream;
+            // A stream without flow (a flash tank's liquid when nothing flashes) is no process.
+            if (!std::isnan(from.s) && !std::isnan(to.s) && to.massFlow != 0) points = {shown(from), shown(to)};
+        }
+        series[i]->replace(points);
+    }
+}

@@ -1,0 +1,44 @@
+// The streams of one calculation on the T–s or h–s diagram with the
+// saturation dome: each stream a numbered point (its row in the results), the
+// processes drawn as lines from the streams entering to those leaving; a
+// cycle closed through its states in their order.
+#pragma once
+
+#include "diagram_chart.h"
+#include "equipment.h"
+
+#include <QWidget>
+
+#include <utility>
+
+class QComboBox;
+class QLineSeries;
+
+// Which streams a process joins, by their rows in the result: pairs for an
+// operation (the inlet to each outlet it becomes), or every state in order and
+// back to the first for a cycle.
+QList<std::pair<int, int>> ProcessLinesOf(Operation operation, qsizetype streams);
+QList<std::pair<int, int>> CycleLines(qsizetype states);
+
+class ProcessDiagram : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ProcessDiagram(QWidget* parent = nullptr);
+
+    void showStreams(const QList<NamedStream>& streams, const QList<std::pair<int, int>>& lines);
+    void setUnits(const Units& units);
+    DiagramChart* chart() const { return diagram; }
+    QComboBox* kindBox() const { return kind; }
+    // The lines drawn, in the shown units.
+    QList<QLineSeries*> processLines() const { return series; }
+
+private:
+    void redraw();
+    QComboBox* kind;
+    DiagramChart* diagram;
+    QList<QLineSeries*> series;
+    QList<NamedStream> streams;
+    QList<std::pair<int, int>> lines;
+    Units units;
+};
