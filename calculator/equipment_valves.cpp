@@ -50,7 +50,8 @@ Desuperheating Desuperheat(const Stream& inlet, double outletPressure, const Str
     if (outlet.h > inlet.h)
         Refuse(temperatureKey, u" The outlet temperature asked is above that of the inlet steam throttled to the outlet "
                                u"pressure: no spray water can heat it"_s);
-    if (!(sprayWater.h < outlet.h))
+    // Spray water as hot as the outlet asked, or carrying as much enthalpy, cannot cool the steam to it.
+    if (!(sprayWater.t < outletTemperature) || !(sprayWater.h < outlet.h))
         Refuse(sprayKey, u" The spray water is not colder than the outlet temperature asked: it cannot cool the steam"_s);
     Desuperheating d;
     d.spray = sprayWater;
