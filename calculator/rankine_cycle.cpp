@@ -202,8 +202,9 @@ RankineResult RankineCycle(const RankineDefinition& d) {
         // The open heater mixes its extraction, the condensate and a cascaded
         // drain into saturated water.
         const Stream bled = extractionAt(*po);
-        const double cascaded = pumpedForward ? 0.0 : yClosed;
-        const double needed = trainFlow * (openOut.h - pumped1.h) - cascaded * (drainThrottled.h - pumped1.h);
+        const bool cascaded = closed && !pumpedForward;
+        const double needed =
+            trainFlow * (openOut.h - pumped1.h) - (cascaded ? yClosed * (drainThrottled.h - pumped1.h) : 0.0);
         yOpen = needed / (bled.h - pumped1.h);
         if (!(bled.h > openOut.h))
             Refuse(u"openHeaterPressure"_s, u" The open heater's extraction steam cannot heat its water to saturation"_s);
