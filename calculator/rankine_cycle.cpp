@@ -13,6 +13,8 @@ namespace {
 using Definition = RankineDefinition;
 
 constexpr double ZeroCelsius = 273.15;  // K
+// The saturation temperature at 1 kPa, the lowest pressure of the (p, h) states, rounded up.
+constexpr double LowestCondenserTemperature = 6.97;  // °C
 
 bool Given(double value) {
     return std::isfinite(value);
@@ -37,12 +39,11 @@ double CondenserPressure(const Definition& d) {
         CheckPressure(d.condenserPressure, key, u"condenser pressure"_s);
         return d.condenserPressure;
     }
+    // The saturation temperatures of the pressures the states take, 1 kPa up to the critical point.
     const double t = d.condenserTemperature;
-    if (!(t > 0.01 && t < TFS::TKR))
-        Refuse(u"condenserTemperature"_s, u" Inadequately set condenser temperature: not between the triple and the critical point"_s);
-    const double p = TFS::PS_T(t);
-    CheckPressure(p, u"condenserTemperature"_s, u"condenser temperature: its saturation pressure"_s);
-    return p;
+    if (!(t >= LowestCondenserTemperature && t < TFS::TKR))
+        Refuse(u"condenserTemperature"_s, u" Inadequately set condenser temperature: T>=373.946 Celsius or T<6.97 Celsius"_s);
+    return TFS::PS_T(t);
 }
 
 // A pressure strictly between two others, as a heater or reheater sits between

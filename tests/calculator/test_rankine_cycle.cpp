@@ -64,13 +64,15 @@ void ExpectCycle(const RankineResult& r, const Expected& e) {
 }
 
 RankineDefinition Cycle(double pb, double tb, double pc, double etaT, double etaP) {
-    RankineDefinition d;
-    d.boilerPressure = pb;
-    d.boilerTemperature = tb;
-    d.condenserPressure = pc;
-    d.turbineEfficiency = etaT;
-    d.pumpEfficiency = etaP;
-    return d;
+    return {.boilerPressure = pb,
+            .boilerTemperature = tb,
+            .condenserPressure = pc,
+            .turbineEfficiency = etaT,
+            .pumpEfficiency = etaP,
+            .massFlow = 1,
+            .reheat = {},
+            .openHeaterPressure = {},
+            .closedHeater = {}};
 }
 
 TEST(RankineCycle, SimpleCycleIdealAndWithLosses) {
@@ -202,6 +204,11 @@ TEST(RankineCycle, RefusesADefinitionNoCycleSatisfies) {
          u" The turbine inlet is not superheated: raise the boiler temperature"},
         {[](RankineDefinition& d) { d.condenserTemperature = 40; }, u"condenserPressure",
          u" Give the condenser either its pressure or its saturation temperature"},
+        {[](RankineDefinition& d) {
+             d.condenserPressure = NotDefined;
+             d.condenserTemperature = 5;
+         },
+         u"condenserTemperature", u" Inadequately set condenser temperature: T>=373.946 Celsius or T<6.97 Celsius"},
         {[](RankineDefinition& d) { d.condenserPressure = 20; }, u"condenserPressure",
          u" The condenser pressure is not below the boiler pressure"},
         {[](RankineDefinition& d) { d.reheat = RankineDefinition::Reheat{16, 600}; }, u"reheatPressure",
