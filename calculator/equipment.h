@@ -61,8 +61,9 @@ struct Balance {
 Stream StreamOf(const ModeRow& mode, const InputValues& values, double massFlow, const Units& units = {},
                 const QString& key = QStringLiteral("inlet"));
 
-// Saturated water (x = 0) or steam (x = 1) at a pressure, and any state by (p, t),
-// (p, h) or (p, s): the exact states of the formulation, as streams.
+// A state by (p, t), (p, h), (p, s) or (p, x): the exact states of the
+// formulation, as streams. A state outside IF97's range throws EquipmentRefusal
+// (input "p").
 Stream StreamPT(double p, double t, double massFlow);
 Stream StreamPH(double p, double h, double massFlow);
 Stream StreamPS(double p, double s, double massFlow);
@@ -289,7 +290,14 @@ struct RankineResult {
 };
 // Refused: efficiencies outside (0, 1], pressures out of order (condenser <
 // open heater < closed heater < boiler; reheat between condenser and boiler),
-// a turbine inlet not superheated, a condenser given both or neither way.
+// a turbine inlet not superheated (above the critical pressure: not above the
+// critical temperature), a condenser given both or neither way, a reheat
+// temperature not above the high-pressure turbine's outlet, heaters whose
+// steam cannot heat their water. The refusal's input is the definition's
+// member: "boilerPressure", "boilerTemperature", "condenserPressure",
+// "condenserTemperature", "turbineEfficiency", "pumpEfficiency", "massFlow",
+// "reheatPressure", "reheatTemperature", "openHeaterPressure",
+// "closedHeaterPressure".
 RankineResult RankineCycle(const RankineDefinition& definition);
 
 // ---------------------------------------------------------------- the table of operations

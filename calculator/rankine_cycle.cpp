@@ -61,7 +61,8 @@ Pressures CheckedPressures(const Definition& d) {
     const double pc = CondenserPressure(d);
     const double pb = d.boilerPressure;
     if (!(pc < pb)) Refuse(u"condenserPressure"_s, u" The condenser pressure is not below the boiler pressure"_s);
-    if (pb < TFS::PKR && !(d.boilerTemperature > TFS::TS_P(pb)))
+    // Above the critical pressure, steam is the fluid above the critical temperature.
+    if (!(d.boilerTemperature > (pb < TFS::PKR ? TFS::TS_P(pb) : TFS::TKR)))
         Refuse(u"boilerTemperature"_s, u" The turbine inlet is not superheated: raise the boiler temperature"_s);
     CheckEfficiency(d.turbineEfficiency, u"turbineEfficiency"_s, u"turbine efficiency"_s);
     CheckEfficiency(d.pumpEfficiency, u"pumpEfficiency"_s, u"pump efficiency"_s);
@@ -279,8 +280,10 @@ RankineResult RankineCycle(const RankineDefinition& d) {
         }
     }
     heatAdded += inlet.h - toBoiler.h;
+    // What reaches the boiler, summed from the flows that join on the way.
+    const double delivered = po ? condensateFlow + yOpen + (closed && !pumpedForward ? yClosed : 0.0) : condensateFlow;
     RankineResult r = cycle.Finished(turbineWork, pumpWork, heatAdded, heatRejected,
-                                     trainFlow + (pumpedForward ? yClosed : 0.0));
+                                     delivered + (pumpedForward ? yClosed : 0.0));
     r.openHeaterFraction = yOpen;
     r.closedHeaterFraction = yClosed;
     const double hottest = std::max(d.boilerTemperature, d.reheat ? d.reheat->temperature : d.boilerTemperature);
