@@ -10,7 +10,9 @@
 // A specification that no state satisfies is refused as a whole by throwing an
 // EquipmentRefusal whose message names the input; a state the formulation
 // cannot serve is refused the same way, with an English sentence. Nothing is
-// half computed. Qt Core only: no widgets.
+// half computed. The few limits the messages name (the formulation's pressure
+// range, the critical point) are in the core's units, MPa and Celsius. Qt Core
+// only: no widgets.
 #pragma once
 
 #include "modes.h"
@@ -45,8 +47,8 @@ struct EquipmentRefusal {
     QString input;
 };
 
-// How far the balances of a result are from closing, relative to the largest
-// flow entering: (in − out)/in for the mass, and for the energy with the work
+// How far the balances of a result are from closing: (in − out) relative to
+// the larger side, for the mass flows, and for the energy flows with the work
 // and heat crossing the boundary counted on their sides. Both within 1e-9.
 struct Balance {
     double mass = 0, energy = 0;

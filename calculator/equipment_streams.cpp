@@ -93,7 +93,7 @@ Stream StreamOf(const ModeRow& mode, const InputValues& values, double massFlow,
     if (!(massFlow >= 0) || !std::isfinite(massFlow))
         Refuse(key + u".massFlow"_s, u" Inadequately set mass flow: it is negative"_s);
     try {
-        mode.check(values, units, Transport::IAPS1985);
+        Served(key, [&] { mode.check(values, units, Transport::IAPS1985); });
     } catch (const Refusal& refusal) {
         Refuse(key + u"."_s + QLatin1String(RowOf(refusal.input).inputSymbol), refusal.message);
     }

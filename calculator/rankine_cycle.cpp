@@ -20,12 +20,12 @@ bool Given(double value) {
     return std::isfinite(value);
 }
 
-// An operation inside the cycle refuses in the name of the cycle's input that
-// led to it.
+// An operation or a state inside the cycle refuses in the name of the
+// cycle's input that led to it.
 template <class Compute>
 auto Within(const QString& key, Compute compute) -> decltype(compute()) {
     try {
-        return compute();
+        return Served(key, compute);
     } catch (const EquipmentRefusal& refusal) {
         Refuse(key, refusal.message);
     }
