@@ -74,10 +74,18 @@ Pressures CheckedPressures(const Definition& d) {
     if (d.openHeaterPressure)
         CheckBetween(*d.openHeaterPressure, pc, pb, u"openHeaterPressure"_s,
                      u" The open heater's pressure is not between the condenser and the boiler pressures"_s);
+    // A heater's water leaves saturated at its pressure (the closed heater's drain).
+    const auto checkSaturated = [](double p, const QString& key, const QString& name) {
+        if (p >= TFS::PKR)
+            Refuse(key, u" The "_s + name + u"'s pressure is not below the critical pressure 22.064 MPa: its water cannot "
+                                            u"leave it saturated"_s);
+    };
+    if (d.openHeaterPressure) checkSaturated(*d.openHeaterPressure, u"openHeaterPressure"_s, u"open heater"_s);
     if (d.closedHeater)
         CheckBetween(d.closedHeater->pressure, d.openHeaterPressure.value_or(pc), pb, u"closedHeaterPressure"_s,
                      u" The closed heater's pressure is not between the open heater's (or the condenser's) and the "
                      u"boiler's"_s);
+    if (d.closedHeater) checkSaturated(d.closedHeater->pressure, u"closedHeaterPressure"_s, u"closed heater"_s);
     return {pb, pc};
 }
 
@@ -280,6 +288,8 @@ RankineResult RankineCycle(const RankineDefinition& d) {
         }
     }
     heatAdded += inlet.h - toBoiler.h;
+    if (!(turbineWork > pumpWork))
+        Refuse(u"pumpEfficiency"_s, u" The cycle gives no net work: its pumps take all its turbine gives"_s);
     // What reaches the boiler, summed from the flows that join on the way.
     const double delivered = po ? condensateFlow + yOpen + (closed && !pumpedForward ? yClosed : 0.0) : condensateFlow;
     RankineResult r = cycle.Finished(turbineWork, pumpWork, heatAdded, heatRejected,

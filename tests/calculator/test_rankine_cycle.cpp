@@ -221,6 +221,22 @@ TEST(RankineCycle, RefusesADefinitionNoCycleSatisfies) {
          },
          u"closedHeaterPressure",
          u" The closed heater's pressure is not between the open heater's (or the condenser's) and the boiler's"},
+        {[](RankineDefinition& d) {
+             d.boilerPressure = 25;
+             d.openHeaterPressure = 23;
+         },
+         u"openHeaterPressure",
+         u" The open heater's pressure is not below the critical pressure 22.064 MPa: its water cannot leave it "
+         u"saturated"},
+        // Nearly all the steam bled just below the boiler pressure, pumped back at 50 %.
+        {[](RankineDefinition& d) {
+             d.boilerPressure = 16.7;
+             d.boilerTemperature = 362;
+             d.condenserPressure = 0.4;
+             d.pumpEfficiency = 0.5;
+             d.closedHeater = RankineDefinition::ClosedHeater{16, DrainRoute::CascadedBack};
+         },
+         u"pumpEfficiency", u" The cycle gives no net work: its pumps take all its turbine gives"},
         {[](RankineDefinition& d) { d.boilerTemperature = 2100; }, u"boilerTemperature",
          u" The state lies outside the range of IF97: The pressure and temperature lie outside the range of the "
          u"formulation."},
