@@ -10,7 +10,9 @@
 // A specification that no state satisfies is refused as a whole by throwing an
 // EquipmentRefusal whose message names the input; a state the formulation
 // cannot serve is refused the same way, with an English sentence. Nothing is
-// half computed. Qt Core only: no widgets.
+// half computed. The few limits the messages name (the formulation's pressure
+// range, the critical point) are in the core's units, MPa and Celsius. Qt Core
+// only: no widgets.
 #pragma once
 
 #include "modes.h"
@@ -45,8 +47,8 @@ struct EquipmentRefusal {
     QString input;
 };
 
-// How far the balances of a result are from closing, relative to the largest
-// flow entering: (in − out)/in for the mass, and for the energy with the work
+// How far the balances of a result are from closing: (in − out) relative to
+// the larger side, for the mass flows, and for the energy flows with the work
 // and heat crossing the boundary counted on their sides. Both within 1e-9.
 struct Balance {
     double mass = 0, energy = 0;
@@ -61,8 +63,9 @@ struct Balance {
 Stream StreamOf(const ModeRow& mode, const InputValues& values, double massFlow, const Units& units = {},
                 const QString& key = QStringLiteral("inlet"));
 
-// Saturated water (x = 0) or steam (x = 1) at a pressure, and any state by (p, t),
-// (p, h) or (p, s): the exact states of the formulation, as streams.
+// A state by (p, t), (p, h), (p, s) or (p, x): the exact states of the
+// formulation, as streams. A state outside IF97's range throws EquipmentRefusal
+// (input "p").
 Stream StreamPT(double p, double t, double massFlow);
 Stream StreamPH(double p, double h, double massFlow);
 Stream StreamPS(double p, double s, double massFlow);
@@ -289,7 +292,14 @@ struct RankineResult {
 };
 // Refused: efficiencies outside (0, 1], pressures out of order (condenser <
 // open heater < closed heater < boiler; reheat between condenser and boiler),
-// a turbine inlet not superheated, a condenser given both or neither way.
+// a turbine inlet not superheated (above the critical pressure: not above the
+// critical temperature), a condenser given both or neither way, a reheat
+// temperature not above the high-pressure turbine's outlet, heaters whose
+// steam cannot heat their water. The refusal's input is the definition's
+// member: "boilerPressure", "boilerTemperature", "condenserPressure",
+// "condenserTemperature", "turbineEfficiency", "pumpEfficiency", "massFlow",
+// "reheatPressure", "reheatTemperature", "openHeaterPressure",
+// "closedHeaterPressure".
 RankineResult RankineCycle(const RankineDefinition& definition);
 
 // ---------------------------------------------------------------- the table of operations
