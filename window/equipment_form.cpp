@@ -125,7 +125,7 @@ StreamInput::StreamInput(const StreamRow& row, QGridLayout* grid, int line)
       secondCaption(new QLabel) {
     for (qsizetype i = 0; i < Modes().size(); ++i)
         if (!Modes()[i].saturation())
-            mode->addItem(u"F"_s + QString::fromLatin1(Modes()[i].item).remove(u"- F"_s).remove(u' '), int(i));
+            mode->addItem(QString::fromLatin1(Modes()[i].item).remove(u"- "_s), int(i));
     mode->setToolTip(u"The state mode the values of %1 are typed in"_s.arg(QLatin1String(row.caption).toString().toLower()));
     grid->addWidget(caption, line, 0, 1, 2);
     grid->addWidget(mode, line, 2, 1, 2);

@@ -73,11 +73,9 @@ EquipmentPage::EquipmentPage(QWidget* parent)
       streams(NewTable(u"streams"_s)),
       figures(NewTable(u"figures"_s)),
       processDiagram(new ProcessDiagram),
-      addToTable(new QPushButton(u"&Add to table of states"_s)),
-      status(new QLabel) {
+      addToTable(new QPushButton(u"&Add to table of states"_s)) {
     setObjectName(u"Equipment"_s);
     operation->setObjectName(u"operation"_s);
-    status->setObjectName(u"status"_s);
     for (const OperationRow& row : Operations()) {
         operation->addItem(QLatin1String(row.name));
         auto* form = new OperationForm(row);
@@ -99,7 +97,6 @@ EquipmentPage::EquipmentPage(QWidget* parent)
     top->addWidget(operation);
     top->addWidget(fromSelected);
     top->addStretch();
-    top->addWidget(status);
     top->addWidget(calculateCommand);
 
     auto* tablesPage = new QWidget;
@@ -130,7 +127,7 @@ EquipmentPage::EquipmentPage(QWidget* parent)
     layout->addLayout(buttons);
 
     connect(operation, &QComboBox::currentIndexChanged, this, [this](int index) {
-        forms->setCurrentIndex(index);
+        showForm(index);
         if (!loading) QSettings().setValue(OperationKey, operation->currentText());
     });
     connect(calculateCommand, &QPushButton::clicked, this, &EquipmentPage::calculate);
@@ -144,11 +141,20 @@ EquipmentPage::EquipmentPage(QWidget* parent)
     cycle->load(units);
     processDiagram->setUnits(units);
     operation->setCurrentIndex(std::max(0, operation->findText(settings.value(OperationKey).toString())));
-    forms->setCurrentIndex(operation->currentIndex());
+    showForm(operation->currentIndex());
     loading = false;
 }
 
 EquipmentPage::~EquipmentPage() = default;
+
+// The form area is as tall as the form shown: the results get the rest.
+void EquipmentPage::showForm(int index) {
+    for (int i = 0; i < forms->count(); ++i)
+        forms->widget(i)->setSizePolicy(i == index ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                                        i == index ? QSizePolicy::Maximum : QSizePolicy::Ignored);
+    forms->setCurrentIndex(index);
+    forms->adjustSize();
+}
 
 bool EquipmentPage::cycleShown() const {
     return operation->currentIndex() == operationForms.size();
@@ -220,7 +226,7 @@ void EquipmentPage::showReport() {
     for (const ReportFigure& figure : shownReport->figures) figureRows.append(FigureCells(figure, units, Digits::Shown));
     Fill(streams, StreamHeader(units), streamRows);
     Fill(figures, FigureHeader(), figureRows);
-    status->setText(shownReport->title);
+    resultViews->setTabText(0, shownReport->title + u": streams and figures"_s);
 }
 
 void EquipmentPage::takeSelectedStates() {

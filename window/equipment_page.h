@@ -21,7 +21,6 @@ class CycleForm;
 class OperationForm;
 class ProcessDiagram;
 class QComboBox;
-class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTabWidget;
@@ -69,6 +68,7 @@ signals:
 
 private:
     bool cycleShown() const;
+    void showForm(int index);
     void refuse(QWidget* field, const QString& message);
     void showReport();
     void exportCsvByDialog();
@@ -87,7 +87,6 @@ private:
     QTableWidget* figures;
     ProcessDiagram* processDiagram;
     QPushButton* addToTable;
-    QLabel* status;
 
     Units units;
     std::function<QList<StateRow>()> selectedStates;
