@@ -315,6 +315,12 @@ void ParameterInput::load(QSettings& settings, const QString& group, const Units
     showUnit();
 }
 
+void ParameterInput::captionBy(QCheckBox* box, const QString& text, QGridLayout* grid, int line, int column) {
+    caption->hide();
+    box->setText(text);
+    grid->addWidget(box, line, column);
+}
+
 void ParameterInput::setEnabled(bool enabled) {
     for (QWidget* w : std::initializer_list<QWidget*>{caption, choice, edit, unitLabel})
         if (w != nullptr) w->setEnabled(enabled);
@@ -326,6 +332,7 @@ OperationForm::OperationForm(const OperationRow& row, QWidget* parent)
     : QWidget(parent), operationRow(row), streamGrid(new QGridLayout), inlets(int(row.streams.size())) {
     setObjectName(QLatin1String(row.function));
     auto* parameterGrid = new QGridLayout;
+    for (QGridLayout* grid : {streamGrid, parameterGrid}) grid->setVerticalSpacing(3);
     int line = 0;
     for (const StreamRow& stream : row.streams) {
         streamInputs.push_back(std::make_unique<StreamInput>(stream, streamGrid, line));
@@ -450,25 +457,32 @@ void OperationForm::load(const Units& shown) {
 
 CycleForm::CycleForm(QWidget* parent)
     : QWidget(parent),
-      reheat(new QCheckBox(u"&Reheat"_s)),
-      openHeater(new QCheckBox(u"&Open feedwater heater"_s)),
-      closedHeater(new QCheckBox(u"C&losed feedwater heater"_s)),
+      reheat(new QCheckBox),
+      openHeater(new QCheckBox),
+      closedHeater(new QCheckBox),
       drain(new QComboBox) {
     setObjectName(u"RankineCycle"_s);
     drain->addItem(u"Drain pumped forward"_s, int(DrainRoute::PumpedForward));
     drain->addItem(u"Drain cascaded back"_s, int(DrainRoute::CascadedBack));
     auto* main = new QGridLayout;
     auto* options = new QGridLayout;
+    for (QGridLayout* grid : {main, options}) grid->setVerticalSpacing(3);
     const QHash<int, QCheckBox*> boxes{{Reheat, reheat}, {OpenHeater, openHeater}, {ClosedHeater, closedHeater}};
+    // The boxes' keys: Alt+R, Alt+O, Alt+L (Alt+C calculates).
+    const QHash<int, QString> mnemonics{{Reheat, u"&Reheat pressure"_s},
+                                        {OpenHeater, u"&Open heater pressure"_s},
+                                        {ClosedHeater, u"C&losed heater pressure"_s}};
     int mainLine = 0, optionLine = 0, lastOption = Always;
     for (const CycleRow& row : CycleRows) {
         if (row.option == Always) {
             parameterInputs.push_back(std::make_unique<ParameterInput>(row.row, main, mainLine++));
             continue;
         }
-        if (row.option != lastOption) options->addWidget(boxes.value(row.option), optionLine++, 0, 1, 3);
+        parameterInputs.push_back(std::make_unique<ParameterInput>(row.row, options, optionLine));
+        if (row.option != lastOption)
+            parameterInputs.back()->captionBy(boxes.value(row.option), mnemonics.value(row.option), options, optionLine);
         lastOption = row.option;
-        parameterInputs.push_back(std::make_unique<ParameterInput>(row.row, options, optionLine++));
+        ++optionLine;
     }
     options->addWidget(drain, optionLine++, 0, 1, 3);
     main->setRowStretch(mainLine, 1);

@@ -84,6 +84,8 @@ public:
     void setEnabled(bool enabled);
     const ParameterRow& row() const { return parameterRow; }
     ValueUnit unit() const;
+    // A check box that switches the parameter on and off stands for its caption.
+    void captionBy(QCheckBox* box, const QString& text, QGridLayout* grid, int line, int column = 0);
 
     QComboBox* const choice;  // nullptr without choices
     QLineEdit* const edit;

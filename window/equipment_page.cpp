@@ -106,6 +106,7 @@ EquipmentPage::EquipmentPage(QWidget* parent)
     tables->addWidget(figures, 2);
     resultViews->addTab(tablesPage, u"Streams and figures"_s);
     resultViews->addTab(processDiagram, u"Diagram"_s);
+    resultViews->setCornerWidget(processDiagram->kindBox());
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addToTable);

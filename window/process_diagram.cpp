@@ -6,6 +6,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 using O = Operation;
@@ -50,18 +52,43 @@ ProcessDiagram::ProcessDiagram(QWidget* parent) : QWidget(parent), kind(new QCom
     kind->addItem(QStringLiteral("h–s (enthalpy–entropy, Mollier)"));
     kind->setToolTip(QStringLiteral("The diagram the streams are drawn on"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->addWidget(kind, 0, Qt::AlignLeft);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(diagram, 1);
+    // The streams are numbered by their rows: the dome's colours need no legend here.
+    diagram->chart()->legend()->hide();
     connect(kind, &QComboBox::currentIndexChanged, this, [this](int index) {
         diagram->setKind(index == 0 ? DiagramChart::Kind::TemperatureEntropy : DiagramChart::Kind::EnthalpyEntropy);
         redraw();
     });
 }
 
+// A process at one pressure (a heater, a boiler, a condenser) runs along its
+// isobar, through the dome on the plateau; the others (an expansion, a
+// throttling) are drawn straight from state to state.
+namespace {
+
+DiagramCurve PathOf(const Stream& from, const Stream& to) {
+    if (std::isnan(from.s) || std::isnan(to.s) || to.massFlow == 0) return {};  // no flow: no process
+    DiagramCurve path{{from.s, from.t, from.h}};
+    if (std::abs(from.p - to.p) <= 1e-9 * from.p) {
+        const bool rising = to.s > from.s;
+        DiagramCurve between;
+        for (const DiagramPoint& point : StateDiagramOf(from.p, from.s, from.t, from.h).isobar)
+            if (rising ? point.s > from.s && point.s < to.s : point.s < from.s && point.s > to.s) between.push_back(point);
+        if (!rising) std::reverse(between.begin(), between.end());
+        path.insert(path.end(), between.begin(), between.end());
+    }
+    path.push_back({to.s, to.t, to.h});
+    return path;
+}
+
+}  // namespace
+
 void ProcessDiagram::showStreams(const QList<NamedStream>& shownStreams, const QList<std::pair<int, int>>& shownLines) {
     streams = shownStreams;
-    lines = shownLines;
+    paths.clear();
+    for (const auto& [from, to] : shownLines)
+        if (from < streams.size() && to < streams.size()) paths.append(PathOf(streams[from].stream, streams[to].stream));
     QList<DiagramChart::NumberedPoint> points;
     for (qsizetype i = 0; i < streams.size(); ++i) {
         const Stream& s = streams[i].stream;
@@ -81,7 +108,7 @@ void ProcessDiagram::setUnits(const Units& shown) {
 // here in the same axes.
 void ProcessDiagram::redraw() {
     QChart* chart = diagram->chart();
-    while (series.size() < lines.size()) {
+    while (series.size() < paths.size()) {
         auto* line = new QLineSeries;
         line->setPen(QPen(ProcessColour, 2));
         chart->addSeries(line);
@@ -91,17 +118,13 @@ void ProcessDiagram::redraw() {
         series.append(line);
     }
     const bool mollier = diagram->kind() == DiagramChart::Kind::EnthalpyEntropy;
-    const auto shown = [&](const Stream& s) {
-        return QPointF(ToShown(Quantity::Entropy, s.s, units),
-                       mollier ? ToShown(Quantity::Enthalpy, s.h, units) : ToShown(Quantity::Temperature, s.t, units));
-    };
     for (qsizetype i = 0; i < series.size(); ++i) {
         QList<QPointF> points;
-        if (i < lines.size() && lines[i].first < streams.size() && lines[i].second < streams.size()) {
-            const Stream &from = streams[lines[i].first].stream, &to = streams[lines[i].second].stream;
-            // A stream without flow (a flash tank's liquid when nothing flashes) is no process.
-            if (!std::isnan(from.s) && !std::isnan(to.s) && to.massFlow != 0) points = {shown(from), shown(to)};
-        }
+        if (i < paths.size())
+            for (const DiagramPoint& point : paths[i])
+                points.append({ToShown(Quantity::Entropy, point.s, units),
+                               mollier ? ToShown(Quantity::Enthalpy, point.h, units)
+                                       : ToShown(Quantity::Temperature, point.t, units)});
         series[i]->replace(points);
     }
 }

@@ -1,7 +1,8 @@
 // The streams of one calculation on the T–s or h–s diagram with the
 // saturation dome: each stream a numbered point (its row in the results), the
-// processes drawn as lines from the streams entering to those leaving; a
-// cycle closed through its states in their order.
+// processes drawn as lines from the streams entering to those leaving, along
+// the isobar where the pressure stays; a cycle closed through its states in
+// their order.
 #pragma once
 
 #include "diagram_chart.h"
@@ -29,6 +30,7 @@ public:
     void showStreams(const QList<NamedStream>& streams, const QList<std::pair<int, int>>& lines);
     void setUnits(const Units& units);
     DiagramChart* chart() const { return diagram; }
+    // Chooses T–s or h–s; the page places it.
     QComboBox* kindBox() const { return kind; }
     // The lines drawn, in the shown units.
     QList<QLineSeries*> processLines() const { return series; }
@@ -39,6 +41,6 @@ private:
     DiagramChart* diagram;
     QList<QLineSeries*> series;
     QList<NamedStream> streams;
-    QList<std::pair<int, int>> lines;
+    QList<DiagramCurve> paths;  // of the lines, in the core's units
     Units units;
 };
