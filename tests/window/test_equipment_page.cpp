@@ -8,6 +8,7 @@
 #include "process_diagram.h"
 #include "text_to_real.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineSeries>
@@ -166,7 +167,38 @@ TEST_F(EquipmentTest, TheCsvHasTheInputsAndUnitsAsHeaderRows) {
     EXPECT_EQ(last[0], u"Outlet"_s);
     EXPECT_EQ(TextToReal(last[3]), outlet.h);
     EXPECT_DOUBLE_EQ(TextToReal(last[7]), outlet.massFlow * 3.6);
+    ASSERT_TRUE(page.savePdf(dir.filePath(u"d.pdf"_s)));
+    QFile pdf(dir.filePath(u"d.pdf"_s));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
     form.setUnits({});
+}
+
+// The texts last calculated in each form, its choices and the operation shown
+// come back at the next start.
+TEST_F(EquipmentTest, TheLastInputsOfEveryFormComeBack) {
+    show(Operation::Heater);
+    OperationForm& heater = formOf(Operation::Heater);
+    heater.parameters()[1]->choice->setCurrentIndex(1);
+    heater.parameters()[1]->edit->setText(u"0.9"_s);
+    heater.streams()[0]->mode->setCurrentIndex(1);
+    heater.streams()[0]->first->setText(u"2"_s);
+    heater.streams()[0]->second->setText(u"500"_s);
+    page.calculate();
+    ASSERT_EQ(message(), "");
+    page.showOperation(int(Operations().size()));
+    page.cycleForm()->reheat->setChecked(true);
+    page.calculate();
+    ASSERT_EQ(message(), "");
+
+    EquipmentPage again;
+    EXPECT_EQ(again.operationBox()->currentText(), u"Rankine cycle"_s);
+    EXPECT_TRUE(again.cycleForm()->reheat->isChecked());
+    const OperationForm& kept = *again.operationForm(indexOf(Operation::Heater));
+    EXPECT_EQ(kept.parameters()[1]->choice->currentIndex(), 1);
+    EXPECT_EQ(kept.parameters()[1]->edit->text(), u"0.9"_s);
+    EXPECT_EQ(kept.streams()[0]->mode->currentIndex(), 1);
+    EXPECT_EQ(kept.streams()[0]->second->text(), u"500"_s);
 }
 
 // The selected streams of a result become (p, h) states of the table, and the
