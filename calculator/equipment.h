@@ -216,13 +216,14 @@ Boiling Boil(const Stream& feedwater, const Stream& steam, double blowdownFracti
 // ---------------------------------------------------------------- exchanger
 // A counterflow heat exchanger at constant pressures, transferring the most
 // heat the minimum approach allows: the hot stream is nowhere less than
-// minimumApproach (K) hotter than the cold one. The approach is checked at both
-// ends and where either stream meets its saturation line, where the pinch of
-// a boiling or condensing stream lies.
+// minimumApproach (K) hotter than the cold one. The pinch, where they come
+// that close, lies at an end, where a stream starts to boil or condense, or
+// inside a phase where the streams' heat capacity rates cross (steam near
+// saturation or the critical point): the whole profile is searched.
 struct Exchanging {
     Stream hotOutlet, coldOutlet;
-    double duty = NotDefined;      // kW
-    double approach = NotDefined;  // K: the smallest temperature difference reached
+    double duty = NotDefined;              // kW
+    double pinchTemperature = NotDefined;  // °C: the cold stream's temperature at the pinch
     Balance balance;
 };
 // Refused: a negative approach, a stream without flow, a hot inlet not

@@ -1,42 +1,135 @@
 // The counterflow heat exchanger: the largest duty that keeps the hot stream
 // at least the minimum approach hotter than the cold one all along.
+//
+// Where the cold stream reaches a temperature t it has taken
+// m_c (h_c(t) − h_c,in) from its inlet; the hot stream there has given the
+// rest of the duty from its own inlet and must still be at t + ΔT or hotter.
+// So the duty is at most
+//     F(t) = m_c (h_c(t) − h_c,in) + m_h (h_h,in − h_h(t + ΔT))
+// for every t from the cold inlet to the hot inlet less ΔT, and the largest
+// duty is the least F: at an end, where a stream starts to boil or condense,
+// or inside a single phase where the streams' heat capacity rates cross (steam
+// near saturation or near the critical point).
 #include "equipment_parts.h"
 
 #include <algorithm>
-#include <optional>
+#include <array>
+#include <limits>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// At the saturation temperature the enthalpy runs over the whole dome: the
-// hot stream must stay at or above the temperature, so at least the liquid's
-// enthalpy; the cold one at or below it, so at most the vapour's.
+// At the saturation temperature the enthalpy runs over the whole dome: a
+// stream that must stay at or above a temperature needs at least the liquid's
+// enthalpy, one that must stay at or below it at most the vapour's.
 enum class Side { Liquid, Vapour };
 
-double EnthalpyAt(double p, double t, Side side) {
-    if (p < TFS::PKR && t == TFS::TS_P(p)) {
-        const SaturatedStreams sat = SaturatedAt(p);
-        return side == Side::Liquid ? sat.water.h : sat.steam.h;
-    }
-    return TFS::h_pt(p, t);
-}
+// Inside a single phase F is smooth: samples find its least value's
+// neighbourhood, and Brent's search (parabolas through the three best points,
+// golden sections where they do not serve) closes on it.
+constexpr int SamplesPerPiece = 16;
+constexpr int MostSteps = 100;
+constexpr double ClosedWithin = 1e-4;                 // K
+constexpr double Nudge = 1e-3;                       // K, off an end to see F's slope there
+constexpr double GoldenSection = 0.3819660112501051;  // (3 − √5)/2
+constexpr double Jump = std::numeric_limits<double>::infinity();
 
-struct Sides {
+// A temperature where F changes its phase, with F's value as t is
+// approached from below and from above it (Jump where F leaps up there).
+struct Bound {
+    double t, below, above;
+};
+
+struct Profile {
     const Stream &hot, &cold;
     double approach;
+    double coldSaturation, hotSaturation;  // °C; NaN above the critical pressure
 
-    // The largest duty with which the hot stream's enthalpy at the point where
-    // the cold one is at temperature tCold, after taking coldTaken kW from the
-    // cold inlet, keeps the approach.
-    double HotLimit(double coldTaken, double tCold) const {
-        return coldTaken + hot.massFlow * (hot.h - EnthalpyAt(hot.p, tCold + approach, Side::Liquid));
+    double EnthalpyAt(const Stream& stream, double saturation, double t, Side side) const {
+        if (t == saturation) {
+            const SaturatedStreams sat = SaturatedAt(stream.p);
+            return side == Side::Liquid ? sat.water.h : sat.steam.h;
+        }
+        return TFS::h_pt(stream.p, t);
     }
-    // Likewise where the hot one is at tHot after giving hotGiven kW from its inlet.
-    double ColdLimit(double hotGiven, double tHot) const {
-        return hotGiven + cold.massFlow * (EnthalpyAt(cold.p, tHot - approach, Side::Vapour) - cold.h);
+
+    // F(t); the hot stream's side at its saturation temperature given.
+    double Limit(double t, Side hotSide = Side::Liquid) const {
+        return cold.massFlow * (EnthalpyAt(cold, coldSaturation, t, Side::Liquid) - cold.h) +
+               hot.massFlow * (hot.h - EnthalpyAt(hot, hotSaturation, t + approach, hotSide));
+    }
+
+    // The least F strictly between two bounds, and where it lies.
+    double LeastInside(const Bound& from, const Bound& to, double& at) const {
+        const double step = (to.t - from.t) / SamplesPerPiece;
+        std::array<double, SamplesPerPiece> f{};
+        int best = 1;
+        for (int k = 1; k < SamplesPerPiece; ++k) {
+            f[k] = Limit(from.t + k * step);
+            if (f[k] < f[best]) best = k;
+        }
+        at = from.t + best * step;
+        // F falling on to an end it reaches there, and rising as it leaves
+        // it: that end's value is F's least here.
+        const auto endHolds = [&](double end, double value, double inward) {
+            return value <= f[best] && Limit(end + inward) >= value;
+        };
+        if ((best == 1 && endHolds(from.t, from.above, Nudge)) ||
+            (best == SamplesPerPiece - 1 && endHolds(to.t, to.below, -Nudge)))
+            return f[best];
+        // Within the bracket around the best sample (a, b): x the best point,
+        // w the second best, v the one before; e the step before last.
+        double a = at - step, b = at + step;
+        double x = at, w = x, v = x, fx = f[best], fw = fx, fv = fx;
+        double d = 0, e = 0;
+        for (int i = 0; i < MostSteps; ++i) {
+            const double middle = 0.5 * (a + b);
+            if (std::abs(x - middle) <= 2 * ClosedWithin - 0.5 * (b - a)) break;
+            bool golden = true;
+            if (std::abs(e) > ClosedWithin) {
+                // The vertex of the parabola through x, w and v, if it falls
+                // inside the bracket by less than half the step before last.
+                const double r = (x - w) * (fx - fv);
+                double q = (x - v) * (fx - fw);
+                double p = (x - v) * q - (x - w) * r;
+                q = 2 * (q - r);
+                if (q > 0) p = -p;
+                q = std::abs(q);
+                if (std::abs(p) < std::abs(0.5 * q * e) && p > q * (a - x) && p < q * (b - x)) {
+                    e = d;
+                    d = p / q;
+                    golden = false;
+                    if (x + d - a < 2 * ClosedWithin || b - (x + d) < 2 * ClosedWithin)
+                        d = middle > x ? ClosedWithin : -ClosedWithin;
+                }
+            }
+            if (golden) {
+                e = x >= middle ? a - x : b - x;
+                d = GoldenSection * e;
+            }
+            const double u = std::abs(d) >= ClosedWithin ? x + d : x + (d > 0 ? ClosedWithin : -ClosedWithin);
+            const double fu = Limit(u);
+            if (fu <= fx) {
+                (u >= x ? a : b) = x;
+                v = w, fv = fw, w = x, fw = fx, x = u, fx = fu;
+            } else {
+                (u < x ? a : b) = u;
+                if (fu <= fw || w == x) {
+                    v = w, fv = fw, w = u, fw = fu;
+                } else if (fu <= fv || v == x || v == w) {
+                    v = u, fv = fu;
+                }
+            }
+        }
+        at = x;
+        return fx;
     }
 };
+
+double SaturationOf(const Stream& stream) {
+    return stream.p < TFS::PKR ? TFS::TS_P(stream.p) : NotDefined;
+}
 
 }  // namespace
 
@@ -51,36 +144,40 @@ Exchanging Exchange(const Stream& hot, const Stream& cold, double minimumApproac
     if (!(hot.t > cold.t + minimumApproach))
         Refuse(hotKey, u" The hot stream is not the minimum approach hotter than the cold inlet: no heat can pass"_s);
     return Served(approachKey, [&] {
-        const Sides sides{hot, cold, minimumApproach};
-        // Each end keeps the approach: the hot outlet against the cold inlet,
-        // the cold outlet against the hot inlet.
-        double duty = std::min(sides.HotLimit(0, cold.t), sides.ColdLimit(0, hot.t));
-        // A boiling cold stream is coldest against the hot one where it starts
-        // to boil; a condensing hot stream, where it starts to condense. Each
-        // such point lies inside the exchanger only for a duty beyond its own.
-        std::optional<SaturatedStreams> coldSat, hotSat;
-        double taken = 0, given = 0;
-        if (cold.p < TFS::PKR) {
-            coldSat = SaturatedAt(cold.p);
-            taken = cold.massFlow * (coldSat->water.h - cold.h);
-            if (taken > 0 && taken < duty) duty = std::min(duty, sides.HotLimit(taken, coldSat->water.t));
-        }
-        if (hot.p < TFS::PKR) {
-            hotSat = SaturatedAt(hot.p);
-            given = hot.massFlow * (hot.h - hotSat->steam.h);
-            if (given > 0 && given < duty) duty = std::min(duty, sides.ColdLimit(given, hotSat->steam.t));
+        const Profile profile{hot, cold, minimumApproach, SaturationOf(cold), SaturationOf(hot)};
+        // The ends: the hot outlet against the cold inlet, the cold outlet
+        // against the hot inlet; F there is one stream's share alone.
+        const double first = cold.t, last = hot.t - minimumApproach;
+        const double coldEnd =
+            hot.massFlow * (hot.h - profile.EnthalpyAt(hot, profile.hotSaturation, first + minimumApproach, Side::Liquid));
+        const double hotEnd = cold.massFlow * (profile.EnthalpyAt(cold, profile.coldSaturation, last, Side::Vapour) - cold.h);
+        // Where the cold stream starts to boil (F leaps up past it), and where
+        // the hot one starts to condense (F leaps down to it): they part F's pieces.
+        std::array<Bound, 2> inner{};
+        int innerCount = 0;
+        const double boiling = profile.coldSaturation, condensing = profile.hotSaturation - minimumApproach;
+        if (boiling > first && boiling < last) inner[innerCount++] = {boiling, profile.Limit(boiling), Jump};
+        if (condensing > first && condensing < last)
+            inner[innerCount++] = {condensing, Jump, profile.Limit(condensing, Side::Vapour)};
+        if (innerCount == 2 && inner[1].t < inner[0].t) std::swap(inner[0], inner[1]);
+        std::array<Bound, 4> bounds{Bound{first, Jump, coldEnd}};
+        int count = 1;
+        for (int i = 0; i < innerCount; ++i) bounds[count++] = inner[i];
+        bounds[count++] = {last, hotEnd, Jump};
+        double duty = Jump, pinch = first;
+        for (int i = 0; i < count; ++i) {
+            const double value = std::min(bounds[i].below, bounds[i].above);
+            if (value < duty) duty = value, pinch = bounds[i].t;
+            if (i + 1 == count) break;
+            double at = 0;
+            const double inside = profile.LeastInside(bounds[i], bounds[i + 1], at);
+            if (inside < duty) duty = inside, pinch = at;
         }
         Exchanging x;
         x.duty = duty;
+        x.pinchTemperature = pinch;
         x.hotOutlet = StreamFromState(TFS::STATE_PH(hot.p, hot.h - duty / hot.massFlow), hot.massFlow);
         x.coldOutlet = StreamFromState(TFS::STATE_PH(cold.p, cold.h + duty / cold.massFlow), cold.massFlow);
-        x.approach = std::min(hot.t - x.coldOutlet.t, x.hotOutlet.t - cold.t);
-        if (coldSat && taken > 0 && taken < duty)
-            x.approach = std::min(x.approach, TFS::STATE_PH(hot.p, hot.h - (duty - taken) / hot.massFlow).t -
-                                                  coldSat->water.t);
-        if (hotSat && given > 0 && given < duty)
-            x.approach = std::min(x.approach, hotSat->steam.t - TFS::STATE_PH(cold.p, cold.h + (duty - given) /
-                                                                                           cold.massFlow).t);
         x.balance = BalanceSheet().in(hot).in(cold).out(x.hotOutlet).out(x.coldOutlet).balance();
         return x;
     });

@@ -109,7 +109,7 @@ OperationResult RunExchanger(const OperationInput& in) {
     const Exchanging x = Exchange(hot, cold, Value(in, 0));
     return {{Named("Hot inlet", hot), Named("Hot outlet", x.hotOutlet), Named("Cold inlet", cold),
              Named("Cold outlet", x.coldOutlet)},
-            {Figure("Duty", K::Power, x.duty), Figure("Smallest approach", K::TemperatureDifference, x.approach)},
+            {Figure("Duty", K::Power, x.duty), Figure("Pinch, cold side", K::Temperature, x.pinchTemperature)},
             x.balance};
 }
 

@@ -222,27 +222,39 @@ double SampledApproach(const Stream& hot, const Stream& cold, double duty) {
     return smallest;
 }
 
-TEST(Equipment, ExchangerStopsAtTheApproachAtAnEndOrWhereTheColdStreamBoils) {
+TEST(Equipment, ExchangerStopsWhereTheStreamsFirstComeWithinTheApproach) {
     // Water heating water: the cold outlet comes within 10 K of the hot inlet.
     const Stream hotWater = StreamPT(1, 150, 2), coldWater = StreamPT(1, 20, 1);
     const Exchanging ends = Exchange(hotWater, coldWater, 10);
     ExpectNear(ends.duty, TFS::h_pt(1, 140) - coldWater.h);
     ExpectNear(ends.coldOutlet.t, 140, 1e-9);
-    ExpectNear(ends.approach, 10, 1e-9);
+    EXPECT_EQ(ends.pinchTemperature, 140);
     ExpectClosed(ends.balance);
 
     // Hot steam raising 2 MPa steam: the pinch lies where the water starts to
     // boil, 10 K below the hot stream there:
     // Q = m_c (h′ − h_c,in) + m_h (h_h,in − h_h(t_s + 10 K)).
     const Stream gas = StreamPT(0.1, 500, 10), feed = StreamPT(2, 100, 3);
-    const Exchanging pinch = Exchange(gas, feed, 10);
+    const Exchanging boiling = Exchange(gas, feed, 10);
     const double ts = TFS::TS_P(2);
-    ExpectNear(pinch.duty, 3 * (HSat(2, 0) - feed.h) + 10 * (gas.h - TFS::h_pt(0.1, ts + 10)));
-    EXPECT_GT(pinch.hotOutlet.t - feed.t, 10.5);  // not the end
-    ExpectNear(pinch.approach, 10, 1e-9);
+    ExpectNear(boiling.duty, 3 * (HSat(2, 0) - feed.h) + 10 * (gas.h - TFS::h_pt(0.1, ts + 10)));
+    EXPECT_EQ(boiling.pinchTemperature, ts);
     // Nowhere closer than the approach (the samples straddle the pinch's kink).
-    EXPECT_GE(SampledApproach(gas, feed, pinch.duty), 10 - 1e-9);
-    ExpectClosed(pinch.balance);
+    EXPECT_GE(SampledApproach(gas, feed, boiling.duty), 10 - 1e-9);
+    ExpectClosed(boiling.balance);
+
+    // 5 MPa steam cooling low-pressure steam: near its saturation the hot
+    // steam's heat capacity rises, and the streams come closest inside, at
+    // neither end nor any saturation point.
+    const Stream hp = StreamPT(5, 550, 3), lp = StreamPT(0.01, 180, 4);
+    const Exchanging inside = Exchange(hp, lp, 10);
+    EXPECT_GT(inside.pinchTemperature, 180 + 1);
+    EXPECT_LT(inside.pinchTemperature, inside.coldOutlet.t - 1);
+    EXPECT_GE(SampledApproach(hp, lp, inside.duty), 10 - 1e-6);
+    EXPECT_LT(SampledApproach(hp, lp, inside.duty), 10 + 0.01);  // and it does come that close
+    EXPECT_GT(inside.hotOutlet.t - lp.t, 10 + 1);
+    EXPECT_LT(inside.coldOutlet.t, hp.t - 10 - 1);
+    ExpectClosed(inside.balance);
 }
 
 // Every refusal: the input it names and its whole message.
