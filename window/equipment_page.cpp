@@ -198,7 +198,7 @@ void EquipmentPage::calculate() {
                 refuse(cycle->fieldOf(refusal.input), refusal.message);
                 return;
             }
-            processDiagram->showStreams(shownReport->streams, CycleLines(shownReport->streams.size()));
+            processDiagram->showStreams(shownReport->streams, CycleLines(shownReport->streams));
         } else {
             OperationForm* form = operationForms[index];
             try {

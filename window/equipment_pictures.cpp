@@ -1,15 +1,23 @@
 // The README's picture of the page Equipment, rendered offscreen:
-//   equipment_pictures <file.png> [--size WxH] [--dark] [--operation <name>] [--diagram]
+//   equipment_pictures <file.png> [--size WxH] [--dark] [--operation <name>] [--set <input>=<value>]...
+//                      [--reheat] [--heaters] [--diagram] [--text]
 // The operation (its name in the list, "Turbine" unless given) is calculated
-// from the first values of its form, and the window grabbed with the page in
-// view: the streams and figures, or with --diagram the process on the diagram.
+// from the first values of its form, each --set typed over them (an input
+// named as the core's refusals name it: "inlet.p", "inlet.massFlow",
+// "outletPressure", "boilerPressure"; the cycle with --reheat reheated, with
+// --heaters regenerative with an open and a closed feedwater heater), and
+// the window grabbed with the page in view: the streams and figures, or with
+// --diagram the process on the diagram; --text writes the result as copied.
 // The window starts as on a first start: its own empty settings and table.
+#include "equipment_form.h"
 #include "equipment_page.h"
 #include "message_box.h"
 #include "process_diagram.h"
 #include "u_H2O_ORV.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QPalette>
 #include <QTabWidget>
@@ -19,7 +27,10 @@
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <file.png> [--size WxH] [--dark] [--operation name] [--diagram]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s <file.png> [--size WxH] [--dark] [--operation name] [--set input=value]... [--reheat] "
+                     "[--heaters] [--diagram] [--text]\n",
+                     argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -31,7 +42,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("p_H2O_ORV"));
     QSize size;
     QString operation = QStringLiteral("Turbine");
-    bool diagram = false;
+    bool diagram = false, reheat = false, heaters = false, text = false;
+    QList<QStringList> typed;
     for (int i = 2; i < argc; ++i) {
         const QByteArray option(argv[i]);
         if (option == "--size" && i + 1 < argc) {
@@ -48,6 +60,14 @@ int main(int argc, char** argv) {
             QApplication::setPalette(dark);
         } else if (option == "--diagram") {
             diagram = true;
+        } else if (option == "--reheat") {
+            reheat = true;
+        } else if (option == "--set" && i + 1 < argc) {
+            typed.append(QString::fromLocal8Bit(argv[++i]).split(u'='));
+        } else if (option == "--heaters") {
+            heaters = true;
+        } else if (option == "--text") {
+            text = true;
         }
     }
     SetMessageCapture([](const ShownMessage& message) { std::fprintf(stderr, "%s\n", qPrintable(message.text)); });
@@ -64,8 +84,22 @@ int main(int argc, char** argv) {
         return 2;
     }
     page->showOperation(index);
+    page->cycleForm()->reheat->setChecked(reheat);
+    page->cycleForm()->openHeater->setChecked(heaters);
+    page->cycleForm()->closedHeater->setChecked(heaters);
+    for (const QStringList& input : typed) {
+        const bool cycle = index == page->operationBox()->count() - 1;
+        QWidget* field = cycle ? page->cycleForm()->fieldOf(input.front()) : page->operationForm(index)->fieldOf(input.front());
+        auto* edit = qobject_cast<QLineEdit*>(field);
+        if (input.size() != 2 || edit == nullptr) {
+            std::fprintf(stderr, "no input %s\n", qPrintable(input.front()));
+            return 2;
+        }
+        edit->setText(input.back());
+    }
     page->calculate();
     if (!page->report()) return 1;
+    if (text) std::printf("%s", qPrintable(page->reportText()));
     page->views()->setCurrentIndex(diagram ? 1 : 0);
     QApplication::processEvents();
     if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

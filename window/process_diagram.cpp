@@ -41,9 +41,18 @@ QList<std::pair<int, int>> ProcessLinesOf(Operation operation, qsizetype streams
     return {{0, 1}};
 }
 
-QList<std::pair<int, int>> CycleLines(qsizetype states) {
+// The states of a cycle come in the order of the flow: the turbine, the
+// condenser, the pumps and heaters of the feedwater train, then a closed
+// heater's drain, which leaves the loop and joins it again.
+QList<std::pair<int, int>> CycleLines(const QList<NamedStream>& states) {
+    const auto drain = [&](qsizetype i) { return states[i].name.contains(u"drain", Qt::CaseInsensitive); };
+    QList<int> loop;
     QList<std::pair<int, int>> lines;
-    for (int i = 0; i < states; ++i) lines.append({i, int((i + 1) % states)});
+    for (int i = 0; i < states.size(); ++i) {
+        if (!drain(i)) loop.append(i);
+        if (i > 0 && drain(i) && drain(i - 1)) lines.append({i - 1, i});
+    }
+    for (qsizetype k = 0; k < loop.size(); ++k) lines.append({loop[k], loop[(k + 1) % loop.size()]});
     return lines;
 }
 

@@ -16,10 +16,10 @@ class QComboBox;
 class QLineSeries;
 
 // Which streams a process joins, by their rows in the result: pairs for an
-// operation (the inlet to each outlet it becomes), or every state in order and
-// back to the first for a cycle.
+// operation (the inlet to each outlet it becomes), or for a cycle its loop in
+// the order of its states, back to the first, with a heater's drain beside it.
 QList<std::pair<int, int>> ProcessLinesOf(Operation operation, qsizetype streams);
-QList<std::pair<int, int>> CycleLines(qsizetype states);
+QList<std::pair<int, int>> CycleLines(const QList<NamedStream>& states);
 
 class ProcessDiagram : public QWidget {
     Q_OBJECT
