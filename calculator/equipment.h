@@ -219,7 +219,9 @@ Boiling Boil(const Stream& feedwater, const Stream& steam, double blowdownFracti
 // minimumApproach (K) hotter than the cold one. The pinch, where they come
 // that close, lies at an end, where a stream starts to boil or condense, or
 // inside a phase where the streams' heat capacity rates cross (steam near
-// saturation or the critical point): the whole profile is searched.
+// saturation, or near its heat capacity's peak above the critical pressure):
+// the whole profile is searched. Where the formulation's regions meet, their
+// equations differ by some millikelvin, and so may the approach.
 struct Exchanging {
     Stream hotOutlet, coldOutlet;
     double duty = NotDefined;              // kW
