@@ -31,11 +31,11 @@ enum class Side { Liquid, Vapour };
 constexpr int SamplesPerPiece = 16;
 constexpr int MostSteps = 100;
 constexpr double ClosedWithin = 1e-4;                 // K
-constexpr double Nudge = 1e-3;                       // K, off an end to see F's slope there
-constexpr double GoldenSection = 0.3819660112501051;  // (3 − √5)/2
+constexpr double Nudge = 1e-3;                        // K, off an end to see F's slope there
+constexpr double GoldenRatio = 0.6180339887498949;    // (√5 − 1)/2
+constexpr double GoldenSection = 1 - GoldenRatio;     // (3 − √5)/2
+constexpr double PeakWithin = 0.01;                   // K
 constexpr double Jump = std::numeric_limits<double>::infinity();
-constexpr double GoldenRatio = 0.6180339887498949;  // (√5 − 1)/2
-constexpr double PeakWithin = 0.01;                // K
 // The (p, t) domain above the critical point: to 800 °C at up to 100 MPa.
 constexpr double HighestPressure = 100.0, HighestTemperatureAbove = 800.0;
 
@@ -181,16 +181,16 @@ Exchanging Exchange(const Stream& hot, const Stream& cold, double minimumApproac
         std::array<Bound, 6> bounds{Bound{first, Jump, coldEnd}};
         int count = 1;
         const auto part = [&](Bound bound) {
-            if (!(bound.t > first && bound.t < last)) return;
             int i = count++;
             for (; bounds[i - 1].t > bound.t; --i) bounds[i] = bounds[i - 1];
             bounds[i] = bound;
         };
         const double boiling = profile.coldSaturation, condensing = profile.hotSaturation - minimumApproach;
-        if (boiling > first && boiling < last) part({boiling, profile.Limit(boiling), Jump});
-        if (condensing > first && condensing < last) part({condensing, Jump, profile.Limit(condensing, Side::Vapour)});
+        const auto inside = [&](double t) { return t > first && t < last; };
+        if (inside(boiling)) part({boiling, profile.Limit(boiling), Jump});
+        if (inside(condensing)) part({condensing, Jump, profile.Limit(condensing, Side::Vapour)});
         for (const double peak : {PseudoCritical(cold.p), PseudoCritical(hot.p) - minimumApproach})
-            if (peak > first && peak < last) part({peak, profile.Limit(peak), profile.Limit(peak)});
+            if (inside(peak)) part({peak, profile.Limit(peak), profile.Limit(peak)});
         bounds[count++] = {last, hotEnd, Jump};
         double duty = Jump, pinch = first;
         for (int i = 0; i < count; ++i) {
@@ -198,8 +198,8 @@ Exchanging Exchange(const Stream& hot, const Stream& cold, double minimumApproac
             if (value < duty) duty = value, pinch = bounds[i].t;
             if (i + 1 == count) break;
             double at = 0;
-            const double inside = profile.LeastInside(bounds[i], bounds[i + 1], at);
-            if (inside < duty) duty = inside, pinch = at;
+            const double least = profile.LeastInside(bounds[i], bounds[i + 1], at);
+            if (least < duty) duty = least, pinch = at;
         }
         Exchanging x;
         x.duty = duty;
