@@ -7,7 +7,7 @@
 // flow, duty and power kW. Every relation is linear in the flow, so kg/h with
 // kJ/h works the same. Efficiencies and fractions are fractions (0.85, not 85).
 //
-// A specification that no state satisfies is refused as a whole by throwing an
+// A demand that no state satisfies is refused as a whole by throwing an
 // EquipmentRefusal whose message names the input; a state the formulation
 // cannot serve is refused the same way, with an English sentence. Nothing is
 // half computed. The few limits the messages name (the formulation's pressure
@@ -38,7 +38,7 @@ struct Stream {
     bool twoPhase() const { return !std::isnan(x); }
 };
 
-// The refusal of a specification: the message, as the window shows it, and the
+// The refusal of a demand: the message, as the window shows it, and the
 // key of the input it names, so that the window can give that field the focus:
 // a parameter's key ("outletPressure", "isentropicEfficiency"), a stream's key
 // ("inlet", "spray"), or a stream's value ("inlet.massFlow", "inlet.p").

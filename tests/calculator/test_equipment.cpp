@@ -1,5 +1,5 @@
 // The unit operations against their balances worked by hand from the
-// formulation's states, and the specifications they refuse.
+// formulation's states, and the demands they refuse.
 #include "equipment.h"
 
 #include "TFS.h"
@@ -258,7 +258,7 @@ TEST(Equipment, ExchangerStopsWhereTheStreamsFirstComeWithinTheApproach) {
 }
 
 // Every refusal: the input it names and its whole message.
-TEST(Equipment, RefusesASpecificationNoStateSatisfiesAsAWhole) {
+TEST(Equipment, RefusesADemandNoStateSatisfiesAsAWhole) {
     const Stream steam = StreamPT(4, 400, 10), water = StreamPT(5, 100, 1);
     struct Case {
         std::function<void()> run;
