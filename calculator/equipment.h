@@ -147,8 +147,9 @@ struct Heating {
     double duty = NotDefined;
     Balance balance;
 };
-// Refused: a dryness outside [0, 1] or at or above the critical pressure, a
-// duty asked of a stream without flow, an outlet state outside IF97's range.
+// Refused: a temperature that is the saturation temperature, a dryness outside
+// [0, 1] or at or above the critical pressure, a duty asked of a stream
+// without flow, an outlet state outside IF97's range.
 Heating Heat(const Stream& inlet, double outletPressure, const HeatTarget& target);
 
 // A header: the inlets mixed by mass and energy at the outlet pressure (not
