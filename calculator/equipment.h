@@ -352,7 +352,7 @@ struct ParameterRow {
     const char* caption;  // "Outlet pressure"
     ParameterKind kind;   // with choices: that of the first
     double typical;       // a first value for an empty form, in the core's units
-    QList<ParameterChoice> choices;  // none, or the kinds the user picks one of
+    QList<ParameterChoice> choices;  // none, or the kinds the user picks one of (the heater: by HeatTarget::Kind)
 };
 
 struct StreamRow {
