@@ -7,7 +7,7 @@
 // flow, duty and power kW. Every relation is linear in the flow, so kg/h with
 // kJ/h works the same. Efficiencies and fractions are fractions (0.85, not 85).
 //
-// A specification that no state satisfies is refused as a whole by throwing an
+// A demand that no state satisfies is refused as a whole by throwing an
 // EquipmentRefusal whose message names the input; a state the formulation
 // cannot serve is refused the same way, with an English sentence. Nothing is
 // half computed. The few limits the messages name (the formulation's pressure
@@ -38,7 +38,7 @@ struct Stream {
     bool twoPhase() const { return !std::isnan(x); }
 };
 
-// The refusal of a specification: the message, as the window shows it, and the
+// The refusal of a demand: the message, as the window shows it, and the
 // key of the input it names, so that the window can give that field the focus:
 // a parameter's key ("outletPressure", "isentropicEfficiency"), a stream's key
 // ("inlet", "spray"), or a stream's value ("inlet.massFlow", "inlet.p").
@@ -147,8 +147,9 @@ struct Heating {
     double duty = NotDefined;
     Balance balance;
 };
-// Refused: a dryness outside [0, 1] or at or above the critical pressure, a
-// duty asked of a stream without flow, an outlet state outside IF97's range.
+// Refused: a temperature that is the saturation temperature, a dryness outside
+// [0, 1] or at or above the critical pressure, a duty asked of a stream
+// without flow, an outlet state outside IF97's range.
 Heating Heat(const Stream& inlet, double outletPressure, const HeatTarget& target);
 
 // A header: the inlets mixed by mass and energy at the outlet pressure (not
@@ -219,7 +220,9 @@ Boiling Boil(const Stream& feedwater, const Stream& steam, double blowdownFracti
 // minimumApproach (K) hotter than the cold one. The pinch, where they come
 // that close, lies at an end, where a stream starts to boil or condense, or
 // inside a phase where the streams' heat capacity rates cross (steam near
-// saturation or the critical point): the whole profile is searched.
+// saturation, or near its heat capacity's peak above the critical pressure):
+// the whole profile is searched. Where the formulation's regions meet, their
+// equations differ by some millikelvin, and so may the approach.
 struct Exchanging {
     Stream hotOutlet, coldOutlet;
     double duty = NotDefined;              // kW
@@ -349,7 +352,7 @@ struct ParameterRow {
     const char* caption;  // "Outlet pressure"
     ParameterKind kind;   // with choices: that of the first
     double typical;       // a first value for an empty form, in the core's units
-    QList<ParameterChoice> choices;  // none, or the kinds the user picks one of
+    QList<ParameterChoice> choices;  // none, or the kinds the user picks one of (the heater: by HeatTarget::Kind)
 };
 
 struct StreamRow {

@@ -31,9 +31,13 @@ enum class Side { Liquid, Vapour };
 constexpr int SamplesPerPiece = 16;
 constexpr int MostSteps = 100;
 constexpr double ClosedWithin = 1e-4;                 // K
-constexpr double Nudge = 1e-3;                       // K, off an end to see F's slope there
-constexpr double GoldenSection = 0.3819660112501051;  // (3 − √5)/2
+constexpr double Nudge = 1e-3;                        // K, off an end to see F's slope there
+constexpr double GoldenRatio = 0.6180339887498949;    // (√5 − 1)/2
+constexpr double GoldenSection = 1 - GoldenRatio;     // (3 − √5)/2
+constexpr double PeakWithin = 0.01;                   // K
 constexpr double Jump = std::numeric_limits<double>::infinity();
+// The (p, t) domain above the critical point: to 800 °C at up to 100 MPa.
+constexpr double HighestPressure = 100.0, HighestTemperatureAbove = 800.0;
 
 // A temperature where F changes its phase, with F's value as t is
 // approached from below and from above it (Jump where F leaps up there).
@@ -127,6 +131,26 @@ struct Profile {
     }
 };
 
+// Above the critical pressure the heat capacity peaks at the pseudo-critical
+// temperature, between the critical temperature and the top of the (p, t)
+// domain; F bends sharply there. NaN below the critical pressure.
+double PseudoCritical(double p) {
+    if (!(p >= TFS::PKR && p <= HighestPressure)) return NotDefined;
+    double a = TFS::TKR, b = HighestTemperatureAbove;
+    double c = b - GoldenRatio * (b - a), d = a + GoldenRatio * (b - a);
+    double fc = TFS::Cp_PT(p, c), fd = TFS::Cp_PT(p, d);
+    while (b - a > PeakWithin) {
+        if (fc > fd) {
+            b = d, d = c, fd = fc;
+            c = b - GoldenRatio * (b - a), fc = TFS::Cp_PT(p, c);
+        } else {
+            a = c, c = d, fc = fd;
+            d = a + GoldenRatio * (b - a), fd = TFS::Cp_PT(p, d);
+        }
+    }
+    return 0.5 * (a + b);
+}
+
 double SaturationOf(const Stream& stream) {
     return stream.p < TFS::PKR ? TFS::TS_P(stream.p) : NotDefined;
 }
@@ -151,18 +175,22 @@ Exchanging Exchange(const Stream& hot, const Stream& cold, double minimumApproac
         const double coldEnd =
             hot.massFlow * (hot.h - profile.EnthalpyAt(hot, profile.hotSaturation, first + minimumApproach, Side::Liquid));
         const double hotEnd = cold.massFlow * (profile.EnthalpyAt(cold, profile.coldSaturation, last, Side::Vapour) - cold.h);
-        // Where the cold stream starts to boil (F leaps up past it), and where
-        // the hot one starts to condense (F leaps down to it): they part F's pieces.
-        std::array<Bound, 2> inner{};
-        int innerCount = 0;
-        const double boiling = profile.coldSaturation, condensing = profile.hotSaturation - minimumApproach;
-        if (boiling > first && boiling < last) inner[innerCount++] = {boiling, profile.Limit(boiling), Jump};
-        if (condensing > first && condensing < last)
-            inner[innerCount++] = {condensing, Jump, profile.Limit(condensing, Side::Vapour)};
-        if (innerCount == 2 && inner[1].t < inner[0].t) std::swap(inner[0], inner[1]);
-        std::array<Bound, 4> bounds{Bound{first, Jump, coldEnd}};
+        // Where the cold stream starts to boil (F leaps up past it), where the
+        // hot one starts to condense (F leaps down to it), and where either's
+        // heat capacity peaks above the critical pressure: they part F's pieces.
+        std::array<Bound, 6> bounds{Bound{first, Jump, coldEnd}};
         int count = 1;
-        for (int i = 0; i < innerCount; ++i) bounds[count++] = inner[i];
+        const auto part = [&](Bound bound) {
+            int i = count++;
+            for (; bounds[i - 1].t > bound.t; --i) bounds[i] = bounds[i - 1];
+            bounds[i] = bound;
+        };
+        const double boiling = profile.coldSaturation, condensing = profile.hotSaturation - minimumApproach;
+        const auto inside = [&](double t) { return t > first && t < last; };
+        if (inside(boiling)) part({boiling, profile.Limit(boiling), Jump});
+        if (inside(condensing)) part({condensing, Jump, profile.Limit(condensing, Side::Vapour)});
+        for (const double peak : {PseudoCritical(cold.p), PseudoCritical(hot.p) - minimumApproach})
+            if (inside(peak)) part({peak, profile.Limit(peak), profile.Limit(peak)});
         bounds[count++] = {last, hotEnd, Jump};
         double duty = Jump, pinch = first;
         for (int i = 0; i < count; ++i) {
@@ -170,8 +198,8 @@ Exchanging Exchange(const Stream& hot, const Stream& cold, double minimumApproac
             if (value < duty) duty = value, pinch = bounds[i].t;
             if (i + 1 == count) break;
             double at = 0;
-            const double inside = profile.LeastInside(bounds[i], bounds[i + 1], at);
-            if (inside < duty) duty = inside, pinch = at;
+            const double least = profile.LeastInside(bounds[i], bounds[i + 1], at);
+            if (least < duty) duty = least, pinch = at;
         }
         Exchanging x;
         x.duty = duty;

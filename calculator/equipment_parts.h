@@ -1,5 +1,5 @@
 // What the equipment's files share: the states as streams, the checks that
-// refuse a specification, and the balances. Internal to the core.
+// refuse what an operation is asked, and the balances. Internal to the core.
 #pragma once
 
 #include "equipment.h"

@@ -27,7 +27,7 @@ void Refuse(const QString& input, const QString& message) {
 }
 
 void RefuseStop(const QString& input, const TFS::FatalStop& stop) {
-    Refuse(input, u" The state lies outside the range of IF97: "_s + ExplanationOfStop(QString::fromUtf8(stop.what())));
+    Refuse(input, u" IF97 cannot give this state: "_s + ExplanationOfStop(QString::fromUtf8(stop.what())));
 }
 
 void CheckStream(const Stream& stream, const QString& key, const QString& name) {

@@ -73,6 +73,9 @@ Heating Heat(const Stream& inlet, double outletPressure, const HeatTarget& targe
     heating.outlet = Served(targetKey, [&] {
         switch (target.kind) {
             case HeatTarget::Kind::OutletTemperature:
+                if (outletPressure < TFS::PKR && value == TFS::TS_P(outletPressure))
+                    Refuse(targetKey, u" The outlet temperature is the saturation temperature at the outlet pressure: it "
+                                      u"does not tell the phase; give the outlet dryness"_s);
                 return StreamFromState(TFS::STATE_PT(outletPressure, value), m);
             case HeatTarget::Kind::OutletDryness:
                 if (!(value >= 0 && value <= 1)) Refuse(targetKey, u" Inadequately set dryness: x>1 or x<0"_s);

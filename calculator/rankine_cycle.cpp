@@ -89,27 +89,193 @@ Pressures CheckedPressures(const Definition& d) {
     return {pb, pc};
 }
 
-// The cycle as it is built up, state by state.
-class Cycle {
-public:
-    explicit Cycle(const Definition& d) : d(d) {}
-
-    const Stream& Add(const QString& name, const Stream& stream, double fraction) {
-        states.append({int(states.size()) + 1, name, stream, fraction});
-        return states.back().stream;
-    }
-    RankineResult Finished(double turbineWork, double pumpWork, double heatAdded, double heatRejected,
-                           double boilerInflow);
-
-    const Definition& d;
-    QList<CycleState> states;
+// What the turbine gives at one pressure on its way down.
+struct TurbinePoint {
+    double p;
+    Stream extracted;  // the section's outlet: the steam bled here, before any reheat
+    Stream leaving;    // what goes on down the turbine: after the reheater at the reheat pressure
 };
 
-RankineResult Cycle::Finished(double turbineWork, double pumpWork, double heatAdded, double heatRejected,
-                              double boilerInflow) {
+// The turbine per kilogram entering it, section by section from the inlet
+// down every extraction and the reheat pressure to the condenser.
+QList<TurbinePoint> TurbineLine(const Definition& d, const Stream& inlet, double pc) {
+    QList<double> stops{pc};
+    if (d.reheat) stops.append(d.reheat->pressure);
+    if (d.openHeaterPressure) stops.append(*d.openHeaterPressure);
+    if (d.closedHeater) stops.append(d.closedHeater->pressure);
+    std::sort(stops.begin(), stops.end(), std::greater<>());
+    stops.erase(std::unique(stops.begin(), stops.end()), stops.end());
+    QList<TurbinePoint> points;
+    Stream current = inlet;
+    for (double p : stops) {
+        const Stream out =
+            Within(u"turbineEfficiency"_s, [&] { return Expand(current, p, d.turbineEfficiency).outlet; });
+        TurbinePoint point{p, out, out};
+        if (d.reheat && p == d.reheat->pressure) {
+            if (!(d.reheat->temperature > out.t))
+                Refuse(u"reheatTemperature"_s, u" The reheat temperature is not above the high-pressure turbine's outlet"_s);
+            point.leaving = Within(u"reheatTemperature"_s, [&] { return StreamPT(p, d.reheat->temperature, 0); });
+        }
+        points.append(point);
+        current = point.leaving;
+    }
+    return points;
+}
+
+Stream ExtractedAt(const QList<TurbinePoint>& points, double p) {
+    for (const TurbinePoint& point : points)
+        if (point.p == p) return point.extracted;
+    return {};
+}
+
+// The feedwater from the condenser to the boiler, and the extraction
+// fractions the heaters' balances ask, per kilogram of boiler steam.
+struct FeedwaterTrain {
+    Stream condensate, pumped;                 // the condenser's outlet and the first pump's
+    Stream openOut, feedPumped;                // the open heater's outlet and the feed pump's
+    Stream closedOut, drain, drainOnward;      // the closed heater's outlets; the drain pumped or throttled
+    double closedFraction = 0, openFraction = 0;
+    double heaterFlow = 1;  // through the closed heater and the feed pump: all but a drain pumped forward
+    bool pumpedForward = false;
+};
+
+FeedwaterTrain Feedwater(const Definition& d, const QList<TurbinePoint>& points, double pb, double pc) {
+    const std::optional<double> po = d.openHeaterPressure;
+    FeedwaterTrain w;
+    w.pumpedForward = d.closedHeater && d.closedHeater->drain == DrainRoute::PumpedForward;
+    const auto pump = [&](const Stream& in, double p) {
+        return Within(u"pumpEfficiency"_s, [&] { return Compress(in, p, d.pumpEfficiency).outlet; });
+    };
+    w.condensate = Within(u"condenserPressure"_s, [&] { return SaturatedAt(pc).water; });
+    w.pumped = pump(w.condensate, po.value_or(pb));
+    Stream closedIn = w.pumped;
+    if (po) {
+        w.openOut = Within(u"openHeaterPressure"_s, [&] { return SaturatedAt(*po).water; });
+        w.feedPumped = closedIn = pump(w.openOut, pb);
+    }
+    if (d.closedHeater) {
+        // The closed heater brings the feedwater to the saturation temperature
+        // of its extraction, and leaves its drain saturated.
+        const double ph = d.closedHeater->pressure;
+        const QString key = u"closedHeaterPressure"_s;
+        w.drain = Within(key, [&] { return SaturatedAt(ph).water; });
+        w.closedOut = Within(key, [&] { return StreamPT(pb, w.drain.t, 0); });
+        const double rise = w.closedOut.h - closedIn.h, given = ExtractedAt(points, ph).h - w.drain.h;
+        if (!(rise > 0)) Refuse(key, u" The closed heater's feedwater is already at its saturation temperature"_s);
+        if (!(given > 0)) Refuse(key, u" The closed heater's extraction steam cannot heat its feedwater"_s);
+        // Pumped forward, the drain joins the feedwater: only the rest passes the heater.
+        w.closedFraction = w.pumpedForward ? rise / (given + rise) : rise / given;
+        w.heaterFlow = w.pumpedForward ? 1 - w.closedFraction : 1.0;
+        w.drainOnward = w.pumpedForward ? pump(w.drain, pb)
+                                        : Within(key, [&] { return Throttle(w.drain, po.value_or(pc)).outlet; });
+    }
+    if (po) {
+        // The open heater mixes its extraction, the condensate and a cascaded
+        // drain into saturated water.
+        const Stream bled = ExtractedAt(points, *po);
+        const double cascaded = d.closedHeater && !w.pumpedForward ? w.closedFraction : 0.0;
+        const double needed = w.heaterFlow * (w.openOut.h - w.pumped.h) -
+                              (cascaded > 0 ? cascaded * (w.drainOnward.h - w.pumped.h) : 0.0);
+        if (!(bled.h > w.openOut.h))
+            Refuse(u"openHeaterPressure"_s, u" The open heater's extraction steam cannot heat its water to saturation"_s);
+        w.openFraction = needed / (bled.h - w.pumped.h);
+        if (!(w.openFraction > 0))
+            Refuse(u"openHeaterPressure"_s,
+                   u" The closed heater's drain alone overheats the open heater: no extraction is left to it"_s);
+    }
+    if (!(w.closedFraction + w.openFraction < 1))
+        Refuse(u"openHeaterPressure"_s, u" The heaters would take all the steam: none is left for the condenser"_s);
+    return w;
+}
+
+// The name of a turbine point by the roles it plays: "Extraction to the
+// closed heater, reheater inlet".
+QString PointName(const Definition& d, double p, double pc) {
+    QStringList roles;
+    if (d.closedHeater && p == d.closedHeater->pressure) roles << u"extraction to the closed heater"_s;
+    if (d.openHeaterPressure && p == *d.openHeaterPressure) roles << u"extraction to the open heater"_s;
+    if (d.reheat && p == d.reheat->pressure) roles << u"reheater inlet"_s;
+    if (p == pc) roles << u"turbine exhaust"_s;
+    QString name = roles.join(u", "_s);
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+}  // namespace
+
+RankineResult RankineCycle(const RankineDefinition& d) {
+    const Pressures pressures = CheckedPressures(d);
+    const double pb = pressures.boiler, pc = pressures.condenser;
+    const Stream inlet = Within(u"boilerTemperature"_s, [&] { return StreamPT(pb, d.boilerTemperature, 0); });
+    const QList<TurbinePoint> points = TurbineLine(d, inlet, pc);
+    const FeedwaterTrain w = Feedwater(d, points, pb, pc);
+    const bool closed = d.closedHeater.has_value(), open = d.openHeaterPressure.has_value();
+
+    // The states in the order of the flow, numbered, each with its fraction
+    // of the boiler's flow. The turbine's flow falls at each extraction.
+    QList<CycleState> states;
+    const auto add = [&](const QString& name, const Stream& stream, double fraction) {
+        states.append({int(states.size()) + 1, name, stream, fraction});
+    };
+    add(u"Turbine inlet"_s, inlet, 1);
+    double flow = 1, turbineWork = 0, heatAdded = 0, pumpWork = 0;
+    Stream before = inlet;
+    for (const TurbinePoint& point : points) {
+        turbineWork += flow * (before.h - point.extracted.h);
+        add(PointName(d, point.p, pc), point.extracted, flow);
+        if (closed && point.p == d.closedHeater->pressure) flow -= w.closedFraction;
+        if (open && point.p == *d.openHeaterPressure) flow -= w.openFraction;
+        if (d.reheat && point.p == d.reheat->pressure) {
+            add(u"Reheater outlet"_s, point.leaving, flow);
+            heatAdded += flow * (point.leaving.h - point.extracted.h);
+        }
+        before = point.leaving;
+    }
+    // The condenser takes the exhaust, and a drain cascaded to it.
+    const double drainToCondenser = closed && !w.pumpedForward && !open ? w.closedFraction : 0.0;
+    const double condensateFlow = flow + drainToCondenser;
+    const double heatRejected = flow * before.h + (drainToCondenser > 0 ? drainToCondenser * w.drainOnward.h : 0.0) -
+                                condensateFlow * w.condensate.h;
+    add(u"Condenser outlet"_s, w.condensate, condensateFlow);
+    add(open ? u"Condensate pump outlet"_s : u"Feed pump outlet"_s, w.pumped, condensateFlow);
+    pumpWork += condensateFlow * (w.pumped.h - w.condensate.h);
+    Stream toBoiler = w.pumped;
+    // What reaches the boiler, summed from the flows that join on the way.
+    double delivered = condensateFlow;
+    if (open) {
+        delivered += w.openFraction + (closed && !w.pumpedForward ? w.closedFraction : 0.0);
+        add(u"Open heater outlet"_s, w.openOut, w.heaterFlow);
+        add(u"Feed pump outlet"_s, w.feedPumped, w.heaterFlow);
+        pumpWork += w.heaterFlow * (w.feedPumped.h - w.openOut.h);
+        toBoiler = w.feedPumped;
+    }
+    if (closed) {
+        add(u"Closed heater feedwater outlet"_s, w.closedOut, w.heaterFlow);
+        add(u"Closed heater drain"_s, w.drain, w.closedFraction);
+        toBoiler = w.closedOut;
+        if (w.pumpedForward) {
+            add(u"Drain pump outlet"_s, w.drainOnward, w.closedFraction);
+            pumpWork += w.closedFraction * (w.drainOnward.h - w.drain.h);
+            Stream feed = w.closedOut, pumpedDrain = w.drainOnward;
+            feed.massFlow = w.heaterFlow;
+            pumpedDrain.massFlow = w.closedFraction;
+            toBoiler = Within(u"closedHeaterPressure"_s, [&] { return Mix({feed, pumpedDrain}, pb).outlet; });
+            delivered += w.closedFraction;
+            add(u"Feedwater to the boiler"_s, toBoiler, 1);
+        } else {
+            add(open ? u"Drain throttled to the open heater"_s : u"Drain throttled to the condenser"_s,
+                     w.drainOnward, w.closedFraction);
+        }
+    }
+    heatAdded += inlet.h - toBoiler.h;
+    if (!(turbineWork > pumpWork))
+        Refuse(u"pumpEfficiency"_s, u" The cycle gives no net work: its pumps take all its turbine gives"_s);
+
     RankineResult r;
-    for (CycleState& s : states) s.stream.massFlow = s.fraction * d.massFlow;
     r.states = states;
+    for (CycleState& s : r.states) s.stream.massFlow = s.fraction * d.massFlow;
+    r.openHeaterFraction = w.openFraction;
+    r.closedHeaterFraction = w.closedFraction;
     r.turbineWork = turbineWork;
     r.pumpWork = pumpWork;
     r.heatAdded = heatAdded;
@@ -120,183 +286,15 @@ RankineResult Cycle::Finished(double turbineWork, double pumpWork, double heatAd
     r.heatRate = 3600.0 / r.thermalEfficiency;
     r.steamRate = 3600.0 / r.netWork;
     r.backWorkRatio = pumpWork / turbineWork;
+    const double hottest = std::max(d.boilerTemperature, d.reheat ? d.reheat->temperature : d.boilerTemperature);
+    r.carnotEfficiency = 1 - (w.condensate.t + ZeroCelsius) / (hottest + ZeroCelsius);
+    // Per kilogram of boiler steam: what reaches the boiler against what leaves it,
+    // the heat and pump work in against the heat and turbine work out.
     r.balance = BalanceSheet()
-                    .in(Stream{.h = 0, .massFlow = boilerInflow})
+                    .in(Stream{.h = 0, .massFlow = delivered})
                     .energyIn(heatAdded + pumpWork)
                     .out(Stream{.h = 0, .massFlow = 1})
                     .energyOut(heatRejected + turbineWork)
                     .balance();
-    return r;
-}
-
-// What the turbine gives at one pressure on its way down.
-struct TurbinePoint {
-    double p;
-    Stream state;  // after the section ending here (after the reheater at the reheat pressure)
-    Stream extracted;  // the steam bled here: the section's outlet, before any reheat
-};
-
-}  // namespace
-
-RankineResult RankineCycle(const RankineDefinition& d) {
-    const Pressures pressures = CheckedPressures(d);
-    const double pb = pressures.boiler, pc = pressures.condenser;
-    const double eta = d.turbineEfficiency, etaPump = d.pumpEfficiency;
-    const std::optional<double> po = d.openHeaterPressure;
-    const bool closed = d.closedHeater.has_value();
-    const double ph = closed ? d.closedHeater->pressure : NotDefined;
-    const bool pumpedForward = d.closedHeater && d.closedHeater->drain == DrainRoute::PumpedForward;
-
-    Cycle cycle(d);
-    // The turbine, per kilogram entering it. The fractions are set once the
-    // heaters' balances are known; the states do not depend on them.
-    const Stream inlet = Within(u"boilerTemperature"_s, [&] { return StreamPT(pb, d.boilerTemperature, 0); });
-    QList<double> stops{pc};
-    if (d.reheat) stops.append(d.reheat->pressure);
-    if (po) stops.append(*po);
-    if (closed) stops.append(ph);
-    std::sort(stops.begin(), stops.end(), std::greater<>());
-    stops.erase(std::unique(stops.begin(), stops.end()), stops.end());
-
-    QList<TurbinePoint> points;
-    Stream current = inlet;
-    for (double p : stops) {
-        const Stream out = Within(u"turbineEfficiency"_s, [&] { return Expand(current, p, eta).outlet; });
-        TurbinePoint point{p, out, out};
-        if (d.reheat && p == d.reheat->pressure) {
-            if (!(d.reheat->temperature > out.t))
-                Refuse(u"reheatTemperature"_s, u" The reheat temperature is not above the high-pressure turbine's outlet"_s);
-            point.state = Within(u"reheatTemperature"_s, [&] { return StreamPT(p, d.reheat->temperature, 0); });
-        }
-        points.append(point);
-        current = point.state;
-    }
-    const auto extractionAt = [&](double p) {
-        for (const TurbinePoint& point : points)
-            if (point.p == p) return point.extracted;
-        return Stream{};
-    };
-
-    // The feedwater train from the condenser to the boiler.
-    const Stream condensate = Within(u"condenserPressure"_s, [&] { return SaturatedAt(pc).water; });
-    const double firstPumpTo = po.value_or(pb);
-    const Stream pumped1 = Within(u"pumpEfficiency"_s, [&] { return Compress(condensate, firstPumpTo, etaPump).outlet; });
-    Stream openOut, pumped2, closedIn = pumped1, closedOut, drain, drainPumped, drainThrottled;
-    if (po) {
-        openOut = Within(u"openHeaterPressure"_s, [&] { return SaturatedAt(*po).water; });
-        pumped2 = Within(u"pumpEfficiency"_s, [&] { return Compress(openOut, pb, etaPump).outlet; });
-        closedIn = pumped2;
-    }
-    double yClosed = 0, yOpen = 0;
-    if (closed) {
-        // The closed heater brings the feedwater to the saturation temperature
-        // of its extraction, and leaves its drain saturated.
-        drain = Within(u"closedHeaterPressure"_s, [&] { return SaturatedAt(ph).water; });
-        closedOut = Within(u"closedHeaterPressure"_s, [&] { return StreamPT(pb, drain.t, 0); });
-        const Stream bled = extractionAt(ph);
-        const double rise = closedOut.h - closedIn.h, given = bled.h - drain.h;
-        if (!(rise > 0))
-            Refuse(u"closedHeaterPressure"_s, u" The closed heater's feedwater is already at its saturation temperature"_s);
-        if (!(given > 0))
-            Refuse(u"closedHeaterPressure"_s, u" The closed heater's extraction steam cannot heat its feedwater"_s);
-        // Pumped forward, the drain joins the feedwater: only the rest passes the heater.
-        yClosed = pumpedForward ? rise / (given + rise) : rise / given;
-        if (pumpedForward)
-            drainPumped = Within(u"pumpEfficiency"_s, [&] { return Compress(drain, pb, etaPump).outlet; });
-        else
-            drainThrottled = Within(u"closedHeaterPressure"_s, [&] { return Throttle(drain, po.value_or(pc)).outlet; });
-    }
-    // The water through the closed heater, which the open heater (or the first pump) delivers.
-    const double trainFlow = pumpedForward ? 1 - yClosed : 1.0;
-    if (po) {
-        // The open heater mixes its extraction, the condensate and a cascaded
-        // drain into saturated water.
-        const Stream bled = extractionAt(*po);
-        const bool cascaded = closed && !pumpedForward;
-        const double needed =
-            trainFlow * (openOut.h - pumped1.h) - (cascaded ? yClosed * (drainThrottled.h - pumped1.h) : 0.0);
-        yOpen = needed / (bled.h - pumped1.h);
-        if (!(bled.h > openOut.h))
-            Refuse(u"openHeaterPressure"_s, u" The open heater's extraction steam cannot heat its water to saturation"_s);
-        if (!(yOpen > 0))
-            Refuse(u"openHeaterPressure"_s, u" The closed heater's drain alone overheats the open heater: no extraction is left to it"_s);
-    }
-    // The turbine's flow falls at each extraction; the condenser takes what is left.
-    const double exhaustFlow = 1 - yClosed - yOpen;
-    if (!(exhaustFlow > 0))
-        Refuse(u"openHeaterPressure"_s, u" The heaters would take all the steam: none is left for the condenser"_s);
-
-    // The states in the order of the flow, with the work and heat of each part.
-    cycle.Add(u"Turbine inlet"_s, inlet, 1);
-    double flow = 1, turbineWork = 0, heatAdded = 0, heatRejected = 0, pumpWork = 0;
-    Stream before = inlet;
-    for (const TurbinePoint& point : points) {
-        turbineWork += flow * (before.h - point.extracted.h);
-        QStringList roles;
-        double bledHere = 0;
-        if (closed && point.p == ph) {
-            roles << u"extraction to the closed heater"_s;
-            bledHere += yClosed;
-        }
-        if (po && point.p == po.value_or(0)) {
-            roles << u"extraction to the open heater"_s;
-            bledHere += yOpen;
-        }
-        const bool reheated = d.reheat && point.p == d.reheat->pressure;
-        if (reheated) roles << u"reheater inlet"_s;
-        if (point.p == pc) roles << u"turbine exhaust"_s;
-        QString name = roles.join(u", "_s);
-        name[0] = name[0].toUpper();
-        cycle.Add(name, point.extracted, flow);
-        flow -= bledHere;
-        if (reheated) {
-            cycle.Add(u"Reheater outlet"_s, point.state, flow);
-            heatAdded += flow * (point.state.h - point.extracted.h);
-        }
-        before = point.state;
-    }
-    // The condenser takes the exhaust and a drain cascaded to it.
-    const bool drainToCondenser = closed && !pumpedForward && !po;
-    heatRejected = exhaustFlow * before.h + (drainToCondenser ? yClosed * drainThrottled.h : 0.0) -
-                   (exhaustFlow + (drainToCondenser ? yClosed : 0.0)) * condensate.h;
-    const double condensateFlow = exhaustFlow + (drainToCondenser ? yClosed : 0.0);
-    cycle.Add(u"Condenser outlet"_s, condensate, condensateFlow);
-    cycle.Add(po ? u"Condensate pump outlet"_s : u"Feed pump outlet"_s, pumped1, condensateFlow);
-    pumpWork += condensateFlow * (pumped1.h - condensate.h);
-    Stream toBoiler = pumped1;
-    if (po) {
-        cycle.Add(u"Open heater outlet"_s, openOut, trainFlow);
-        cycle.Add(u"Feed pump outlet"_s, pumped2, trainFlow);
-        pumpWork += trainFlow * (pumped2.h - openOut.h);
-        toBoiler = pumped2;
-    }
-    if (closed) {
-        cycle.Add(u"Closed heater feedwater outlet"_s, closedOut, trainFlow);
-        cycle.Add(u"Closed heater drain"_s, drain, yClosed);
-        toBoiler = closedOut;
-        if (pumpedForward) {
-            cycle.Add(u"Drain pump outlet"_s, drainPumped, yClosed);
-            pumpWork += yClosed * (drainPumped.h - drain.h);
-            Stream feed = closedOut, pumpedDrain = drainPumped;
-            feed.massFlow = trainFlow;
-            pumpedDrain.massFlow = yClosed;
-            toBoiler = Within(u"closedHeaterPressure"_s, [&] { return Mix({feed, pumpedDrain}, pb).outlet; });
-            cycle.Add(u"Feedwater to the boiler"_s, toBoiler, 1);
-        } else {
-            cycle.Add(po ? u"Drain throttled to the open heater"_s : u"Drain throttled to the condenser"_s,
-                      drainThrottled, yClosed);
-        }
-    }
-    heatAdded += inlet.h - toBoiler.h;
-    if (!(turbineWork > pumpWork))
-        Refuse(u"pumpEfficiency"_s, u" The cycle gives no net work: its pumps take all its turbine gives"_s);
-    // What reaches the boiler, summed from the flows that join on the way.
-    const double delivered = po ? condensateFlow + yOpen + (closed && !pumpedForward ? yClosed : 0.0) : condensateFlow;
-    RankineResult r = cycle.Finished(turbineWork, pumpWork, heatAdded, heatRejected,
-                                     delivered + (pumpedForward ? yClosed : 0.0));
-    r.openHeaterFraction = yOpen;
-    r.closedHeaterFraction = yClosed;
-    const double hottest = std::max(d.boilerTemperature, d.reheat ? d.reheat->temperature : d.boilerTemperature);
-    r.carnotEfficiency = 1 - (condensate.t + ZeroCelsius) / (hottest + ZeroCelsius);
     return r;
 }

@@ -1,5 +1,5 @@
 // The unit operations against their balances worked by hand from the
-// formulation's states, and the specifications they refuse.
+// formulation's states, and the demands they refuse.
 #include "equipment.h"
 
 #include "TFS.h"
@@ -258,7 +258,7 @@ TEST(Equipment, ExchangerStopsWhereTheStreamsFirstComeWithinTheApproach) {
 }
 
 // Every refusal: the input it names and its whole message.
-TEST(Equipment, RefusesASpecificationNoStateSatisfiesAsAWhole) {
+TEST(Equipment, RefusesADemandNoStateSatisfiesAsAWhole) {
     const Stream steam = StreamPT(4, 400, 10), water = StreamPT(5, 100, 1);
     struct Case {
         std::function<void()> run;
@@ -293,8 +293,11 @@ TEST(Equipment, RefusesASpecificationNoStateSatisfiesAsAWhole) {
         {[&] { Desuperheat(steam, 1, StreamPT(0.5, 100, 0), 200); }, u"spray",
          u" The spray water's pressure is below the outlet pressure: it cannot be injected"},
         {[&] { Heat(steam, 10, {HeatTarget::Kind::OutletTemperature, 2100}); }, u"target",
-         u" The state lies outside the range of IF97: The pressure and temperature lie outside the range of the "
+         u" IF97 cannot give this state: The pressure and temperature lie outside the range of the "
          u"formulation."},
+        {[&] { Heat(steam, 1, {HeatTarget::Kind::OutletTemperature, TFS::TS_P(1)}); }, u"target",
+         u" The outlet temperature is the saturation temperature at the outlet pressure: it does not tell the phase; "
+         u"give the outlet dryness"},
         {[&] { Heat(steam, 23, {HeatTarget::Kind::OutletDryness, 0.5}); }, u"outletPressure",
          u" The state has no two phases at P>=22.064 MPa"},
         {[&] { Heat(StreamPT(4, 400, 0), 4, {HeatTarget::Kind::Duty, 100}); }, u"inlet.massFlow",

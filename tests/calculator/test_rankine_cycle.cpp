@@ -238,7 +238,7 @@ TEST(RankineCycle, RefusesADefinitionNoCycleSatisfies) {
          },
          u"pumpEfficiency", u" The cycle gives no net work: its pumps take all its turbine gives"},
         {[](RankineDefinition& d) { d.boilerTemperature = 2100; }, u"boilerTemperature",
-         u" The state lies outside the range of IF97: The pressure and temperature lie outside the range of the "
+         u" IF97 cannot give this state: The pressure and temperature lie outside the range of the "
          u"formulation."},
     };
     for (const Case& c : cases) {
