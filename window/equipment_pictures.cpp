@@ -1,13 +1,14 @@
 // The README's picture of the page Equipment, rendered offscreen:
 //   equipment_pictures <file.png> [--size WxH] [--dark] [--operation <name>] [--set <input>=<value>]...
-//                      [--reheat] [--heaters] [--diagram] [--text]
+//                      [--reheat] [--heaters] [--diagram] [--text] [--pdf <file.pdf>]
 // The operation (its name in the list, "Turbine" unless given) is calculated
 // from the first values of its form, each --set typed over them (an input
 // named as the core's refusals name it: "inlet.p", "inlet.massFlow",
 // "outletPressure", "boilerPressure"; the cycle with --reheat reheated, with
 // --heaters regenerative with an open and a closed feedwater heater), and
 // the window grabbed with the page in view: the streams and figures, or with
-// --diagram the process on the diagram; --text writes the result as copied.
+// --diagram the process on the diagram; --text writes the result as copied,
+// --pdf saves it as PDF.
 // The window starts as on a first start: its own empty settings and table.
 #include "equipment_form.h"
 #include "equipment_page.h"
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: %s <file.png> [--size WxH] [--dark] [--operation name] [--set input=value]... [--reheat] "
-                     "[--heaters] [--diagram] [--text]\n",
+                     "[--heaters] [--diagram] [--text] [--pdf file.pdf]\n",
                      argv[0]);
         return 2;
     }
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QString operation = QStringLiteral("Turbine");
     bool diagram = false, reheat = false, heaters = false, text = false;
     QList<QStringList> typed;
+    QString pdf;
     for (int i = 2; i < argc; ++i) {
         const QByteArray option(argv[i]);
         if (option == "--size" && i + 1 < argc) {
@@ -64,6 +66,8 @@ int main(int argc, char** argv) {
             reheat = true;
         } else if (option == "--set" && i + 1 < argc) {
             typed.append(QString::fromLocal8Bit(argv[++i]).split(u'='));
+        } else if (option == "--pdf" && i + 1 < argc) {
+            pdf = QString::fromLocal8Bit(argv[++i]);
         } else if (option == "--heaters") {
             heaters = true;
         } else if (option == "--text") {
@@ -102,7 +106,7 @@ int main(int argc, char** argv) {
     if (text) std::printf("%s", qPrintable(page->reportText()));
     page->views()->setCurrentIndex(diagram ? 1 : 0);
     QApplication::processEvents();
-    if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+    if (!form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG") || (!pdf.isEmpty() && !page->savePdf(pdf))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

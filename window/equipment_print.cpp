@@ -37,8 +37,9 @@ bool PrintReport(QPrinter& printer, const EquipmentReport& report, const Units& 
     document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 8));
     if (!diagram.isNull()) {
         document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("diagram.png")), diagram);
-        // Half the width of the page, whatever the printer's resolution.
-        const double width = printer.pageLayout().paintRect(QPageLayout::Point).width() * 0.6;
+        // Most of the page's width, whatever the printer's resolution: the
+        // document lays its pixels out at about two thirds of a point each.
+        const double width = printer.pageLayout().paintRect(QPageLayout::Point).width() * 1.2;
         html += QStringLiteral("<p><img src='diagram.png' width='%1'></p>").arg(int(width));
     }
     document.setHtml(html);
