@@ -345,7 +345,7 @@ OperationForm::OperationForm(const OperationRow& row, QWidget* parent)
             line += 2;
         }
         moreInlets = new QPushButton(u"&More inlets"_s);
-        fewerInlets = new QPushButton(u"&Fewer inlets"_s);
+        fewerInlets = new QPushButton(u"Fe&wer inlets"_s);
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(moreInlets);
         buttons->addWidget(fewerInlets);
@@ -468,9 +468,9 @@ CycleForm::CycleForm(QWidget* parent)
     auto* options = new QGridLayout;
     for (QGridLayout* grid : {main, options}) grid->setVerticalSpacing(3);
     const QHash<int, QCheckBox*> boxes{{Reheat, reheat}, {OpenHeater, openHeater}, {ClosedHeater, closedHeater}};
-    // The boxes' keys: Alt+R, Alt+O, Alt+L (Alt+C calculates).
+    // The boxes' keys: Alt+R, Alt+N, Alt+L (Alt+C closes the window, Alt+U calculates).
     const QHash<int, QString> mnemonics{{Reheat, u"&Reheat pressure"_s},
-                                        {OpenHeater, u"&Open heater pressure"_s},
+                                        {OpenHeater, u"Ope&n heater pressure"_s},
                                         {ClosedHeater, u"C&losed heater pressure"_s}};
     int mainLine = 0, optionLine = 0, lastOption = Always;
     for (const CycleRow& row : CycleRows) {

@@ -65,8 +65,8 @@ QString FileStem(const QString& title) {
 EquipmentPage::EquipmentPage(QWidget* parent)
     : QWidget(parent),
       operation(new QComboBox),
-      fromSelected(new QPushButton(u"From &selected states"_s)),
-      calculateCommand(new QPushButton(u"&Calculate"_s)),
+      fromSelected(new QPushButton(u"From selected s&tates"_s)),
+      calculateCommand(new QPushButton(u"Calc&ulate"_s)),
       forms(new QStackedWidget),
       cycle(new CycleForm),
       resultViews(new QTabWidget),
@@ -112,7 +112,7 @@ EquipmentPage::EquipmentPage(QWidget* parent)
     buttons->addWidget(addToTable);
     buttons->addStretch();
     for (const auto& [text, slot] : {std::pair{u"Cop&y"_s, &EquipmentPage::copyReport},
-                                     std::pair{u"CS&V…"_s, &EquipmentPage::exportCsvByDialog},
+                                     std::pair{u"C&SV…"_s, &EquipmentPage::exportCsvByDialog},
                                      std::pair{u"&Print…"_s, &EquipmentPage::printReport},
                                      std::pair{u"P&DF…"_s, &EquipmentPage::savePdfByDialog}}) {
         auto* button = new QPushButton(text);

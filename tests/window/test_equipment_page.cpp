@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineSeries>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -121,6 +122,18 @@ TEST_F(EquipmentTest, EverythingIsReachedByKeyboard) {
     ASSERT_EQ(QApplication::focusWidget(), page.operationBox());
     for (const int index : {indexOf(Operation::Header), int(Operations().size())}) {
         page.showOperation(index);
+        // No two controls in view answer one Alt key: Alt+C closes the window.
+        QMap<QKeySequence, QString> mnemonics;
+        QStringList texts;
+        for (QAction* menu : form.menuBar()->actions()) texts.append(menu->text());
+        for (QAbstractButton* button : form.findChildren<QAbstractButton*>())
+            if (button->isVisible()) texts.append(button->text());
+        for (const QString& text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty()) continue;
+            EXPECT_FALSE(mnemonics.contains(key)) << text.toStdString() << " and " << mnemonics[key].toStdString();
+            mnemonics.insert(key, text);
+        }
         QSet<QWidget*> reached;
         for (int tab = 0; tab < 60; ++tab) {
             reached.insert(QApplication::focusWidget());
