@@ -7,6 +7,7 @@
 #include "equipment_page.h"
 #include "process_diagram.h"
 #include "text_to_real.h"
+#include "units_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -157,8 +158,12 @@ TEST_F(EquipmentTest, EverythingIsReachedByKeyboard) {
 // The CSV names the operation, the units and every input before the streams
 // and figures, numbers in full: they read back as the values computed.
 TEST_F(EquipmentTest, TheCsvHasTheInputsAndUnitsAsHeaderRows) {
-    form.setUnits({PressureUnit::Bar, TemperatureUnit::Celsius, UnitSystem::SI, MassFlowUnit::TonnePerHour,
-                   PowerUnit::Megawatt});
+    // The plant's units, chosen as the user chooses them.
+    UnitsDialog dialog(form.shownUnits(), &form);
+    dialog.findChild<QComboBox*>(u"Cb_Pressure"_s)->setCurrentIndex(int(PressureUnit::Bar));
+    dialog.findChild<QComboBox*>(u"Cb_MassFlow"_s)->setCurrentIndex(int(MassFlowUnit::TonnePerHour));
+    dialog.findChild<QComboBox*>(u"Cb_Power"_s)->setCurrentIndex(int(PowerUnit::Megawatt));
+    form.setUnits(dialog.chosen());
     show(Operation::Desuperheater);
     page.calculate();
     ASSERT_EQ(message(), "");
