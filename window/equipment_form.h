@@ -1,8 +1,8 @@
 // The forms of the page Equipment, built from rows: a stream typed in any
 // state mode of the calculator (or taken from the table of states) with its
 // mass flow, a parameter with its unit (or a choice of what it gives), the
-// form of an operation from the core's table of operations, and the form of
-// the Rankine cycle from its own table below. Each reads its values in the
+// form of an operation from the core's table of operations (the cycle's is in
+// cycle_form.h). Each reads its values in the
 // core's units or refuses the first wrong one, naming it and focusing its
 // edit with the text kept; each keeps its texts in the settings.
 #pragma once
@@ -32,6 +32,11 @@ struct FormRefusal {
 // The number typed in `edit` in the core's units; throws FormRefusal for an
 // empty or a wrong text.
 double ReadNumber(QLineEdit* edit, const QString& name, const ValueUnit& unit, const Units& units);
+// Where a form keeps its texts in the settings: "equipment/<name>/".
+QString SettingsGroup(const QString& name);
+// A refusal of the core names a parameter by its key or by a name it begins
+// with ("reheat" for the reheat's pressure).
+bool NamesParameter(const QString& input, const char* key);
 
 // A stream: its state mode, the mode's two values, and its mass flow where it
 // is given (a solved flow has no edit).
@@ -133,35 +138,5 @@ private:
     int inlets;
     QPushButton* moreInlets = nullptr;
     QPushButton* fewerInlets = nullptr;
-    Units units;
-};
-
-// The form of the Rankine cycle: boiler, condenser, efficiencies and flow,
-// and the optional reheat and feedwater heaters, each with its check box.
-class CycleForm : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit CycleForm(QWidget* parent = nullptr);
-    ~CycleForm() override;
-
-    // Throws FormRefusal.
-    RankineDefinition read(const Units& units) const;
-    QList<ReportInput> reportInputs(const Units& units) const;
-    QWidget* fieldOf(const QString& input) const;
-    void setUnits(const Units& units);
-    void save() const;
-    void load(const Units& units);
-    QWidget* firstField() const;
-    ParameterInput* parameter(const QString& key) const;
-
-    QCheckBox* const reheat;
-    QCheckBox* const openHeater;
-    QCheckBox* const closedHeater;
-    QComboBox* const drain;
-
-private:
-    void showOptions();
-    std::vector<std::unique_ptr<ParameterInput>> parameterInputs;
     Units units;
 };

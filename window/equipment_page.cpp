@@ -1,5 +1,6 @@
 #include "equipment_page.h"
 
+#include "cycle_form.h"
 #include "equipment_form.h"
 #include "equipment_print.h"
 #include "message_box.h"

@@ -10,6 +10,7 @@
 // --diagram the process on the diagram; --text writes the result as copied,
 // --pdf saves it as PDF.
 // The window starts as on a first start: its own empty settings and table.
+#include "cycle_form.h"
 #include "equipment_form.h"
 #include "equipment_page.h"
 #include "message_box.h"
