@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -82,8 +83,14 @@ DiagramCurve PathOf(const Stream& from, const Stream& to) {
     if (std::abs(from.p - to.p) <= 1e-9 * from.p) {
         const bool rising = to.s > from.s;
         DiagramCurve between;
-        for (const DiagramPoint& point : StateDiagramOf(from.p, from.s, from.t, from.h).isobar)
-            if (rising ? point.s > from.s && point.s < to.s : point.s < from.s && point.s > to.s) between.push_back(point);
+        // An isobar the formulation cannot draw all along is drawn straight.
+        try {
+            for (const DiagramPoint& point : StateDiagramOf(from.p, from.s, from.t, from.h).isobar)
+                if (rising ? point.s > from.s && point.s < to.s : point.s < from.s && point.s > to.s)
+                    between.push_back(point);
+        } catch (const std::runtime_error&) {
+            between.clear();
+        }
         if (!rising) std::reverse(between.begin(), between.end());
         path.insert(path.end(), between.begin(), between.end());
     }
