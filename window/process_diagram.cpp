@@ -83,9 +83,11 @@ DiagramCurve PathOf(const Stream& from, const Stream& to) {
     if (std::abs(from.p - to.p) <= 1e-9 * from.p) {
         const bool rising = to.s > from.s;
         DiagramCurve between;
-        // An isobar the formulation cannot draw all along is drawn straight.
+        // The isobar reaches up to its state: that of the hotter end. One the
+        // formulation cannot draw all along is drawn straight.
+        const Stream& hotter = to.t > from.t ? to : from;
         try {
-            for (const DiagramPoint& point : StateDiagramOf(from.p, from.s, from.t, from.h).isobar)
+            for (const DiagramPoint& point : StateDiagramOf(hotter.p, hotter.s, hotter.t, hotter.h).isobar)
                 if (rising ? point.s > from.s && point.s < to.s : point.s < from.s && point.s > to.s)
                     between.push_back(point);
         } catch (const std::runtime_error&) {
