@@ -100,7 +100,8 @@ QString ConvertedText(const QString& typed, const ValueUnit& unit, const Units& 
 
 EquipmentReport ReportOf(const QString& title, const QList<ReportInput>& inputs, const OperationResult& result) {
     EquipmentReport report{title, inputs, result.streams, {}};
-    for (const NamedFigure& figure : result.figures) report.figures.append({figure.name, UnitOf(figure.kind), figure.value});
+    for (const NamedFigure& figure : result.figures)
+        report.figures.append({figure.name, UnitOf(figure.kind), figure.value});
     report.figures.append({u"Mass balance residual"_s, {}, result.balance.mass});
     report.figures.append({u"Energy balance residual"_s, {}, result.balance.energy});
     return report;

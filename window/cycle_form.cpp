@@ -63,7 +63,8 @@ CycleForm::CycleForm(QWidget* parent)
         }
         parameterInputs.push_back(std::make_unique<ParameterInput>(row.row, options, optionLine));
         if (row.option != lastOption)
-            parameterInputs.back()->captionBy(boxes.value(row.option), mnemonics.value(row.option), options, optionLine);
+            parameterInputs.back()->captionBy(boxes.value(row.option), mnemonics.value(row.option), options,
+                                              optionLine);
         lastOption = row.option;
         ++optionLine;
     }
@@ -85,9 +86,12 @@ CycleForm::CycleForm(QWidget* parent)
 CycleForm::~CycleForm() = default;
 
 void CycleForm::showOptions() {
-    const QHash<int, bool> on{{Always, true}, {Reheat, reheat->isChecked()}, {OpenHeater, openHeater->isChecked()},
+    const QHash<int, bool> on{{Always, true},
+                              {Reheat, reheat->isChecked()},
+                              {OpenHeater, openHeater->isChecked()},
                               {ClosedHeater, closedHeater->isChecked()}};
-    for (std::size_t i = 0; i < parameterInputs.size(); ++i) parameterInputs[i]->setEnabled(on.value(CycleRows[i].option));
+    for (std::size_t i = 0; i < parameterInputs.size(); ++i)
+        parameterInputs[i]->setEnabled(on.value(CycleRows[i].option));
     drain->setEnabled(closedHeater->isChecked());
 }
 
@@ -111,11 +115,12 @@ RankineDefinition CycleForm::read(const Units& shown) const {
     cycle.turbineEfficiency = value("turbineEfficiency");
     cycle.pumpEfficiency = value("pumpEfficiency");
     cycle.massFlow = value("massFlow");
-    if (reheat->isChecked()) cycle.reheat = RankineDefinition::Reheat{value("reheatPressure"), value("reheatTemperature")};
+    if (reheat->isChecked())
+        cycle.reheat = RankineDefinition::Reheat{value("reheatPressure"), value("reheatTemperature")};
     if (openHeater->isChecked()) cycle.openHeaterPressure = value("openHeaterPressure");
     if (closedHeater->isChecked())
-        cycle.closedHeater = RankineDefinition::ClosedHeater{value("closedHeaterPressure"),
-                                                             DrainRoute(drain->currentData().toInt())};
+        cycle.closedHeater =
+            RankineDefinition::ClosedHeater{value("closedHeaterPressure"), DrainRoute(drain->currentData().toInt())};
     return cycle;
 }
 

@@ -65,7 +65,8 @@ const FirstState& FirstStateOf(Operation operation, const char* key) {
 
 // The extra inlets of a header, after the row's two.
 constexpr int MostInlets = 5;
-constexpr StreamRow ExtraInlets[] = {{"inlet3", "Inlet 3", true}, {"inlet4", "Inlet 4", true}, {"inlet5", "Inlet 5", true}};
+constexpr StreamRow ExtraInlets[] = {
+    {"inlet3", "Inlet 3", true}, {"inlet4", "Inlet 4", true}, {"inlet5", "Inlet 5", true}};
 
 }  // namespace
 
@@ -99,9 +100,9 @@ StreamInput::StreamInput(const StreamRow& row, QGridLayout* grid, int line)
       firstCaption(new QLabel),
       secondCaption(new QLabel) {
     for (qsizetype i = 0; i < Modes().size(); ++i)
-        if (!Modes()[i].saturation())
-            mode->addItem(QString::fromLatin1(Modes()[i].item).remove(u"- "_s), int(i));
-    mode->setToolTip(u"The state mode the values of %1 are typed in"_s.arg(QLatin1String(row.caption).toString().toLower()));
+        if (!Modes()[i].saturation()) mode->addItem(QString::fromLatin1(Modes()[i].item).remove(u"- "_s), int(i));
+    mode->setToolTip(
+        u"The state mode the values of %1 are typed in"_s.arg(QLatin1String(row.caption).toString().toLower()));
     grid->addWidget(caption, line, 0, 1, 2);
     grid->addWidget(mode, line, 2, 1, 2);
     grid->addWidget(firstCaption, line + 1, 0, Qt::AlignRight);
@@ -150,12 +151,16 @@ QList<ReportInput> StreamInput::reportInputs(const Units& shown) const {
     for (int i = 0; i < 2; ++i) {
         const Quantity q = row.inputs.value(i);
         QLineEdit* edit = i == 0 ? first : second;
-        inputs.append({name + u' ' + QLatin1String(RowOf(q).inputSymbol), UnitOfQuantity(q),
-                       FromShown(q, TextToReal(edit->text()), shown), {}});
+        inputs.append({name + u' ' + QLatin1String(RowOf(q).inputSymbol),
+                       UnitOfQuantity(q),
+                       FromShown(q, TextToReal(edit->text()), shown),
+                       {}});
     }
     if (flow != nullptr)
-        inputs.append({name + u" mass flow"_s, {UnitKind::MassFlow},
-                       FromShown(ValueUnit{UnitKind::MassFlow}, TextToReal(flow->text()), shown), {}});
+        inputs.append({name + u" mass flow"_s,
+                       {UnitKind::MassFlow},
+                       FromShown(ValueUnit{UnitKind::MassFlow}, TextToReal(flow->text()), shown),
+                       {}});
     return inputs;
 }
 
@@ -216,8 +221,8 @@ QWidget* StreamInput::fieldOf(const QString& input) const {
 }
 
 void StreamInput::setVisible(bool visible) {
-    for (QWidget* w : std::initializer_list<QWidget*>{caption, mode, firstCaption, first, secondCaption, second,
-                                                      flowCaption, flow})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{caption, mode, firstCaption, first, secondCaption, second, flowCaption, flow})
         if (w != nullptr) w->setVisible(visible);
 }
 
@@ -250,7 +255,8 @@ ParameterInput::ParameterInput(const ParameterRow& row, QGridLayout* grid, int l
 }
 
 ValueUnit ParameterInput::unit() const {
-    const ParameterKind kind = choice != nullptr ? parameterRow.choices.value(choice->currentIndex()).kind : parameterRow.kind;
+    const ParameterKind kind =
+        choice != nullptr ? parameterRow.choices.value(choice->currentIndex()).kind : parameterRow.kind;
     return UnitOf(kind);
 }
 
@@ -259,7 +265,8 @@ QString CaptionOf(const ParameterInput& input) {
 }
 
 OperationInput::Value ParameterInput::read(const Units& shown) const {
-    return {ReadNumber(edit, CaptionOf(*this).toLower(), unit(), shown), choice != nullptr ? choice->currentIndex() : 0};
+    return {ReadNumber(edit, CaptionOf(*this).toLower(), unit(), shown),
+            choice != nullptr ? choice->currentIndex() : 0};
 }
 
 ReportInput ParameterInput::reportInput(const Units& shown) const {
@@ -285,7 +292,8 @@ void ParameterInput::save(QSettings& settings, const QString& group) const {
 void ParameterInput::load(QSettings& settings, const QString& group, const Units& shown) {
     const QString key = group + QLatin1String(parameterRow.key);
     units = shown;
-    if (choice != nullptr) choice->setCurrentIndex(std::clamp(settings.value(key + u"Choice"_s, 0).toInt(), 0, int(choice->count() - 1)));
+    if (choice != nullptr)
+        choice->setCurrentIndex(std::clamp(settings.value(key + u"Choice"_s, 0).toInt(), 0, int(choice->count() - 1)));
     edit->setText(settings.value(key, Shown(UnitOf(parameterRow.kind), parameterRow.typical, shown)).toString());
     showUnit();
 }

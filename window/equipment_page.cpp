@@ -20,8 +20,8 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
@@ -112,10 +112,10 @@ EquipmentPage::EquipmentPage(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addToTable);
     buttons->addStretch();
-    for (const auto& [text, slot] : {std::pair{u"Cop&y"_s, &EquipmentPage::copyReport},
-                                     std::pair{u"C&SV…"_s, &EquipmentPage::exportCsvByDialog},
-                                     std::pair{u"&Print…"_s, &EquipmentPage::printReport},
-                                     std::pair{u"P&DF…"_s, &EquipmentPage::savePdfByDialog}}) {
+    for (const auto& [text, slot] :
+         {std::pair{u"Cop&y"_s, &EquipmentPage::copyReport}, std::pair{u"C&SV…"_s, &EquipmentPage::exportCsvByDialog},
+          std::pair{u"&Print…"_s, &EquipmentPage::printReport},
+          std::pair{u"P&DF…"_s, &EquipmentPage::savePdfByDialog}}) {
         auto* button = new QPushButton(text);
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
@@ -225,7 +225,8 @@ void EquipmentPage::showReport() {
     if (!shownReport) return;
     QList<QStringList> streamRows, figureRows;
     for (const NamedStream& stream : shownReport->streams) streamRows.append(StreamCells(stream, units, Digits::Shown));
-    for (const ReportFigure& figure : shownReport->figures) figureRows.append(FigureCells(figure, units, Digits::Shown));
+    for (const ReportFigure& figure : shownReport->figures)
+        figureRows.append(FigureCells(figure, units, Digits::Shown));
     Fill(streams, StreamHeader(units), streamRows);
     Fill(figures, FigureHeader(), figureRows);
     resultViews->setTabText(0, shownReport->title + u": streams and figures"_s);

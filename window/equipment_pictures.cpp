@@ -19,8 +19,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPalette>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     page->cycleForm()->closedHeater->setChecked(heaters);
     for (const QStringList& input : typed) {
         const bool cycle = index == page->operationBox()->count() - 1;
-        QWidget* field = cycle ? page->cycleForm()->fieldOf(input.front()) : page->operationForm(index)->fieldOf(input.front());
+        QWidget* field =
+            cycle ? page->cycleForm()->fieldOf(input.front()) : page->operationForm(index)->fieldOf(input.front());
         auto* edit = qobject_cast<QLineEdit*>(field);
         if (input.size() != 2 || edit == nullptr) {
             std::fprintf(stderr, "no input %s\n", qPrintable(input.front()));

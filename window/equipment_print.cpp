@@ -30,7 +30,8 @@ bool PrintReport(QPrinter& printer, const EquipmentReport& report, const Units& 
     for (const ReportFigure& figure : report.figures) figures.append(FigureCells(figure, units, Digits::Shown));
     QString html = QStringLiteral("<h2>%1</h2><p>Units: %2. Formulation: IAPWS-IF97.</p>")
                        .arg(report.title.toHtmlEscaped(), UnitsLine(units).toHtmlEscaped());
-    html += QStringLiteral("<h3>Inputs</h3>") + Table({QStringLiteral("Input"), QStringLiteral("Value"), QStringLiteral("Unit")}, inputs);
+    html += QStringLiteral("<h3>Inputs</h3>") +
+            Table({QStringLiteral("Input"), QStringLiteral("Value"), QStringLiteral("Unit")}, inputs);
     html += QStringLiteral("<h3>Streams</h3>") + Table(StreamHeader(units), streams);
     html += QStringLiteral("<h3>Figures</h3>") + Table(FigureHeader(), figures);
     QTextDocument document;

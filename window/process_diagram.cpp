@@ -3,8 +3,8 @@
 #include <QComboBox>
 #include <QLegendMarker>
 #include <QLineSeries>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <stdexcept>
@@ -106,7 +106,8 @@ void ProcessDiagram::showStreams(const QList<NamedStream>& shownStreams, const Q
     streams = shownStreams;
     paths.clear();
     for (const auto& [from, to] : shownLines)
-        if (from < streams.size() && to < streams.size()) paths.append(PathOf(streams[from].stream, streams[to].stream));
+        if (from < streams.size() && to < streams.size())
+            paths.append(PathOf(streams[from].stream, streams[to].stream));
     QList<DiagramChart::NumberedPoint> points;
     for (qsizetype i = 0; i < streams.size(); ++i) {
         const Stream& s = streams[i].stream;

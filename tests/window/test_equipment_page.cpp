@@ -62,8 +62,8 @@ TEST_F(EquipmentTest, EveryFormShowsTheCoresResultOfItsValues) {
         }
         ASSERT_EQ(page.streamsTable()->rowCount(), streams.size()) << name;
         for (int r = 0; r < streams.size(); ++r) {
-            EXPECT_EQ(cell(page.streamsTable(), r, 3), OutputText(Quantity::Enthalpy, streams[r].stream.h,
-                                                                   Place::OtherStateModes, {}))
+            EXPECT_EQ(cell(page.streamsTable(), r, 3),
+                      OutputText(Quantity::Enthalpy, streams[r].stream.h, Place::OtherStateModes, {}))
                 << name << " row " << r;
             EXPECT_TRUE(cell(page.streamsTable(), r, 0).endsWith(streams[r].name)) << name;
         }
@@ -145,8 +145,8 @@ TEST_F(EquipmentTest, EverythingIsReachedByKeyboard) {
             const bool operable = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
                                   qobject_cast<QAbstractButton*>(control) || qobject_cast<QTableWidget*>(control);
             if (operable && control->isVisible() && control->isEnabled()) {
-                EXPECT_TRUE(reached.contains(control)) << index << " " << control->metaObject()->className() << " "
-                                                       << control->objectName().toStdString();
+                EXPECT_TRUE(reached.contains(control))
+                    << index << " " << control->metaObject()->className() << " " << control->objectName().toStdString();
             }
         }
     }
@@ -179,8 +179,9 @@ TEST_F(EquipmentTest, TheCsvHasTheInputsAndUnitsAsHeaderRows) {
     EXPECT_EQ(lines[1], u"Units,\"pressure bar, temperature C, SI, mass flow t/h, power MW\""_s);
     EXPECT_TRUE(lines[2].startsWith(u"Input,Inlet steam mode,\"F( p, t )\","_s)) << lines[2].toStdString();
     EXPECT_TRUE(lines[3].startsWith(u"Input,Inlet steam p,40,bar"_s)) << lines[3].toStdString();
-    const qsizetype header = lines.indexOf(u"Stream,\"p, bar\",\"t, C\",\"h, kJ/kg\",\"S, kJ/(kg.C)\",\"V, m3/kg\",x,"
-                                           u"\"Mass flow, t/h\",\"Energy flow, MW\""_s);
+    const qsizetype header = lines.indexOf(
+        u"Stream,\"p, bar\",\"t, C\",\"h, kJ/kg\",\"S, kJ/(kg.C)\",\"V, m3/kg\",x,"
+        u"\"Mass flow, t/h\",\"Energy flow, MW\""_s);
     ASSERT_GT(header, 3);
     const Stream& outlet = page.report()->streams.back().stream;
     const QStringList last = lines[header + page.report()->streams.size()].split(u',');
