@@ -33,6 +33,9 @@ const Scale PressureScales[] = {{"MPa", 1}, {"kPa", Kilo / Mega}, {"bar", Bar / 
 // By TemperatureUnit.
 const Scale TemperatureScales[] = {
     {"C", 1}, {"K", 1, KelvinAtZeroCelsius}, {"F", FahrenheitDegree, FahrenheitAtZeroCelsius}};
+// By MassFlowUnit and by PowerUnit; the core's flows are kg/s and kW.
+const Scale MassFlowScales[] = {{"kg/s", 1}, {"t/h", Kilo / Hour}, {"lb/h", Pound / Hour}};
+const Scale PowerScales[] = {{"kW", 1}, {"MW", Kilo}, {"Btu/h", Btu / Kilo / Hour}};
 // By UnitSystem.
 const char* const SystemNames[] = {"SI", "US"};
 
@@ -50,6 +53,8 @@ const Scale OtherScales[][2] = {  // from SpecificEnergy to None, by UnitSystem
     {{"m2/s", 1},      {"ft2/s", Foot * Foot}},
     {{"N/m", 1},       {"lbf/ft", PoundForce / Foot}},
     {{"m/s", 1},       {"ft/s", Foot}},
+    {{"kJ/kWh", 1},    {"Btu/kWh", Btu / Kilo}},
+    {{"kg/kWh", 1},    {"lb/kWh", Pound}},
     {{"", 1},          {"", 1}},
 };
 // clang-format on
@@ -59,6 +64,8 @@ const Scale& ScaleOf(UnitKind kind, const Units& units) {
     switch (kind) {
         case UnitKind::Pressure: return PressureScales[int(units.pressure)];
         case UnitKind::Temperature: return TemperatureScales[int(units.temperature)];
+        case UnitKind::MassFlow: return MassFlowScales[int(units.massFlow)];
+        case UnitKind::Power: return PowerScales[int(units.power)];
         default: return OtherScales[int(kind) - int(UnitKind::SpecificEnergy)][int(units.system)];
     }
 }
@@ -83,6 +90,8 @@ const auto Name = [](const char* name) { return name; };
 const QString PressureKey = QStringLiteral("units/pressure");
 const QString TemperatureKey = QStringLiteral("units/temperature");
 const QString SystemKey = QStringLiteral("units/system");
+const QString MassFlowKey = QStringLiteral("units/massFlow");
+const QString PowerKey = QStringLiteral("units/power");
 
 }  // namespace
 
@@ -106,11 +115,20 @@ Units LoadUnits(QSettings& settings) {
     const Units fallback;
     return {ChoiceOf(settings.value(PressureKey).toString(), PressureScales, ScaleText, fallback.pressure),
             ChoiceOf(settings.value(TemperatureKey).toString(), TemperatureScales, ScaleText, fallback.temperature),
-            ChoiceOf(settings.value(SystemKey).toString(), SystemNames, Name, fallback.system)};
+            ChoiceOf(settings.value(SystemKey).toString(), SystemNames, Name, fallback.system),
+            ChoiceOf(settings.value(MassFlowKey).toString(), MassFlowScales, ScaleText, fallback.massFlow),
+            ChoiceOf(settings.value(PowerKey).toString(), PowerScales, ScaleText, fallback.power)};
 }
 
 void SaveUnits(QSettings& settings, const Units& units) {
     settings.setValue(PressureKey, QLatin1String(PressureScales[int(units.pressure)].text));
     settings.setValue(TemperatureKey, QLatin1String(TemperatureScales[int(units.temperature)].text));
     settings.setValue(SystemKey, QLatin1String(SystemNames[int(units.system)]));
+    settings.setValue(MassFlowKey, QLatin1String(MassFlowScales[int(units.massFlow)].text));
+    settings.setValue(PowerKey, QLatin1String(PowerScales[int(units.power)].text));
+}
+
+bool StatesInCoreUnits(const Units& units) {
+    const Units core;
+    return units.pressure == core.pressure && units.temperature == core.temperature && units.system == core.system;
 }

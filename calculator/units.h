@@ -14,6 +14,8 @@ class QSettings;
 enum class UnitKind {
     Pressure,        // MPa, kPa, bar, psi
     Temperature,     // °C, K, °F
+    MassFlow,        // kg/s, t/h, lb/h
+    Power,           // kW, MW, Btu/h: a duty, a power, an energy flow
     SpecificEnergy,  // kJ/kg
     SpecificHeat,    // kJ/(kg·K)
     SpecificVolume,  // m³/kg
@@ -23,11 +25,17 @@ enum class UnitKind {
     Diffusivity,     // m²/s
     SurfaceTension,  // N/m
     Speed,           // m/s
+    HeatRate,        // kJ/kWh, Btu/kWh: heat added per unit of work
+    SteamRate,       // kg/kWh, lb/kWh: steam per unit of work
     None,            // a number without unit: Pr, κ, x
 };
 
 enum class PressureUnit { MPa, KPa, Bar, Psi };
 enum class TemperatureUnit { Celsius, Kelvin, Fahrenheit };
+// The flows of equipment: a plant reads its steam in t/h or lb/h, its power in
+// MW or Btu/h.
+enum class MassFlowUnit { KilogramPerSecond, TonnePerHour, PoundPerHour };
+enum class PowerUnit { Kilowatt, Megawatt, BtuPerHour };
 // The unit system of every quantity other than pressure and temperature.
 enum class UnitSystem { SI, US };
 
@@ -37,9 +45,15 @@ struct Units {
     PressureUnit pressure = PressureUnit::MPa;
     TemperatureUnit temperature = TemperatureUnit::Celsius;
     UnitSystem system = UnitSystem::SI;
+    MassFlowUnit massFlow = MassFlowUnit::KilogramPerSecond;
+    PowerUnit power = PowerUnit::Kilowatt;
 
     bool operator==(const Units&) const = default;
 };
+
+// The units of a state's quantities are the core's: the flows' units, which
+// no state has, leave a state's texts as they are.
+bool StatesInCoreUnits(const Units& units);
 
 // A value of the core in the chosen units and back. With the default units
 // both return the value itself, bit for bit.
@@ -50,7 +64,8 @@ double FromShown(UnitKind kind, double shown, const Units& units);
 // a number without unit.
 QString UnitText(UnitKind kind, const Units& units);
 
-// The keys units/pressure (MPa|kPa|bar|psi), units/temperature (C|K|F) and
-// units/system (SI|US); a missing or unknown value reads as the default.
+// The keys units/pressure (MPa|kPa|bar|psi), units/temperature (C|K|F),
+// units/system (SI|US), units/massFlow (kg/s|t/h|lb/h) and units/power
+// (kW|MW|Btu/h); a missing or unknown value reads as the default.
 Units LoadUnits(QSettings& settings);
 void SaveUnits(QSettings& settings, const Units& units);

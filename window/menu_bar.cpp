@@ -38,6 +38,8 @@ void TForm1::buildMenuBar() {
     }
     // No input takes Ctrl+L.
     view->addAction(QStringLiteral("&Lines"), QKeySequence(Qt::CTRL | Qt::Key_L), this, &TForm1::showLines);
+    // M for machines: no input takes Ctrl+M.
+    view->addAction(QStringLiteral("E&quipment"), QKeySequence(Qt::CTRL | Qt::Key_M), this, &TForm1::showEquipment);
     addTransportMenu(view);
     view->addSeparator();
     // The keys desktop programs switch tabs by; no input uses them.

@@ -4,6 +4,7 @@
 
 #include "converted_input.h"
 #include "edit_binding.h"
+#include "equipment_page.h"
 #include "labelled_edit.h"
 #include "lines_page.h"
 #include "text_fit.h"
@@ -31,7 +32,7 @@ void TForm1::applyUnitCaptions() {
         QLabel* label = labelOf(edit);
         if (!designedCaptions.contains(label)) designedCaptions.insert(label, label->text());
         const QString designed = designedCaptions.value(label);
-        label->setText(units == Units{} || UnitText(quantity, units).isEmpty()
+        label->setText(StatesInCoreUnits(units) || UnitText(quantity, units).isEmpty()
                            ? designed
                            : WithUnit(designed, UnitText(quantity, units)));
         condenseLabelToFit(label);
@@ -52,6 +53,7 @@ void TForm1::setUnits(const Units& chosen) {
     QSettings settings;
     SaveUnits(settings, units);
     lines->setUnits(units);
+    equipment->setUnits(units);
     // The typed inputs keep meaning the same states, converted from their
     // texts as typed. Without the edits' signals: the text as typed stays the
     // one kept, and the input keeps the font of its typed text, since a

@@ -1,6 +1,7 @@
 #include "u_H2O_ORV.h"
 
 #include "edit_binding.h"
+#include "equipment_page.h"
 #include "jpeg_picture.h"
 #include "labelled_edit.h"
 #include "lines_page.h"
@@ -95,6 +96,7 @@ TForm1::TForm1(QWidget* parent)
     applyPaletteColours();
     setupStatesTable();
     buildLinesPage();
+    buildEquipmentPage();
     buildMenuBar();
     GiveShortcutsPriority(this);
     FormCreate();
@@ -102,6 +104,7 @@ TForm1::TForm1(QWidget* parent)
     units = LoadUnits(settings);
     applyUnitCaptions();
     lines->setUnits(units);
+    equipment->setUnits(units);
     loadStates();
     restorePlace();
 }

@@ -2,6 +2,7 @@
 
 #include "calculation.h"
 #include "diagram_chart.h"
+#include "equipment.h"
 #include "state_table.h"
 #include "units.h"
 
@@ -12,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class EquipmentPage;
 class LinesPage;
 class QAction;
 class QActionGroup;
@@ -120,6 +122,12 @@ public:
     void showLines();
     LinesPage* linesPage() const { return lines; }
 
+    // The page of unit operations and cycles (View → Equipment, Ctrl+M), in
+    // equipment_tab.cpp; a stream of its results can join the table of states.
+    void showEquipment();
+    EquipmentPage* equipmentPage() const { return equipment; }
+    void addStreamToStates(const Stream& stream);
+
     void setDiagramKind(DiagramChart::Kind kind);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
@@ -205,6 +213,8 @@ private:
     void setupStatesTable();
     void buildLinesPage();
     LinesPage* lines = nullptr;
+    void buildEquipmentPage();
+    EquipmentPage* equipment = nullptr;
     void loadStates();
     void appendState(const CalculationRequest& request, const Outputs& outputs);
     bool saveStates(bool closing = false);

@@ -25,12 +25,16 @@ UnitsDialog::UnitsDialog(const Units& units, QWidget* parent)
                        {"SI (kJ/kg, kJ/(kg·K), m³/kg, kg/m³, W/(m·K), Pa·s, m²/s, N/m, m/s)",
                         "US customary (Btu/lb, Btu/(lb·°F), ft³/lb, lb/ft³, Btu/(h·ft·°F), lb/(ft·s), ft²/s, "
                         "lbf/ft, ft/s)"},
-                       int(units.system))) {
+                       int(units.system))),
+      massFlow(NewChoice("Cb_MassFlow", {"kg/s", "t/h", "lb/h"}, int(units.massFlow))),
+      power(NewChoice("Cb_Power", {"kW", "MW", "Btu/h"}, int(units.power))) {
     setWindowTitle(QStringLiteral("Units"));
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("&Pressure:"), pressure);
     form->addRow(QStringLiteral("&Temperature:"), temperature);
     form->addRow(QStringLiteral("&Other quantities:"), system);
+    form->addRow(QStringLiteral("&Mass flow:"), massFlow);
+    form->addRow(QStringLiteral("Po&wer and duty:"), power);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -39,5 +43,6 @@ UnitsDialog::UnitsDialog(const Units& units, QWidget* parent)
 
 Units UnitsDialog::chosen() const {
     return {PressureUnit(pressure->currentIndex()), TemperatureUnit(temperature->currentIndex()),
-            UnitSystem(system->currentIndex())};
+            UnitSystem(system->currentIndex()), MassFlowUnit(massFlow->currentIndex()),
+            PowerUnit(power->currentIndex())};
 }

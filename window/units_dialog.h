@@ -1,5 +1,5 @@
 // View → Units…: the pressure's unit, the temperature's, and SI or US
-// customary for the rest.
+// customary for the rest; the units of the equipment's mass flows and powers.
 #pragma once
 
 #include "units.h"
@@ -19,4 +19,6 @@ private:
     QComboBox* pressure;
     QComboBox* temperature;
     QComboBox* system;
+    QComboBox* massFlow;
+    QComboBox* power;
 };

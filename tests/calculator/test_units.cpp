@@ -19,6 +19,10 @@ using Q = Quantity;
 constexpr Units Psi{PressureUnit::Psi, TemperatureUnit::Fahrenheit, UnitSystem::US};
 constexpr Units Kelvin{PressureUnit::Bar, TemperatureUnit::Kelvin, UnitSystem::SI};
 constexpr Units KiloPascal{PressureUnit::KPa, TemperatureUnit::Celsius, UnitSystem::US};
+constexpr Units PlantUnits{PressureUnit::Bar, TemperatureUnit::Celsius, UnitSystem::SI, MassFlowUnit::TonnePerHour,
+                           PowerUnit::Megawatt};
+constexpr Units PlantUs{PressureUnit::Psi, TemperatureUnit::Fahrenheit, UnitSystem::US, MassFlowUnit::PoundPerHour,
+                        PowerUnit::BtuPerHour};
 
 }  // namespace
 
@@ -89,12 +93,39 @@ TEST(Units, RoundTripsAndDefaultsLeaveValuesAsTheyAre) {
     EXPECT_EQ(InputCaption(Q::Entropy, false).toStdString(), "s, kJ/(kg.C)");
 }
 
+// The flows of equipment in a plant's units; a state's texts do not depend on them.
+TEST(Units, ConvertFlowsAndRatesOfEquipment) {
+    const struct {
+        UnitKind kind;
+        Units units;
+        double internal, shown;
+        const char* unit;
+    } cases[] = {
+        {UnitKind::MassFlow, Units{}, 2.5, 2.5, "kg/s"},
+        {UnitKind::MassFlow, PlantUnits, 1, 3.6, "t/h"},
+        {UnitKind::MassFlow, PlantUs, 0.45359237, 3600, "lb/h"},
+        {UnitKind::Power, PlantUnits, 1000, 1, "MW"},
+        {UnitKind::Power, PlantUs, 1.05505585262, 3600, "Btu/h"},
+        {UnitKind::HeatRate, PlantUs, 1.05505585262, 1, "Btu/kWh"},
+        {UnitKind::SteamRate, PlantUs, 0.45359237, 1, "lb/kWh"},
+        {UnitKind::SteamRate, PlantUnits, 3.5, 3.5, "kg/kWh"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(ToShown(c.kind, c.internal, c.units), c.shown, 1e-12 * c.shown) << c.unit;
+        EXPECT_NEAR(FromShown(c.kind, c.shown, c.units), c.internal, 1e-12 * c.internal) << c.unit;
+        EXPECT_EQ(UnitText(c.kind, c.units).toStdString(), c.unit);
+    }
+    EXPECT_FALSE(StatesInCoreUnits(PlantUnits));
+    EXPECT_TRUE(StatesInCoreUnits({PressureUnit::MPa, TemperatureUnit::Celsius, UnitSystem::SI,
+                                   MassFlowUnit::TonnePerHour, PowerUnit::Megawatt}));
+}
+
 TEST(Units, SettingsKeepTheChoiceAndReadUnknownValuesAsTheDefault) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QSettings settings(dir.filePath("units.ini"), QSettings::IniFormat);
     EXPECT_EQ(LoadUnits(settings), Units{});
-    for (const Units& units : {Psi, Kelvin, KiloPascal, Units{}}) {
+    for (const Units& units : {Psi, Kelvin, KiloPascal, PlantUnits, PlantUs, Units{}}) {
         SaveUnits(settings, units);
         EXPECT_EQ(LoadUnits(settings), units);
     }

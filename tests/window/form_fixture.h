@@ -1,6 +1,7 @@
 #pragma once
 
 #include "labelled_edit.h"
+#include "equipment_page.h"
 #include "lines_page.h"
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
@@ -13,10 +14,12 @@ protected:
     TForm1 form;
     Ui::TForm1& ui = ControlsOf(form);
 
-    // The calculator's inputs and results, not the edits of the page Lines.
+    // The calculator's inputs and results, not the edits of the pages Lines and Equipment.
     QList<QLineEdit*> calculatorEdits() const {
         QList<QLineEdit*> edits = form.findChildren<QLineEdit*>();
-        edits.removeIf([this](QLineEdit* edit) { return form.linesPage()->isAncestorOf(edit); });
+        edits.removeIf([this](QLineEdit* edit) {
+            return form.linesPage()->isAncestorOf(edit) || form.equipmentPage()->isAncestorOf(edit);
+        });
         return edits;
     }
 

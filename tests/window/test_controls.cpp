@@ -137,13 +137,15 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
 }
 
 TEST_F(Controls, PageControlsHaveTheirPagesFirstActive) {
-    ASSERT_EQ(ui.PC_Right->count(), 3);
+    ASSERT_EQ(ui.PC_Right->count(), 4);
     EXPECT_EQ(ui.PC_Right->widget(0), ui.TabDiagram);
     EXPECT_EQ(ui.PC_Right->tabText(0), "Diagram");
     EXPECT_EQ(ui.PC_Right->widget(1), ui.TabStates);
     EXPECT_EQ(ui.PC_Right->tabText(1), "Table of states");
     EXPECT_EQ(ui.PC_Right->widget(2), form.linesPage());
     EXPECT_EQ(ui.PC_Right->tabText(2), "Lines");
+    EXPECT_EQ(ui.PC_Right->widget(3), form.equipmentPage());
+    EXPECT_EQ(ui.PC_Right->tabText(3), "Equipment");
     EXPECT_EQ(ui.PC_Right->currentIndex(), 0);
     ASSERT_EQ(ui.PageControl1->count(), 2);
     EXPECT_EQ(ui.PageControl1->widget(0), ui.TabSheet1);

@@ -115,8 +115,10 @@ TEST_F(Keyboard, CtrlPageDownAndUpTurnThePagesOnTheRight) {
     auto* added = new QWidget;
     form.addRightPage(added, "Added");
     QWidget* lines = form.linesPage();
+    QWidget* equipment = form.equipmentPage();
     for (const auto& [keys, shown] : {std::pair{Qt::Key_PageDown, ui.TabStates},
                                       {Qt::Key_PageDown, lines},
+                                      {Qt::Key_PageDown, equipment},
                                       {Qt::Key_PageDown, added},
                                       {Qt::Key_PageDown, ui.TabDiagram},
                                       {Qt::Key_PageUp, added}}) {
@@ -150,8 +152,8 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
     for (QShortcut* shortcut : form.findChildren<QShortcut*>())
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
-    ASSERT_EQ(shortcuts.size(), 6u + 7u + 2u)
-        << "export, quit, copy all results, lines, next and previous page; the modes; ps and ts";
+    ASSERT_EQ(shortcuts.size(), 7u + 7u + 2u)
+        << "export, quit, copy all results, lines, equipment, next and previous page; the modes; ps and ts";
 
     TakesEveryKey takesEveryKey;
     for (QWidget* place : std::initializer_list<QWidget*>{ui.Lb_P, ui.Tbl_States, ui.Chart_TS}) {
