@@ -60,7 +60,9 @@ Expansion ExpandForPower(const Stream& inlet, double outletPressure, double isen
     if (!(generatorPower >= 0) || !std::isfinite(generatorPower))
         Refuse(u"generatorPower"_s, u" Inadequately set generator power: it is negative"_s);
     const Expansion e = Expanded(perKilogram, outletPressure, isentropicEfficiency, generatorEfficiency);
-    if (!(e.generatorPower > 0))
+    // Between equal pressures the isentropic outlet is the inlet itself: the
+    // work is zero, or a rounding of the exact (p, s) state at most.
+    if (outletPressure == inlet.p || !(e.generatorPower > 0))
         Refuse(OutletPressureKey, u" The turbine does no work between these pressures: no flow gives a power"_s);
     perKilogram.massFlow = generatorPower / e.generatorPower;
     Expansion solved = e;
