@@ -152,6 +152,14 @@ bool CanBeLogarithmic(LineKind kind) {
     return RunningQuantity(kind) == Q::Pressure;
 }
 
+bool OnSaturationLine(LineKind kind) {
+    return kind == LineKind::SaturationByT || kind == LineKind::SaturationByP;
+}
+
+bool FromStartState(LineKind kind) {
+    return kind == LineKind::Isentrope || kind == LineKind::Isenthalp;
+}
+
 QString LineKindName(LineKind kind) {
     switch (kind) {
         case LineKind::Isobar: return u"Isobar"_s;

@@ -52,6 +52,10 @@ Quantity RunningQuantity(LineKind kind);
 std::optional<Quantity> FixedQuantity(LineKind kind);
 // Only pressures can be spaced logarithmically.
 bool CanBeLogarithmic(LineKind kind);
+// Saturated water and steam side by side, by ts or ps.
+bool OnSaturationLine(LineKind kind);
+// An isentrope or an isenthalp holds the s or h of a start state.
+bool FromStartState(LineKind kind);
 
 // "Isobar", "Saturation line by t", ...
 QString LineKindName(LineKind kind);

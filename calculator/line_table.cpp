@@ -14,10 +14,6 @@ namespace {
 
 using Q = Quantity;
 
-bool OnSaturationLine(LineKind kind) {
-    return kind == LineKind::SaturationByT || kind == LineKind::SaturationByP;
-}
-
 // The quantities both saturated phases share, in one column each.
 bool SharedByThePhases(Quantity q) {
     return q == Q::Temperature || q == Q::Pressure || q == Q::SurfaceTension;

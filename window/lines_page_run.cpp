@@ -1,0 +1,170 @@
+// The page's table: computed off the window's thread with its progress,
+// shown, copied, exported, printed; the plot saved.
+#include "lines_page.h"
+
+#include "line_plot.h"
+#include "line_print.h"
+#include "line_table_model.h"
+#include "message_box.h"
+#include "save_dialog.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QtConcurrent/QtConcurrentRun>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A table that takes longer than this shows its progress and a Cancel.
+constexpr int ProgressAfterMilliseconds = 200;
+constexpr int ProgressEveryMilliseconds = 50;
+}  // namespace
+
+void LinesPage::makeTable() {
+    if (busy()) return;
+    const auto line = readDefinition();
+    if (!line) return;
+    const LinePoints points = PointsOf(*line);
+    if (const auto* refusal = std::get_if<QString>(&points)) {
+        refuse(step, *refusal);
+        return;
+    }
+    saveSettings();
+    const QList<LinePoint>& list = std::get<QList<LinePoint>>(points);
+    cancelRequested = false;
+    rowsDone = 0;
+    rowsToDo = list.size();
+    status->clear();
+    make->setEnabled(false);
+    watcher.setFuture(QtConcurrent::run([line = *line, list, this] {
+        return ComputeLine(
+            line, list, [this](qsizetype done) { rowsDone = done; }, &cancelRequested);
+    }));
+    QTimer::singleShot(ProgressAfterMilliseconds, this, [this] {
+        if (!busy()) return;
+        progress->setRange(0, int(rowsToDo));
+        progress->setVisible(true);
+        cancelButton->setVisible(true);
+        progressTimer.start(ProgressEveryMilliseconds);
+    });
+}
+
+void LinesPage::showProgress() {
+    progress->setValue(int(rowsDone.load()));
+}
+
+void LinesPage::cancel() {
+    cancelRequested = true;
+}
+
+bool LinesPage::busy() const {
+    return watcher.isRunning();
+}
+
+void LinesPage::waitForTable() {
+    watcher.waitForFinished();
+    QCoreApplication::processEvents();  // the finished signal
+}
+
+// A cancelled table is dropped: the one shown before stays.
+void LinesPage::finishTable() {
+    progressTimer.stop();
+    progress->setVisible(false);
+    cancelButton->setVisible(false);
+    make->setEnabled(true);
+    const LineTable table = watcher.result();
+    if (cancelRequested || table.rows.size() != rowsToDo) {
+        status->setText(u"Cancelled"_s);
+        return;
+    }
+    model->setTable(table, {}, units);
+    model->setColumns(columns());
+    view->resizeColumnsToContents();
+    // The phase column as wide as the longest phase's name: a refusal's longer
+    // text would push the values out of view; it is whole in its tooltip.
+    const int widestPhase = view->fontMetrics().horizontalAdvance(u"Water near the critical point (IF97 region 3)"_s) +
+                            2 * view->fontMetrics().averageCharWidth();
+    view->setColumnWidth(0, std::min(view->columnWidth(0), widestPhase));
+    linePlot->setCurrent(table);
+    qsizetype refused = 0;
+    for (const LineRow& row : table.rows) refused += !std::holds_alternative<Outputs>(row.outcome);
+    const qsizetype rows = table.rows.size();
+    status->setText((rows == 1 ? u"1 row"_s : u"%1 rows"_s.arg(rows)) +
+                    (refused == 0 ? QString() : u", %1 refused"_s.arg(refused)));
+    emit tableReady();
+}
+
+const LineTable& LinesPage::table() const {
+    return model->table();
+}
+
+QString LinesPage::tableText() const {
+    return LineText(table(), model->columns(), units);
+}
+
+void LinesPage::copyTable() {
+    if (!table().rows.isEmpty()) QGuiApplication::clipboard()->setText(tableText());
+}
+
+bool LinesPage::exportCsv(const QString& path, QString* error) const {
+    return WriteWhole(path, LineCsv(table(), model->columns(), units), error);
+}
+
+void LinesPage::exportCsvByDialog() {
+    if (table().rows.isEmpty()) return;
+    const QString path = AskSavePath(this, u"Export the line as CSV"_s, u"line.csv"_s, u"CSV files (*.csv)"_s);
+    if (path.isEmpty()) return;
+    QString error;
+    if (!exportCsv(path, &error)) ShowMessage(this, u"The line was not exported: "_s + error);
+}
+
+namespace {
+
+// Wide tables read best across the page.
+void Prepare(QPrinter& printer) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+bool LinesPage::savePdf(const QString& path) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName(LineTitle(table().line));
+    Prepare(printer);
+    return PrintLineTable(printer, table(), model->columns(), units);
+}
+
+void LinesPage::savePdfByDialog() {
+    if (table().rows.isEmpty()) return;
+    const QString path = AskSavePath(this, u"Save the line as PDF"_s, u"line.pdf"_s, u"PDF files (*.pdf)"_s);
+    if (!path.isEmpty() && !savePdf(path)) ShowMessage(this, u"The PDF was not written: cannot write "_s + path);
+}
+
+void LinesPage::printTable() {
+    if (table().rows.isEmpty()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(LineTitle(table().line));
+    Prepare(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (!PrintLineTable(printer, table(), model->columns(), units)) ShowMessage(this, u"The printer could not start"_s);
+}
+
+void LinesPage::savePlotByDialog() {
+    const QString path =
+        AskSavePath(this, u"Save plot as"_s, u"plot.png"_s, u"PNG images (*.png);;SVG drawings (*.svg)"_s);
+    if (path.isEmpty()) return;
+    QString error;
+    if (!linePlot->save(path, &error)) ShowMessage(this, u"The plot was not saved: "_s + error);
+}
+
