@@ -4,6 +4,7 @@
 #include "decimal_separator.h"
 #include "number_format.h"
 
+#include <charconv>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,48 +33,58 @@ QString ValueWithUnit(Quantity q, double shown, const Units& units) {
 
 using Grid = std::variant<QList<double>, QString>;
 
-// `steps` even steps from `from` towards `to`: `forward` (i) is the value i
-// steps on; `to` ends the line, as a step of its own where the last whole
-// step falls short of it.
-template <class Forward>
-Grid Stepped(double from, double to, double steps, Forward forward) {
-    if (!(steps < MostLinePoints)) return TooManyPoints.arg(Number(std::floor(steps) + 1)).arg(MostLinePoints);
-    qsizetype whole = qsizetype(std::floor(steps));
-    if (steps - whole > 1 - ReachedShareOfStep) ++whole;
-    QList<double> values;
-    for (qsizetype i = 0; i <= whole; ++i) values.append(forward(i));
-    if (std::abs(steps - whole) <= ReachedShareOfStep)
-        values.back() = to;  // the end itself, not the last step's rounding of it
-    else
-        values.append(to);
-    if (values.size() > MostLinePoints) return TooManyPoints.arg(values.size()).arg(MostLinePoints);
-    values.front() = from;
-    return values;
+// A value of the grid as the decimal it stands for: three steps of 0.1 are
+// 0.3, a decade below 1 is 0.1, not the doubles next to them that the
+// arithmetic gives.
+double Decimal(double x) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 15);
+    double value = x;
+    std::from_chars(text, written.ptr, value);
+    return value;
 }
 
-// The running values in the shown units, in the line's order.
+QString TooManyPointsFor(double points) {
+    return TooManyPoints.arg(Number(points)).arg(MostLinePoints);
+}
+
+// The running values in the shown units, in the line's order: the ends and,
+// between them, the multiples of the step (of its logarithm when
+// logarithmic), as an engineer steps a table: 0.01, 10, 20, ..., 370, 373.946.
 Grid RunningValues(const LineDefinition& line) {
     const double from = line.from, to = line.to;
     const bool logarithmic = line.logarithmic && CanBeLogarithmic(line.kind);
     if (logarithmic && !(from > 0 && to > 0)) return u" A logarithmic range needs pressures above zero"_s;
     const double a = logarithmic ? std::log(from) : from, b = logarithmic ? std::log(to) : to;
-    const auto scaled = [logarithmic](double x) { return logarithmic ? std::exp(x) : x; };
+    const auto value = [logarithmic](double x) { return Decimal(logarithmic ? std::exp(x) : x); };
+    QList<double> values{from};
     if (line.stepKind == StepKind::Points) {
         if (line.points < 1) return u" Give at least one point"_s;
-        if (line.points > MostLinePoints) return TooManyPoints.arg(line.points).arg(MostLinePoints);
-        if (line.points == 1 || from == to) return QList<double>{from};
+        if (line.points > MostLinePoints) return TooManyPointsFor(line.points);
+        if (line.points == 1 || from == to) return values;
         const int last = line.points - 1;
-        return Stepped(from, to, last, [&](qsizetype i) { return scaled(a + (b - a) * double(i) / last); });
+        for (int i = 1; i < last; ++i) values.append(value(a + (b - a) * double(i) / last));
+        values.append(to);
+        return values;
     }
-    if (from == to) return QList<double>{from};
+    if (from == to) return values;
     // The direction comes from the range: a step's sign is not asked for. A
     // logarithmic factor below 1 is the same spacing as its inverse.
-    double step = std::abs(logarithmic ? std::log(line.step) : line.step);
+    const double step = std::abs(logarithmic ? std::log(line.step) : line.step);
     if (!(step > 0) || std::isinf(step))
         return logarithmic ? u" The factor of a logarithmic step must be above zero and other than 1"_s
                            : u" The step must not be zero"_s;
-    if (b < a) step = -step;
-    return Stepped(from, to, (b - a) / step, [&](qsizetype i) { return scaled(a + double(i) * step); });
+    // The multiples strictly between the ends; one within a sliver of a step
+    // of an end is that end.
+    const double direction = b > a ? 1 : -1;
+    const double lowest = std::min(a, b) / step, highest = std::max(a, b) / step;
+    const double first = std::floor(lowest + ReachedShareOfStep) + 1, last = std::ceil(highest - ReachedShareOfStep) - 1;
+    const double points = std::max(0.0, last - first + 1) + 2;
+    if (!(points <= MostLinePoints)) return TooManyPointsFor(points);
+    for (double k = direction > 0 ? first : last; k >= first && k <= last; k += direction)
+        values.append(value(k * step));
+    values.append(to);
+    return values;
 }
 
 const ModeRow* Mode(InputMode mode, SaturationInput input = SaturationInput::ByPs) {
