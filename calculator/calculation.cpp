@@ -33,21 +33,23 @@ double ReadTyped(const CalculationRequest& request, Quantity input) {
 }
 
 // Every quantity shown in the place, in the order of the rows.
-void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place, const Units& units) {
+void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place, const Units& units,
+               Written written) {
     for (int q = 0; q < QuantityCount; ++q) {
         const Format& format = FormatOf(Quantity(q), place);
         if (format.kind == Format::Kind::None) continue;
         const double value = values[Quantity(q)];
-        out.values.append({Quantity(q), phase, value, OutputText(Quantity(q), value, place, units)});
+        out.values.append({Quantity(q), phase, value,
+                           written == Written::Texts ? OutputText(Quantity(q), value, place, units) : QString()});
     }
 }
 
 // The result panel and the state panel. A wet-steam mixture has no heat
 // capacity or transport properties: their edits are emptied. The diagram's
 // isobar costs more than the state itself: a line of states goes without it.
-Outputs StateOutputs(const StateValues& s, Place place, const Units& units, bool withDiagram) {
+Outputs StateOutputs(const StateValues& s, Place place, const Units& units, bool withDiagram, Written written) {
     Outputs out;
-    AddValues(out, s.values, Phase::State, place, units);
+    AddValues(out, s.values, Phase::State, place, units, written);
     out.phaseName = PhaseOf(s);
     out.dryness = s.values[Q::Dryness];
     if (withDiagram)
@@ -57,21 +59,21 @@ Outputs StateOutputs(const StateValues& s, Place place, const Units& units, bool
 }
 
 // Both sheets.
-Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
+Outputs SaturationOutputs(const SaturationValues& r, const Units& units, Written written) {
     Outputs out;
-    AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater, units);
-    AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam, units);
+    AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater, units, written);
+    AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam, units, written);
     return out;
 }
 
 // Checks the mode's values, computes.
 Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                  bool withDiagram) {
+                  bool withDiagram, Written written) {
     mode.check(values, units, transport);
     const ModeValues computed = mode.compute(values, transport);
     if (const auto* state = std::get_if<StateValues>(&computed.values))
-        return StateOutputs(*state, mode.place, units, withDiagram);
-    return SaturationOutputs(std::get<SaturationValues>(computed.values), units);
+        return StateOutputs(*state, mode.place, units, withDiagram, written);
+    return SaturationOutputs(std::get<SaturationValues>(computed.values), units, written);
 }
 
 // Reads the mode's values in their order, checks them, computes.
@@ -80,7 +82,7 @@ Outputs RunMode(const CalculationRequest& request) {
     if (mode == nullptr) return {};  // no item selected: nothing to calculate
     InputValues values{};
     for (qsizetype i = 0; i < mode->inputs.size(); ++i) values[i] = ReadTyped(request, mode->inputs[i]);
-    return RunValues(*mode, values, request.units, request.transport, true);
+    return RunValues(*mode, values, request.units, request.transport, true, Written::Texts);
 }
 
 // A library failure abandons the run. The report keeps the number the users
@@ -105,8 +107,9 @@ Outcome Calculate(const CalculationRequest& request) {
     return Caught([&] { return RunMode(request); });
 }
 
-Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport) {
-    return Caught([&] { return RunValues(mode, values, units, transport, false); });
+Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
+                        Written written) {
+    return Caught([&] { return RunValues(mode, values, units, transport, false, written); });
 }
 
 Place PlaceOf(const CalculationRequest& request, Phase phase) {
