@@ -207,6 +207,15 @@ QString LineTitle(const LineDefinition& line) {
     return title;
 }
 
+QString LineFileName(const LineDefinition& line) {
+    QString name = LineTitle(line);
+    for (QChar& c : name)
+        if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c)) c = u'-';
+    // A name ending in a dot or a space is cut short by some systems.
+    while (name.endsWith(u'.') || name.endsWith(u' ')) name.chop(1);
+    return name;
+}
+
 LinePoints PointsOf(const LineDefinition& line) {
     const Grid grid = RunningValues(line);
     if (const auto* refusal = std::get_if<QString>(&grid)) return *refusal;

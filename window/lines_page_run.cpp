@@ -119,7 +119,8 @@ bool LinesPage::exportCsv(const QString& path, QString* error) const {
 
 void LinesPage::exportCsvByDialog() {
     if (table().rows.isEmpty()) return;
-    const QString path = AskSavePath(this, u"Export the line as CSV"_s, u"line.csv"_s, u"CSV files (*.csv)"_s);
+    const QString path = AskSavePath(this, u"Export the line as CSV"_s, LineFileName(table().line) + u".csv"_s,
+                                     u"CSV files (*.csv)"_s);
     if (path.isEmpty()) return;
     QString error;
     if (!exportCsv(path, &error)) ShowMessage(this, u"The line was not exported: "_s + error);
@@ -146,14 +147,16 @@ bool LinesPage::savePdf(const QString& path) const {
 
 void LinesPage::savePdfByDialog() {
     if (table().rows.isEmpty()) return;
-    const QString path = AskSavePath(this, u"Save the line as PDF"_s, u"line.pdf"_s, u"PDF files (*.pdf)"_s);
+    const QString path = AskSavePath(this, u"Save the line as PDF"_s, LineFileName(table().line) + u".pdf"_s,
+                                     u"PDF files (*.pdf)"_s);
     if (!path.isEmpty() && !savePdf(path)) ShowMessage(this, u"The PDF was not written: cannot write "_s + path);
 }
 
 void LinesPage::printTable() {
     if (table().rows.isEmpty()) return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(LineTitle(table().line));
+    // The print dialog proposes the document's name as the file printed to.
+    printer.setDocName(LineFileName(table().line));
     Prepare(printer);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;

@@ -257,3 +257,9 @@ TEST(LineTable, CopiesAndWritesCsvInFullWithUnitsAndTheLineInTheHeader) {
     EXPECT_TRUE(csv[4].startsWith(u"1,Saturated water and steam,100,0.1"_s)) << csv[4].toStdString();
     EXPECT_EQ(csv[6], u""_s);
 }
+
+TEST(LineTable, AFilesDefaultNameIsTheLinesTitleWithoutWhatNoFileNameHolds) {
+    LineDefinition isentrope = InPoints(Line(LineKind::Isentrope, 6.59932, 10, 0.01, 0), 10);
+    EXPECT_EQ(LineFileName(isentrope), u"Isentrope s = 6.59932 kJ-(kg.C), p from 10 to 0.01 MPa, 10 points"_s);
+    EXPECT_EQ(LineFileName(Line(LineKind::Isobar, 1, 20, 300, 10)), u"Isobar p = 1 MPa, t from 20 to 300 C, step 10 C"_s);
+}
