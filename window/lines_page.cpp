@@ -13,6 +13,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -90,6 +91,8 @@ LinesPage::LinesPage(QWidget* parent)
         edit->setMinimumWidth(60);
         connect(edit, &QLineEdit::returnPressed, this, &LinesPage::makeTable);
     }
+    for (QWidget* control : std::initializer_list<QWidget*>{kind, stepKind, logarithmic})
+        control->installEventFilter(this);
     // A typed start state is no longer the one taken from the table.
     for (QLineEdit* edit : {startP, startT})
         connect(edit, &QLineEdit::textEdited, this, [this] {
@@ -189,6 +192,17 @@ LinesPage::~LinesPage() {
     watcher.waitForFinished();
 }
 
+bool LinesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            makeTable();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 LineKind LinesPage::lineKind() const {
     return LineKind(kind->currentData().toInt());
 }
@@ -217,9 +231,13 @@ void LinesPage::showKind() {
     showStart();
 }
 
+LinesPage::Range LinesPage::shownRange() const {
+    return {fixed->text(), from->text(),   to->text(), step->text(), StepKind(stepKind->currentData().toInt()),
+            startP->text(), startT->text(), start,      logarithmicChosen};
+}
+
 void LinesPage::keepRange() {
-    ranges[int(shownKind)] = {fixed->text(), from->text(), to->text(), step->text(),
-                              StepKind(stepKind->currentData().toInt())};
+    ranges[int(shownKind)] = shownRange();
 }
 
 void LinesPage::showRange() {
@@ -230,6 +248,10 @@ void LinesPage::showRange() {
     to->setText(range.to);
     step->setText(range.step);
     stepKind->setCurrentIndex(std::max(0, stepKind->findData(int(range.stepKind))));
+    startP->setText(range.startP);
+    startT->setText(range.startT);
+    start = range.start;
+    logarithmicChosen = range.logarithmic;
 }
 
 // "s = 6.597 kJ/(kg.C) (state 3)": the start state's s or h, in the shown units.

@@ -53,6 +53,32 @@ QString ConvertedStep(const QString& typed, Quantity q, bool increment, const Un
         return typed;
     }
 }
+std::optional<Quantity> QuantityKeyed(const QString& key) {
+    for (int q = 0; q < QuantityCount; ++q)
+        if (key == KeyOf(Quantity(q))) return Quantity(q);
+    return std::nullopt;
+}
+
+// The values of a start state in full, "s=6.5993230000000002", in the core's units.
+QStringList StateText(const StateRow& state) {
+    QStringList texts;
+    for (const StoredValue& v : state.values)
+        if (v.phase == Phase::State) texts.append(KeyOf(v.quantity) + u'=' + QString::number(v.value, 'g', 17));
+    return texts;
+}
+
+std::optional<StateRow> StateOfText(qint64 number, const QStringList& texts) {
+    StateRow state{number, {}, {}, {}};
+    for (const QString& text : texts) {
+        const auto q = QuantityKeyed(text.section(u'=', 0, 0));
+        bool read = false;
+        const double value = text.section(u'=', 1).toDouble(&read);
+        if (q && read) state.values.append({*q, Phase::State, value});
+    }
+    if (state.values.isEmpty()) return std::nullopt;
+    return state;
+}
+
 }  // namespace
 
 // The typed values say the same in the new units: a value converted, a step
@@ -67,12 +93,12 @@ void LinesPage::convertTyped(const Units& before, const Units& after) {
         const Quantity running = RunningQuantity(line);
         range.from = ConvertedInput(range.from, running, before, after);
         range.to = ConvertedInput(range.to, running, before, after);
-        const bool factor = logarithmicChosen && CanBeLogarithmic(line);
+        const bool factor = range.logarithmic && CanBeLogarithmic(line);
         range.step =
             ConvertedStep(range.step, running, range.stepKind == StepKind::Increment && !factor, before, after);
+        range.startP = ConvertedInput(range.startP, Q::Pressure, before, after);
+        range.startT = ConvertedInput(range.startT, Q::Temperature, before, after);
     }
-    startP->setText(ConvertedInput(startP->text(), Q::Pressure, before, after));
-    startT->setText(ConvertedInput(startT->text(), Q::Temperature, before, after));
     showRange();
 }
 
@@ -81,19 +107,20 @@ void LinesPage::saveSettings() const {
     QSettings settings;
     settings.setValue(Group(u"kind"_s), int(lineKind()));
     for (int k = 0; k < LineKindCount; ++k) {
-        const Range range = LineKind(k) == shownKind ? Range{fixed->text(), from->text(), to->text(), step->text(),
-                                                             StepKind(stepKind->currentData().toInt())}
-                                                     : ranges[k];
+        const Range range = LineKind(k) == shownKind ? shownRange() : ranges[k];
         const QString key = QString::fromUtf16(FirstRanges[k].key) + u'/';
         settings.setValue(Group(key + u"fixed"_s), range.fixed);
         settings.setValue(Group(key + u"from"_s), range.from);
         settings.setValue(Group(key + u"to"_s), range.to);
         settings.setValue(Group(key + u"step"_s), range.step);
         settings.setValue(Group(key + u"stepKind"_s), int(range.stepKind));
+        settings.setValue(Group(key + u"logarithmic"_s), range.logarithmic);
+        if (!FromStartState(LineKind(k))) continue;
+        settings.setValue(Group(key + u"startP"_s), range.startP);
+        settings.setValue(Group(key + u"startT"_s), range.startT);
+        settings.setValue(Group(key + u"startNumber"_s), range.start ? range.start->number : -1);
+        settings.setValue(Group(key + u"startState"_s), range.start ? StateText(*range.start) : QStringList());
     }
-    settings.setValue(Group(u"startP"_s), startP->text());
-    settings.setValue(Group(u"startT"_s), startT->text());
-    settings.setValue(Group(u"logarithmic"_s), logarithmicChosen);
     QStringList keys;
     for (const Quantity q : chosen) keys.append(KeyOf(q));
     settings.setValue(Group(u"columns"_s), keys);
@@ -103,16 +130,6 @@ void LinesPage::saveSettings() const {
     settings.setValue(Group(u"plotLogY"_s), linePlot->yLogarithmic());
 }
 
-namespace {
-
-std::optional<Quantity> QuantityKeyed(const QString& key) {
-    for (int q = 0; q < QuantityCount; ++q)
-        if (key == KeyOf(Quantity(q))) return Quantity(q);
-    return std::nullopt;
-}
-
-}  // namespace
-
 // A first start shows a heater's isobar: water at 1 MPa from 20 °C to 300 °C.
 // The texts kept are in the units kept with the window's; a kind of line never
 // made shows its first range in them.
@@ -120,7 +137,6 @@ void LinesPage::loadSettings() {
     loading = true;
     QSettings settings;
     const Units kept = LoadUnits(settings);
-    logarithmicChosen = settings.value(Group(u"logarithmic"_s), false).toBool();
     for (int k = 0; k < LineKindCount; ++k) {
         const FirstRange& first = FirstRanges[k];
         const LineKind line = LineKind(k);
@@ -136,14 +152,22 @@ void LinesPage::loadSettings() {
         range.fixed = text(u"fixed"_s, first.fixed, FixedQuantity(line));
         range.from = text(u"from"_s, first.from, running);
         range.to = text(u"to"_s, first.to, running);
-        const bool increment = first.stepKind == StepKind::Increment && !(logarithmicChosen && CanBeLogarithmic(line));
+        // One choice for all kinds in earlier builds: the first each kind keeps.
+        range.logarithmic =
+            settings.value(Group(key + u"logarithmic"_s), settings.value(Group(u"logarithmic"_s), false)).toBool();
+        const bool increment = first.stepKind == StepKind::Increment && !(range.logarithmic && CanBeLogarithmic(line));
         range.step = settings
                          .value(Group(key + u"step"_s),
                                 ConvertedStep(QString::fromUtf16(first.step), running, increment, {}, kept))
                          .toString();
+        if (!FromStartState(line)) continue;
+        range.startP = settings.value(Group(key + u"startP"_s), settings.value(Group(u"startP"_s),
+                                      ConvertedInput(u"10"_s, Q::Pressure, {}, kept))).toString();
+        range.startT = settings.value(Group(key + u"startT"_s), settings.value(Group(u"startT"_s),
+                                      ConvertedInput(u"500"_s, Q::Temperature, {}, kept))).toString();
+        range.start = StateOfText(settings.value(Group(key + u"startNumber"_s), -1).toLongLong(),
+                                  settings.value(Group(key + u"startState"_s)).toStringList());
     }
-    startP->setText(settings.value(Group(u"startP"_s), ConvertedInput(u"10"_s, Q::Pressure, {}, kept)).toString());
-    startT->setText(settings.value(Group(u"startT"_s), ConvertedInput(u"500"_s, Q::Temperature, {}, kept)).toString());
     {
         const QSignalBlocker quiet(kind);
         kind->setCurrentIndex(std::max(0, kind->findData(settings.value(Group(u"kind"_s), 0).toInt())));
