@@ -117,12 +117,14 @@ namespace {
 
 // The header and the rows, numbers in full with `decimalPoint`.
 QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& columns, const Units& units,
-                           const QString& decimalPoint) {
+                           const QString& decimalPoint, const QList<qsizetype>& rows = {}) {
     const QString separator = LocaleDecimalSeparator();
     QStringList header{u"No."_s, u"Phase"_s};
     for (const LineColumn& column : columns) header.append(ColumnHeader(column, units));
     QList<QStringList> cells{header};
-    for (qsizetype i = 0; i < table.rows.size(); ++i) {
+    const qsizetype count = rows.isEmpty() ? table.rows.size() : rows.size();
+    for (qsizetype n = 0; n < count; ++n) {
+        const qsizetype i = rows.isEmpty() ? n : rows[n];
         const LineRow& row = table.rows[i];
         QStringList line{QString::number(i + 1), RowNote(row)};
         for (const LineColumn& column : columns)
@@ -134,9 +136,10 @@ QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& colu
 
 }  // namespace
 
-QString LineText(const LineTable& table, const QList<LineColumn>& columns, const Units& units) {
+QString LineText(const LineTable& table, const QList<LineColumn>& columns, const Units& units,
+                 const QList<qsizetype>& rows) {
     QString text;
-    for (const QStringList& cells : CellsOf(table, columns, units, LocaleDecimalSeparator()))
+    for (const QStringList& cells : CellsOf(table, columns, units, LocaleDecimalSeparator(), rows))
         text += TabSeparatedLine(cells);
     return text;
 }

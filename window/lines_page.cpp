@@ -8,6 +8,7 @@
 #include "message_box.h"
 #include "text_to_real.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -140,14 +141,42 @@ LinesPage::LinesPage(QWidget* parent)
     auto* tableLayout = new QVBoxLayout(tablePage);
     tableLayout->setContentsMargins(2, 2, 2, 2);
     tableLayout->addWidget(view, 1);
+    // Tab leaves the table, as it leaves the table of states.
+    view->setTabKeyNavigation(false);
     auto* tableButtons = new QHBoxLayout;
-    for (const auto& [text, slot] :
-         {std::pair{u"Copy"_s, &LinesPage::copyTable}, std::pair{u"CSV…"_s, &LinesPage::exportCsvByDialog},
-          std::pair{u"Print…"_s, &LinesPage::printTable}, std::pair{u"PDF…"_s, &LinesPage::savePdfByDialog}}) {
-        auto* button = new QPushButton(text);
-        connect(button, &QPushButton::clicked, this, slot);
+    // The keys: none an input or another command takes (Ctrl+P and Ctrl+T
+    // choose the saturation inputs, Ctrl+E exports the states).
+    const struct {
+        QString button, entry;
+        QKeySequence keys;
+        void (LinesPage::*slot)();
+        QAction* Commands::*action;
+    } commandRows[] = {
+        {u"Copy"_s, u"Copy &line table"_s, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), &LinesPage::copyTable,
+         &Commands::copy},
+        {u"CSV…"_s, u"Export line as CS&V…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         &LinesPage::exportCsvByDialog, &Commands::csv},
+        {u"Print…"_s, u"&Print line…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &LinesPage::printTable,
+         &Commands::print},
+        {u"PDF…"_s, u"Save line as P&DF…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+         &LinesPage::savePdfByDialog, &Commands::pdf},
+    };
+    for (const auto& row : commandRows) {
+        QAction* action = new QAction(row.entry, this);
+        action->setShortcut(row.keys);
+        connect(action, &QAction::triggered, this, row.slot);
+        tableCommands.*row.action = action;
+        auto* button = new QPushButton(row.button);
+        button->setToolTip(row.keys.toString(QKeySequence::NativeText));
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
         tableButtons->addWidget(button);
     }
+    // Ctrl+C in the table copies its selected rows, as in the table of states.
+    auto* copyRows = new QAction(u"Copy selected rows"_s, view);
+    copyRows->setShortcut(QKeySequence::Copy);
+    copyRows->setShortcutContext(Qt::WidgetShortcut);
+    view->addAction(copyRows);
+    connect(copyRows, &QAction::triggered, this, &LinesPage::copyTable);
     tableLayout->addLayout(tableButtons);
     auto* plotPage = new QWidget;
     auto* plotLayout = new QVBoxLayout(plotPage);

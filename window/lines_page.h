@@ -19,6 +19,7 @@
 #include <optional>
 
 class LinePlot;
+class QAction;
 class LineTableModel;
 class QCheckBox;
 class QComboBox;
@@ -55,10 +56,17 @@ public:
     void takeSelectedState();
     const LineTable& table() const;
     QList<LineColumn> columns() const;
+    // The selected rows (all when none is), with the header, in full.
     QString tableText() const;
     void copyTable();
     bool exportCsv(const QString& path, QString* error) const;
     bool savePdf(const QString& path) const;
+
+    // Copy, CSV…, Print… and Save as PDF… of the table, for the window's menus.
+    struct Commands {
+        QAction *copy, *csv, *print, *pdf;
+    };
+    const Commands& commands() const { return tableCommands; }
 
     LinePlot* plot() const { return linePlot; }
     QTableView* tableView() const { return view; }
@@ -135,6 +143,7 @@ private:
     QTableView* view;
     LineTableModel* model;
     LinePlot* linePlot;
+    Commands tableCommands;
 
     Units units;
     Transport transport = Transport::IAPS1985;

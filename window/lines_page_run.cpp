@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -106,7 +108,10 @@ const LineTable& LinesPage::table() const {
 }
 
 QString LinesPage::tableText() const {
-    return LineText(table(), model->columns(), units);
+    QList<qsizetype> rows;
+    for (const QModelIndex& index : view->selectionModel()->selectedRows()) rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return LineText(table(), model->columns(), units, rows);
 }
 
 void LinesPage::copyTable() {

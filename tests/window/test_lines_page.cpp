@@ -7,7 +7,15 @@
 #include "line_plot.h"
 #include "lines_page.h"
 
+#include "TFS.h"
+
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
@@ -299,6 +307,46 @@ TEST_F(LinesTest, EachKindKeepsItsStartAndItsLogarithmicChoiceFromOneStartToTheN
     EXPECT_TRUE(again.table().line.logarithmic);
     again.kindBox()->setCurrentIndex(int(LineKind::Isenthalp));
     EXPECT_EQ(again.startPressureEdit()->text(), u"5"_s);
+}
+
+// The table behaves as the table of states: Tab leaves it, Ctrl+C copies its
+// selected rows in full under the header. Its commands have menu entries,
+// with keys that no other command of the window takes.
+TEST_F(LinesTest, TheTableIsLeftByTabCopiesItsSelectedRowsAndItsCommandsAreInTheMenus) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.showLines();
+    define(LineKind::Isobar, "1", "100", "200", "50");
+    make();
+    QTableView* view = page.tableView();
+    view->setFocus();
+    view->selectRow(1);
+    view->selectionModel()->select(view->model()->index(4, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(copied.size(), 3);
+    EXPECT_TRUE(copied[0].startsWith(u"No.\tPhase\t"_s));
+    EXPECT_TRUE(copied[1].startsWith(u"2\t"_s));
+    EXPECT_TRUE(copied[2].startsWith(u"5\t"_s));
+    const QStringList cells = copied[1].split(u'\t');
+    EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [](const QString& c) { return c.toDouble() == TFS::h_pt(1, 150); }))
+        << "h in full: " << copied[1].toStdString();
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), view);
+
+    QStringList entries;
+    for (QAction* menu : form.menuBar()->actions())
+        for (QAction* entry : menu->menu()->actions())
+            if (!entry->shortcut().isEmpty()) entries.append(entry->text());
+    for (const QAction* command : {page.commands().copy, page.commands().csv, page.commands().print,
+                                   page.commands().pdf})
+        EXPECT_TRUE(entries.contains(command->text())) << command->text().toStdString();
+    QList<QKeySequence> keys;
+    for (const QAction* action : form.findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && action->shortcutContext() != Qt::WidgetShortcut)
+            keys.append(action->shortcut());
+    for (const QShortcut* shortcut : form.findChildren<QShortcut*>()) keys.append(shortcut->key());
+    for (const QKeySequence& key : keys)
+        EXPECT_EQ(keys.count(key), 1) << key.toString().toStdString();
 }
 
 }  // namespace
