@@ -4,6 +4,8 @@
 #include "decimal_separator.h"
 #include "number_format.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -141,6 +143,62 @@ void AddCrossing(QList<LinePoint>& points, const QList<double>& running, const C
     }
 }
 
+// The lowest pressure the calculator takes for a saturated state by (p, x), MPa.
+constexpr double LowestSaturationPressure = 0.001;
+
+// The pressure between a and b where the saturated phase's s or h, `phase`,
+// passes `held`, to the last double; none where it does not pass between them.
+std::optional<double> PassedBetween(double (*phase)(double), double held, double a, double b, double fa, double fb) {
+    if (!(fa * fb < 0)) return std::nullopt;
+    for (;;) {
+        const double m = 0.5 * (a + b);
+        if (m == a || m == b) return std::abs(fa) <= std::abs(fb) ? a : b;
+        const double fm = phase(m) - held;
+        if (fm == 0) return m;
+        if ((fm < 0) == (fa < 0))
+            a = m, fa = fm;
+        else
+            b = m, fb = fm;
+    }
+}
+
+// Where an isentrope or an isenthalp passes the saturated water's or steam's
+// s or h between two of its points, that saturated state joins the line
+// there, as the saturated states join an isobar. The phases' values are
+// taken once at every point (within the saturation line's pressures), and
+// the crossing is closed between the two points where they pass the line's.
+void AddSaturatedCrossings(QList<LinePoint>& points, const QList<double>& running, LineKind kind, double held) {
+    struct Side {
+        double (*phase)(double);
+        double x;
+    };
+    const std::array<Side, 2> sides = kind == LineKind::Isentrope ? std::array<Side, 2>{{{TFS::SSW_P, 0}, {TFS::SSP_P, 1}}}
+                                                                  : std::array<Side, 2>{{{TFS::HSW_P, 0}, {TFS::HSP_P, 1}}};
+    QList<double> p;
+    for (const double value : running)
+        p.append(std::clamp(value, LowestSaturationPressure, std::nextafter(TFS::PKR, 0.0)));
+    std::array<QList<double>, 2> passed;  // the phases' value less the line's at each point
+    try {
+        for (std::size_t side = 0; side < sides.size(); ++side)
+            for (const double at : p) passed[side].append(sides[side].phase(at) - held);
+    } catch (const TFS::FatalStop&) {
+        return;  // a pressure the saturation line does not serve: no crossing is added
+    }
+    const ModeRow* mode = Mode(InputMode::ByPX);
+    // From the end, so that the points before a crossing keep their places.
+    for (qsizetype i = p.size() - 2; i >= 0; --i) {
+        QList<std::pair<double, double>> crossings;  // p and x
+        for (std::size_t side = 0; side < sides.size(); ++side)
+            if (const auto at = PassedBetween(sides[side].phase, held, p[i], p[i + 1], passed[side][i], passed[side][i + 1]))
+                crossings.append({*at, sides[side].x});
+        // In the line's order.
+        std::sort(crossings.begin(), crossings.end(),
+                  [rising = p[i] < p[i + 1]](const auto& m, const auto& n) { return rising == (m.first < n.first); });
+        for (qsizetype c = crossings.size() - 1; c >= 0; --c)
+            points.insert(i + 1, {mode, {crossings[c].first, crossings[c].second}});
+    }
+}
+
 }  // namespace
 
 Quantity RunningQuantity(LineKind kind) {
@@ -229,5 +287,6 @@ LinePoints PointsOf(const LineDefinition& line) {
         points.append(PointAt(line, fixed, values.back()));
     }
     if (const auto crossing = CrossingOf(line, fixed)) AddCrossing(points, values, *crossing);
+    if (FromStartState(line.kind)) AddSaturatedCrossings(points, values, line.kind, fixed);
     return points;
 }
