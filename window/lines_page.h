@@ -26,6 +26,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -60,7 +61,7 @@ public:
     QString tableText() const;
     void copyTable();
     bool exportCsv(const QString& path, QString* error) const;
-    bool savePdf(const QString& path) const;
+    bool savePdf(const QString& path);
 
     // Copy, CSV…, Print… and Save as PDF… of the table, for the window's menus.
     struct Commands {
@@ -108,6 +109,7 @@ private:
     void saveSettings() const;
     void loadSettings();
     void printTable();
+    bool print(QPrinter& printer);
     void exportCsvByDialog();
     void savePdfByDialog();
     void savePlotByDialog();

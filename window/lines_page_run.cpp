@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -27,6 +28,8 @@ namespace {
 // A table that takes longer than this shows its progress and a Cancel.
 constexpr int ProgressAfterMilliseconds = 200;
 constexpr int ProgressEveryMilliseconds = 50;
+// Pages of more rows than this show their progress.
+constexpr qsizetype RowsShowingPrintProgress = 2000;
 }  // namespace
 
 void LinesPage::makeTable() {
@@ -89,11 +92,15 @@ void LinesPage::finishTable() {
     model->setTable(table, {}, units);
     model->setColumns(columns());
     view->resizeColumnsToContents();
-    // The phase column as wide as the longest phase's name: a refusal's longer
-    // text would push the values out of view; it is whole in its tooltip.
-    const int widestPhase = view->fontMetrics().horizontalAdvance(u"Water near the critical point (IF97 region 3)"_s) +
-                            2 * view->fontMetrics().averageCharWidth();
-    view->setColumnWidth(0, std::min(view->columnWidth(0), widestPhase));
+    // The phase column as wide as the longest phase's name among the rows: a
+    // refusal's longer text would push the values out of view; it is whole in
+    // its tooltip.
+    const QFontMetrics metrics = view->fontMetrics();
+    int widestPhase = metrics.horizontalAdvance(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString());
+    for (const LineRow& row : table.rows)
+        if (std::holds_alternative<Outputs>(row.outcome))
+            widestPhase = std::max(widestPhase, metrics.horizontalAdvance(RowNote(row)));
+    view->setColumnWidth(0, std::min(view->columnWidth(0), widestPhase + 2 * metrics.averageCharWidth()));
     linePlot->setCurrent(table);
     qsizetype refused = 0;
     for (const LineRow& row : table.rows) refused += !std::holds_alternative<Outputs>(row.outcome);
@@ -141,13 +148,30 @@ void Prepare(QPrinter& printer) {
 
 }  // namespace
 
-bool LinesPage::savePdf(const QString& path) const {
+// A long line's pages take a second or more: a busy cursor and a bar show
+// the work meanwhile.
+bool LinesPage::print(QPrinter& printer) {
+    if (table().rows.size() < RowsShowingPrintProgress) return PrintLineTable(printer, table(), model->columns(), units);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QProgressDialog bar(u"Making the pages of the line…"_s, QString(), 0, 1, this);
+    bar.setWindowModality(Qt::WindowModal);
+    bar.setMinimumDuration(0);
+    bar.setCancelButton(nullptr);
+    const bool printed = PrintLineTable(printer, table(), model->columns(), units, [&bar](qsizetype done, qsizetype total) {
+        bar.setMaximum(int(total));
+        bar.setValue(int(done));
+    });
+    QGuiApplication::restoreOverrideCursor();
+    return printed;
+}
+
+bool LinesPage::savePdf(const QString& path) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setDocName(LineTitle(table().line));
     Prepare(printer);
-    return PrintLineTable(printer, table(), model->columns(), units);
+    return print(printer);
 }
 
 void LinesPage::savePdfByDialog() {
@@ -165,7 +189,7 @@ void LinesPage::printTable() {
     Prepare(printer);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!PrintLineTable(printer, table(), model->columns(), units)) ShowMessage(this, u"The printer could not start"_s);
+    if (!print(printer)) ShowMessage(this, u"The printer could not start"_s);
 }
 
 void LinesPage::savePlotByDialog() {

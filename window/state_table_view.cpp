@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QStyleOptionViewItem>
 #include <QTimer>
 
 #include <algorithm>
@@ -112,6 +113,27 @@ void TForm1::saveStates() {
     ui->Tbl_States->selectionModel()->select(reselected, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
+namespace {
+
+// No column grows wider than this many characters of the font.
+constexpr int MostColumnCharacters = 48;
+
+// A new row widens the columns its texts need (within the cap), so that a
+// longer typed value is not cut to "4.…"; the other rows are not measured again.
+void WidenForRow(QTableView* view, int row) {
+    const int cap = MostColumnCharacters * view->fontMetrics().averageCharWidth();
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.font = view->font();
+    for (int c = 0; c < view->model()->columnCount(); ++c) {
+        const QModelIndex index = view->model()->index(row, c);
+        const int wanted = view->itemDelegateForIndex(index)->sizeHint(option, index).width() + (view->showGrid() ? 1 : 0);
+        if (view->columnWidth(c) < std::min(cap, wanted)) view->setColumnWidth(c, std::min(cap, wanted));
+    }
+}
+
+}  // namespace
+
 void TForm1::appendState(const CalculationRequest& request, const Outputs& outputs) {
     const qsizetype before = table.rows().size();
     if (!table.Append(request, outputs)) {
@@ -124,6 +146,7 @@ void TForm1::appendState(const CalculationRequest& request, const Outputs& outpu
     const bool oldestDropped = table.rows().size() == before;
     if (oldestDropped) statesModel->removeRow(0);
     if (statesModel->rowCount() == table.rows().size() - 1 && appendRowCells(table.rows().back())) {
+        WidenForRow(ui->Tbl_States, statesModel->rowCount() - 1);
         showTablePoints();
     } else {
         showStates();

@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QShortcut>
 #include <QCategoryAxis>
 #include <QChart>
@@ -29,6 +30,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -347,6 +349,45 @@ TEST_F(LinesTest, TheTableIsLeftByTabCopiesItsSelectedRowsAndItsCommandsAreInThe
     for (const QShortcut* shortcut : form.findChildren<QShortcut*>()) keys.append(shortcut->key());
     for (const QKeySequence& key : keys)
         EXPECT_EQ(keys.count(key), 1) << key.toString().toStdString();
+}
+
+// Columns are as wide as their texts: a wet state's phase in the Lines table,
+// a longer typed value appended to the table of states.
+TEST_F(LinesTest, ColumnsAreAsWideAsTheirTexts) {
+    const auto whole = [](QTableView* view, int column) {
+        return view->columnWidth(column) >= static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column);
+    };
+    page.kindBox()->setCurrentIndex(int(LineKind::Isentrope));
+    type(page.startPressureEdit(), "1");
+    type(page.startTemperatureEdit(), "200");
+    define(LineKind::Isentrope, "", "1", "0.01", "5", StepKind::Points);
+    make();
+    ASSERT_TRUE(cell(4, u"Phase"_s).startsWith(u"Wet steam, dryness x = "_s));
+    EXPECT_TRUE(whole(page.tableView(), 0));
+
+    calculateByPT("1", "100");
+    calculateByPT("1.23456789", "100.987654321");
+    const QAbstractItemModel* states = ui.Tbl_States->model();
+    for (int c = 0; c < states->columnCount(); ++c)
+        EXPECT_TRUE(whole(ui.Tbl_States, c)) << states->headerData(c, Qt::Horizontal).toString().toStdString();
+}
+
+// The pages of a long line show their progress and a busy cursor while they
+// are made; the cursor is the user's again after.
+TEST_F(LinesTest, ALongLinesPagesShowTheirProgressWhileTheyAreMade) {
+    define(LineKind::Isobar, "1", "20", "800", "3000", StepKind::Points);
+    make();
+    bool shown = false, busy = false;
+    QTimer::singleShot(0, [&] {
+        const auto* bar = page.findChild<QProgressDialog*>();
+        shown = bar != nullptr && bar->isVisible();
+        busy = QGuiApplication::overrideCursor() != nullptr;
+    });
+    const QTemporaryDir folder;
+    ASSERT_TRUE(page.savePdf(folder.filePath("line.pdf")));
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
