@@ -78,7 +78,9 @@ void DrawRow(QPainter& painter, const Layout& layout, const QStringList& cells, 
         const QRectF inner = cell.adjusted(metrics.averageCharWidth() * CellPaddingEm, padding,
                                            -metrics.averageCharWidth() * CellPaddingEm, -padding);
         // Texts left, numbers right, as a table of values is read; the phase wraps.
-        const int flags = c == 1 || header ? Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap : Qt::AlignRight | Qt::AlignTop;
+        const int flags = c == 1   ? Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap
+                          : header ? Qt::AlignLeft | Qt::AlignTop
+                                   : Qt::AlignRight | Qt::AlignTop;
         painter.drawText(inner, flags | Qt::TextDontClip, cells[c]);
         x += layout.widths[c];
     }

@@ -8,7 +8,11 @@
 #include "message_box.h"
 #include "save_dialog.h"
 
+#include <QChartView>
 #include <QClipboard>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPrintDialog>
@@ -16,6 +20,7 @@
 #include <QProgressDialog>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -192,11 +197,46 @@ void LinesPage::printTable() {
     if (!print(printer)) ShowMessage(this, u"The printer could not start"_s);
 }
 
+namespace {
+
+// The size and resolution of a PNG of the plot: twice the screen's by default,
+// the same plot, sharper.
+std::optional<std::pair<QSize, int>> AskPictureSize(QWidget* parent, QSize onScreen) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(u"Size of the picture"_s);
+    auto* width = new QSpinBox, *height = new QSpinBox, *resolution = new QSpinBox;
+    for (QSpinBox* box : {width, height}) {
+        box->setRange(100, 20000);
+        box->setSuffix(u" px"_s);
+    }
+    resolution->setRange(48, 1200);
+    resolution->setSuffix(u" dpi"_s);
+    width->setValue(2 * onScreen.width());
+    height->setValue(2 * onScreen.height());
+    resolution->setValue(192);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(u"Width"_s, width);
+    form->addRow(u"Height"_s, height);
+    form->addRow(u"Resolution"_s, resolution);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return std::pair{QSize(width->value(), height->value()), resolution->value()};
+}
+
+}  // namespace
+
 void LinesPage::savePlotByDialog() {
-    const QString path =
-        AskSavePath(this, u"Save plot as"_s, u"plot.png"_s, u"PNG images (*.png);;SVG drawings (*.svg)"_s);
+    const QString path = AskSavePath(this, u"Save plot as"_s, u"plot.png"_s,
+                                     u"PNG images (*.png);;PDF documents (*.pdf);;SVG drawings (*.svg)"_s);
     if (path.isEmpty()) return;
+    std::optional<std::pair<QSize, int>> size = std::pair{QSize(), 96};
+    if (!path.endsWith(u".svg"_s, Qt::CaseInsensitive) && !path.endsWith(u".pdf"_s, Qt::CaseInsensitive))
+        size = AskPictureSize(this, linePlot->chartView()->size());
+    if (!size) return;
     QString error;
-    if (!linePlot->save(path, &error)) ShowMessage(this, u"The plot was not saved: "_s + error);
+    if (!linePlot->save(path, &error, size->first, size->second)) ShowMessage(this, u"The plot was not saved: "_s + error);
 }
 

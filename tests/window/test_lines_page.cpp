@@ -12,7 +12,9 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QClipboard>
+#include <QChartView>
 #include <QGuiApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -28,6 +30,7 @@
 #include <QLocale>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -388,6 +391,37 @@ TEST_F(LinesTest, ALongLinesPagesShowTheirProgressWhileTheyAreMade) {
     EXPECT_TRUE(shown);
     EXPECT_TRUE(busy);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The pointer near a row, not only on the line, shows the row's line, p, t and
+// plotted values; the plot is saved as a PNG of the size and resolution
+// chosen, or as a PDF.
+TEST_F(LinesTest, ThePointerNearARowShowsItsStateAndThePlotIsSavedAtTheChosenSize) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.showLines();
+    page.views()->setCurrentIndex(1);
+    define(LineKind::Isobar, "1", "100", "300", "100");
+    page.plot()->setAxes(Quantity::Entropy, Quantity::Enthalpy);
+    page.plot()->setLogarithmic(false, false);
+    make();
+    QLineSeries* line = page.plot()->series().back();
+    ASSERT_EQ(line->count(), 5) << "100, both saturated states, 200 and 300";
+    const QPoint at = page.plot()->chartView()->mapFromScene(page.plot()->chart()->mapToPosition(line->at(3), line));
+    const QString tip = page.plot()->toolTipAt(at + QPoint(7, -7));
+    for (const char* shown : {"Isobar p = 1 MPa\n", "p, MPa: 1\n", "t, C: 200\n", "s, kJ/(kg.C): ", "h, kJ/kg: "})
+        EXPECT_TRUE(tip.contains(QString::fromUtf8(shown))) << shown << " in " << tip.toStdString();
+    EXPECT_EQ(page.plot()->toolTipAt(at + QPoint(60, 60)), u""_s);
+
+    const QTemporaryDir folder;
+    QString error;
+    ASSERT_TRUE(page.plot()->save(folder.filePath("plot.png"), &error, QSize(900, 500), 144));
+    const QImage png(folder.filePath("plot.png"));
+    EXPECT_EQ(png.size(), QSize(900, 500));
+    EXPECT_EQ(qRound(png.dotsPerMeterX() * 0.0254), 144);
+    ASSERT_TRUE(page.plot()->save(folder.filePath("plot.pdf"), &error));
+    QFile pdf(folder.filePath("plot.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(4), "%PDF");
 }
 
 }  // namespace
