@@ -1,5 +1,7 @@
 #include "diagram_labels.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -59,32 +61,88 @@ QList<NumberLabel> LabelsOfPlacedNumbers(const QList<PlacedNumber>& numbers, dou
     return labels;
 }
 
+namespace {
+
+// The placed labels by the squares of a grid they cover, so that a place is
+// tested against the labels near it only: a table holds a thousand states.
+class LabelGrid {
+public:
+    void add(qsizetype label, const QRectF& box) {
+        forCells(box, [&](qint64 cell) { cells[cell].append(label); });
+    }
+    void remove(qsizetype label, const QRectF& box) {
+        forCells(box, [&](qint64 cell) { cells[cell].removeOne(label); });
+    }
+    // A label whose box overlaps `box`, or -1.
+    qsizetype inTheWay(const QRectF& box, const QList<QRectF>& boxes) const {
+        qsizetype found = -1;
+        forCells(box, [&](qint64 cell) {
+            const auto at = cells.constFind(cell);
+            if (found >= 0 || at == cells.cend()) return;
+            for (const qsizetype label : *at)
+                if (boxes[label].intersects(box)) {
+                    found = label;
+                    return;
+                }
+        });
+        return found;
+    }
+
+private:
+    static constexpr double Square = 64;
+    template <class Visit>
+    static void forCells(const QRectF& box, Visit visit) {
+        for (qint64 i = qint64(std::floor(box.left() / Square)); i <= qint64(std::floor(box.right() / Square)); ++i)
+            for (qint64 j = qint64(std::floor(box.top() / Square)); j <= qint64(std::floor(box.bottom() / Square)); ++j)
+                visit((i << 32) ^ (j & 0xffffffff));
+    }
+    QHash<qint64, QList<qsizetype>> cells;
+};
+
+}  // namespace
+
 QList<PlacedLabel> PlaceLabels(const QList<PlacedNumber>& numbers, double near,
                                const std::function<QSizeF(const QString&)>& sizeOf) {
     QList<Group> groups = GroupsOf(numbers, near);
-    // Each round places the labels in order; the first that finds no free
-    // place joins the label in its way, and the labels are placed again.
-    for (;;) {
-        QList<PlacedLabel> placed;
-        const auto taken = [&placed](const QRectF& box) {
-            return std::find_if(placed.begin(), placed.end(), [&](const PlacedLabel& l) { return l.box.intersects(box); });
-        };
-        qsizetype blocked = -1, inTheWay = -1;
-        for (qsizetype g = 0; g < groups.size() && blocked < 0; ++g) {
-            const QString text = TextOf(groups[g].numbers);
-            const QSizeF size = sizeOf(text);
-            const QList<QPointF> places = PlacesBeside(groups[g].x, groups[g].y, size);
-            const auto free = std::find_if(places.begin(), places.end(),
-                                           [&](const QPointF& at) { return taken(QRectF(at, size)) == placed.end(); });
-            if (free != places.end()) {
-                placed.append({QRectF(*free, size), text});
-                continue;
+    QList<QRectF> boxes(groups.size());  // empty: not placed, or joined another label
+    QList<QString> texts(groups.size());
+    LabelGrid grid;
+    // Places a label beside its state; the label in the way of its first
+    // place where none is free.
+    const auto place = [&](qsizetype g) -> qsizetype {
+        texts[g] = TextOf(groups[g].numbers);
+        const QSizeF size = sizeOf(texts[g]);
+        const QList<QPointF> places = PlacesBeside(groups[g].x, groups[g].y, size);
+        for (const QPointF& at : places)
+            if (grid.inTheWay(QRectF(at, size), boxes) < 0) {
+                boxes[g] = QRectF(at, size);
+                grid.add(g, boxes[g]);
+                return -1;
             }
-            blocked = g;
-            inTheWay = taken(QRectF(places.front(), size)) - placed.begin();
+        return grid.inTheWay(QRectF(places.front(), size), boxes);
+    };
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        // A label that finds no place joins the one in its way, which is
+        // then placed again with its longer text.
+        for (qsizetype label = g, blocker = place(g); blocker >= 0; label = blocker, blocker = place(label)) {
+            groups[blocker].numbers += groups[label].numbers;
+            groups[label].numbers.clear();
+            grid.remove(blocker, boxes[blocker]);
+            // Where the longer text still fits where the label stands, it stays.
+            texts[blocker] = TextOf(groups[blocker].numbers);
+            QRectF grown(boxes[blocker].topLeft(), sizeOf(texts[blocker]));
+            // A label left of its state grows leftwards, off the state.
+            if (boxes[blocker].left() < groups[blocker].x) grown.moveRight(boxes[blocker].right());
+            boxes[blocker] = QRectF();
+            if (grid.inTheWay(grown, boxes) < 0) {
+                boxes[blocker] = grown;
+                grid.add(blocker, grown);
+                break;
+            }
         }
-        if (blocked < 0) return placed;
-        groups[inTheWay].numbers += groups[blocked].numbers;
-        groups.remove(blocked);
     }
+    QList<PlacedLabel> labels;
+    for (qsizetype g = 0; g < groups.size(); ++g)
+        if (!groups[g].numbers.isEmpty()) labels.append({boxes[g], texts[g]});
+    return labels;
 }

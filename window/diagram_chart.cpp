@@ -274,11 +274,19 @@ void DiagramChart::placeNumbers() {
         const QPointF at = chart()->mapToPosition(states->at(i), states);
         if (chart()->plotArea().contains(at)) placed.append({at.x(), at.y(), tableStates[i].number});
     }
+    if (labelFont != font()) {
+        labelFont = font();
+        labelSizes.clear();
+    }
     QGraphicsSimpleTextItem probe;
-    probe.setFont(font());
-    const QList<PlacedLabel> labels = PlaceLabels(placed, states->markerSize(), [&probe](const QString& text) {
-        probe.setText(text);
-        return probe.boundingRect().size();
+    probe.setFont(labelFont);
+    const QList<PlacedLabel> labels = PlaceLabels(placed, states->markerSize(), [&](const QString& text) {
+        auto size = labelSizes.constFind(text);
+        if (size == labelSizes.cend()) {
+            probe.setText(text);
+            size = labelSizes.insert(text, probe.boundingRect().size());
+        }
+        return *size;
     });
     while (numbers.size() < labels.size()) {
         auto* number = new QGraphicsSimpleTextItem(chart());

@@ -125,8 +125,11 @@ void WidenForRow(QTableView* view, int row) {
     QStyleOptionViewItem option;
     option.initFrom(view);
     option.font = view->font();
+    const int widestCharacter = view->fontMetrics().maxWidth();
     for (int c = 0; c < view->model()->columnCount(); ++c) {
         const QModelIndex index = view->model()->index(row, c);
+        // Most texts surely fit: measured only where they may not.
+        if (index.data().toString().size() * widestCharacter < view->columnWidth(c)) continue;
         const int wanted = view->itemDelegateForIndex(index)->sizeHint(option, index).width() + (view->showGrid() ? 1 : 0);
         if (view->columnWidth(c) < std::min(cap, wanted)) view->setColumnWidth(c, std::min(cap, wanted));
     }
