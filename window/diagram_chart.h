@@ -9,6 +9,8 @@
 #include "units.h"
 
 #include <QChartView>
+#include <QFont>
+#include <QHash>
 
 #include <optional>
 
