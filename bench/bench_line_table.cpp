@@ -1,5 +1,5 @@
 // Tables of 1 000 points along a line (medians of nine runs), the core's time alone: the points, every run of the
-// calculator with the formatting of its texts, the refusals.
+// calculator and the refusals. The texts of the rows are written when a view shows them, not here.
 #include "line_table.h"
 
 #include <benchmark/benchmark.h>

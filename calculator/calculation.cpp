@@ -33,21 +33,24 @@ double ReadTyped(const CalculationRequest& request, Quantity input) {
 }
 
 // Every quantity shown in the place, in the order of the rows.
-void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place, const Units& units) {
+void AddValues(Outputs& out, const QuantityValues& values, Phase phase, Place place, const Units& units,
+               Written written) {
     for (int q = 0; q < QuantityCount; ++q) {
         const Format& format = FormatOf(Quantity(q), place);
         if (format.kind == Format::Kind::None) continue;
         const double value = values[Quantity(q)];
-        out.values.append({Quantity(q), phase, value, OutputText(Quantity(q), value, place, units)});
+        out.values.append({Quantity(q), phase, value,
+                           written == Written::Texts ? OutputText(Quantity(q), value, place, units) : QString()});
     }
 }
 
 // The result panel and the state panel. A wet-steam mixture has no heat
 // capacity or transport properties: their edits are emptied. The diagram's
 // isobar costs more than the state itself: a line of states goes without it.
-Outputs StateOutputs(const StateValues& s, Place place, const Units& units, Transport transport, bool withDiagram) {
+Outputs StateOutputs(const StateValues& s, Place place, const Units& units, Transport transport, bool withDiagram,
+                     Written written) {
     Outputs out;
-    AddValues(out, s.values, Phase::State, place, units);
+    AddValues(out, s.values, Phase::State, place, units, written);
     for (Output& output : out.values)
         if (std::isnan(output.value))
             output.note =
@@ -61,25 +64,21 @@ Outputs StateOutputs(const StateValues& s, Place place, const Units& units, Tran
 }
 
 // Both sheets.
-Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
+Outputs SaturationOutputs(const SaturationValues& r, const Units& units, Written written) {
     Outputs out;
-    AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater, units);
-    AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam, units);
+    AddValues(out, r.water, Phase::SaturatedWater, Place::SaturatedWater, units, written);
+    AddValues(out, r.steam, Phase::SaturatedSteam, Place::SaturatedSteam, units, written);
     return out;
 }
 
 // Checks the mode's values, computes.
-ModeValues Checked(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport) {
-    mode.check(values, units, transport);
-    return mode.compute(values, transport);
-}
-
 Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                  bool withDiagram) {
-    const ModeValues computed = Checked(mode, values, units, transport);
+                  bool withDiagram, Written written) {
+    mode.check(values, units, transport);
+    const ModeValues computed = mode.compute(values, transport);
     if (const auto* state = std::get_if<StateValues>(&computed.values))
-        return StateOutputs(*state, mode.place, units, transport, withDiagram);
-    return SaturationOutputs(std::get<SaturationValues>(computed.values), units);
+        return StateOutputs(*state, mode.place, units, transport, withDiagram, written);
+    return SaturationOutputs(std::get<SaturationValues>(computed.values), units, written);
 }
 
 // Reads the mode's values in their order, checks them, computes.
@@ -88,15 +87,15 @@ Outputs RunMode(const CalculationRequest& request) {
     if (mode == nullptr) return {};  // no item selected: nothing to calculate
     InputValues values{};
     for (qsizetype i = 0; i < mode->inputs.size(); ++i) values[i] = ReadTyped(request, mode->inputs[i]);
-    return RunValues(*mode, values, request.units, request.transport, true);
+    return RunValues(*mode, values, request.units, request.transport, true, Written::Texts);
 }
 
 // A library failure abandons the run. The report keeps the number the users
 // of this calculator know, and adds the library's own reason.
 const QString IoErrorReport = u"I/O error 105"_s;
 
-template <class Result = Outcome, class Run>
-Result Caught(Run run) {
+template <class Run>
+Outcome Caught(Run run) {
     try {
         return run();
     } catch (const Refusal& refusal) {
@@ -113,13 +112,9 @@ Outcome Calculate(const CalculationRequest& request) {
     return Caught([&] { return RunMode(request); });
 }
 
-Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport) {
-    return Caught([&] { return RunValues(mode, values, units, transport, false); });
-}
-
-std::variant<ModeValues, Refusal, Stop> ComputeValues(const ModeRow& mode, const InputValues& values,
-                                                      const Units& units, Transport transport) {
-    return Caught<std::variant<ModeValues, Refusal, Stop>>([&] { return Checked(mode, values, units, transport); });
+Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
+                        Written written) {
+    return Caught([&] { return RunValues(mode, values, units, transport, false, written); });
 }
 
 Place PlaceOf(const CalculationRequest& request, Phase phase) {

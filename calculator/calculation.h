@@ -5,7 +5,6 @@
 // of the outputs.
 #pragma once
 
-#include "calculation_values.h"
 #include "diagram_curves.h"
 #include "modes.h"
 #include "quantities.h"
@@ -71,13 +70,13 @@ struct Stop {
 using Outcome = std::variant<Outputs, Refusal, Stop>;
 
 Outcome Calculate(const CalculationRequest& request);
-// The checked and computed values of a mode in the core's units, without
-// their texts: for callers that write many states in full precision.
-std::variant<ModeValues, Refusal, Stop> ComputeValues(const ModeRow& mode, const InputValues& values,
-                                                      const Units& units, Transport transport);
+// What a run writes besides its values: a line of states writes the texts of
+// its rows only when they are shown.
+enum class Written { Texts, ValuesOnly };
 // The same run from the mode's values in the core's units, as if typed: the
 // same checks, values and texts, without the diagram.
-Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport);
+Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
+                        Written written = Written::Texts);
 
 // Where a run writes the values of a phase: the state's by its mode.
 Place PlaceOf(const CalculationRequest& request, Phase phase);

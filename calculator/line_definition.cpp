@@ -4,6 +4,9 @@
 #include "decimal_separator.h"
 #include "number_format.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -32,48 +35,58 @@ QString ValueWithUnit(Quantity q, double shown, const Units& units) {
 
 using Grid = std::variant<QList<double>, QString>;
 
-// `steps` even steps from `from` towards `to`: `forward` (i) is the value i
-// steps on; `to` ends the line, as a step of its own where the last whole
-// step falls short of it.
-template <class Forward>
-Grid Stepped(double from, double to, double steps, Forward forward) {
-    if (!(steps < MostLinePoints)) return TooManyPoints.arg(Number(std::floor(steps) + 1)).arg(MostLinePoints);
-    qsizetype whole = qsizetype(std::floor(steps));
-    if (steps - whole > 1 - ReachedShareOfStep) ++whole;
-    QList<double> values;
-    for (qsizetype i = 0; i <= whole; ++i) values.append(forward(i));
-    if (std::abs(steps - whole) <= ReachedShareOfStep)
-        values.back() = to;  // the end itself, not the last step's rounding of it
-    else
-        values.append(to);
-    if (values.size() > MostLinePoints) return TooManyPoints.arg(values.size()).arg(MostLinePoints);
-    values.front() = from;
-    return values;
+// A value of the grid as the decimal it stands for: three steps of 0.1 are
+// 0.3, a decade below 1 is 0.1, not the doubles next to them that the
+// arithmetic gives.
+double Decimal(double x) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 15);
+    double value = x;
+    std::from_chars(text, written.ptr, value);
+    return value;
 }
 
-// The running values in the shown units, in the line's order.
+QString TooManyPointsFor(double points) {
+    return TooManyPoints.arg(Number(points)).arg(MostLinePoints);
+}
+
+// The running values in the shown units, in the line's order: the ends and,
+// between them, the multiples of the step (of its logarithm when
+// logarithmic), as an engineer steps a table: 0.01, 10, 20, ..., 370, 373.946.
 Grid RunningValues(const LineDefinition& line) {
     const double from = line.from, to = line.to;
     const bool logarithmic = line.logarithmic && CanBeLogarithmic(line.kind);
     if (logarithmic && !(from > 0 && to > 0)) return u" A logarithmic range needs pressures above zero"_s;
     const double a = logarithmic ? std::log(from) : from, b = logarithmic ? std::log(to) : to;
-    const auto scaled = [logarithmic](double x) { return logarithmic ? std::exp(x) : x; };
+    const auto value = [logarithmic](double x) { return Decimal(logarithmic ? std::exp(x) : x); };
+    QList<double> values{from};
     if (line.stepKind == StepKind::Points) {
         if (line.points < 1) return u" Give at least one point"_s;
-        if (line.points > MostLinePoints) return TooManyPoints.arg(line.points).arg(MostLinePoints);
-        if (line.points == 1 || from == to) return QList<double>{from};
+        if (line.points > MostLinePoints) return TooManyPointsFor(line.points);
+        if (line.points == 1 || from == to) return values;
         const int last = line.points - 1;
-        return Stepped(from, to, last, [&](qsizetype i) { return scaled(a + (b - a) * double(i) / last); });
+        for (int i = 1; i < last; ++i) values.append(value(a + (b - a) * double(i) / last));
+        values.append(to);
+        return values;
     }
-    if (from == to) return QList<double>{from};
+    if (from == to) return values;
     // The direction comes from the range: a step's sign is not asked for. A
     // logarithmic factor below 1 is the same spacing as its inverse.
-    double step = std::abs(logarithmic ? std::log(line.step) : line.step);
+    const double step = std::abs(logarithmic ? std::log(line.step) : line.step);
     if (!(step > 0) || std::isinf(step))
         return logarithmic ? u" The factor of a logarithmic step must be above zero and other than 1"_s
                            : u" The step must not be zero"_s;
-    if (b < a) step = -step;
-    return Stepped(from, to, (b - a) / step, [&](qsizetype i) { return scaled(a + double(i) * step); });
+    // The multiples strictly between the ends; one within a sliver of a step
+    // of an end is that end.
+    const double direction = b > a ? 1 : -1;
+    const double lowest = std::min(a, b) / step, highest = std::max(a, b) / step;
+    const double first = std::floor(lowest + ReachedShareOfStep) + 1, last = std::ceil(highest - ReachedShareOfStep) - 1;
+    const double points = std::max(0.0, last - first + 1) + 2;
+    if (!(points <= MostLinePoints)) return TooManyPointsFor(points);
+    for (double k = direction > 0 ? first : last; k >= first && k <= last; k += direction)
+        values.append(value(k * step));
+    values.append(to);
+    return values;
 }
 
 const ModeRow* Mode(InputMode mode, SaturationInput input = SaturationInput::ByPs) {
@@ -130,6 +143,62 @@ void AddCrossing(QList<LinePoint>& points, const QList<double>& running, const C
     }
 }
 
+// The lowest pressure the calculator takes for a saturated state by (p, x), MPa.
+constexpr double LowestSaturationPressure = 0.001;
+
+// The pressure between a and b where the saturated phase's s or h, `phase`,
+// passes `held`, to the last double; none where it does not pass between them.
+std::optional<double> PassedBetween(double (*phase)(double), double held, double a, double b, double fa, double fb) {
+    if (!(fa * fb < 0)) return std::nullopt;
+    for (;;) {
+        const double m = 0.5 * (a + b);
+        if (m == a || m == b) return std::abs(fa) <= std::abs(fb) ? a : b;
+        const double fm = phase(m) - held;
+        if (fm == 0) return m;
+        if ((fm < 0) == (fa < 0))
+            a = m, fa = fm;
+        else
+            b = m, fb = fm;
+    }
+}
+
+// Where an isentrope or an isenthalp passes the saturated water's or steam's
+// s or h between two of its points, that saturated state joins the line
+// there, as the saturated states join an isobar. The phases' values are
+// taken once at every point (within the saturation line's pressures), and
+// the crossing is closed between the two points where they pass the line's.
+void AddSaturatedCrossings(QList<LinePoint>& points, const QList<double>& running, LineKind kind, double held) {
+    struct Side {
+        double (*phase)(double);
+        double x;
+    };
+    const std::array<Side, 2> sides = kind == LineKind::Isentrope ? std::array<Side, 2>{{{TFS::SSW_P, 0}, {TFS::SSP_P, 1}}}
+                                                                  : std::array<Side, 2>{{{TFS::HSW_P, 0}, {TFS::HSP_P, 1}}};
+    QList<double> p;
+    for (const double value : running)
+        p.append(std::clamp(value, LowestSaturationPressure, std::nextafter(TFS::PKR, 0.0)));
+    std::array<QList<double>, 2> passed;  // the phases' value less the line's at each point
+    try {
+        for (std::size_t side = 0; side < sides.size(); ++side)
+            for (const double at : p) passed[side].append(sides[side].phase(at) - held);
+    } catch (const TFS::FatalStop&) {
+        return;  // a pressure the saturation line does not serve: no crossing is added
+    }
+    const ModeRow* mode = Mode(InputMode::ByPX);
+    // From the end, so that the points before a crossing keep their places.
+    for (qsizetype i = p.size() - 2; i >= 0; --i) {
+        QList<std::pair<double, double>> crossings;  // p and x
+        for (std::size_t side = 0; side < sides.size(); ++side)
+            if (const auto at = PassedBetween(sides[side].phase, held, p[i], p[i + 1], passed[side][i], passed[side][i + 1]))
+                crossings.append({*at, sides[side].x});
+        // In the line's order.
+        std::sort(crossings.begin(), crossings.end(),
+                  [rising = p[i] < p[i + 1]](const auto& m, const auto& n) { return rising == (m.first < n.first); });
+        for (qsizetype c = crossings.size() - 1; c >= 0; --c)
+            points.insert(i + 1, {mode, {crossings[c].first, crossings[c].second}});
+    }
+}
+
 }  // namespace
 
 Quantity RunningQuantity(LineKind kind) {
@@ -150,6 +219,14 @@ std::optional<Quantity> FixedQuantity(LineKind kind) {
 
 bool CanBeLogarithmic(LineKind kind) {
     return RunningQuantity(kind) == Q::Pressure;
+}
+
+bool OnSaturationLine(LineKind kind) {
+    return kind == LineKind::SaturationByT || kind == LineKind::SaturationByP;
+}
+
+bool FromStartState(LineKind kind) {
+    return kind == LineKind::Isentrope || kind == LineKind::Isenthalp;
 }
 
 QString LineKindName(LineKind kind) {
@@ -188,6 +265,15 @@ QString LineTitle(const LineDefinition& line) {
     return title;
 }
 
+QString LineFileName(const LineDefinition& line) {
+    QString name = LineTitle(line);
+    for (QChar& c : name)
+        if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c)) c = u'-';
+    // A name ending in a dot or a space is cut short by some systems.
+    while (name.endsWith(u'.') || name.endsWith(u' ')) name.chop(1);
+    return name;
+}
+
 LinePoints PointsOf(const LineDefinition& line) {
     const Grid grid = RunningValues(line);
     if (const auto* refusal = std::get_if<QString>(&grid)) return *refusal;
@@ -201,5 +287,6 @@ LinePoints PointsOf(const LineDefinition& line) {
         points.append(PointAt(line, fixed, values.back()));
     }
     if (const auto crossing = CrossingOf(line, fixed)) AddCrossing(points, values, *crossing);
+    if (FromStartState(line.kind)) AddSaturatedCrossings(points, values, line.kind, fixed);
     return points;
 }

@@ -52,6 +52,10 @@ Quantity RunningQuantity(LineKind kind);
 std::optional<Quantity> FixedQuantity(LineKind kind);
 // Only pressures can be spaced logarithmically.
 bool CanBeLogarithmic(LineKind kind);
+// Saturated water and steam side by side, by ts or ps.
+bool OnSaturationLine(LineKind kind);
+// An isentrope or an isenthalp holds the s or h of a start state.
+bool FromStartState(LineKind kind);
 
 // "Isobar", "Saturation line by t", ...
 QString LineKindName(LineKind kind);
@@ -59,6 +63,9 @@ QString LineKindName(LineKind kind);
 QString LineName(const LineDefinition& line);
 // The title of a table: "Isobar p = 10 MPa, t from 20 to 600 C, step 10 C".
 QString LineTitle(const LineDefinition& line);
+// The title as a file's name (without its extension): what no file system
+// takes in a name ("/" of "kJ/(kg.C)", ":", "?", ...) becomes "-".
+QString LineFileName(const LineDefinition& line);
 
 // One state of the line: the calculator's mode and its values in the core's units.
 struct LinePoint {

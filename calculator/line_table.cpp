@@ -14,10 +14,6 @@ namespace {
 
 using Q = Quantity;
 
-bool OnSaturationLine(LineKind kind) {
-    return kind == LineKind::SaturationByT || kind == LineKind::SaturationByP;
-}
-
 // The quantities both saturated phases share, in one column each.
 bool SharedByThePhases(Quantity q) {
     return q == Q::Temperature || q == Q::Pressure || q == Q::SurfaceTension;
@@ -44,7 +40,7 @@ LineTable ComputeLine(const LineDefinition& line, const QList<LinePoint>& points
     table.rows.reserve(points.size());
     for (const LinePoint& point : points) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) break;
-        table.rows.append({point, CalculateValues(*point.mode, point.values, line.units, line.transport)});
+        table.rows.append({point, CalculateValues(*point.mode, point.values, line.units, line.transport, Written::ValuesOnly)});
         if (progress && table.rows.size() % RowsBetweenProgress == 0) progress(table.rows.size());
     }
     return table;
@@ -121,12 +117,14 @@ namespace {
 
 // The header and the rows, numbers in full with `decimalPoint`.
 QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& columns, const Units& units,
-                           const QString& decimalPoint) {
+                           const QString& decimalPoint, const QList<qsizetype>& rows = {}) {
     const QString separator = LocaleDecimalSeparator();
     QStringList header{u"No."_s, u"Phase"_s};
     for (const LineColumn& column : columns) header.append(ColumnHeader(column, units));
     QList<QStringList> cells{header};
-    for (qsizetype i = 0; i < table.rows.size(); ++i) {
+    const qsizetype count = rows.isEmpty() ? table.rows.size() : rows.size();
+    for (qsizetype n = 0; n < count; ++n) {
+        const qsizetype i = rows.isEmpty() ? n : rows[n];
         const LineRow& row = table.rows[i];
         QStringList line{QString::number(i + 1), RowNote(row)};
         for (const LineColumn& column : columns)
@@ -138,9 +136,10 @@ QList<QStringList> CellsOf(const LineTable& table, const QList<LineColumn>& colu
 
 }  // namespace
 
-QString LineText(const LineTable& table, const QList<LineColumn>& columns, const Units& units) {
+QString LineText(const LineTable& table, const QList<LineColumn>& columns, const Units& units,
+                 const QList<qsizetype>& rows) {
     QString text;
-    for (const QStringList& cells : CellsOf(table, columns, units, LocaleDecimalSeparator()))
+    for (const QStringList& cells : CellsOf(table, columns, units, LocaleDecimalSeparator(), rows))
         text += TabSeparatedLine(cells);
     return text;
 }

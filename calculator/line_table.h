@@ -62,8 +62,10 @@ QString CellText(const LineRow& row, const LineColumn& column, const Units& unit
 // The state's phase, or why there is none ("Inadequately set temperature: ...").
 QString RowNote(const LineRow& row);
 
-// With a header of "No.", "Phase or refusal" and the columns, in full, one line each.
-QString LineText(const LineTable& table, const QList<LineColumn>& columns, const Units& units);
+// With a header of "No.", "Phase or refusal" and the columns, in full, one
+// line each: the rows at `rows` (each with its number), or all when none is given.
+QString LineText(const LineTable& table, const QList<LineColumn>& columns, const Units& units,
+                 const QList<qsizetype>& rows = {});
 // RFC 4180 in UTF-8, numbers in full with a decimal point: the line's title,
 // the units, and the formulations first, each a row of its own, then the
 // table as LineText has it.

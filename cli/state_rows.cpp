@@ -2,11 +2,12 @@
 
 #include "calculation.h"
 #include "number_format.h"
-#include "phase_text.h"
 #include "state_export.h"
 #include "text_to_real.h"
 
 #include <QRegularExpression>
+
+#include <limits>
 
 #include <utility>
 
@@ -38,22 +39,32 @@ QList<Column> ColumnsOf(const RunOptions& options) {
     return columns;
 }
 
-const QuantityValues& ValuesOfPhase(const ModeValues& computed, Phase phase) {
-    if (const auto* state = std::get_if<StateValues>(&computed.values)) return state->values;
-    const auto& line = std::get<SaturationValues>(computed.values);
-    return phase == Phase::SaturatedSteam ? line.steam : line.water;
+// The value of a column in a run's outputs: the dryness of a two-phase state
+// apart; NaN where the run gives none.
+double ValueOf(const Outputs& outputs, Phase phase, Quantity quantity) {
+    if (quantity == Quantity::Dryness && phase == Phase::State) return outputs.dryness;
+    for (const Output& output : outputs.values)
+        if (output.phase == phase && output.quantity == quantity) return output.value;
+    return std::numeric_limits<double>::quiet_NaN();
 }
 
-QString PhaseName(const ModeValues& computed) {
-    const auto* state = std::get_if<StateValues>(&computed.values);
-    return state != nullptr ? PhaseOf(*state) : u"Saturation line"_s;
+QString PhaseName(const Outputs& outputs) {
+    return outputs.phaseName.isEmpty() ? u"Saturation line"_s : outputs.phaseName;
 }
 
 // The reason a state is refused, in one line.
-QString ReasonOf(const std::variant<ModeValues, Refusal, Stop>& outcome) {
+QString ReasonOf(const Outcome& outcome) {
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) return refusal->message.trimmed();
     const Stop& stop = std::get<Stop>(outcome);
     return (stop.explanation + u' ' + stop.reason).simplified();
+}
+
+// The outputs of one state, values only: texts are what this program writes itself.
+Outcome Computed(const RunOptions& options, const InputValues& shown) {
+    InputValues values = shown;
+    for (qsizetype i = 0; i < options.mode->inputs.size(); ++i)
+        values[i] = FromShown(options.mode->inputs[i], values[i], options.units);
+    return CalculateValues(*options.mode, values, options.units, options.transport, Written::ValuesOnly);
 }
 
 // A line's fields: split at semicolons or tabs where it has any (then a comma
@@ -84,11 +95,6 @@ std::optional<InputValues> NumbersOf(const QStringList& fields, qsizetype count,
     return values;
 }
 
-InputValues InCoreUnits(const RunOptions& options, InputValues values) {
-    for (qsizetype i = 0; i < options.mode->inputs.size(); ++i)
-        values[i] = FromShown(options.mode->inputs[i], values[i], options.units);
-    return values;
-}
 
 }  // namespace
 
@@ -115,10 +121,10 @@ int WriteStateRows(QTextStream& in, QTextStream& out, QTextStream& errors, const
             reason = u"line %1: %2"_s.arg(number).arg(why);
             errors << reason << '\n';
         } else {
-            const auto outcome = ComputeValues(mode, InCoreUnits(options, *typed), options.units, options.transport);
-            if (const auto* computed = std::get_if<ModeValues>(&outcome)) {
+            const Outcome outcome = Computed(options, *typed);
+            if (const auto* computed = std::get_if<Outputs>(&outcome)) {
                 for (const auto& [p, quantity] : columns) {
-                    const double value = ValuesOfPhase(*computed, p)[quantity];
+                    const double value = ValueOf(*computed, p, quantity);
                     cells.append(std::isnan(value) ? QString() : ShortestText(ToShown(quantity, value, options.units)));
                 }
                 phase = PhaseName(*computed);
@@ -139,9 +145,8 @@ int WriteStateRows(QTextStream& in, QTextStream& out, QTextStream& errors, const
 
 bool OneStateText(const OneState& state, QString* text) {
     const RunOptions& options = state.options;
-    const auto outcome =
-        ComputeValues(*options.mode, InCoreUnits(options, state.values), options.units, options.transport);
-    const auto* computed = std::get_if<ModeValues>(&outcome);
+    const Outcome outcome = Computed(options, state.values);
+    const auto* computed = std::get_if<Outputs>(&outcome);
     if (computed == nullptr) {
         *text = ReasonOf(outcome) + u'\n';
         return false;
@@ -152,7 +157,7 @@ bool OneStateText(const OneState& state, QString* text) {
         if (phase != shownPhase)
             lines.append(phase == Phase::SaturatedWater ? u"Saturated water:"_s : u"Saturated steam:"_s);
         shownPhase = phase;
-        const double value = ValuesOfPhase(*computed, phase)[quantity];
+        const double value = ValueOf(*computed, phase, quantity);
         if (std::isnan(value)) continue;
         lines.append(ResultCaption(quantity, options.mode->saturation(), options.units) + u" = "_s +
                      ShortestText(ToShown(quantity, value, options.units)));

@@ -266,15 +266,28 @@ void DiagramChart::redraw() {
         placeNumbers();
 }
 
-// Each number just above and right of its point; states drawn at one place
-// share a label.
+// Each number beside its point, no label over another; states drawn at one
+// place share a label.
 void DiagramChart::placeNumbers() {
     QList<PlacedNumber> placed;
     for (qsizetype i = 0; i < tableStates.size() && i < states->count(); ++i) {
         const QPointF at = chart()->mapToPosition(states->at(i), states);
         if (chart()->plotArea().contains(at)) placed.append({at.x(), at.y(), tableStates[i].number});
     }
-    const QList<NumberLabel> labels = LabelsOfPlacedNumbers(placed, states->markerSize());
+    if (labelFont != font()) {
+        labelFont = font();
+        labelSizes.clear();
+    }
+    QGraphicsSimpleTextItem probe;
+    probe.setFont(labelFont);
+    const QList<PlacedLabel> labels = PlaceLabels(placed, states->markerSize(), [&](const QString& text) {
+        auto size = labelSizes.constFind(text);
+        if (size == labelSizes.cend()) {
+            probe.setText(text);
+            size = labelSizes.insert(text, probe.boundingRect().size());
+        }
+        return *size;
+    });
     while (numbers.size() < labels.size()) {
         auto* number = new QGraphicsSimpleTextItem(chart());
         number->setFont(font());
@@ -284,7 +297,7 @@ void DiagramChart::placeNumbers() {
     while (numbers.size() > labels.size()) delete numbers.takeLast();
     for (qsizetype i = 0; i < labels.size(); ++i) {
         if (numbers[i]->text() != labels[i].text) numbers[i]->setText(labels[i].text);
-        numbers[i]->setPos(QPointF(labels[i].x + 4, labels[i].y - numbers[i]->boundingRect().height() - 2));
+        numbers[i]->setPos(labels[i].box.topLeft());
     }
 }
 

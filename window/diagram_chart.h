@@ -9,6 +9,8 @@
 #include "units.h"
 
 #include <QChartView>
+#include <QFont>
+#include <QHash>
 
 #include <optional>
 
@@ -88,6 +90,10 @@ private:
     QValueAxis* entropyAxis;
     QValueAxis* ordinateAxis;
     QList<QGraphicsSimpleTextItem*> numbers;
+    // The sizes of the labels' texts in `labelFont`, measured once each: the
+    // labels are placed again at every run.
+    QHash<QString, QSizeF> labelSizes;
+    QFont labelFont;
 
     Kind shownKind = Kind::TemperatureEntropy;
     Units units;

@@ -5,11 +5,13 @@
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QPageSize>
+#include <QPdfWriter>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
@@ -39,6 +41,10 @@ const QColor LineColours[] = {QColor(0x1f, 0x4e, 0xb4), QColor(0xc8, 0x2a, 0x2a)
 const QColor DomeColour(0x80, 0x80, 0x80);
 const QString DomeName = QStringLiteral("Saturation line");
 constexpr qsizetype MostMarkedPoints = 50;
+// A row's values show while the pointer is this near its point, pixels.
+constexpr double TipReach = 24;
+constexpr double ScreenDotsPerInch = 96;
+constexpr double MetresPerInch = 0.0254;
 
 // The saturation line from the triple point to just below the critical
 // point, closer near the top where the dome turns; computed once.
@@ -64,11 +70,12 @@ bool OnSaturationLine(const LineTable& table) {
     return table.line.kind == LineKind::SaturationByT || table.line.kind == LineKind::SaturationByP;
 }
 
-QList<QPointF> PointsOf(const LineTable& table, Quantity x, Quantity y, Phase phase, const Units& units) {
-    QList<QPointF> points;
-    for (const LineRow& row : table.rows) {
+QList<LinePlot::Plotted> PointsOf(const LineTable& table, Quantity x, Quantity y, Phase phase, const Units& units) {
+    QList<LinePlot::Plotted> points;
+    for (qsizetype i = 0; i < table.rows.size(); ++i) {
+        const LineRow& row = table.rows[i];
         const double a = CellValue(row, {x, phase}), b = CellValue(row, {y, phase});
-        if (!std::isnan(a) && !std::isnan(b)) points.append({ToShown(x, a, units), ToShown(y, b, units)});
+        if (!std::isnan(a) && !std::isnan(b)) points.append({{ToShown(x, a, units), ToShown(y, b, units)}, &row, phase});
     }
     return points;
 }
@@ -144,6 +151,8 @@ LinePlot::LinePlot(QWidget* parent)
     layout->addWidget(view, 1);
 
     view->setRenderHint(QPainter::Antialiasing);
+    view->viewport()->setMouseTracking(true);
+    view->viewport()->installEventFilter(this);
     setAxes(Q::Entropy, Q::Enthalpy);
     for (QComboBox* box : {xAxis, yAxis})
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
@@ -235,14 +244,18 @@ QAbstractAxis* LinePlot::newAxis(Quantity q, bool logarithmic) const {
     return axis;
 }
 
-QLineSeries* LinePlot::addSeries(const QList<QPointF>& points, const QString& name, const QColor& colour) {
+QLineSeries* LinePlot::addSeries(const QList<Plotted>& points, const QString& name, const QColor& colour) {
     auto* series = new QLineSeries;
     series->setName(name);
     // On a logarithmic axis the logarithm, of the positive values alone.
     const bool logX = xLogarithmic(), logY = yLogarithmic();
-    for (const QPointF& point : points)
-        if ((!logX || point.x() > 0) && (!logY || point.y() > 0))
-            series->append(logX ? std::log10(point.x()) : point.x(), logY ? std::log10(point.y()) : point.y());
+    for (Plotted point : points) {
+        const QPointF at = point.at;
+        if ((logX && at.x() <= 0) || (logY && at.y() <= 0)) continue;
+        point.at = {logX ? std::log10(at.x()) : at.x(), logY ? std::log10(at.y()) : at.y()};
+        series->append(point.at);
+        if (name != DomeName) plotted.append({series, point});
+    }
     QPen pen(colour);
     pen.setWidthF(1.5);
     series->setPen(pen);
@@ -250,9 +263,6 @@ QLineSeries* LinePlot::addSeries(const QList<QPointF>& points, const QString& na
     series->setPointsVisible(name != DomeName && points.size() <= MostMarkedPoints);
     view->chart()->addSeries(series);
     for (QAbstractAxis* axis : view->chart()->axes()) series->attachAxis(axis);
-    connect(series, &QLineSeries::hovered, this, [this, series](const QPointF& at, bool entered) {
-        if (entered) showPointNear(series, at);
-    });
     return series;
 }
 
@@ -276,6 +286,7 @@ void LinePlot::redraw() {
     chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignBottom);
     QChart* old = view->chart();
+    plotted.clear();
     view->setChart(chart);
     delete old;
     const Quantity x = xQuantity(), y = yQuantity();
@@ -285,8 +296,8 @@ void LinePlot::redraw() {
     chart->addAxis(newAxis(y, yLogarithmic()), Qt::AlignLeft);
     if (OnDiagramsOfState(x) && OnDiagramsOfState(y)) {
         // One curve up the water side and down the steam side.
-        QList<QPointF> dome = PointsOf(Dome(), x, y, Phase::SaturatedWater, units);
-        QList<QPointF> steam = PointsOf(Dome(), x, y, Phase::SaturatedSteam, units);
+        QList<Plotted> dome = PointsOf(Dome(), x, y, Phase::SaturatedWater, units);
+        QList<Plotted> steam = PointsOf(Dome(), x, y, Phase::SaturatedSteam, units);
         std::reverse(steam.begin(), steam.end());
         addSeries(dome + steam, DomeName, DomeColour);
     }
@@ -332,42 +343,87 @@ void LinePlot::fitAxes() {
     fit(vertical.front(), bottom, top);
 }
 
-void LinePlot::showPointNear(QLineSeries* series, const QPointF& at) {
-    const QList<QPointF> points = series->points();
-    if (points.isEmpty()) return;
-    // Nearest on the screen, where the axes' scales are alike.
-    const QPointF mouse = view->chart()->mapToPosition(at, series);
-    const QPointF* nearest = &points.front();
-    double best = INFINITY;
-    for (const QPointF& point : points) {
-        const QPointF d = view->chart()->mapToPosition(point, series) - mouse;
+// The row drawn nearest the pointer on the screen, where the axes' scales
+// are alike, within a reach: its line, p, t and the plotted values.
+QString LinePlot::toolTipAt(const QPoint& at) const {
+    const QPointF pointer = view->mapToScene(at);
+    const PlottedPoint* nearest = nullptr;
+    double best = TipReach * TipReach;
+    for (const PlottedPoint& point : plotted) {
+        const QPointF d = view->chart()->mapToPosition(point.point.at, point.series) - pointer;
         const double distance = QPointF::dotProduct(d, d);
-        if (distance < best) best = distance, nearest = &point;
+        if (distance <= best) best = distance, nearest = &point;
     }
-    const double x = xLogarithmic() ? std::pow(10.0, nearest->x()) : nearest->x();
-    const double y = yLogarithmic() ? std::pow(10.0, nearest->y()) : nearest->y();
-    QToolTip::showText(QCursor::pos(),
-                       series->name() + u'\n' + AxisTitle(xQuantity(), units) + QStringLiteral(": ") + ValueText(x) +
-                           u'\n' + AxisTitle(yQuantity(), units) + QStringLiteral(": ") + ValueText(y),
-                       view);
+    if (nearest == nullptr) return {};
+    const Plotted& point = nearest->point;
+    QStringList lines{nearest->series->name()};
+    QList<Quantity> shown{Q::Pressure, Q::Temperature};
+    for (const Quantity q : {xQuantity(), yQuantity()})
+        if (!shown.contains(q)) shown.append(q);
+    for (const Quantity q : shown) {
+        const double value = CellValue(*point.row, {q, point.phase});
+        if (!std::isnan(value)) lines.append(AxisTitle(q, units) + QStringLiteral(": ") + ValueText(ToShown(q, value, units)));
+    }
+    return lines.join(u'\n');
 }
 
-bool LinePlot::save(const QString& path, QString* error) {
+bool LinePlot::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view->viewport() && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        const QString tip = toolTipAt(move->position().toPoint());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(move->globalPosition().toPoint(), tip, view);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool LinePlot::save(const QString& path, QString* error, QSize pixels, int dotsPerInch) {
     bool written;
+    QPainter painter;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setFileName(path);
         svg.setSize(view->size());
         svg.setViewBox(view->rect());
         svg.setTitle(QStringLiteral("Lines of water and steam"));
-        QPainter painter;
         written = painter.begin(&svg);
         if (written) {
             view->render(&painter);
             written = painter.end();
         }
+    } else if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        // A page the plot's size, drawn as lines and text, not pixels.
+        QPdfWriter pdf(path);
+        pdf.setTitle(QStringLiteral("Lines of water and steam"));
+        pdf.setResolution(ScreenDotsPerInch);
+        pdf.setPageMargins({});
+        pdf.setPageSize(QPageSize(QSizeF(view->size()) * 72.0 / ScreenDotsPerInch, QPageSize::Point));
+        written = painter.begin(&pdf);
+        if (written) {
+            view->render(&painter);
+            written = painter.end();
+        }
     } else {
-        written = view->grab().save(path, "PNG");
+        // Laid out at the size the pixels make at the resolution (a larger
+        // picture at a higher resolution is the same plot, sharper), then drawn.
+        if (pixels.isEmpty()) pixels = view->size();
+        const double scale = double(dotsPerInch) / ScreenDotsPerInch;
+        QImage image(pixels, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(qRound(dotsPerInch / MetresPerInch));
+        image.setDotsPerMeterY(qRound(dotsPerInch / MetresPerInch));
+        QChart* chart = view->chart();
+        const QRectF shown = chart->geometry();
+        const QRectF laidOut(shown.topLeft(), QSizeF(pixels) / scale);
+        chart->setGeometry(laidOut);
+        painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        chart->scene()->render(&painter, QRectF(QPointF(), QSizeF(pixels)), laidOut, Qt::IgnoreAspectRatio);
+        painter.end();
+        chart->setGeometry(shown);
+        written = image.save(path, "PNG");
     }
     if (!written && error != nullptr) *error = QStringLiteral("cannot write ") + path;
     return written;

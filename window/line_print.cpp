@@ -5,16 +5,19 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // The phase column keeps to this share of the page: a refusal's reason is
-// long, and is cut short with an ellipsis rather than squeeze the values.
+// long, and wraps onto more lines rather than squeeze the values.
 constexpr double PhaseShareOfWidth = 0.28;
 constexpr double PointSize = 8;
 constexpr double CellPaddingEm = 0.6;
 // Below this a printed digit is no longer read: wider tables are cut short.
 constexpr int MostShrinks = 3;
+// Progress is told this often: often enough for a bar, seldom enough to cost nothing.
+constexpr qsizetype RowsBetweenProgress = 64;
 
 struct Layout {
     QFont font;
@@ -56,34 +59,55 @@ Layout LayoutOf(QPaintDevice* device, const QList<QStringList>& texts, double pa
     return layout;
 }
 
-void DrawRow(QPainter& painter, const Layout& layout, const QStringList& cells, double y, bool header) {
+// The height of a row: the phase column wraps a long text onto more lines
+// rather than cut it.
+double HeightOf(const QFontMetricsF& metrics, const Layout& layout, const QStringList& cells) {
+    const double inner = layout.widths[1] - 2 * metrics.averageCharWidth() * CellPaddingEm;
+    if (metrics.horizontalAdvance(cells[1]) <= inner) return layout.rowHeight;
+    const double lines = metrics.boundingRect(QRectF(0, 0, inner, 1e6), Qt::TextWordWrap, cells[1]).height() /
+                         metrics.lineSpacing();
+    return layout.rowHeight + (std::max(1.0, std::round(lines)) - 1) * metrics.lineSpacing();
+}
+
+void DrawRow(QPainter& painter, const Layout& layout, const QStringList& cells, double y, double height, bool header) {
     const QFontMetricsF metrics(painter.font(), painter.device());
+    const double padding = (layout.rowHeight - metrics.height()) / 2;
     double x = 0;
     for (qsizetype c = 0; c < cells.size(); ++c) {
-        const QRectF cell(x, y, layout.widths[c], layout.rowHeight);
-        const QRectF inner = cell.adjusted(metrics.averageCharWidth() * CellPaddingEm, 0,
-                                           -metrics.averageCharWidth() * CellPaddingEm, 0);
-        // Texts left, numbers right, as a table of values is read.
-        const Qt::Alignment align = Qt::AlignVCenter | (c == 1 || header ? Qt::AlignLeft : Qt::AlignRight);
-        // Only the phase column is narrower than its texts.
-        const QString text = c == 1 ? metrics.elidedText(cells[c], Qt::ElideRight, inner.width()) : cells[c];
-        painter.drawText(inner, align | Qt::TextDontClip, text);
+        const QRectF cell(x, y, layout.widths[c], height);
+        const QRectF inner = cell.adjusted(metrics.averageCharWidth() * CellPaddingEm, padding,
+                                           -metrics.averageCharWidth() * CellPaddingEm, -padding);
+        // Texts left, numbers right, as a table of values is read; the phase wraps.
+        const int flags = c == 1   ? Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap
+                          : header ? Qt::AlignLeft | Qt::AlignTop
+                                   : Qt::AlignRight | Qt::AlignTop;
+        painter.drawText(inner, flags | Qt::TextDontClip, cells[c]);
         x += layout.widths[c];
     }
-    if (header) painter.drawLine(QPointF(0, y + layout.rowHeight), QPointF(x, y + layout.rowHeight));
+    if (header) painter.drawLine(QPointF(0, y + height), QPointF(x, y + height));
 }
 
 }  // namespace
 
-bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineColumn>& columns, const Units& units) {
+bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineColumn>& columns, const Units& units,
+                    const std::function<void(qsizetype, qsizetype)>& progress) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const double width = page.width(), height = page.height();
+    // The work in rows: each written, then each drawn.
+    const qsizetype rows = table.rows.size(), work = 2 * rows;
+    const auto tell = [&](qsizetype done) {
+        if (progress && done % RowsBetweenProgress == 0) progress(done, work);
+    };
 
     QList<QStringList> texts{HeaderOf(columns, units)};
-    for (qsizetype i = 0; i < table.rows.size(); ++i) texts.append(CellsOf(table, i, columns, units));
+    for (qsizetype i = 0; i < rows; ++i) {
+        texts.append(CellsOf(table, i, columns, units));
+        tell(i);
+    }
     const Layout layout = LayoutOf(&printer, texts, width);
+    const QFontMetricsF metrics(layout.font, &printer);
 
     QFont titleFont = layout.font;
     titleFont.setPointSizeF(layout.font.pointSizeF() * 1.5);
@@ -97,12 +121,24 @@ bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineC
 
     // The head of a page: the title, the units and formulations, the header row.
     const double titleHeight = QFontMetricsF(titleFont, &printer).height() * 1.4;
-    const double subtitleHeight = QFontMetricsF(layout.font, &printer).height() * 1.6;
-    const double top = titleHeight + subtitleHeight + layout.rowHeight;
+    const double subtitleHeight = metrics.height() * 1.6;
+    const double headerHeight = HeightOf(metrics, layout, texts.front());
+    const double top = titleHeight + subtitleHeight + headerHeight;
     const double bottom = height - layout.rowHeight * 1.5;  // the page number's line
-    const qsizetype perPage = std::max<qsizetype>(1, qsizetype((bottom - top) / layout.rowHeight));
-    const qsizetype rows = texts.size() - 1;
-    const qsizetype pages = std::max<qsizetype>(1, (rows + perPage - 1) / perPage);
+    // The first row of each page, and the end.
+    QList<double> heights;
+    QList<qsizetype> firsts{0};
+    double y = top;
+    for (qsizetype r = 0; r < rows; ++r) {
+        heights.append(HeightOf(metrics, layout, texts[r + 1]));
+        if (y + heights.back() > bottom && r > firsts.back()) {
+            firsts.append(r);
+            y = top;
+        }
+        y += heights.back();
+    }
+    firsts.append(rows);
+    const qsizetype pages = std::max<qsizetype>(1, firsts.size() - 1);
 
     for (qsizetype p = 0; p < pages; ++p) {
         if (p > 0) printer.newPage();
@@ -110,12 +146,16 @@ bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineC
         painter.drawText(QRectF(0, 0, width, titleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
         painter.setFont(layout.font);
         painter.drawText(QRectF(0, titleHeight, width, subtitleHeight), Qt::AlignLeft | Qt::AlignTop, subtitle);
-        DrawRow(painter, layout, texts.front(), titleHeight + subtitleHeight, true);
-        const qsizetype first = p * perPage;
-        for (qsizetype r = first; r < std::min(rows, first + perPage); ++r)
-            DrawRow(painter, layout, texts[r + 1], top + (r - first) * layout.rowHeight, false);
+        DrawRow(painter, layout, texts.front(), titleHeight + subtitleHeight, headerHeight, true);
+        double at = top;
+        for (qsizetype r = firsts[p]; r < firsts[std::min(p + 1, firsts.size() - 1)]; ++r) {
+            DrawRow(painter, layout, texts[r + 1], at, heights[r], false);
+            at += heights[r];
+            tell(rows + r);
+        }
         painter.drawText(QRectF(0, height - layout.rowHeight, width, layout.rowHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
     }
+    if (progress) progress(work, work);
     return painter.end();
 }

@@ -5,7 +5,11 @@
 
 #include "line_table.h"
 
+#include <functional>
+
 class QPrinter;
 
-// False where the printer could not be started.
-bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineColumn>& columns, const Units& units);
+// False where the printer could not be started. `progress` (may be empty)
+// hears now and then how much of the work is done, of how much.
+bool PrintLineTable(QPrinter& printer, const LineTable& table, const QList<LineColumn>& columns, const Units& units,
+                    const std::function<void(qsizetype done, qsizetype total)>& progress = {});

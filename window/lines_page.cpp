@@ -1,33 +1,29 @@
+// The page's form: the kinds of line, their inputs and the start state, read
+// into a definition or refused with the input named.
 #include "lines_page.h"
 
 #include "converted_input.h"
 #include "line_plot.h"
-#include "line_print.h"
 #include "line_table_model.h"
 #include "message_box.h"
-#include "save_dialog.h"
 #include "text_to_real.h"
 
+#include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,30 +31,8 @@ namespace {
 
 using Q = Quantity;
 
-// A table that takes longer than this shows its progress and a Cancel.
-constexpr int ProgressAfterMilliseconds = 200;
-constexpr int ProgressEveryMilliseconds = 50;
-
-bool OnSaturationLine(LineKind kind) {
-    return kind == LineKind::SaturationByT || kind == LineKind::SaturationByP;
-}
-
-bool FromStartState(LineKind kind) {
-    return kind == LineKind::Isentrope || kind == LineKind::Isenthalp;
-}
-
-QString Group(const QString& key) {
-    return u"lines/"_s + key;
-}
-
 QString SymbolOf(Quantity q) {
     return QLatin1String(RowOf(q).inputSymbol);
-}
-
-// A quantity in the settings: its result symbol, which no two quantities share
-// ("Cp", "Cv"; their names are both "Heat capacity").
-QString KeyOf(Quantity q) {
-    return QLatin1String(RowOf(q).symbol);
 }
 
 // The value of a quantity in a row of the table of states.
@@ -66,34 +40,6 @@ std::optional<double> StoredOf(const StateRow& row, Quantity q) {
     for (const StoredValue& v : row.values)
         if (v.phase == Phase::State && v.quantity == q && !std::isnan(v.value)) return v.value;
     return std::nullopt;
-}
-
-// The range each kind of line shows before it is first made, in the core's
-// units, and the key its kept range has in the settings. Pressures run by a
-// number of points, which means the same spaced evenly or logarithmically.
-struct FirstRange {
-    const char16_t *key, *fixed, *from, *to, *step;
-    StepKind stepKind;
-};
-constexpr FirstRange FirstRanges[LineKindCount] = {
-    {u"isobar", u"1", u"20", u"300", u"10", StepKind::Increment},
-    {u"isotherm", u"300", u"1", u"20", u"20", StepKind::Points},
-    {u"saturationByT", u"", u"20", u"370", u"10", StepKind::Increment},
-    {u"saturationByP", u"", u"1", u"21", u"21", StepKind::Points},
-    {u"isentrope", u"", u"10", u"0.1", u"10", StepKind::Points},
-    {u"isenthalp", u"", u"10", u"0.1", u"10", StepKind::Points},
-};
-
-// A step of a line in other units: an increment converted as a difference; a
-// factor or a number of points as it is.
-QString ConvertedStep(const QString& typed, Quantity q, bool increment, const Units& before, const Units& after) {
-    if (!increment || before == after) return typed;
-    try {
-        const double core = FromShown(q, TextToReal(typed), before) - FromShown(q, 0, before);
-        return InputNumberText(ToShown(q, core, after) - ToShown(q, 0, after));
-    } catch (const InvalidNumber&) {
-        return typed;
-    }
 }
 
 // "s = 6.597 kJ/(kg.C)": the start state's s or h as the calculator writes it.
@@ -146,6 +92,8 @@ LinesPage::LinesPage(QWidget* parent)
         edit->setMinimumWidth(60);
         connect(edit, &QLineEdit::returnPressed, this, &LinesPage::makeTable);
     }
+    for (QWidget* control : std::initializer_list<QWidget*>{kind, stepKind, logarithmic})
+        control->installEventFilter(this);
     // A typed start state is no longer the one taken from the table.
     for (QLineEdit* edit : {startP, startT})
         connect(edit, &QLineEdit::textEdited, this, [this] {
@@ -193,14 +141,42 @@ LinesPage::LinesPage(QWidget* parent)
     auto* tableLayout = new QVBoxLayout(tablePage);
     tableLayout->setContentsMargins(2, 2, 2, 2);
     tableLayout->addWidget(view, 1);
+    // Tab leaves the table, as it leaves the table of states.
+    view->setTabKeyNavigation(false);
     auto* tableButtons = new QHBoxLayout;
-    for (const auto& [text, slot] :
-         {std::pair{u"Copy"_s, &LinesPage::copyTable}, std::pair{u"CSV…"_s, &LinesPage::exportCsvByDialog},
-          std::pair{u"Print…"_s, &LinesPage::printTable}, std::pair{u"PDF…"_s, &LinesPage::savePdfByDialog}}) {
-        auto* button = new QPushButton(text);
-        connect(button, &QPushButton::clicked, this, slot);
+    // The keys: none an input or another command takes (Ctrl+P and Ctrl+T
+    // choose the saturation inputs, Ctrl+E exports the states).
+    const struct {
+        QString button, entry;
+        QKeySequence keys;
+        void (LinesPage::*slot)();
+        QAction* Commands::*action;
+    } commandRows[] = {
+        {u"Copy"_s, u"Copy &line table"_s, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C), &LinesPage::copyTable,
+         &Commands::copy},
+        {u"CSV…"_s, u"Export line as CS&V…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         &LinesPage::exportCsvByDialog, &Commands::csv},
+        {u"Print…"_s, u"&Print line…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), &LinesPage::printTable,
+         &Commands::print},
+        {u"PDF…"_s, u"Save line as P&DF…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+         &LinesPage::savePdfByDialog, &Commands::pdf},
+    };
+    for (const auto& row : commandRows) {
+        QAction* action = new QAction(row.entry, this);
+        action->setShortcut(row.keys);
+        connect(action, &QAction::triggered, this, row.slot);
+        tableCommands.*row.action = action;
+        auto* button = new QPushButton(row.button);
+        button->setToolTip(row.keys.toString(QKeySequence::NativeText));
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
         tableButtons->addWidget(button);
     }
+    // Ctrl+C in the table copies its selected rows, as in the table of states.
+    auto* copyRows = new QAction(u"Copy selected rows"_s, view);
+    copyRows->setShortcut(QKeySequence::Copy);
+    copyRows->setShortcutContext(Qt::WidgetShortcut);
+    view->addAction(copyRows);
+    connect(copyRows, &QAction::triggered, this, &LinesPage::copyTable);
     tableLayout->addLayout(tableButtons);
     auto* plotPage = new QWidget;
     auto* plotLayout = new QVBoxLayout(plotPage);
@@ -234,7 +210,6 @@ LinesPage::LinesPage(QWidget* parent)
     connect(fromSelected, &QPushButton::clicked, this, &LinesPage::takeSelectedState);
     connect(&watcher, &QFutureWatcher<LineTable>::finished, this, &LinesPage::finishTable);
     connect(linePlot, &LinePlot::settingsChanged, this, &LinesPage::saveSettings);
-    progressTimer.setInterval(ProgressEveryMilliseconds);
     connect(&progressTimer, &QTimer::timeout, this, &LinesPage::showProgress);
 
     loadSettings();
@@ -244,6 +219,17 @@ LinesPage::LinesPage(QWidget* parent)
 LinesPage::~LinesPage() {
     cancelRequested = true;
     watcher.waitForFinished();
+}
+
+bool LinesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            makeTable();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 LineKind LinesPage::lineKind() const {
@@ -274,9 +260,13 @@ void LinesPage::showKind() {
     showStart();
 }
 
+LinesPage::Range LinesPage::shownRange() const {
+    return {fixed->text(), from->text(),   to->text(), step->text(), StepKind(stepKind->currentData().toInt()),
+            startP->text(), startT->text(), start,      logarithmicChosen};
+}
+
 void LinesPage::keepRange() {
-    ranges[int(shownKind)] = {fixed->text(), from->text(), to->text(), step->text(),
-                              StepKind(stepKind->currentData().toInt())};
+    ranges[int(shownKind)] = shownRange();
 }
 
 void LinesPage::showRange() {
@@ -287,6 +277,10 @@ void LinesPage::showRange() {
     to->setText(range.to);
     step->setText(range.step);
     stepKind->setCurrentIndex(std::max(0, stepKind->findData(int(range.stepKind))));
+    startP->setText(range.startP);
+    startT->setText(range.startT);
+    start = range.start;
+    logarithmicChosen = range.logarithmic;
 }
 
 // "s = 6.597 kJ/(kg.C) (state 3)": the start state's s or h, in the shown units.
@@ -360,27 +354,6 @@ void LinesPage::setUnits(const Units& shown) {
     rebuildColumnMenu();
     linePlot->setUnits(units);
     saveSettings();
-}
-
-// The typed values say the same in the new units: a value converted, a step
-// converted as a difference; the kept ranges of the other kinds as well.
-void LinesPage::convertTyped(const Units& before, const Units& after) {
-    keepRange();
-    for (int k = 0; k < LineKindCount; ++k) {
-        Range& range = ranges[k];
-        const LineKind line = LineKind(k);
-        if (const auto q = FixedQuantity(line); q && !FromStartState(line))
-            range.fixed = ConvertedInput(range.fixed, *q, before, after);
-        const Quantity running = RunningQuantity(line);
-        range.from = ConvertedInput(range.from, running, before, after);
-        range.to = ConvertedInput(range.to, running, before, after);
-        const bool factor = logarithmicChosen && CanBeLogarithmic(line);
-        range.step =
-            ConvertedStep(range.step, running, range.stepKind == StepKind::Increment && !factor, before, after);
-    }
-    startP->setText(ConvertedInput(startP->text(), Q::Pressure, before, after));
-    startT->setText(ConvertedInput(startT->text(), Q::Temperature, before, after));
-    showRange();
 }
 
 void LinesPage::refuse(QLineEdit* edit, const QString& message) {
@@ -466,84 +439,6 @@ std::optional<LineDefinition> LinesPage::readDefinition() {
     return line;
 }
 
-void LinesPage::makeTable() {
-    if (busy()) return;
-    const auto line = readDefinition();
-    if (!line) return;
-    const LinePoints points = PointsOf(*line);
-    if (const auto* refusal = std::get_if<QString>(&points)) {
-        refuse(step, *refusal);
-        return;
-    }
-    saveSettings();
-    const QList<LinePoint>& list = std::get<QList<LinePoint>>(points);
-    cancelRequested = false;
-    rowsDone = 0;
-    rowsToDo = list.size();
-    status->clear();
-    make->setEnabled(false);
-    watcher.setFuture(QtConcurrent::run([line = *line, list, this] {
-        return ComputeLine(
-            line, list, [this](qsizetype done) { rowsDone = done; }, &cancelRequested);
-    }));
-    QTimer::singleShot(ProgressAfterMilliseconds, this, [this] {
-        if (!busy()) return;
-        progress->setRange(0, int(rowsToDo));
-        progress->setVisible(true);
-        cancelButton->setVisible(true);
-        progressTimer.start();
-    });
-}
-
-void LinesPage::showProgress() {
-    progress->setValue(int(rowsDone.load()));
-}
-
-void LinesPage::cancel() {
-    cancelRequested = true;
-}
-
-bool LinesPage::busy() const {
-    return watcher.isRunning();
-}
-
-void LinesPage::waitForTable() {
-    watcher.waitForFinished();
-    QCoreApplication::processEvents();  // the finished signal
-}
-
-// A cancelled table is dropped: the one shown before stays.
-void LinesPage::finishTable() {
-    progressTimer.stop();
-    progress->setVisible(false);
-    cancelButton->setVisible(false);
-    make->setEnabled(true);
-    const LineTable table = watcher.result();
-    if (cancelRequested || table.rows.size() != rowsToDo) {
-        status->setText(u"Cancelled"_s);
-        return;
-    }
-    model->setTable(table, {}, units);
-    model->setColumns(columns());
-    view->resizeColumnsToContents();
-    // The phase column as wide as the longest phase's name: a refusal's longer
-    // text would push the values out of view; it is whole in its tooltip.
-    const int widestPhase = view->fontMetrics().horizontalAdvance(u"Water near the critical point (IF97 region 3)"_s) +
-                            2 * view->fontMetrics().averageCharWidth();
-    view->setColumnWidth(0, std::min(view->columnWidth(0), widestPhase));
-    linePlot->setCurrent(table);
-    qsizetype refused = 0;
-    for (const LineRow& row : table.rows) refused += !std::holds_alternative<Outputs>(row.outcome);
-    const qsizetype rows = table.rows.size();
-    status->setText((rows == 1 ? u"1 row"_s : u"%1 rows"_s.arg(rows)) +
-                    (refused == 0 ? QString() : u", %1 refused"_s.arg(refused)));
-    emit tableReady();
-}
-
-const LineTable& LinesPage::table() const {
-    return model->table();
-}
-
 void LinesPage::takeSelectedState() {
     const std::optional<StateRow> row = selectedState ? selectedState() : std::nullopt;
     const LineKind k = lineKind();
@@ -561,154 +456,3 @@ void LinesPage::takeSelectedState() {
     showStart();
 }
 
-QString LinesPage::tableText() const {
-    return LineText(table(), model->columns(), units);
-}
-
-void LinesPage::copyTable() {
-    if (!table().rows.isEmpty()) QGuiApplication::clipboard()->setText(tableText());
-}
-
-bool LinesPage::exportCsv(const QString& path, QString* error) const {
-    return WriteWhole(path, LineCsv(table(), model->columns(), units), error);
-}
-
-void LinesPage::exportCsvByDialog() {
-    if (table().rows.isEmpty()) return;
-    const QString path = AskSavePath(this, u"Export the line as CSV"_s, u"line.csv"_s, u"CSV files (*.csv)"_s);
-    if (path.isEmpty()) return;
-    QString error;
-    if (!exportCsv(path, &error)) ShowMessage(this, u"The line was not exported: "_s + error);
-}
-
-namespace {
-
-// Wide tables read best across the page.
-void Prepare(QPrinter& printer) {
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-}
-
-}  // namespace
-
-bool LinesPage::savePdf(const QString& path) const {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setDocName(LineTitle(table().line));
-    Prepare(printer);
-    return PrintLineTable(printer, table(), model->columns(), units);
-}
-
-void LinesPage::savePdfByDialog() {
-    if (table().rows.isEmpty()) return;
-    const QString path = AskSavePath(this, u"Save the line as PDF"_s, u"line.pdf"_s, u"PDF files (*.pdf)"_s);
-    if (!path.isEmpty() && !savePdf(path)) ShowMessage(this, u"The PDF was not written: cannot write "_s + path);
-}
-
-void LinesPage::printTable() {
-    if (table().rows.isEmpty()) return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(LineTitle(table().line));
-    Prepare(printer);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (!PrintLineTable(printer, table(), model->columns(), units)) ShowMessage(this, u"The printer could not start"_s);
-}
-
-void LinesPage::savePlotByDialog() {
-    const QString path =
-        AskSavePath(this, u"Save plot as"_s, u"plot.png"_s, u"PNG images (*.png);;SVG drawings (*.svg)"_s);
-    if (path.isEmpty()) return;
-    QString error;
-    if (!linePlot->save(path, &error)) ShowMessage(this, u"The plot was not saved: "_s + error);
-}
-
-void LinesPage::saveSettings() const {
-    if (loading) return;
-    QSettings settings;
-    settings.setValue(Group(u"kind"_s), int(lineKind()));
-    for (int k = 0; k < LineKindCount; ++k) {
-        const Range range = LineKind(k) == shownKind ? Range{fixed->text(), from->text(), to->text(), step->text(),
-                                                             StepKind(stepKind->currentData().toInt())}
-                                                     : ranges[k];
-        const QString key = QString::fromUtf16(FirstRanges[k].key) + u'/';
-        settings.setValue(Group(key + u"fixed"_s), range.fixed);
-        settings.setValue(Group(key + u"from"_s), range.from);
-        settings.setValue(Group(key + u"to"_s), range.to);
-        settings.setValue(Group(key + u"step"_s), range.step);
-        settings.setValue(Group(key + u"stepKind"_s), int(range.stepKind));
-    }
-    settings.setValue(Group(u"startP"_s), startP->text());
-    settings.setValue(Group(u"startT"_s), startT->text());
-    settings.setValue(Group(u"logarithmic"_s), logarithmicChosen);
-    QStringList keys;
-    for (const Quantity q : chosen) keys.append(KeyOf(q));
-    settings.setValue(Group(u"columns"_s), keys);
-    settings.setValue(Group(u"plotX"_s), KeyOf(linePlot->xQuantity()));
-    settings.setValue(Group(u"plotY"_s), KeyOf(linePlot->yQuantity()));
-    settings.setValue(Group(u"plotLogX"_s), linePlot->xLogarithmic());
-    settings.setValue(Group(u"plotLogY"_s), linePlot->yLogarithmic());
-}
-
-namespace {
-
-std::optional<Quantity> QuantityKeyed(const QString& key) {
-    for (int q = 0; q < QuantityCount; ++q)
-        if (key == KeyOf(Quantity(q))) return Quantity(q);
-    return std::nullopt;
-}
-
-}  // namespace
-
-// A first start shows a heater's isobar: water at 1 MPa from 20 °C to 300 °C.
-// The texts kept are in the units kept with the window's; a kind of line never
-// made shows its first range in them.
-void LinesPage::loadSettings() {
-    loading = true;
-    QSettings settings;
-    const Units kept = LoadUnits(settings);
-    logarithmicChosen = settings.value(Group(u"logarithmic"_s), false).toBool();
-    for (int k = 0; k < LineKindCount; ++k) {
-        const FirstRange& first = FirstRanges[k];
-        const LineKind line = LineKind(k);
-        const Quantity running = RunningQuantity(line);
-        const QString key = QString::fromUtf16(first.key) + u'/';
-        const auto text = [&](const QString& name, const char16_t* initial, std::optional<Quantity> q) {
-            const QString firstText =
-                q ? ConvertedInput(QString::fromUtf16(initial), *q, {}, kept) : QString::fromUtf16(initial);
-            return settings.value(Group(key + name), firstText).toString();
-        };
-        Range& range = ranges[k];
-        range.stepKind = StepKind(settings.value(Group(key + u"stepKind"_s), int(first.stepKind)).toInt());
-        range.fixed = text(u"fixed"_s, first.fixed, FixedQuantity(line));
-        range.from = text(u"from"_s, first.from, running);
-        range.to = text(u"to"_s, first.to, running);
-        const bool increment = first.stepKind == StepKind::Increment && !(logarithmicChosen && CanBeLogarithmic(line));
-        range.step = settings
-                         .value(Group(key + u"step"_s),
-                                ConvertedStep(QString::fromUtf16(first.step), running, increment, {}, kept))
-                         .toString();
-    }
-    startP->setText(settings.value(Group(u"startP"_s), ConvertedInput(u"10"_s, Q::Pressure, {}, kept)).toString());
-    startT->setText(settings.value(Group(u"startT"_s), ConvertedInput(u"500"_s, Q::Temperature, {}, kept)).toString());
-    {
-        const QSignalBlocker quiet(kind);
-        kind->setCurrentIndex(std::max(0, kind->findData(settings.value(Group(u"kind"_s), 0).toInt())));
-    }
-    showRange();
-    QList<Quantity> quantities;
-    const QStringList keys = settings.value(Group(u"columns"_s)).toStringList();
-    for (const QString& key : keys)
-        if (const auto q = QuantityKeyed(key)) quantities.append(*q);
-    // None known (nothing kept yet, or the names an earlier build kept): the defaults.
-    const bool known = !quantities.isEmpty() || (settings.contains(Group(u"columns"_s)) && keys.isEmpty());
-    setChosenQuantities(known ? quantities
-                              : DefaultQuantities(LineKind::Isobar) + DefaultQuantities(LineKind::SaturationByT));
-    const auto x = QuantityKeyed(settings.value(Group(u"plotX"_s)).toString());
-    const auto y = QuantityKeyed(settings.value(Group(u"plotY"_s)).toString());
-    linePlot->setAxes(x.value_or(Q::Entropy), y.value_or(Q::Enthalpy));
-    linePlot->setLogarithmic(settings.value(Group(u"plotLogX"_s), false).toBool(),
-                             settings.value(Group(u"plotLogY"_s), false).toBool());
-    loading = false;
-}

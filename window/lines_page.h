@@ -19,12 +19,14 @@
 #include <optional>
 
 class LinePlot;
+class QAction;
 class LineTableModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QPrinter;
 class QPushButton;
 class QTabWidget;
 class QTableView;
@@ -55,10 +57,17 @@ public:
     void takeSelectedState();
     const LineTable& table() const;
     QList<LineColumn> columns() const;
+    // The selected rows (all when none is), with the header, in full.
     QString tableText() const;
     void copyTable();
     bool exportCsv(const QString& path, QString* error) const;
-    bool savePdf(const QString& path) const;
+    bool savePdf(const QString& path);
+
+    // Copy, CSV…, Print… and Save as PDF… of the table, for the window's menus.
+    struct Commands {
+        QAction *copy, *csv, *print, *pdf;
+    };
+    const Commands& commands() const { return tableCommands; }
 
     LinePlot* plot() const { return linePlot; }
     QTableView* tableView() const { return view; }
@@ -81,6 +90,10 @@ public:
 signals:
     void tableReady();
 
+protected:
+    // Return on the check box or a combo of the form makes the table, as on an edit.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     LineKind lineKind() const;
     void showKind();
@@ -96,6 +109,7 @@ private:
     void saveSettings() const;
     void loadSettings();
     void printTable();
+    bool print(QPrinter& printer);
     void exportCsvByDialog();
     void savePdfByDialog();
     void savePlotByDialog();
@@ -131,26 +145,32 @@ private:
     QTableView* view;
     LineTableModel* model;
     LinePlot* linePlot;
+    Commands tableCommands;
 
     Units units;
     Transport transport = Transport::IAPS1985;
     bool unitsKnown = false;
     QList<Quantity> chosen;
     std::function<std::optional<StateRow>()> selectedState;
-    // The s and h of the start state, taken from the table of states (its
-    // number) or computed from the typed p and t (number 0), kept exact while
-    // its inputs are not typed over.
+    // The start state of the kind shown: its s and h taken from the table of
+    // states (its number) or computed from the typed p and t (number 0), kept
+    // exact while its inputs are not typed over, and from one start to the
+    // next: a wet state's rounded p and t would name another state.
     std::optional<StateRow> start;
-    // Each kind of line keeps its own last range, in the shown units.
+    // The choice of the kind shown, if it runs along pressures; the box shows
+    // it unchecked for the others, to which it does not apply.
+    bool logarithmicChosen = false;
+    // Each kind of line keeps its own last range and start, in the shown units.
     struct Range {
         QString fixed, from, to, step;
         StepKind stepKind = StepKind::Increment;
+        QString startP, startT;
+        std::optional<StateRow> start;
+        bool logarithmic = false;
     };
     std::array<Range, LineKindCount> ranges;
     LineKind shownKind = LineKind::Isobar;
-    // The user's choice for the lines along pressures; the box shows it
-    // unchecked for the others, to which it does not apply.
-    bool logarithmicChosen = false;
+    Range shownRange() const;
 
     QFutureWatcher<LineTable> watcher;
     std::atomic<bool> cancelRequested = false;

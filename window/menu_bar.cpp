@@ -3,6 +3,7 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
+#include "lines_page.h"
 #include "message_box.h"
 #include "save_dialog.h"
 
@@ -15,6 +16,9 @@ void TForm1::buildMenuBar() {
     file->addAction(QStringLiteral("&Export states as CSV…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                     &TForm1::exportStatesByDialog);
     file->addAction(QStringLiteral("&Save diagram as…"), this, &TForm1::saveDiagramByDialog);
+    const LinesPage::Commands& line = lines->commands();
+    file->addSeparator();
+    file->addActions({line.csv, line.pdf, line.print});
     file->addSeparator();
     // Ctrl+Q on every desktop: Windows' key scheme has no key for Quit.
     file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
@@ -22,6 +26,7 @@ void TForm1::buildMenuBar() {
     QMenu* edit = menus->addMenu(QStringLiteral("&Edit"));
     edit->addAction(copyAllResultsAction);
     edit->addAction(copySelectedStatesAction);
+    edit->addAction(line.copy);
 
     QMenu* view = menus->addMenu(QStringLiteral("&View"));
     view->addAction(QStringLiteral("&Units…"), this, &TForm1::chooseUnits);

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QStandardPaths>
+#include <QStyleOptionViewItem>
 #include <QTimer>
 
 #include <algorithm>
@@ -126,6 +127,30 @@ bool TForm1::saveStates(bool closing) {
     return saved;
 }
 
+namespace {
+
+// No column grows wider than this many characters of the font.
+constexpr int MostColumnCharacters = 48;
+
+// A new row widens the columns its texts need (within the cap), so that a
+// longer typed value is not cut to "4.…"; the other rows are not measured again.
+void WidenForRow(QTableView* view, int row) {
+    const int cap = MostColumnCharacters * view->fontMetrics().averageCharWidth();
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    option.font = view->font();
+    const int widestCharacter = view->fontMetrics().maxWidth();
+    for (int c = 0; c < view->model()->columnCount(); ++c) {
+        const QModelIndex index = view->model()->index(row, c);
+        // Most texts surely fit: measured only where they may not.
+        if (index.data().toString().size() * widestCharacter < view->columnWidth(c)) continue;
+        const int wanted = view->itemDelegateForIndex(index)->sizeHint(option, index).width() + (view->showGrid() ? 1 : 0);
+        if (view->columnWidth(c) < std::min(cap, wanted)) view->setColumnWidth(c, std::min(cap, wanted));
+    }
+}
+
+}  // namespace
+
 void TForm1::appendState(const CalculationRequest& request, const Outputs& outputs) {
     const qsizetype before = table.rows().size();
     if (!table.Append(request, outputs)) {
@@ -138,6 +163,7 @@ void TForm1::appendState(const CalculationRequest& request, const Outputs& outpu
     const bool oldestDropped = table.rows().size() == before;
     if (oldestDropped) statesModel->removeRow(0);
     if (statesModel->rowCount() == table.rows().size() - 1 && appendRowCells(table.rows().back())) {
+        WidenForRow(ui->Tbl_States, statesModel->rowCount() - 1);
         showTablePoints();
     } else {
         showStates();

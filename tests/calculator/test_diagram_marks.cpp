@@ -24,6 +24,27 @@ TEST(NumberLabels, StatesAtOnePlaceShareOneLabelWithTheirNumbersRising) {
     EXPECT_TRUE(LabelsOfPlacedNumbers({}, 7).isEmpty());
 }
 
+// Many states close together (near the critical point) but apart: no two
+// labels overlap, and every number is in one of them.
+TEST(NumberLabels, NoTwoLabelsOverlapAndEveryNumberIsShown) {
+    QList<PlacedNumber> placed;
+    for (qint64 n = 1; n <= 40; ++n) placed.append({200 + 9.0 * double(n % 5), 100 + 8.0 * double(n / 5), n});
+    placed.append({400, 300, 41});
+    const auto sizeOf = [](const QString& text) { return QSizeF(7.0 * double(text.size()), 13); };
+    const QList<PlacedLabel> labels = PlaceLabels(placed, 7, sizeOf);
+    QStringList numbers;
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        numbers += labels[i].text.split(QStringLiteral(", "));
+        EXPECT_EQ(labels[i].box.size(), sizeOf(labels[i].text));
+        for (qsizetype j = 0; j < i; ++j)
+            EXPECT_FALSE(labels[i].box.intersects(labels[j].box)) << labels[i].text.toStdString() << " over "
+                                                                 << labels[j].text.toStdString();
+    }
+    EXPECT_EQ(numbers.size(), 41);
+    EXPECT_EQ(labels.back().text, "41");
+    EXPECT_EQ(labels.back().box.topLeft(), QPointF(404, 300 - 3 - 13)) << "above right of a state alone";
+}
+
 // Each state stands inside every end by at least the room the shown state
 // gets: upper ends rise to a whole tick, lower ones go below 0 only as far as
 // needed.

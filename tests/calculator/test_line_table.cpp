@@ -121,6 +121,30 @@ TEST(LineTable, AnIsobarOrIsothermCrossingTheSaturationLineGetsBothSaturatedStat
     }
 }
 
+// An isentrope or an isenthalp gets the saturated state where it passes the
+// saturation line, between its neighbours, at the line's s or h.
+TEST(LineTable, AnIsentropeOrIsenthalpCrossingTheSaturationLineGetsTheSaturatedStateThere) {
+    struct Case {
+        LineDefinition line;
+        Quantity held;
+        double x;
+    };
+    const Case cases[] = {
+        {InPoints(Line(LineKind::Isentrope, 6.5, 20, 0.01, 0), 4, true), Q::Entropy, 1},
+        {Line(LineKind::Isentrope, 3, 0.01, 30, 10), Q::Entropy, 0},
+        {Line(LineKind::Isenthalp, 500, 1, 0.01, 0.33), Q::Enthalpy, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(LineTitle(c.line).toStdString());
+        const LineTable table = Computed(c.line);
+        const std::vector<double> x = Column(table, Q::Dryness), p = Column(table, Q::Pressure);
+        const auto at = std::size_t(std::find(x.begin(), x.end(), c.x) - x.begin());
+        ASSERT_TRUE(at > 0 && at + 1 < x.size()) << ::testing::PrintToString(x);
+        EXPECT_TRUE((p[at - 1] - p[at]) * (p[at] - p[at + 1]) > 0) << ::testing::PrintToString(p);
+        EXPECT_NEAR(Column(table, c.held)[at], c.line.fixed, 1e-9 * c.line.fixed);
+    }
+}
+
 TEST(LineTable, AnIsothermThroughRegion3AndAnIsentropeIntoWetSteamAreComputedThroughout) {
     const LineTable isotherm = Computed(Line(LineKind::Isotherm, 380, 16, 40, 4));
     const std::vector<std::string> notes = Notes(isotherm);
@@ -132,20 +156,22 @@ TEST(LineTable, AnIsothermThroughRegion3AndAnIsentropeIntoWetSteamAreComputedThr
     const double s = TFS::S_PT(10, 500);
     const LineTable isentrope = Computed(InPoints(Line(LineKind::Isentrope, s, 10, 0.01, 0), 4, true));
     const std::vector<double> p = Column(isentrope, Q::Pressure);
-    EXPECT_TRUE(p[0] == 10 && std::abs(p[1] - 1) < 1e-15 && std::abs(p[2] - 0.1) < 1e-16 && p[3] == 0.01);
+    ASSERT_EQ(p.size(), 5u) << "with the saturated steam between 1 and 0.1 MPa";
+    EXPECT_TRUE(p[0] == 10 && p[1] == 1 && p[3] == 0.1 && p[4] == 0.01);
     EXPECT_NEAR(Column(isentrope, Q::Temperature)[0], 500, 1e-9);
     const std::vector<double> x = Column(isentrope, Q::Dryness);
     EXPECT_TRUE(std::isnan(x[0]) && std::isnan(x[1])) << x[0] << ' ' << x[1];
-    EXPECT_GT(x[2], x[3]);
-    EXPECT_GT(x[3], 0.7);
-    EXPECT_LT(x[2], 1);
-    EXPECT_EQ(RowNote(isentrope.rows[3]).left(9), u"Wet steam"_s);
+    EXPECT_EQ(x[2], 1);
+    EXPECT_GT(x[3], x[4]);
+    EXPECT_GT(x[4], 0.7);
+    EXPECT_LT(x[3], 1);
+    EXPECT_EQ(RowNote(isentrope.rows[4]).left(9), u"Wet steam"_s);
 }
 
 TEST(LineTable, APointTheCalculatorRefusesIsARowThatSaysWhyAndKeepsItsValues) {
     // Ice is no state of the formulation in any range the calculator accepts.
     const LineTable table = Computed(Line(LineKind::Isobar, 1, -50, 100, 75));
-    ASSERT_EQ(table.rows.size(), 3);
+    ASSERT_EQ(table.rows.size(), 4) << "-50, 0, 75, 100";
     const Outcome run = TypedRun(table.rows[0].point, Transport::IAPS1985);
     const auto* typed = std::get_if<Refusal>(&run);
     ASSERT_NE(typed, nullptr);
@@ -170,16 +196,30 @@ TEST(LineTable, StepsRunFromFromToToAndRefuseWhatCannotBeALine) {
     };
     LineDefinition fahrenheit = isobar(50, 80, 10);
     fahrenheit.units.temperature = TemperatureUnit::Fahrenheit;
-    LineDefinition factor = isotherm(0.01, 1, 10);
-    factor.logarithmic = true;
+    const auto logarithmic = [](LineDefinition line) {
+        line.logarithmic = true;
+        return line;
+    };
+    LineDefinition saturation = Line(LineKind::SaturationByT, 0, 0.01, 373.946, 10);
+    std::vector<double> tens{0.01};
+    for (int t = 10; t <= 370; t += 10) tens.push_back(t);
+    tens.push_back(373.946);
     const Case cases[] = {
-        {isobar(20, 100, 30), {20, 50, 80, 100}, nullptr},  // the end closes the line
-        {isobar(100, 20, 30), {100, 70, 40, 20}, nullptr},  // from > to runs downwards
-        {isobar(20, 100, -40), {20, 60, 100}, nullptr},     // the step's sign is not asked for
-        {isobar(0.1, 0.7, 0.1), {0.1, 0.2, 0.30000000000000004, 0.4, 0.5, 0.6, 0.7}, nullptr},
+        {isobar(20, 100, 30), {20, 30, 60, 90, 100}, nullptr},  // the ends close the line
+        {isobar(100, 20, 30), {100, 90, 60, 30, 20}, nullptr},  // from > to runs downwards
+        {isobar(20, 100, -40), {20, 40, 80, 100}, nullptr},     // the step's sign is not asked for
+        {isobar(0.1, 0.7, 0.1), {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7}, nullptr},
+        // Steps on the multiples of the step, whichever the ends.
+        {saturation, tens, nullptr},
+        {isobar(105, 72, 10), {105, 100, 90, 80, 72}, nullptr},
+        {isobar(20.0000000001, 40, 10), {20.0000000001, 30, 40}, nullptr},
+        // Decades are themselves: 1 and 0.1, not 1.0000000000000004.
+        {logarithmic(isotherm(10, 0.01, 10)), {10, 1, 0.1, 0.01}, nullptr},
+        {logarithmic(isotherm(0.5, 100, 10)), {0.5, 1, 10, 100}, nullptr},
+        {InPoints(isotherm(10, 0.001, 0), 5, true), {10, 1, 0.1, 0.01, 0.001}, nullptr},
         {isobar(50, 50, 0), {50}, nullptr},
         {fahrenheit, {50, 60, 70, 80}, nullptr},
-        {factor, {0.01, 0.1, 1}, nullptr},
+        {logarithmic(isotherm(0.01, 1, 10)), {0.01, 0.1, 1}, nullptr},
         {InPoints(isotherm(1, 100, 0), 3, true), {1, 10, 100}, nullptr},
         {InPoints(isotherm(10, 20, 0), 3), {10, 15, 20}, nullptr},
         {InPoints(isotherm(10, 20, 0), 10000), {}, nullptr},
@@ -210,9 +250,11 @@ TEST(LineTable, StepsRunFromFromToToAndRefuseWhatCannotBeALine) {
         std::vector<double> shown;
         for (const LinePoint& point : list) shown.push_back(ToShown(running, point.values[at], c.line.units));
         ASSERT_EQ(shown.size(), c.running.size());
-        for (std::size_t i = 0; i < shown.size(); ++i) EXPECT_NEAR(shown[i], c.running[i], 1e-12 * c.running[i]) << i;
-        EXPECT_EQ(shown.front(), c.running.front());
-        EXPECT_EQ(shown.back(), c.running.back());
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if (c.line.units == Units{})
+                EXPECT_EQ(shown[i], c.running[i]) << i;
+            else
+                EXPECT_NEAR(shown[i], c.running[i], 1e-12 * c.running[i]) << i;
     }
 }
 
@@ -244,4 +286,10 @@ TEST(LineTable, CopiesAndWritesCsvInFullWithUnitsAndTheLineInTheHeader) {
     const QString title = QString::fromUtf8(LineCsv(Computed(Line(LineKind::SaturationByT, 0, 100, 100.5, 0.5)),
                                                     columns, {})).section(u"\r\n"_s, 0, 0);
     EXPECT_EQ(title, u"\"Saturation line by t, t from 100 to 100.5 C, step 0.5 C\""_s);
+}
+
+TEST(LineTable, AFilesDefaultNameIsTheLinesTitleWithoutWhatNoFileNameHolds) {
+    LineDefinition isentrope = InPoints(Line(LineKind::Isentrope, 6.59932, 10, 0.01, 0), 10);
+    EXPECT_EQ(LineFileName(isentrope), u"Isentrope s = 6.59932 kJ-(kg.C), p from 10 to 0.01 MPa, 10 points"_s);
+    EXPECT_EQ(LineFileName(Line(LineKind::Isobar, 1, 20, 300, 10)), u"Isobar p = 1 MPa, t from 20 to 300 C, step 10 C"_s);
 }

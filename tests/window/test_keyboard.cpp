@@ -152,8 +152,9 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
     for (QShortcut* shortcut : form.findChildren<QShortcut*>())
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
-    ASSERT_EQ(shortcuts.size(), 7u + 7u + 2u)
-        << "export, quit, copy all results, lines, equipment, next and previous page; the modes; ps and ts";
+    ASSERT_EQ(shortcuts.size(), 7u + 4u + 7u + 2u)
+        << "export, quit, copy all results, lines, equipment, next and previous page; "
+           "copy, CSV, print and PDF of a line; the modes; ps and ts";
 
     TakesEveryKey takesEveryKey;
     for (QWidget* place : std::initializer_list<QWidget*>{ui.Lb_P, ui.Tbl_States, ui.Chart_TS}) {

@@ -7,7 +7,18 @@
 #include "line_plot.h"
 #include "lines_page.h"
 
+#include "TFS.h"
+
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QClipboard>
+#include <QChartView>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QShortcut>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
@@ -18,8 +29,11 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QSet>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -187,15 +201,15 @@ TEST_F(LinesTest, AnIsentropeStartsFromTheSelectedStateAndTheCancelledTableLeave
     define(LineKind::Isentrope, "", "10", "0.01", "4", StepKind::Points);
     page.logarithmicBox()->setChecked(true);
     make();
-    ASSERT_EQ(page.tableView()->model()->rowCount(), 4);
+    ASSERT_EQ(page.tableView()->model()->rowCount(), 5) << "with the saturated steam where it crosses";
     EXPECT_EQ(cell(0, u"t, C"_s), u"500.0"_s);
-    EXPECT_TRUE(cell(3, u"Phase"_s).startsWith(u"Wet steam"_s));
+    EXPECT_TRUE(cell(4, u"Phase"_s).startsWith(u"Wet steam"_s));
 
     define(LineKind::Isotherm, "380", "1", "50", "10000", StepKind::Points);
     page.makeTable();
     page.cancel();
     page.waitForTable();
-    EXPECT_EQ(page.tableView()->model()->rowCount(), 4) << "the isentrope stays";
+    EXPECT_EQ(page.tableView()->model()->rowCount(), 5) << "the isentrope stays";
     EXPECT_FALSE(page.busy());
 }
 
@@ -255,6 +269,159 @@ TEST_F(LinesTest, ThePlotKeepsLinesAndTheTableIsCopiedExportedAndPrinted) {
     QStringList items;
     for (int i = 0; i < axis->count(); ++i) items.append(axis->itemText(i));
     EXPECT_EQ(QSet<QString>(items.begin(), items.end()).size(), items.size()) << items.join(u", "_s).toStdString();
+}
+
+// Each kind keeps its own start state and "logarithmic" choice. A start taken
+// from the table of states comes back at the next start as the same state,
+// although its rounded p and t name another (a wet state). Return on the
+// form's check box or combos makes the table.
+TEST_F(LinesTest, EachKindKeepsItsStartAndItsLogarithmicChoiceFromOneStartToTheNext) {
+    form.setRG_1ItemIndex(int(InputMode::ByHS));
+    type(ui.Lb_h, "2089.6403");
+    type(ui.Lb_S, "6.599323");
+    calculate();
+    ui.Tbl_States->selectRow(int(form.states().rows().size()) - 1);
+    define(LineKind::Isentrope, "", "0.01", "0.001", "3", StepKind::Points);
+    page.takeSelectedState();
+    page.logarithmicBox()->setChecked(true);
+    make();
+    ASSERT_EQ(page.table().rows.size(), 3);
+    const double s = page.table().line.fixed;
+    EXPECT_NEAR(s, 6.599323, 1e-12);
+    const QString startP = page.startPressureEdit()->text();
+
+    define(LineKind::Isenthalp, "", "10", "1", "2", StepKind::Points);
+    EXPECT_FALSE(page.logarithmicBox()->isChecked()) << "the isentrope's choice";
+    type(page.startPressureEdit(), "5");
+    type(page.startTemperatureEdit(), "300");
+    make();
+    EXPECT_NEAR(page.table().line.fixed, 2925.6, 0.1);
+    page.kindBox()->setCurrentIndex(int(LineKind::Isentrope));
+    EXPECT_EQ(page.startPressureEdit()->text(), startP);
+    EXPECT_TRUE(page.logarithmicBox()->isChecked());
+
+    LinesPage again;
+    ASSERT_EQ(again.kindBox()->currentIndex(), int(LineKind::Isentrope));
+    QSignalSpy made(&again, &LinesPage::tableReady);
+    for (QWidget* control : std::initializer_list<QWidget*>{again.logarithmicBox(), again.kindBox(), again.stepKindBox()}) {
+        QTest::keyClick(control, Qt::Key_Return);
+        again.waitForTable();
+    }
+    EXPECT_EQ(made.count(), 3);
+    EXPECT_EQ(again.table().line.fixed, s);
+    EXPECT_TRUE(again.table().line.logarithmic);
+    again.kindBox()->setCurrentIndex(int(LineKind::Isenthalp));
+    EXPECT_EQ(again.startPressureEdit()->text(), u"5"_s);
+}
+
+// The table behaves as the table of states: Tab leaves it, Ctrl+C copies its
+// selected rows in full under the header. Its commands have menu entries,
+// with keys that no other command of the window takes.
+TEST_F(LinesTest, TheTableIsLeftByTabCopiesItsSelectedRowsAndItsCommandsAreInTheMenus) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.showLines();
+    define(LineKind::Isobar, "1", "100", "200", "50");
+    make();
+    QTableView* view = page.tableView();
+    view->setFocus();
+    view->selectRow(1);
+    view->selectionModel()->select(view->model()->index(4, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(copied.size(), 3);
+    EXPECT_TRUE(copied[0].startsWith(u"No.\tPhase\t"_s));
+    EXPECT_TRUE(copied[1].startsWith(u"2\t"_s));
+    EXPECT_TRUE(copied[2].startsWith(u"5\t"_s));
+    const QStringList cells = copied[1].split(u'\t');
+    EXPECT_TRUE(std::any_of(cells.begin(), cells.end(), [](const QString& c) { return c.toDouble() == TFS::h_pt(1, 150); }))
+        << "h in full: " << copied[1].toStdString();
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), view);
+
+    QStringList entries;
+    for (QAction* menu : form.menuBar()->actions())
+        for (QAction* entry : menu->menu()->actions())
+            if (!entry->shortcut().isEmpty()) entries.append(entry->text());
+    for (const QAction* command : {page.commands().copy, page.commands().csv, page.commands().print,
+                                   page.commands().pdf})
+        EXPECT_TRUE(entries.contains(command->text())) << command->text().toStdString();
+    QList<QKeySequence> keys;
+    for (const QAction* action : form.findChildren<QAction*>())
+        if (!action->shortcut().isEmpty() && action->shortcutContext() != Qt::WidgetShortcut)
+            keys.append(action->shortcut());
+    for (const QShortcut* shortcut : form.findChildren<QShortcut*>()) keys.append(shortcut->key());
+    for (const QKeySequence& key : keys)
+        EXPECT_EQ(keys.count(key), 1) << key.toString().toStdString();
+}
+
+// Columns are as wide as their texts: a wet state's phase in the Lines table,
+// a longer typed value appended to the table of states.
+TEST_F(LinesTest, ColumnsAreAsWideAsTheirTexts) {
+    const auto whole = [](QTableView* view, int column) {
+        return view->columnWidth(column) >= static_cast<QAbstractItemView*>(view)->sizeHintForColumn(column);
+    };
+    page.kindBox()->setCurrentIndex(int(LineKind::Isentrope));
+    type(page.startPressureEdit(), "1");
+    type(page.startTemperatureEdit(), "200");
+    define(LineKind::Isentrope, "", "1", "0.01", "5", StepKind::Points);
+    make();
+    ASSERT_TRUE(cell(4, u"Phase"_s).startsWith(u"Wet steam, dryness x = "_s));
+    EXPECT_TRUE(whole(page.tableView(), 0));
+
+    calculateByPT("1", "100");
+    calculateByPT("1.23456789", "100.987654321");
+    const QAbstractItemModel* states = ui.Tbl_States->model();
+    for (int c = 0; c < states->columnCount(); ++c)
+        EXPECT_TRUE(whole(ui.Tbl_States, c)) << states->headerData(c, Qt::Horizontal).toString().toStdString();
+}
+
+// The pages of a long line show their progress and a busy cursor while they
+// are made; the cursor is the user's again after.
+TEST_F(LinesTest, ALongLinesPagesShowTheirProgressWhileTheyAreMade) {
+    define(LineKind::Isobar, "1", "20", "800", "3000", StepKind::Points);
+    make();
+    bool shown = false, busy = false;
+    QTimer::singleShot(0, [&] {
+        const auto* bar = page.findChild<QProgressDialog*>();
+        shown = bar != nullptr && bar->isVisible();
+        busy = QGuiApplication::overrideCursor() != nullptr;
+    });
+    const QTemporaryDir folder;
+    ASSERT_TRUE(page.savePdf(folder.filePath("line.pdf")));
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(busy);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// The pointer near a row, not only on the line, shows the row's line, p, t and
+// plotted values; the plot is saved as a PNG of the size and resolution
+// chosen, or as a PDF.
+TEST_F(LinesTest, ThePointerNearARowShowsItsStateAndThePlotIsSavedAtTheChosenSize) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.showLines();
+    page.views()->setCurrentIndex(1);
+    define(LineKind::Isobar, "1", "100", "300", "100");
+    page.plot()->setAxes(Quantity::Entropy, Quantity::Enthalpy);
+    page.plot()->setLogarithmic(false, false);
+    make();
+    QLineSeries* line = page.plot()->series().back();
+    ASSERT_EQ(line->count(), 5) << "100, both saturated states, 200 and 300";
+    const QPoint at = page.plot()->chartView()->mapFromScene(page.plot()->chart()->mapToPosition(line->at(3), line));
+    const QString tip = page.plot()->toolTipAt(at + QPoint(7, -7));
+    for (const char* shown : {"Isobar p = 1 MPa\n", "p, MPa: 1\n", "t, C: 200\n", "s, kJ/(kg.C): ", "h, kJ/kg: "})
+        EXPECT_TRUE(tip.contains(QString::fromUtf8(shown))) << shown << " in " << tip.toStdString();
+    EXPECT_EQ(page.plot()->toolTipAt(at + QPoint(60, 60)), u""_s);
+
+    const QTemporaryDir folder;
+    QString error;
+    ASSERT_TRUE(page.plot()->save(folder.filePath("plot.png"), &error, QSize(900, 500), 144));
+    const QImage png(folder.filePath("plot.png"));
+    EXPECT_EQ(png.size(), QSize(900, 500));
+    EXPECT_EQ(qRound(png.dotsPerMeterX() * 0.0254), 144);
+    ASSERT_TRUE(page.plot()->save(folder.filePath("plot.pdf"), &error));
+    QFile pdf(folder.filePath("plot.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.read(4), "%PDF");
 }
 
 }  // namespace
