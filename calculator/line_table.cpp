@@ -105,6 +105,13 @@ QString CellText(const LineRow& row, const LineColumn& column, const Units& unit
     return OutputText(column.quantity, value, place, units);
 }
 
+QString CellNote(const LineRow& row, const LineColumn& column) {
+    if (const auto* outputs = std::get_if<Outputs>(&row.outcome))
+        for (const Output& output : outputs->values)
+            if (output.quantity == column.quantity && output.phase == column.phase) return output.note;
+    return {};
+}
+
 QString RowNote(const LineRow& row) {
     if (const auto* outputs = std::get_if<Outputs>(&row.outcome))
         return outputs->phaseName.isEmpty() ? u"Saturated water and steam"_s : outputs->phaseName;

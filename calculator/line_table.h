@@ -59,6 +59,9 @@ double CellValue(const LineRow& row, const LineColumn& column);
 // computed in), or in full (the shortest text
 // that reads back as the value in the units); "" where there is none.
 QString CellText(const LineRow& row, const LineColumn& column, const Units& units, Digits digits);
+// Why a cell of a computed row is empty where the state has no such value
+// (a transport property beyond its formulation's range); "" otherwise.
+QString CellNote(const LineRow& row, const LineColumn& column);
 // The state's phase, or why there is none ("Inadequately set temperature: ...").
 QString RowNote(const LineRow& row);
 

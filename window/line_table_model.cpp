@@ -39,7 +39,7 @@ QVariant LineTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole && index.column() > 0) return int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) return {};
     if (index.column() == 0) return RowNote(row);
-    if (role == Qt::ToolTipRole) return {};
+    if (role == Qt::ToolTipRole) return CellNote(row, shownColumns[index.column() - 1]);
     return CellText(row, shownColumns[index.column() - 1], units, Digits::Shown);
 }
 

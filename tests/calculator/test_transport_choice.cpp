@@ -5,6 +5,7 @@
 
 #include "TFS.h"
 #include "locale_guard.h"
+#include "line_table.h"
 #include "state_export.h"
 #include "state_table.h"
 #include "text_to_real.h"
@@ -144,7 +145,9 @@ TEST_F(TransportChoice, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
             const Outputs outputs = std::get<Outputs>(Calculate(request));
             // A row of a line is run from its values: it carries the same notes.
             const Outputs row = std::get<Outputs>(CalculateValues(*ModeOf(InputMode::ByPT, SaturationInput::ByPs),
-                                                                  {TextToReal(c.p), TextToReal(c.t)}, {}, formulation));
+                                                                  {TextToReal(c.p), TextToReal(c.t)}, {}, formulation,
+                                                                  Written::ValuesOnly));
+            const LineRow lineRow{{}, row};
             StateTable table;
             table.Append(request, outputs);
             const QList<QStringList> cells = StatesCells(table.rows(), {}, Digits::Shown);
@@ -165,6 +168,7 @@ TEST_F(TransportChoice, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
                 EXPECT_EQ(cells[1][column], o.text) << where;
                 EXPECT_EQ(notes[1][column], o.note) << where;
                 EXPECT_EQ(row.values[i].note, o.note) << where;
+                EXPECT_EQ(CellNote(lineRow, {o.quantity, Phase::State}), o.note) << where;
             }
         }
     }
