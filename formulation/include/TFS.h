@@ -168,8 +168,9 @@ double Cp_PH(double p, double h);
 // of t). It starts from the backward equations and closes on the forward
 // enthalpy as T_PS does on the entropy. Where two regions meet their
 // enthalpies can overlap by up to 0.1 kJ/kg (800 °C from 1 to 25 MPa, 350 °C
-// and B23 above 16.5292 MPa): two temperatures some millikelvin apart share
-// an enthalpy there, and STATE_PH gives one of them. A two-phase state
+// and B23 above 16.5292 MPa): two temperatures up to 3.5 mK (350 °C), 19 mK
+// (B23) and 38 mK (800 °C) apart share an enthalpy there, and STATE_PH gives
+// one of them. A two-phase state
 // (REG_PH code −1, 4, and 3 between the saturated enthalpies): region 4, x,
 // t = TS_P (p), s, v and cp of the mixture (S_PX, V_PX, Cp_PX), u = h − p·v;
 // cv, w, κ and the transport properties NaN.
@@ -189,8 +190,8 @@ double T_PS3B(double p, double s);
 // equations: S_PT (p, T_PS (p, s)) meets s to 1e-12 of it (of 1 kJ/(kg·K)
 // below that). TS_P (p) for a two-phase state and on the saturation line
 // (as STATE_PS). Where two regions meet their entropies differ a little and
-// can overlap: two temperatures some millikelvin apart share an entropy
-// there, and T_PS gives one of them.
+// can overlap: two temperatures up to 4.4 mK (350 °C), 19 mK (B23) and
+// 61 mK (800 °C) apart share an entropy there, and T_PS gives one of them.
 double T_PS(double p, double s);
 // A single-phase state: STATE_PT (p, T_PS (p, s)), code 0. A two-phase
 // state (p ≤ PKR, s′ ≤ s ≤ s″ with s′ = S_PX (p, 0), s″ = S_PX (p, 1), the
@@ -209,8 +210,14 @@ State STATE_TX(double t, double x);
 // (p, t) domain and the wet region, exact to the forward equations: the
 // state's h and s meet the given ones to 1e-11 of them. A single-phase state
 // is that of its region's equation at (p, t) (region 3: at its volume), code 0;
-// where two regions' equations leave a sliver at their boundary that neither
-// reaches, the state of the boundary equations' region, just across it. A wet
+// every state of the (p, t) domain, its edges included, comes back from its
+// own h and s. Where two regions' equations overlap at their boundary (within
+// 3.2 mK of 350 °C, 18 mK of the B23 line, 37 mK of 800 °C) an (h, s) has a
+// state in each region, each in its own (p, t) region: the one given is of
+// the region that holds the boundary (region 1 at 350 °C, region 2 on B23
+// and at 800 °C). Where two regions' equations leave a sliver at their
+// boundary that neither reaches, the state of the boundary equations' region,
+// just across it. A wet
 // state (x from 0 to 1): region 4, code 0, the saturation temperature at
 // which h and s give one dryness x, its pressure, the given h and s, v of the
 // mixture; cp and the transport properties NaN.
