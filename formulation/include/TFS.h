@@ -241,22 +241,30 @@ State STATE_HS(double h, double s);
 // no finite number, ends in the stop of its own pair ("ЗАДАННЫЕ T И H ЗА
 // ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:", likewise T И S, P И V, T И V, U И V).
 //
-// Where two states share a pair, the branch chooses: the state of the lower
-// or of the higher value of the variable the pair leaves free (pressure for
-// (t, h) and (t, s), temperature for (p, v)); where one state has the pair,
-// it is given whatever the branch.
-enum class Branch : int { LOWER = 1, HIGHER = 2 };
+// Where states share a pair, the branch chooses. Along a line the quantity
+// can pass an extremum, and two single-phase states on either side of it
+// share a value: LOWER and HIGHER give the one of the lower or of the higher
+// value of the variable the pair leaves free (the pressure for (t, h) and
+// (t, s), the temperature for (p, v)), and the only one where one has the
+// pair. Wet steam of a small dryness can share a pair with compressed water:
+// WET gives the wet state, which is also given whatever the branch where no
+// single phase has the pair; a single phase is given before it otherwise.
+enum class Branch : int { LOWER = 1, HIGHER = 2, WET = 3 };
 // (t, h): along an isotherm of hot compressed water and of supercritical
-// fluid h passes a minimum, and two pressures share an h near it (one of them
-// can be wet steam at the saturation pressure). Default: the lower pressure.
+// fluid h passes a minimum, and two pressures share an h near it; the h of
+// compressed water that rises with pressure (below some 250 °C) lies above
+// h′ and is also that of wet steam at the saturation pressure. Default: the
+// lower pressure.
 State STATE_TH(double t, double h, Branch branch = Branch::LOWER);
 // (t, s): below about 4 °C (the density maximum) the entropy of water rises
-// with pressure up to a maximum; two pressures share an s near it (one of
-// them can be wet steam). Default: the lower pressure.
+// with pressure from s′ up to a maximum; two pressures share an s near it,
+// and wet steam of a dryness up to some 1e-4 shares it too. Default: the
+// lower pressure.
 State STATE_TS(double t, double s, Branch branch = Branch::LOWER);
 // (p, v): along an isobar the volume of water passes a minimum at the density
-// maximum (about 4 °C at low pressures); two temperatures share a v near it
-// (the higher one can be wet steam). Default: the higher temperature.
+// maximum (about 4 °C at low pressures); two temperatures share a v near it,
+// and below 1 kPa wet steam of a small dryness too. Default: the higher
+// temperature.
 State STATE_PV(double p, double v, Branch branch = Branch::HIGHER);
 // (t, v) and (u, v): one state to a pair.
 State STATE_TV(double t, double v);
