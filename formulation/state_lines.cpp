@@ -9,6 +9,8 @@
 // the branch picks one where two share the pair.
 #include "state_lines.h"
 
+#include "backward_region3.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -51,6 +53,9 @@ struct Piece {
     int branch;  // region 3: 1 liquid-like, 2 vapour-like
     double low, high;
     Region region;
+    // Region 3 volumes near those at the ends, where known (the saturated
+    // phases): the root there closes from them at once.
+    double v_low = NOT_A_NUMBER, v_high = NOT_A_NUMBER;
 };
 
 // A state of a piece at the free variable x: the quantity and its derivative
@@ -86,6 +91,11 @@ public:
                 default: return {x, y.v, of_.isotherm ? v_p : v_t, NOT_A_NUMBER};
             }
         }
+        // From the previous trial's volume, else from the backward equation
+        // v(p, T), which ends at the B23 line: there from steam's, which the
+        // region 3 equation meets closely.
+        if (std::isnan(v_near)) v_near = detail::backward_v_pt3(p_, T, piece.branch == 1);
+        if (std::isnan(v_near)) v_near = detail::steam(p_, t_, detail::volume);
         double v = std::isnan(v_near) ? NOT_A_NUMBER : detail::volume_kr_near(p_, t_, v_near);
         if (std::isnan(v)) v = detail::volume_kr(p_, t_, piece.branch);
         const detail::Slopes y = detail::near_critical(v, t_, detail::slopes);
@@ -141,8 +151,8 @@ public:
 
     // The states of the piece that meet the target, lowest free variable first.
     void roots(const Piece& piece, std::vector<std::pair<Piece, Trial>>& found) const {
-        const Trial a = at(piece, piece.low, NOT_A_NUMBER);
-        const Trial b = at(piece, piece.high, a.v);
+        const Trial a = at(piece, piece.low, piece.v_low);
+        const Trial b = at(piece, piece.high, std::isnan(piece.v_high) ? a.v : piece.v_high);
         const auto between = [this](const Trial& u, const Trial& w) {
             return (u.value <= target_ && target_ <= w.value) || (w.value <= target_ && target_ <= u.value);
         };
@@ -203,9 +213,9 @@ std::vector<Piece> isotherm(double t) {
     if (!(p23 < top)) return {{Equation::Steam, 0, P_LOWEST, top, Region::STEAM}};
     std::vector<Piece> pieces{{Equation::Steam, 0, P_LOWEST, p23, Region::STEAM}};
     if (t < TKR) {
-        const double ps = PS_T(t);
-        pieces.push_back({Equation::NearCritical, 2, p23, ps, Region::NEAR_CRITICAL_STEAM});
-        pieces.push_back({Equation::NearCritical, 1, ps, top, Region::NEAR_CRITICAL_WATER});
+        const Saturation y = SATURATION_T(t);
+        pieces.push_back({Equation::NearCritical, 2, p23, y.p, Region::NEAR_CRITICAL_STEAM, NOT_A_NUMBER, y.steam.v});
+        pieces.push_back({Equation::NearCritical, 1, y.p, top, Region::NEAR_CRITICAL_WATER, y.water.v});
     } else {
         pieces.push_back({Equation::NearCritical, 1, p23, top, Region::NEAR_CRITICAL});
     }
@@ -223,9 +233,11 @@ std::vector<Piece> isobar(double p) {
     } else {
         const double t23 = detail::TB23(p) - KELVIN;
         pieces.push_back({Equation::Water, 0, 0.0, detail::T13_C, Region::WATER});
-        if (p <= PKR) {
-            pieces.push_back({Equation::NearCritical, 1, detail::T13_C, ts, Region::NEAR_CRITICAL_WATER});
-            pieces.push_back({Equation::NearCritical, 2, ts, t23, Region::NEAR_CRITICAL_STEAM});
+        if (p < PKR) {
+            const Saturation y = SATURATION_P(p);
+            pieces.push_back(
+                {Equation::NearCritical, 1, detail::T13_C, ts, Region::NEAR_CRITICAL_WATER, NOT_A_NUMBER, y.water.v});
+            pieces.push_back({Equation::NearCritical, 2, ts, t23, Region::NEAR_CRITICAL_STEAM, y.steam.v});
         } else {
             pieces.push_back({Equation::NearCritical, 1, detail::T13_C, t23, Region::NEAR_CRITICAL});
         }

@@ -32,6 +32,10 @@ constexpr int MAX_STEPS = 100;
 // A step changes T by at most this, and ln p by at most LOG_STEP.
 constexpr double T_STEP = 100;  // K
 constexpr double LOG_STEP = 2;
+// Region 3 volumes lie between those of 100 MPa at 350 °C and of saturated
+// steam at 350 °C.
+constexpr double V3_LOWEST = 0.0013;  // m³/kg
+constexpr double V3_HIGHEST = 0.009;  // m³/kg
 // States found within the rounding of an edge of the domain belong to it.
 constexpr double EDGE_P = 1e-11;  // of p
 constexpr double EDGE_T = 1e-9;   // K
@@ -176,7 +180,7 @@ bool single_phase_root(const Found& f) {
 // the isotherm of that start.
 std::optional<Found> single_phase(double u, double v) {
     std::optional<Found> near;
-    if (v > 0.0012 && v < 0.01) near = search_near_critical(u, v);
+    if (v > V3_LOWEST && v < V3_HIGHEST) near = search_near_critical(u, v);
     if (near && single_phase_root(*near)) {
         near->region = region_at(near->p, near->t);
         return near;
