@@ -44,6 +44,9 @@ constexpr int MAX_STEPS = 200;
 // A single-phase state this close to the wet state on the line (in its free
 // variable) is that saturated phase.
 constexpr double SAME_STATE = 1e-9;
+// A saturated phase by another function of it can differ in its last digits:
+// a dryness this close to 0 or 1 is that phase.
+constexpr double DRYNESS_ROUNDING = 1e-12;
 
 // The equation of a piece.
 enum class Equation { Water, Steam, HighTemperature, NearCritical };
@@ -153,13 +156,17 @@ public:
     void roots(const Piece& piece, std::vector<std::pair<Piece, Trial>>& found) const {
         const Trial a = at(piece, piece.low, piece.v_low);
         const Trial b = at(piece, piece.high, std::isnan(piece.v_high) ? a.v : piece.v_high);
+        // Within the tolerance: an end's quantity can differ from the (p, t)
+        // function's in its last digits, and a state at the end is met.
         const auto between = [this](const Trial& u, const Trial& w) {
-            return (u.value <= target_ && target_ <= w.value) || (w.value <= target_ && target_ <= u.value);
+            const double low = std::fmin(u.value, w.value), high = std::fmax(u.value, w.value);
+            return low - tolerance_ <= target_ && target_ <= high + tolerance_;
         };
         const bool turns = (a.slope > 0) != (b.slope > 0);
-        // Beyond both ends on the side of an extremum: none, or one on each side of it.
-        const bool beyond = turns && (a.slope < 0 ? target_ < std::fmin(a.value, b.value)
-                                                  : target_ > std::fmax(a.value, b.value));
+        // At or beyond the nearer end on the side of an extremum: none, or
+        // one on each side of it (an end itself among them).
+        const bool beyond = turns && (a.slope < 0 ? target_ <= std::fmin(a.value, b.value) + tolerance_
+                                                  : target_ >= std::fmax(a.value, b.value) - tolerance_);
         if (beyond) {
             const Trial m = extremum(piece, a, b);
             if (!between(a, m)) return;
@@ -306,9 +313,9 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
         const Saturation y = of.isotherm ? SATURATION_T(fixed) : SATURATION_P(fixed);
         const double low = quantity_of(y.water, of.quantity), high = quantity_of(y.steam, of.quantity);
         const double x = target == low ? 0.0 : target == high ? 1.0 : (target - low) / (high - low);
-        if (x >= 0 && x <= 1) {
-            const SaturatedPhase m = mixture_of(y, x);
-            wet = two_phase_state(0, x, y.p, y.t, m.h, m.s, m.v, NOT_A_NUMBER);
+        if (x >= -DRYNESS_ROUNDING && x <= 1 + DRYNESS_ROUNDING) {
+            const SaturatedPhase m = mixture_of(y, std::clamp(x, 0.0, 1.0));
+            wet = two_phase_state(0, std::clamp(x, 0.0, 1.0), y.p, y.t, m.h, m.s, m.v, NOT_A_NUMBER);
             wet_at = of.isotherm ? y.p : y.t;
         }
     }

@@ -36,6 +36,11 @@ constexpr double LOG_STEP = 2;
 // steam at 350 °C.
 constexpr double V3_LOWEST = 0.0013;  // m³/kg
 constexpr double V3_HIGHEST = 0.009;  // m³/kg
+// A single phase this close to the saturation temperature of its pressure
+// (of T) is a saturated phase.
+constexpr double ON_LINE = 1e-9;
+// The overlaps of the equations at their boundaries lie within this.
+constexpr double OVERLAP = 0.05;  // K
 // States found within the rounding of an edge of the domain belong to it.
 constexpr double EDGE_P = 1e-11;  // of p
 constexpr double EDGE_T = 1e-9;   // K
@@ -139,6 +144,51 @@ std::optional<Found> search_near_critical(double u, double v) {
     return Found{Region::NEAR_CRITICAL, y.p, t, v};
 }
 
+// Below the critical pressure a region 3 root counts only where it is stable
+// and outside the dome of its saturation pressure.
+bool single_phase_root(const Found& f) {
+    if (!detail::in_region3(f.region)) return f.region == region_at(f.p, f.t);
+    const Region region = region_at(f.p, f.t);
+    if (!detail::in_region3(region)) return false;
+    if (!(f.p < PKR)) return true;
+    if (!(detail::near_critical(f.p, f.v, f.t, detail::heat_capacity) > 0)) return false;
+    const Saturation y = SATURATION_P(f.p);
+    return !(f.v > y.water.v && f.v < y.steam.v);
+}
+
+// A search for the (u, v) of a state on an edge of the domain or on the
+// boundary a region holds (0, 350, 800 and 2000 °C; 100 MPa, and 50 MPa
+// above 800 °C) ends within its rounding of the edge, just across it as often
+// as not: such a state is closed again along the edge, at the temperature by
+// Newton steps in p on v, at the pressure in T on v.
+constexpr double EDGE_TEMPERATURES[] = {0.0, detail::T13_C, detail::T25_C, detail::T5_MAX_C};  // °C
+constexpr double EDGE_PRESSURES[] = {100.0, detail::P5_MAX_MPA};                              // MPa
+constexpr double NEAR_EDGE_T = 1e-6;  // K
+constexpr double NEAR_EDGE_P = 1e-8;  // of p
+
+std::optional<Found> along_edge(Equation e, double u, double v, double p, double t, bool fixed_t) {
+    for (int step = 0; step < MAX_STEPS; ++step) {
+        const detail::Slopes y = slopes(e, p, t);
+        const double d = fixed_t ? (v - y.v) / volume_slope(e, p, t) : (v - y.v) * KJ_PER_MPA_M3 / -y.s_x;
+        if (!std::isfinite(d)) return std::nullopt;
+        (fixed_t ? p : t) += d;
+        if (std::fabs(d) <= STEP_SETTLED * (fixed_t ? p : t + KELVIN)) break;
+    }
+    const detail::Slopes y = slopes(e, p, t);
+    if (!met(u - energy(y.h, p, y.v), v - y.v, u, v)) return std::nullopt;
+    return Found{region_of(e), p, t, y.v};
+}
+
+std::optional<Found> onto_edge(Equation e, double u, double v, const Found& f) {
+    for (const double t : EDGE_TEMPERATURES)
+        if (std::fabs(f.t - t) <= NEAR_EDGE_T)
+            if (const std::optional<Found> g = along_edge(e, u, v, f.p, t, true); g && single_phase_root(*g)) return g;
+    for (const double p : EDGE_PRESSURES)
+        if (std::fabs(f.p - p) <= NEAR_EDGE_P * p)
+            if (const std::optional<Found> g = along_edge(e, u, v, p, f.t, false); g && single_phase_root(*g)) return g;
+    return std::nullopt;
+}
+
 // A first state: compressed water from u ≈ h at a moderate pressure and the
 // pressure its volume then gives; steam and region 5 from an ideal gas, T by
 // u at a low pressure and p = R·T/v.
@@ -161,18 +211,6 @@ std::pair<double, double> start(Equation e, double u, double v) {
     return {t, detail::R_WATER * (t + KELVIN) / (KJ_PER_MPA_M3 * v)};
 }
 
-// Below the critical pressure a region 3 root counts only where it is stable
-// and outside the dome of its saturation pressure.
-bool single_phase_root(const Found& f) {
-    if (!detail::in_region3(f.region)) return f.region == region_at(f.p, f.t);
-    const Region region = region_at(f.p, f.t);
-    if (!detail::in_region3(region)) return false;
-    if (!(f.p < PKR)) return true;
-    if (!(detail::near_critical(f.p, f.v, f.t, detail::heat_capacity) > 0)) return false;
-    const Saturation y = SATURATION_P(f.p);
-    return !(f.v > y.water.v && f.v < y.steam.v);
-}
-
 // The single phase of (u, v): region 3 at its volumes, then the Gibbs
 // regions in the order the volume suggests, each from the region 3 state
 // where one was found (the equations nearly agree across their boundaries),
@@ -183,6 +221,15 @@ std::optional<Found> single_phase(double u, double v) {
     if (v > V3_LOWEST && v < V3_HIGHEST) near = search_near_critical(u, v);
     if (near && single_phase_root(*near)) {
         near->region = region_at(near->p, near->t);
+        // Within some millikelvin of 350 °C and of the B23 line the equations
+        // of regions 1 and 2 overlap region 3's: the region that holds the
+        // boundary gives the state there.
+        const double T = near->t + KELVIN;
+        const Equation holder = T - detail::T13_K < OVERLAP ? Equation::Water : Equation::Steam;
+        if (T - detail::T13_K < OVERLAP || detail::TB23(near->p) - T < OVERLAP) {
+            const std::optional<Found> f = search_gibbs(holder, u, v, near->t, near->p);
+            if (f && single_phase_root(*f)) return f;
+        }
         return near;
     }
     const bool liquid = v < 0.0014;
@@ -202,6 +249,8 @@ std::optional<Found> single_phase(double u, double v) {
                 }
             }
             if (f && single_phase_root(*f)) return f;
+            if (f)
+                if (const std::optional<Found> g = onto_edge(e, u, v, *f)) return g;
         }
     }
     return std::nullopt;
@@ -243,20 +292,37 @@ double root_in_t(F f, double low, double high) {
 
 constexpr double T_LINE_TOP = TKR - 1e-4;  // °C: closer, the phases scatter in their last digits
 
+// Saturated water is densest near 4 °C: from the triple point to there its
+// volume falls.
+constexpr double T_DENSEST = 3.98;  // °C
+constexpr double WET_EDGE = 1e-8;
+
 std::optional<Wet> wet(double u, double v) {
+    // The saturated phases themselves lie on the ends within the rounding of
+    // their u and of the ends' temperatures (where v′ hardly changes, near
+    // 4 °C, some 1e-10 K). A single phase is looked for first: only a pair no
+    // single phase has, or a saturated phase, is tested here.
+    const double rounding = WET_EDGE * std::fmax(std::fabs(u), SCALE);
     const Saturation bottom = SATURATION_T(detail::T_TRIPLE_C);
-    if (!(v >= bottom.water.v && v <= bottom.steam.v && u >= mixture_energy(bottom, v))) return std::nullopt;
+    if (!(v <= bottom.steam.v && v >= SATURATION_T(T_DENSEST).water.v)) return std::nullopt;
+    const auto liquid_volume = [v](double t) { return SATURATION_T(t).water.v - v; };
+    // The lowest temperature: the triple point, or where v′ falls to v below 4 °C.
+    const double begin =
+        v >= bottom.water.v ? detail::T_TRIPLE_C
+                            : root_in_t([&](double t) { return -liquid_volume(t); }, detail::T_TRIPLE_C, T_DENSEST);
+    const Saturation first = SATURATION_T(begin);
+    if (u < mixture_energy(first, v) - rounding) return std::nullopt;
+    // The highest: v″ = v on the vapour side of the critical volume, v′ = v on the liquid side.
     const Saturation top = SATURATION_T(T_LINE_TOP);
-    // The end: v″ = v on the vapour side of the critical volume, v′ = v on the liquid side.
     double end = T_LINE_TOP;
     if (v > top.steam.v)
-        end = root_in_t([v](double t) { return v - SATURATION_T(t).steam.v; }, detail::T_TRIPLE_C, T_LINE_TOP);
+        end = root_in_t([v](double t) { return v - SATURATION_T(t).steam.v; }, begin, T_LINE_TOP);
     else if (v < top.water.v)
-        end = root_in_t([v](double t) { return SATURATION_T(t).water.v - v; }, detail::T_TRIPLE_C, T_LINE_TOP);
+        end = root_in_t(liquid_volume, std::fmax(begin, T_DENSEST), T_LINE_TOP);
     const Saturation last = SATURATION_T(end);
-    if (u > mixture_energy(last, v)) return std::nullopt;
-    const double t = root_in_t([u, v](double t) { return mixture_energy(SATURATION_T(t), v) - u; },
-                               detail::T_TRIPLE_C, end);
+    if (u > mixture_energy(last, v) + rounding) return std::nullopt;
+    const double t =
+        root_in_t([u, v](double t) { return mixture_energy(SATURATION_T(t), v) - u; }, begin, end);
     const Saturation y = SATURATION_T(t);
     return Wet{y, std::clamp(dryness_by_volume(y, v), 0.0, 1.0)};
 }
@@ -265,7 +331,11 @@ std::optional<Wet> wet(double u, double v) {
 
 State STATE_UV(double u, double v) {
     if (!(std::isfinite(u) && std::isfinite(v) && v > 0)) throw FatalStop(MESSAGE_OUTSIDE);
-    if (const std::optional<Found> f = single_phase(u, v)) {
+    std::optional<Found> f = single_phase(u, v);
+    // A single phase within rounding of the saturation line is the saturated phase, wet steam of x = 0 or 1.
+    if (f && f->p < PKR && std::fabs(f->t - TS_P(f->p)) <= ON_LINE * (f->t + KELVIN))
+        if (wet(u, v)) f.reset();
+    if (f) {
         const detail::SinglePhase y = f->region == Region::WATER   ? detail::water(f->p, f->t, detail::phase)
                                       : f->region == Region::STEAM ? detail::steam(f->p, f->t, detail::phase)
                                       : f->region == Region::HIGH_TEMPERATURE
