@@ -40,6 +40,7 @@ constexpr double TOLERANCE = 1e-11;
 constexpr double SCALE = 1.0;
 constexpr double STEP_SETTLED = 1e-15;
 constexpr int MAX_POLISH = 3;
+constexpr double LOG_STEP = 3;
 constexpr int MAX_STEPS = 200;
 // A single-phase state this close to the wet state on the line (in its free
 // variable) is that saturated phase.
@@ -47,6 +48,9 @@ constexpr double SAME_STATE = 1e-9;
 // A saturated phase by another function of it can differ in its last digits:
 // a dryness this close to 0 or 1 is that phase.
 constexpr double DRYNESS_ROUNDING = 1e-12;
+// The equations of steam and water meet the saturated phases to far better
+// than this part of them.
+constexpr double SIDE_MARGIN = 1e-6;
 
 // The equation of a piece.
 enum class Equation { Water, Steam, HighTemperature, NearCritical };
@@ -121,6 +125,14 @@ public:
         const bool rising = b.value > a.value;
         Trial best = std::fabs(a.value - target_) <= std::fabs(b.value - target_) ? a : b;
         Trial x = best;
+        // The first trial between the ends, as the quantity would lie on a
+        // straight line between them (in the logarithm of the pressure over decades).
+        const bool decades = a.x > 0 && b.x > 0 && (a.x > 10 * b.x || b.x > 10 * a.x);
+        if (a.value != b.value) {
+            const double f = (target_ - a.value) / (b.value - a.value);
+            const double first = decades ? a.x * std::pow(b.x / a.x, f) : a.x + f * (b.x - a.x);
+            if ((a.x < first && first < b.x) || (b.x < first && first < a.x)) x = at(piece, first, best.v);
+        }
         int polish = 0;
         for (int step = 0; step < MAX_STEPS; ++step) {
             const double residual = target_ - x.value;
@@ -128,7 +140,9 @@ public:
             if (std::fabs(residual) <= tolerance_ && ++polish > MAX_POLISH) break;
             if (residual == 0) break;
             ((residual > 0) == rising ? a : b) = x;
-            double next = x.x + residual / x.slope;
+            // Over decades of pressure in the logarithm, where steam's s and v go.
+            double next = decades ? x.x * std::exp(std::clamp(residual / (x.slope * x.x), -LOG_STEP, LOG_STEP))
+                                  : x.x + residual / x.slope;
             const bool inside = (a.x < next && next < b.x) || (b.x < next && next < a.x);
             if (!inside) next = midpoint(a.x, b.x);
             if (next == a.x || next == b.x || std::fabs(next - x.x) <= STEP_SETTLED * std::fabs(x.x)) {
@@ -301,17 +315,14 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
     const bool inside = of.isotherm ? fixed >= T_MIN_C && fixed <= T5_MAX_C : fixed >= P_LOWEST && fixed <= P_MAX_MPA;
     if (!(finite && inside && (of.quantity != Quantity::Volume || target > 0))) throw FatalStop(of.outside);
     const Line line(of, fixed, target);
-    std::vector<std::pair<Piece, Trial>> found;
-    for (const Piece& piece : of.isotherm ? isotherm(fixed) : isobar(fixed))
-        if (piece.low < piece.high) line.roots(piece, found);
-
     // Wet steam: between the saturated phases of the line's saturation state.
     const bool wet_line = of.isotherm ? fixed >= T_TRIPLE_C && fixed < TKR : fixed >= P_TRIPLE_MPA && fixed < PKR;
     std::optional<State> wet;
-    double wet_at = NOT_A_NUMBER;
+    double wet_at = NOT_A_NUMBER, vapour = NOT_A_NUMBER;
     if (wet_line) {
         const Saturation y = of.isotherm ? SATURATION_T(fixed) : SATURATION_P(fixed);
         const double low = quantity_of(y.water, of.quantity), high = quantity_of(y.steam, of.quantity);
+        vapour = high;
         const double x = target == low ? 0.0 : target == high ? 1.0 : (target - low) / (high - low);
         if (x >= -DRYNESS_ROUNDING && x <= 1 + DRYNESS_ROUNDING) {
             const SaturatedPhase m = mixture_of(y, std::clamp(x, 0.0, 1.0));
@@ -319,6 +330,17 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
             wet_at = of.isotherm ? y.p : y.t;
         }
     }
+    // Along the line steam's h, s and v lie above those of saturated steam,
+    // water's below them: a piece on the other side is not searched.
+    const double margin = SIDE_MARGIN * std::fabs(vapour);
+    std::vector<std::pair<Piece, Trial>> found;
+    for (const Piece& piece : of.isotherm ? isotherm(fixed) : isobar(fixed)) {
+        const bool steam_side = piece.region == Region::STEAM || piece.region == Region::NEAR_CRITICAL_STEAM;
+        const bool water_side = piece.region == Region::WATER || piece.region == Region::NEAR_CRITICAL_WATER;
+        if ((steam_side && target < vapour - margin) || (water_side && target > vapour + margin)) continue;
+        if (piece.low < piece.high) line.roots(piece, found);
+    }
+
     // The single-phase states in the order of the free variable (one at the
     // wet state is that saturated phase); the branch picks the first or last,
     // wet steam is given where it is asked for or no single phase has the pair.

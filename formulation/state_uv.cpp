@@ -29,6 +29,11 @@ constexpr double SCALE = 1.0;  // kJ/kg
 constexpr double STEP_SETTLED = 1e-15;
 constexpr int MAX_POLISH = 3;
 constexpr int MAX_STEPS = 100;
+// Newton steps in (T, p) from a fair start close within some eight; a pair of
+// wet steam, which they cannot meet, is let go after this many.
+constexpr int MAX_GIBBS_STEPS = 15;
+constexpr double FAR_P = 1000;                           // MPa
+constexpr double FAR_T_LOW = -100, FAR_T_HIGH = 3000;   // °C
 // A step changes T by at most this, and ln p by at most LOG_STEP.
 constexpr double T_STEP = 100;  // K
 constexpr double LOG_STEP = 2;
@@ -104,8 +109,10 @@ bool met(double du, double dv, double u, double v) {
 std::optional<Found> search_gibbs(Equation e, double u, double v, double t, double p) {
     int polish = 0;
     std::optional<Found> found;
-    for (int step = 0; step < MAX_STEPS; ++step) {
-        if (!(p > 0 && t + KELVIN > 0 && std::isfinite(p) && std::isfinite(t))) return std::nullopt;
+    for (int step = 0; step < MAX_GIBBS_STEPS; ++step) {
+        // Far beyond the domain the equation has nothing to give (the pair of
+        // wet steam sends the steps there).
+        if (!(p > 0 && p < FAR_P && t > FAR_T_LOW && t < FAR_T_HIGH)) return std::nullopt;
         const detail::Slopes y = slopes(e, p, t);
         const double v_p = volume_slope(e, p, t);
         const double v_t = -y.s_x / KJ_PER_MPA_M3;
@@ -208,15 +215,19 @@ std::pair<double, double> start(Equation e, double u, double v) {
         const detail::Slopes y = slopes(e, p_low, t);
         t += std::clamp((u - energy(y.h, p_low, y.v)) / (y.h_t + y.s_x * p_low), -T_STEP, T_STEP);
     }
-    return {t, detail::R_WATER * (t + KELVIN) / (KJ_PER_MPA_M3 * v)};
+    // p·v nearly constant along the isotherm: a few steps p ← p·v(p)/v take
+    // the real gas's compressibility in.
+    double p = detail::R_WATER * (t + KELVIN) / (KJ_PER_MPA_M3 * v);
+    for (int i = 0; i < 3; ++i) p *= slopes(e, p, t).v / v;
+    return {t, p};
 }
 
 // The single phase of (u, v): region 3 at its volumes, then the Gibbs
 // regions in the order the volume suggests, each from the region 3 state
-// where one was found (the equations nearly agree across their boundaries),
-// from its own start, and for dense steam from the pressure of volume v on
-// the isotherm of that start.
-std::optional<Found> single_phase(double u, double v) {
+// where one was found (the equations nearly agree across their boundaries)
+// and from its own start; or, for dense steam far from the ideal gas, from
+// the pressure of volume v on the isotherm of that start.
+std::optional<Found> single_phase(double u, double v, bool dense_steam) {
     std::optional<Found> near;
     if (v > V3_LOWEST && v < V3_HIGHEST) near = search_near_critical(u, v);
     if (near && single_phase_root(*near)) {
@@ -238,7 +249,7 @@ std::optional<Found> single_phase(double u, double v) {
                               liquid ? Equation::HighTemperature : Equation::Water};
     for (const Equation e : order) {
         const auto [t0, p0] = start(e, u, v);
-        for (int k = 0; k < 3; ++k) {
+        for (int k = dense_steam ? 2 : 0; k < (dense_steam ? 3 : 2); ++k) {
             std::optional<Found> f;
             if (k == 0 && near && near->p > 0) f = search_gibbs(e, u, v, near->t, near->p);
             if (k == 1) f = search_gibbs(e, u, v, t0, p0);
@@ -274,17 +285,28 @@ double mixture_energy(const Saturation& y, double v) {
     return y.water.u + x * (y.steam.u - y.water.u);
 }
 
-// The root in t of f from low (f ≤ 0) to high (f ≥ 0): secants kept inside, halving when slow.
+// The root in t of f from low (f ≤ 0) to high (f ≥ 0): regula falsi, the
+// end kept twice in a row weighted by half (Illinois), so that it closes
+// faster than linearly and never leaves the interval.
 template <class F>
 double root_in_t(F f, double low, double high) {
     double f_low = f(low), f_high = f(high);
+    int kept = 0;  // which end stayed: −1 low, +1 high
     for (int i = 0; i < MAX_STEPS; ++i) {
         double t = low - f_low * (high - low) / (f_high - f_low);
-        if (!(t > low && t < high) || i % 3 == 2) t = (low + high) / 2.0;
+        if (!(t > low && t < high)) t = (low + high) / 2.0;
         if (t == low || t == high) break;
         const double value = f(t);
         if (value == 0) return t;
-        (value < 0 ? low : high) = t, (value < 0 ? f_low : f_high) = value;
+        if (value < 0) {
+            low = t, f_low = value;
+            if (kept == 1) f_high /= 2;
+            kept = 1;
+        } else {
+            high = t, f_high = value;
+            if (kept == -1) f_low /= 2;
+            kept = -1;
+        }
         if (high - low <= STEP_SETTLED * (t + KELVIN)) break;
     }
     return std::fabs(f_low) < std::fabs(f_high) ? low : high;
@@ -296,6 +318,8 @@ constexpr double T_LINE_TOP = TKR - 1e-4;  // °C: closer, the phases scatter in
 // volume falls.
 constexpr double T_DENSEST = 3.98;  // °C
 constexpr double WET_EDGE = 1e-8;
+// The critical volume, 1/322 m³/kg, divides the saturated lines' sides.
+constexpr double V_CRITICAL = 1.0 / 322.0;
 
 std::optional<Wet> wet(double u, double v) {
     // The saturated phases themselves lie on the ends within the rounding of
@@ -312,13 +336,19 @@ std::optional<Wet> wet(double u, double v) {
                             : root_in_t([&](double t) { return -liquid_volume(t); }, detail::T_TRIPLE_C, T_DENSEST);
     const Saturation first = SATURATION_T(begin);
     if (u < mixture_energy(first, v) - rounding) return std::nullopt;
-    // The highest: v″ = v on the vapour side of the critical volume, v′ = v on the liquid side.
-    const Saturation top = SATURATION_T(T_LINE_TOP);
-    double end = T_LINE_TOP;
-    if (v > top.steam.v)
-        end = root_in_t([v](double t) { return v - SATURATION_T(t).steam.v; }, begin, T_LINE_TOP);
-    else if (v < top.water.v)
-        end = root_in_t(liquid_volume, std::fmax(begin, T_DENSEST), T_LINE_TOP);
+    // The highest: v″ = v on the vapour side of the critical volume, v′ = v on
+    // the liquid side; below 350 °C where the phase at 350 °C shows it (the
+    // saturated states near the critical point cost a region 3 search each).
+    // v″ falls with t about exponentially: its logarithm is met.
+    const Saturation middle = SATURATION_T(detail::T13_C);
+    const bool vapour = v > V_CRITICAL;
+    const double high = vapour ? (v > middle.steam.v ? detail::T13_C : T_LINE_TOP)
+                               : (v < middle.water.v ? detail::T13_C : T_LINE_TOP);
+    double end = high;
+    if (vapour && !(high == T_LINE_TOP && v <= SATURATION_T(T_LINE_TOP).steam.v))
+        end = root_in_t([v](double t) { return std::log(v / SATURATION_T(t).steam.v); }, begin, high);
+    else if (!vapour && !(high == T_LINE_TOP && v >= SATURATION_T(T_LINE_TOP).water.v))
+        end = root_in_t(liquid_volume, std::fmax(begin, T_DENSEST), high);
     const Saturation last = SATURATION_T(end);
     if (u > mixture_energy(last, v) + rounding) return std::nullopt;
     const double t =
@@ -327,24 +357,30 @@ std::optional<Wet> wet(double u, double v) {
     return Wet{y, std::clamp(dryness_by_volume(y, v), 0.0, 1.0)};
 }
 
+State single_phase_state(const Found& f) {
+    const detail::SinglePhase y = f.region == Region::WATER   ? detail::water(f.p, f.t, detail::phase)
+                                  : f.region == Region::STEAM ? detail::steam(f.p, f.t, detail::phase)
+                                  : f.region == Region::HIGH_TEMPERATURE
+                                      ? detail::high_temperature(f.p, f.t, detail::phase)
+                                      : detail::near_critical(f.p, f.v, f.t, detail::phase);
+    return detail::single_phase_state(f.region, 0, f.p, f.t, y.h, y);
+}
+
 }  // namespace
 
 State STATE_UV(double u, double v) {
     if (!(std::isfinite(u) && std::isfinite(v) && v > 0)) throw FatalStop(MESSAGE_OUTSIDE);
-    std::optional<Found> f = single_phase(u, v);
+    std::optional<Found> f = single_phase(u, v, false);
     // A single phase within rounding of the saturation line is the saturated phase, wet steam of x = 0 or 1.
     if (f && f->p < PKR && std::fabs(f->t - TS_P(f->p)) <= ON_LINE * (f->t + KELVIN))
         if (wet(u, v)) f.reset();
-    if (f) {
-        const detail::SinglePhase y = f->region == Region::WATER   ? detail::water(f->p, f->t, detail::phase)
-                                      : f->region == Region::STEAM ? detail::steam(f->p, f->t, detail::phase)
-                                      : f->region == Region::HIGH_TEMPERATURE
-                                          ? detail::high_temperature(f->p, f->t, detail::phase)
-                                          : detail::near_critical(f->p, f->v, f->t, detail::phase);
-        return detail::single_phase_state(f->region, 0, f->p, f->t, y.h, y);
-    }
+    if (f) return single_phase_state(*f);
     const std::optional<Wet> w = wet(u, v);
-    if (!w) throw FatalStop(MESSAGE_OUTSIDE);
+    if (!w) {
+        f = single_phase(u, v, true);
+        if (!f) throw FatalStop(MESSAGE_OUTSIDE);
+        return single_phase_state(*f);
+    }
     const SaturatedPhase m = detail::mixture_of(w->phases, w->x);
     return detail::two_phase_state(0, w->x, w->phases.p, w->phases.t, m.h, m.s, v, NOT_A_NUMBER);
 }
