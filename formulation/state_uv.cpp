@@ -44,6 +44,11 @@ constexpr double V3_HIGHEST = 0.009;  // m³/kg
 // A single phase this close to the saturation temperature of its pressure
 // (of T) is a saturated phase.
 constexpr double ON_LINE = 1e-9;
+// Steam at 0 °C and a low pressure has u = 2375 kJ/kg, and cv of some 1.5 kJ/(kg·K) on.
+constexpr double U_STEAM_0C = 2375.0;  // kJ/kg
+constexpr double CV_STEAM = 1.5;       // kJ/(kg·K)
+// Below this volume water is searched before steam.
+constexpr double V_LIQUID = 0.0014;  // m³/kg
 // The overlaps of the equations at their boundaries lie within this.
 constexpr double OVERLAP = 0.05;  // K
 // States found within the rounding of an edge of the domain belong to it.
@@ -209,9 +214,10 @@ std::pair<double, double> start(Equation e, double u, double v) {
         }
         return {t, p};
     }
-    double t = e == Equation::HighTemperature ? 1200.0 : 400.0;
+    // Steam of u at a low pressure: about u0 + cv·t, then Newton steps.
+    double t = std::clamp((u - U_STEAM_0C) / CV_STEAM, 0.0, detail::T5_MAX_C);
     const double p_low = 1e-3;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 4; ++i) {
         const detail::Slopes y = slopes(e, p_low, t);
         t += std::clamp((u - energy(y.h, p_low, y.v)) / (y.h_t + y.s_x * p_low), -T_STEP, T_STEP);
     }
@@ -243,12 +249,16 @@ std::optional<Found> single_phase(double u, double v, bool dense_steam) {
         }
         return near;
     }
-    const bool liquid = v < 0.0014;
-    const Equation order[] = {liquid ? Equation::Water : Equation::Steam,
-                              liquid ? Equation::Steam : Equation::HighTemperature,
+    // Steam whose ideal-gas temperature lies above 800 °C is tried in region 5 first.
+    const bool liquid = v < V_LIQUID;
+    const std::pair<double, double> steam_start = liquid ? std::pair{0.0, 0.0} : start(Equation::Steam, u, v);
+    const bool hot = !liquid && steam_start.first > detail::T25_C;
+    const Equation gas = hot ? Equation::HighTemperature : Equation::Steam;
+    const Equation other_gas = hot ? Equation::Steam : Equation::HighTemperature;
+    const Equation order[] = {liquid ? Equation::Water : gas, liquid ? Equation::Steam : other_gas,
                               liquid ? Equation::HighTemperature : Equation::Water};
     for (const Equation e : order) {
-        const auto [t0, p0] = start(e, u, v);
+        const auto [t0, p0] = e == Equation::Steam && !liquid ? steam_start : start(e, u, v);
         for (int k = dense_steam ? 2 : 0; k < (dense_steam ? 3 : 2); ++k) {
             std::optional<Found> f;
             if (k == 0 && near && near->p > 0) f = search_gibbs(e, u, v, near->t, near->p);
