@@ -71,10 +71,6 @@ struct Trial {
     double x, value, slope, v;
 };
 
-double derivative_pressure(const detail::GibbsState& g) {  // (∂v/∂p)T = R·T·π²γ_ππ / p², m³/(kg·MPa)
-    return detail::R_WATER * g.T * g.pi_terms().pi2_g_pp / (KJ_PER_MPA_M3 * g.p * g.p);
-}
-
 class Line {
 public:
     Line(const LineOf& of, double fixed, double target) : of_(of), fixed_(fixed), target_(target) {
@@ -87,15 +83,16 @@ public:
     Trial at(const Piece& piece, double x, double v_near) const {
         const double p_ = p(x), t_ = t(x), T = t_ + KELVIN;
         if (piece.equation != Equation::NearCritical) {
+            if (of_.isotherm && of_.quantity == Quantity::Volume) {
+                // (∂v/∂p)T = −v·κ_T, κ_T = v·cp/(cv·w²) from the same evaluation.
+                const detail::SinglePhase y = gibbs_phase(piece.equation, p_, t_);
+                return {x, y.v, -y.v * y.v * y.cp / (y.cv * y.w * y.w) * detail::PA_PER_MPA, NOT_A_NUMBER};
+            }
             const detail::Slopes y = gibbs(piece.equation, p_, t_);
-            // (∂v/∂T)p = −(∂s/∂p)T; (∂v/∂p)T from the equation itself where needed.
-            const double v_t = -y.s_x / KJ_PER_MPA_M3;
-            const bool needs_v_p = of_.isotherm && (of_.quantity == Quantity::Volume);
-            const double v_p = needs_v_p ? gibbs_value(piece.equation, p_, t_, derivative_pressure) : NOT_A_NUMBER;
             switch (of_.quantity) {
                 case Quantity::Enthalpy: return {x, y.h, of_.isotherm ? y.h_x : y.h_t, NOT_A_NUMBER};
                 case Quantity::Entropy: return {x, y.s, of_.isotherm ? y.s_x : y.s_t, NOT_A_NUMBER};
-                default: return {x, y.v, of_.isotherm ? v_p : v_t, NOT_A_NUMBER};
+                default: return {x, y.v, -y.s_x / KJ_PER_MPA_M3, NOT_A_NUMBER};  // (∂v/∂T)p = −(∂s/∂p)T
             }
         }
         // From the previous trial's volume, else from the backward equation
@@ -201,11 +198,11 @@ private:
             default: return detail::high_temperature(p, t, detail::slopes);
         }
     }
-    static double gibbs_value(Equation e, double p, double t, detail::GibbsProperty of) {
+    static detail::SinglePhase gibbs_phase(Equation e, double p, double t) {
         switch (e) {
-            case Equation::Water: return detail::water(p, t, of);
-            case Equation::Steam: return detail::steam(p, t, of);
-            default: return detail::high_temperature(p, t, of);
+            case Equation::Water: return detail::water(p, t, detail::phase);
+            case Equation::Steam: return detail::steam(p, t, detail::phase);
+            default: return detail::high_temperature(p, t, detail::phase);
         }
     }
     // Halves the interval, in the logarithm where its ends lie a decade apart or more.
