@@ -163,10 +163,13 @@ public:
         return std::fabs(a.slope) < std::fabs(b.slope) ? a : b;
     }
 
-    // The states of the piece that meet the target, lowest free variable first.
-    void roots(const Piece& piece, std::vector<std::pair<Piece, Trial>>& found) const {
+    // The states of the piece that meet the target, lowest free variable
+    // first; its ends kept in `ends` for the slivers between pieces.
+    void roots(const Piece& piece, std::vector<std::pair<Piece, Trial>>& found,
+               std::vector<std::pair<Piece, std::pair<Trial, Trial>>>& ends) const {
         const Trial a = at(piece, piece.low, piece.v_low);
         const Trial b = at(piece, piece.high, std::isnan(piece.v_high) ? a.v : piece.v_high);
+        ends.push_back({piece, {a, b}});
         // Within the tolerance: an end's quantity can differ from the (p, t)
         // function's in its last digits, and a state at the end is met.
         const auto between = [this](const Trial& u, const Trial& w) {
@@ -214,6 +217,17 @@ private:
     const LineOf& of_;
     double fixed_, target_, tolerance_;
 };
+
+// The rank of a region in holding a boundary it shares, lowest first:
+// region 1 holds 350 °C, region 2 the B23 line and 800 °C.
+int holds_boundary(Equation e) {
+    switch (e) {
+        case Equation::Water: return 0;
+        case Equation::Steam: return 1;
+        case Equation::NearCritical: return 2;
+        default: return 3;
+    }
+}
 
 // The pieces of the isotherm t, by pressure: steam below the saturation
 // pressure or the B23 line, region 3 above B23 (split at the saturation
@@ -331,11 +345,12 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
     // water's below them: a piece on the other side is not searched.
     const double margin = SIDE_MARGIN * std::fabs(vapour);
     std::vector<std::pair<Piece, Trial>> found;
+    std::vector<std::pair<Piece, std::pair<Trial, Trial>>> ends;
     for (const Piece& piece : of.isotherm ? isotherm(fixed) : isobar(fixed)) {
         const bool steam_side = piece.region == Region::STEAM || piece.region == Region::NEAR_CRITICAL_STEAM;
         const bool water_side = piece.region == Region::WATER || piece.region == Region::NEAR_CRITICAL_WATER;
         if ((steam_side && target < vapour - margin) || (water_side && target > vapour + margin)) continue;
-        if (piece.low < piece.high) line.roots(piece, found);
+        if (piece.low < piece.high) line.roots(piece, found, ends);
     }
 
     // The single-phase states in the order of the free variable (one at the
@@ -347,7 +362,20 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
         if (std::fabs(f.second.value - target) <= line.tolerance()) single.push_back(f);
     }
     if (wet && (branch == Branch::WET || single.empty())) return *wet;
-    if (single.empty()) throw FatalStop(of.outside);
+    if (single.empty()) {
+        // Where two regions' equations meet, their quantities step by a little,
+        // and a target inside the step is met by no state: the state on the
+        // boundary of the region that holds it (steam B23 and 800 °C, water 350 °C).
+        for (std::size_t i = 1; i < ends.size(); ++i) {
+            const auto& [left, l] = ends[i - 1];
+            const auto& [right, r] = ends[i];
+            const Trial &u = l.second, &w = r.first;
+            if (!(u.x == w.x && std::fmin(u.value, w.value) <= target && target <= std::fmax(u.value, w.value))) continue;
+            const bool left_holds = holds_boundary(left.equation) < holds_boundary(right.equation);
+            return state_of(line, of, target, left_holds ? left : right, left_holds ? u : w);
+        }
+        throw FatalStop(of.outside);
+    }
     std::sort(single.begin(), single.end(), [](const auto& a, const auto& b) { return a.second.x < b.second.x; });
     const auto& chosen = branch == Branch::HIGHER ? single.back() : branch == Branch::LOWER ? single.front()
                          : of.isotherm ? single.front() : single.back();

@@ -192,3 +192,20 @@ TEST(StatePairs, StatesOutsideTheDomainStop) {
                                {100.0, -1.0}})
         EXPECT_EQ(stop_message([&] { TFS::STATE_UV(a, b); }), uv) << a << ", " << b;
 }
+
+// Where the equations of regions 2 and 3 leave a step at the B23 line (above
+// some 405 °C steam's h and s there lie above region 3's), a pair inside the
+// step has the state of steam on the line, not a stop.
+TEST(StatePairs, StepsBetweenRegionsGiveTheStateOnTheBoundary) {
+    for (const double t : {414.0, 428.0, 500.0}) {
+        const double T = t + 273.15;
+        const double p23 = 348.05185628969 - 1.1671859879975 * T + 0.0010192970039326 * T * T;
+        const double h = (TFS::HP_PT(p23, t) + TFS::HKR_PT(p23, t, 1)) / 2;
+        const double s = (TFS::SP_PT(p23, t) + TFS::SKR_PT(p23, t, 1)) / 2;
+        const TFS::State a = TFS::STATE_TH(t, h), b = TFS::STATE_TS(t, s);
+        EXPECT_EQ(a.region, 2) << t;
+        EXPECT_NEAR(a.p, p23, 1e-12 * p23) << t;
+        EXPECT_EQ(b.region, 2) << t;
+        EXPECT_NEAR(b.p, p23, 1e-12 * p23) << t;
+    }
+}
