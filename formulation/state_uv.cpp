@@ -49,8 +49,10 @@ constexpr double U_STEAM_0C = 2375.0;  // kJ/kg
 constexpr double CV_STEAM = 1.5;       // kJ/(kg·K)
 // Below this volume water is searched before steam.
 constexpr double V_LIQUID = 0.0014;  // m³/kg
-// The overlaps of the equations at their boundaries lie within this.
+// The overlaps of the equations at their boundaries, and the slivers between
+// them that neither reaches, lie within this.
 constexpr double OVERLAP = 0.05;  // K
+constexpr double SLIVER = OVERLAP;
 // States found within the rounding of an edge of the domain belong to it.
 constexpr double EDGE_P = 1e-11;  // of p
 constexpr double EDGE_T = 1e-9;   // K
@@ -233,7 +235,28 @@ std::pair<double, double> start(Equation e, double u, double v) {
 // where one was found (the equations nearly agree across their boundaries)
 // and from its own start; or, for dense steam far from the ideal gas, from
 // the pressure of volume v on the isotherm of that start.
-std::optional<Found> single_phase(double u, double v, bool dense_steam) {
+// How far a state found outside its equation's region lies from it, in
+// steps of a thousand from the rounding of a boundary state up to SLIVER (a
+// sliver at a boundary that neither region's equation reaches); infinite
+// farther.
+double distance_across(const Found& f) {
+    if (region_at(f.p, f.t) == Region::OUTSIDE) return INFINITY;
+    for (const double d : {SLIVER * 1e-9, SLIVER * 1e-6, SLIVER * 1e-3, SLIVER}) {
+        Found colder = f, hotter = f;
+        colder.t -= d, hotter.t += d;
+        if (single_phase_root(colder) || single_phase_root(hotter)) return d;
+    }
+    return INFINITY;
+}
+
+// Keeps the state nearest its own region.
+void keep_nearest(std::optional<Found>* across, const Found& f) {
+    if (!*across || distance_across(f) < distance_across(**across)) {
+        if (std::isfinite(distance_across(f))) *across = f;
+    }
+}
+
+std::optional<Found> single_phase(double u, double v, bool dense_steam, std::optional<Found>* across) {
     std::optional<Found> near;
     if (v > V3_LOWEST && v < V3_HIGHEST) near = search_near_critical(u, v);
     if (near && single_phase_root(*near)) {
@@ -249,6 +272,7 @@ std::optional<Found> single_phase(double u, double v, bool dense_steam) {
         }
         return near;
     }
+    if (near) keep_nearest(across, *near);
     // Steam whose ideal-gas temperature lies above 800 °C is tried in region 5 first.
     const bool liquid = v < V_LIQUID;
     const std::pair<double, double> steam_start = liquid ? std::pair{0.0, 0.0} : start(Equation::Steam, u, v);
@@ -272,6 +296,7 @@ std::optional<Found> single_phase(double u, double v, bool dense_steam) {
             if (f && single_phase_root(*f)) return f;
             if (f)
                 if (const std::optional<Found> g = onto_edge(e, u, v, *f)) return g;
+            if (f) keep_nearest(across, *f);
         }
     }
     return std::nullopt;
@@ -380,14 +405,18 @@ State single_phase_state(const Found& f) {
 
 State STATE_UV(double u, double v) {
     if (!(std::isfinite(u) && std::isfinite(v) && v > 0)) throw FatalStop(MESSAGE_OUTSIDE);
-    std::optional<Found> f = single_phase(u, v, false);
+    // A state in a sliver between two regions' equations, just across its
+    // own region's boundary: the answer where no state lies in its own region.
+    std::optional<Found> across;
+    std::optional<Found> f = single_phase(u, v, false, &across);
     // A single phase within rounding of the saturation line is the saturated phase, wet steam of x = 0 or 1.
     if (f && f->p < PKR && std::fabs(f->t - TS_P(f->p)) <= ON_LINE * (f->t + KELVIN))
         if (wet(u, v)) f.reset();
     if (f) return single_phase_state(*f);
     const std::optional<Wet> w = wet(u, v);
     if (!w) {
-        f = single_phase(u, v, true);
+        f = single_phase(u, v, true, &across);
+        if (!f) f = across;
         if (!f) throw FatalStop(MESSAGE_OUTSIDE);
         return single_phase_state(*f);
     }

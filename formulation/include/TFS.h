@@ -243,7 +243,9 @@ State STATE_HS(double h, double s);
 // mixture, cp and the transport properties NaN. Where two regions' equations
 // leave a step in the quantity at their boundary (up to some 0.1 kJ/kg in h at
 // the B23 line), a pair inside the step has the state on the boundary of the
-// region that holds it. A pair outside the domain, or
+// region that holds it; (u, v) in a sliver between two regions' equations
+// that neither reaches has, as (h, s), the state of one of them just across
+// its boundary. A pair outside the domain, or
 // no finite number, ends in the stop of its own pair ("ЗАДАННЫЕ T И H ЗА
 // ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:", likewise T И S, P И V, T И V, U И V).
 //

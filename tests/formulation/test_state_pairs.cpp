@@ -195,7 +195,8 @@ TEST(StatePairs, StatesOutsideTheDomainStop) {
 
 // Where the equations of regions 2 and 3 leave a step at the B23 line (above
 // some 405 °C steam's h and s there lie above region 3's), a pair inside the
-// step has the state of steam on the line, not a stop.
+// step has the state of steam on the line, not a stop; (u, v) there a state
+// of either equation in the sliver between them.
 TEST(StatePairs, StepsBetweenRegionsGiveTheStateOnTheBoundary) {
     for (const double t : {414.0, 428.0, 500.0}) {
         const double T = t + 273.15;
@@ -207,5 +208,14 @@ TEST(StatePairs, StepsBetweenRegionsGiveTheStateOnTheBoundary) {
         EXPECT_NEAR(a.p, p23, 1e-12 * p23) << t;
         EXPECT_EQ(b.region, 2) << t;
         EXPECT_NEAR(b.p, p23, 1e-12 * p23) << t;
+        // (u, v) between steam's and region 3's at the line: a state of one of
+        // the equations just across its region's boundary, not a stop.
+        double v1 = 0, v2 = 0;
+        TFS::VKR_PT(p23, t, v1, v2);
+        const double u = (TFS::UP_PT(p23, t) + TFS::UKR_PT(p23, t, 1)) / 2, v = (TFS::VP_PT(p23, t) + v1) / 2;
+        const TFS::State c = TFS::STATE_UV(u, v);
+        EXPECT_NEAR(c.u, u, 1e-11 * u) << t;
+        EXPECT_NEAR(c.v, v, 1e-11 * v) << t;
+        EXPECT_NEAR(c.t, t, 0.01) << t;
     }
 }
