@@ -114,6 +114,24 @@ public:
         }
     }
 
+    // Region 3 along an isotherm is searched in its own variable, the volume:
+    // each trial one evaluation of its equation, with no root for the volume.
+    bool by_volume(const Piece& piece) const { return piece.equation == Equation::NearCritical && of_.isotherm; }
+
+    Trial at_volume(double v) const {
+        const detail::Slopes y = detail::near_critical(v, fixed_, detail::slopes);
+        switch (of_.quantity) {
+            case Quantity::Enthalpy: return {v, y.h, y.h_x, v};
+            case Quantity::Entropy: return {v, y.s, y.s_x, v};
+            default: return {v, v, 1.0, v};
+        }
+    }
+
+    // A trial at the free variable x of the search: p or t, or v in region 3 along an isotherm.
+    Trial eval(const Piece& piece, double x, double v_near) const {
+        return by_volume(piece) ? at_volume(x) : at(piece, x, v_near);
+    }
+
     // The free variable of the state in [a, b] (whose values enclose the
     // target) that meets it: safeguarded Newton steps, a step that leaves the
     // enclosing interval halving it (in the logarithm where the ends lie
@@ -128,7 +146,7 @@ public:
         if (a.value != b.value) {
             const double f = (target_ - a.value) / (b.value - a.value);
             const double first = decades ? a.x * std::pow(b.x / a.x, f) : a.x + f * (b.x - a.x);
-            if ((a.x < first && first < b.x) || (b.x < first && first < a.x)) x = at(piece, first, best.v);
+            if ((a.x < first && first < b.x) || (b.x < first && first < a.x)) x = eval(piece, first, best.v);
         }
         int polish = 0;
         for (int step = 0; step < MAX_STEPS; ++step) {
@@ -146,7 +164,7 @@ public:
                 if (std::fabs(residual) <= tolerance_) break;
                 if (next == a.x || next == b.x) break;
             }
-            x = at(piece, next, x.v);
+            x = eval(piece, next, x.v);
         }
         return best;
     }
@@ -157,7 +175,7 @@ public:
         for (int i = 0; i < MAX_STEPS; ++i) {
             const double middle = midpoint(a.x, b.x);
             if (middle == a.x || middle == b.x) break;
-            const Trial m = at(piece, middle, NOT_A_NUMBER);
+            const Trial m = eval(piece, middle, NOT_A_NUMBER);
             ((m.slope > 0) == (a.slope > 0) ? a : b) = m;
         }
         return std::fabs(a.slope) < std::fabs(b.slope) ? a : b;
@@ -167,9 +185,15 @@ public:
     // first; its ends kept in `ends` for the slivers between pieces.
     void roots(const Piece& piece, std::vector<std::pair<Piece, Trial>>& found,
                std::vector<std::pair<Piece, std::pair<Trial, Trial>>>& ends) const {
-        const Trial a = at(piece, piece.low, piece.v_low);
-        const Trial b = at(piece, piece.high, std::isnan(piece.v_high) ? a.v : piece.v_high);
+        Trial a = at(piece, piece.low, piece.v_low);
+        Trial b = at(piece, piece.high, std::isnan(piece.v_high) ? a.v : piece.v_high);
         ends.push_back({piece, {a, b}});
+        if (by_volume(piece)) a = at_volume(a.v), b = at_volume(b.v);
+        // A state found by volume takes its pressure from the equation.
+        const auto keep = [&](Trial x) {
+            if (by_volume(piece)) x.x = detail::near_critical(x.v, fixed_, detail::slopes).p;
+            found.emplace_back(piece, x);
+        };
         // Within the tolerance: an end's quantity can differ from the (p, t)
         // function's in its last digits, and a state at the end is met.
         const auto between = [this](const Trial& u, const Trial& w) {
@@ -184,10 +208,10 @@ public:
         if (beyond) {
             const Trial m = extremum(piece, a, b);
             if (!between(a, m)) return;
-            found.emplace_back(piece, root(piece, a, m));
-            found.emplace_back(piece, root(piece, m, b));
+            keep(root(piece, a, m));
+            keep(root(piece, m, b));
         } else if (between(a, b)) {
-            found.emplace_back(piece, root(piece, a, b));
+            keep(root(piece, a, b));
         }
     }
 
