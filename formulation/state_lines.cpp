@@ -200,6 +200,14 @@ public:
             const double low = std::fmin(u.value, w.value), high = std::fmax(u.value, w.value);
             return low - tolerance_ <= target_ && target_ <= high + tolerance_;
         };
+        // Region 3 along an isobar by its volume, which rises with t there: the
+        // temperature interpolated between the ends; the state closes it at
+        // the given volume itself (state_of).
+        if (piece.equation == Equation::NearCritical && !of_.isotherm && of_.quantity == Quantity::Volume) {
+            if (between(a, b))
+                keep({a.x + (target_ - a.value) / (b.value - a.value) * (b.x - a.x), target_, a.slope, target_});
+            return;
+        }
         const bool turns = (a.slope > 0) != (b.slope > 0);
         // At or beyond the nearer end on the side of an extremum: none, or
         // one on each side of it (an end itself among them).
