@@ -10,6 +10,7 @@
 #include "state_lines.h"
 
 #include "backward_region3.h"
+#include "boundary_holder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -250,17 +251,6 @@ private:
     double fixed_, target_, tolerance_;
 };
 
-// The rank of a region in holding a boundary it shares, lowest first:
-// region 1 holds 350 °C, region 2 the B23 line and 800 °C.
-int holds_boundary(Equation e) {
-    switch (e) {
-        case Equation::Water: return 0;
-        case Equation::Steam: return 1;
-        case Equation::NearCritical: return 2;
-        default: return 3;
-    }
-}
-
 // The pieces of the isotherm t, by pressure: steam below the saturation
 // pressure or the B23 line, region 3 above B23 (split at the saturation
 // pressure below the critical temperature), water above the saturation
@@ -403,7 +393,7 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
             const auto& [right, r] = ends[i];
             const Trial &u = l.second, &w = r.first;
             if (!(u.x == w.x && std::fmin(u.value, w.value) <= target && target <= std::fmax(u.value, w.value))) continue;
-            const bool left_holds = holds_boundary(left.equation) < holds_boundary(right.equation);
+            const bool left_holds = detail::holds_boundary(left.region) < detail::holds_boundary(right.region);
             return state_of(line, of, target, left_holds ? left : right, left_holds ? u : w);
         }
         throw FatalStop(of.outside);
