@@ -41,6 +41,7 @@ constexpr double TOLERANCE = 1e-11;
 constexpr double SCALE = 1.0;
 constexpr double STEP_SETTLED = 1e-15;
 constexpr int MAX_POLISH = 3;
+constexpr double POLISH_SETTLED = 1e-12;
 constexpr double LOG_STEP = 3;
 constexpr int MAX_STEPS = 200;
 // A single-phase state this close to the wet state on the line (in its free
@@ -161,6 +162,10 @@ public:
                                   : x.x + residual / x.slope;
             const bool inside = (a.x < next && next < b.x) || (b.x < next && next < a.x);
             if (!inside) next = midpoint(a.x, b.x);
+            // Met, a step within the rounding of the quantity (which, where it
+            // hardly changes with the free variable, moves it by some 1e-12 of
+            // itself) gains nothing.
+            if (std::fabs(residual) <= tolerance_ && std::fabs(next - x.x) <= POLISH_SETTLED * std::fabs(x.x)) break;
             if (next == a.x || next == b.x || std::fabs(next - x.x) <= STEP_SETTLED * std::fabs(x.x)) {
                 if (std::fabs(residual) <= tolerance_) break;
                 if (next == a.x || next == b.x) break;
