@@ -87,7 +87,7 @@ double gamma_tau_tau(const Reduced& r) {
 }
 
 detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState&) {
-    return detail::ideal_gas_pi_terms(n, I, J, r.Pi, r.C, r.tau);
+    return detail::ideal_gas_pi_terms<n, I, J>(r.Pi, r.C, r.tau);
 }
 
 using Metastable = detail::GibbsOf<Reduced, reduce, gamma, gamma_tau, gamma_pi, gamma_tau_tau, pi_terms>;
