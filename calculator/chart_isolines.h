@@ -1,0 +1,44 @@
+// The isolines of a diagram, computed from exact states of the formulation:
+// an isobar's points are states at its pressure, an isentrope's states at
+// its entropy, and so on. Each line is sampled over its whole length, then
+// refined where it crosses the shown range until its chords are short there,
+// so that a zoomed view gets smooth lines at the cost of what it shows.
+#pragma once
+
+#include "chart_kinds.h"
+
+#include <vector>
+
+struct IsolineSpec {
+    IsolineFamily family;
+    double value;  // in the core's unit of the family's quantity; x for the dryness
+    bool operator==(const IsolineSpec&) const = default;
+};
+
+struct Isoline {
+    IsolineSpec spec;
+    std::vector<ChartPoint> points;  // in the order of the line
+};
+
+// The saturation dome is the dryness 0 (saturated water, from the triple
+// point) and 1 (saturated steam) lines; both end in the critical point.
+struct ChartDome {
+    Isoline water, steam;
+    ChartPoint critical;
+};
+
+ChartPoint CriticalChartPoint();
+
+// One isoline refined for the kind's axes over `range`.
+Isoline ComputeIsoline(const IsolineSpec& spec, const ChartKindRow& kind, const ChartRange& range);
+ChartDome ComputeDome(const ChartKindRow& kind, const ChartRange& range);
+
+// The specs of the chosen families at their values.
+std::vector<IsolineSpec> SpecsOf(const QList<IsolineFamily>& families);
+
+// The isolines and dome of a view, all at once.
+struct ChartLines {
+    ChartDome dome;
+    std::vector<Isoline> isolines;
+};
+ChartLines ComputeChartLines(const std::vector<IsolineSpec>& specs, const ChartKindRow& kind, const ChartRange& range);

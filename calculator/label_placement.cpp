@@ -1,0 +1,63 @@
+#include "label_placement.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Places tried along the shown part of a line, from its middle outwards, so
+// that labels stand away from the frame where they can.
+constexpr double Tries[] = {0.5, 0.4, 0.6, 0.3, 0.7, 0.2, 0.8, 0.45, 0.55, 0.35, 0.65, 0.25, 0.75, 0.15, 0.85, 0.1, 0.9};
+
+// The stretches of a polyline inside the plot, with their lengths.
+struct Stretch {
+    QPointF from, to;
+    double length;
+};
+
+QList<Stretch> ShownStretches(const QList<QPointF>& line, const QRectF& plot) {
+    QList<Stretch> stretches;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        if (plot.contains(line[i - 1]) && plot.contains(line[i])) {
+            const QPointF d = line[i] - line[i - 1];
+            stretches.append({line[i - 1], line[i], std::hypot(d.x(), d.y())});
+        }
+    return stretches;
+}
+
+QPointF PointAlong(const QList<Stretch>& stretches, double distance) {
+    for (const Stretch& stretch : stretches) {
+        if (distance <= stretch.length)
+            return stretch.from + (stretch.to - stretch.from) * (stretch.length > 0 ? distance / stretch.length : 0);
+        distance -= stretch.length;
+    }
+    return stretches.back().to;
+}
+
+}  // namespace
+
+QList<std::optional<QRectF>> PlaceLabels(const QList<LabelRequest>& requests, const QRectF& plot,
+                                         const QList<QRectF>& keptFree) {
+    QList<QRectF> taken = keptFree;
+    QList<std::optional<QRectF>> placed;
+    for (const LabelRequest& request : requests) {
+        std::optional<QRectF> found;
+        const QList<Stretch> stretches = ShownStretches(request.line, plot);
+        double total = 0;
+        for (const Stretch& stretch : stretches) total += stretch.length;
+        if (total > 0)
+            for (const double share : Tries) {
+                const QPointF centre = PointAlong(stretches, share * total);
+                QRectF rect(QPointF(), request.size);
+                rect.moveCenter(centre);
+                const auto overlaps = [&rect](const QRectF& other) { return rect.intersects(other); };
+                if (plot.contains(rect) && std::none_of(taken.begin(), taken.end(), overlaps)) {
+                    found = rect;
+                    break;
+                }
+            }
+        if (found) taken.append(*found);
+        placed.append(found);
+    }
+    return placed;
+}

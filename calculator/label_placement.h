@@ -1,0 +1,23 @@
+// Where the labels of a diagram's lines stand: each on its own line, inside
+// the plot, and never over another label or a kept-free place (a state's
+// mark). A line with no free place along it goes without a label. No
+// widgets: positions in pixels of the plot.
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+
+#include <optional>
+
+struct LabelRequest {
+    QList<QPointF> line;  // the drawn polyline
+    QSizeF size;          // of the label's text with its margin
+};
+
+// One result per request, in their order: the label's rectangle, centred on
+// a point of its line; none where no place is free. Earlier requests are
+// placed first.
+QList<std::optional<QRectF>> PlaceLabels(const QList<LabelRequest>& requests, const QRectF& plot,
+                                         const QList<QRectF>& keptFree = {});
