@@ -22,7 +22,7 @@ constexpr double LongestShownChord = 1.0 / 120;
 constexpr int MostHalvings = 8;
 
 ChartPoint PointOf(const TFS::State& state) {
-    return {state.p, state.t, state.h, state.s, state.v};
+    return {state.p, state.t, state.h, state.s, state.v, state.x};
 }
 
 // A sample of a line at parameter `at`; none where the formulation serves no state.
@@ -239,7 +239,10 @@ ChartPoint CriticalChartPoint() {
 }
 
 Isoline ComputeIsoline(const IsolineSpec& spec, const ChartKindRow& kind, const ChartRange& range) {
-    return {spec, Trace(ShapeOf(spec), ViewPlace{kind, range})};
+    Isoline line{spec, Trace(ShapeOf(spec), ViewPlace{kind, range})};
+    if (kind.wetStatesOnOnePlace() && spec.family != IsolineFamily::Dryness)
+        std::erase_if(line.points, [](const ChartPoint& point) { return point.x > 0 && point.x < 1; });
+    return line;
 }
 
 ChartDome ComputeDome(const ChartKindRow& kind, const ChartRange& range) {
@@ -259,4 +262,22 @@ ChartLines ComputeChartLines(const std::vector<IsolineSpec>& specs, const ChartK
     ChartLines lines{ComputeDome(kind, range), {}};
     for (const IsolineSpec& spec : specs) lines.isolines.push_back(ComputeIsoline(spec, kind, range));
     return lines;
+}
+
+std::vector<IsolineSpec> FinerSpecs(const std::vector<IsolineSpec>& specs) {
+    std::vector<IsolineSpec> finer;
+    for (const IsolineFamilyRow& row : IsolineFamilies()) {
+        std::vector<double> values;
+        for (const IsolineSpec& spec : specs)
+            if (spec.family == row.family) values.push_back(spec.value);
+        std::sort(values.begin(), values.end());
+        const bool geometric = row.quantity == ChartQuantity::Pressure || row.quantity == ChartQuantity::Volume;
+        for (size_t i = 0; i < values.size(); ++i) {
+            if (i > 0)
+                finer.push_back({row.family, geometric ? std::sqrt(values[i - 1] * values[i])
+                                                        : (values[i - 1] + values[i]) / 2});
+            finer.push_back({row.family, values[i]});
+        }
+    }
+    return finer;
 }

@@ -42,3 +42,8 @@ struct ChartLines {
     std::vector<Isoline> isolines;
 };
 ChartLines ComputeChartLines(const std::vector<IsolineSpec>& specs, const ChartKindRow& kind, const ChartRange& range);
+
+// A printed chart's finer grid: between each two neighbouring values of a
+// family one more (the geometric mean of pressures and volumes, whose lines
+// stand in decades, the arithmetic one of the others).
+std::vector<IsolineSpec> FinerSpecs(const std::vector<IsolineSpec>& specs);

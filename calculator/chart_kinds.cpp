@@ -73,11 +73,18 @@ const QList<ChartKindRow>& ChartKinds() {
         {ChartKind::PressureEnthalpy, "&p–h (pressure–enthalpy, log p)", "ph", "Pressure–enthalpy diagram of water",
          {Enthalpy, false, 0, 4200}, {Pressure, true, 0.001, 100}, {Isotherm, Isentrope, Dryness}, InputMode::ByPH},
         {ChartKind::PressureTemperature, "p–&T (pressure–temperature)", "pt", "Pressure–temperature diagram of water",
-         {Temperature, false, 0, 800}, {Pressure, true, 0.001, 100}, {Isochore, Isenthalp}, InputMode::ByPT},
+         {Temperature, false, 0, 800}, {Pressure, true, 0.001, 100}, {Isochore}, InputMode::ByPT},
         {ChartKind::PressureVolume, "p–&v (pressure–volume, log–log)", "pv", "Pressure–volume diagram of water",
          {Volume, true, 0.0005, 1000}, {Pressure, true, 0.001, 100}, {Isotherm, Isentrope, Dryness}, std::nullopt},
     };
     return rows;
+}
+
+bool ChartKindRow::wetStatesOnOnePlace() const {
+    const auto pressureOrTemperature = [](ChartQuantity q) {
+        return q == ChartQuantity::Pressure || q == ChartQuantity::Temperature;
+    };
+    return pressureOrTemperature(x.quantity) && pressureOrTemperature(y.quantity);
 }
 
 const ChartKindRow& KindRow(ChartKind kind) {

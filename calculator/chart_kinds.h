@@ -10,12 +10,14 @@
 #include <QList>
 #include <QString>
 
+#include <cmath>
 #include <optional>
 
 // A point of a diagram carries every axis quantity, so that one isoline is
 // drawn on any kind.
 struct ChartPoint {
     double p, t, h, s, v;
+    double x = NAN;  // the dryness of wet steam; NaN for a single phase
 };
 
 enum class ChartQuantity { Pressure, Temperature, Enthalpy, Entropy, Volume };
@@ -67,6 +69,9 @@ struct ChartKindRow {
     std::optional<InputMode> clickMode;
 
     ChartRange defaultRange() const { return {x.min, x.max, y.min, y.max}; }
+    // On p–T every wet state lies on the saturation curve: an isoline's wet
+    // part would run along the curve, so there it is left out.
+    bool wetStatesOnOnePlace() const;
 };
 
 const QList<ChartKindRow>& ChartKinds();

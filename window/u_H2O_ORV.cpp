@@ -94,6 +94,7 @@ TForm1::TForm1(QWidget* parent)
     applyPaletteColours();
     setupStatesTable();
     buildLinesPage();
+    buildChartPage();
     buildMenuBar();
     GiveShortcutsPriority(this);
     FormCreate();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation.h"
+#include "chart_kinds.h"
 #include "diagram_chart.h"
 #include "state_table.h"
 #include "units.h"
@@ -12,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+class ChartPage;
 class LinesPage;
 class QAction;
 class QActionGroup;
@@ -120,6 +122,12 @@ public:
     LinesPage* linesPage() const { return lines; }
 
     void setDiagramKind(DiagramChart::Kind kind);
+    // The page Chart (View → Diagram chooses its kind; T–s and h–s also the
+    // state panel's diagram), in chart_tab.cpp. A point chosen on it is
+    // calculated in the mode of the axes' pair, where there is one.
+    void setChartKind(ChartKind kind);
+    ChartPage* chartPage() const { return chart; }
+    void calculateChartPoint(double x, double y);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
     QSize designedSize() const;
@@ -194,6 +202,9 @@ private:
     void setupStatesTable();
     void buildLinesPage();
     LinesPage* lines = nullptr;
+    void buildChartPage();
+    void showChartStates(const QList<qsizetype>& selected);
+    ChartPage* chart = nullptr;
     void loadStates();
     void appendState(const CalculationRequest& request, const Outputs& outputs);
     void saveStates();

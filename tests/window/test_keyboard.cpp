@@ -3,6 +3,7 @@
 // every shortcut works wherever the focus is.
 
 #include "calculate_fixture.h"
+#include "chart_page.h"
 #include "lines_page.h"
 
 #include <QAbstractItemModel>
@@ -117,6 +118,7 @@ TEST_F(Keyboard, CtrlPageDownAndUpTurnThePagesOnTheRight) {
     QWidget* lines = form.linesPage();
     for (const auto& [keys, shown] : {std::pair{Qt::Key_PageDown, ui.TabStates},
                                       {Qt::Key_PageDown, lines},
+                                      {Qt::Key_PageDown, form.chartPage()},
                                       {Qt::Key_PageDown, added},
                                       {Qt::Key_PageDown, ui.TabDiagram},
                                       {Qt::Key_PageUp, added}}) {

@@ -1,0 +1,87 @@
+// The README's pictures of the page Chart, rendered offscreen:
+//   chart_pictures <folder> [--dark] [--size WxH]
+// three states calculated by clicks on the p–T chart (a Rankine cycle's
+// feed water, live steam and exhaust), then the window grabbed with the
+// chart of each kind in view: <folder>/chart_<kind>.png (chart_<kind>_dark.png
+// in a dark palette), and a printed A3 page of the h–s chart as
+// <folder>/chart_print.pdf. The window starts as on a first start.
+#include "chart_page.h"
+#include "chart_print.h"
+#include "message_box.h"
+#include "u_H2O_ORV.h"
+
+#include <QApplication>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+QPalette DarkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x26, 0x26, 0x26));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    return dark;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <folder> [--dark] [--size WxH]\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("H2O_ORV"));
+    QApplication::setApplicationName(QStringLiteral("p_H2O_ORV"));
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    bool dark = false;
+    QSize size(1366, 740);
+    for (int i = 2; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--dark") dark = true;
+        if (QByteArray(argv[i]) == "--size" && i + 1 < argc) {
+            const QList<QByteArray> wh = QByteArray(argv[++i]).split('x');
+            if (wh.size() == 2) size = QSize(wh[0].toInt(), wh[1].toInt());
+        }
+    }
+    if (dark) QApplication::setPalette(DarkPalette());
+    SetMessageCapture([](const ShownMessage& message) { std::fprintf(stderr, "%s\n", qPrintable(message.text)); });
+
+    TForm1 form;
+    form.show();
+    QApplication::processEvents();
+    form.resize(size);
+    ChartPage* page = form.chartPage();
+    qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget())->setCurrentWidget(page);
+    form.setChartKind(ChartKind::PressureTemperature);
+    for (const auto& [t, p] : {std::pair{45.0, 16.0}, std::pair{540.0, 16.0}, std::pair{45.8, 0.0099}})
+        form.calculateChartPoint(t, p);
+    for (const ChartKindRow& kind : ChartKinds()) {
+        form.setChartKind(kind.kind);
+        page->chartView()->isolinesTask().finish();
+        QApplication::processEvents();
+        const QString name = QStringLiteral("%1/chart_%2%3.png").arg(folder, QLatin1String(kind.key),
+                                                                     dark ? QStringLiteral("_dark") : QString());
+        if (!form.grab().save(name, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            return 1;
+        }
+    }
+    if (!dark) {
+        form.setChartKind(ChartKind::EnthalpyEntropy);
+        page->chartView()->isolinesTask().finish();
+        QPdfWriter pdf(folder + QStringLiteral("/chart_print.pdf"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+        if (!PrintChart(pdf, page->chartView()->shownScene(), page->chartView()->specs())) return 1;
+    }
+    return 0;
+}
