@@ -34,10 +34,38 @@ QPointF PointAlong(const QList<Stretch>& stretches, double distance) {
     return stretches.back().to;
 }
 
+// Whether the segment from a to b meets the rectangle: an end inside, or a
+// crossing of one of its sides (Liang–Barsky clipping).
+bool SegmentMeets(QPointF a, QPointF b, const QRectF& rect) {
+    double enter = 0, leave = 1;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - rect.left(), rect.right() - a.x(), a.y() - rect.top(), rect.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0)
+            enter = std::max(enter, r);
+        else
+            leave = std::min(leave, r);
+        if (enter > leave) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
+bool Crosses(const QList<QPointF>& line, const QRectF& rect) {
+    for (qsizetype i = 1; i < line.size(); ++i)
+        if (SegmentMeets(line[i - 1], line[i], rect)) return true;
+    return false;
+}
+
 QList<std::optional<QRectF>> PlaceLabels(const QList<LabelRequest>& requests, const QRectF& plot,
-                                         const QList<QRectF>& keptFree) {
+                                         const QList<QRectF>& keptFree, const QList<QList<QPointF>>& keptClear) {
     QList<QRectF> taken = keptFree;
     QList<std::optional<QRectF>> placed;
     for (const LabelRequest& request : requests) {
@@ -51,7 +79,9 @@ QList<std::optional<QRectF>> PlaceLabels(const QList<LabelRequest>& requests, co
                 QRectF rect(QPointF(), request.size);
                 rect.moveCenter(centre);
                 const auto overlaps = [&rect](const QRectF& other) { return rect.intersects(other); };
-                if (plot.contains(rect) && std::none_of(taken.begin(), taken.end(), overlaps)) {
+                const auto crossed = [&rect](const QList<QPointF>& line) { return Crosses(line, rect); };
+                if (plot.contains(rect) && std::none_of(taken.begin(), taken.end(), overlaps) &&
+                    std::none_of(keptClear.begin(), keptClear.end(), crossed)) {
                     found = rect;
                     break;
                 }

@@ -18,6 +18,11 @@ struct LabelRequest {
 
 // One result per request, in their order: the label's rectangle, centred on
 // a point of its line; none where no place is free. Earlier requests are
-// placed first.
+// placed first. No label covers a kept-free rectangle or crosses a kept-clear
+// line (the saturation dome, which many lines run close to).
 QList<std::optional<QRectF>> PlaceLabels(const QList<LabelRequest>& requests, const QRectF& plot,
-                                         const QList<QRectF>& keptFree = {});
+                                         const QList<QRectF>& keptFree = {},
+                                         const QList<QList<QPointF>>& keptClear = {});
+
+// Whether a polyline passes through a rectangle.
+bool Crosses(const QList<QPointF>& line, const QRectF& rect);

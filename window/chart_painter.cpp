@@ -279,7 +279,9 @@ void PaintChart(QPainter& painter, const ChartScene& scene, const QRectF& target
         requests.append({PixelsOf(line->points, frame),
                          QSizeF(metrics.horizontalAdvance(texts.back()) + look.fontPixels / 2, metrics.height())});
     }
-    const QList<std::optional<QRectF>> labels = PlaceLabels(requests, plot, marks);
+    const QList<std::optional<QRectF>> labels =
+        PlaceLabels(requests, plot, marks,
+                    {PixelsOf(scene.lines.dome.water.points, frame), PixelsOf(scene.lines.dome.steam.points, frame)});
     for (qsizetype i = 0; i < labels.size(); ++i) {
         if (!labels[i]) continue;
         painter.fillRect(*labels[i], look.colours.background);

@@ -129,7 +129,8 @@ TEST(ChartKindsTable, AClickGivesTheInputsOfAModeOfTheAxesPair) {
 }
 
 // Every isoline's label, at the default view of each kind and zoomed in:
-// on its line, inside the plot, clear of the others and of the states' marks.
+// on its line, inside the plot, clear of the others, of the states' marks
+// and of the dome.
 TEST(LabelPlacement, LabelsStandOnTheirLinesAndNeverOverlap) {
     const QSizeF plot(900, 600);
     const QRectF state(440, 290, 20, 20);
@@ -138,7 +139,8 @@ TEST(LabelPlacement, LabelsStandOnTheirLinesAndNeverOverlap) {
             const ChartLines lines = ComputeChartLines(SpecsOf(kind.defaultFamilies), kind, range);
             QList<LabelRequest> requests;
             for (const Isoline& line : lines.isolines) requests.append({InPixels(line, kind, range, plot), {64, 16}});
-            const QList<std::optional<QRectF>> labels = PlaceLabels(requests, QRectF(QPointF(), plot), {state});
+            const QList<QPointF> dome = InPixels(lines.dome.steam, kind, range, plot);
+            const QList<std::optional<QRectF>> labels = PlaceLabels(requests, QRectF(QPointF(), plot), {state}, {dome});
             ASSERT_EQ(labels.size(), requests.size());
             int placed = 0;
             for (qsizetype i = 0; i < labels.size(); ++i) {
@@ -146,6 +148,7 @@ TEST(LabelPlacement, LabelsStandOnTheirLinesAndNeverOverlap) {
                 ++placed;
                 EXPECT_TRUE(QRectF(QPointF(), plot).contains(*labels[i]));
                 EXPECT_FALSE(labels[i]->intersects(state));
+                EXPECT_FALSE(Crosses(dome, *labels[i]));
                 for (qsizetype j = 0; j < i; ++j) EXPECT_FALSE(labels[j] && labels[i]->intersects(*labels[j]));
                 // The centre lies on a chord of the line.
                 const QPointF c = labels[i]->center();
@@ -161,6 +164,8 @@ TEST(LabelPlacement, LabelsStandOnTheirLinesAndNeverOverlap) {
             }
             EXPECT_GE(placed, 3) << kind.key;
         }
+    EXPECT_TRUE(Crosses({{0, 0}, {10, 10}}, QRectF(4, 5, 2, 2))) << "a line through the middle, no end inside";
+    EXPECT_FALSE(Crosses({{0, 0}, {10, 10}}, QRectF(6, 1, 2, 2)));
 }
 
 }  // namespace
