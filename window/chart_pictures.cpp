@@ -1,9 +1,10 @@
 // The README's pictures of the page Chart, rendered offscreen:
 //   chart_pictures <folder> [--dark] [--size WxH]
 // three states calculated by clicks on the p–T chart (a Rankine cycle's
-// feed water, live steam and exhaust), then the window grabbed with the
-// chart of each kind in view: <folder>/chart_<kind>.png (chart_<kind>_dark.png
-// in a dark palette), and a printed A3 page of the h–s chart as
+// feed water, live steam and exhaust), then the page grabbed with the chart
+// of each kind: <folder>/chart_<kind>.png (chart_<kind>_dark.png in a dark
+// palette); in the light palette also the whole window with the h–s chart,
+// <folder>/chart_window.png, and a printed A3 page of it as
 // <folder>/chart_print.pdf. The window starts as on a first start.
 #include "chart_page.h"
 #include "chart_print.h"
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         const QString name = QStringLiteral("%1/chart_%2%3.png").arg(folder, QLatin1String(kind.key),
                                                                      dark ? QStringLiteral("_dark") : QString());
-        if (!form.grab().save(name, "PNG")) {
+        if (!page->grab().save(name, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
             return 1;
         }
@@ -79,6 +80,8 @@ int main(int argc, char** argv) {
     if (!dark) {
         form.setChartKind(ChartKind::EnthalpyEntropy);
         page->chartView()->isolinesTask().finish();
+        QApplication::processEvents();
+        if (!form.grab().save(folder + QStringLiteral("/chart_window.png"), "PNG")) return 1;
         QPdfWriter pdf(folder + QStringLiteral("/chart_print.pdf"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
         if (!PrintChart(pdf, page->chartView()->shownScene(), page->chartView()->specs())) return 1;
