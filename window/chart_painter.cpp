@@ -186,9 +186,12 @@ void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& f
                  QList<QRectF>& marks) {
     const ChartStates& states = scene.states;
     const double dot = look.fontPixels * 0.55;
+    // A state without one of the axes' values (a row of an older file) is not drawn.
+    const auto drawable = [](const QPointF& at) { return std::isfinite(at.x()) && std::isfinite(at.y()); };
     QList<QPointF> chosen;
     for (const qsizetype index : states.selected)
-        if (index >= 0 && index < states.points.size()) chosen.append(frame.pixel(states.points[index]));
+        if (index >= 0 && index < states.points.size() && drawable(frame.pixel(states.points[index])))
+            chosen.append(frame.pixel(states.points[index]));
     if (chosen.size() > 1) {
         painter.setPen(QPen(look.colours.selected, 2 * look.lineWidth));
         painter.drawPolyline(chosen.data(), int(chosen.size()));
@@ -196,6 +199,7 @@ void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& f
     const QFontMetricsF metrics(painter.font());
     for (qsizetype i = 0; i < states.points.size(); ++i) {
         const QPointF at = frame.pixel(states.points[i]);
+        if (!drawable(at)) continue;
         const bool selected = states.selected.contains(i);
         painter.setPen(Qt::NoPen);
         painter.setBrush(selected ? look.colours.selected : look.colours.table);
@@ -210,7 +214,7 @@ void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& f
             marks.append(box);
         }
     }
-    if (states.current) {
+    if (states.current && drawable(frame.pixel(*states.current))) {
         const QPointF at = frame.pixel(*states.current);
         painter.setPen(QPen(look.colours.state, 2 * look.lineWidth));
         painter.setBrush(states.currentStale ? QBrush(Qt::NoBrush) : QBrush(look.colours.state));

@@ -266,6 +266,7 @@ void TForm1::setPanelStale(bool stale) {
     for (QLineEdit* edit : resultEdits()) ShowGreyed(edit, stale);
     ShowGreyed(ui->Lb_Phase, stale);
     ui->Chart_TS->setStateStale(stale);
+    if (chart) showChartStates(selectedStates());
 }
 
 void TForm1::setSheetsStale(bool stale) {

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QSettings>
@@ -92,6 +93,10 @@ TEST_F(ChartPageTest, AClickOutsideTheDomainOrWithoutAModeIsRefused) {
 TEST_F(ChartPageTest, WheelDragAndResetMoveTheViewAndTheIsolinesFollow) {
     form.setChartKind(ChartKind::EnthalpyEntropy);
     const QPoint at = view.frame().plot().center().toPoint() + QPoint(60, -40);
+    QTest::mouseMove(&view, at);
+    const QList<QLabel*> texts = page.statusBar()->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](QLabel* text) { return text->text().startsWith("s = "); }))
+        << "the pair under the cursor";
     const auto before = view.frame().values(at);
     QWheelEvent wheel(at, view.mapToGlobal(at), {}, QPoint(0, 240), Qt::NoButton, {}, Qt::NoScrollPhase, false);
     QApplication::sendEvent(&view, &wheel);
