@@ -188,6 +188,17 @@ void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& f
     const double dot = look.fontPixels * 0.55;
     // A state without one of the axes' values (a row of an older file) is not drawn.
     const auto drawable = [](const QPointF& at) { return std::isfinite(at.x()) && std::isfinite(at.y()); };
+    QPainterPath line;
+    for (const ChartPoint& point : states.line) {
+        const QPointF at = frame.pixel(point);
+        if (!drawable(at)) continue;
+        if (line.elementCount() == 0)
+            line.moveTo(at);
+        else
+            line.lineTo(at);
+    }
+    painter.setPen(QPen(look.colours.text, 1.5 * look.lineWidth));
+    painter.drawPath(line);
     QList<QPointF> chosen;
     for (const qsizetype index : states.selected)
         if (index >= 0 && index < states.points.size() && drawable(frame.pixel(states.points[index])))

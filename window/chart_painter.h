@@ -24,8 +24,10 @@ struct ChartColours {
 ChartColours ChartColoursFor(bool dark);
 
 // The states drawn over the lines: the table's by their numbers, the
-// selected ones joined in order as the process line, and the last run's.
+// selected ones joined in order as the process line, the last run's, and
+// the points of the page Lines' table as one line.
 struct ChartStates {
+    QList<ChartPoint> line;
     QList<qint64> numbers;
     QList<ChartPoint> points;
     QList<qsizetype> selected;

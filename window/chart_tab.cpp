@@ -2,6 +2,7 @@
 // chooses, the window's units, the table's states, and a click that
 // calculates its point in the mode of the axes' pair.
 #include "chart_page.h"
+#include "lines_page.h"
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
@@ -20,6 +21,7 @@ void TForm1::buildChartPage() {
     chart->setStyleSheet(QStringLiteral("QLabel, QPushButton, QStatusBar { font: 13px \"MS Sans Serif\"; }"));
     chart->setUnits(units);
     connect(chart->chartView(), &ChartView::pointChosen, this, &TForm1::calculateChartPoint);
+    connect(lines, &LinesPage::tableReady, this, [this] { showChartStates(selectedStates()); });
     addRightPage(chart, QStringLiteral("Chart"));
 }
 
@@ -50,7 +52,7 @@ void TForm1::calculateChartPoint(double x, double y) {
 }
 
 // The table's states on the chart: every state mode's row, the selected
-// ones joined, the last run's marked.
+// ones joined, the last run's marked; and the page Lines' table as a line.
 void TForm1::showChartStates(const QList<qsizetype>& selected) {
     ChartStates states;
     for (qsizetype i = 0; i < table.rows().size(); ++i) {
@@ -68,6 +70,11 @@ void TForm1::showChartStates(const QList<qsizetype>& selected) {
         if (selected.contains(i)) states.selected.append(states.points.size());
         states.numbers.append(row.number);
         states.points.append(point);
+    }
+    for (const LineRow& row : lines->table().rows) {
+        const auto value = [&row](Quantity quantity) { return CellValue(row, {quantity, Phase::State}); };
+        states.line.append({value(Quantity::Pressure), value(Quantity::Temperature), value(Quantity::Enthalpy),
+                            value(Quantity::Entropy), value(Quantity::SpecificVolume)});
     }
     if (panelRun && !states.points.isEmpty()) {
         states.current = states.points.back();

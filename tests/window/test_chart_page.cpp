@@ -10,11 +10,13 @@
 #include "edit_binding.h"
 #include "form_fixture.h"
 #include "isolines_dialog.h"
+#include "lines_page.h"
 #include "message_box.h"
 
 #include "TFS.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPdfWriter>
@@ -118,6 +120,23 @@ TEST_F(ChartPageTest, WheelDragAndResetMoveTheViewAndTheIsolinesFollow) {
 
     page.findChild<QPushButton*>("Chart_ResetView")->click();
     EXPECT_EQ(view.range(), KindRow(ChartKind::EnthalpyEntropy).defaultRange());
+}
+
+// The page Lines' table is drawn as a line on every kind.
+TEST_F(ChartPageTest, TheLinesTableIsDrawnAsALine) {
+    LinesPage& lines = *form.linesPage();
+    lines.kindBox()->setCurrentIndex(int(LineKind::Isobar));
+    lines.fixedEdit()->setText("5");
+    lines.fromEdit()->setText("100");
+    lines.toEdit()->setText("500");
+    lines.stepEdit()->setText("100");
+    lines.makeTable();
+    lines.waitForTable();
+    QApplication::processEvents();
+    const QList<ChartPoint>& line = view.shownScene().states.line;
+    ASSERT_EQ(line.size(), 7) << "100 to 500 °C, and boiling at 263.9 °C";
+    for (const ChartPoint& point : line) EXPECT_EQ(point.p, 5);
+    EXPECT_EQ(line.back().t, 500);
 }
 
 // The choice is kept per kind; a bad value is refused with its message and
