@@ -15,15 +15,6 @@ struct Stretch {
     double length;
 };
 
-QList<Stretch> ShownStretches(const QList<QPointF>& line, const QRectF& plot) {
-    QList<Stretch> stretches;
-    for (qsizetype i = 1; i < line.size(); ++i)
-        if (plot.contains(line[i - 1]) && plot.contains(line[i])) {
-            const QPointF d = line[i] - line[i - 1];
-            stretches.append({line[i - 1], line[i], std::hypot(d.x(), d.y())});
-        }
-    return stretches;
-}
 
 QPointF PointAlong(const QList<Stretch>& stretches, double distance) {
     for (const Stretch& stretch : stretches) {
@@ -34,16 +25,17 @@ QPointF PointAlong(const QList<Stretch>& stretches, double distance) {
     return stretches.back().to;
 }
 
-// Whether the segment from a to b meets the rectangle: an end inside, or a
-// crossing of one of its sides (Liang–Barsky clipping).
-bool SegmentMeets(QPointF a, QPointF b, const QRectF& rect) {
+// The part of the segment from a to b inside the rectangle, as the
+// fractions of the segment where it enters and leaves (Liang–Barsky
+// clipping); none where it passes outside.
+std::optional<std::pair<double, double>> Clipped(QPointF a, QPointF b, const QRectF& rect) {
     double enter = 0, leave = 1;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const double p[] = {-dx, dx, -dy, dy};
     const double q[] = {a.x() - rect.left(), rect.right() - a.x(), a.y() - rect.top(), rect.bottom() - a.y()};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
-            if (q[i] < 0) return false;
+            if (q[i] < 0) return std::nullopt;
             continue;
         }
         const double r = q[i] / p[i];
@@ -51,16 +43,29 @@ bool SegmentMeets(QPointF a, QPointF b, const QRectF& rect) {
             enter = std::max(enter, r);
         else
             leave = std::min(leave, r);
-        if (enter > leave) return false;
+        if (enter > leave) return std::nullopt;
     }
-    return true;
+    return std::pair{enter, leave};
+}
+
+// The stretches of a polyline inside the plot, with their lengths: a long
+// chord (the plateau of an isobar across the dome) counts with its shown part.
+QList<Stretch> ShownStretches(const QList<QPointF>& line, const QRectF& plot) {
+    QList<Stretch> stretches;
+    for (qsizetype i = 1; i < line.size(); ++i)
+        if (const auto part = Clipped(line[i - 1], line[i], plot)) {
+            const QPointF d = line[i] - line[i - 1];
+            stretches.append({line[i - 1] + d * part->first, line[i - 1] + d * part->second,
+                              std::hypot(d.x(), d.y()) * (part->second - part->first)});
+        }
+    return stretches;
 }
 
 }  // namespace
 
 bool Crosses(const QList<QPointF>& line, const QRectF& rect) {
     for (qsizetype i = 1; i < line.size(); ++i)
-        if (SegmentMeets(line[i - 1], line[i], rect)) return true;
+        if (Clipped(line[i - 1], line[i], rect)) return true;
     return false;
 }
 

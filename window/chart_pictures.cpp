@@ -4,7 +4,8 @@
 // feed water, live steam and exhaust), then the page grabbed with the chart
 // of each kind: <folder>/chart_<kind>.png (chart_<kind>_dark.png in a dark
 // palette); in the light palette also the whole window with the h–s chart,
-// <folder>/chart_window.png, and a printed A3 page of it as
+// <folder>/chart_window.png, the h–s chart zoomed four times about the
+// critical point, <folder>/chart_hs_zoom.png, and a printed A3 page as
 // <folder>/chart_print.pdf. The window starts as on a first start.
 #include "chart_page.h"
 #include "chart_print.h"
@@ -82,6 +83,14 @@ int main(int argc, char** argv) {
         page->chartView()->isolinesTask().finish();
         QApplication::processEvents();
         if (!form.grab().save(folder + QStringLiteral("/chart_window.png"), "PNG")) return 1;
+        // Four times closer about the critical point: the lines refined for the view.
+        ChartView* view = page->chartView();
+        view->zoomAbout(view->frame().pixel(CriticalChartPoint()), 4);
+        view->isolinesTask().finish();
+        QApplication::processEvents();
+        if (!page->grab().save(folder + QStringLiteral("/chart_hs_zoom.png"), "PNG")) return 1;
+        view->resetView();
+        view->isolinesTask().finish();
         QPdfWriter pdf(folder + QStringLiteral("/chart_print.pdf"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
         if (!PrintChart(pdf, page->chartView()->shownScene(), page->chartView()->specs())) return 1;
