@@ -65,8 +65,7 @@ ChartPage::ChartPage(QWidget* parent)
 
 void ChartPage::setKind(ChartKind kind) {
     QSettings settings;
-    view->setKind(kind);
-    view->setSpecs(LoadIsolineChoice(settings, kind));
+    view->setKind(kind, LoadIsolineChoice(settings, kind));
 }
 
 void ChartPage::setUnits(const Units& shown) {

@@ -108,15 +108,23 @@ QList<Tick> TicksOf(const ChartAxis& axis, double min, double max, const Units& 
     return ticks;
 }
 
+// The line's chords near the plot only: a dashed pen is laid along the
+// whole path, clipped or not, and a zoomed view leaves most of it outside.
 QPainterPath PathOf(const std::vector<ChartPoint>& points, const ChartFrame& frame) {
+    const QRectF near = frame.plot().adjusted(-10, -10, 10, 10);
     QPainterPath path;
-    for (size_t i = 0; i < points.size(); ++i) {
-        const QPointF at = frame.pixel(points[i]);
+    std::optional<QPointF> last;
+    bool drawnToLast = false;
+    for (const ChartPoint& point : points) {
+        const QPointF at = frame.pixel(point);
         if (!std::isfinite(at.x()) || !std::isfinite(at.y())) continue;
-        if (path.elementCount() == 0)
-            path.moveTo(at);
-        else
+        const bool shown = last && QRectF(*last, at).normalized().intersects(near);
+        if (shown) {
+            if (!drawnToLast) path.moveTo(*last);
             path.lineTo(at);
+        }
+        drawnToLast = shown;
+        last = at;
     }
     return path;
 }

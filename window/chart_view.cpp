@@ -30,13 +30,13 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&task, &ChartIsolinesTask::ready, this, &ChartView::linesReady);
     connect(&task, &ChartIsolinesTask::busyChanged, this, &ChartView::busyChanged);
-    setSpecs(SpecsOf(KindRow(scene.kind).defaultFamilies));
 }
 
-void ChartView::setKind(ChartKind kind) {
+void ChartView::setKind(ChartKind kind, const std::vector<IsolineSpec>& specs) {
     scene.kind = kind;
     scene.lines = {};
     scene.range = KindRow(kind).defaultRange();
+    shownSpecs = specs;
     askLines();
 }
 
@@ -60,6 +60,16 @@ void ChartView::resetView() {
 }
 
 void ChartView::setRange(const ChartRange& range) {
+    const ChartKindRow& kind = KindRow(scene.kind);
+    const ChartRange whole = kind.defaultRange();
+    const auto sensible = [](const ChartAxis& axis, double min, double max, double wholeMin, double wholeMax) {
+        const double width = axis.logarithmic ? std::log(max / min) : max - min;
+        const double wholeWidth = axis.logarithmic ? std::log(wholeMax / wholeMin) : wholeMax - wholeMin;
+        return width >= wholeWidth * 1e-6 && width <= wholeWidth * 100 && (!axis.logarithmic || min > 0);
+    };
+    if (!sensible(kind.x, range.xMin, range.xMax, whole.xMin, whole.xMax) ||
+        !sensible(kind.y, range.yMin, range.yMax, whole.yMin, whole.yMax))
+        return;
     scene.range = range;
     askLines();
 }

@@ -20,7 +20,8 @@ class ChartView : public QWidget {
 public:
     explicit ChartView(QWidget* parent = nullptr);
 
-    void setKind(ChartKind kind);
+    // The kind at its default view, with its isolines.
+    void setKind(ChartKind kind, const std::vector<IsolineSpec>& specs);
     ChartKind kind() const { return scene.kind; }
     void setSpecs(const std::vector<IsolineSpec>& specs);
     const std::vector<IsolineSpec>& specs() const { return shownSpecs; }
@@ -30,6 +31,8 @@ public:
     void resetView();
     // Zooms by `factor` (> 1 in) about a point of the widget.
     void zoomAbout(const QPointF& at, double factor);
+    // A range within a millionth and a hundred times the default one's
+    // widths (in decades on a logarithmic axis); another is ignored.
     void setRange(const ChartRange& range);
     const ChartRange& range() const { return scene.range; }
 
