@@ -118,8 +118,24 @@ TEST_F(ChartPageTest, WheelDragAndResetMoveTheViewAndTheIsolinesFollow) {
     EXPECT_NEAR(view.range().xMax - view.range().xMin, zoomed.xMax - zoomed.xMin, 1e-9);
     EXPECT_EQ(form.states().rows().size(), rows) << "a drag calculates nothing";
 
+    // Shift+drag: the rubber band's corners become the view's.
+    const QPoint corner = at + QPoint(120, 80);
+    const auto [x0, y1] = view.frame().values(at);
+    const auto [x1, y0] = view.frame().values(corner);
+    QTest::mousePress(&view, Qt::LeftButton, Qt::ShiftModifier, at);
+    QTest::mouseMove(&view, corner);
+    QTest::mouseRelease(&view, Qt::LeftButton, Qt::ShiftModifier, corner);
+    EXPECT_NEAR(view.range().xMin, x0, 1e-9);
+    EXPECT_NEAR(view.range().xMax, x1, 1e-9);
+    EXPECT_NEAR(view.range().yMin, y0, 1e-6);
+    EXPECT_NEAR(view.range().yMax, y1, 1e-6);
+
     page.findChild<QPushButton*>("Chart_ResetView")->click();
     EXPECT_EQ(view.range(), KindRow(ChartKind::EnthalpyEntropy).defaultRange());
+    // Zooming out stops at a hundred times the default width.
+    for (int i = 0; i < 40; ++i) view.zoomAbout(at, 0.5);
+    EXPECT_LE(view.range().xMax - view.range().xMin, 1000);
+    EXPECT_GT(view.range().xMax - view.range().xMin, 500);
 }
 
 // The page Lines' table is drawn as a line on every kind.
