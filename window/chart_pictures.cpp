@@ -10,13 +10,13 @@
 #include "chart_page.h"
 #include "chart_print.h"
 #include "message_box.h"
+#include "picture_start.h"
 #include "u_H2O_ORV.h"
 
 #include <QApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -38,13 +38,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <folder> [--dark] [--size WxH]\n", argv[0]);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("H2O_ORV"));
-    QApplication::setApplicationName(QStringLiteral("p_H2O_ORV"));
+    const PictureApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     bool dark = false;
     QSize size(1366, 740);
