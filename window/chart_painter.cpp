@@ -118,7 +118,11 @@ QPainterPath PathOf(const std::vector<ChartPoint>& points, const ChartFrame& fra
     for (const ChartPoint& point : points) {
         const QPointF at = frame.pixel(point);
         if (!std::isfinite(at.x()) || !std::isfinite(at.y())) continue;
-        const bool shown = last && QRectF(*last, at).normalized().intersects(near);
+        // By the chord's extent: a level chord's box has no height, which
+        // QRectF::intersects counts as meeting nothing.
+        const bool shown = last && std::max(last->x(), at.x()) >= near.left() &&
+                           std::min(last->x(), at.x()) <= near.right() && std::max(last->y(), at.y()) >= near.top() &&
+                           std::min(last->y(), at.y()) <= near.bottom();
         if (shown) {
             if (!drawnToLast) path.moveTo(*last);
             path.lineTo(at);
@@ -190,8 +194,23 @@ QList<const Isoline*> LabelOrder(const std::vector<Isoline>& isolines) {
     return order;
 }
 
+// A state's number, placed with the isolines' labels: it stands next to
+// its dot, on a loop around it, wherever it is free.
+struct NumberMark {
+    QPointF at;
+    double radius;
+    QString text;
+};
+
+LabelRequest RequestAround(const NumberMark& mark, QSizeF size) {
+    const double a = size.width() / 2 + mark.radius + 1, b = size.height() / 2 + mark.radius + 1;
+    const QPointF c = mark.at;
+    // From the upper right, where a number is looked for first, round.
+    return {{c + QPointF(a, -b), c + QPointF(a, b), c + QPointF(-a, b), c + QPointF(-a, -b), c + QPointF(a, -b)}, size};
+}
+
 void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& frame, const ChartLook& look,
-                 QList<QRectF>& marks) {
+                 QList<QRectF>& marks, QList<NumberMark>& numbers) {
     const ChartStates& states = scene.states;
     const double dot = look.fontPixels * 0.55;
     // A state without one of the axes' values (a row of an older file) is not drawn.
@@ -215,7 +234,6 @@ void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& f
         painter.setPen(QPen(look.colours.selected, 2 * look.lineWidth));
         painter.drawPolyline(chosen.data(), int(chosen.size()));
     }
-    const QFontMetricsF metrics(painter.font());
     for (qsizetype i = 0; i < states.points.size(); ++i) {
         const QPointF at = frame.pixel(states.points[i]);
         if (!drawable(at)) continue;
@@ -225,13 +243,8 @@ void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& f
         const double r = selected ? dot : dot * 0.7;
         painter.drawEllipse(at, r, r);
         marks.append(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
-        if (i < states.numbers.size()) {
-            const QString number = QString::number(states.numbers[i]);
-            const QRectF box(at.x() + r, at.y() - r - metrics.height(), metrics.horizontalAdvance(number), metrics.height());
-            painter.setPen(look.colours.text);
-            painter.drawText(box, Qt::AlignCenter, number);
-            marks.append(box);
-        }
+        // Clear of the largest mark that can stand there: the last run's.
+        if (i < states.numbers.size()) numbers.append({at, dot + look.lineWidth, QString::number(states.numbers[i])});
     }
     if (states.current && drawable(frame.pixel(*states.current))) {
         const QPointF at = frame.pixel(*states.current);
@@ -290,13 +303,19 @@ void PaintChart(QPainter& painter, const ChartScene& scene, const QRectF& target
         painter.setBrush(Qt::NoBrush);
     }
     QList<QRectF> marks;
-    PaintStates(painter, scene, frame, look, marks);
+    QList<NumberMark> numbers;
+    PaintStates(painter, scene, frame, look, marks, numbers);
 
-    // Each label on its line, over a patch of background that breaks the line.
+    // Each label on its line, over a patch of background that breaks the
+    // line; the states' numbers first.
     const QFontMetricsF metrics(font);
     const QList<const Isoline*> order = LabelOrder(scene.lines.isolines);
     QList<LabelRequest> requests;
     QStringList texts;
+    for (const NumberMark& number : numbers) {
+        texts.append(number.text);
+        requests.append(RequestAround(number, QSizeF(metrics.horizontalAdvance(number.text) + 2, metrics.height())));
+    }
     for (const Isoline* line : order) {
         texts.append(LabelText(line->spec, scene.units));
         requests.append({PixelsOf(line->points, frame),
@@ -307,8 +326,9 @@ void PaintChart(QPainter& painter, const ChartScene& scene, const QRectF& target
                     {PixelsOf(scene.lines.dome.water.points, frame), PixelsOf(scene.lines.dome.steam.points, frame)});
     for (qsizetype i = 0; i < labels.size(); ++i) {
         if (!labels[i]) continue;
+        const bool number = i < numbers.size();
         painter.fillRect(*labels[i], look.colours.background);
-        painter.setPen(look.colours.families[int(order[i]->spec.family)]);
+        painter.setPen(number ? look.colours.text : look.colours.families[int(order[i - numbers.size()]->spec.family)]);
         painter.drawText(*labels[i], Qt::AlignCenter, texts[i]);
     }
     painter.restore();
