@@ -70,6 +70,17 @@ TEST(ChartIsolines, EveryPointIsAStateOfItsLinesValue) {
     }
 }
 
+// Values the user may choose beyond the formulation's range give the part
+// of the line it serves, or none, and no stop.
+TEST(ChartIsolines, ValuesBeyondTheRangeGiveWhatIsServed) {
+    const ChartKindRow& kind = KindRow(ChartKind::PressureVolume);
+    for (const IsolineSpec spec : {IsolineSpec{IsolineFamily::Isotherm, -50}, {IsolineFamily::Isotherm, 3000},
+                                   {IsolineFamily::Isobar, 1e-6}, {IsolineFamily::Isobar, 500},
+                                   {IsolineFamily::Isentrope, -5}, {IsolineFamily::Isenthalp, 1e5},
+                                   {IsolineFamily::Isochore, 1e6}, {IsolineFamily::Dryness, 0}})
+        EXPECT_NO_THROW(ComputeIsoline(spec, kind, kind.defaultRange())) << FamilyRow(spec.family).key << spec.value;
+}
+
 // The dome is saturated water and steam from the triple point to the
 // critical point; every dryness line runs between the same ends.
 TEST(ChartIsolines, TheDomeIsTheSaturationLineAndTheDrynessLinesMeetIt) {
