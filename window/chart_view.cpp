@@ -99,8 +99,12 @@ void ChartView::linesReady(const ChartLinesRequest& request, const std::shared_p
     // The lines of another kind are of no use; those of an earlier view of
     // this kind are drawn until the shown view's come.
     if (request.kind != scene.kind || request.specs != shownSpecs) return;
+    const bool exact = request.range == scene.range;
+    // A view's own lines (kept, and answered at once) stay when an earlier
+    // view's computation ends after them.
+    if (current && !exact) return;
     scene.lines = *lines;
-    current = request.range == scene.range;
+    current = exact;
     update();
 }
 
