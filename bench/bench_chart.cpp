@@ -30,8 +30,8 @@ ChartRange RangeOf(const ChartKindRow& kind, View view) {
 void Chart(benchmark::State& state, ChartKind kind, View view) {
     const ChartKindRow& row = KindRow(kind);
     const ChartRange range = RangeOf(row, view);
-    const std::vector<IsolineSpec> specs = SpecsOf(row.defaultFamilies);
-    for (auto _ : state) benchmark::DoNotOptimize(ComputeChartLines(specs, row, range));
+    const std::vector<IsolineId> ids = IsolinesOf(row.defaultFamilies);
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeChartLines(ids, row, range));
 }
 
 void Register(const char* name, ChartKind kind) {

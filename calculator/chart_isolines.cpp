@@ -164,16 +164,16 @@ LineShape DrynessShape(double x) {
             {}};
 }
 
-LineShape ShapeOf(const IsolineSpec& spec) {
-    switch (spec.family) {
-    case IsolineFamily::Isobar: return IsobarShape(spec.value);
-    case IsolineFamily::Isotherm: return IsothermShape(spec.value);
-    case IsolineFamily::Isochore: return IsochoreShape(spec.value);
-    case IsolineFamily::Isentrope: return IsentropeShape(spec.value);
-    case IsolineFamily::Isenthalp: return IsenthalpShape(spec.value);
-    case IsolineFamily::Dryness: return DrynessShape(spec.value);
+LineShape ShapeOf(const IsolineId& id) {
+    switch (id.family) {
+    case IsolineFamily::Isobar: return IsobarShape(id.value);
+    case IsolineFamily::Isotherm: return IsothermShape(id.value);
+    case IsolineFamily::Isochore: return IsochoreShape(id.value);
+    case IsolineFamily::Isentrope: return IsentropeShape(id.value);
+    case IsolineFamily::Isenthalp: return IsenthalpShape(id.value);
+    case IsolineFamily::Dryness: return DrynessShape(id.value);
     }
-    return DrynessShape(spec.value);
+    return DrynessShape(id.value);
 }
 
 // Where a point stands in the view, 0 to 1 across each axis.
@@ -238,9 +238,9 @@ ChartPoint CriticalChartPoint() {
     return {TFS::PKR, TFS::TKR, TFS::HSW_T(TFS::TKR), TFS::SSW_T(TFS::TKR), TFS::VSW_T(TFS::TKR)};
 }
 
-Isoline ComputeIsoline(const IsolineSpec& spec, const ChartKindRow& kind, const ChartRange& range) {
-    Isoline line{spec, Trace(ShapeOf(spec), ViewPlace{kind, range})};
-    if (kind.wetStatesOnOnePlace() && spec.family != IsolineFamily::Dryness)
+Isoline ComputeIsoline(const IsolineId& id, const ChartKindRow& kind, const ChartRange& range) {
+    Isoline line{id, Trace(ShapeOf(id), ViewPlace{kind, range})};
+    if (kind.wetStatesOnOnePlace() && id.family != IsolineFamily::Dryness)
         std::erase_if(line.points, [](const ChartPoint& point) { return point.x > 0 && point.x < 1; });
     return line;
 }
@@ -250,26 +250,26 @@ ChartDome ComputeDome(const ChartKindRow& kind, const ChartRange& range) {
             ComputeIsoline({IsolineFamily::Dryness, 1}, kind, range), CriticalChartPoint()};
 }
 
-std::vector<IsolineSpec> SpecsOf(const QList<IsolineFamily>& families) {
-    std::vector<IsolineSpec> specs;
+std::vector<IsolineId> IsolinesOf(const QList<IsolineFamily>& families) {
+    std::vector<IsolineId> ids;
     for (const IsolineFamily family : families)
-        for (const double value : FamilyRow(family).values) specs.push_back({family, value});
-    return specs;
+        for (const double value : FamilyRow(family).values) ids.push_back({family, value});
+    return ids;
 }
 
-ChartLines ComputeChartLines(const std::vector<IsolineSpec>& specs, const ChartKindRow& kind,
+ChartLines ComputeChartLines(const std::vector<IsolineId>& ids, const ChartKindRow& kind,
                              const ChartRange& range) {
     ChartLines lines{ComputeDome(kind, range), {}};
-    for (const IsolineSpec& spec : specs) lines.isolines.push_back(ComputeIsoline(spec, kind, range));
+    for (const IsolineId& id : ids) lines.isolines.push_back(ComputeIsoline(id, kind, range));
     return lines;
 }
 
-std::vector<IsolineSpec> FinerSpecs(const std::vector<IsolineSpec>& specs) {
-    std::vector<IsolineSpec> finer;
+std::vector<IsolineId> FinerIsolines(const std::vector<IsolineId>& ids) {
+    std::vector<IsolineId> finer;
     for (const IsolineFamilyRow& row : IsolineFamilies()) {
         std::vector<double> values;
-        for (const IsolineSpec& spec : specs)
-            if (spec.family == row.family) values.push_back(spec.value);
+        for (const IsolineId& id : ids)
+            if (id.family == row.family) values.push_back(id.value);
         std::sort(values.begin(), values.end());
         const bool geometric = row.quantity == ChartQuantity::Pressure || row.quantity == ChartQuantity::Volume;
         for (size_t i = 0; i < values.size(); ++i) {

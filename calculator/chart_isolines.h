@@ -9,14 +9,15 @@
 
 #include <vector>
 
-struct IsolineSpec {
+// Which isoline: its family and its value.
+struct IsolineId {
     IsolineFamily family;
     double value;  // in the core's unit of the family's quantity; x for the dryness
-    bool operator==(const IsolineSpec&) const = default;
+    bool operator==(const IsolineId&) const = default;
 };
 
 struct Isoline {
-    IsolineSpec spec;
+    IsolineId id;
     std::vector<ChartPoint> points;  // in the order of the line
 };
 
@@ -30,20 +31,20 @@ struct ChartDome {
 ChartPoint CriticalChartPoint();
 
 // One isoline refined for the kind's axes over `range`.
-Isoline ComputeIsoline(const IsolineSpec& spec, const ChartKindRow& kind, const ChartRange& range);
+Isoline ComputeIsoline(const IsolineId& id, const ChartKindRow& kind, const ChartRange& range);
 ChartDome ComputeDome(const ChartKindRow& kind, const ChartRange& range);
 
-// The specs of the chosen families at their values.
-std::vector<IsolineSpec> SpecsOf(const QList<IsolineFamily>& families);
+// The ids of the chosen families at their values.
+std::vector<IsolineId> IsolinesOf(const QList<IsolineFamily>& families);
 
 // The isolines and dome of a view, all at once.
 struct ChartLines {
     ChartDome dome;
     std::vector<Isoline> isolines;
 };
-ChartLines ComputeChartLines(const std::vector<IsolineSpec>& specs, const ChartKindRow& kind, const ChartRange& range);
+ChartLines ComputeChartLines(const std::vector<IsolineId>& ids, const ChartKindRow& kind, const ChartRange& range);
 
 // A printed chart's finer grid: between each two neighbouring values of a
 // family one more (the geometric mean of pressures and volumes, whose lines
 // stand in decades, the arithmetic one of the others).
-std::vector<IsolineSpec> FinerSpecs(const std::vector<IsolineSpec>& specs);
+std::vector<IsolineId> FinerIsolines(const std::vector<IsolineId>& ids);

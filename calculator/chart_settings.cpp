@@ -14,30 +14,30 @@ const QString Off = QStringLiteral("off");
 
 }  // namespace
 
-std::vector<IsolineSpec> LoadIsolineChoice(QSettings& settings, ChartKind kind) {
-    std::vector<IsolineSpec> specs;
+std::vector<IsolineId> LoadIsolineChoice(QSettings& settings, ChartKind kind) {
+    std::vector<IsolineId> ids;
     for (const IsolineFamilyRow& row : IsolineFamilies()) {
         const QVariant stored = settings.value(KeyOf(kind, row.family));
         if (!stored.isValid()) {
             if (KindRow(kind).defaultFamilies.contains(row.family))
-                for (const double value : row.values) specs.push_back({row.family, value});
+                for (const double value : row.values) ids.push_back({row.family, value});
             continue;
         }
         if (stored.toString() == Off) continue;
         for (const QString& text : stored.toString().split(u' ', Qt::SkipEmptyParts)) {
             bool ok = false;
             const double value = text.toDouble(&ok);
-            if (ok && std::isfinite(value)) specs.push_back({row.family, value});
+            if (ok && std::isfinite(value)) ids.push_back({row.family, value});
         }
     }
-    return specs;
+    return ids;
 }
 
-void SaveIsolineChoice(QSettings& settings, ChartKind kind, const std::vector<IsolineSpec>& specs) {
+void SaveIsolineChoice(QSettings& settings, ChartKind kind, const std::vector<IsolineId>& ids) {
     for (const IsolineFamilyRow& row : IsolineFamilies()) {
         QStringList values;
-        for (const IsolineSpec& spec : specs)
-            if (spec.family == row.family) values.append(QString::number(spec.value, 'g', 17));
+        for (const IsolineId& id : ids)
+            if (id.family == row.family) values.append(QString::number(id.value, 'g', 17));
         settings.setValue(KeyOf(kind, row.family), values.isEmpty() ? Off : values.join(u' '));
     }
 }

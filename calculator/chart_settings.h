@@ -8,5 +8,5 @@
 
 class QSettings;
 
-std::vector<IsolineSpec> LoadIsolineChoice(QSettings& settings, ChartKind kind);
-void SaveIsolineChoice(QSettings& settings, ChartKind kind, const std::vector<IsolineSpec>& specs);
+std::vector<IsolineId> LoadIsolineChoice(QSettings& settings, ChartKind kind);
+void SaveIsolineChoice(QSettings& settings, ChartKind kind, const std::vector<IsolineId>& ids);

@@ -35,7 +35,7 @@ void ChartIsolinesTask::start(const ChartLinesRequest& wanted) {
     running = wanted;
     emit busyChanged(true);
     watcher.setFuture(QtConcurrent::run([wanted]() -> std::shared_ptr<const ChartLines> {
-        return std::make_shared<const ChartLines>(ComputeChartLines(wanted.specs, KindRow(wanted.kind), wanted.range));
+        return std::make_shared<const ChartLines>(ComputeChartLines(wanted.ids, KindRow(wanted.kind), wanted.range));
     }));
 }
 

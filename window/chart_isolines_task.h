@@ -16,7 +16,7 @@
 struct ChartLinesRequest {
     ChartKind kind;
     ChartRange range;
-    std::vector<IsolineSpec> specs;
+    std::vector<IsolineId> ids;
     bool operator==(const ChartLinesRequest&) const = default;
 };
 

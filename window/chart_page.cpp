@@ -74,14 +74,14 @@ void ChartPage::setUnits(const Units& shown) {
 }
 
 void ChartPage::chooseIsolines() {
-    IsolinesDialog dialog(view->kind(), view->specs(), units, this);
+    IsolinesDialog dialog(view->kind(), view->isolineIds(), units, this);
     if (dialog.exec() == QDialog::Accepted) setIsolines(dialog.chosen());
 }
 
-void ChartPage::setIsolines(const std::vector<IsolineSpec>& specs) {
+void ChartPage::setIsolines(const std::vector<IsolineId>& ids) {
     QSettings settings;
-    SaveIsolineChoice(settings, view->kind(), specs);
-    view->setSpecs(specs);
+    SaveIsolineChoice(settings, view->kind(), ids);
+    view->setIsolineIds(ids);
 }
 
 void ChartPage::exportByDialog() {
@@ -99,7 +99,7 @@ void ChartPage::printByDialog() {
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print chart"));
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!PrintChart(printer, view->shownScene(), view->specs()))
+    if (!PrintChart(printer, view->shownScene(), view->isolineIds()))
         ShowMessage(this, QStringLiteral("The chart was not printed: the printer could not be opened"));
 }
 

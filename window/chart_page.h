@@ -27,7 +27,7 @@ public:
     void setUnits(const Units& units);
 
     void chooseIsolines();
-    void setIsolines(const std::vector<IsolineSpec>& specs);  // and keeps them in the settings
+    void setIsolines(const std::vector<IsolineId>& ids);  // and keeps them in the settings
     void exportByDialog();
     void printByDialog();
     // A message in the status bar for a while.

@@ -65,11 +65,11 @@ QString AxisTitle(ChartQuantity quantity, const Units& units) {
     return CaptionWithUnit(QString::fromLatin1(RowOf(q).inputSymbol), q, units);
 }
 
-QString LabelText(const IsolineSpec& spec, const Units& units) {
-    const IsolineFamilyRow& row = FamilyRow(spec.family);
-    if (!row.quantity) return QStringLiteral("x = ") + Number(spec.value);
+QString LabelText(const IsolineId& id, const Units& units) {
+    const IsolineFamilyRow& row = FamilyRow(id.family);
+    if (!row.quantity) return QStringLiteral("x = ") + Number(id.value);
     const Quantity q = QuantityOf(*row.quantity);
-    return Number(ToShown(q, spec.value, units)) + ' ' + UnitText(q, units);
+    return Number(ToShown(q, id.value, units)) + ' ' + UnitText(q, units);
 }
 
 // The least step of 1, 2, 2.5 or 5 times a power of ten at least `raw`.
@@ -187,7 +187,7 @@ QList<const Isoline*> LabelOrder(const std::vector<Isoline>& isolines) {
         for (int family = 0; family < IsolineFamilyCount; ++family) {
             size_t seen = 0;
             for (const Isoline& line : isolines)
-                if (int(line.spec.family) == family && seen++ == round) order.append(&line);
+                if (int(line.id.family) == family && seen++ == round) order.append(&line);
         }
         if (round > isolines.size()) break;
     }
@@ -290,7 +290,7 @@ void PaintChart(QPainter& painter, const ChartScene& scene, const QRectF& target
 
     painter.setClipRect(plot);
     for (const Isoline& line : scene.lines.isolines) {
-        painter.setPen(FamilyPen(line.spec.family, look.colours.families[int(line.spec.family)], look.lineWidth));
+        painter.setPen(FamilyPen(line.id.family, look.colours.families[int(line.id.family)], look.lineWidth));
         painter.drawPath(PathOf(line.points, frame));
     }
     painter.setPen(QPen(look.colours.dome, 2 * look.lineWidth));
@@ -317,7 +317,7 @@ void PaintChart(QPainter& painter, const ChartScene& scene, const QRectF& target
         requests.append(RequestAround(number, QSizeF(metrics.horizontalAdvance(number.text) + 2, metrics.height())));
     }
     for (const Isoline* line : order) {
-        texts.append(LabelText(line->spec, scene.units));
+        texts.append(LabelText(line->id, scene.units));
         requests.append({PixelsOf(line->points, frame),
                          QSizeF(metrics.horizontalAdvance(texts.back()) + look.fontPixels / 2, metrics.height())});
     }
@@ -328,7 +328,7 @@ void PaintChart(QPainter& painter, const ChartScene& scene, const QRectF& target
         if (!labels[i]) continue;
         const bool number = i < numbers.size();
         painter.fillRect(*labels[i], look.colours.background);
-        painter.setPen(number ? look.colours.text : look.colours.families[int(order[i - numbers.size()]->spec.family)]);
+        painter.setPen(number ? look.colours.text : look.colours.families[int(order[i - numbers.size()]->id.family)]);
         painter.drawText(*labels[i], Qt::AlignCenter, texts[i]);
     }
     painter.restore();

@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
         view->isolinesTask().finish();
         QPdfWriter pdf(folder + QStringLiteral("/chart_print.pdf"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
-        if (!PrintChart(pdf, page->chartView()->shownScene(), page->chartView()->specs())) return 1;
+        if (!PrintChart(pdf, page->chartView()->shownScene(), page->chartView()->isolineIds())) return 1;
     }
     return 0;
 }

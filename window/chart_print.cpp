@@ -68,9 +68,9 @@ bool ExportChart(const ChartScene& scene, const QString& path, QString* error) {
     return written;
 }
 
-bool PrintChart(QPagedPaintDevice& device, const ChartScene& scene, const std::vector<IsolineSpec>& specs) {
+bool PrintChart(QPagedPaintDevice& device, const ChartScene& scene, const std::vector<IsolineId>& ids) {
     ChartScene fine = scene;
-    fine.lines = ComputeChartLines(FinerSpecs(specs), KindRow(scene.kind), scene.range);
+    fine.lines = ComputeChartLines(FinerIsolines(ids), KindRow(scene.kind), scene.range);
     ChartLook look = PaperLook(scene);
     look.fontPixels = 10;
     return PaintPage(device, fine, look);

@@ -15,5 +15,5 @@ class QWidget;
 // the file cannot be written.
 bool ExportChart(const ChartScene& scene, const QString& path, QString* error);
 
-// The page, its lines computed anew on the finer grid of `specs`.
-bool PrintChart(QPagedPaintDevice& device, const ChartScene& scene, const std::vector<IsolineSpec>& specs);
+// The page, its lines computed anew on the finer grid of `ids`.
+bool PrintChart(QPagedPaintDevice& device, const ChartScene& scene, const std::vector<IsolineId>& ids);

@@ -32,16 +32,16 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     connect(&task, &ChartIsolinesTask::busyChanged, this, &ChartView::busyChanged);
 }
 
-void ChartView::setKind(ChartKind kind, const std::vector<IsolineSpec>& specs) {
+void ChartView::setKind(ChartKind kind, const std::vector<IsolineId>& ids) {
     scene.kind = kind;
     scene.lines = {};
     scene.range = KindRow(kind).defaultRange();
-    shownSpecs = specs;
+    shownIds = ids;
     askLines();
 }
 
-void ChartView::setSpecs(const std::vector<IsolineSpec>& specs) {
-    shownSpecs = specs;
+void ChartView::setIsolineIds(const std::vector<IsolineId>& ids) {
+    shownIds = ids;
     askLines();
 }
 
@@ -92,13 +92,13 @@ ChartFrame ChartView::frame() const {
 void ChartView::askLines() {
     current = false;
     update();
-    task.request({scene.kind, scene.range, shownSpecs});
+    task.request({scene.kind, scene.range, shownIds});
 }
 
 void ChartView::linesReady(const ChartLinesRequest& request, const std::shared_ptr<const ChartLines>& lines) {
     // The lines of another kind are of no use; those of an earlier view of
     // this kind are drawn until the shown view's come.
-    if (request.kind != scene.kind || request.specs != shownSpecs) return;
+    if (request.kind != scene.kind || request.ids != shownIds) return;
     const bool exact = request.range == scene.range;
     // A view's own lines (kept, and answered at once) stay when an earlier
     // view's computation ends after them.

@@ -21,10 +21,10 @@ public:
     explicit ChartView(QWidget* parent = nullptr);
 
     // The kind at its default view, with its isolines.
-    void setKind(ChartKind kind, const std::vector<IsolineSpec>& specs);
+    void setKind(ChartKind kind, const std::vector<IsolineId>& ids);
     ChartKind kind() const { return scene.kind; }
-    void setSpecs(const std::vector<IsolineSpec>& specs);
-    const std::vector<IsolineSpec>& specs() const { return shownSpecs; }
+    void setIsolineIds(const std::vector<IsolineId>& ids);
+    const std::vector<IsolineId>& isolineIds() const { return shownIds; }
     void setStates(const ChartStates& states);
     void setUnits(const Units& units);
 
@@ -68,7 +68,7 @@ private:
     void showCursorAt(const QPointF& at);
 
     ChartScene scene;
-    std::vector<IsolineSpec> shownSpecs;
+    std::vector<IsolineId> shownIds;
     ChartIsolinesTask task;
     bool current = false;
     std::optional<QPointF> pressedAt;

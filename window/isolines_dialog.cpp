@@ -31,7 +31,7 @@ QString RefusalOf(const IsolineFamilyRow& row, double value) {
 
 }  // namespace
 
-IsolinesDialog::IsolinesDialog(ChartKind kind, const std::vector<IsolineSpec>& specs, const Units& units,
+IsolinesDialog::IsolinesDialog(ChartKind kind, const std::vector<IsolineId>& ids, const Units& units,
                                QWidget* parent)
     : QDialog(parent), kind(kind), units(units) {
     setObjectName(QStringLiteral("Chart_IsolinesDialog"));
@@ -52,17 +52,17 @@ IsolinesDialog::IsolinesDialog(ChartKind kind, const std::vector<IsolineSpec>& s
     connect(buttons, &QDialogButtonBox::accepted, this, &IsolinesDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this,
-            [this] { show(SpecsOf(KindRow(this->kind).defaultFamilies)); });
-    show(specs);
+            [this] { show(IsolinesOf(KindRow(this->kind).defaultFamilies)); });
+    show(ids);
 }
 
 // Every family with its values; a family not drawn shows its usual ones, unchecked.
-void IsolinesDialog::show(const std::vector<IsolineSpec>& specs) {
+void IsolinesDialog::show(const std::vector<IsolineId>& ids) {
     const QString separator = LocaleDecimalSeparator();
     for (const IsolineFamilyRow& row : IsolineFamilies()) {
         QStringList texts;
-        for (const IsolineSpec& spec : specs)
-            if (spec.family == row.family) texts.append(QString::number(Shown(row, spec.value, units), 'g', 6));
+        for (const IsolineId& id : ids)
+            if (id.family == row.family) texts.append(QString::number(Shown(row, id.value, units), 'g', 6));
         boxes[int(row.family)]->setChecked(!texts.isEmpty());
         if (texts.isEmpty())
             for (const double value : row.values) texts.append(QString::number(Shown(row, value, units), 'g', 6));
@@ -70,8 +70,8 @@ void IsolinesDialog::show(const std::vector<IsolineSpec>& specs) {
     }
 }
 
-std::optional<std::vector<IsolineSpec>> IsolinesDialog::read() {
-    std::vector<IsolineSpec> specs;
+std::optional<std::vector<IsolineId>> IsolinesDialog::read() {
+    std::vector<IsolineId> ids;
     for (const IsolineFamilyRow& row : IsolineFamilies()) {
         if (!boxes[int(row.family)]->isChecked()) continue;
         for (const QString& text : edits[int(row.family)]->text().split(u';', Qt::SkipEmptyParts)) {
@@ -89,15 +89,15 @@ std::optional<std::vector<IsolineSpec>> IsolinesDialog::read() {
                 edits[int(row.family)]->setFocus();
                 return std::nullopt;
             }
-            specs.push_back({row.family, value});
+            ids.push_back({row.family, value});
         }
     }
-    return specs;
+    return ids;
 }
 
 void IsolinesDialog::accept() {
-    if (const std::optional<std::vector<IsolineSpec>> specs = read()) {
-        result = *specs;
+    if (const std::optional<std::vector<IsolineId>> ids = read()) {
+        result = *ids;
         QDialog::accept();
     }
 }

@@ -20,12 +20,12 @@ class IsolinesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    IsolinesDialog(ChartKind kind, const std::vector<IsolineSpec>& specs, const Units& units, QWidget* parent = nullptr);
+    IsolinesDialog(ChartKind kind, const std::vector<IsolineId>& ids, const Units& units, QWidget* parent = nullptr);
 
     // The chosen isolines; valid after the dialog was accepted.
-    const std::vector<IsolineSpec>& chosen() const { return result; }
+    const std::vector<IsolineId>& chosen() const { return result; }
     // The typed values read back; none, with the message shown, where one is refused.
-    std::optional<std::vector<IsolineSpec>> read();
+    std::optional<std::vector<IsolineId>> read();
 
     QCheckBox* familyBox(IsolineFamily family) const { return boxes[int(family)]; }
     QLineEdit* valuesEdit(IsolineFamily family) const { return edits[int(family)]; }
@@ -33,11 +33,11 @@ public:
     void accept() override;
 
 private:
-    void show(const std::vector<IsolineSpec>& specs);
+    void show(const std::vector<IsolineId>& ids);
 
     ChartKind kind;
     Units units;
     std::array<QCheckBox*, IsolineFamilyCount> boxes{};
     std::array<QLineEdit*, IsolineFamilyCount> edits{};
-    std::vector<IsolineSpec> result;
+    std::vector<IsolineId> result;
 };

@@ -23,10 +23,10 @@ double DrynessOf(const ChartPoint& point) {
     return (point.h - line.water.h) / (line.steam.h - line.water.h);
 }
 
-std::vector<IsolineSpec> EveryFamily() {
+std::vector<IsolineId> EveryFamily() {
     QList<IsolineFamily> families;
     for (const IsolineFamilyRow& row : IsolineFamilies()) families.append(row.family);
-    return SpecsOf(families);
+    return IsolinesOf(families);
 }
 
 // A view of a quarter of the default one around the critical point's place.
@@ -57,14 +57,14 @@ TEST(ChartIsolines, EveryPointIsAStateOfItsLinesValue) {
     for (const ChartKindRow& kind : ChartKinds()) {
         const ChartLines lines = ComputeChartLines(EveryFamily(), kind, kind.defaultRange());
         for (const Isoline& line : lines.isolines) {
-            SCOPED_TRACE(std::string(kind.key) + " " + FamilyRow(line.spec.family).key + " " +
-                         std::to_string(line.spec.value));
+            SCOPED_TRACE(std::string(kind.key) + " " + FamilyRow(line.id.family).key + " " +
+                         std::to_string(line.id.value));
             EXPECT_GT(line.points.size(), 10u);
             for (const ChartPoint& point : line.points) {
-                const double value = line.spec.family == IsolineFamily::Dryness
-                                         ? (point.t >= TFS::TKR ? line.spec.value : DrynessOf(point))
-                                         : ValueOf(point, *FamilyRow(line.spec.family).quantity);
-                ASSERT_TRUE(Near(value, line.spec.value)) << value << " at t = " << point.t << ", p = " << point.p;
+                const double value = line.id.family == IsolineFamily::Dryness
+                                         ? (point.t >= TFS::TKR ? line.id.value : DrynessOf(point))
+                                         : ValueOf(point, *FamilyRow(line.id.family).quantity);
+                ASSERT_TRUE(Near(value, line.id.value)) << value << " at t = " << point.t << ", p = " << point.p;
             }
         }
     }
@@ -74,11 +74,11 @@ TEST(ChartIsolines, EveryPointIsAStateOfItsLinesValue) {
 // of the line it serves, or none, and no stop.
 TEST(ChartIsolines, ValuesBeyondTheRangeGiveWhatIsServed) {
     const ChartKindRow& kind = KindRow(ChartKind::PressureVolume);
-    for (const IsolineSpec spec : {IsolineSpec{IsolineFamily::Isotherm, -50}, {IsolineFamily::Isotherm, 3000},
+    for (const IsolineId id : {IsolineId{IsolineFamily::Isotherm, -50}, {IsolineFamily::Isotherm, 3000},
                                    {IsolineFamily::Isobar, 1e-6}, {IsolineFamily::Isobar, 500},
                                    {IsolineFamily::Isentrope, -5}, {IsolineFamily::Isenthalp, 1e5},
                                    {IsolineFamily::Isochore, 1e6}, {IsolineFamily::Dryness, 0}})
-        EXPECT_NO_THROW(ComputeIsoline(spec, kind, kind.defaultRange())) << FamilyRow(spec.family).key << spec.value;
+        EXPECT_NO_THROW(ComputeIsoline(id, kind, kind.defaultRange())) << FamilyRow(id.family).key << id.value;
 }
 
 // The dome is saturated water and steam from the triple point to the
@@ -147,7 +147,7 @@ TEST(LabelPlacement, LabelsStandOnTheirLinesAndNeverOverlap) {
     const QRectF state(440, 290, 20, 20);
     for (const ChartKindRow& kind : ChartKinds())
         for (const ChartRange& range : {kind.defaultRange(), ZoomedOnCriticalPoint(kind)}) {
-            const ChartLines lines = ComputeChartLines(SpecsOf(kind.defaultFamilies), kind, range);
+            const ChartLines lines = ComputeChartLines(IsolinesOf(kind.defaultFamilies), kind, range);
             QList<LabelRequest> requests;
             for (const Isoline& line : lines.isolines) requests.append({InPixels(line, kind, range, plot), {64, 16}});
             const QList<QPointF> dome = InPixels(lines.dome.steam, kind, range, plot);

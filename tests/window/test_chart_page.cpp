@@ -165,12 +165,12 @@ TEST_F(ChartPageTest, TheLinesTableIsDrawnAsALine) {
 // the dialog keeps what was typed.
 TEST_F(ChartPageTest, TheChoiceOfIsolinesIsKeptAndCheckedWhenTyped) {
     form.setChartKind(ChartKind::PressureVolume);
-    const std::vector<IsolineSpec> chosen = {{IsolineFamily::Isobar, 0.5}, {IsolineFamily::Isochore, 0.02}};
+    const std::vector<IsolineId> chosen = {{IsolineFamily::Isobar, 0.5}, {IsolineFamily::Isochore, 0.02}};
     page.setIsolines(chosen);
     QSettings settings;
     EXPECT_EQ(LoadIsolineChoice(settings, ChartKind::PressureVolume), chosen);
     EXPECT_EQ(LoadIsolineChoice(settings, ChartKind::TemperatureEntropy),
-              SpecsOf(KindRow(ChartKind::TemperatureEntropy).defaultFamilies));
+              IsolinesOf(KindRow(ChartKind::TemperatureEntropy).defaultFamilies));
 
     IsolinesDialog dialog(ChartKind::PressureVolume, chosen, form.shownUnits());
     EXPECT_TRUE(dialog.familyBox(IsolineFamily::Isobar)->isChecked());
@@ -201,7 +201,7 @@ TEST_F(ChartPageTest, TheChartIsExportedAndPrinted) {
     EXPECT_FALSE(error.isEmpty());
     QPdfWriter page(folder.filePath("print.pdf"));
     page.setPageSize(QPageSize(QPageSize::A3));
-    EXPECT_TRUE(PrintChart(page, view.shownScene(), view.specs()));
+    EXPECT_TRUE(PrintChart(page, view.shownScene(), view.isolineIds()));
 }
 
 // The relative luminance contrast of each family's colour, the dome's and
