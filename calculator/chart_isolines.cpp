@@ -264,6 +264,25 @@ ChartLines ComputeChartLines(const std::vector<IsolineId>& ids, const ChartKindR
     return lines;
 }
 
+namespace {
+
+// The geometric mean of two values, rounded to the fewest significant digits
+// that keep it between them, as printed charts write their values: 1.4
+// between 1 and 2, 3 between 2 and 5, 7 between 5 and 10.
+double RoundBetween(double low, double high) {
+    const double mean = std::sqrt(low * high);
+    for (int digits = 1; digits < 17; ++digits) {
+        // Divided by an exact power of ten, 14 / 10 is the double nearest 1.4.
+        const int shift = digits - 1 - int(std::floor(std::log10(mean)));
+        const double scale = std::pow(10.0, std::abs(shift));
+        const double rounded = shift >= 0 ? std::round(mean * scale) / scale : std::round(mean / scale) * scale;
+        if (rounded > low && rounded < high) return rounded;
+    }
+    return mean;
+}
+
+}  // namespace
+
 std::vector<IsolineId> FinerIsolines(const std::vector<IsolineId>& ids) {
     std::vector<IsolineId> finer;
     for (const IsolineFamilyRow& row : IsolineFamilies()) {
@@ -274,7 +293,7 @@ std::vector<IsolineId> FinerIsolines(const std::vector<IsolineId>& ids) {
         const bool geometric = row.quantity == ChartQuantity::Pressure || row.quantity == ChartQuantity::Volume;
         for (size_t i = 0; i < values.size(); ++i) {
             if (i > 0)
-                finer.push_back({row.family, geometric ? std::sqrt(values[i - 1] * values[i])
+                finer.push_back({row.family, geometric ? RoundBetween(values[i - 1], values[i])
                                                         : (values[i - 1] + values[i]) / 2});
             finer.push_back({row.family, values[i]});
         }

@@ -45,6 +45,6 @@ struct ChartLines {
 ChartLines ComputeChartLines(const std::vector<IsolineId>& ids, const ChartKindRow& kind, const ChartRange& range);
 
 // A printed chart's finer grid: between each two neighbouring values of a
-// family one more (the geometric mean of pressures and volumes, whose lines
-// stand in decades, the arithmetic one of the others).
+// family one more (for pressures and volumes, whose lines stand in decades,
+// the geometric mean rounded to a round number; the middle for the others).
 std::vector<IsolineId> FinerIsolines(const std::vector<IsolineId>& ids);

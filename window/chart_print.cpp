@@ -9,9 +9,10 @@
 
 namespace {
 
-// The page's drawing in logical units as wide as a large screen's chart,
-// whatever the printer's resolution: the fonts and lines keep their proportions.
-constexpr double LogicalWidth = 1600;
+// The page's drawing in logical units of a fixed size on paper, whatever the
+// printer's resolution: text and lines keep their size on every page, and
+// a larger sheet gets more room (an A4 landscape page is 1600 units wide).
+constexpr double UnitsPerMillimetre = 1600 / 277.0;
 const QSize ExportSize(1400, 960);
 
 ChartLook PaperLook(const ChartScene& scene) {
@@ -30,9 +31,10 @@ bool PaintPage(QPagedPaintDevice& device, const ChartScene& scene, const ChartLo
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const QRect page = painter.viewport();
-    const double height = LogicalWidth * page.height() / page.width();
-    painter.setWindow(QRect(0, 0, int(LogicalWidth), int(height)));
-    PaintChart(painter, scene, QRectF(0, 0, LogicalWidth, height), look);
+    const double width = device.pageLayout().paintRect(QPageLayout::Millimeter).width() * UnitsPerMillimetre;
+    const double height = width * page.height() / page.width();
+    painter.setWindow(QRect(0, 0, int(width), int(height)));
+    PaintChart(painter, scene, QRectF(0, 0, width, height), look);
     return painter.end();
 }
 
@@ -71,7 +73,5 @@ bool ExportChart(const ChartScene& scene, const QString& path, QString* error) {
 bool PrintChart(QPagedPaintDevice& device, const ChartScene& scene, const std::vector<IsolineId>& ids) {
     ChartScene fine = scene;
     fine.lines = ComputeChartLines(FinerIsolines(ids), KindRow(scene.kind), scene.range);
-    ChartLook look = PaperLook(scene);
-    look.fontPixels = 10;
-    return PaintPage(device, fine, look);
+    return PaintPage(device, fine, PaperLook(scene));
 }

@@ -130,6 +130,16 @@ TEST(ChartIsolines, AZoomedViewRefinesTheLinesItShows) {
     }
 }
 
+// A printed chart's finer grid writes round values between the usual ones.
+TEST(ChartIsolines, APrintedChartsFinerGridHasRoundValuesBetween) {
+    const std::vector<IsolineId> finer =
+        FinerIsolines({{IsolineFamily::Isobar, 1}, {IsolineFamily::Isobar, 2}, {IsolineFamily::Isobar, 5},
+                       {IsolineFamily::Isobar, 10}, {IsolineFamily::Isotherm, 200}, {IsolineFamily::Isotherm, 250}});
+    std::vector<double> values;
+    for (const IsolineId& id : finer) values.push_back(id.value);
+    EXPECT_EQ(values, (std::vector<double>{1, 1.4, 2, 3, 5, 7, 10, 200, 225, 250}));
+}
+
 TEST(ChartKindsTable, AClickGivesTheInputsOfAModeOfTheAxesPair) {
     for (const ChartKindRow& kind : ChartKinds()) {
         if (!kind.clickMode) continue;
