@@ -6,13 +6,13 @@
 #include "line_plot.h"
 #include "lines_page.h"
 #include "message_box.h"
+#include "picture_start.h"
 #include "u_H2O_ORV.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -21,13 +21,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <plot.png> <table.pdf> [--size WxH]\n", argv[0]);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("H2O_ORV"));
-    QApplication::setApplicationName(QStringLiteral("p_H2O_ORV"));
+    const PictureApplication app(argc, argv);
     QSize size;
     if (argc == 5 && QByteArray(argv[3]) == "--size") {
         const QList<QByteArray> wh = QByteArray(argv[4]).split('x');

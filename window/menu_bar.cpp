@@ -3,6 +3,7 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
+#include "chart_page.h"
 #include "lines_page.h"
 #include "message_box.h"
 #include "save_dialog.h"
@@ -20,6 +21,9 @@ void TForm1::buildMenuBar() {
     file->addSeparator();
     file->addActions({line.csv, line.pdf, line.print});
     file->addSeparator();
+    file->addAction(QStringLiteral("E&xport chart…"), chart, &ChartPage::exportByDialog);
+    file->addAction(QStringLiteral("&Print chart…"), chart, &ChartPage::printByDialog);
+    file->addSeparator();
     // Ctrl+Q on every desktop: Windows' key scheme has no key for Quit.
     file->addAction(QStringLiteral("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), this, &QWidget::close);
 
@@ -32,13 +36,12 @@ void TForm1::buildMenuBar() {
     view->addAction(QStringLiteral("&Units…"), this, &TForm1::chooseUnits);
     QMenu* diagram = view->addMenu(QStringLiteral("&Diagram"));
     diagramKinds = new QActionGroup(this);
-    for (const auto& [text, kind] :
-         {std::pair{QStringLiteral("&T–s (temperature–entropy)"), DiagramChart::Kind::TemperatureEntropy},
-          std::pair{QStringLiteral("&h–s (enthalpy–entropy, Mollier)"), DiagramChart::Kind::EnthalpyEntropy}}) {
-        QAction* action = diagram->addAction(text, this, [this, kind] { setDiagramKind(kind); });
+    for (const ChartKindRow& row : ChartKinds()) {
+        QAction* action = diagram->addAction(QString::fromUtf8(row.menuText), this,
+                                             [this, kind = row.kind] { setChartKind(kind); });
         action->setCheckable(true);
-        action->setChecked(kind == ui->Chart_TS->kind());
-        action->setData(int(kind));
+        action->setChecked(row.kind == chart->kind());
+        action->setData(int(row.kind));
         diagramKinds->addAction(action);
     }
     // No input takes Ctrl+L.
@@ -59,7 +62,6 @@ void TForm1::buildMenuBar() {
 
 void TForm1::setDiagramKind(DiagramChart::Kind kind) {
     ui->Chart_TS->setKind(kind);
-    for (QAction* action : diagramKinds->actions()) action->setChecked(action->data().toInt() == int(kind));
 }
 
 void TForm1::saveDiagramByDialog() {

@@ -2,6 +2,7 @@
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
+#include "chart_page.h"
 #include "converted_input.h"
 #include "edit_binding.h"
 #include "equipment_page.h"
@@ -43,6 +44,7 @@ void TForm1::applyUnitCaptions() {
             caption(ResultEdit(*ui, Quantity(q), phase), Quantity(q));
     }
     ui->Chart_TS->setUnits(units);
+    if (chart) chart->setUnits(units);
 }
 
 void TForm1::setUnits(const Units& chosen) {

@@ -253,6 +253,7 @@ void TForm1::showTablePoints() {
         points.append({row.number, point});
     }
     ui->Chart_TS->showTableStates(points, marked);
+    showChartStates(selected);
 }
 
 QString TForm1::statesText() const {

@@ -96,6 +96,7 @@ TForm1::TForm1(QWidget* parent)
     applyPaletteColours();
     setupStatesTable();
     buildLinesPage();
+    buildChartPage();
     buildEquipmentPage();
     buildMenuBar();
     GiveShortcutsPriority(this);
@@ -270,6 +271,7 @@ void TForm1::setPanelStale(bool stale) {
     ShowGreyed(ui->Lb_Phase, stale);
     if (pagesPhase != nullptr) ShowGreyed(pagesPhase, stale);
     ui->Chart_TS->setStateStale(stale);
+    if (chart) showChartStates(selectedStates());
 }
 
 void TForm1::setSheetsStale(bool stale) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation.h"
+#include "chart_kinds.h"
 #include "diagram_chart.h"
 #include "equipment.h"
 #include "state_table.h"
@@ -14,6 +15,7 @@
 #include <optional>
 
 class EquipmentPage;
+class ChartPage;
 class LinesPage;
 class QAction;
 class QActionGroup;
@@ -129,6 +131,12 @@ public:
     void addStreamToStates(const Stream& stream);
 
     void setDiagramKind(DiagramChart::Kind kind);
+    // The page Chart (View → Diagram chooses its kind; T–s and h–s also the
+    // state panel's diagram), in chart_tab.cpp. A point chosen on it is
+    // calculated in the mode of the axes' pair, where there is one.
+    void setChartKind(ChartKind kind);
+    ChartPage* chartPage() const { return chart; }
+    void calculateChartPoint(double x, double y);
     void saveDiagramByDialog();
     // The size at which every control stands where it was drawn.
     QSize designedSize() const;
@@ -215,6 +223,9 @@ private:
     LinesPage* lines = nullptr;
     void buildEquipmentPage();
     EquipmentPage* equipment = nullptr;
+    void buildChartPage();
+    void showChartStates(const QList<qsizetype>& selected);
+    ChartPage* chart = nullptr;
     void loadStates();
     void appendState(const CalculationRequest& request, const Outputs& outputs);
     bool saveStates(bool closing = false);

@@ -13,6 +13,7 @@
 
 #include "edit_binding.h"
 #include "message_box.h"
+#include "picture_start.h"
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
 
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -38,13 +38,7 @@ int Usage(const char* program) {
 
 int main(int argc, char** argv) {
     if (argc < 2) return Usage(argv[0]);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("H2O_ORV"));
-    QApplication::setApplicationName(QStringLiteral("p_H2O_ORV"));
+    const PictureApplication app(argc, argv);
 
     QStringList args;
     for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);

@@ -1,5 +1,6 @@
 // Every control of the window: name, parent, place, size, caption, font, tab order.
 
+#include "chart_page.h"
 #include "form_fixture.h"
 #include "on_screen.h"
 
@@ -137,15 +138,17 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
 }
 
 TEST_F(Controls, PageControlsHaveTheirPagesFirstActive) {
-    ASSERT_EQ(ui.PC_Right->count(), 4);
+    ASSERT_EQ(ui.PC_Right->count(), 5);
     EXPECT_EQ(ui.PC_Right->widget(0), ui.TabDiagram);
     EXPECT_EQ(ui.PC_Right->tabText(0), "Diagram");
     EXPECT_EQ(ui.PC_Right->widget(1), ui.TabStates);
     EXPECT_EQ(ui.PC_Right->tabText(1), "Table of states");
     EXPECT_EQ(ui.PC_Right->widget(2), form.linesPage());
     EXPECT_EQ(ui.PC_Right->tabText(2), "Lines");
-    EXPECT_EQ(ui.PC_Right->widget(3), form.equipmentPage());
-    EXPECT_EQ(ui.PC_Right->tabText(3), "Equipment");
+    EXPECT_EQ(ui.PC_Right->widget(3), form.chartPage());
+    EXPECT_EQ(ui.PC_Right->tabText(3), "Chart");
+    EXPECT_EQ(ui.PC_Right->widget(4), form.equipmentPage());
+    EXPECT_EQ(ui.PC_Right->tabText(4), "Equipment");
     EXPECT_EQ(ui.PC_Right->currentIndex(), 0);
     ASSERT_EQ(ui.PageControl1->count(), 2);
     EXPECT_EQ(ui.PageControl1->widget(0), ui.TabSheet1);

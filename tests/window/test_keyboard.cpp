@@ -3,6 +3,7 @@
 // every shortcut works wherever the focus is.
 
 #include "calculate_fixture.h"
+#include "chart_page.h"
 #include "lines_page.h"
 
 #include <QAbstractItemModel>
@@ -118,6 +119,7 @@ TEST_F(Keyboard, CtrlPageDownAndUpTurnThePagesOnTheRight) {
     QWidget* equipment = form.equipmentPage();
     for (const auto& [keys, shown] : {std::pair{Qt::Key_PageDown, ui.TabStates},
                                       {Qt::Key_PageDown, lines},
+                                      {Qt::Key_PageDown, form.chartPage()},
                                       {Qt::Key_PageDown, equipment},
                                       {Qt::Key_PageDown, added},
                                       {Qt::Key_PageDown, ui.TabDiagram},
