@@ -40,7 +40,7 @@ constexpr double TriplePointTemperature = 0.01;
 // have always spelled some units their own way in the core's units
 // ("800 Celsius"): `spelled` keeps that spelling there.
 QString Limit(const Units& units, Quantity q, double value, const char* spelled = nullptr) {
-    const QString unit = spelled != nullptr && units == Units{} ? QString::fromLatin1(spelled) : UnitText(q, units);
+    const QString unit = spelled != nullptr && units.core() ? QString::fromLatin1(spelled) : UnitText(q, units);
     return QString::number(ToShown(q, value, units), 'g', 6) + QLatin1Char(' ') + unit;
 }
 

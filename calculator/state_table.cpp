@@ -125,7 +125,7 @@ bool StateTable::Append(const CalculationRequest& request, const Outputs& output
     for (const Quantity input : InputsOf(request.mode, request.saturationInput)) {
         const QString typed = request.typed.value(input).trimmed();
         row.request.typed.insert(input,
-                                 request.units == Units{}
+                                 request.units.core()
                                      ? typed
                                      : QString::number(FromShown(input, TextToReal(typed), request.units), 'g', 12));
     }
@@ -143,7 +143,7 @@ QString StateTable::NumbersUsedUp() {
 
 QString InputText(const StateRow& row, Quantity input, const Units& units) {
     const QString stored = row.request.typed.value(input);
-    if (units == Units{} || stored.isEmpty()) return stored;
+    if (units.core() || stored.isEmpty()) return stored;
     return QString::number(ToShown(input, TextToReal(stored), units), 'g', 12).replace(u'.', LocaleDecimalSeparator());
 }
 

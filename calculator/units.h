@@ -12,7 +12,7 @@ class QSettings;
 // unit: an entropy and a heat capacity share kJ/(kg·K), a kinematic viscosity
 // and a diffusivity m²/s.
 enum class UnitKind {
-    Pressure,        // MPa, kPa, bar, psi
+    Pressure,        // MPa, kPa, bar, psi, absolute or gauge
     Temperature,     // °C, K, °F
     SpecificEnergy,  // kJ/kg
     SpecificHeat,    // kJ/(kg·K)
@@ -23,13 +23,22 @@ enum class UnitKind {
     Diffusivity,     // m²/s
     SurfaceTension,  // N/m
     Speed,           // m/s
+    PerTemperature,  // 1/K: an expansion coefficient
+    PerPressure,     // 1/MPa: a compressibility
+    PressurePerTemperature,  // MPa/K
+    TemperaturePerPressure,  // K/MPa: the Joule–Thomson coefficient
+    EnergyPerPressure,       // kJ/(kg·MPa): the isothermal throttling coefficient
     None,            // a number without unit: Pr, κ, x
 };
 
-enum class PressureUnit { MPa, KPa, Bar, Psi };
+// Absolute, then gauge: above the atmospheric pressure of the settings.
+enum class PressureUnit { MPa, KPa, Bar, Psi, MPaGauge, KPaGauge, BarGauge, Psig };
 enum class TemperatureUnit { Celsius, Kelvin, Fahrenheit };
 // The unit system of every quantity other than pressure and temperature.
 enum class UnitSystem { SI, US };
+
+// The standard atmosphere, MPa: the default zero of the gauge pressures.
+inline constexpr double StandardAtmosphere = 0.101325;
 
 // The default is the core's own units, in which the window has always shown
 // its values.
@@ -37,9 +46,19 @@ struct Units {
     PressureUnit pressure = PressureUnit::MPa;
     TemperatureUnit temperature = TemperatureUnit::Celsius;
     UnitSystem system = UnitSystem::SI;
+    // The absolute pressure a gauge reads zero at, MPa.
+    double atmosphere = StandardAtmosphere;
 
     bool operator==(const Units&) const = default;
+    // Every value in the core's units, whatever the atmosphere.
+    bool core() const {
+        return pressure == PressureUnit::MPa && temperature == TemperatureUnit::Celsius && system == UnitSystem::SI;
+    }
 };
+
+// The range of the atmospheric pressure the settings accept, MPa: from above
+// the highest summits to below the deepest mines.
+inline constexpr double LowestAtmosphere = 0.03, HighestAtmosphere = 0.12;
 
 // A value of the core in the chosen units and back. With the default units
 // both return the value itself, bit for bit.
@@ -50,7 +69,9 @@ double FromShown(UnitKind kind, double shown, const Units& units);
 // a number without unit.
 QString UnitText(UnitKind kind, const Units& units);
 
-// The keys units/pressure (MPa|kPa|bar|psi), units/temperature (C|K|F) and
-// units/system (SI|US); a missing or unknown value reads as the default.
+// The keys units/pressure (MPa|kPa|bar|psi|MPa g|kPa g|bar g|psig),
+// units/temperature (C|K|F), units/system (SI|US) and units/atmosphere (MPa);
+// a missing or unknown value, or an atmosphere out of its range, reads as the
+// default.
 Units LoadUnits(QSettings& settings);
 void SaveUnits(QSettings& settings, const Units& units);

@@ -31,7 +31,7 @@ void TForm1::applyUnitCaptions() {
         QLabel* label = labelOf(edit);
         if (!designedCaptions.contains(label)) designedCaptions.insert(label, label->text());
         const QString designed = designedCaptions.value(label);
-        label->setText(units == Units{} || UnitText(quantity, units).isEmpty()
+        label->setText(units.core() || UnitText(quantity, units).isEmpty()
                            ? designed
                            : WithUnit(designed, UnitText(quantity, units)));
         condenseLabelToFit(label);

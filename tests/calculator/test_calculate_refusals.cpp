@@ -111,6 +111,23 @@ TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault) {
 
 // 0 to 800 °C up to 100 MPa, on to 2000 °C up to 50 MPa; the refusal names
 // the highest temperature at the typed pressure.
+// A gauge below −1 atm reads an absolute pressure below zero: refused as any
+// pressure below the range, whose limits the message gives in the gauge's unit.
+TEST_F(Refusals, GaugePressuresBelowTheRangeAreRefusedInTheGaugeUnit) {
+    const Units barGauge{PressureUnit::BarGauge};
+    const auto run = [&](InputMode mode, Quantity second, const QString& p, const QString& value) {
+        return Described(Calculate({mode, SaturationInput::ByPs, {{Q::Pressure, p}, {second, value}}, barGauge}));
+    };
+    const std::string pt = " Inadequately set pressure: P>998.987 bar g or P<-1.00825 bar g [Pressure]";
+    EXPECT_EQ(run(InputMode::ByPT, Q::Temperature, "-1.1", "20"), pt);
+    EXPECT_EQ(run(InputMode::ByPT, Q::Temperature, "-1.0083", "20"), pt);
+    EXPECT_EQ(run(InputMode::ByPT, Q::Temperature, "-1.0082", "20"), "outputs");
+    EXPECT_EQ(run(InputMode::ByPH, Q::Enthalpy, "-2", "100"),
+              " Inadequately set pressure: P>998.987 bar g or P<-1.00325 bar g [Pressure]");
+    EXPECT_EQ(Described(Calculate({InputMode::Saturation, SaturationInput::ByPs, {{Q::Pressure, "-1.02"}}, barGauge})),
+              " Inadequately set pressure: Ps>217.177 bar g or Ps<-1.00455 bar g [Pressure]");
+}
+
 TEST_F(Refusals, PTRangesIncludeTheirBounds) {
     for (const auto& [p, t] : {std::pair{"50", "2000"}, {"100", "800"}, {"0.0005", "0"}, {"50.0001", "0"}})
         EXPECT_EQ(Described(ByPT(p, t)), "outputs") << p << " MPa, " << t << " °C";
