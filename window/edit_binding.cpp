@@ -188,7 +188,13 @@ QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationI
     return edits;
 }
 
+// The tops of the result panel's designed rows: the places its shown rows take.
+const char* const DesignedTops = "designedRowTops";
+
 void AddResultRowsOfUndesignedQuantities(Ui::TForm1& ui) {
+    QList<int> tops;
+    for (const QLineEdit* edit : ResultEditsOf(ui, Phase::State)) tops.append(edit->y());
+    ui.Pan_midl->setProperty(DesignedTops, QVariant::fromValue(tops));
     for (const Phase phase : Phases) {
         QList<QLineEdit*> rows = ResultEditsOf(ui, phase);
         const int step = rows.back()->y() - rows[rows.size() - 2]->y();
@@ -199,7 +205,24 @@ void AddResultRowsOfUndesignedQuantities(Ui::TForm1& ui) {
             edit->setObjectName(AddedName(Quantity(q), phase));
             rows.append(edit);
         }
-        if (rows.size() > designed) FitRows(HeightOf(ui, phase), rows);
+        // The panel shows the chosen rows only, in the designed places.
+        if (phase != Phase::State && rows.size() > designed) FitRows(HeightOf(ui, phase), rows);
+    }
+}
+
+void ShowPanelRows(Ui::TForm1& ui, const QList<Quantity>& chosen) {
+    const QList<int> tops = ui.Pan_midl->property(DesignedTops).value<QList<int>>();
+    qsizetype slot = 0;
+    for (int q = 0; q < QuantityCount; ++q) {
+        QLineEdit* edit = ResultEdit(ui, Quantity(q), Phase::State);
+        if (edit == nullptr) continue;
+        const bool shown = chosen.contains(Quantity(q)) && slot < tops.size();
+        setLabelledVisible(edit, shown);
+        if (!shown) continue;
+        QLabel* label = labelOf(edit);
+        label->move(label->x(), label->y() + tops[slot] - edit->y());
+        edit->move(edit->x(), tops[slot]);
+        ++slot;
     }
 }
 

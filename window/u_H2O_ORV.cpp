@@ -5,6 +5,7 @@
 #include "labelled_edit.h"
 #include "lines_page.h"
 #include "palette_colours.h"
+#include "panel_quantities.h"
 #include "radio_group.h"
 #include "shortcut_priority.h"
 #include "stretch_layout.h"
@@ -100,6 +101,8 @@ TForm1::TForm1(QWidget* parent)
     QSettings settings;
     units = LoadUnits(settings);
     applyUnitCaptions();
+    panelQuantities = LoadPanelQuantities(settings);
+    ShowPanelRows(*ui, panelQuantities);
     lines->setUnits(units);
     loadStates();
     restorePlace();

@@ -81,6 +81,13 @@ public:
     void setUnits(const Units& chosen);
     void chooseUnits();
 
+    // The quantities of the result panel (View → Quantities…), in
+    // shown_quantities.cpp: read from the settings at the start, kept there
+    // when changed.
+    const QList<Quantity>& shownQuantities() const { return panelQuantities; }
+    void setPanelQuantities(const QList<Quantity>& chosen);
+    void chooseQuantities();
+
     // The table of states, in state_table_view.cpp: every good run appends a row;
     // the rows are kept in the user's data folder between starts.
     const StateTable& states() const { return table; }
@@ -180,12 +187,14 @@ private:
     void applyUnitCaptions();
     QHash<QLabel*, QString> designedCaptions;
     Units units;
+    QList<Quantity> panelQuantities;
     // Each input's text as last typed (or recalled), with the units it was
     // typed in: a change of units converts from it, so that a change and back
     // gives the typed text again.
     struct TypedText {
         QString text;
         Units units;
+    QList<Quantity> panelQuantities;
     };
     QHash<QLineEdit*, TypedText> typedInputs;
     void keepTypedInputs();

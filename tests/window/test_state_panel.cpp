@@ -4,9 +4,12 @@
 
 #include "diagram_chart.h"
 #include "number_format.h"
+#include "panel_quantities.h"
+#include "quantities_dialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -15,6 +18,8 @@
 #include <numeric>
 
 namespace {
+
+using Q = Quantity;
 
 class StatePanelTest : public CalculateTest {
 protected:
@@ -101,6 +106,36 @@ TEST_F(StatePanelTest, ShowsThePhaseAndMarksTheShownStateUntilTheNextGoodRun) {
     EXPECT_EQ(phase(), "Wet steam, dryness x = 0.6142 (IF97 region 4)");
     EXPECT_EQ(ui.LB_CpRes->text(), "");
     EXPECT_EQ(FixedFormat(chart.statePoint()->at(0).y(), 5, 1), "179.9");
+}
+
+// View → Quantities…: the chosen rows take the designed places from the top,
+// the others hide; the choice is kept for the next window, and the dialog
+// lets no more rows be chosen than the panel holds.
+TEST_F(StatePanelTest, ShowsTheChosenQuantitiesInTheDesignedPlacesAndKeepsTheChoice) {
+    const int firstTop = ui.LB_TRes->y(), secondTop = ui.LB_PRes->y();
+    EXPECT_EQ(form.shownQuantities(), DefaultPanelQuantities());
+    form.setPanelQuantities({Q::Pressure, Q::InternalEnergy});
+    calculateByPT("3", "26.85");
+    EXPECT_FALSE(shown(ui.LB_TRes));
+    EXPECT_TRUE(shown(ui.LB_PRes) && shown(ui.LB_URes));
+    EXPECT_EQ(ui.LB_PRes->y(), firstTop);
+    EXPECT_EQ(ui.LB_URes->y(), secondTop);
+    EXPECT_EQ(labelOf(ui.LB_URes)->y(), labelOf(ui.LB_PRes)->y() + secondTop - firstTop);
+    EXPECT_EQ(ui.LB_URes->text(), "112.32");
+    {
+        TForm1 next;
+        EXPECT_EQ(next.shownQuantities(), (QList<Quantity>{Q::Pressure, Q::InternalEnergy}));
+        EXPECT_TRUE(ControlsOf(next).LB_TRes->isHidden());
+    }
+    QuantitiesDialog dialog(DefaultPanelQuantities(), {}, &form);
+    const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+    ASSERT_EQ(boxes.size(), PanelQuantities().size());
+    for (QCheckBox* box : boxes) EXPECT_EQ(box->isEnabled(), box->isChecked()) << "the panel is full";
+    dialog.findChild<QCheckBox*>("Chk_t")->setChecked(false);
+    for (QCheckBox* box : boxes) EXPECT_TRUE(box->isEnabled());
+    form.setPanelQuantities(DefaultPanelQuantities());
+    EXPECT_EQ(ui.LB_TRes->y(), firstTop);
+    EXPECT_TRUE(shown(ui.LB_TRes));
 }
 
 TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
