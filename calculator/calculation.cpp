@@ -64,14 +64,20 @@ Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
     return out;
 }
 
-// Checks the mode's values, computes.
+// Checks the mode's values, computes; the exergy of each state or phase
+// against the dead state.
 Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                  bool withDiagram) {
+                  const DeadState& dead, bool withDiagram) {
     mode.check(values, units, transport);
-    const ModeValues computed = mode.compute(values, transport);
-    if (const auto* state = std::get_if<StateValues>(&computed.values))
+    ModeValues computed = mode.compute(values, transport);
+    if (auto* state = std::get_if<StateValues>(&computed.values)) {
+        SetExergy(state->values, dead);
         return StateOutputs(*state, mode.place, units, withDiagram);
-    return SaturationOutputs(std::get<SaturationValues>(computed.values), units);
+    }
+    auto& sheets = std::get<SaturationValues>(computed.values);
+    SetExergy(sheets.water, dead);
+    SetExergy(sheets.steam, dead);
+    return SaturationOutputs(sheets, units);
 }
 
 // Reads the mode's values in their order, checks them, computes.
@@ -80,7 +86,7 @@ Outputs RunMode(const CalculationRequest& request) {
     if (mode == nullptr) return {};  // no item selected: nothing to calculate
     InputValues values{};
     for (qsizetype i = 0; i < mode->inputs.size(); ++i) values[i] = ReadTyped(request, mode->inputs[i]);
-    return RunValues(*mode, values, request.units, request.transport, true);
+    return RunValues(*mode, values, request.units, request.transport, request.dead, true);
 }
 
 // A library failure abandons the run. The report keeps the number the users
@@ -105,8 +111,9 @@ Outcome Calculate(const CalculationRequest& request) {
     return Caught([&] { return RunMode(request); });
 }
 
-Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport) {
-    return Caught([&] { return RunValues(mode, values, units, transport, false); });
+Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
+                        const DeadState& dead) {
+    return Caught([&] { return RunValues(mode, values, units, transport, dead, false); });
 }
 
 Place PlaceOf(const CalculationRequest& request, Phase phase) {

@@ -5,6 +5,7 @@
 // of the outputs.
 #pragma once
 
+#include "dead_state.h"
 #include "diagram_curves.h"
 #include "modes.h"
 #include "quantities.h"
@@ -26,6 +27,7 @@ struct CalculationRequest {
     Units units = {};                 // the inputs are typed, and the outputs written, in these
     // The formulation of the viscosities, the conductivity and the Prandtl number.
     Transport transport = Transport::IAPS1985;
+    DeadState dead = {};  // of the specific exergy
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };
@@ -71,7 +73,8 @@ using Outcome = std::variant<Outputs, Refusal, Stop>;
 Outcome Calculate(const CalculationRequest& request);
 // The same run from the mode's values in the core's units, as if typed: the
 // same checks, values and texts, without the diagram.
-Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport);
+Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
+                        const DeadState& dead = {});
 
 // Where a run writes the values of a phase: the state's by its mode.
 Place PlaceOf(const CalculationRequest& request, Phase phase);

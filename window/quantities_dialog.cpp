@@ -4,13 +4,34 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QuantitiesDialog::QuantitiesDialog(const QList<Quantity>& chosen, const Units& units, QWidget* parent)
-    : QDialog(parent) {
+namespace {
+
+// In the core's units, as the settings keep them.
+QDoubleSpinBox* NewSpinBox(const char* name, double lowest, double highest, int decimals, double value,
+                           const QString& unit) {
+    auto* box = new QDoubleSpinBox;
+    box->setObjectName(QLatin1String(name));
+    box->setRange(lowest, highest);
+    box->setDecimals(decimals);
+    box->setSuffix(u' ' + unit);
+    box->setValue(value);
+    return box;
+}
+
+}  // namespace
+
+QuantitiesDialog::QuantitiesDialog(const QList<Quantity>& chosen, const DeadState& dead, const Units& units,
+                                   QWidget* parent)
+    : QDialog(parent),
+      deadT(NewSpinBox("Sb_DeadT", LowestDeadTemperature, HighestDeadTemperature, 2, dead.t, QStringLiteral("°C"))),
+      deadP(NewSpinBox("Sb_DeadP", LowestDeadPressure, HighestDeadPressure, 6, dead.p, QStringLiteral("MPa"))) {
     setWindowTitle(QStringLiteral("Quantities"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
@@ -28,6 +49,10 @@ QuantitiesDialog::QuantitiesDialog(const QList<Quantity>& chosen, const Units& u
         boxes.append({q, box});
     }
     layout->addLayout(grid);
+    auto* deadForm = new QFormLayout;
+    deadForm->addRow(QStringLiteral("Dead state of the exergy: t&0"), deadT);
+    deadForm->addRow(QStringLiteral("p0 (absolute)"), deadP);
+    layout->addLayout(deadForm);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
     ok = buttons->button(QDialogButtonBox::Ok);
     connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this, [this] {
@@ -45,6 +70,10 @@ QList<Quantity> QuantitiesDialog::chosen() const {
     for (const auto& [q, box] : boxes)
         if (box->isChecked()) quantities.append(q);
     return quantities;
+}
+
+DeadState QuantitiesDialog::deadState() const {
+    return {deadT->value(), deadP->value()};
 }
 
 void QuantitiesDialog::keepWithinThePanel() {

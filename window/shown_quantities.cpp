@@ -15,7 +15,15 @@ void TForm1::setPanelQuantities(const QList<Quantity>& chosen) {
     ShowPanelRows(*ui, chosen);
 }
 
+void TForm1::setDeadState(const DeadState& dead) {
+    deadState = dead;
+    QSettings settings;
+    SaveDeadState(settings, dead);
+}
+
 void TForm1::chooseQuantities() {
-    QuantitiesDialog dialog(panelQuantities, units, this);
-    if (dialog.exec() == QDialog::Accepted) setPanelQuantities(dialog.chosen());
+    QuantitiesDialog dialog(panelQuantities, deadState, units, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    setPanelQuantities(dialog.chosen());
+    setDeadState(dialog.deadState());
 }

@@ -102,6 +102,7 @@ TForm1::TForm1(QWidget* parent)
     units = LoadUnits(settings);
     applyUnitCaptions();
     panelQuantities = LoadPanelQuantities(settings);
+    deadState = LoadDeadState(settings);
     ShowPanelRows(*ui, panelQuantities);
     lines->setUnits(units);
     loadStates();

@@ -86,6 +86,9 @@ public:
     // when changed.
     const QList<Quantity>& shownQuantities() const { return panelQuantities; }
     void setPanelQuantities(const QList<Quantity>& chosen);
+    // The dead state of the specific exergy of the next runs, chosen there too.
+    const DeadState& exergyDeadState() const { return deadState; }
+    void setDeadState(const DeadState& dead);
     void chooseQuantities();
 
     // The table of states, in state_table_view.cpp: every good run appends a row;
@@ -188,6 +191,7 @@ private:
     QHash<QLabel*, QString> designedCaptions;
     Units units;
     QList<Quantity> panelQuantities;
+    DeadState deadState;
     // Each input's text as last typed (or recalled), with the units it was
     // typed in: a change of units converts from it, so that a change and back
     // gives the typed text again.
@@ -195,6 +199,7 @@ private:
         QString text;
         Units units;
     QList<Quantity> panelQuantities;
+    DeadState deadState;
     };
     QHash<QLineEdit*, TypedText> typedInputs;
     void keepTypedInputs();

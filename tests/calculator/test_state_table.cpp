@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <array>
 #include <limits>
 #include <numeric>
@@ -96,7 +98,8 @@ TEST(StateTable, NumbersRunsKeepsTheirInputsAndTheNewestThousand) {
     for (qsizetype i = 0; i < line.values.size(); ++i) {
         EXPECT_EQ(table.rows()[1].values[i].quantity, line.values[i].quantity);
         EXPECT_EQ(table.rows()[1].values[i].phase, line.values[i].phase);
-        EXPECT_EQ(table.rows()[1].values[i].value, line.values[i].value);
+        const double kept = table.rows()[1].values[i].value, computed = line.values[i].value;
+        EXPECT_TRUE(kept == computed || (std::isnan(kept) && std::isnan(computed))) << i;
     }
 
     table.Remove({2, 0, 2, -1, 7});

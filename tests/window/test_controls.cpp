@@ -115,7 +115,8 @@ TEST_F(Controls, EveryControlHasItsParentPlaceSizeAndCaption) {
             EXPECT_FALSE(button->icon().isNull()) << "buttons carry a glyph";
         }
     }
-    EXPECT_EQ(calculatorEdits().size(), 5 + 2 + 15 + 2 * 15);
+    // 25 result rows: the panel has no σ, the sheets no κ.
+    EXPECT_EQ(calculatorEdits().size(), 5 + 2 + 25 + 2 * 25);
 }
 
 TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {

@@ -24,9 +24,12 @@ class InputModes : public FormTest {
 protected:
     ModeView view() {
         bool results = enabled(form.resultEdits().front());
-        for (QLineEdit* edit : form.resultEdits()) {
-            EXPECT_EQ(enabled(edit), results) << edit->objectName().toStdString();
-            EXPECT_TRUE(shown(edit)) << "result edits stay visible in every mode";
+        const QList<QLineEdit*> edits = form.resultEdits();
+        for (qsizetype row = 0; row < edits.size(); ++row) {
+            EXPECT_EQ(enabled(edits[row]), results) << edits[row]->objectName().toStdString();
+            // The default rows are the first ones.
+            EXPECT_EQ(shown(edits[row]), row < form.shownQuantities().size())
+                << "the chosen result rows stay visible in every mode";
         }
         return {!ui.RG_4->isHidden(),
                 shown(ui.LB_Ps),

@@ -127,7 +127,7 @@ TEST_F(StatePanelTest, ShowsTheChosenQuantitiesInTheDesignedPlacesAndKeepsTheCho
         EXPECT_EQ(next.shownQuantities(), (QList<Quantity>{Q::Pressure, Q::InternalEnergy}));
         EXPECT_TRUE(ControlsOf(next).LB_TRes->isHidden());
     }
-    QuantitiesDialog dialog(DefaultPanelQuantities(), {}, &form);
+    QuantitiesDialog dialog(DefaultPanelQuantities(), {}, {}, &form);
     const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
     ASSERT_EQ(boxes.size(), PanelQuantities().size());
     for (QCheckBox* box : boxes) EXPECT_EQ(box->isEnabled(), box->isChecked()) << "the panel is full";
@@ -165,7 +165,19 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
               "Internal energy u, kJ/kg\t112.32\n"
               "Heat capacity Cv, kJ/(kg.C)\t4.121\n"
               "Speed of sound w, m/s\t1507.7\n"
-              "Isentropic exponent k\t756.130\n");
+              "Isentropic exponent k\t756.130\n"
+              "Expansion coefficient Alfa_v, 1/K\t\n"
+              "Compressibility Kappa_T, 1/MPa\t\n"
+              "Pressure coefficient (dp/dT)v, MPa/K\t\n"
+              "Joule-Thomson coeff. Miu_JT, K/MPa\t\n"
+              "Throttling coeff. Delta_T, kJ/(kg.MPa)\t\n"
+              // h − T s, u − T s, p v/(R T), λ v/cp of IF97's verification state at 300 K, by hand
+              "Gibbs energy g, kJ/kg\t-2.357\n"
+              "Helmholtz energy f, kJ/kg\t-5.364\n"
+              "Compressibility factor Z\t2.171E-02\n"
+              "Thermal diffusivity a, m2/s\t1.469E-07\n"
+              // against water at 25 °C and 0.101325 MPa
+              "Specific exergy e, kJ/kg\t2.929\n");
 
     calculateByPH("1", "2000");
     type(ui.Lb_h, "2500");  // typed after the run: the copy keeps the run's input
@@ -178,8 +190,8 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
     EXPECT_EQ(form.allResultsText(), "") << "the sheets hold no result yet";
     calculateByTs("100");
     const QStringList saturation = form.allResultsText().split('\n');
-    // The input, the transport formulation, fifteen rows, the last line's end.
-    ASSERT_EQ(saturation.size(), 1 + 1 + 15 + 1);
+    // The input, the transport formulation, twenty-five rows, the last line's end.
+    ASSERT_EQ(saturation.size(), 1 + 1 + 25 + 1);
     EXPECT_EQ(saturation[0], "ts, C\t100");
     EXPECT_EQ(saturation[1], "Transport properties\tIAPS 1985");
     EXPECT_EQ(saturation[4], "Enthalpy h, kJ/kg\t" + ui.LB_hS->text() + "\t" + ui.LB_hSS->text());
