@@ -71,3 +71,7 @@ std::optional<EnthalpyRange> EnthalpiesAt(double s) {
     const auto accepted = [s](double x) { return AcceptedHS(x, s); };
     return EnthalpyRange{Edge(*h, *h - EnthalpySpan, accepted), Edge(*h, *h + EnthalpySpan, accepted)};
 }
+
+bool AboveEnthalpies(double h, const EnthalpyRange& range) {
+    return h > range.high || (h >= range.low && h - range.low > range.high - h);
+}

@@ -19,3 +19,8 @@ bool AcceptedHS(double h, double s);
 
 // The enthalpies of the accepted states of entropy s; none outside the entropies.
 std::optional<EnthalpyRange> EnthalpiesAt(double s);
+
+// Whether a refused h has crossed the highest enthalpy of the range rather
+// than the lowest: it lies above it, or, where the refusal of one state at an
+// end and the acceptance of its neighbour differ by their rounding, nearer it.
+bool AboveEnthalpies(double h, const EnthalpyRange& range);

@@ -182,7 +182,7 @@ void CheckHS(const InputValues& v, const Units& u, Transport) {
     if (AcceptedHS(h, s)) return;
     const std::optional<EnthalpyRange> range = EnthalpiesAt(s);
     const QString at = u" at s="_s + FormattedLimit(u, Q::Entropy, s, 6, 4);
-    if (range && h > range->high)
+    if (range && AboveEnthalpies(h, *range))
         RefuseValue(Q::Enthalpy, u" The specified enthalpy is higher than the allowable value  hmax="_s +
                                      FormattedLimit(u, Q::Enthalpy, range->high, 6, 2) + at);
     const double hmin = range ? range->low : h;

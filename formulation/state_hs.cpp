@@ -107,14 +107,17 @@ struct Point {
     double T, x;
 };
 
-detail::Slopes evaluate(Equation e, const Point& at) {
-    const double t = at.T - KELVIN;
+detail::Slopes evaluate_at(Equation e, double x, double t) {
     switch (e) {
-        case Equation::Water: return detail::water(at.x, t, detail::slopes);
-        case Equation::Steam: return detail::steam(at.x, t, detail::slopes);
-        case Equation::HighTemperature: return detail::high_temperature(at.x, t, detail::slopes);
-        default: return detail::near_critical(at.x, t, detail::slopes);
+        case Equation::Water: return detail::water(x, t, detail::slopes);
+        case Equation::Steam: return detail::steam(x, t, detail::slopes);
+        case Equation::HighTemperature: return detail::high_temperature(x, t, detail::slopes);
+        default: return detail::near_critical(x, t, detail::slopes);
     }
+}
+
+detail::Slopes evaluate(Equation e, const Point& at) {
+    return evaluate_at(e, at.x, at.T - KELVIN);
 }
 
 // Compressed water's enthalpy hardly moves with p: there p itself is stepped;
@@ -171,6 +174,81 @@ bool in_own_region(const Found& f, double t) {
 bool just_across(const Found& f) {
     return detail::region_pt(f.p, f.t).region != Region::OUTSIDE &&
            (in_own_region(f, f.t - SLIVER) || in_own_region(f, f.t + SLIVER));
+}
+
+// The edges of the domain and of the regions at which a state of the (p, t)
+// domain can lie exactly: the isotherms 0, 350, 800 and 2000 °C and the
+// isobars 100 and 50 MPa. A search for the (h, s) of such a state ends
+// within its rounding of the edge, just across it as often as not: some
+// 1e-10 K, and some 1e-10 of p in cold water, whose enthalpy hardly depends
+// on p. A state found that close to an edge is closed again along the edge.
+constexpr double EDGE_TEMPERATURES[] = {0.0, detail::T13_C, detail::T25_C, detail::T5_MAX_C};  // °C
+constexpr double EDGE_PRESSURES[] = {100.0, detail::P5_MAX_MPA};                              // MPa
+constexpr double NEAR_EDGE_T = 1e-6;  // K
+constexpr double NEAR_EDGE_P = 1e-8;  // of p
+constexpr int MAX_EDGE_STEPS = 20;
+
+// A line of the edges: the temperature fixed (NaN where free), the pressure fixed (NaN where free).
+struct EdgeLine {
+    double t, p;
+};
+
+bool meets(const detail::Slopes& y, double h, double s) {
+    return std::fabs(h - y.h) <= TOLERANCE * std::fmax(std::fabs(h), ENTHALPY_SCALE) &&
+           std::fabs(s - y.s) <= TOLERANCE * std::fmax(std::fabs(s), ENTROPY_SCALE);
+}
+
+// The state on the line that meets (h, s), of the equation e: Newton steps
+// on the one condition left. Along an isobar on h by T, a region 3 state at
+// the volume the (p, t) functions find (its pressure itself carries the
+// rounding of its equation, some 1e-13 of p); along an isotherm on h or s by
+// p, whichever p moves more for its tolerance.
+std::optional<Found> along_edge(Equation e, double h, double s, const Found& f, EdgeLine line) {
+    const bool isobar = std::isnan(line.t), isotherm = std::isnan(line.p);
+    if (!isobar && e == Equation::NearCritical) return std::nullopt;  // no edge isotherm borders region 3
+    const double h_tolerance = TOLERANCE * std::fmax(std::fabs(h), ENTHALPY_SCALE);
+    const double s_tolerance = TOLERANCE * std::fmax(std::fabs(s), ENTROPY_SCALE);
+    double p = isotherm ? f.p : line.p, t = isobar ? f.t : line.t;
+    const auto state_at = [&] {
+        return e == Equation::NearCritical ? evaluate_at(e, detail::volume_kr(p, t, 1), t) : evaluate_at(e, p, t);
+    };
+    for (int step = 0; step < MAX_EDGE_STEPS && (isobar || isotherm); ++step) {
+        const detail::Slopes y = state_at();
+        if (isobar) {
+            // cp: in region 3 ∂h/∂T at constant v, and ∂h/∂v times (∂v/∂T)p = −(∂p/∂T)v / (∂p/∂v)T.
+            const double p_t = y.s_x, p_v = (y.h_x - (t + KELVIN) * y.s_x) / y.v;
+            const double cp = e == Equation::NearCritical ? y.h_t - y.h_x * p_t / p_v : y.h_t;
+            const double dt = (h - y.h) / cp;
+            if (!std::isfinite(dt)) return std::nullopt;
+            t += dt;
+            if (std::fabs(dt) <= STEP_SETTLED * (t + KELVIN)) break;
+        } else {
+            const double dp = std::fabs(y.h_x) * s_tolerance >= std::fabs(y.s_x) * h_tolerance ? (h - y.h) / y.h_x
+                                                                                               : (s - y.s) / y.s_x;
+            if (!std::isfinite(dp)) return std::nullopt;
+            p += dp;
+            if (std::fabs(dp) <= STEP_SETTLED * p) break;
+        }
+    }
+    const detail::Slopes y = state_at();
+    const Found closed{e, p, t, y.v};
+    if (!(meets(y, h, s) && in_own_region(closed, t))) return std::nullopt;
+    return closed;
+}
+
+// The state closed along the edges near a state found outside its region or the domain.
+std::optional<Found> onto_edge(double h, double s, const Found& f) {
+    std::optional<Found> closed;
+    const auto near_t = [&](double edge) { return std::fabs(f.t - edge) <= NEAR_EDGE_T; };
+    const auto near_p = [&](double edge) { return std::fabs(f.p - edge) <= NEAR_EDGE_P * edge; };
+    for (const double t : EDGE_TEMPERATURES)
+        for (const double p : EDGE_PRESSURES)
+            if (!closed && near_t(t) && near_p(p)) closed = along_edge(f.equation, h, s, f, {t, p});
+    for (const double t : EDGE_TEMPERATURES)
+        if (!closed && near_t(t)) closed = along_edge(f.equation, h, s, f, {t, NOT_A_NUMBER});
+    for (const double p : EDGE_PRESSURES)
+        if (!closed && near_p(p)) closed = along_edge(f.equation, h, s, f, {NOT_A_NUMBER, p});
+    return closed;
 }
 
 // A start in region 2 or 5 from an ideal gas: T from h alone at a low
@@ -258,10 +336,32 @@ bool stable_outside_dome(const Found& f, double s) {
     return !(x > DOME_MARGIN && x < 1.0 - DOME_MARGIN);
 }
 
-// The single-phase state of (h, s): the first equation whose state lies in
-// its own region (a region 3 root only if stable and outside the dome); where none does (a sliver at a boundary between regions
-// that neither equation reaches), the first state found just across its
-// equation's boundary. Nothing where no equation gives such a state.
+// Where two regions' equations overlap at their boundary, an (h, s) has a
+// state in each region: the one of the region that holds the boundary
+// itself is given (region 1 holds 350 °C, region 2 the B23 line and 800 °C),
+// so that every state on a boundary comes back as itself. The rank of an
+// equation in that choice, lowest first.
+int holds_boundary(Equation e) {
+    switch (e) {
+        case Equation::Water: return 0;
+        case Equation::Steam: return 1;
+        case Equation::NearCritical: return 2;
+        default: return 3;
+    }
+}
+
+// Whether a state in its own region lies so near another region that an
+// overlap of their equations can reach it.
+bool near_boundary(const Found& f) {
+    return !(in_own_region(f, f.t - SLIVER) && in_own_region(f, f.t + SLIVER));
+}
+
+// The single-phase state of (h, s): a state of an equation that lies in its
+// own region (a region 3 root only if stable and outside the dome), or on an
+// edge within its rounding; near a boundary, of the region that holds it.
+// Where none does (a sliver at a boundary between regions that neither
+// equation reaches), the first state found just across its equation's
+// boundary. Nothing where no equation gives such a state.
 std::optional<Found> single_phase(double h, double s) {
     Equation first = equation_of(h, s);
     std::optional<Point> at = start(first, h, s);
@@ -269,7 +369,7 @@ std::optional<Found> single_phase(double h, double s) {
         if (at && at->T > detail::T25_K) first = Equation::HighTemperature, at = start(first, h, s);
         if (!at) at = gas_start(first, h, s);
     }
-    std::optional<Found> fallback;
+    std::optional<Found> own, fallback;
     for (int k = -1; k < 3; ++k) {
         const Equation e = k < 0 ? first : neighbours_of(first, k);
         if (k >= 0) at = start(e, h, s);
@@ -277,10 +377,15 @@ std::optional<Found> single_phase(double h, double s) {
         if (!at) continue;
         const std::optional<Found> found = search(e, h, s, *at);
         if (!found || !stable_outside_dome(*found, s)) continue;
-        if (in_own_region(*found, found->t)) return found;
-        if (!fallback && just_across(*found)) fallback = found;
+        const std::optional<Found> state = in_own_region(*found, found->t) ? found : onto_edge(h, s, *found);
+        if (state) {
+            if (!own || holds_boundary(state->equation) < holds_boundary(own->equation)) own = state;
+            if (!near_boundary(*own)) return own;
+        } else if (!fallback && just_across(*found)) {
+            fallback = found;
+        }
     }
-    return fallback;
+    return own ? own : fallback;
 }
 
 // The saturated states this search moves on: from the triple point to just

@@ -48,6 +48,9 @@ enum class Region : int {
     NEAR_CRITICAL_WATER = 31,  // region 3 below the critical pressure, liquid side
     NEAR_CRITICAL_STEAM = 32,  // region 3 below the critical pressure, vapour side
 };
+// The region of a State of steam below its saturation temperature by the
+// supplementary equation (STATE_PT_METASTABLE only; REG_PT never gives it).
+inline constexpr int METASTABLE_STEAM = 6;
 
 // Saturation line
 double TS_P(double p);
@@ -168,8 +171,9 @@ double Cp_PH(double p, double h);
 // of t). It starts from the backward equations and closes on the forward
 // enthalpy as T_PS does on the entropy. Where two regions meet their
 // enthalpies can overlap by up to 0.1 kJ/kg (800 °C from 1 to 25 MPa, 350 °C
-// and B23 above 16.5292 MPa): two temperatures some millikelvin apart share
-// an enthalpy there, and STATE_PH gives one of them. A two-phase state
+// and B23 above 16.5292 MPa): two temperatures up to 3.5 mK (350 °C), 19 mK
+// (B23) and 38 mK (800 °C) apart share an enthalpy there, and STATE_PH gives
+// one of them. A two-phase state
 // (REG_PH code −1, 4, and 3 between the saturated enthalpies): region 4, x,
 // t = TS_P (p), s, v and cp of the mixture (S_PX, V_PX, Cp_PX), u = h − p·v;
 // cv, w, κ and the transport properties NaN.
@@ -189,8 +193,8 @@ double T_PS3B(double p, double s);
 // equations: S_PT (p, T_PS (p, s)) meets s to 1e-12 of it (of 1 kJ/(kg·K)
 // below that). TS_P (p) for a two-phase state and on the saturation line
 // (as STATE_PS). Where two regions meet their entropies differ a little and
-// can overlap: two temperatures some millikelvin apart share an entropy
-// there, and T_PS gives one of them.
+// can overlap: two temperatures up to 4.4 mK (350 °C), 19 mK (B23) and
+// 61 mK (800 °C) apart share an entropy there, and T_PS gives one of them.
 double T_PS(double p, double s);
 // A single-phase state: STATE_PT (p, T_PS (p, s)), code 0. A two-phase
 // state (p ≤ PKR, s′ ≤ s ≤ s″ with s′ = S_PX (p, 0), s″ = S_PX (p, 1), the
@@ -209,14 +213,101 @@ State STATE_TX(double t, double x);
 // (p, t) domain and the wet region, exact to the forward equations: the
 // state's h and s meet the given ones to 1e-11 of them. A single-phase state
 // is that of its region's equation at (p, t) (region 3: at its volume), code 0;
-// where two regions' equations leave a sliver at their boundary that neither
-// reaches, the state of the boundary equations' region, just across it. A wet
+// every state of the (p, t) domain, its edges included, comes back from its
+// own h and s. Where two regions' equations overlap at their boundary (within
+// 3.2 mK of 350 °C, 18 mK of the B23 line, 37 mK of 800 °C) an (h, s) has a
+// state in each region, each in its own (p, t) region: the one given is of
+// the region that holds the boundary (region 1 at 350 °C, region 2 on B23
+// and at 800 °C). Where two regions' equations leave a sliver at their
+// boundary that neither reaches, the state of the boundary equations' region,
+// just across it. A wet
 // state (x from 0 to 1): region 4, code 0, the saturation temperature at
 // which h and s give one dryness x, its pressure, the given h and s, v of the
 // mixture; cp and the transport properties NaN.
 double P_HS(double h, double s);
 double T_HS(double h, double s);
 State STATE_HS(double h, double s);
+
+// States from other pairs: temperature and enthalpy, entropy or volume,
+// pressure and volume, internal energy and volume. Each covers the (p, t)
+// domain and wet steam as STATE_HS does and is exact to the forward
+// equations like it: the given pair is met to 1e-11 of itself (of 1 kJ/kg
+// and 1 kJ/(kg·K) where h, u or s near 0; v to 1e-11 of itself), so that the
+// p and t of a (p, t) state come back to 1e-10 of themselves and the dryness
+// of wet steam below 22 MPa to 1e-9. A single-phase state is that of its
+// region's equation (region 3: at its volume), code 0; a wet state region 4,
+// code 0, x, the saturation state, the given pair, h, s, v and u of the
+// mixture, cp and the transport properties NaN. A pair outside the domain, or
+// no finite number, ends in the stop of its own pair ("ЗАДАННЫЕ T И H ЗА
+// ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:", likewise T И S, P И V, T И V, U И V).
+//
+// Where states share a pair, the branch chooses. Along a line the quantity
+// can pass an extremum, and two single-phase states on either side of it
+// share a value: LOWER and HIGHER give the one of the lower or of the higher
+// value of the variable the pair leaves free (the pressure for (t, h) and
+// (t, s), the temperature for (p, v)), and the only one where one has the
+// pair. Wet steam of a small dryness can share a pair with compressed water:
+// WET gives the wet state, which is also given whatever the branch where no
+// single phase has the pair; a single phase is given before it otherwise.
+enum class Branch : int { LOWER = 1, HIGHER = 2, WET = 3 };
+// (t, h): along an isotherm of hot compressed water and of supercritical
+// fluid h passes a minimum, and two pressures share an h near it; the h of
+// compressed water that rises with pressure (below some 250 °C) lies above
+// h′ and is also that of wet steam at the saturation pressure. Default: the
+// lower pressure.
+State STATE_TH(double t, double h, Branch branch = Branch::LOWER);
+// (t, s): below about 4 °C (the density maximum) the entropy of water rises
+// with pressure from s′ up to a maximum; two pressures share an s near it,
+// and wet steam of a dryness up to some 1e-4 shares it too. Default: the
+// lower pressure.
+State STATE_TS(double t, double s, Branch branch = Branch::LOWER);
+// (p, v): along an isobar the volume of water passes a minimum at the density
+// maximum (about 4 °C at low pressures); two temperatures share a v near it,
+// and below 1 kPa wet steam of a small dryness too. Default: the higher
+// temperature.
+State STATE_PV(double p, double v, Branch branch = Branch::HIGHER);
+// (t, v) and (u, v): one state to a pair.
+State STATE_TV(double t, double v);
+State STATE_UV(double u, double v);
+
+// Metastable steam: dry steam below its saturation temperature (supercooled
+// vapour, as in a nozzle or the last stages of a turbine), by the
+// supplementary equation of IF97 for it (its Eq. 18). Valid from the
+// saturated-vapour line down to the 5 % equilibrium moisture line, where h
+// at p and t equals h′ + 0.95·(h″ − h′) of the saturated phases at p, from
+// the triple-point pressure to 10 MPa; elsewhere the stop "ЗАДАННЫЕ P И T ЗА
+// ПРЕДЕЛАМИ ОБЛАСТИ МЕТАСТАБИЛЬНОГО ПАРА:". The properties by the names of
+// region 2's with MS for P; the State of region METASTABLE_STEAM (6), code
+// 0, transport properties NaN (their releases do not cover it).
+double HMS_PT(double p, double t);
+double SMS_PT(double p, double t);
+double VMS_PT(double p, double t);
+double CpMS_PT(double p, double t);
+double UMS_PT(double p, double t);
+double CvMS_PT(double p, double t);
+double WMS_PT(double p, double t);
+State STATE_PT_METASTABLE(double p, double t);
+
+// The derivatives engineers read, of a State that one of the STATE_
+// functions gave, from the derivatives of its region's equation (the Gibbs
+// free energy of regions 1, 2, 5 and of metastable steam at its p and t, the
+// Helmholtz free energy of region 3 at its v and t), not by differences.
+// A wet state (region 4) has g, f and Z of the mixture (g = h − T·s, the
+// phases' g, which agree to the equations' consistency of some 0.01 kJ/kg,
+// mixed; f = u − T·s; Z of its v); the derivatives of a single phase
+// are NaN for it. A State of no region (0) ends in the stop
+// "DERIVATIVES: НЕТ СОСТОЯНИЯ".
+struct Derivatives {
+    double alpha_v = NO_VALUE;  // isobaric cubic expansion coefficient (1/v)·(∂v/∂T)p, 1/K
+    double kappa_t = NO_VALUE;  // isothermal compressibility −(1/v)·(∂v/∂p)T, 1/MPa
+    double dp_dt_v = NO_VALUE;  // pressure coefficient (∂p/∂T)v = α_v/κ_T, MPa/K
+    double mu_jt = NO_VALUE;    // Joule–Thomson coefficient (∂T/∂p)h, K/MPa
+    double delta_t = NO_VALUE;  // isothermal throttling coefficient (∂h/∂p)T, kJ/(kg·MPa)
+    double g = NO_VALUE;        // specific Gibbs free energy h − T·s, kJ/kg
+    double f = NO_VALUE;        // specific Helmholtz free energy u − T·s, kJ/kg
+    double z = NO_VALUE;        // compressibility factor p·v/(R·T), R = 0.461526 kJ/(kg·K)
+};
+Derivatives DERIVATIVES(const State& state);
 
 // Saturated water and steam at once, each value equal bit for bit to its own
 // function below, with one region 3 search above 350 °C for both phases.

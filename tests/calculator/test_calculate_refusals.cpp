@@ -97,6 +97,8 @@ TEST_F(Refusals, MollierModeNamesTheRangeAtTheEntropy) {
         {ByHS("1600", "6"), " The enthalpy specified is below the allowable value hmin=1638.96 kJ/kg" + at6},
         {ByHS("3671", "6"), "outputs"},
         {ByHS("1640", "6"), "outputs"},
+        // The state at 50 MPa and 801 °C, on the upper edge of the domain.
+        {ByHS("3929.0326414493725", "6.5254352963605484"), "outputs"},
     };
     for (const auto& c : cases) EXPECT_EQ(Described(c.outcome), c.described);
 }
