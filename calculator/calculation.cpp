@@ -67,9 +67,10 @@ Outputs SaturationOutputs(const SaturationValues& r, const Units& units) {
 // Checks the mode's values, computes; the exergy of each state or phase
 // against the dead state.
 Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                  const DeadState& dead, bool withDiagram) {
+                  const DeadState& dead, ModeOptions options, bool withDiagram) {
     mode.check(values, units, transport);
-    ModeValues computed = mode.compute(values, transport);
+    if (options.branch == StateBranch::Default && !mode.branches.isEmpty()) options.branch = mode.branches.front();
+    ModeValues computed = mode.compute(values, transport, options);
     if (auto* state = std::get_if<StateValues>(&computed.values)) {
         SetExergy(state->values, dead);
         return StateOutputs(*state, mode.place, units, withDiagram);
@@ -86,7 +87,7 @@ Outputs RunMode(const CalculationRequest& request) {
     if (mode == nullptr) return {};  // no item selected: nothing to calculate
     InputValues values{};
     for (qsizetype i = 0; i < mode->inputs.size(); ++i) values[i] = ReadTyped(request, mode->inputs[i]);
-    return RunValues(*mode, values, request.units, request.transport, request.dead, true);
+    return RunValues(*mode, values, request.units, request.transport, request.dead, request.options, true);
 }
 
 // A library failure abandons the run. The report keeps the number the users
@@ -112,8 +113,8 @@ Outcome Calculate(const CalculationRequest& request) {
 }
 
 Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                        const DeadState& dead) {
-    return Caught([&] { return RunValues(mode, values, units, transport, dead, false); });
+                        const DeadState& dead, const ModeOptions& options) {
+    return Caught([&] { return RunValues(mode, values, units, transport, dead, options, false); });
 }
 
 Place PlaceOf(const CalculationRequest& request, Phase phase) {

@@ -28,6 +28,7 @@ struct CalculationRequest {
     // The formulation of the viscosities, the conductivity and the Prandtl number.
     Transport transport = Transport::IAPS1985;
     DeadState dead = {};  // of the specific exergy
+    ModeOptions options = {};  // the branch where two states share the pair; metastable steam
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };
@@ -74,7 +75,7 @@ Outcome Calculate(const CalculationRequest& request);
 // The same run from the mode's values in the core's units, as if typed: the
 // same checks, values and texts, without the diagram.
 Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                        const DeadState& dead = {});
+                        const DeadState& dead = {}, const ModeOptions& options = {});
 
 // Where a run writes the values of a phase: the state's by its mode.
 Place PlaceOf(const CalculationRequest& request, Phase phase);

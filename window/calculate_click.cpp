@@ -9,7 +9,7 @@
 #include "message_box.h"
 
 void TForm1::BB_CalkClick() {
-    CalculationRequest request{inputMode(), saturationInput(), {}, units, transport, deadState};
+    CalculationRequest request{inputMode(), saturationInput(), {}, units, transport, deadState, modeOptions()};
     for (const Quantity input : InputsOf(request.mode, request.saturationInput))
         request.typed.insert(input, InputEdit(*ui, request.saturation(), input)->text());
 

@@ -14,6 +14,8 @@
 
 class LinesPage;
 class QAction;
+class QCheckBox;
+class QComboBox;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
@@ -163,6 +165,13 @@ private:
     void addModeItems();
     // Shows the inputs the selected mode reads, and hides the others.
     void showInputsOfMode();
+    // In mode_options.cpp: the branch of a pair two states share, and the
+    // metastable steam of the (p, t) mode, beside the inputs.
+    QComboBox* branchChoice = nullptr;
+    QCheckBox* metastableCheck = nullptr;
+    void buildModeOptions();
+    void showModeOptions();
+    ModeOptions modeOptions() const;
     // The inputs of a state mode by slot, whatever their quantities: the first
     // where the pressure was designed, the second at its own designed place,
     // or, where that is the first slot, at the enthalpy's.
