@@ -11,21 +11,18 @@
 
 namespace {
 
-// The room right of the second input.
-constexpr int Gap = 8, ChoiceWidth = 190;
+// Right of the mode's last input.
+constexpr int Gap = 12;
 
 }  // namespace
 
 void TForm1::buildModeOptions() {
     QWidget* panel = ui->Lb_h->parentWidget();
-    const QRect beside(ui->Lb_h->geometry().right() + Gap, ui->Lb_h->y(), ChoiceWidth, ui->Lb_h->height());
     branchChoice = new QComboBox(panel);
     branchChoice->setObjectName(QStringLiteral("Cb_Branch"));
-    branchChoice->setGeometry(beside);
     branchChoice->setToolTip(QStringLiteral("Two states have this pair: the one to give"));
     metastableCheck = new QCheckBox(QStringLiteral("metastable steam"), panel);
     metastableCheck->setObjectName(QStringLiteral("Chk_Metastable"));
-    metastableCheck->setGeometry(beside);
     metastableCheck->setToolTip(
         QStringLiteral("Below the saturation temperature, up to 10 MPa: supercooled steam, not water"));
     // Tab goes from the inputs to these, then to Calk.
@@ -49,6 +46,10 @@ void TForm1::showModeOptions() {
     }
     branchChoice->setVisible(branchChoice->count() > 0);
     metastableCheck->setVisible(state && mode->mode == InputMode::ByPT);
+    if (!state) return;
+    const QRect last = InputEdit(*ui, false, mode->inputs.back())->geometry();
+    for (QWidget* control : {static_cast<QWidget*>(branchChoice), static_cast<QWidget*>(metastableCheck)})
+        control->setGeometry(last.right() + Gap, last.y(), control->sizeHint().width(), last.height());
 }
 
 ModeOptions TForm1::modeOptions() const {
