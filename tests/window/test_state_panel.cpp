@@ -115,6 +115,7 @@ TEST_F(StatePanelTest, ShowsTheChosenQuantitiesInTheDesignedPlacesAndKeepsTheCho
     const int firstTop = ui.LB_TRes->y(), secondTop = ui.LB_PRes->y();
     EXPECT_EQ(form.shownQuantities(), DefaultPanelQuantities());
     form.setPanelQuantities({Q::Pressure, Q::InternalEnergy});
+    form.setDeadState({20, 0.1});
     calculateByPT("3", "26.85");
     EXPECT_FALSE(shown(ui.LB_TRes));
     EXPECT_TRUE(shown(ui.LB_PRes) && shown(ui.LB_URes));
@@ -126,6 +127,7 @@ TEST_F(StatePanelTest, ShowsTheChosenQuantitiesInTheDesignedPlacesAndKeepsTheCho
         TForm1 next;
         EXPECT_EQ(next.shownQuantities(), (QList<Quantity>{Q::Pressure, Q::InternalEnergy}));
         EXPECT_TRUE(ControlsOf(next).LB_TRes->isHidden());
+        EXPECT_EQ(next.exergyDeadState(), (DeadState{20, 0.1}));
     }
     QuantitiesDialog dialog(DefaultPanelQuantities(), {}, {}, &form);
     const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
@@ -134,6 +136,7 @@ TEST_F(StatePanelTest, ShowsTheChosenQuantitiesInTheDesignedPlacesAndKeepsTheCho
     dialog.findChild<QCheckBox*>("Chk_t")->setChecked(false);
     for (QCheckBox* box : boxes) EXPECT_TRUE(box->isEnabled());
     form.setPanelQuantities(DefaultPanelQuantities());
+    form.setDeadState({});
     EXPECT_EQ(ui.LB_TRes->y(), firstTop);
     EXPECT_TRUE(shown(ui.LB_TRes));
 }
