@@ -118,7 +118,7 @@ QString LockPath(const QString& path) {
 
 bool StateTable::Append(const CalculationRequest& request, const Outputs& outputs) {
     if (highest_ == LargestStateNumber) return false;
-    StateRow row{++highest_, {request.mode, request.saturationInput, {}, {}, request.transport}, outputs.phaseName, {}};
+    StateRow row{++highest_, {request.mode, request.saturationInput, {}, {}, request.transport, {}, request.options}, outputs.phaseName, {}};
     // The table keeps the inputs in the core's units: typed in others, they are
     // converted (the run read them, so they are numbers), to twelve digits. The
     // white space a pasted cell brings ("12.5\r\n") is not kept.

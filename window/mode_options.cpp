@@ -59,3 +59,9 @@ ModeOptions TForm1::modeOptions() const {
     options.metastable = metastableCheck->isVisibleTo(ui->Lb_h->parentWidget()) && metastableCheck->isChecked();
     return options;
 }
+
+void TForm1::setModeOptions(const ModeOptions& options) {
+    const int branch = branchChoice->findData(int(options.branch));
+    if (branch >= 0) branchChoice->setCurrentIndex(branch);
+    metastableCheck->setChecked(options.metastable);
+}

@@ -172,6 +172,8 @@ private:
     void buildModeOptions();
     void showModeOptions();
     ModeOptions modeOptions() const;
+    // A recalled state's options into the controls of its mode.
+    void setModeOptions(const ModeOptions& options);
     // The inputs of a state mode by slot, whatever their quantities: the first
     // where the pressure was designed, the second at its own designed place,
     // or, where that is the first slot, at the enthalpy's.

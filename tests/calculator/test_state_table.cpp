@@ -132,6 +132,12 @@ TEST_F(StateTableFile, KeepsEveryValueExactlyAndNumberingGoesOn) {
     const auto read = ReadStatesFile(StatesFileText(expected), &error);
     ASSERT_TRUE(read) << error.toStdString();
     EXPECT_EQ(Described(*read), Described(expected));
+    // A mode's branch and metastable steam come back for a recall.
+    StateRow branched{9, Water, {}, {}};
+    branched.request.options = {StateBranch::Wet, true};
+    const auto withOptions = ReadStatesFile(StatesFileText({branched}), &error);
+    ASSERT_TRUE(withOptions) << error.toStdString();
+    EXPECT_EQ(withOptions->front().request.options, branched.request.options);
     // A file written before the choice of transport formulation: IAPS 1985.
     QByteArray older = StatesFileText({Extremes(1)});
     ASSERT_EQ(older.count("\"transport\": \"IAPS1985\","), 1);

@@ -112,6 +112,11 @@ TEST_F(NewModes, MetastableSteamIsTheCheckedChoiceOfThePTMode) {
     EXPECT_EQ(ui.Lb_hRes->text(), OutputText(Q::Enthalpy, TFS::HMS_PT(0.1, 90), Place::ByPT, {}));
     calculateByPT("0.1", "150");
     EXPECT_EQ(ui.Lb_Phase->text(), "Superheated steam (IF97 region 2)") << "above the saturation temperature";
+    metastable->setChecked(false);
+    form.recallState(form.states().rows().size() - 2);
+    EXPECT_TRUE(metastable->isChecked()) << "a recall brings the supercooled state back";
+    calculate();
+    EXPECT_EQ(ui.Lb_Phase->text(), "Metastable steam (supercooled vapour)");
     form.setRG_1ItemIndex(int(InputMode::ByPH));
     EXPECT_FALSE(metastable->isVisible());
 }
