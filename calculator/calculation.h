@@ -27,7 +27,7 @@ struct CalculationRequest {
     Units units = {};                 // the inputs are typed, and the outputs written, in these
     // The formulation of the viscosities, the conductivity and the Prandtl number.
     Transport transport = Transport::IAPS1985;
-    DeadState dead = {};  // of the specific exergy
+    DeadState dead = {};       // of the specific exergy
     ModeOptions options = {};  // the branch where two states share the pair; metastable steam
 
     bool saturation() const { return mode == InputMode::Saturation; }

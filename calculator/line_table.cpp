@@ -44,7 +44,7 @@ LineTable ComputeLine(const LineDefinition& line, const QList<LinePoint>& points
     table.rows.reserve(points.size());
     for (const LinePoint& point : points) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) break;
-        table.rows.append({point, CalculateValues(*point.mode, point.values, line.units, line.transport)});
+        table.rows.append({point, CalculateValues(*point.mode, point.values, line.units, line.transport, line.dead)});
         if (progress && table.rows.size() % RowsBetweenProgress == 0) progress(table.rows.size());
     }
     return table;

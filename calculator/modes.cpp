@@ -203,8 +203,8 @@ constexpr double HighestMetastablePressure = 10.0;
 // saturation temperature on the saturation line's pressures up to 10 MPa.
 ModeValues ComputePT(const InputValues& v, Transport transport, const ModeOptions& options) {
     const double p = v[0], t = v[1];
-    const bool supercooled = options.metastable && p >= TriplePointPressure && p <= HighestMetastablePressure &&
-                             t < TFS::TS_P(p);
+    const bool supercooled =
+        options.metastable && p >= TriplePointPressure && p <= HighestMetastablePressure && t < TFS::TS_P(p);
     return {StateOf(p, supercooled ? TFS::STATE_PT_METASTABLE(p, t) : TFS::STATE_PT(p, t), transport)};
 }
 

@@ -23,10 +23,21 @@ QList<Quantity> PanelQuantities() {
 
 QList<Quantity> DefaultPanelQuantities() {
     using Q = Quantity;
-    return {Q::Temperature,    Q::Pressure,           Q::Enthalpy,       Q::Entropy,
-            Q::SpecificVolume, Q::Density,            Q::HeatCapacity,   Q::Conductivity,
-            Q::DynamicViscosity, Q::KinematicViscosity, Q::Prandtl,      Q::InternalEnergy,
-            Q::IsochoricHeatCapacity, Q::SpeedOfSound, Q::IsentropicExponent};
+    return {Q::Temperature,
+            Q::Pressure,
+            Q::Enthalpy,
+            Q::Entropy,
+            Q::SpecificVolume,
+            Q::Density,
+            Q::HeatCapacity,
+            Q::Conductivity,
+            Q::DynamicViscosity,
+            Q::KinematicViscosity,
+            Q::Prandtl,
+            Q::InternalEnergy,
+            Q::IsochoricHeatCapacity,
+            Q::SpeedOfSound,
+            Q::IsentropicExponent};
 }
 
 QList<Quantity> LoadPanelQuantities(QSettings& settings) {

@@ -47,8 +47,8 @@ double PressureCoefficient(const Values& q) {
     return q[Quantity::ThermalExpansion] / q[Quantity::Compressibility];
 }
 double JouleThomson(const Values& q) {
-    return q[Quantity::SpecificVolume] * (Kelvin(q) * q[Quantity::ThermalExpansion] - 1) /
-           q[Quantity::HeatCapacity] * KilopascalsPerMegapascal;
+    return q[Quantity::SpecificVolume] * (Kelvin(q) * q[Quantity::ThermalExpansion] - 1) / q[Quantity::HeatCapacity] *
+           KilopascalsPerMegapascal;
 }
 double ThrottlingCoefficient(const Values& q) {
     return -q[Quantity::JouleThomson] * q[Quantity::HeatCapacity];

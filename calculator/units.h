@@ -12,23 +12,23 @@ class QSettings;
 // unit: an entropy and a heat capacity share kJ/(kg·K), a kinematic viscosity
 // and a diffusivity m²/s.
 enum class UnitKind {
-    Pressure,        // MPa, kPa, bar, psi, absolute or gauge
-    Temperature,     // °C, K, °F
-    SpecificEnergy,  // kJ/kg
-    SpecificHeat,    // kJ/(kg·K)
-    SpecificVolume,  // m³/kg
-    Density,         // kg/m³
-    Conductivity,    // W/(m·K)
-    Viscosity,       // Pa·s
-    Diffusivity,     // m²/s
-    SurfaceTension,  // N/m
-    Speed,           // m/s
-    PerTemperature,  // 1/K: an expansion coefficient
-    PerPressure,     // 1/MPa: a compressibility
+    Pressure,                // MPa, kPa, bar, psi, absolute or gauge
+    Temperature,             // °C, K, °F
+    SpecificEnergy,          // kJ/kg
+    SpecificHeat,            // kJ/(kg·K)
+    SpecificVolume,          // m³/kg
+    Density,                 // kg/m³
+    Conductivity,            // W/(m·K)
+    Viscosity,               // Pa·s
+    Diffusivity,             // m²/s
+    SurfaceTension,          // N/m
+    Speed,                   // m/s
+    PerTemperature,          // 1/K: an expansion coefficient
+    PerPressure,             // 1/MPa: a compressibility
     PressurePerTemperature,  // MPa/K
     TemperaturePerPressure,  // K/MPa: the Joule–Thomson coefficient
     EnergyPerPressure,       // kJ/(kg·MPa): the isothermal throttling coefficient
-    None,            // a number without unit: Pr, κ, x
+    None,                    // a number without unit: Pr, κ, x
 };
 
 // Absolute, then gauge: above the atmospheric pressure of the settings.

@@ -34,8 +34,8 @@ QuantitiesDialog::QuantitiesDialog(const QList<Quantity>& chosen, const DeadStat
       deadP(NewSpinBox("Sb_DeadP", LowestDeadPressure, HighestDeadPressure, 6, dead.p, QStringLiteral("MPa"))) {
     setWindowTitle(QStringLiteral("Quantities"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        QStringLiteral("The result panel shows up to %1 of these quantities:").arg(MostPanelQuantities)));
+    layout->addWidget(
+        new QLabel(QStringLiteral("The result panel shows up to %1 of these quantities:").arg(MostPanelQuantities)));
     auto* grid = new QGridLayout;
     const QList<Quantity> quantities = PanelQuantities();
     const qsizetype perColumn = (quantities.size() + 1) / 2;
@@ -53,7 +53,8 @@ QuantitiesDialog::QuantitiesDialog(const QList<Quantity>& chosen, const DeadStat
     deadForm->addRow(QStringLiteral("Dead state of the exergy: t&0"), deadT);
     deadForm->addRow(QStringLiteral("p0 (absolute)"), deadP);
     layout->addLayout(deadForm);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults);
     ok = buttons->button(QDialogButtonBox::Ok);
     connect(buttons->button(QDialogButtonBox::RestoreDefaults), &QPushButton::clicked, this, [this] {
         const QList<Quantity> defaults = DefaultPanelQuantities();

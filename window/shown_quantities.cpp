@@ -3,6 +3,7 @@
 #include "ui_u_H2O_ORV.h"
 
 #include "edit_binding.h"
+#include "lines_page.h"
 #include "panel_quantities.h"
 #include "quantities_dialog.h"
 
@@ -17,6 +18,7 @@ void TForm1::setPanelQuantities(const QList<Quantity>& chosen) {
 
 void TForm1::setDeadState(const DeadState& dead) {
     deadState = dead;
+    lines->setDeadState(dead);
     QSettings settings;
     SaveDeadState(settings, dead);
 }

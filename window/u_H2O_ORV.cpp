@@ -104,6 +104,7 @@ TForm1::TForm1(QWidget* parent)
     applyUnitCaptions();
     panelQuantities = LoadPanelQuantities(settings);
     deadState = LoadDeadState(settings);
+    lines->setDeadState(deadState);
     ShowPanelRows(*ui, panelQuantities);
     lines->setUnits(units);
     loadStates();

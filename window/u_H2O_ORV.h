@@ -209,8 +209,6 @@ private:
     struct TypedText {
         QString text;
         Units units;
-    QList<Quantity> panelQuantities;
-    DeadState deadState;
     };
     QHash<QLineEdit*, TypedText> typedInputs;
     void keepTypedInputs();

@@ -138,8 +138,12 @@ TEST_F(CalculationResults, EveryNonzeroResultShowsFourSignificantDigits) {
 // the derivatives of each phase agree with cp − cv = T v α²/κ_T.
 TEST_F(CalculationResults, ExergyFollowsTheDeadStateAndThePhasesHaveTheirDerivatives) {
     const auto exergy = [](const QString& p, const QString& t, DeadState dead) {
-        return TextsOf(Calculate({InputMode::ByPT, SaturationInput::ByPs, {{Q::Pressure, p}, {Q::Temperature, t}}, {},
-                                  Transport::IAPS1985, dead}),
+        return TextsOf(Calculate({InputMode::ByPT,
+                                  SaturationInput::ByPs,
+                                  {{Q::Pressure, p}, {Q::Temperature, t}},
+                                  {},
+                                  Transport::IAPS1985,
+                                  dead}),
                        {Q::Exergy})[0];
     };
     EXPECT_EQ(exergy("0.101325", "25", {}), "0.00");

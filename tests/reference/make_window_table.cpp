@@ -152,7 +152,8 @@ QList<Input> mollier_inputs() {
 // pairs no state has and typed faults.
 QList<Input> new_pair_inputs() {
     QList<Input> inputs;
-    const QStringList t = {"-0.01", "0", "1", "3", "20", "100", "200", "300", "373", "400", "600", "1000", "2000", "2000.01"};
+    const QStringList t = {"-0.01", "0",   "1",   "3",   "20",   "100",  "200",
+                           "300",   "373", "400", "600", "1000", "2000", "2000.01"};
     for (const QString& x : t) {
         for (const char* h : {"-10", "0", "100", "500", "1000", "1500", "2000", "2600", "2800", "3500", "5000", "8000"})
             inputs.push_back({"t,h", x, h});
@@ -190,9 +191,8 @@ int main(int argc, char** argv) {
     TForm1 form;
     form.show();
     int count = 0;
-    for (const Input& in :
-         pt_inputs() + ph_inputs() + saturation_inputs() + entropy_and_dryness_inputs() + mollier_inputs() +
-             new_pair_inputs()) {
+    for (const Input& in : pt_inputs() + ph_inputs() + saturation_inputs() + entropy_and_dryness_inputs() +
+                               mollier_inputs() + new_pair_inputs()) {
         const QString result = calculate_in_window(form, in.mode, in.first, in.second);
         out << QStringList{in.mode, in.first, in.second, result}.join(QLatin1Char('\t')).toStdString() << '\n';
         ++count;

@@ -51,7 +51,13 @@ TEST_F(InputModes, OpensInThePTModeWithEveryEditEmpty) {
     EXPECT_EQ(form.RG_1ItemIndex(), 0);
     EXPECT_EQ(form.RG_4ItemIndex(), 0);
     EXPECT_EQ(view(), byPT);
-    const QList<QLineEdit*> inputs{ui.Lb_P, ui.Lb_T, ui.Lb_h, ui.Lb_S, ui.Lb_X, ui.LB_Ps, ui.LB_Ts,
+    const QList<QLineEdit*> inputs{ui.Lb_P,
+                                   ui.Lb_T,
+                                   ui.Lb_h,
+                                   ui.Lb_S,
+                                   ui.Lb_X,
+                                   ui.LB_Ps,
+                                   ui.LB_Ts,
                                    form.findChild<QLineEdit*>("Added_input_V"),
                                    form.findChild<QLineEdit*>("Added_input_u")};
     for (QLineEdit* edit : calculatorEdits()) {

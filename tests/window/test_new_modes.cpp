@@ -34,14 +34,25 @@ protected:
         SCOPED_TRACE(mode);
         const TFS::Derivatives d = TFS::DERIVATIVES(state);
         const bool wet = state.region == int(TFS::Region::SATURATION_LINE);
-        const std::pair<Quantity, double> values[] = {
-            {Q::Temperature, state.t},   {Q::Pressure, state.p},        {Q::Enthalpy, state.h},
-            {Q::Entropy, state.s},       {Q::SpecificVolume, state.v},  {Q::Density, 1 / state.v},
-            {Q::HeatCapacity, state.cp}, {Q::InternalEnergy, state.u},  {Q::IsochoricHeatCapacity, state.cv},
-            {Q::SpeedOfSound, state.w},  {Q::IsentropicExponent, state.kappa},
-            {Q::ThermalExpansion, d.alpha_v}, {Q::Compressibility, d.kappa_t}, {Q::PressureCoefficient, d.dp_dt_v},
-            {Q::JouleThomson, d.mu_jt},  {Q::ThrottlingCoefficient, d.delta_t}, {Q::GibbsEnergy, d.g},
-            {Q::HelmholtzEnergy, d.f},   {Q::CompressibilityFactor, d.z}};
+        const std::pair<Quantity, double> values[] = {{Q::Temperature, state.t},
+                                                      {Q::Pressure, state.p},
+                                                      {Q::Enthalpy, state.h},
+                                                      {Q::Entropy, state.s},
+                                                      {Q::SpecificVolume, state.v},
+                                                      {Q::Density, 1 / state.v},
+                                                      {Q::HeatCapacity, state.cp},
+                                                      {Q::InternalEnergy, state.u},
+                                                      {Q::IsochoricHeatCapacity, state.cv},
+                                                      {Q::SpeedOfSound, state.w},
+                                                      {Q::IsentropicExponent, state.kappa},
+                                                      {Q::ThermalExpansion, d.alpha_v},
+                                                      {Q::Compressibility, d.kappa_t},
+                                                      {Q::PressureCoefficient, d.dp_dt_v},
+                                                      {Q::JouleThomson, d.mu_jt},
+                                                      {Q::ThrottlingCoefficient, d.delta_t},
+                                                      {Q::GibbsEnergy, d.g},
+                                                      {Q::HelmholtzEnergy, d.f},
+                                                      {Q::CompressibilityFactor, d.z}};
         for (const auto& [q, value] : values) {
             QLineEdit* edit = result(q);
             ASSERT_NE(edit, nullptr) << RowOf(q).name;
