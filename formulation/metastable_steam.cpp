@@ -119,43 +119,30 @@ double detail::metastable_steam(double p, double t, GibbsProperty of) {
     return of(Metastable(p, t));
 }
 
-double HMS_PT(double p, double t) {
-    return checked(p, t, detail::enthalpy);
-}
-double SMS_PT(double p, double t) {
-    return checked(p, t, detail::entropy);
-}
-double VMS_PT(double p, double t) {
-    return checked(p, t, detail::volume);
-}
-double CpMS_PT(double p, double t) {
-    return checked(p, t, detail::heat_capacity);
-}
-double UMS_PT(double p, double t) {
-    return checked(p, t, detail::internal_energy);
-}
-double CvMS_PT(double p, double t) {
-    return checked(p, t, detail::isochoric_heat_capacity);
-}
-double WMS_PT(double p, double t) {
-    return checked(p, t, detail::speed_of_sound);
-}
+// One function a property, by region 2's names with MS.
+#define METASTABLE_FUNCTION(name, property) \
+    double name(double p, double t) {       \
+        return checked(p, t, property);     \
+    }
+
+METASTABLE_FUNCTION(HMS_PT, detail::enthalpy)
+METASTABLE_FUNCTION(SMS_PT, detail::entropy)
+METASTABLE_FUNCTION(VMS_PT, detail::volume)
+METASTABLE_FUNCTION(CpMS_PT, detail::heat_capacity)
+METASTABLE_FUNCTION(UMS_PT, detail::internal_energy)
+METASTABLE_FUNCTION(CvMS_PT, detail::isochoric_heat_capacity)
+METASTABLE_FUNCTION(WMS_PT, detail::speed_of_sound)
+
+#undef METASTABLE_FUNCTION
 
 State STATE_PT_METASTABLE(double p, double t) {
     check_range(p, t);
     const detail::SinglePhase y = detail::phase(Metastable(p, t));
-    State state{};
+    // The State of a steam state, with its own region and without transport
+    // properties: their releases do not cover supercooled vapour.
+    State state = detail::single_phase_state(detail::Region::STEAM, 0, p, t, y.h, y);
     state.region = METASTABLE_STEAM;
-    state.p = p;
-    state.t = t;
-    state.h = y.h;
-    state.s = y.s;
-    state.v = y.v;
-    state.cp = y.cp;
-    state.u = y.u;
-    state.cv = y.cv;
-    state.w = y.w;
-    state.kappa = y.kappa;
+    state.mu = state.lambda = state.pr = NO_VALUE;
     return state;
 }
 

@@ -7,6 +7,7 @@
 // s″ at 350 °C) a rougher start serves: the steps close it all the same.
 #include "backward_hs.h"
 #include "backward_region3.h"
+#include "boundary_holder.h"
 #include "derivatives.h"
 
 #include <algorithm>
@@ -337,17 +338,10 @@ bool stable_outside_dome(const Found& f, double s) {
 }
 
 // Where two regions' equations overlap at their boundary, an (h, s) has a
-// state in each region: the one of the region that holds the boundary
-// itself is given (region 1 holds 350 °C, region 2 the B23 line and 800 °C),
-// so that every state on a boundary comes back as itself. The rank of an
-// equation in that choice, lowest first.
+// state in each region: the one of the region that holds the boundary is
+// given (boundary_holder.h).
 int holds_boundary(Equation e) {
-    switch (e) {
-        case Equation::Water: return 0;
-        case Equation::Steam: return 1;
-        case Equation::NearCritical: return 2;
-        default: return 3;
-    }
+    return detail::holds_boundary(region_of(e));
 }
 
 // Whether a state in its own region lies so near another region that an

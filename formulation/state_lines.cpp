@@ -9,6 +9,9 @@
 // the branch picks one where two share the pair.
 #include "state_lines.h"
 
+#include "backward_region3.h"
+#include "boundary_holder.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -38,10 +41,18 @@ constexpr double TOLERANCE = 1e-11;
 constexpr double SCALE = 1.0;
 constexpr double STEP_SETTLED = 1e-15;
 constexpr int MAX_POLISH = 3;
+constexpr double POLISH_SETTLED = 1e-12;
+constexpr double LOG_STEP = 3;
 constexpr int MAX_STEPS = 200;
 // A single-phase state this close to the wet state on the line (in its free
 // variable) is that saturated phase.
 constexpr double SAME_STATE = 1e-9;
+// A saturated phase by another function of it can differ in its last digits:
+// a dryness this close to 0 or 1 is that phase.
+constexpr double DRYNESS_ROUNDING = 1e-12;
+// The equations of steam and water meet the saturated phases to far better
+// than this part of them.
+constexpr double SIDE_MARGIN = 1e-6;
 
 // The equation of a piece.
 enum class Equation { Water, Steam, HighTemperature, NearCritical };
@@ -51,6 +62,9 @@ struct Piece {
     int branch;  // region 3: 1 liquid-like, 2 vapour-like
     double low, high;
     Region region;
+    // Region 3 volumes near those at the ends, where known (the saturated
+    // phases): the root there closes from them at once.
+    double v_low = NOT_A_NUMBER, v_high = NOT_A_NUMBER;
 };
 
 // A state of a piece at the free variable x: the quantity and its derivative
@@ -58,10 +72,6 @@ struct Piece {
 struct Trial {
     double x, value, slope, v;
 };
-
-double derivative_pressure(const detail::GibbsState& g) {  // (∂v/∂p)T = R·T·π²γ_ππ / p², m³/(kg·MPa)
-    return detail::R_WATER * g.T * g.pi_terms().pi2_g_pp / (KJ_PER_MPA_M3 * g.p * g.p);
-}
 
 class Line {
 public:
@@ -75,17 +85,23 @@ public:
     Trial at(const Piece& piece, double x, double v_near) const {
         const double p_ = p(x), t_ = t(x), T = t_ + KELVIN;
         if (piece.equation != Equation::NearCritical) {
+            if (of_.isotherm && of_.quantity == Quantity::Volume) {
+                // (∂v/∂p)T = −v·κ_T, κ_T = v·cp/(cv·w²) from the same evaluation.
+                const detail::SinglePhase y = gibbs_phase(piece.equation, p_, t_);
+                return {x, y.v, -y.v * y.v * y.cp / (y.cv * y.w * y.w) * detail::PA_PER_MPA, NOT_A_NUMBER};
+            }
             const detail::Slopes y = gibbs(piece.equation, p_, t_);
-            // (∂v/∂T)p = −(∂s/∂p)T; (∂v/∂p)T from the equation itself where needed.
-            const double v_t = -y.s_x / KJ_PER_MPA_M3;
-            const bool needs_v_p = of_.isotherm && (of_.quantity == Quantity::Volume);
-            const double v_p = needs_v_p ? gibbs_value(piece.equation, p_, t_, derivative_pressure) : NOT_A_NUMBER;
             switch (of_.quantity) {
                 case Quantity::Enthalpy: return {x, y.h, of_.isotherm ? y.h_x : y.h_t, NOT_A_NUMBER};
                 case Quantity::Entropy: return {x, y.s, of_.isotherm ? y.s_x : y.s_t, NOT_A_NUMBER};
-                default: return {x, y.v, of_.isotherm ? v_p : v_t, NOT_A_NUMBER};
+                default: return {x, y.v, -y.s_x / KJ_PER_MPA_M3, NOT_A_NUMBER};  // (∂v/∂T)p = −(∂s/∂p)T
             }
         }
+        // From the previous trial's volume, else from the backward equation
+        // v(p, T), which ends at the B23 line: there from steam's, which the
+        // region 3 equation meets closely.
+        if (std::isnan(v_near)) v_near = detail::backward_v_pt3(p_, T, piece.branch == 1);
+        if (std::isnan(v_near)) v_near = detail::steam(p_, t_, detail::volume);
         double v = std::isnan(v_near) ? NOT_A_NUMBER : detail::volume_kr_near(p_, t_, v_near);
         if (std::isnan(v)) v = detail::volume_kr(p_, t_, piece.branch);
         const detail::Slopes y = detail::near_critical(v, t_, detail::slopes);
@@ -100,6 +116,24 @@ public:
         }
     }
 
+    // Region 3 along an isotherm is searched in its own variable, the volume:
+    // each trial one evaluation of its equation, with no root for the volume.
+    bool by_volume(const Piece& piece) const { return piece.equation == Equation::NearCritical && of_.isotherm; }
+
+    Trial at_volume(double v) const {
+        const detail::Slopes y = detail::near_critical(v, fixed_, detail::slopes);
+        switch (of_.quantity) {
+            case Quantity::Enthalpy: return {v, y.h, y.h_x, v};
+            case Quantity::Entropy: return {v, y.s, y.s_x, v};
+            default: return {v, v, 1.0, v};
+        }
+    }
+
+    // A trial at the free variable x of the search: p or t, or v in region 3 along an isotherm.
+    Trial eval(const Piece& piece, double x, double v_near) const {
+        return by_volume(piece) ? at_volume(x) : at(piece, x, v_near);
+    }
+
     // The free variable of the state in [a, b] (whose values enclose the
     // target) that meets it: safeguarded Newton steps, a step that leaves the
     // enclosing interval halving it (in the logarithm where the ends lie
@@ -108,6 +142,14 @@ public:
         const bool rising = b.value > a.value;
         Trial best = std::fabs(a.value - target_) <= std::fabs(b.value - target_) ? a : b;
         Trial x = best;
+        // The first trial between the ends, as the quantity would lie on a
+        // straight line between them (in the logarithm of the pressure over decades).
+        const bool decades = a.x > 0 && b.x > 0 && (a.x > 10 * b.x || b.x > 10 * a.x);
+        if (a.value != b.value) {
+            const double f = (target_ - a.value) / (b.value - a.value);
+            const double first = decades ? a.x * std::pow(b.x / a.x, f) : a.x + f * (b.x - a.x);
+            if ((a.x < first && first < b.x) || (b.x < first && first < a.x)) x = eval(piece, first, best.v);
+        }
         int polish = 0;
         for (int step = 0; step < MAX_STEPS; ++step) {
             const double residual = target_ - x.value;
@@ -115,14 +157,20 @@ public:
             if (std::fabs(residual) <= tolerance_ && ++polish > MAX_POLISH) break;
             if (residual == 0) break;
             ((residual > 0) == rising ? a : b) = x;
-            double next = x.x + residual / x.slope;
+            // Over decades of pressure in the logarithm, where steam's s and v go.
+            double next = decades ? x.x * std::exp(std::clamp(residual / (x.slope * x.x), -LOG_STEP, LOG_STEP))
+                                  : x.x + residual / x.slope;
             const bool inside = (a.x < next && next < b.x) || (b.x < next && next < a.x);
             if (!inside) next = midpoint(a.x, b.x);
+            // Met, a step within the rounding of the quantity (which, where it
+            // hardly changes with the free variable, moves it by some 1e-12 of
+            // itself) gains nothing.
+            if (std::fabs(residual) <= tolerance_ && std::fabs(next - x.x) <= POLISH_SETTLED * std::fabs(x.x)) break;
             if (next == a.x || next == b.x || std::fabs(next - x.x) <= STEP_SETTLED * std::fabs(x.x)) {
                 if (std::fabs(residual) <= tolerance_) break;
                 if (next == a.x || next == b.x) break;
             }
-            x = at(piece, next, x.v);
+            x = eval(piece, next, x.v);
         }
         return best;
     }
@@ -133,30 +181,51 @@ public:
         for (int i = 0; i < MAX_STEPS; ++i) {
             const double middle = midpoint(a.x, b.x);
             if (middle == a.x || middle == b.x) break;
-            const Trial m = at(piece, middle, NOT_A_NUMBER);
+            const Trial m = eval(piece, middle, NOT_A_NUMBER);
             ((m.slope > 0) == (a.slope > 0) ? a : b) = m;
         }
         return std::fabs(a.slope) < std::fabs(b.slope) ? a : b;
     }
 
-    // The states of the piece that meet the target, lowest free variable first.
-    void roots(const Piece& piece, std::vector<std::pair<Piece, Trial>>& found) const {
-        const Trial a = at(piece, piece.low, NOT_A_NUMBER);
-        const Trial b = at(piece, piece.high, a.v);
-        const auto between = [this](const Trial& u, const Trial& w) {
-            return (u.value <= target_ && target_ <= w.value) || (w.value <= target_ && target_ <= u.value);
+    // The states of the piece that meet the target, lowest free variable
+    // first; its ends kept in `ends` for the slivers between pieces.
+    void roots(const Piece& piece, std::vector<std::pair<Piece, Trial>>& found,
+               std::vector<std::pair<Piece, std::pair<Trial, Trial>>>& ends) const {
+        Trial a = at(piece, piece.low, piece.v_low);
+        Trial b = at(piece, piece.high, std::isnan(piece.v_high) ? a.v : piece.v_high);
+        ends.push_back({piece, {a, b}});
+        if (by_volume(piece)) a = at_volume(a.v), b = at_volume(b.v);
+        // A state found by volume takes its pressure from the equation.
+        const auto keep = [&](Trial x) {
+            if (by_volume(piece)) x.x = detail::near_critical(x.v, fixed_, detail::slopes).p;
+            found.emplace_back(piece, x);
         };
+        // Within the tolerance: an end's quantity can differ from the (p, t)
+        // function's in its last digits, and a state at the end is met.
+        const auto between = [this](const Trial& u, const Trial& w) {
+            const double low = std::fmin(u.value, w.value), high = std::fmax(u.value, w.value);
+            return low - tolerance_ <= target_ && target_ <= high + tolerance_;
+        };
+        // Region 3 along an isobar by its volume, which rises with t there: the
+        // temperature interpolated between the ends; the state closes it at
+        // the given volume itself (state_of).
+        if (piece.equation == Equation::NearCritical && !of_.isotherm && of_.quantity == Quantity::Volume) {
+            if (between(a, b))
+                keep({a.x + (target_ - a.value) / (b.value - a.value) * (b.x - a.x), target_, a.slope, target_});
+            return;
+        }
         const bool turns = (a.slope > 0) != (b.slope > 0);
-        // Beyond both ends on the side of an extremum: none, or one on each side of it.
-        const bool beyond = turns && (a.slope < 0 ? target_ < std::fmin(a.value, b.value)
-                                                  : target_ > std::fmax(a.value, b.value));
+        // At or beyond the nearer end on the side of an extremum: none, or
+        // one on each side of it (an end itself among them).
+        const bool beyond = turns && (a.slope < 0 ? target_ <= std::fmin(a.value, b.value) + tolerance_
+                                                  : target_ >= std::fmax(a.value, b.value) - tolerance_);
         if (beyond) {
             const Trial m = extremum(piece, a, b);
             if (!between(a, m)) return;
-            found.emplace_back(piece, root(piece, a, m));
-            found.emplace_back(piece, root(piece, m, b));
+            keep(root(piece, a, m));
+            keep(root(piece, m, b));
         } else if (between(a, b)) {
-            found.emplace_back(piece, root(piece, a, b));
+            keep(root(piece, a, b));
         }
     }
 
@@ -170,11 +239,11 @@ private:
             default: return detail::high_temperature(p, t, detail::slopes);
         }
     }
-    static double gibbs_value(Equation e, double p, double t, detail::GibbsProperty of) {
+    static detail::SinglePhase gibbs_phase(Equation e, double p, double t) {
         switch (e) {
-            case Equation::Water: return detail::water(p, t, of);
-            case Equation::Steam: return detail::steam(p, t, of);
-            default: return detail::high_temperature(p, t, of);
+            case Equation::Water: return detail::water(p, t, detail::phase);
+            case Equation::Steam: return detail::steam(p, t, detail::phase);
+            default: return detail::high_temperature(p, t, detail::phase);
         }
     }
     // Halves the interval, in the logarithm where its ends lie a decade apart or more.
@@ -203,9 +272,9 @@ std::vector<Piece> isotherm(double t) {
     if (!(p23 < top)) return {{Equation::Steam, 0, P_LOWEST, top, Region::STEAM}};
     std::vector<Piece> pieces{{Equation::Steam, 0, P_LOWEST, p23, Region::STEAM}};
     if (t < TKR) {
-        const double ps = PS_T(t);
-        pieces.push_back({Equation::NearCritical, 2, p23, ps, Region::NEAR_CRITICAL_STEAM});
-        pieces.push_back({Equation::NearCritical, 1, ps, top, Region::NEAR_CRITICAL_WATER});
+        const Saturation y = SATURATION_T(t);
+        pieces.push_back({Equation::NearCritical, 2, p23, y.p, Region::NEAR_CRITICAL_STEAM, NOT_A_NUMBER, y.steam.v});
+        pieces.push_back({Equation::NearCritical, 1, y.p, top, Region::NEAR_CRITICAL_WATER, y.water.v});
     } else {
         pieces.push_back({Equation::NearCritical, 1, p23, top, Region::NEAR_CRITICAL});
     }
@@ -223,9 +292,11 @@ std::vector<Piece> isobar(double p) {
     } else {
         const double t23 = detail::TB23(p) - KELVIN;
         pieces.push_back({Equation::Water, 0, 0.0, detail::T13_C, Region::WATER});
-        if (p <= PKR) {
-            pieces.push_back({Equation::NearCritical, 1, detail::T13_C, ts, Region::NEAR_CRITICAL_WATER});
-            pieces.push_back({Equation::NearCritical, 2, ts, t23, Region::NEAR_CRITICAL_STEAM});
+        if (p < PKR) {
+            const Saturation y = SATURATION_P(p);
+            pieces.push_back(
+                {Equation::NearCritical, 1, detail::T13_C, ts, Region::NEAR_CRITICAL_WATER, NOT_A_NUMBER, y.water.v});
+            pieces.push_back({Equation::NearCritical, 2, ts, t23, Region::NEAR_CRITICAL_STEAM, y.steam.v});
         } else {
             pieces.push_back({Equation::NearCritical, 1, detail::T13_C, t23, Region::NEAR_CRITICAL});
         }
@@ -282,24 +353,33 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
     const bool inside = of.isotherm ? fixed >= T_MIN_C && fixed <= T5_MAX_C : fixed >= P_LOWEST && fixed <= P_MAX_MPA;
     if (!(finite && inside && (of.quantity != Quantity::Volume || target > 0))) throw FatalStop(of.outside);
     const Line line(of, fixed, target);
-    std::vector<std::pair<Piece, Trial>> found;
-    for (const Piece& piece : of.isotherm ? isotherm(fixed) : isobar(fixed))
-        if (piece.low < piece.high) line.roots(piece, found);
-
     // Wet steam: between the saturated phases of the line's saturation state.
     const bool wet_line = of.isotherm ? fixed >= T_TRIPLE_C && fixed < TKR : fixed >= P_TRIPLE_MPA && fixed < PKR;
     std::optional<State> wet;
-    double wet_at = NOT_A_NUMBER;
+    double wet_at = NOT_A_NUMBER, vapour = NOT_A_NUMBER;
     if (wet_line) {
         const Saturation y = of.isotherm ? SATURATION_T(fixed) : SATURATION_P(fixed);
         const double low = quantity_of(y.water, of.quantity), high = quantity_of(y.steam, of.quantity);
+        vapour = high;
         const double x = target == low ? 0.0 : target == high ? 1.0 : (target - low) / (high - low);
-        if (x >= 0 && x <= 1) {
-            const SaturatedPhase m = mixture_of(y, x);
-            wet = two_phase_state(0, x, y.p, y.t, m.h, m.s, m.v, NOT_A_NUMBER);
+        if (x >= -DRYNESS_ROUNDING && x <= 1 + DRYNESS_ROUNDING) {
+            const SaturatedPhase m = mixture_of(y, std::clamp(x, 0.0, 1.0));
+            wet = two_phase_state(0, std::clamp(x, 0.0, 1.0), y.p, y.t, m.h, m.s, m.v, NOT_A_NUMBER);
             wet_at = of.isotherm ? y.p : y.t;
         }
     }
+    // Along the line steam's h, s and v lie above those of saturated steam,
+    // water's below them: a piece on the other side is not searched.
+    const double margin = SIDE_MARGIN * std::fabs(vapour);
+    std::vector<std::pair<Piece, Trial>> found;
+    std::vector<std::pair<Piece, std::pair<Trial, Trial>>> ends;
+    for (const Piece& piece : of.isotherm ? isotherm(fixed) : isobar(fixed)) {
+        const bool steam_side = piece.region == Region::STEAM || piece.region == Region::NEAR_CRITICAL_STEAM;
+        const bool water_side = piece.region == Region::WATER || piece.region == Region::NEAR_CRITICAL_WATER;
+        if ((steam_side && target < vapour - margin) || (water_side && target > vapour + margin)) continue;
+        if (piece.low < piece.high) line.roots(piece, found, ends);
+    }
+
     // The single-phase states in the order of the free variable (one at the
     // wet state is that saturated phase); the branch picks the first or last,
     // wet steam is given where it is asked for or no single phase has the pair.
@@ -309,7 +389,20 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
         if (std::fabs(f.second.value - target) <= line.tolerance()) single.push_back(f);
     }
     if (wet && (branch == Branch::WET || single.empty())) return *wet;
-    if (single.empty()) throw FatalStop(of.outside);
+    if (single.empty()) {
+        // Where two regions' equations meet, their quantities step by a little,
+        // and a target inside the step is met by no state: the state on the
+        // boundary of the region that holds it (steam B23 and 800 °C, water 350 °C).
+        for (std::size_t i = 1; i < ends.size(); ++i) {
+            const auto& [left, l] = ends[i - 1];
+            const auto& [right, r] = ends[i];
+            const Trial &u = l.second, &w = r.first;
+            if (!(u.x == w.x && std::fmin(u.value, w.value) <= target && target <= std::fmax(u.value, w.value))) continue;
+            const bool left_holds = detail::holds_boundary(left.region) < detail::holds_boundary(right.region);
+            return state_of(line, of, target, left_holds ? left : right, left_holds ? u : w);
+        }
+        throw FatalStop(of.outside);
+    }
     std::sort(single.begin(), single.end(), [](const auto& a, const auto& b) { return a.second.x < b.second.x; });
     const auto& chosen = branch == Branch::HIGHER ? single.back() : branch == Branch::LOWER ? single.front()
                          : of.isotherm ? single.front() : single.back();

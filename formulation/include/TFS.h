@@ -233,11 +233,19 @@ State STATE_HS(double h, double s);
 // domain and wet steam as STATE_HS does and is exact to the forward
 // equations like it: the given pair is met to 1e-11 of itself (of 1 kJ/kg
 // and 1 kJ/(kg·K) where h, u or s near 0; v to 1e-11 of itself), so that the
-// p and t of a (p, t) state come back to 1e-10 of themselves and the dryness
-// of wet steam below 22 MPa to 1e-9. A single-phase state is that of its
+// p and t of a (p, t) state come back to 1e-10 of themselves (where the pair
+// hardly depends on p, as the pressure of compressed water by its volume or
+// of a nearly ideal gas by its enthalpy, as far as the rounding of the pair
+// tells it) and the dryness of wet steam below 22 MPa to 1e-9. The lines of
+// (t, h), (t, s), (t, v) and (p, v) reach down to 1 Pa. A single-phase state is that of its
 // region's equation (region 3: at its volume), code 0; a wet state region 4,
 // code 0, x, the saturation state, the given pair, h, s, v and u of the
-// mixture, cp and the transport properties NaN. A pair outside the domain, or
+// mixture, cp and the transport properties NaN. Where two regions' equations
+// leave a step in the quantity at their boundary (up to some 0.1 kJ/kg in h at
+// the B23 line), a pair inside the step has the state on the boundary of the
+// region that holds it; (u, v) in a sliver between two regions' equations
+// that neither reaches has, as (h, s), the state of one of them just across
+// its boundary. A pair outside the domain, or
 // no finite number, ends in the stop of its own pair ("ЗАДАННЫЕ T И H ЗА
 // ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:", likewise T И S, P И V, T И V, U И V).
 //

@@ -32,6 +32,28 @@ Call with_branch(double (*f)(double, double, int)) {
     return [f](Args a) { return exact_text(f(a.at(0), a.at(1), static_cast<int>(a.at(2)))); };
 }
 
+// A whole state: its region and dryness, then p, t, h, s, v, u, cp, cv, w.
+std::string state_text(const TFS::State& y) {
+    return joined({std::to_string(y.region), exact_text(y.x), exact_text(y.p), exact_text(y.t), exact_text(y.h),
+                   exact_text(y.s), exact_text(y.v), exact_text(y.u), exact_text(y.cp), exact_text(y.cv),
+                   exact_text(y.w)});
+}
+Call state_of_two(TFS::State (*f)(double, double)) {
+    return [f](Args a) { return state_text(f(a.at(0), a.at(1))); };
+}
+// A state by a pair with its branch (1 LOWER, 2 HIGHER, 3 WET).
+Call state_with_branch(TFS::State (*f)(double, double, TFS::Branch)) {
+    return [f](Args a) { return state_text(f(a.at(0), a.at(1), static_cast<TFS::Branch>(static_cast<int>(a.at(2))))); };
+}
+// The derivatives of a state: α_v, κ_T, (∂p/∂T)v, μ_JT, δ_T, g, f, Z.
+Call derivatives_of(TFS::State (*f)(double, double)) {
+    return [f](Args a) {
+        const TFS::Derivatives d = TFS::DERIVATIVES(f(a.at(0), a.at(1)));
+        return joined({exact_text(d.alpha_v), exact_text(d.kappa_t), exact_text(d.dp_dt_v), exact_text(d.mu_jt),
+                       exact_text(d.delta_t), exact_text(d.g), exact_text(d.f), exact_text(d.z)});
+    };
+}
+
 // The range warning writes to std::cout and waits for a line on std::cin: the
 // call gets a line to read and its text becomes part of the result.
 Call correlation(Call call) {
@@ -162,6 +184,21 @@ const std::map<std::string, Call>& functions() {
         {"T_PS", two(T_PS)},
         {"P_HS", two(P_HS)},
         {"T_HS", two(T_HS)},
+        {"STATE_TH", state_with_branch(STATE_TH)},
+        {"STATE_TS", state_with_branch(STATE_TS)},
+        {"STATE_PV", state_with_branch(STATE_PV)},
+        {"STATE_TV", state_of_two(STATE_TV)},
+        {"STATE_UV", state_of_two(STATE_UV)},
+        {"HMS_PT", two(HMS_PT)},
+        {"SMS_PT", two(SMS_PT)},
+        {"VMS_PT", two(VMS_PT)},
+        {"CpMS_PT", two(CpMS_PT)},
+        {"UMS_PT", two(UMS_PT)},
+        {"CvMS_PT", two(CvMS_PT)},
+        {"WMS_PT", two(WMS_PT)},
+        {"STATE_PT_METASTABLE", state_of_two(STATE_PT_METASTABLE)},
+        {"DERIVATIVES(STATE_PT)", derivatives_of(STATE_PT)},
+        {"DERIVATIVES(STATE_PT_METASTABLE)", derivatives_of(STATE_PT_METASTABLE)},
         {"Tabl1::TSP", correlation(one(Tabl1::TSP))},
         {"Tabl1::PST", correlation(one(Tabl1::PST))},
         {"Tabl1::LWST", correlation(one(Tabl1::LWST))},

@@ -330,6 +330,60 @@ void hs_states(Table& table) {
         }
 }
 
+// States by (t, h), (t, s), (p, v), (t, v) and (u, v) of (p, t) states over
+// every region, their edges and wet steam, each branch, and pairs beyond the
+// domain; the derivatives of the (p, t) states.
+void pair_states(Table& table) {
+    const List p = {0.001, 0.1, 1, 10, 16.5292, 20, 22.064, 25, 50, 100};
+    const List t = {0, 2, 20, 100, 300, 350, 360, 373.946, 400, 500, 590, 700, 800, 801, 1500, 2000};
+    for (const double x : p)
+        for (const double y : t) {
+            TFS::State a;
+            try {
+                a = TFS::STATE_PT(x, y);
+            } catch (const TFS::FatalStop&) {
+                continue;
+            }
+            table.call("DERIVATIVES(STATE_PT)", {x, y});
+            for (const double branch : {1.0, 2.0, 3.0}) {
+                table.call("STATE_TH", {a.t, a.h, branch});
+                table.call("STATE_TS", {a.t, a.s, branch});
+                table.call("STATE_PV", {a.p, a.v, branch});
+            }
+            table.call("STATE_TV", {a.t, a.v});
+            table.call("STATE_UV", {a.u, a.v});
+        }
+    for (const double y : {0.01, 50.0, 200.0, 370.0})
+        for (const double dryness : {0.0, 0.3, 1.0}) {
+            const TFS::State w = TFS::STATE_TX(y, dryness);
+            for (const double branch : {1.0, 3.0}) {
+                table.call("STATE_TH", {w.t, w.h, branch});
+                table.call("STATE_TS", {w.t, w.s, branch});
+                table.call("STATE_PV", {w.p, w.v, branch});
+            }
+            table.call("STATE_TV", {w.t, w.v});
+            table.call("STATE_UV", {w.u, w.v});
+        }
+    for (const auto& [x, y] : {std::pair{NaN, 1.0}, {20.0, NaN}, {-1.0, 100.0}, {2001.0, 5000.0}, {20.0, 3000.0}}) {
+        table.call_each({"STATE_TV", "STATE_UV"}, {x, y});
+        for (const char* name : {"STATE_TH", "STATE_TS", "STATE_PV"}) table.call(name, {x, y, 1});
+    }
+}
+
+// Metastable steam from the saturated-vapour line down past the 5 % moisture
+// line, from below the triple-point pressure to beyond 10 MPa.
+void metastable_states(Table& table) {
+    for (const double p : {0.0006, 0.000611657, 0.001, 0.1, 1.0, 5.0, 10.0, 10.1})
+        for (const double below : {0.0, 1.0, 10.0, 30.0, 60.0, 100.0, -1.0}) {
+            double ts = 100;
+            value_of([&] { return TFS::TS_P(p); }, ts);
+            table.call_each({"HMS_PT", "SMS_PT", "VMS_PT", "CpMS_PT", "UMS_PT", "CvMS_PT", "WMS_PT",
+                             "STATE_PT_METASTABLE", "DERIVATIVES(STATE_PT_METASTABLE)"},
+                            {p, ts - below});
+        }
+    table.call("STATE_PT_METASTABLE", {NaN, 100});
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -349,6 +403,8 @@ int main(int argc, char** argv) {
     ph_states(table);
     ps_states(table);
     hs_states(table);
+    pair_states(table);
+    metastable_states(table);
     out.close();
     if (!out) {
         std::cerr << "make_library_table: writing " << argv[1] << " failed\n";
