@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -149,6 +150,12 @@ TEST_F(Refusals, NewModesRefuseTheirRangesAndExplainPairsNoStateHas) {
     const std::string stop = run(InputMode::ByTH, Q::Temperature, "20", Q::Enthalpy, "9000");
     EXPECT_NE(stop.find("No state of the formulation has this temperature and enthalpy."), std::string::npos) << stop;
     EXPECT_EQ(run(InputMode::ByUV, Q::InternalEnergy, "2600", Q::SpecificVolume, "0.3"), "outputs");
+    // Water at 0 °C has no such enthalpy, entropy or volume: never a state
+    // without the typed pair, whichever stop says so.
+    for (const auto& [mode, second, value] : {std::tuple{InputMode::ByTH, Q::Enthalpy, "1000"},
+                                              std::tuple{InputMode::ByTS, Q::Entropy, "3"},
+                                              std::tuple{InputMode::ByTV, Q::SpecificVolume, "0.1"}})
+        EXPECT_EQ(run(mode, Q::Temperature, "0", second, value).rfind("stop: ", 0), 0u) << value;
 }
 
 TEST_F(Refusals, PTRangesIncludeTheirBounds) {
