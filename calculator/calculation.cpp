@@ -71,14 +71,21 @@ Outputs SaturationOutputs(const SaturationValues& r, const Units& units, Written
     return out;
 }
 
-// Checks the mode's values, computes.
+// Checks the mode's values, computes; the exergy of each state or phase
+// against the dead state.
 Outputs RunValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                  bool withDiagram, Written written) {
+                  const DeadState& dead, ModeOptions options, bool withDiagram, Written written) {
     mode.check(values, units, transport);
-    const ModeValues computed = mode.compute(values, transport);
-    if (const auto* state = std::get_if<StateValues>(&computed.values))
+    if (options.branch == StateBranch::Default && !mode.branches.isEmpty()) options.branch = mode.branches.front();
+    ModeValues computed = mode.compute(values, transport, options);
+    if (auto* state = std::get_if<StateValues>(&computed.values)) {
+        SetExergy(state->values, dead);
         return StateOutputs(*state, mode.place, units, transport, withDiagram, written);
-    return SaturationOutputs(std::get<SaturationValues>(computed.values), units, written);
+    }
+    auto& sheets = std::get<SaturationValues>(computed.values);
+    SetExergy(sheets.water, dead);
+    SetExergy(sheets.steam, dead);
+    return SaturationOutputs(sheets, units, written);
 }
 
 // Reads the mode's values in their order, checks them, computes.
@@ -87,7 +94,8 @@ Outputs RunMode(const CalculationRequest& request) {
     if (mode == nullptr) return {};  // no item selected: nothing to calculate
     InputValues values{};
     for (qsizetype i = 0; i < mode->inputs.size(); ++i) values[i] = ReadTyped(request, mode->inputs[i]);
-    return RunValues(*mode, values, request.units, request.transport, true, Written::Texts);
+    return RunValues(*mode, values, request.units, request.transport, request.dead, request.options, true,
+                     Written::Texts);
 }
 
 // A library failure abandons the run. The report keeps the number the users
@@ -113,8 +121,8 @@ Outcome Calculate(const CalculationRequest& request) {
 }
 
 Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
-                        Written written) {
-    return Caught([&] { return RunValues(mode, values, units, transport, false, written); });
+                        const DeadState& dead, const ModeOptions& options, Written written) {
+    return Caught([&] { return RunValues(mode, values, units, transport, dead, options, false, written); });
 }
 
 Place PlaceOf(const CalculationRequest& request, Phase phase) {

@@ -5,6 +5,7 @@
 // of the outputs.
 #pragma once
 
+#include "dead_state.h"
 #include "diagram_curves.h"
 #include "modes.h"
 #include "quantities.h"
@@ -26,6 +27,8 @@ struct CalculationRequest {
     Units units = {};                 // the inputs are typed, and the outputs written, in these
     // The formulation of the viscosities, the conductivity and the Prandtl number.
     Transport transport = Transport::IAPS1985;
+    DeadState dead = {};       // of the specific exergy
+    ModeOptions options = {};  // the branch where two states share the pair; metastable steam
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };
@@ -76,6 +79,7 @@ enum class Written { Texts, ValuesOnly };
 // The same run from the mode's values in the core's units, as if typed: the
 // same checks, values and texts, without the diagram.
 Outcome CalculateValues(const ModeRow& mode, const InputValues& values, const Units& units, Transport transport,
+                        const DeadState& dead = {}, const ModeOptions& options = {},
                         Written written = Written::Texts);
 
 // Where a run writes the values of a phase: the state's by its mode.

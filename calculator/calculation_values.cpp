@@ -30,12 +30,47 @@ StateProperties ThermodynamicOf(double p, double t, const Phase& state) {
     return given;
 }
 
+// The derivatives of the state's equation, and its g, f and Z.
+void SetDerivatives(StateProperties& given, const TFS::State& state) {
+    const TFS::Derivatives d = TFS::DERIVATIVES(state);
+    given.alphaV = d.alpha_v;
+    given.kappaT = d.kappa_t;
+    given.dpdT = d.dp_dt_v;
+    given.muJT = d.mu_jt;
+    given.deltaT = d.delta_t;
+    given.g = d.g;
+    given.f = d.f;
+    given.z = d.z;
+}
+
+// The hottest saturation state of regions 1 and 2, °C: above it both phases
+// are region 3's.
+constexpr double Region3Saturation = 350.0;
+
+// A saturated phase as a state of its region's equation, for its derivatives.
+TFS::State PhaseState(const TFS::Saturation& line, const TFS::SaturatedPhase& phase, TFS::Region below350) {
+    TFS::State state;
+    state.region = int(line.t <= Region3Saturation ? below350 : TFS::Region::NEAR_CRITICAL);
+    state.p = line.p;
+    state.t = line.t;
+    state.h = phase.h;
+    state.s = phase.s;
+    state.v = phase.v;
+    state.u = phase.u;
+    return state;
+}
+
+void SetPhaseDerivatives(StateProperties& given, const TFS::Saturation& line, const TFS::SaturatedPhase& phase) {
+    SetDerivatives(given, PhaseState(line, phase, &phase == &line.water ? TFS::Region::WATER : TFS::Region::STEAM));
+}
+
 }  // namespace
 
 // A state computed by the library at once, in the units of the window.
 StateValues StateOf(double p, const TFS::State& state, Transport transport) {
     StateProperties given = ThermodynamicOf(p, state.t, state);
     given.kappa = state.kappa;
+    SetDerivatives(given, state);
     // The library gives transport values to a single-phase state only, and
     // the calculator only within the releases' range: a hotter state is shown
     // without them rather than refused or extrapolated. The Prandtl number of
@@ -70,6 +105,7 @@ QuantityValues PhaseByReleases(double x, const TFS::Saturation& line, const TFS:
                                const PhaseReleases& f, double sigma) {
     StateProperties given = ThermodynamicOf(line.p, line.t, state);
     given.kappa = state.kappa;  // not on a sheet; the panel's saturated phase shows it
+    SetPhaseDerivatives(given, line, state);
     given.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
     given.lambda = f.lambda(x) / MilliwattsPerWatt;
     given.sigma = sigma;
@@ -104,6 +140,7 @@ struct PhaseCorrelations {
 QuantityValues SaturatedPhase(double x, const TFS::Saturation& line, const TFS::SaturatedPhase& state,
                               const PhaseCorrelations& f, double sigma) {
     StateProperties given = ThermodynamicOf(line.p, line.t, state);
+    SetPhaseDerivatives(given, line, state);
     given.lambda = f.lambda(x);
     given.mu = f.mu(x) / MicroPascalSecondsPerPascalSecond;
     if (f.pr) given.pr = f.pr(x);

@@ -6,6 +6,7 @@
 // value is. No widgets.
 #pragma once
 
+#include "dead_state.h"
 #include "modes.h"
 #include "transport_choice.h"
 #include "units.h"
@@ -44,6 +45,7 @@ struct LineDefinition {
     bool logarithmic = false;  // pressures evenly spaced in their logarithm
     Units units = {};
     Transport transport = Transport::IAPS1985;  // of the viscosity and the conductivity
+    DeadState dead = {};                        // of the exergy
 };
 
 // The quantity that runs along the line (t or p) and the one held (p, t, s, h;

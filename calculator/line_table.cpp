@@ -40,7 +40,8 @@ LineTable ComputeLine(const LineDefinition& line, const QList<LinePoint>& points
     table.rows.reserve(points.size());
     for (const LinePoint& point : points) {
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) break;
-        table.rows.append({point, CalculateValues(*point.mode, point.values, line.units, line.transport, Written::ValuesOnly)});
+        table.rows.append({point, CalculateValues(*point.mode, point.values, line.units, line.transport, line.dead,
+                                                  {}, Written::ValuesOnly)});
         if (progress && table.rows.size() % RowsBetweenProgress == 0) progress(table.rows.size());
     }
     return table;

@@ -8,6 +8,9 @@
 #include "hs_limits.h"
 #include "number_format.h"
 
+#include <algorithm>
+#include <cmath>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -42,8 +45,8 @@ constexpr double TriplePointTemperature = 0.01;
 // have always spelled some units their own way in the core's units
 // ("800 Celsius"): `spelled` keeps that spelling there.
 QString Limit(const Units& units, Quantity q, double value, const char* spelled = nullptr) {
-    const QString unit = spelled != nullptr && StatesInCoreUnits(units) ? QString::fromLatin1(spelled) : UnitText(q, units);
-    return QString::number(ToShown(q, value, units), 'g', 6).replace(u'.', LocaleDecimalSeparator()) + u' ' + unit;
+    const QString unit = spelled != nullptr && units.core() ? QString::fromLatin1(spelled) : UnitText(q, units);
+    return QString::number(ToShown(q, value, units), 'g', 6) + QLatin1Char(' ') + unit;
 }
 
 // A computed limit, "hmin=50.37 kJ/kg".
@@ -51,11 +54,16 @@ QString FormattedLimit(const Units& units, Quantity q, double value, int precisi
     return FixedFormat(ToShown(q, value, units), precision, decimals) + QLatin1Char(' ') + UnitText(q, units);
 }
 
-void CheckPT(const InputValues& v, const Units& u, Transport) {
-    const double p = v[0], t = v[1];
+// The pressure of the (p, t) and (p, v) modes.
+void CheckPressureFromHalfAKilopascal(double p, const Units& u) {
     if (p > HighestPressure || p < 0.0005)
         RefuseValue(Q::Pressure, u" Inadequately set pressure: P>"_s + Limit(u, Q::Pressure, HighestPressure) +
                                      u" or P<"_s + Limit(u, Q::Pressure, 0.0005));
+}
+
+void CheckPT(const InputValues& v, const Units& u, Transport) {
+    const double p = v[0], t = v[1];
+    CheckPressureFromHalfAKilopascal(p, u);
     // The message names the highest temperature at the typed pressure.
     const double highest = HighestTemperatureAt(p);
     if (t > highest || t < LowestTemperature) {
@@ -192,7 +200,74 @@ void CheckHS(const InputValues& v, const Units& u, Transport) {
                                  FormattedLimit(u, Q::Enthalpy, hmin, 6, 2) + at);
 }
 
-ModeValues ComputePH(const InputValues& v, Transport transport) {
+// Supercooled steam lasts below the saturation temperature up to this
+// pressure, MPa: the range of IF97's metastable-vapour equation.
+constexpr double HighestMetastablePressure = 10.0;
+
+// The metastable state is honoured where steam can be supercooled: below its
+// saturation temperature on the saturation line's pressures up to 10 MPa.
+ModeValues ComputePT(const InputValues& v, Transport transport, const ModeOptions& options) {
+    const double p = v[0], t = v[1];
+    const bool supercooled =
+        options.metastable && p >= TriplePointPressure && p <= HighestMetastablePressure && t < TFS::TS_P(p);
+    return {StateOf(p, supercooled ? TFS::STATE_PT_METASTABLE(p, t) : TFS::STATE_PT(p, t), transport)};
+}
+
+TFS::Branch LibraryBranch(const ModeOptions& options) {
+    return TFS::Branch(int(options.branch));
+}
+
+// A state of the new pairs, wet steam with its dryness.
+StateValues Wet(const TFS::State& state, Transport transport) {
+    return WithDryness(state.p, state, transport);
+}
+
+// The library meets a pair to 1e-11 of it (of 1 near 0); a state that misses
+// it by far more answers another question, and is not shown as the typed one.
+constexpr double PairTolerance = 1e-9;
+const char* const PairMissed = "THE STATE FOUND DOES NOT HAVE THE GIVEN PAIR";
+
+StateValues Meeting(const TFS::State& state, std::initializer_list<std::pair<double, double>> typedAndFound,
+                    Transport transport) {
+    for (const auto& [typed, found] : typedAndFound)
+        if (!(std::abs(found - typed) <= PairTolerance * std::max(std::abs(typed), 1.0)))
+            throw TFS::FatalStop(PairMissed);
+    return Wet(state, transport);
+}
+
+// The temperature of the (t, h), (t, s) and (t, v) modes spans the (p, t)
+// mode's; above 50 MPa the hottest states end at 800 °C, which the library's
+// stop names.
+void CheckTemperatureRange(double t, const Units& u) {
+    if (t > Region5Temperature || t < LowestTemperature)
+        RefuseValue(Q::Temperature, u" Inadequately set temperature: T>"_s +
+                                        Limit(u, Q::Temperature, Region5Temperature, "Celsius") + u" or T<"_s +
+                                        Limit(u, Q::Temperature, LowestTemperature, "Celsius"));
+}
+
+void CheckTemperature(const InputValues& v, const Units& u, Transport) {
+    CheckTemperatureRange(v[0], u);
+}
+
+void CheckVolume(double v) {
+    if (!(v > 0)) RefuseValue(Q::SpecificVolume, u" Inadequately set specific volume: V<=0"_s);
+}
+
+void CheckPV(const InputValues& v, const Units& u, Transport) {
+    CheckPressureFromHalfAKilopascal(v[0], u);
+    CheckVolume(v[1]);
+}
+
+void CheckTV(const InputValues& v, const Units& u, Transport) {
+    CheckTemperatureRange(v[0], u);
+    CheckVolume(v[1]);
+}
+
+void CheckUV(const InputValues& v, const Units&, Transport) {
+    CheckVolume(v[1]);
+}
+
+ModeValues ComputePH(const InputValues& v, Transport transport, const ModeOptions&) {
     const double p = v[0];
     const TFS::State state = TFS::STATE_PH(p, v[1]);
     StateValues s = StateOf(p, state, transport);
@@ -210,29 +285,54 @@ ModeValues ComputePH(const InputValues& v, Transport transport) {
 
 using M = InputMode;
 using S = SaturationInput;
+using B = StateBranch;
 
 // clang-format off
 const QList<ModeRow> Rows = {
-    {M::ByPT, S::ByPs, "- F( p, t )", "p,t", {Q::Pressure, Q::Temperature}, Place::ByPT, CheckPT,
-     [](const InputValues& v, Transport c) -> ModeValues { return {StateOf(v[0], TFS::STATE_PT(v[0], v[1]), c)}; }},
+    {M::ByPT, S::ByPs, "- F( p, t )", "p,t", {Q::Pressure, Q::Temperature}, Place::ByPT, CheckPT, ComputePT},
     {M::ByPH, S::ByPs, "- F( p, h )", "p,h", {Q::Pressure, Q::Enthalpy}, Place::OtherStateModes, CheckPH, ComputePH},
     {M::ByPS, S::ByPs, "- F( p, s )", "p,s", {Q::Pressure, Q::Entropy}, Place::OtherStateModes, CheckPS,
-     [](const InputValues& v, Transport c) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PS(v[0], v[1]), c)}; }},
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PS(v[0], v[1]), c)}; }},
     {M::ByPX, S::ByPs, "- F( p, x )", "p,x", {Q::Pressure, Q::Dryness}, Place::OtherStateModes, CheckPX,
-     [](const InputValues& v, Transport c) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PX(v[0], v[1]), c)}; }},
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues { return {WithDryness(v[0], TFS::STATE_PX(v[0], v[1]), c)}; }},
     {M::ByTX, S::ByPs, "- F( t, x )", "t,x", {Q::Temperature, Q::Dryness}, Place::OtherStateModes, CheckTX,
-     [](const InputValues& v, Transport c) -> ModeValues {
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues {
          return {WithDryness(TFS::PS_T(v[0]), TFS::STATE_TX(v[0], v[1]), c)};
      }},
     {M::ByHS, S::ByPs, "- F( h, s )", "h,s", {Q::Enthalpy, Q::Entropy}, Place::OtherStateModes, CheckHS,
-     [](const InputValues& v, Transport c) -> ModeValues {
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues {
          const TFS::State state = TFS::STATE_HS(v[0], v[1]);
          return {WithDryness(state.p, state, c)};
      }},
+    {M::ByTH, S::ByPs, "- F( t, h )", "t,h", {Q::Temperature, Q::Enthalpy}, Place::OtherStateModes, CheckTemperature,
+     [](const InputValues& v, Transport c, const ModeOptions& o) -> ModeValues {
+         const TFS::State s = TFS::STATE_TH(v[0], v[1], LibraryBranch(o));
+         return {Meeting(s, {{v[0], s.t}, {v[1], s.h}}, c)};
+     }, {B::Lower, B::Higher, B::Wet}, "pressure"},
+    {M::ByTS, S::ByPs, "- F( t, s )", "t,s", {Q::Temperature, Q::Entropy}, Place::OtherStateModes, CheckTemperature,
+     [](const InputValues& v, Transport c, const ModeOptions& o) -> ModeValues {
+         const TFS::State s = TFS::STATE_TS(v[0], v[1], LibraryBranch(o));
+         return {Meeting(s, {{v[0], s.t}, {v[1], s.s}}, c)};
+     }, {B::Lower, B::Higher, B::Wet}, "pressure"},
+    {M::ByPV, S::ByPs, "- F( p, v )", "p,v", {Q::Pressure, Q::SpecificVolume}, Place::OtherStateModes, CheckPV,
+     [](const InputValues& v, Transport c, const ModeOptions& o) -> ModeValues {
+         const TFS::State s = TFS::STATE_PV(v[0], v[1], LibraryBranch(o));
+         return {Meeting(s, {{v[0], s.p}, {v[1], s.v}}, c)};
+     }, {B::Higher, B::Lower, B::Wet}, "temperature"},
+    {M::ByTV, S::ByPs, "- F( t, v )", "t,v", {Q::Temperature, Q::SpecificVolume}, Place::OtherStateModes, CheckTV,
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues {
+         const TFS::State s = TFS::STATE_TV(v[0], v[1]);
+         return {Meeting(s, {{v[0], s.t}, {v[1], s.v}}, c)};
+     }},
+    {M::ByUV, S::ByPs, "- F( u, v )", "u,v", {Q::InternalEnergy, Q::SpecificVolume}, Place::OtherStateModes, CheckUV,
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues {
+         const TFS::State s = TFS::STATE_UV(v[0], v[1]);
+         return {Meeting(s, {{v[0], s.u}, {v[1], s.v}}, c)};
+     }},
     {M::Saturation, S::ByPs, "- F( ps )", "ps", {Q::Pressure}, Place::SaturatedWater, CheckPs,
-     [](const InputValues& v, Transport c) -> ModeValues { return {SaturationByPs(v[0], c)}; }},
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues { return {SaturationByPs(v[0], c)}; }},
     {M::Saturation, S::ByTs, "- F( ts )", "ts", {Q::Temperature}, Place::SaturatedWater, CheckTs,
-     [](const InputValues& v, Transport c) -> ModeValues { return {SaturationByTs(v[0], c)}; }},
+     [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues { return {SaturationByTs(v[0], c)}; }},
 };
 // clang-format on
 
@@ -252,6 +352,16 @@ const ModeRow* ModeByKey(QStringView key) {
     for (const ModeRow& row : Rows)
         if (key == QLatin1String(row.key)) return &row;
     return nullptr;
+}
+
+QString BranchText(const ModeRow& mode, StateBranch branch) {
+    switch (branch) {
+        case StateBranch::Lower: return u"lower "_s + QLatin1String(mode.branchVariable);
+        case StateBranch::Higher: return u"higher "_s + QLatin1String(mode.branchVariable);
+        case StateBranch::Wet: return u"wet steam"_s;
+        case StateBranch::Default: break;
+    }
+    return BranchText(mode, mode.branches.front());
 }
 
 QList<Quantity> InputsOf(InputMode mode, SaturationInput saturationInput) {

@@ -21,6 +21,26 @@ enum class InputMode : int {
     ByPX = 4,        // "- F( p, x )"
     ByTX = 5,        // "- F( t, x )"
     ByHS = 6,        // "- F( h, s )"
+    ByTH = 7,        // "- F( t, h )"
+    ByTS = 8,        // "- F( t, s )"
+    ByPV = 9,        // "- F( p, v )"
+    ByTV = 10,       // "- F( t, v )"
+    ByUV = 11,       // "- F( u, v )"
+};
+
+// Where two states share a mode's pair, the one to give: of the lower or the
+// higher value of the variable the pair leaves free, or wet steam (the values
+// of TFS::Branch). Default is the mode's first branch, the library's default.
+enum class StateBranch : int { Default = 0, Lower = 1, Higher = 2, Wet = 3 };
+
+// What a run is asked beyond its typed values.
+struct ModeOptions {
+    StateBranch branch = StateBranch::Default;
+    // (p, t): steam supercooled below its saturation temperature (up to 10 MPa)
+    // rather than the stable water there.
+    bool metastable = false;
+
+    bool operator==(const ModeOptions&) const = default;
 };
 
 // How the saturation mode is given its state: the item indexes of RG_4.
@@ -46,7 +66,12 @@ struct ModeRow {
     // user meets the values; the limits are written in `units`. The range of
     // the saturation mode depends on the transport formulation.
     void (*check)(const InputValues& values, const Units& units, Transport transport);
-    ModeValues (*compute)(const InputValues& values, Transport transport);
+    // The options' branch is one of the row's, never Default.
+    ModeValues (*compute)(const InputValues& values, Transport transport, const ModeOptions& options);
+    // Where two states share the pair: the branches offered, the default
+    // first, and the variable they choose the lower or higher value of.
+    QList<StateBranch> branches = {};
+    const char* branchVariable = nullptr;
 
     bool saturation() const { return mode == InputMode::Saturation; }
 };
@@ -59,6 +84,9 @@ const QList<ModeRow>& Modes();
 // saturation mode only), or of its key; nullptr for none.
 const ModeRow* ModeOf(InputMode mode, SaturationInput saturationInput);
 const ModeRow* ModeByKey(QStringView key);
+
+// How a branch is offered: "lower pressure", "higher temperature", "wet steam".
+QString BranchText(const ModeRow& mode, StateBranch branch);
 
 // The quantities a mode reads, in the order it reads them; none for a mode
 // outside the rows.

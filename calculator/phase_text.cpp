@@ -47,6 +47,7 @@ QString PhaseOf(const StateValues& s) {
         case Region::NEAR_CRITICAL_WATER: return InRegion("Water near the critical point", s.region);
         case Region::NEAR_CRITICAL_STEAM: return InRegion("Steam near the critical point", s.region);
         case Region::HIGH_TEMPERATURE: return InRegion("High-temperature steam", s.region);
+        case Region(TFS::METASTABLE_STEAM): return QStringLiteral("Metastable steam (supercooled vapour)");
         default:  // the saturation line and outside: the property functions stop before
             return {};
     }

@@ -31,6 +31,36 @@ double PrandtlNumber(const Values& q) {
            (q[Quantity::Conductivity] * q[Quantity::SpecificVolume]);
 }
 
+// The specific gas constant of IF97, kJ/(kg·K), and the kelvin of 0 °C.
+constexpr double GasConstant = 0.461526;
+constexpr double ZeroCelsius = 273.15;
+// p·v in MPa·m³/kg is in MJ/kg; v/cp in m³·K/kJ is in K/kPa.
+constexpr double KilojoulesPerMegajoule = 1000.0, KilopascalsPerMegapascal = 1000.0;
+
+double Kelvin(const Values& q) {
+    return q[Quantity::Temperature] + ZeroCelsius;
+}
+
+// The identities of thermodynamics between the derivatives: (∂p/∂T)v = α_v/κ_T,
+// μ_JT = v (T α_v − 1)/cp, δ_T = −μ_JT cp.
+double PressureCoefficient(const Values& q) {
+    return q[Quantity::ThermalExpansion] / q[Quantity::Compressibility];
+}
+double JouleThomson(const Values& q) {
+    return q[Quantity::SpecificVolume] * (Kelvin(q) * q[Quantity::ThermalExpansion] - 1) / q[Quantity::HeatCapacity] *
+           KilopascalsPerMegapascal;
+}
+double ThrottlingCoefficient(const Values& q) {
+    return -q[Quantity::JouleThomson] * q[Quantity::HeatCapacity];
+}
+double CompressibilityFactor(const Values& q) {
+    return q[Quantity::Pressure] * q[Quantity::SpecificVolume] * KilojoulesPerMegajoule / (GasConstant * Kelvin(q));
+}
+// a = λ v/cp with cp in J/(kg·K).
+double ThermalDiffusivity(const Values& q) {
+    return q[Quantity::Conductivity] * q[Quantity::SpecificVolume] / (q[Quantity::HeatCapacity] * JoulesPerKilojoule);
+}
+
 // The formats by place: the (p, t) mode, the other modes of the state, the
 // saturated water and the saturated steam sheet.
 // clang-format off
@@ -81,6 +111,36 @@ const QuantityRow Rows[QuantityCount] = {
     {Quantity::IsentropicExponent, "Isentropic exponent",            "k",    "k",    "k",    UnitKind::None,
      {Fixed(5, 3),                 Fixed(5, 3),                None,                 None},
      &P::kappa, nullptr, NotInTwoPhases},
+    {Quantity::ThermalExpansion,   "Expansion coefficient",          "Alfa_v", "Alfa_v", "Alfa_v", UnitKind::PerTemperature,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     &P::alphaV, nullptr, NotInTwoPhases},
+    {Quantity::Compressibility,    "Compressibility",                "Kappa_T", "Kappa_T", "Kappa_T", UnitKind::PerPressure,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     &P::kappaT, nullptr, NotInTwoPhases},
+    {Quantity::PressureCoefficient, "Pressure coefficient",          "(dp/dT)v", "(dp/dT)v", "(dp/dT)v", UnitKind::PressurePerTemperature,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     &P::dpdT, PressureCoefficient, NotInTwoPhases},
+    {Quantity::JouleThomson,       "Joule-Thomson coeff.",           "Miu_JT", "Miu_JT", "Miu_JT", UnitKind::TemperaturePerPressure,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     &P::muJT, JouleThomson, NotInTwoPhases},
+    {Quantity::ThrottlingCoefficient, "Throttling coeff.",              "Delta_T", "Delta_T", "Delta_T", UnitKind::EnergyPerPressure,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     &P::deltaT, ThrottlingCoefficient, NotInTwoPhases},
+    {Quantity::GibbsEnergy,        "Gibbs energy",                   "g",    "g",    "g",    UnitKind::SpecificEnergy,
+     {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 2),          Fixed(6, 2)},
+     &P::g, [](const Values& q) { return q[Quantity::Enthalpy] - Kelvin(q) * q[Quantity::Entropy]; }, InTwoPhases},
+    {Quantity::HelmholtzEnergy,    "Helmholtz energy",               "f",    "f",    "f",    UnitKind::SpecificEnergy,
+     {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 2),          Fixed(6, 2)},
+     &P::f, [](const Values& q) { return q[Quantity::InternalEnergy] - Kelvin(q) * q[Quantity::Entropy]; }, InTwoPhases},
+    {Quantity::CompressibilityFactor, "Compressibility factor",      "Z",    "Z",    "Z",    UnitKind::None,
+     {Fixed(6, 4),                 Fixed(6, 4),                Fixed(6, 4),          Fixed(6, 4)},
+     &P::z, CompressibilityFactor, InTwoPhases},
+    {Quantity::ThermalDiffusivity, "Thermal diffusivity",            "a",    "a",    "a",    UnitKind::Diffusivity,
+     {Exponent(4),                 Exponent(4),                Exponent(4),          Exponent(4)},
+     nullptr, ThermalDiffusivity, NotInTwoPhases},
+    {Quantity::Exergy,             "Specific exergy",                "e",    "e",    "e",    UnitKind::SpecificEnergy,
+     {Fixed(6, 2),                 Fixed(6, 2),                Fixed(6, 2),          Fixed(6, 2)},
+     nullptr, nullptr, InTwoPhases},
     {Quantity::SurfaceTension,     "Surface tension coefficient",    "Sigma", "Sigma", "Sigma", UnitKind::SurfaceTension,
      {None,                        None,                       Exponent(4),          Exponent(4)},
      &P::sigma, nullptr, InTwoPhases},

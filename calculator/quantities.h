@@ -28,6 +28,16 @@ enum class Quantity : int {
     IsochoricHeatCapacity,
     SpeedOfSound,
     IsentropicExponent,
+    ThermalExpansion,       // α_v = (1/v)(∂v/∂T)p
+    Compressibility,        // κ_T = −(1/v)(∂v/∂p)T
+    PressureCoefficient,    // (∂p/∂T)v
+    JouleThomson,           // μ_JT = (∂T/∂p)h
+    ThrottlingCoefficient,  // δ_T = (∂h/∂p)T
+    GibbsEnergy,            // g = h − T s
+    HelmholtzEnergy,        // f = u − T s
+    CompressibilityFactor,  // Z = p v/(R T)
+    ThermalDiffusivity,     // a = λ v/cp
+    Exergy,                 // e = h − h0 − T0 (s − s0), of the dead state of the settings
     SurfaceTension,
     Dryness,
 };
@@ -78,6 +88,9 @@ struct StateProperties {
     static constexpr double None = std::numeric_limits<double>::quiet_NaN();
     double p = None, t = None, h = None, s = None, v = None, cp = None, u = None, cv = None, w = None, kappa = None,
            mu = None, lambda = None, pr = None, sigma = None;
+    // The derivatives of the state's equation, and g, f and Z; where the
+    // library gives none, the rows form what they can from the others.
+    double alphaV = None, kappaT = None, dpdT = None, muJT = None, deltaT = None, g = None, f = None, z = None;
 };
 
 struct QuantityRow {
@@ -89,7 +102,8 @@ struct QuantityRow {
     UnitKind unit;                  // the kind of its unit
     std::array<Format, 4> formats;  // by Place
     // Its value: the given property, or, where none is given (NaN), formed from
-    // the values of the rows above it; neither for a value set apart (x).
+    // the values of the rows above it; neither for a value set apart (x, and e,
+    // which needs the dead state).
     double StateProperties::*given;
     double (*formed)(const QuantityValues& above);
     bool twoPhase;  // defined in a two-phase mixture, which has no heat capacity or transport properties

@@ -44,13 +44,19 @@ QJsonObject ValuesObject(const QList<StoredValue>& values) {
 }
 
 QJsonObject RowObject(const StateRow& row) {
-    return {{u"number"_s, row.number},
-            {u"mode"_s, int(row.request.mode)},
-            {u"saturationInput"_s, int(row.request.saturationInput)},
-            {u"typed"_s, TypedObject(row.request.typed)},
-            {u"transport"_s, TransportKey(row.request.transport)},
-            {u"phase"_s, row.phaseName},
-            {u"values"_s, ValuesObject(row.values)}};
+    QJsonObject object{{u"number"_s, row.number},
+                       {u"mode"_s, int(row.request.mode)},
+                       {u"saturationInput"_s, int(row.request.saturationInput)},
+                       {u"typed"_s, TypedObject(row.request.typed)},
+                       {u"transport"_s, TransportKey(row.request.transport)},
+                       {u"phase"_s, row.phaseName},
+                       {u"values"_s, ValuesObject(row.values)}};
+    // The mode's options where they are not the default, so that a recall
+    // computes the same state.
+    const ModeOptions& options = row.request.options;
+    if (options.branch != StateBranch::Default) object.insert(u"branch"_s, int(options.branch));
+    if (options.metastable) object.insert(u"metastable"_s, true);
+    return object;
 }
 
 // Reading: the first thing that is not as StatesFileText writes it ends the
@@ -95,6 +101,11 @@ CalculationRequest RequestOf(const QJsonObject& object) {
         if (!transport) throw Damage{u"unknown transport formulation"_s};
         request.transport = *transport;
     }
+    // Rows without them were computed with the defaults.
+    if (object.contains(u"branch"_s))
+        request.options.branch = StateBranch(
+            IntegerOf(object[u"branch"_s], u"a branch"_s, int(StateBranch::Default), int(StateBranch::Wet)));
+    request.options.metastable = object[u"metastable"_s].toBool(false);
     const QJsonObject typed = ObjectOf(object[u"typed"_s], u"the typed inputs"_s);
     for (auto it = typed.begin(); it != typed.end(); ++it) {
         const Quantity input = QuantityNamed(it.key());

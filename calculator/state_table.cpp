@@ -171,16 +171,18 @@ bool AdoptUnsaved(const QString& path, FileContents& now) {
 
 bool StateTable::Append(const CalculationRequest& request, const Outputs& outputs) {
     if (highest_ == LargestStateNumber) return false;
-    StateRow row{++highest_, {request.mode, request.saturationInput, {}, {}, request.transport}, outputs.phaseName, {}};
+    StateRow row{++highest_,
+                 {request.mode, request.saturationInput, {}, {}, request.transport, {}, request.options},
+                 outputs.phaseName,
+                 {}};
     // The table keeps the inputs in the core's units: typed in others, they are
     // converted (the run read them, so they are numbers), to twelve digits. The
     // white space a pasted cell brings ("12.5\r\n") is not kept.
     for (const Quantity input : InputsOf(request.mode, request.saturationInput)) {
         const QString typed = request.typed.value(input).trimmed();
-        row.request.typed.insert(input,
-                                 StatesInCoreUnits(request.units)
-                                     ? typed
-                                     : QString::number(FromShown(input, TextToReal(typed), request.units), 'g', 12));
+        row.request.typed.insert(
+            input, request.units.core() ? typed
+                                        : QString::number(FromShown(input, TextToReal(typed), request.units), 'g', 12));
     }
     for (const Output& output : outputs.values) row.values.append({output.quantity, output.phase, output.value});
     if (!std::isnan(outputs.dryness)) row.values.append({Quantity::Dryness, Phase::State, outputs.dryness});
@@ -196,7 +198,7 @@ QString StateTable::NumbersUsedUp() {
 
 QString InputText(const StateRow& row, Quantity input, const Units& units) {
     const QString stored = row.request.typed.value(input);
-    if (StatesInCoreUnits(units) || stored.isEmpty()) return stored;
+    if (units.core() || stored.isEmpty()) return stored;
     return QString::number(ToShown(input, TextToReal(stored), units), 'g', 12).replace(u'.', LocaleDecimalSeparator());
 }
 

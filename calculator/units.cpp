@@ -21,15 +21,27 @@ constexpr double KelvinAtZeroCelsius = 273.15;
 constexpr double FahrenheitAtZeroCelsius = 32;
 
 // A shown unit: its text, its size in the core's unit of the dimension, and
-// the shown value of the core's zero (nonzero for the temperatures only).
+// the shown value of the core's zero (nonzero for the temperatures only). A
+// gauge reads the pressure above the atmosphere's.
 struct Scale {
     const char* text;
     double size;
     double zero = 0;
+    bool gauge = false;
 };
 
+constexpr double Zero = 0;
+constexpr bool Gauge = true;
+
 // By PressureUnit; the texts are also the settings' values.
-const Scale PressureScales[] = {{"MPa", 1}, {"kPa", Kilo / Mega}, {"bar", Bar / Mega}, {"psi", Psi / Mega}};
+const Scale PressureScales[] = {{"MPa", 1},
+                                {"kPa", Kilo / Mega},
+                                {"bar", Bar / Mega},
+                                {"psi", Psi / Mega},
+                                {"MPa g", 1, Zero, Gauge},
+                                {"kPa g", Kilo / Mega, Zero, Gauge},
+                                {"bar g", Bar / Mega, Zero, Gauge},
+                                {"psig", Psi / Mega, Zero, Gauge}};
 // By TemperatureUnit.
 const Scale TemperatureScales[] = {
     {"C", 1}, {"K", 1, KelvinAtZeroCelsius}, {"F", FahrenheitDegree, FahrenheitAtZeroCelsius}};
@@ -55,6 +67,11 @@ const Scale OtherScales[][2] = {  // from SpecificEnergy to None, by UnitSystem
     {{"m/s", 1},       {"ft/s", Foot}},
     {{"kJ/kWh", 1},    {"Btu/kWh", Btu / Kilo}},
     {{"kg/kWh", 1},    {"lb/kWh", Pound}},
+    {{"1/K", 1},       {"1/F", 1 / FahrenheitDegree}},
+    {{"1/MPa", 1},     {"1/psi", Mega / Psi}},
+    {{"MPa/K", 1},     {"psi/F", Psi / Mega / FahrenheitDegree}},
+    {{"K/MPa", 1},     {"F/psi", FahrenheitDegree / (Psi / Mega)}},
+    {{"kJ/(kg.MPa)", 1}, {"Btu/(lb.psi)", Btu / Kilo / Pound / (Psi / Mega)}},
     {{"", 1},          {"", 1}},
 };
 // clang-format on
@@ -73,7 +90,12 @@ const Scale& ScaleOf(UnitKind kind, const Units& units) {
 // The core's own unit: the value stays as it is, bit for bit (x / 1 + 0 would
 // turn −0 into +0).
 bool IsCoreUnit(const Scale& scale) {
-    return scale.size == 1 && scale.zero == 0;
+    return scale.size == 1 && scale.zero == 0 && !scale.gauge;
+}
+
+// The core's value a gauge reads zero at.
+double OriginOf(const Scale& scale, const Units& units) {
+    return scale.gauge ? units.atmosphere : 0;
 }
 
 // The index of `text` among the names; `fallback` for a missing or unknown one.
@@ -92,19 +114,26 @@ const QString TemperatureKey = QStringLiteral("units/temperature");
 const QString SystemKey = QStringLiteral("units/system");
 const QString MassFlowKey = QStringLiteral("units/massFlow");
 const QString PowerKey = QStringLiteral("units/power");
+const QString AtmosphereKey = QStringLiteral("units/atmosphere");
+
+double AtmosphereOf(const QVariant& setting) {
+    bool ok = false;
+    const double atmosphere = setting.toDouble(&ok);
+    return ok && atmosphere >= LowestAtmosphere && atmosphere <= HighestAtmosphere ? atmosphere : StandardAtmosphere;
+}
 
 }  // namespace
 
 double ToShown(UnitKind kind, double internal, const Units& units) {
     const Scale& scale = ScaleOf(kind, units);
     if (IsCoreUnit(scale)) return internal;
-    return internal / scale.size + scale.zero;
+    return (internal - OriginOf(scale, units)) / scale.size + scale.zero;
 }
 
 double FromShown(UnitKind kind, double shown, const Units& units) {
     const Scale& scale = ScaleOf(kind, units);
     if (IsCoreUnit(scale)) return shown;
-    return (shown - scale.zero) * scale.size;
+    return (shown - scale.zero) * scale.size + OriginOf(scale, units);
 }
 
 QString UnitText(UnitKind kind, const Units& units) {
@@ -117,7 +146,8 @@ Units LoadUnits(QSettings& settings) {
             ChoiceOf(settings.value(TemperatureKey).toString(), TemperatureScales, ScaleText, fallback.temperature),
             ChoiceOf(settings.value(SystemKey).toString(), SystemNames, Name, fallback.system),
             ChoiceOf(settings.value(MassFlowKey).toString(), MassFlowScales, ScaleText, fallback.massFlow),
-            ChoiceOf(settings.value(PowerKey).toString(), PowerScales, ScaleText, fallback.power)};
+            ChoiceOf(settings.value(PowerKey).toString(), PowerScales, ScaleText, fallback.power),
+            AtmosphereOf(settings.value(AtmosphereKey))};
 }
 
 void SaveUnits(QSettings& settings, const Units& units) {
@@ -126,9 +156,5 @@ void SaveUnits(QSettings& settings, const Units& units) {
     settings.setValue(SystemKey, QLatin1String(SystemNames[int(units.system)]));
     settings.setValue(MassFlowKey, QLatin1String(MassFlowScales[int(units.massFlow)].text));
     settings.setValue(PowerKey, QLatin1String(PowerScales[int(units.power)].text));
-}
-
-bool StatesInCoreUnits(const Units& units) {
-    const Units core;
-    return units.pressure == core.pressure && units.temperature == core.temperature && units.system == core.system;
+    settings.setValue(AtmosphereKey, units.atmosphere);
 }

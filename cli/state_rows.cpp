@@ -64,7 +64,8 @@ Outcome Computed(const RunOptions& options, const InputValues& shown) {
     InputValues values = shown;
     for (qsizetype i = 0; i < options.mode->inputs.size(); ++i)
         values[i] = FromShown(options.mode->inputs[i], values[i], options.units);
-    return CalculateValues(*options.mode, values, options.units, options.transport, Written::ValuesOnly);
+    return CalculateValues(*options.mode, values, options.units, options.transport, {}, {},
+                           Written::ValuesOnly);
 }
 
 // A line's fields: split at semicolons or tabs where it has any (then a comma

@@ -11,7 +11,7 @@
 #include <QLabel>
 
 void TForm1::BB_CalkClick() {
-    CalculationRequest request{inputMode(), saturationInput(), {}, units, transport};
+    CalculationRequest request{inputMode(), saturationInput(), {}, units, transport, deadState, modeOptions()};
     for (const Quantity input : InputsOf(request.mode, request.saturationInput))
         request.typed.insert(input, InputEdit(*ui, request.saturation(), input)->text());
 

@@ -86,7 +86,7 @@ double RoundStep(double raw) {
 // the first of them beyond each end.
 void SetRange(QValueAxis* axis, Quantity quantity, double start, double end, double tick, const Units& units) {
     axis->setTickType(QValueAxis::TicksDynamic);
-    if (StatesInCoreUnits(units)) {
+    if (units.core()) {
         axis->setRange(start, end);
         axis->setTickInterval(tick);
         return;

@@ -124,17 +124,16 @@ int HeightOf(const Ui::TForm1& ui, Phase phase) {
     return ui.PageControl1->height() - ui.PageControl1->tabBar()->sizeHint().height();
 }
 
-// Rows evenly from the first row's place to the area's bottom margin (as
-// wide as the first row's top one), where they pass it.
-void FitRows(int height, const QList<QLineEdit*>& rows) {
-    const int top = rows.front()->y(), bottom = height - top - rows.front()->height();
-    if (rows.size() < 2 || rows.back()->y() <= bottom) return;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const int y = top + int(i * (bottom - top) / (rows.size() - 1));
-        QLabel* label = labelOf(rows[i]);
-        label->move(label->x(), label->y() + y - rows[i]->y());
-        rows[i]->move(rows[i]->x(), y);
-    }
+// A sheet's row moved to the top of a column on the right of the designed
+// one, its edit at the sheet's right margin, its caption between the columns.
+void StartSecondColumn(const Ui::TForm1& ui, const QLineEdit* first, QLineEdit* edit) {
+    constexpr int Gap = 10;
+    const int right = ui.PageControl1->width() - 2 * Gap;
+    const int labelX = first->geometry().right() + Gap;
+    edit->move(right - edit->width(), first->y());
+    QLabel* label = labelOf(edit);
+    const int gap = first->x() - labelOf(first)->geometry().right() - 1;
+    label->setGeometry(labelX, first->y(), edit->x() - gap - labelX, label->height());
 }
 
 // "Added_input_Ro": the symbol of the quantity's result row.
@@ -188,18 +187,42 @@ QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationI
     return edits;
 }
 
+// The tops of the result panel's designed rows: the places its shown rows take.
+const char* const DesignedTops = "designedRowTops";
+
 void AddResultRowsOfUndesignedQuantities(Ui::TForm1& ui) {
+    QList<int> tops;
+    for (const QLineEdit* edit : ResultEditsOf(ui, Phase::State)) tops.append(edit->y());
+    ui.Pan_midl->setProperty(DesignedTops, QVariant::fromValue(tops));
     for (const Phase phase : Phases) {
         QList<QLineEdit*> rows = ResultEditsOf(ui, phase);
         const int step = rows.back()->y() - rows[rows.size() - 2]->y();
-        const qsizetype designed = rows.size();
         for (int q = 0; q < QuantityCount; ++q) {
             if (!Shown(Quantity(q), phase) || DesignedEdit(ui, Quantity(q), phase) != nullptr) continue;
             QLineEdit* edit = AddRow(AreaOf(ui, phase), rows.back(), step, AddedCaption(Quantity(q), phase));
             edit->setObjectName(AddedName(Quantity(q), phase));
+            // The panel shows the chosen rows only, in the designed places; a
+            // sheet's rows go on in a column of their own on its right.
+            if (phase != Phase::State && edit->geometry().bottom() >= HeightOf(ui, phase))
+                StartSecondColumn(ui, rows.front(), edit);
             rows.append(edit);
         }
-        if (rows.size() > designed) FitRows(HeightOf(ui, phase), rows);
+    }
+}
+
+void ShowPanelRows(Ui::TForm1& ui, const QList<Quantity>& chosen) {
+    const QList<int> tops = ui.Pan_midl->property(DesignedTops).value<QList<int>>();
+    qsizetype slot = 0;
+    for (int q = 0; q < QuantityCount; ++q) {
+        QLineEdit* edit = ResultEdit(ui, Quantity(q), Phase::State);
+        if (edit == nullptr) continue;
+        const bool shown = chosen.contains(Quantity(q)) && slot < tops.size();
+        setLabelledVisible(edit, shown);
+        if (!shown) continue;
+        QLabel* label = labelOf(edit);
+        label->move(label->x(), label->y() + tops[slot] - edit->y());
+        edit->move(edit->x(), tops[slot]);
+        ++slot;
     }
 }
 

@@ -33,6 +33,10 @@ QList<QLineEdit*> InputEditsOf(const Ui::TForm1& ui, InputMode mode, SaturationI
 // area would not hold them.
 void AddResultRowsOfUndesignedQuantities(Ui::TForm1& ui);
 
+// The result panel shows the chosen quantities in the places of its designed
+// rows, in the order of the rows, and hides the others.
+void ShowPanelRows(Ui::TForm1& ui, const QList<Quantity>& chosen);
+
 // The edit that shows a quantity of the phase, designed or added; nullptr
 // where there is none.
 QLineEdit* ResultEdit(const Ui::TForm1& ui, Quantity quantity, Phase phase);

@@ -389,7 +389,7 @@ std::optional<double> LinesPage::startValue(Quantity fixedQuantity) {
     if (!t) return std::nullopt;
     const ModeRow* mode = ModeOf(InputMode::ByPT, SaturationInput::ByPs);
     const Outcome outcome = CalculateValues(
-        *mode, {FromShown(Q::Pressure, *p, units), FromShown(Q::Temperature, *t, units)}, units, transport);
+        *mode, {FromShown(Q::Pressure, *p, units), FromShown(Q::Temperature, *t, units)}, units, transport, dead);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         refuse(refusal->input == Q::Pressure ? startP : startT, refusal->message);
         return std::nullopt;
@@ -411,6 +411,7 @@ std::optional<LineDefinition> LinesPage::readDefinition() {
     line.kind = lineKind();
     line.units = units;
     line.transport = transport;
+    line.dead = dead;
     if (const auto q = FixedQuantity(line.kind)) {
         const auto value = FromStartState(line.kind) ? startValue(*q) : readValue(fixed, SymbolOf(*q));
         if (!value) return std::nullopt;

@@ -42,6 +42,8 @@ public:
     void setUnits(const Units& units);
     // The transport formulation of the next tables: the window's choice.
     void setTransport(Transport chosen) { transport = chosen; }
+    // The dead state of the exergy of the next tables: the window's choice.
+    void setDeadState(const DeadState& chosen) { dead = chosen; }
     // Where "From selected state" takes its state: the selected row of the
     // window's table of states, if any.
     void setSelectedStateSource(std::function<std::optional<StateRow>()> source);
@@ -149,6 +151,7 @@ private:
 
     Units units;
     Transport transport = Transport::IAPS1985;
+    DeadState dead;
     bool unitsKnown = false;
     QList<Quantity> chosen;
     std::function<std::optional<StateRow>()> selectedState;

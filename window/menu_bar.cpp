@@ -34,6 +34,7 @@ void TForm1::buildMenuBar() {
 
     QMenu* view = menus->addMenu(QStringLiteral("&View"));
     view->addAction(QStringLiteral("&Units…"), this, &TForm1::chooseUnits);
+    view->addAction(QStringLiteral("&Quantities…"), this, &TForm1::chooseQuantities);
     QMenu* diagram = view->addMenu(QStringLiteral("&Diagram"));
     diagramKinds = new QActionGroup(this);
     for (const ChartKindRow& row : ChartKinds()) {

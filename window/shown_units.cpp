@@ -33,7 +33,7 @@ void TForm1::applyUnitCaptions() {
         QLabel* label = labelOf(edit);
         if (!designedCaptions.contains(label)) designedCaptions.insert(label, label->text());
         const QString designed = designedCaptions.value(label);
-        label->setText(StatesInCoreUnits(units) || UnitText(quantity, units).isEmpty()
+        label->setText(units.core() || UnitText(quantity, units).isEmpty()
                            ? designed
                            : WithUnit(designed, UnitText(quantity, units)));
         condenseLabelToFit(label);

@@ -285,6 +285,7 @@ void TForm1::recallState(qsizetype index) {
     for (const Quantity input : request.typed.keys())
         InputEdit(*ui, request.saturation(), input)->setText(InputText(row, input, units));
     setTransport(request.transport);
+    setModeOptions(request.options);
     focusFirstInput();
 }
 

@@ -6,6 +6,7 @@
 #include "labelled_edit.h"
 #include "lines_page.h"
 #include "palette_colours.h"
+#include "panel_quantities.h"
 #include "radio_group.h"
 #include "shortcut_priority.h"
 #include "stretch_layout.h"
@@ -54,6 +55,7 @@ TForm1::TForm1(QWidget* parent)
     addModeItems();
     for (QLineEdit* edit : InputEdits(*ui, false)) designedPlaces.insert(edit, edit->geometry());
     buildFrame();
+    buildModeOptions();
 
     ui->BB_Calk->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
@@ -104,6 +106,10 @@ TForm1::TForm1(QWidget* parent)
     QSettings settings;
     units = LoadUnits(settings);
     applyUnitCaptions();
+    panelQuantities = LoadPanelQuantities(settings);
+    deadState = LoadDeadState(settings);
+    lines->setDeadState(deadState);
+    ShowPanelRows(*ui, panelQuantities);
     lines->setUnits(units);
     equipment->setUnits(units);
     loadStates();
@@ -172,12 +178,21 @@ void TForm1::addModeItems() {
         if (index >= group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly).size())
             addItem(group, QLatin1String(row.item));
     }
+    // The sub-modes of the saturation mode keep clear of a widened mode group,
+    // within the panel.
+    const int overlap = ui->RG_1->geometry().right() + 1 - ui->RG_4->x();
+    if (overlap > 0) {
+        const int room = ui->Panel1->width() - ui->RG_4->geometry().right() - 1;
+        ui->RG_4->move(ui->RG_4->x() + overlap, ui->RG_4->y());
+        if (overlap > room) ui->RG_4->resize(ui->RG_4->width() - (overlap - room), ui->RG_4->height());
+    }
 }
 
 void TForm1::showInputsOfMode() {
     const QList<QLineEdit*> shown = InputEditsOf(*ui, inputMode(), saturationInput());
     for (QLineEdit* edit : AllInputEdits(*ui)) setLabelledVisible(edit, shown.contains(edit));
     if (inputMode() != InputMode::Saturation) placeInputsBySlot(shown);
+    showModeOptions();
 }
 
 void TForm1::placeInputsBySlot(const QList<QLineEdit*>& inputs) {
@@ -195,6 +210,10 @@ void TForm1::placeInputsBySlot(const QList<QLineEdit*>& inputs) {
     }
 }
 
+namespace {
+constexpr int FirstModeByAlt = 7;
+}  // namespace
+
 // Ctrl+1, Ctrl+2, ... select the input modes in the order of their items; in
 // the saturation mode Ctrl+P and Ctrl+T select the state by ps or by ts. Each
 // also puts the focus into the mode's first input, as a click on the item does.
@@ -208,9 +227,14 @@ void TForm1::addModeShortcuts() {
         item->setToolTip(keys.toString(QKeySequence::NativeText));
     };
     const QList<QRadioButton*> modes = ui->RG_1->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    for (int index = 0; index < modes.size(); ++index)
-        add(modes[index], QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index)),
-            [this, index] { setRG_1ItemIndex(index); });
+    for (int index = 0; index < modes.size(); ++index) {
+        // The first seven modes have always had Ctrl+1 … Ctrl+7; the later
+        // ones take Alt+1, Alt+2, …, which no menu or input uses.
+        const QKeySequence keys = index < FirstModeByAlt
+                                      ? QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + index))
+                                      : QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + index - FirstModeByAlt));
+        add(modes[index], keys, [this, index] { setRG_1ItemIndex(index); });
+    }
     const auto inSaturationMode = [this](SaturationInput input) {
         return [this, input] {
             if (RG_1ItemIndex() == int(InputMode::Saturation)) setRG_4ItemIndex(int(input));

@@ -18,6 +18,8 @@ class EquipmentPage;
 class ChartPage;
 class LinesPage;
 class QAction;
+class QCheckBox;
+class QComboBox;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
@@ -85,6 +87,16 @@ public:
     const Units& shownUnits() const { return units; }
     void setUnits(const Units& chosen);
     void chooseUnits();
+
+    // The quantities of the result panel (View → Quantities…), in
+    // shown_quantities.cpp: read from the settings at the start, kept there
+    // when changed.
+    const QList<Quantity>& shownQuantities() const { return panelQuantities; }
+    void setPanelQuantities(const QList<Quantity>& chosen);
+    // The dead state of the specific exergy of the next runs, chosen there too.
+    const DeadState& exergyDeadState() const { return deadState; }
+    void setDeadState(const DeadState& dead);
+    void chooseQuantities();
 
     // The table of states, in state_table_view.cpp: every good run appends a row;
     // the rows are kept in the user's data folder between starts.
@@ -180,6 +192,15 @@ private:
     void addModeItems();
     // Shows the inputs the selected mode reads, and hides the others.
     void showInputsOfMode();
+    // In mode_options.cpp: the branch of a pair two states share, and the
+    // metastable steam of the (p, t) mode, beside the inputs.
+    QComboBox* branchChoice = nullptr;
+    QCheckBox* metastableCheck = nullptr;
+    void buildModeOptions();
+    void showModeOptions();
+    ModeOptions modeOptions() const;
+    // A recalled state's options into the controls of its mode.
+    void setModeOptions(const ModeOptions& options);
     // The inputs of a state mode by slot, whatever their quantities: the first
     // where the pressure was designed, the second at its own designed place,
     // or, where that is the first slot, at the enthalpy's.
@@ -207,6 +228,8 @@ private:
     void applyUnitCaptions();
     QHash<QLabel*, QString> designedCaptions;
     Units units;
+    QList<Quantity> panelQuantities;
+    DeadState deadState;
     // Each input's text as last typed (or recalled), with the units it was
     // typed in: a change of units converts from it, so that a change and back
     // gives the typed text again.

@@ -1,4 +1,5 @@
-// View → Units…: the pressure's unit, the temperature's, and SI or US
+// View → Units…: the pressure's unit, absolute or gauge, the atmospheric
+// pressure a gauge reads zero at, the temperature's unit, and SI or US
 // customary for the rest; the units of the equipment's mass flows and powers.
 #pragma once
 
@@ -7,6 +8,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QDoubleSpinBox;
 
 class UnitsDialog : public QDialog {
     Q_OBJECT
@@ -17,6 +19,7 @@ public:
 
 private:
     QComboBox* pressure;
+    QDoubleSpinBox* atmosphere;
     QComboBox* temperature;
     QComboBox* system;
     QComboBox* massFlow;

@@ -1,7 +1,8 @@
 // Renders the calculator window offscreen and saves it as a PNG:
 //   window_screenshot <file.png> [option ...] [input mode [value ...]] [-- input mode [value ...]] ...
 // The input mode is the item of the mode group: 0 (p, t), 1 (p, h),
-// 2 saturation by ps, 3 (p, s), 4 (p, x), 5 (t, x), 6 (h, s). Given values are typed
+// 2 saturation by ps, 3 (p, s), 4 (p, x), 5 (t, x), 6 (h, s), 7 (t, h), 8 (t, s),
+// 9 (p, v), 10 (t, v), 11 (u, v). Given values are typed
 // into the mode's inputs in the order the mode reads them and calculated;
 // each run after "--" is calculated too, and appended to the table of states.
 // Options: --units <pressure>,<temperature>,<system> (e.g. bar,F,US),

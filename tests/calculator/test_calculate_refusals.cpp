@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -115,6 +116,50 @@ TEST_F(Refusals, ChecksRunInOrderAndReportOnlyTheFirstFault) {
 
 // 0 to 800 °C up to 100 MPa, on to 2000 °C up to 50 MPa; the refusal names
 // the highest temperature at the typed pressure.
+// A gauge below −1 atm reads an absolute pressure below zero: refused as any
+// pressure below the range, whose limits the message gives in the gauge's unit.
+TEST_F(Refusals, GaugePressuresBelowTheRangeAreRefusedInTheGaugeUnit) {
+    const Units barGauge{PressureUnit::BarGauge};
+    const auto run = [&](InputMode mode, Quantity second, const QString& p, const QString& value) {
+        return Described(Calculate({mode, SaturationInput::ByPs, {{Q::Pressure, p}, {second, value}}, barGauge}));
+    };
+    const std::string pt = " Inadequately set pressure: P>998.987 bar g or P<-1.00825 bar g [Pressure]";
+    EXPECT_EQ(run(InputMode::ByPT, Q::Temperature, "-1.1", "20"), pt);
+    EXPECT_EQ(run(InputMode::ByPT, Q::Temperature, "-1.0083", "20"), pt);
+    EXPECT_EQ(run(InputMode::ByPT, Q::Temperature, "-1.0082", "20"), "outputs");
+    EXPECT_EQ(run(InputMode::ByPH, Q::Enthalpy, "-2", "100"),
+              " Inadequately set pressure: P>998.987 bar g or P<-1.00325 bar g [Pressure]");
+    EXPECT_EQ(Described(Calculate({InputMode::Saturation, SaturationInput::ByPs, {{Q::Pressure, "-1.02"}}, barGauge})),
+              " Inadequately set pressure: Ps>217.177 bar g or Ps<-1.00455 bar g [Pressure]");
+}
+
+// The modes by (t, h), (t, s), (p, v), (t, v) and (u, v) refuse a temperature
+// outside the (p, t) mode's, a pressure outside its and a volume not above
+// zero; a pair no state has is the library's stop, explained.
+TEST_F(Refusals, NewModesRefuseTheirRangesAndExplainPairsNoStateHas) {
+    const auto run = [](InputMode mode, Quantity a, const QString& first, Quantity b, const QString& second) {
+        return Described(Calculate({mode, SaturationInput::ByPs, {{a, first}, {b, second}}}));
+    };
+    const std::string temperature = " Inadequately set temperature: T>2000 Celsius or T<0 Celsius [Temperature]";
+    const std::string volume = " Inadequately set specific volume: V<=0 [Specific volume]";
+    EXPECT_EQ(run(InputMode::ByTH, Q::Temperature, "2000.1", Q::Enthalpy, "3000"), temperature);
+    EXPECT_EQ(run(InputMode::ByTS, Q::Temperature, "-0.1", Q::Entropy, "1"), temperature);
+    EXPECT_EQ(run(InputMode::ByTV, Q::Temperature, "-1", Q::SpecificVolume, "1"), temperature);
+    EXPECT_EQ(run(InputMode::ByTV, Q::Temperature, "100", Q::SpecificVolume, "0"), volume);
+    EXPECT_EQ(run(InputMode::ByPV, Q::Pressure, "0.0004", Q::SpecificVolume, "1"), PressureRangePT);
+    EXPECT_EQ(run(InputMode::ByPV, Q::Pressure, "1", Q::SpecificVolume, "-1"), volume);
+    EXPECT_EQ(run(InputMode::ByUV, Q::InternalEnergy, "2600", Q::SpecificVolume, "-0.3"), volume);
+    const std::string stop = run(InputMode::ByTH, Q::Temperature, "20", Q::Enthalpy, "9000");
+    EXPECT_NE(stop.find("No state of the formulation has this temperature and enthalpy."), std::string::npos) << stop;
+    EXPECT_EQ(run(InputMode::ByUV, Q::InternalEnergy, "2600", Q::SpecificVolume, "0.3"), "outputs");
+    // Water at 0 °C has no such enthalpy, entropy or volume: never a state
+    // without the typed pair, whichever stop says so.
+    for (const auto& [mode, second, value] : {std::tuple{InputMode::ByTH, Q::Enthalpy, "1000"},
+                                              std::tuple{InputMode::ByTS, Q::Entropy, "3"},
+                                              std::tuple{InputMode::ByTV, Q::SpecificVolume, "0.1"}})
+        EXPECT_EQ(run(mode, Q::Temperature, "0", second, value).rfind("stop: ", 0), 0u) << value;
+}
+
 TEST_F(Refusals, PTRangesIncludeTheirBounds) {
     for (const auto& [p, t] : {std::pair{"50", "2000"}, {"100", "800"}, {"0.0005", "0"}, {"50.0001", "0"}})
         EXPECT_EQ(Described(ByPT(p, t)), "outputs") << p << " MPa, " << t << " °C";
@@ -206,6 +251,12 @@ TEST(StopExplanation, EachStopOfTheFormulationIsExplained) {
       [] { TFS::HSW_T(400); },              // nor above the critical temperature
       [] { TFS::MIU08_PT(1, 950); },        // beyond the IAPWS 2008 viscosity
       [] { TFS::LMB11_PT(60, 850); },       // beyond the IAPWS 2011 conductivity
+      [] { TFS::STATE_PT_METASTABLE(1, 20); },  // far below the 5 % moisture line
+      [] { TFS::STATE_TH(20, 9000); },      // pairs no state has
+      [] { TFS::STATE_TS(20, 20); },
+      [] { TFS::STATE_PV(1, 1e6); },
+      [] { TFS::STATE_TV(20, 1e-5); },
+      [] { TFS::STATE_UV(9000, 1); },
   };
     // clang-format on
     for (const auto& stop : stops) {

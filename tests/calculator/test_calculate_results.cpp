@@ -133,6 +133,43 @@ TEST_F(CalculationResults, EveryNonzeroResultShowsFourSignificantDigits) {
 
 // Small pressures and densities would lose digits in the fixed format: they
 // take the volume's exponent format.
+// The exergy is nought at the dead state and the work a state could give
+// against it elsewhere; at the saturation line both phases have one g, and
+// the derivatives of each phase agree with cp − cv = T v α²/κ_T.
+TEST_F(CalculationResults, ExergyFollowsTheDeadStateAndThePhasesHaveTheirDerivatives) {
+    const auto exergy = [](const QString& p, const QString& t, DeadState dead) {
+        return TextsOf(Calculate({InputMode::ByPT,
+                                  SaturationInput::ByPs,
+                                  {{Q::Pressure, p}, {Q::Temperature, t}},
+                                  {},
+                                  Transport::IAPS1985,
+                                  dead}),
+                       {Q::Exergy})[0];
+    };
+    EXPECT_EQ(exergy("0.101325", "25", {}), "0.00");
+    EXPECT_EQ(exergy("0.2", "40", {40, 0.2}), "0.00");
+    // Steam at 1 MPa and 200 °C against 25 °C: h − h0 − T0 (s − s0), by hand
+    // from the steam tables' 2827.9 kJ/kg and 6.694 kJ/(kg·K), water's 104.93
+    // and 0.3672 at the dead state: 836.6.
+    EXPECT_NEAR(std::stod(exergy("1", "200", {})), 836.6, 0.2);
+
+    const Outcome saturation = ByPs("1");
+    const Outputs* sheets = OutputsOf(saturation);
+    ASSERT_NE(sheets, nullptr);
+    const auto value = [&](Quantity q, Phase phase) {
+        for (const Output& o : sheets->values)
+            if (o.quantity == q && o.phase == phase) return o.value;
+        return std::nan("");
+    };
+    EXPECT_NEAR(value(Q::GibbsEnergy, Phase::SaturatedWater), value(Q::GibbsEnergy, Phase::SaturatedSteam), 0.01);
+    for (const Phase phase : {Phase::SaturatedWater, Phase::SaturatedSteam}) {
+        const double T = value(Q::Temperature, phase) + 273.15, v = value(Q::SpecificVolume, phase);
+        const double alpha = value(Q::ThermalExpansion, phase), kappa = value(Q::Compressibility, phase);
+        const double difference = value(Q::HeatCapacity, phase) - value(Q::IsochoricHeatCapacity, phase);
+        EXPECT_NEAR(T * v * alpha * alpha / kappa * 1000, difference, 1e-9 * difference) << int(phase);
+    }
+}
+
 TEST_F(CalculationResults, SaturationPressureTakesThreeDecimalsAboveTenMPaAndAnExponentBelowATenth) {
     for (const auto& [ps, text] :
          {std::pair{"10", "10.000"}, {"10.5", "10.500"}, {"0.00087", "8.700E-04"}, {"0.01", "1.000E-02"}}) {

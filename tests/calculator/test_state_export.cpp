@@ -60,7 +60,9 @@ TEST(StateExport, WritesUnitsInTheHeaderAndTheShownTextsInTheWindowsTable) {
         csv[0].startsWith(R"~(No.,Mode,Phase,Transport,"typed p, psi","typed t, F","typed h, Btu/lb","t, F","p, psi",)~"
                           R"~("h, Btu/lb","S, Btu/(lb.F)","V, ft3/lb","Ro, lb/ft3","Cp, Btu/(lb.F)",)~"
                           R"~("Lmb, Btu/(h.ft.F)","Miu, lb/(ft.s)","Niu, ft2/s",Pr,"u, Btu/lb",)~"
-                          R"~("Cv, Btu/(lb.F)","w, ft/s",k,x,"ts', F","ps', psi",)~"))
+                          R"~("Cv, Btu/(lb.F)","w, ft/s",k,"Alfa_v, 1/F","Kappa_T, 1/psi","(dp/dT)v, psi/F",)~"
+                          R"~("Miu_JT, F/psi","Delta_T, Btu/(lb.psi)","g, Btu/lb","f, Btu/lb",Z,"a, ft2/s",)~"
+                          R"~("e, Btu/lb",x,"ts', F","ps', psi",)~"))
         << csv[0].toStdString();
     EXPECT_TRUE(csv[0].endsWith(R"~("Sigma'', lbf/ft")~")) << csv[0].toStdString();
     EXPECT_TRUE(csv[1].startsWith(R"~(1,"p, t",Compressed water (IF97 region 1),IAPS 1985,145.0377377302168,212,,212,)~"
@@ -72,8 +74,8 @@ TEST(StateExport, WritesUnitsInTheHeaderAndTheShownTextsInTheWindowsTable) {
         << csv[2].toStdString();
     const QStringList line = csv[3].split(',');
     EXPECT_EQ(line.mid(0, 7), (QStringList{"3", "ts", "", "IAPWS 2008/2011", "", "356", ""}));
-    EXPECT_EQ(line.mid(7, 16), QStringList(16)) << "no state values on the saturation line";
-    EXPECT_EQ(line[23], "356");
+    EXPECT_EQ(line.mid(7, 26), QStringList(26)) << "no state values on the saturation line";
+    EXPECT_EQ(line[33], "356");
 
     // The window's table shows the window's texts, with the locale's separator;
     // wet steam has no heat capacity, and only wet steam a dryness.

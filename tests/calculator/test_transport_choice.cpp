@@ -145,7 +145,7 @@ TEST_F(TransportChoice, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
             const Outputs outputs = std::get<Outputs>(Calculate(request));
             // A row of a line is run from its values: it carries the same notes.
             const Outputs row = std::get<Outputs>(CalculateValues(*ModeOf(InputMode::ByPT, SaturationInput::ByPs),
-                                                                  {TextToReal(c.p), TextToReal(c.t)}, {}, formulation,
+                                                                  {TextToReal(c.p), TextToReal(c.t)}, {}, formulation, {}, {},
                                                                   Written::ValuesOnly));
             const LineRow lineRow{{}, row};
             StateTable table;

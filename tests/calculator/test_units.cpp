@@ -23,6 +23,10 @@ constexpr Units PlantUnits{PressureUnit::Bar, TemperatureUnit::Celsius, UnitSyst
                            PowerUnit::Megawatt};
 constexpr Units PlantUs{PressureUnit::Psi, TemperatureUnit::Fahrenheit, UnitSystem::US, MassFlowUnit::PoundPerHour,
                         PowerUnit::BtuPerHour};
+constexpr Units BarGauge{PressureUnit::BarGauge, TemperatureUnit::Celsius, UnitSystem::SI};
+// A gauge at altitude, about 1000 m above the sea.
+constexpr Units KiloPascalGaugeHigh{PressureUnit::KPaGauge, TemperatureUnit::Kelvin, UnitSystem::US,
+                                         MassFlowUnit::KilogramPerSecond, PowerUnit::Kilowatt, 0.09};
 
 }  // namespace
 
@@ -37,6 +41,13 @@ TEST(Units, ConvertKnownValues) {
         {Q::Pressure, Psi, 1, 145.0377377, "psi"},
         {Q::Pressure, Kelvin, 1, 10, "bar"},
         {Q::Pressure, KiloPascal, 1, 1000, "kPa"},
+        {Q::Pressure, BarGauge, 1, 8.98675, "bar g"},
+        {Q::Pressure, BarGauge, 0.101325, 0, "bar g"},
+        {Q::Pressure, BarGauge, 0, -1.01325, "bar g"},
+        {Q::Pressure, KiloPascalGaugeHigh, 0.1, 10, "kPa g"},
+        {Q::Pressure, {PressureUnit::MPaGauge}, 10, 9.898675, "MPa g"},
+        {Q::Pressure, {PressureUnit::Psig}, 0.101325 + 0.006894757293168, 1, "psig"},
+        {Q::Temperature, KiloPascalGaugeHigh, 100, 373.15, "K"},
         {Q::Temperature, Psi, 100, 212, "F"},
         {Q::Temperature, Psi, -40, -40, "F"},
         {Q::Temperature, Kelvin, 100, 373.15, "K"},
@@ -81,7 +92,7 @@ TEST(Units, RoundTripsAndDefaultsLeaveValuesAsTheyAre) {
         }
         EXPECT_EQ(UnitText(quantity, Units{}), UnitText(quantity, {})) << q;
         // A temperature's offset costs the digits of 0.1 °C that 273.25 K has no room for.
-        for (const Units& units : {Psi, Kelvin, KiloPascal})
+        for (const Units& units : {Psi, Kelvin, KiloPascal, BarGauge, KiloPascalGaugeHigh})
             for (const double value : {0.1, 1.0 / 3, 647.096, 6.02e23}) {
                 const double offset = std::fabs(FromShown(quantity, 0, units));
                 EXPECT_NEAR(FromShown(quantity, ToShown(quantity, value, units), units), value,
@@ -115,9 +126,9 @@ TEST(Units, ConvertFlowsAndRatesOfEquipment) {
         EXPECT_NEAR(FromShown(c.kind, c.shown, c.units), c.internal, 1e-12 * c.internal) << c.unit;
         EXPECT_EQ(UnitText(c.kind, c.units).toStdString(), c.unit);
     }
-    EXPECT_FALSE(StatesInCoreUnits(PlantUnits));
-    EXPECT_TRUE(StatesInCoreUnits({PressureUnit::MPa, TemperatureUnit::Celsius, UnitSystem::SI,
-                                   MassFlowUnit::TonnePerHour, PowerUnit::Megawatt}));
+    EXPECT_FALSE(PlantUnits.core());
+    EXPECT_TRUE((Units{PressureUnit::MPa, TemperatureUnit::Celsius, UnitSystem::SI, MassFlowUnit::TonnePerHour,
+                       PowerUnit::Megawatt}).core());
 }
 
 TEST(Units, SettingsKeepTheChoiceAndReadUnknownValuesAsTheDefault) {
@@ -125,7 +136,7 @@ TEST(Units, SettingsKeepTheChoiceAndReadUnknownValuesAsTheDefault) {
     ASSERT_TRUE(dir.isValid());
     QSettings settings(dir.filePath("units.ini"), QSettings::IniFormat);
     EXPECT_EQ(LoadUnits(settings), Units{});
-    for (const Units& units : {Psi, Kelvin, KiloPascal, PlantUnits, PlantUs, Units{}}) {
+    for (const Units& units : {Psi, Kelvin, KiloPascal, PlantUnits, PlantUs, BarGauge, KiloPascalGaugeHigh, Units{}}) {
         SaveUnits(settings, units);
         EXPECT_EQ(LoadUnits(settings), units);
     }
@@ -136,6 +147,13 @@ TEST(Units, SettingsKeepTheChoiceAndReadUnknownValuesAsTheDefault) {
     EXPECT_EQ(reopened.value("units/temperature").toString(), "F");
     EXPECT_EQ(reopened.value("units/system").toString(), "US");
     EXPECT_EQ(LoadUnits(reopened), Psi);
+    SaveUnits(reopened, BarGauge);
+    EXPECT_EQ(reopened.value("units/pressure").toString(), "bar g");
+    // An atmosphere no gauge meets reads as the standard one.
+    for (const char* atmosphere : {"0.5", "0", "-0.1", "air"}) {
+        reopened.setValue("units/atmosphere", atmosphere);
+        EXPECT_EQ(LoadUnits(reopened).atmosphere, StandardAtmosphere) << atmosphere;
+    }
     reopened.setValue("units/pressure", "atm");
     reopened.setValue("units/temperature", "c");
     reopened.setValue("units/system", 1);

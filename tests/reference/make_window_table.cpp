@@ -147,6 +147,34 @@ QList<Input> mollier_inputs() {
     return inputs;
 }
 
+// The modes by (t, h), (t, s), (p, v), (t, v) and (u, v) with their default
+// branches: states of every region and wet steam, the bounds of each input,
+// pairs no state has and typed faults.
+QList<Input> new_pair_inputs() {
+    QList<Input> inputs;
+    const QStringList t = {"-0.01", "0",   "1",   "3",   "20",   "100",  "200",
+                           "300",   "373", "400", "600", "1000", "2000", "2000.01"};
+    for (const QString& x : t) {
+        for (const char* h : {"-10", "0", "100", "500", "1000", "1500", "2000", "2600", "2800", "3500", "5000", "8000"})
+            inputs.push_back({"t,h", x, h});
+        for (const char* s : {"-0.01", "0", "0.3", "1", "3", "4.4", "6", "7", "8", "9", "10", "12"})
+            inputs.push_back({"t,s", x, s});
+        for (const char* v : {"-1", "0", "0.0009", "0.001", "0.0012", "0.002", "0.01", "0.1", "1", "10", "100", "1000"})
+            inputs.push_back({"t,v", x, v});
+    }
+    for (const char* p : {"0.0004", "0.0005", "0.001", "0.1", "1", "10", "22.064", "30", "50", "100", "100.01"})
+        for (const char* v : {"-1", "0", "0.0009", "0.001", "0.0012", "0.002", "0.01", "0.1", "1", "10", "100", "1000"})
+            inputs.push_back({"p,v", p, v});
+    for (const char* u : {"-10", "0", "100", "500", "1000", "1500", "2000", "2500", "2600", "3000", "4000", "6000"})
+        for (const char* v : {"-1", "0", "0.001", "0.0012", "0.002", "0.01", "0.1", "1", "10", "100", "1000"})
+            inputs.push_back({"u,v", u, v});
+    for (const char* mode : {"t,h", "t,s", "p,v", "t,v", "u,v"})
+        for (const auto& [x, y] : std::initializer_list<std::pair<QString, QString>>{
+                 {"", "1"}, {"1", ""}, {"abc", "1"}, {"1", "0,5"}, {"1e999", "1"}})
+            inputs.push_back({mode, x, y});
+    return inputs;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,8 +191,8 @@ int main(int argc, char** argv) {
     TForm1 form;
     form.show();
     int count = 0;
-    for (const Input& in :
-         pt_inputs() + ph_inputs() + saturation_inputs() + entropy_and_dryness_inputs() + mollier_inputs()) {
+    for (const Input& in : pt_inputs() + ph_inputs() + saturation_inputs() + entropy_and_dryness_inputs() +
+                               mollier_inputs() + new_pair_inputs()) {
         const QString result = calculate_in_window(form, in.mode, in.first, in.second);
         out << QStringList{in.mode, in.first, in.second, result}.join(QLatin1Char('\t')).toStdString() << '\n';
         ++count;

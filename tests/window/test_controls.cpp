@@ -38,8 +38,9 @@ const Control controls[] = {
     {"Lb_h", "Panel1", {424, 84, 65, 28}, "h, kJ/kg ="},
     {"Lb_P", "Panel1", {112, 84, 65, 28}, "p, MPa ="},
     {"Lb_T", "Panel1", {248, 84, 65, 28}, "t, C ="},
-    {"RG_1", "Panel1", {40, -1, 449, 77}, ""},
-    {"RG_4", "Panel1", {584, -1, 281, 49}, ""},
+    // Widened for the modes added, and the sub-modes moved clear of them.
+    {"RG_1", "Panel1", {40, -1, 615, 77}, ""},
+    {"RG_4", "Panel1", {655, -1, 241, 49}, ""},
     {"LB_Ts", "Panel1", {808, 84, 57, 28}, "ts, C ="},
     {"LB_Ps", "Panel1", {672, 84, 57, 28}, "ps, MPa ="},
     {"Lb_S", "Panel1", {424, 84, 65, 28}, "s, kJ/(kg.C) ="},
@@ -116,7 +117,8 @@ TEST_F(Controls, EveryControlHasItsParentPlaceSizeAndCaption) {
             EXPECT_FALSE(button->icon().isNull()) << "buttons carry a glyph";
         }
     }
-    EXPECT_EQ(calculatorEdits().size(), 5 + 2 + 15 + 2 * 15);
+    // The inputs of v and u added; 25 result rows: the panel has no σ, the sheets no κ.
+    EXPECT_EQ(calculatorEdits().size(), 5 + 2 + 2 + 25 + 2 * 25);
 }
 
 TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
@@ -133,7 +135,7 @@ TEST_F(Controls, RadioGroupsHoldTheirItemsInOrderAndColour) {
     };
     EXPECT_EQ(items(ui.RG_1),
               QStringList({"- F( p, t )", "- F( p, h )", "- saturation", "- F( p, s )", "- F( p, x )", "- F( t, x )",
-                           "- F( h, s )"}));
+                           "- F( h, s )", "- F( t, h )", "- F( t, s )", "- F( p, v )", "- F( t, v )", "- F( u, v )"}));
     EXPECT_EQ(items(ui.RG_4), QStringList({"- F( ps )", "- F( ts )"}));
 }
 

@@ -24,9 +24,12 @@ class InputModes : public FormTest {
 protected:
     ModeView view() {
         bool results = enabled(form.resultEdits().front());
-        for (QLineEdit* edit : form.resultEdits()) {
-            EXPECT_EQ(enabled(edit), results) << edit->objectName().toStdString();
-            EXPECT_TRUE(shown(edit)) << "result edits stay visible in every mode";
+        const QList<QLineEdit*> edits = form.resultEdits();
+        for (qsizetype row = 0; row < edits.size(); ++row) {
+            EXPECT_EQ(enabled(edits[row]), results) << edits[row]->objectName().toStdString();
+            // The default rows are the first ones.
+            EXPECT_EQ(shown(edits[row]), row < form.shownQuantities().size())
+                << "the chosen result rows stay visible in every mode";
         }
         return {!ui.RG_4->isHidden(),
                 shown(ui.LB_Ps),
@@ -48,7 +51,15 @@ TEST_F(InputModes, OpensInThePTModeWithEveryEditEmpty) {
     EXPECT_EQ(form.RG_1ItemIndex(), 0);
     EXPECT_EQ(form.RG_4ItemIndex(), 0);
     EXPECT_EQ(view(), byPT);
-    const QList<QLineEdit*> inputs{ui.Lb_P, ui.Lb_T, ui.Lb_h, ui.Lb_S, ui.Lb_X, ui.LB_Ps, ui.LB_Ts};
+    const QList<QLineEdit*> inputs{ui.Lb_P,
+                                   ui.Lb_T,
+                                   ui.Lb_h,
+                                   ui.Lb_S,
+                                   ui.Lb_X,
+                                   ui.LB_Ps,
+                                   ui.LB_Ts,
+                                   form.findChild<QLineEdit*>("Added_input_V"),
+                                   form.findChild<QLineEdit*>("Added_input_u")};
     for (QLineEdit* edit : calculatorEdits()) {
         EXPECT_TRUE(edit->text().isEmpty()) << edit->objectName().toStdString();
         // Results can be selected and copied, not typed over, and Tab passes them.

@@ -46,6 +46,7 @@ TEST_F(Keyboard, TypingAfterStartOrAModeSwitchGoesIntoTheFirstInput) {
 
 TEST_F(Keyboard, TabFromPGoesToTheSecondInputThenCalk) {
     EXPECT_EQ(afterTab(), ui.Lb_T);
+    EXPECT_EQ(afterTab(), form.findChild<QWidget*>("Chk_Metastable")) << "the (p, t) mode's check";
     EXPECT_EQ(afterTab(), ui.BB_Calk);
     form.setRG_1ItemIndex(1);
     EXPECT_EQ(afterTab(), ui.Lb_h) << "not the hidden t edit";
@@ -154,7 +155,7 @@ TEST_F(Keyboard, EveryShortcutWorksFromAnInputTheTableAndTheDiagram) {
             shortcuts.emplace_back(action->shortcut(), std::make_unique<QSignalSpy>(action, &QAction::triggered));
     for (QShortcut* shortcut : form.findChildren<QShortcut*>())
         shortcuts.emplace_back(shortcut->key(), std::make_unique<QSignalSpy>(shortcut, &QShortcut::activated));
-    ASSERT_EQ(shortcuts.size(), 7u + 4u + 7u + 2u)
+    ASSERT_EQ(shortcuts.size(), 7u + 4u + 12u + 2u)
         << "export, quit, copy all results, lines, equipment, next and previous page; "
            "copy, CSV, print and PDF of a line; the modes; ps and ts";
 

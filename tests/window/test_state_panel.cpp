@@ -4,9 +4,12 @@
 
 #include "diagram_chart.h"
 #include "number_format.h"
+#include "panel_quantities.h"
+#include "quantities_dialog.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineSeries>
@@ -16,6 +19,8 @@
 #include <numeric>
 
 namespace {
+
+using Q = Quantity;
 
 class StatePanelTest : public CalculateTest {
 protected:
@@ -136,6 +141,38 @@ TEST_F(StatePanelTest, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
     calculateByPT("1", "500");
     EXPECT_NE(ui.LB_MuRes->text(), "");
     EXPECT_EQ(ui.LB_MuRes->toolTip(), "");
+
+// View → Quantities…: the chosen rows take the designed places from the top,
+// the others hide; the choice is kept for the next window, and the dialog
+// lets no more rows be chosen than the panel holds.
+TEST_F(StatePanelTest, ShowsTheChosenQuantitiesInTheDesignedPlacesAndKeepsTheChoice) {
+    const int firstTop = ui.LB_TRes->y(), secondTop = ui.LB_PRes->y();
+    EXPECT_EQ(form.shownQuantities(), DefaultPanelQuantities());
+    form.setPanelQuantities({Q::Pressure, Q::InternalEnergy});
+    form.setDeadState({20, 0.1});
+    calculateByPT("3", "26.85");
+    EXPECT_FALSE(shown(ui.LB_TRes));
+    EXPECT_TRUE(shown(ui.LB_PRes) && shown(ui.LB_URes));
+    EXPECT_EQ(ui.LB_PRes->y(), firstTop);
+    EXPECT_EQ(ui.LB_URes->y(), secondTop);
+    EXPECT_EQ(labelOf(ui.LB_URes)->y(), labelOf(ui.LB_PRes)->y() + secondTop - firstTop);
+    EXPECT_EQ(ui.LB_URes->text(), "112.32");
+    {
+        TForm1 next;
+        EXPECT_EQ(next.shownQuantities(), (QList<Quantity>{Q::Pressure, Q::InternalEnergy}));
+        EXPECT_TRUE(ControlsOf(next).LB_TRes->isHidden());
+        EXPECT_EQ(next.exergyDeadState(), (DeadState{20, 0.1}));
+    }
+    QuantitiesDialog dialog(DefaultPanelQuantities(), {}, {}, &form);
+    const QList<QCheckBox*> boxes = dialog.findChildren<QCheckBox*>();
+    ASSERT_EQ(boxes.size(), PanelQuantities().size());
+    for (QCheckBox* box : boxes) EXPECT_EQ(box->isEnabled(), box->isChecked()) << "the panel is full";
+    dialog.findChild<QCheckBox*>("Chk_t")->setChecked(false);
+    for (QCheckBox* box : boxes) EXPECT_TRUE(box->isEnabled());
+    form.setPanelQuantities(DefaultPanelQuantities());
+    form.setDeadState({});
+    EXPECT_EQ(ui.LB_TRes->y(), firstTop);
+    EXPECT_TRUE(shown(ui.LB_TRes));
 }
 
 TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
@@ -167,6 +204,22 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
               "Speed of sound w, m/s\t1507.7\n"
               "Isentropic exponent k\t756.13\n");
 
+              "Isentropic exponent k\t756.130\n"
+              // Water's known 2.8e-4 1/K and 0.45 1/GPa near 27 °C; α/κ, v (T α − 1)/cp
+              // and −μ cp of them, by hand.
+              "Expansion coefficient Alfa_v, 1/K\t2.774E-04\n"
+              "Compressibility Kappa_T, 1/MPa\t4.464E-04\n"
+              "Pressure coefficient (dp/dT)v, MPa/K\t6.213E-01\n"
+              "Joule-Thomson coeff. Miu_JT, K/MPa\t-2.202E-01\n"
+              "Throttling coeff. Delta_T, kJ/(kg.MPa)\t9.188E-01\n"
+              // h − T s, u − T s, p v/(R T), λ v/cp of IF97's verification state at 300 K, by hand
+              "Gibbs energy g, kJ/kg\t-2.357\n"
+              "Helmholtz energy f, kJ/kg\t-5.364\n"
+              "Compressibility factor Z\t2.171E-02\n"
+              "Thermal diffusivity a, m2/s\t1.469E-07\n"
+              // against water at 25 °C and 0.101325 MPa
+              "Specific exergy e, kJ/kg\t2.929\n");
+
     calculateByPH("1", "2000");
     type(ui.Lb_h, "2500");  // typed after the run: the copy keeps the run's input
     const QStringList wet = form.allResultsText().split('\n');
@@ -178,8 +231,8 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
     EXPECT_EQ(form.allResultsText(), "") << "the sheets hold no result yet";
     calculateByTs("100");
     const QStringList saturation = form.allResultsText().split('\n');
-    // The input, the transport formulation, fifteen rows, the last line's end.
-    ASSERT_EQ(saturation.size(), 1 + 1 + 15 + 1);
+    // The input, the transport formulation, twenty-five rows, the last line's end.
+    ASSERT_EQ(saturation.size(), 1 + 1 + 25 + 1);
     EXPECT_EQ(saturation[0], "ts, C\t100");
     EXPECT_EQ(saturation[1], "Transport properties\tIAPS 1985");
     EXPECT_EQ(saturation[4], "Enthalpy h, kJ/kg\t" + ui.LB_hS->text() + "\t" + ui.LB_hSS->text());

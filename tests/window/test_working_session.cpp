@@ -255,7 +255,9 @@ TEST_F(WorkingSession, AChangeOfUnitsAndBackGivesTheTypedTextsAgain) {
     const QString copied = form->allResultsText();
     const Units psi{PressureUnit::Psi, TemperatureUnit::Celsius, UnitSystem::SI};
     const Units us{PressureUnit::MPa, TemperatureUnit::Fahrenheit, UnitSystem::US};
-    for (const Units& other : {psi, us, Units{PressureUnit::KPa, TemperatureUnit::Kelvin, UnitSystem::US}}) {
+    const Units gauge{PressureUnit::BarGauge, TemperatureUnit::Celsius, UnitSystem::SI, MassFlowUnit::KilogramPerSecond,
+                      PowerUnit::Kilowatt, 0.095};
+    for (const Units& other : {psi, us, gauge, Units{PressureUnit::KPa, TemperatureUnit::Kelvin, UnitSystem::US}}) {
         form->setUnits(other);
         form->setUnits(psi);
         form->setUnits({});
@@ -272,6 +274,16 @@ TEST_F(WorkingSession, AChangeOfUnitsAndBackGivesTheTypedTextsAgain) {
     EXPECT_EQ(ui.Lb_P->text(), "1.034213594");
     form->setUnits(psi);
     EXPECT_EQ(ui.Lb_P->text(), "150");
+    // A gauge: the input, the results, the captions, the table's header follow.
+    form->setUnits({});
+    run(*form, 0, "1", "200");
+    form->setUnits(gauge);
+    EXPECT_EQ(ui.Lb_P->text(), "9.05");
+    EXPECT_EQ(labelOf(ui.Lb_P)->text(), "p, bar g =");
+    EXPECT_EQ(ui.LB_PRes->text(), "9.0500");
+    EXPECT_TRUE(form->statesText().split('\n')[0].contains("p, bar g")) << form->statesText().toStdString();
+    QSettings settings;
+    EXPECT_EQ(LoadUnits(settings), gauge) << "the gauge and its atmosphere kept";
 }
 
 // A file dialog opens in the Documents folder the first time, then in the
