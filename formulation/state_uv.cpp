@@ -263,12 +263,16 @@ std::optional<Found> single_phase(double u, double v, bool dense_steam, std::opt
         near->region = region_at(near->p, near->t);
         // Within some millikelvin of 350 °C and of the B23 line the equations
         // of regions 1 and 2 overlap region 3's: the region that holds the
-        // boundary gives the state there.
+        // boundary gives the state there. Its search for a state on 350 °C
+        // itself settles within the rounding of the isotherm, on region 3's
+        // side as often as not: such a state is closed onto the isotherm.
         const double T = near->t + KELVIN;
         const Equation holder = T - detail::T13_K < OVERLAP ? Equation::Water : Equation::Steam;
         if (T - detail::T13_K < OVERLAP || detail::TB23(near->p) - T < OVERLAP) {
             const std::optional<Found> f = search_gibbs(holder, u, v, near->t, near->p);
             if (f && single_phase_root(*f)) return f;
+            if (f)
+                if (const std::optional<Found> g = onto_edge(holder, u, v, *f)) return g;
         }
         return near;
     }
