@@ -97,7 +97,10 @@ Stream StreamOf(const ModeRow& mode, const InputValues& values, double massFlow,
     } catch (const Refusal& refusal) {
         Refuse(key + u"."_s + QLatin1String(RowOf(refusal.input).inputSymbol), refusal.message);
     }
-    const ModeValues computed = Served(key, [&] { return mode.compute(values, Transport::IAPS1985); });
+    // Where a pair has two states, the stream is the one the mode gives first.
+    ModeOptions options;
+    if (!mode.branches.isEmpty()) options.branch = mode.branches.front();
+    const ModeValues computed = Served(key, [&] { return mode.compute(values, Transport::IAPS1985, options); });
     const QuantityValues& q = std::get<StateValues>(computed.values).values;
     return {q[Quantity::Pressure], q[Quantity::Temperature], q[Quantity::Enthalpy], q[Quantity::Entropy],
             q[Quantity::SpecificVolume], q[Quantity::Dryness], massFlow};

@@ -46,7 +46,7 @@ constexpr double TriplePointTemperature = 0.01;
 // ("800 Celsius"): `spelled` keeps that spelling there.
 QString Limit(const Units& units, Quantity q, double value, const char* spelled = nullptr) {
     const QString unit = spelled != nullptr && units.core() ? QString::fromLatin1(spelled) : UnitText(q, units);
-    return QString::number(ToShown(q, value, units), 'g', 6) + QLatin1Char(' ') + unit;
+    return QString::number(ToShown(q, value, units), 'g', 6).replace(u'.', LocaleDecimalSeparator()) + u' ' + unit;
 }
 
 // A computed limit, "hmin=50.37 kJ/kg".

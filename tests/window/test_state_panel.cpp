@@ -141,6 +141,7 @@ TEST_F(StatePanelTest, TransportBeyondItsRangeIsEmptyAndSaysWhy) {
     calculateByPT("1", "500");
     EXPECT_NE(ui.LB_MuRes->text(), "");
     EXPECT_EQ(ui.LB_MuRes->toolTip(), "");
+}
 
 // View → Quantities…: the chosen rows take the designed places from the top,
 // the others hide; the choice is kept for the next window, and the dialog
@@ -202,9 +203,7 @@ TEST_F(StatePanelTest, CopiesTheResultsOfTheCurrentModeAsColumns) {
               "Internal energy u, kJ/kg\t112.32\n"
               "Heat capacity Cv, kJ/(kg.C)\t4.121\n"
               "Speed of sound w, m/s\t1507.7\n"
-              "Isentropic exponent k\t756.13\n");
-
-              "Isentropic exponent k\t756.130\n"
+              "Isentropic exponent k\t756.13\n"
               // Water's known 2.8e-4 1/K and 0.45 1/GPa near 27 °C; α/κ, v (T α − 1)/cp
               // and −μ cp of them, by hand.
               "Expansion coefficient Alfa_v, 1/K\t2.774E-04\n"
