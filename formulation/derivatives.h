@@ -111,10 +111,15 @@ private:
 template <const auto& n, const auto& I, const auto& J, class PiPowers, class XPowers>
 GibbsState::PiTerms ideal_gas_pi_terms(const PiPowers& Pi, const XPowers& X, double tau) {
     constexpr std::size_t N = std::size(n);
+    // n·I, n·I·(I−1) and n·I·J, formed by the compiler; a term whose factor
+    // is 0 adds nothing.
+    static constexpr auto nI = scaled(n, [](std::size_t i) { return I[i]; });
+    static constexpr auto nII = scaled(n, [](std::size_t i) { return I[i] * (I[i] - 1); });
+    static constexpr auto nIJ = scaled(n, [](std::size_t i) { return I[i] * J[i]; });
     const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] =
-        sum_terms_together<N>([&](std::size_t i) { return n[i] * I[i] * Pi[I[i]] * X[J[i]]; },
-                              [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * Pi[I[i]] * X[J[i]]; },
-                              [&](std::size_t i) { return n[i] * I[i] * J[i] * Pi[I[i]] * X[J[i] - 1]; });
+        sum_terms_together<N>([&](std::size_t i) { return nI[i] * Pi[I[i]] * X[J[i]]; },
+                              [&](std::size_t i) { return nII[i] == 0.0 ? -0.0 : nII[i] * Pi[I[i]] * X[J[i]]; },
+                              [&](std::size_t i) { return nIJ[i] == 0.0 ? -0.0 : nIJ[i] * Pi[I[i]] * X[J[i] - 1]; });
     return {1.0 + pi_gr_p, -1.0 + pi2_gr_pp, tau * pi_gr_pt};
 }
 

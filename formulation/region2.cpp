@@ -56,13 +56,22 @@ constexpr double n[43] = {
 constexpr std::size_t IDEAL_TERMS = 9;
 constexpr std::size_t RESIDUAL_TERMS = 43;
 
+// The coefficients of the derivatives' sums: n0·J0 and n0·J0·(J0−1) of the
+// ideal-gas part, n·J, n·J·(J−1) and n·I of the residual part.
+constexpr auto n0J = detail::scaled(n0, [](std::size_t i) { return J0[i]; });
+constexpr auto n0JJ = detail::scaled(n0, [](std::size_t i) { return J0[i] * (J0[i] - 1); });
+constexpr auto nJ = detail::scaled(n, [](std::size_t i) { return J[i]; });
+constexpr auto nJJ = detail::scaled(n, [](std::size_t i) { return J[i] * (J[i] - 1); });
+constexpr auto nI = detail::scaled(n, [](std::size_t i) { return I[i]; });
+
 // Reduced variables with the tables of the powers the terms take:
-// τ^(J0−2) … τ^J0, π^(I−1) … π^I, c^(J−2) … c^J.
+// τ^(J0−2) … τ^J0, π^(I−1) … π^I, c^(J−2) … c^J, where the derivative keeps
+// the term (no negative power of c is taken).
 struct Reduced {
     double T, pi, tau, c;
     detail::PowerTable<-7, 3> Tau;
     detail::PowerTable<0, 24> Pi;
-    detail::PowerTable<-2, 58> C;
+    detail::PowerTable<0, 58> C;
 };
 
 Reduced reduce(double p, double t) {
@@ -71,7 +80,7 @@ Reduced reduce(double p, double t) {
     const double tau = 540.0 / T;
     const double c = tau - 0.5;
     return {
-        T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<-2, 58>(c)};
+        T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<0, 58>(c)};
 }
 
 // The terms of the ideal-gas part γ0 and its τ derivatives, and of the
@@ -81,22 +90,22 @@ double ideal(const Reduced& r, std::size_t i) {
     return n0[i] * r.Tau[J0[i]];
 }
 double ideal_tau(const Reduced& r, std::size_t i) {
-    return n0[i] * J0[i] * r.Tau[J0[i] - 1];
+    return n0J[i] == 0.0 ? -0.0 : n0J[i] * r.Tau[J0[i] - 1];
 }
 double ideal_tau_tau(const Reduced& r, std::size_t i) {
-    return n0[i] * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2];
+    return n0JJ[i] == 0.0 ? -0.0 : n0JJ[i] * r.Tau[J0[i] - 2];
 }
 double residual(const Reduced& r, std::size_t i) {
     return n[i] * r.Pi[I[i]] * r.C[J[i]];
 }
 double residual_tau(const Reduced& r, std::size_t i) {
-    return n[i] * r.Pi[I[i]] * J[i] * r.C[J[i] - 1];
+    return nJ[i] == 0.0 ? -0.0 : nJ[i] * r.Pi[I[i]] * r.C[J[i] - 1];
 }
 double residual_pi(const Reduced& r, std::size_t i) {
-    return n[i] * I[i] * r.Pi[I[i] - 1] * r.C[J[i]];
+    return nI[i] * r.Pi[I[i] - 1] * r.C[J[i]];
 }
 double residual_tau_tau(const Reduced& r, std::size_t i) {
-    return n[i] * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2];
+    return nJJ[i] == 0.0 ? -0.0 : nJJ[i] * r.Pi[I[i]] * r.C[J[i] - 2];
 }
 
 template <std::size_t N>

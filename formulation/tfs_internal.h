@@ -101,6 +101,17 @@ std::array<double, sizeof...(Term)> sum_terms_together(Term... term) {
     return sums;
 }
 
+// The coefficients of a derivative's sum: n·k for each term, where the whole
+// number k (an exponent, or a product of two) is exact, so that each is n·k
+// rounded once, formed by the compiler from the published table. A term
+// whose k is 0 adds nothing to the sum and is left out of it.
+template <std::size_t N, class Factor>
+constexpr std::array<double, N> scaled(const double (&n)[N], Factor factor) {
+    std::array<double, N> c{};
+    for (std::size_t i = 0; i < N; ++i) c[i] = n[i] * factor(i);
+    return c;
+}
+
 // The smallest exponent of a table (at most 0) and the largest (at least 0).
 template <class Exponents>
 constexpr int lowest(const Exponents& E) {
