@@ -44,13 +44,33 @@ constexpr auto nI = detail::scaled(n, [](std::size_t i) { return -I[i]; });
 constexpr auto nII = detail::scaled(n, [](std::size_t i) { return I[i] * (I[i] - 1); });
 constexpr auto nIJ = detail::scaled(n, [](std::size_t i) { return -I[i] * J[i]; });
 
-// Reduced variables; the polynomial runs in a = 7.1 − π and c = τ − 1.222,
-// whose powers the terms take from tables: a^(I−2) … a^I, c^(J−2) … c^J,
-// where the derivative keeps the term (no negative power of a is taken).
+// The polynomial runs in a = 7.1 − π and c = τ − 1.222; the terms take
+// a^(I−2) … a^I and c^(J−2) … c^J, each where the derivative keeps the term
+// (no negative power of a is taken).
+constexpr auto A_POWERS = [] {
+    detail::Exponents<0, 32> set;
+    for (std::size_t i = 0; i < TERMS; ++i) {
+        set.add(I[i]);
+        if (nI[i] != 0.0) set.add(I[i] - 1);
+        if (nII[i] != 0.0) set.add(I[i] - 2);
+    }
+    return set;
+}();
+constexpr auto C_POWERS = [] {
+    detail::Exponents<-43, 17> set;
+    for (std::size_t i = 0; i < TERMS; ++i) {
+        set.add(J[i]);
+        if (nJ[i] != 0.0) set.add(J[i] - 1);
+        if (nJJ[i] != 0.0) set.add(J[i] - 2);
+    }
+    return set;
+}();
+
+// Reduced variables with the powers of a and c.
 struct Reduced {
     double T, pi, tau, a, c;
-    detail::PowerTable<0, 32> A;
-    detail::PowerTable<-43, 17> C;
+    detail::PowerSet<A_POWERS> A;
+    detail::PowerSet<C_POWERS> C;
 };
 
 Reduced reduce(double p, double t) {
@@ -59,7 +79,7 @@ Reduced reduce(double p, double t) {
     const double a = 7.1 - pi;
     const double tau = 1386.0 / T;
     const double c = tau - 1.222;
-    return {T, pi, tau, a, c, detail::PowerTable<0, 32>(a), detail::PowerTable<-43, 17>(c)};
+    return {T, pi, tau, a, c, detail::PowerSet<A_POWERS>(a), detail::PowerSet<C_POWERS>(c)};
 }
 
 // γ = Σ n·a^I·c^J

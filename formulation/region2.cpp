@@ -64,14 +64,38 @@ constexpr auto nJ = detail::scaled(n, [](std::size_t i) { return J[i]; });
 constexpr auto nJJ = detail::scaled(n, [](std::size_t i) { return J[i] * (J[i] - 1); });
 constexpr auto nI = detail::scaled(n, [](std::size_t i) { return I[i]; });
 
-// Reduced variables with the tables of the powers the terms take:
-// τ^(J0−2) … τ^J0, π^(I−1) … π^I, c^(J−2) … c^J, where the derivative keeps
-// the term (no negative power of c is taken).
+// The terms take τ^(J0−2) … τ^J0, π^(I−1) … π^I and c^(J−2) … c^J, each
+// where the derivative keeps the term (no negative power of c is taken).
+constexpr auto TAU_POWERS = [] {
+    detail::Exponents<-7, 3> set;
+    for (std::size_t i = 0; i < IDEAL_TERMS; ++i) {
+        set.add(J0[i]);
+        if (n0J[i] != 0.0) set.add(J0[i] - 1);
+        if (n0JJ[i] != 0.0) set.add(J0[i] - 2);
+    }
+    return set;
+}();
+constexpr auto PI_POWERS = [] {
+    detail::Exponents<0, 24> set;
+    for (std::size_t i = 0; i < RESIDUAL_TERMS; ++i) set.add(I[i]), set.add(I[i] - 1);
+    return set;
+}();
+constexpr auto C_POWERS = [] {
+    detail::Exponents<0, 58> set;
+    for (std::size_t i = 0; i < RESIDUAL_TERMS; ++i) {
+        set.add(J[i]);
+        if (nJ[i] != 0.0) set.add(J[i] - 1);
+        if (nJJ[i] != 0.0) set.add(J[i] - 2);
+    }
+    return set;
+}();
+
+// Reduced variables with the powers of τ, π and c.
 struct Reduced {
     double T, pi, tau, c;
-    detail::PowerTable<-7, 3> Tau;
-    detail::PowerTable<0, 24> Pi;
-    detail::PowerTable<0, 58> C;
+    detail::PowerSet<TAU_POWERS> Tau;
+    detail::PowerSet<PI_POWERS> Pi;
+    detail::PowerSet<C_POWERS> C;
 };
 
 Reduced reduce(double p, double t) {
@@ -79,8 +103,13 @@ Reduced reduce(double p, double t) {
     const double pi = p / 1.0;
     const double tau = 540.0 / T;
     const double c = tau - 0.5;
-    return {
-        T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<0, 58>(c)};
+    return {T,
+            pi,
+            tau,
+            c,
+            detail::PowerSet<TAU_POWERS>(tau),
+            detail::PowerSet<PI_POWERS>(pi),
+            detail::PowerSet<C_POWERS>(c)};
 }
 
 // The terms of the ideal-gas part γ0 and its τ derivatives, and of the

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstddef>
 #include <iterator>
+#include <type_traits>
+#include <utility>
 
 #include "TFS.h"
 
@@ -162,6 +164,76 @@ private:
         for (int k = STRIDE + 1; k <= COUNT; ++k) {
             run[k % STRIDE] *= stride;
             at[k] = run[k % STRIDE];
+        }
+    }
+
+    double up_[HIGH + 1];
+    double down_[-LOW + 1];
+};
+
+// The exponents LOW … HIGH (LOW ≤ 0 ≤ HIGH) of one variable that the terms
+// of an equation and of its derivatives take.
+template <int LOW_, int HIGH_>
+struct Exponents {
+    static_assert(LOW_ <= 0 && HIGH_ >= 0);
+    static constexpr int LOW = LOW_, HIGH = HIGH_;
+    bool taken[HIGH - LOW + 1] = {};
+    constexpr void add(int k) { taken[k - LOW] = true; }
+    constexpr bool has(int k) const { return taken[k - LOW]; }
+};
+
+// The exponents of one table of exponents.
+template <const auto& E>
+inline constexpr auto exponents_of = [] {
+    Exponents<lowest(E), highest(E)> set;
+    for (const int k : E) set.add(k);
+    return set;
+}();
+
+// x^k for the exponents k of SET only (an Exponents), where an equation
+// takes a few powers of a wide range: x^1 … x^8 step by step, x^16, x^24, …
+// each x^8 times the one eight below, and any other x^(8m+r) as x^(8m)·x^r,
+// one product. A negative power is the same power of 1/x, so that one
+// division serves them all. A power outside SET is not formed and must not
+// be asked for.
+template <const auto& SET>
+class PowerSet {
+    static constexpr int LOW = std::remove_cvref_t<decltype(SET)>::LOW;
+    static constexpr int HIGH = std::remove_cvref_t<decltype(SET)>::HIGH;
+
+public:
+    explicit PowerSet(double x) {
+        powers<1>(x, up_, std::make_integer_sequence<int, HIGH + 1>{});
+        if constexpr (LOW < 0) powers<-1>(1.0 / x, down_, std::make_integer_sequence<int, -LOW + 1>{});
+    }
+    double operator[](int k) const { return k >= 0 ? up_[k] : down_[-k]; }
+
+private:
+    static constexpr int STRIDE = 8;
+
+    // y^K into at[K] for each K whose SIGN·K is in SET; products nothing takes are dropped.
+    template <int SIGN, int... K>
+    static void powers(double y, double* at, std::integer_sequence<int, K...>) {
+        constexpr int COUNT = sizeof...(K) - 1;
+        double low[STRIDE + 1];  // y^0 … y^8
+        low[0] = 1.0;
+#pragma GCC unroll 8
+        for (int k = 1; k <= STRIDE; ++k) low[k] = low[k - 1] * y;
+        double strides[COUNT / STRIDE + 1];  // y^0, y^8, y^16, …
+        strides[0] = 1.0;
+#pragma GCC unroll 8
+        for (int m = 1; m <= COUNT / STRIDE; ++m) strides[m] = m == 1 ? low[STRIDE] : strides[m - 1] * low[STRIDE];
+        ((SET.has(SIGN * K) ? void(at[K] = power<K>(low, strides)) : void()), ...);
+    }
+
+    template <int K>
+    static double power(const double* low, const double* strides) {
+        if constexpr (K <= STRIDE) {
+            return low[K];
+        } else if constexpr (K % STRIDE == 0) {
+            return strides[K / STRIDE];
+        } else {
+            return strides[K / STRIDE] * low[K % STRIDE];
         }
     }
 
