@@ -237,6 +237,9 @@ SinglePhase enthalpy_and_cp(const GibbsState& g);
 SinglePhase enthalpy_and_cp(const HelmholtzState& f);
 SinglePhase entropy_and_cp(const GibbsState& g);
 SinglePhase entropy_and_cp(const HelmholtzState& f);
+// h or s alone, for a trial whose cp the search does not take; the rest NaN.
+SinglePhase enthalpy_alone(const GibbsState& g);
+SinglePhase entropy_alone(const GibbsState& g);
 // Only v, cp, cv and w, what the 2011 conductivity needs; the rest NaN.
 SinglePhase transport_phase(const GibbsState& g);
 SinglePhase transport_phase(const HelmholtzState& f);

@@ -41,22 +41,31 @@ Trial measured(double t, Region region, const SinglePhase& y, double v, const Ma
     return {t, region, y.*m.member, v, nearby, y.cp};
 }
 
+// Whether the step from a trial of `region` at t takes that trial's cp: in
+// region 3 always, elsewhere unless a cp of the same region was taken within
+// CHORD_SPAN of t (slope_at: where it was). A trial whose cp is not taken
+// does not form it.
+bool takes_cp(const std::optional<Trial>& slope_at, Region region, double t) {
+    return in_region3(region) || !slope_at || slope_at->region != region || std::fabs(t - slope_at->t) > CHORD_SPAN;
+}
+
 // ts: TS_P (p), for the classification of every trial at this pressure;
 // v_start: the backward region 3 volume, from which the first region 3
-// trial closes its volume (NaN outside region 3's pressures).
+// trial closes its volume (NaN outside region 3's pressures); slope_at: where
+// the search last took cp (none: this trial's cp is formed).
 Trial trial(double p, double t, double ts, const std::optional<Trial>& previous, double v_start,
-            const MatchedProperty& m) {
+            const MatchedProperty& m, const std::optional<Trial>& slope_at = std::nullopt) {
     Region region = region_pt(p, t, ts).region;
     // Above the critical pressure TS_P (p) continues the line's equation, and
     // region_pt takes a state exactly at it as on the line, where the (p, t)
     // functions stop; no phases meet there, and a trial that lands on it is a
     // region 3 state.
     if (region == Region::SATURATION_LINE && p > PKR) region = Region::NEAR_CRITICAL;
+    const auto of = takes_cp(slope_at, region, t) ? m.gibbs_with_cp : m.gibbs_alone;
     switch (region) {
-        case Region::WATER: return measured(t, region, water(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
-        case Region::STEAM: return measured(t, region, steam(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
-        case Region::HIGH_TEMPERATURE:
-            return measured(t, region, high_temperature(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
+        case Region::WATER: return measured(t, region, water(p, t, of), NOT_A_NUMBER, m);
+        case Region::STEAM: return measured(t, region, steam(p, t, of), NOT_A_NUMBER, m);
+        case Region::HIGH_TEMPERATURE: return measured(t, region, high_temperature(p, t, of), NOT_A_NUMBER, m);
         default: break;
     }
     if (!in_region3(region)) {
@@ -110,6 +119,7 @@ double nearby_match(double p, double target, double ts, double best_t, double to
 }  // namespace
 
 const MatchedProperty MATCHED_ENTHALPY{enthalpy_and_cp,
+                                       enthalpy_alone,
                                        enthalpy_and_cp,
                                        &SinglePhase::h,
                                        false,
@@ -120,6 +130,7 @@ const MatchedProperty MATCHED_ENTHALPY{enthalpy_and_cp,
                                        "h_pt"};
 
 const MatchedProperty MATCHED_ENTROPY{entropy_and_cp,
+                                      entropy_alone,
                                       entropy_and_cp,
                                       &SinglePhase::s,
                                       true,
@@ -150,7 +161,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
     std::optional<Trial> slope_at;  // where cp was last taken
     double cp = 0;
     for (int step = 0; step < MAX_STEPS; ++step) {
-        Trial x = trial(p, t, ts, previous, v_start, m);
+        Trial x = trial(p, t, ts, previous, v_start, m, slope_at);
         double residual = target - x.x;
         // A volume closed from a nearby start can differ from the (p, t)
         // functions' in its last digits, which next to the critical point move
@@ -181,8 +192,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
             high = t;
             high_tried = true;
         }
-        if (in_region3(x.region) || !slope_at || slope_at->region != x.region ||
-            std::fabs(t - slope_at->t) > CHORD_SPAN) {
+        if (takes_cp(slope_at, x.region, t)) {
             cp = x.cp;
             slope_at = x;
         }
