@@ -110,16 +110,14 @@ private:
 // constants to the compiler.
 template <const auto& n, const auto& I, const auto& J, class PiPowers, class XPowers>
 GibbsState::PiTerms ideal_gas_pi_terms(const PiPowers& Pi, const XPowers& X, double tau) {
-    constexpr std::size_t N = std::size(n);
     // n·I, n·I·(I−1) and n·I·J, formed by the compiler; a term whose factor
-    // is 0 adds nothing.
+    // is 0 adds nothing. The table runs by rising I: the sums go by the powers of π.
     static constexpr auto nI = scaled(n, [](std::size_t i) { return I[i]; });
     static constexpr auto nII = scaled(n, [](std::size_t i) { return I[i] * (I[i] - 1); });
     static constexpr auto nIJ = scaled(n, [](std::size_t i) { return I[i] * J[i]; });
-    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] =
-        sum_terms_together<N>([&](std::size_t i) { return nI[i] * Pi[I[i]] * X[J[i]]; },
-                              [&](std::size_t i) { return nII[i] == 0.0 ? -0.0 : nII[i] * Pi[I[i]] * X[J[i]]; },
-                              [&](std::size_t i) { return nIJ[i] == 0.0 ? -0.0 : nIJ[i] * Pi[I[i]] * X[J[i] - 1]; });
+    const double pi_gr_p = sum_by_exponent<I, nI, 0>(Pi, [&](std::size_t i) { return X[J[i]]; });
+    const double pi2_gr_pp = sum_by_exponent<I, nII, 0>(Pi, [&](std::size_t i) { return X[J[i]]; });
+    const double pi_gr_pt = sum_by_exponent<I, nIJ, 0>(Pi, [&](std::size_t i) { return X[J[i] - 1]; });
     return {1.0 + pi_gr_p, -1.0 + pi2_gr_pp, tau * pi_gr_pt};
 }
 
