@@ -110,11 +110,14 @@ private:
 // constants to the compiler.
 template <const auto& n, const auto& I, const auto& J, class PiPowers, class XPowers>
 GibbsState::PiTerms ideal_gas_pi_terms(const PiPowers& Pi, const XPowers& X, double tau) {
-    constexpr std::size_t N = std::size(n);
-    const auto [pi_gr_p, pi2_gr_pp, pi_gr_pt] =
-        sum_terms_together<N>([&](std::size_t i) { return n[i] * I[i] * Pi[I[i]] * X[J[i]]; },
-                              [&](std::size_t i) { return n[i] * I[i] * (I[i] - 1) * Pi[I[i]] * X[J[i]]; },
-                              [&](std::size_t i) { return n[i] * I[i] * J[i] * Pi[I[i]] * X[J[i] - 1]; });
+    // n·I, n·I·(I−1) and n·I·J, formed by the compiler; a term whose factor
+    // is 0 adds nothing. The table runs by rising I: the sums go by the powers of π.
+    static constexpr auto nI = scaled(n, [](std::size_t i) { return I[i]; });
+    static constexpr auto nII = scaled(n, [](std::size_t i) { return I[i] * (I[i] - 1); });
+    static constexpr auto nIJ = scaled(n, [](std::size_t i) { return I[i] * J[i]; });
+    const double pi_gr_p = sum_by_exponent<I, nI, 0>(Pi, [&](std::size_t i) { return X[J[i]]; });
+    const double pi2_gr_pp = sum_by_exponent<I, nII, 0>(Pi, [&](std::size_t i) { return X[J[i]]; });
+    const double pi_gr_pt = sum_by_exponent<I, nIJ, 0>(Pi, [&](std::size_t i) { return X[J[i] - 1]; });
     return {1.0 + pi_gr_p, -1.0 + pi2_gr_pp, tau * pi_gr_pt};
 }
 
@@ -232,6 +235,9 @@ SinglePhase enthalpy_and_cp(const GibbsState& g);
 SinglePhase enthalpy_and_cp(const HelmholtzState& f);
 SinglePhase entropy_and_cp(const GibbsState& g);
 SinglePhase entropy_and_cp(const HelmholtzState& f);
+// h or s alone, for a trial whose cp the search does not take; the rest NaN.
+SinglePhase enthalpy_alone(const GibbsState& g);
+SinglePhase entropy_alone(const GibbsState& g);
 // Only v, cp, cv and w, what the 2011 conductivity needs; the rest NaN.
 SinglePhase transport_phase(const GibbsState& g);
 SinglePhase transport_phase(const HelmholtzState& f);

@@ -41,22 +41,50 @@ Trial measured(double t, Region region, const SinglePhase& y, double v, const Ma
     return {t, region, y.*m.member, v, nearby, y.cp};
 }
 
+// Whether the step from a trial of `region` at t takes that trial's cp: in
+// region 3 always, elsewhere unless a cp of the same region was taken within
+// CHORD_SPAN of t (slope_at: where it was). A trial whose cp is not taken
+// does not form it.
+bool takes_cp(const std::optional<Trial>& slope_at, Region region, double t) {
+    return in_region3(region) || !slope_at || slope_at->region != region || std::fabs(t - slope_at->t) > CHORD_SPAN;
+}
+
+// The backward region 3 volume of the target, from which the first region 3
+// trial closes its volume: formed when such a trial asks for it (most
+// searches have none), and NaN outside region 3's pressures or when no
+// target is given.
+class VolumeStart {
+public:
+    VolumeStart() = default;
+    VolumeStart(double p, double target, const MatchedProperty& m) : p_(p), target_(target), m_(&m) {}
+    double operator()() const {
+        if (!v_) v_ = m_ && p_ > P_CORNER_MPA ? m_->backward_v3(p_, target_) : NOT_A_NUMBER;
+        return *v_;
+    }
+
+private:
+    double p_ = NOT_A_NUMBER, target_ = NOT_A_NUMBER;
+    const MatchedProperty* m_ = nullptr;
+    mutable std::optional<double> v_;
+};
+
 // ts: TS_P (p), for the classification of every trial at this pressure;
 // v_start: the backward region 3 volume, from which the first region 3
-// trial closes its volume (NaN outside region 3's pressures).
-Trial trial(double p, double t, double ts, const std::optional<Trial>& previous, double v_start,
-            const MatchedProperty& m) {
+// trial closes its volume (NaN outside region 3's pressures); slope_at: where
+// the search last took cp (none: this trial's cp is formed).
+Trial trial(double p, double t, double ts, const std::optional<Trial>& previous, const VolumeStart& v_start,
+            const MatchedProperty& m, const std::optional<Trial>& slope_at = std::nullopt) {
     Region region = region_pt(p, t, ts).region;
     // Above the critical pressure TS_P (p) continues the line's equation, and
     // region_pt takes a state exactly at it as on the line, where the (p, t)
     // functions stop; no phases meet there, and a trial that lands on it is a
     // region 3 state.
     if (region == Region::SATURATION_LINE && p > PKR) region = Region::NEAR_CRITICAL;
+    const auto of = takes_cp(slope_at, region, t) ? m.gibbs_with_cp : m.gibbs_alone;
     switch (region) {
-        case Region::WATER: return measured(t, region, water(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
-        case Region::STEAM: return measured(t, region, steam(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
-        case Region::HIGH_TEMPERATURE:
-            return measured(t, region, high_temperature(p, t, m.gibbs_with_cp), NOT_A_NUMBER, m);
+        case Region::WATER: return measured(t, region, water(p, t, of), NOT_A_NUMBER, m);
+        case Region::STEAM: return measured(t, region, steam(p, t, of), NOT_A_NUMBER, m);
+        case Region::HIGH_TEMPERATURE: return measured(t, region, high_temperature(p, t, of), NOT_A_NUMBER, m);
         default: break;
     }
     if (!in_region3(region)) {
@@ -66,8 +94,8 @@ Trial trial(double p, double t, double ts, const std::optional<Trial>& previous,
     double v = NOT_A_NUMBER;
     if (previous && previous->region == region && std::fabs(t - previous->t) <= NEAR_STEP)
         v = volume_kr_near(p, t, previous->v);
-    else if (!previous && !std::isnan(v_start))
-        v = volume_kr_near(p, t, v_start);
+    else if (!previous && !std::isnan(v_start()))
+        v = volume_kr_near(p, t, v_start());
     if (!std::isnan(v)) return measured(t, region, near_critical(p, v, t, m.helmholtz_with_cp), v, m, true);
     v = volume_kr(p, t, branch_of(region));
     return measured(t, region, near_critical(p, v, t, m.helmholtz_with_cp), v, m);
@@ -88,7 +116,7 @@ constexpr int NEARBY_DOUBLES = 64;
 double nearby_match(double p, double target, double ts, double best_t, double tolerance,
                     const TemperatureRange& range, const MatchedProperty& m) {
     double best = best_t;
-    double best_residual = std::fabs(target - trial(p, best_t, ts, std::nullopt, NOT_A_NUMBER, m).x);
+    double best_residual = std::fabs(target - trial(p, best_t, ts, std::nullopt, VolumeStart(), m).x);
     double below = best_t;
     double above = best_t;
     for (int k = 0; k < NEARBY_DOUBLES; ++k) {
@@ -96,7 +124,7 @@ double nearby_match(double p, double target, double ts, double best_t, double to
         above = std::nextafter(above, INFINITY);
         for (const double t : {below, above}) {
             if (!(range.low <= t && t <= range.high)) continue;
-            const double residual = std::fabs(target - trial(p, t, ts, std::nullopt, NOT_A_NUMBER, m).x);
+            const double residual = std::fabs(target - trial(p, t, ts, std::nullopt, VolumeStart(), m).x);
             if (residual <= tolerance) return t;
             if (residual < best_residual) {
                 best_residual = residual;
@@ -110,6 +138,7 @@ double nearby_match(double p, double target, double ts, double best_t, double to
 }  // namespace
 
 const MatchedProperty MATCHED_ENTHALPY{enthalpy_and_cp,
+                                       enthalpy_alone,
                                        enthalpy_and_cp,
                                        &SinglePhase::h,
                                        false,
@@ -120,6 +149,7 @@ const MatchedProperty MATCHED_ENTHALPY{enthalpy_and_cp,
                                        "h_pt"};
 
 const MatchedProperty MATCHED_ENTROPY{entropy_and_cp,
+                                      entropy_alone,
                                       entropy_and_cp,
                                       &SinglePhase::s,
                                       true,
@@ -137,7 +167,7 @@ const MatchedProperty MATCHED_ENTROPY{entropy_and_cp,
 double forward_temperature(double p, double target, double ts, double t0, const TemperatureRange& range,
                            const MatchedProperty& m) {
     const double tolerance = TOLERANCE * std::fmax(std::fabs(target), m.scale);
-    const double v_start = p > P_CORNER_MPA ? m.backward_v3(p, target) : NOT_A_NUMBER;
+    const VolumeStart v_start(p, target, m);
     double low = range.low;
     double high = range.high;
     bool low_tried = false;
@@ -150,14 +180,14 @@ double forward_temperature(double p, double target, double ts, double t0, const 
     std::optional<Trial> slope_at;  // where cp was last taken
     double cp = 0;
     for (int step = 0; step < MAX_STEPS; ++step) {
-        Trial x = trial(p, t, ts, previous, v_start, m);
+        Trial x = trial(p, t, ts, previous, v_start, m, slope_at);
         double residual = target - x.x;
         // A volume closed from a nearby start can differ from the (p, t)
         // functions' in its last digits, which next to the critical point move
         // the property by more than the tolerance: an answer is taken on their
         // own volume, so that the (p, t) function at the answer meets the target.
         if (std::fabs(residual) <= tolerance && x.nearby) {
-            x = trial(p, t, ts, std::nullopt, NOT_A_NUMBER, m);
+            x = trial(p, t, ts, std::nullopt, VolumeStart(), m);
             residual = target - x.x;
         }
         if (std::fabs(residual) <= tolerance) return t;
@@ -181,8 +211,7 @@ double forward_temperature(double p, double target, double ts, double t0, const 
             high = t;
             high_tried = true;
         }
-        if (in_region3(x.region) || !slope_at || slope_at->region != x.region ||
-            std::fabs(t - slope_at->t) > CHORD_SPAN) {
+        if (takes_cp(slope_at, x.region, t)) {
             cp = x.cp;
             slope_at = x;
         }

@@ -12,6 +12,8 @@ namespace TFS::detail {
 struct MatchedProperty {
     // It with cp, from one state: in regions 1, 2 and 5, and in region 3.
     SinglePhase (*gibbs_with_cp)(const GibbsState&);
+    // It alone in regions 1, 2 and 5, for a trial that steps on an earlier cp.
+    SinglePhase (*gibbs_alone)(const GibbsState&);
     SinglePhase (*helmholtz_with_cp)(const HelmholtzState&);
     double SinglePhase::*member;  // where a whole state keeps it
     bool per_kelvin;              // ∂x/∂T at constant p is cp/T (entropy), not cp (enthalpy)

@@ -8,7 +8,7 @@ namespace TFS {
 
 double POWI(double x, int n) {
     if (n == 0) return 1.0;
-    // x·x·…·x from 1.0, the same products as the power tables of the equations.
+    // x·x·…·x from 1.0, step by step.
     // The magnitude is taken in a wider type: −n overflows an int for INT_MIN.
     const std::uint64_t magnitude = n < 0 ? -static_cast<std::int64_t>(n) : n;
     double product = 1.0;

@@ -36,12 +36,41 @@ constexpr double n[34] = {
 
 constexpr std::size_t TERMS = 34;
 
-// Reduced variables; the polynomial runs in a = 7.1 − π and c = τ − 1.222,
-// whose powers the terms take from tables: a^(I−2) … a^I, c^(J−2) … c^J.
+// The coefficients of the derivatives' sums: n·J, n·J·(J−1), −n·I,
+// n·I·(I−1) and −n·I·J (a falls as π rises).
+constexpr auto nJ = detail::scaled(n, [](std::size_t i) { return J[i]; });
+constexpr auto nJJ = detail::scaled(n, [](std::size_t i) { return J[i] * (J[i] - 1); });
+constexpr auto nI = detail::scaled(n, [](std::size_t i) { return -I[i]; });
+constexpr auto nII = detail::scaled(n, [](std::size_t i) { return I[i] * (I[i] - 1); });
+constexpr auto nIJ = detail::scaled(n, [](std::size_t i) { return -I[i] * J[i]; });
+
+// The polynomial runs in a = 7.1 − π and c = τ − 1.222; the terms take
+// a^(I−2) … a^I and c^(J−2) … c^J, each where the derivative keeps the term
+// (no negative power of a is taken).
+constexpr auto A_POWERS = [] {
+    detail::Exponents<0, 32> set;
+    for (std::size_t i = 0; i < TERMS; ++i) {
+        set.add(I[i]);
+        if (nI[i] != 0.0) set.add(I[i] - 1);
+        if (nII[i] != 0.0) set.add(I[i] - 2);
+    }
+    return set;
+}();
+constexpr auto C_POWERS = [] {
+    detail::Exponents<-43, 17> set;
+    for (std::size_t i = 0; i < TERMS; ++i) {
+        set.add(J[i]);
+        if (nJ[i] != 0.0) set.add(J[i] - 1);
+        if (nJJ[i] != 0.0) set.add(J[i] - 2);
+    }
+    return set;
+}();
+
+// Reduced variables with the powers of a and c.
 struct Reduced {
     double T, pi, tau, a, c;
-    detail::PowerTable<-2, 32> A;
-    detail::PowerTable<-43, 17> C;
+    detail::PowerSet<A_POWERS> A;
+    detail::PowerSet<C_POWERS> C;
 };
 
 Reduced reduce(double p, double t) {
@@ -50,7 +79,7 @@ Reduced reduce(double p, double t) {
     const double a = 7.1 - pi;
     const double tau = 1386.0 / T;
     const double c = tau - 1.222;
-    return {T, pi, tau, a, c, detail::PowerTable<-2, 32>(a), detail::PowerTable<-43, 17>(c)};
+    return {T, pi, tau, a, c, detail::PowerSet<A_POWERS>(a), detail::PowerSet<C_POWERS>(c)};
 }
 
 // γ = Σ n·a^I·c^J
@@ -63,15 +92,15 @@ double gamma(const Reduced& r) {
 
 // γ_τ = Σ n·a^I·J·c^(J−1)
 double term_gamma_tau(const Reduced& r, std::size_t i) {
-    return n[i] * r.A[I[i]] * J[i] * r.C[J[i] - 1];
+    return nJ[i] == 0.0 ? -0.0 : nJ[i] * r.A[I[i]] * r.C[J[i] - 1];
 }
 double gamma_tau(const Reduced& r) {
     return sum_terms<TERMS>([&](std::size_t i) { return term_gamma_tau(r, i); });
 }
 
-// γ_π = Σ −n·I·a^(I−1)·c^J; a term with I = 0 still forms 1/a and is then multiplied by 0.
+// γ_π = Σ −n·I·a^(I−1)·c^J
 double term_gamma_pi(const Reduced& r, std::size_t i) {
-    return -n[i] * I[i] * r.A[I[i] - 1] * r.C[J[i]];
+    return nI[i] == 0.0 ? -0.0 : nI[i] * r.A[I[i] - 1] * r.C[J[i]];
 }
 double gamma_pi(const Reduced& r) {
     return sum_terms<TERMS>([&](std::size_t i) { return term_gamma_pi(r, i); });
@@ -79,7 +108,7 @@ double gamma_pi(const Reduced& r) {
 
 // γ_ττ = Σ n·a^I·J·(J−1)·c^(J−2)
 double term_gamma_tau_tau(const Reduced& r, std::size_t i) {
-    return n[i] * r.A[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2];
+    return nJJ[i] == 0.0 ? -0.0 : nJJ[i] * r.A[I[i]] * r.C[J[i] - 2];
 }
 double gamma_tau_tau(const Reduced& r) {
     return sum_terms<TERMS>([&](std::size_t i) { return term_gamma_tau_tau(r, i); });
@@ -88,10 +117,10 @@ double gamma_tau_tau(const Reduced& r) {
 // γ_ππ = Σ n·I·(I−1)·a^(I−2)·c^J and γ_πτ = Σ −n·I·a^(I−1)·J·c^(J−1) (a falls
 // as π rises), with γ_π of the state.
 double term_gamma_pi_pi(const Reduced& r, std::size_t i) {
-    return n[i] * I[i] * (I[i] - 1) * r.A[I[i] - 2] * r.C[J[i]];
+    return nII[i] == 0.0 ? -0.0 : nII[i] * r.A[I[i] - 2] * r.C[J[i]];
 }
 double term_gamma_pi_tau(const Reduced& r, std::size_t i) {
-    return -n[i] * I[i] * r.A[I[i] - 1] * J[i] * r.C[J[i] - 1];
+    return nIJ[i] == 0.0 ? -0.0 : nIJ[i] * r.A[I[i] - 1] * r.C[J[i] - 1];
 }
 detail::GibbsState::PiTerms pi_terms_of(const Reduced& r, double gamma_pi, double gpp, double gpt) {
     const double pi = r.pi;

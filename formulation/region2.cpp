@@ -56,13 +56,46 @@ constexpr double n[43] = {
 constexpr std::size_t IDEAL_TERMS = 9;
 constexpr std::size_t RESIDUAL_TERMS = 43;
 
-// Reduced variables with the tables of the powers the terms take:
-// τ^(J0−2) … τ^J0, π^(I−1) … π^I, c^(J−2) … c^J.
+// The coefficients of the derivatives' sums: n0·J0 and n0·J0·(J0−1) of the
+// ideal-gas part, n·J, n·J·(J−1) and n·I of the residual part.
+constexpr auto n0J = detail::scaled(n0, [](std::size_t i) { return J0[i]; });
+constexpr auto n0JJ = detail::scaled(n0, [](std::size_t i) { return J0[i] * (J0[i] - 1); });
+constexpr auto nJ = detail::scaled(n, [](std::size_t i) { return J[i]; });
+constexpr auto nJJ = detail::scaled(n, [](std::size_t i) { return J[i] * (J[i] - 1); });
+constexpr auto nI = detail::scaled(n, [](std::size_t i) { return I[i]; });
+
+// The terms take τ^(J0−2) … τ^J0, π^(I−1) … π^I and c^(J−2) … c^J, each
+// where the derivative keeps the term (no negative power of c is taken).
+constexpr auto TAU_POWERS = [] {
+    detail::Exponents<-7, 3> set;
+    for (std::size_t i = 0; i < IDEAL_TERMS; ++i) {
+        set.add(J0[i]);
+        if (n0J[i] != 0.0) set.add(J0[i] - 1);
+        if (n0JJ[i] != 0.0) set.add(J0[i] - 2);
+    }
+    return set;
+}();
+constexpr auto PI_POWERS = [] {
+    detail::Exponents<0, 24> set;
+    for (std::size_t i = 0; i < RESIDUAL_TERMS; ++i) set.add(I[i]), set.add(I[i] - 1);
+    return set;
+}();
+constexpr auto C_POWERS = [] {
+    detail::Exponents<0, 58> set;
+    for (std::size_t i = 0; i < RESIDUAL_TERMS; ++i) {
+        set.add(J[i]);
+        if (nJ[i] != 0.0) set.add(J[i] - 1);
+        if (nJJ[i] != 0.0) set.add(J[i] - 2);
+    }
+    return set;
+}();
+
+// Reduced variables with the powers of τ, π and c.
 struct Reduced {
     double T, pi, tau, c;
-    detail::PowerTable<-7, 3> Tau;
-    detail::PowerTable<0, 24> Pi;
-    detail::PowerTable<-2, 58> C;
+    detail::PowerSet<TAU_POWERS> Tau;
+    detail::PowerSet<PI_POWERS> Pi;
+    detail::PowerSet<C_POWERS> C;
 };
 
 Reduced reduce(double p, double t) {
@@ -70,8 +103,13 @@ Reduced reduce(double p, double t) {
     const double pi = p / 1.0;
     const double tau = 540.0 / T;
     const double c = tau - 0.5;
-    return {
-        T, pi, tau, c, detail::PowerTable<-7, 3>(tau), detail::PowerTable<0, 24>(pi), detail::PowerTable<-2, 58>(c)};
+    return {T,
+            pi,
+            tau,
+            c,
+            detail::PowerSet<TAU_POWERS>(tau, T / 540.0),  // 1/τ from T: no division waits on another
+            detail::PowerSet<PI_POWERS>(pi),
+            detail::PowerSet<C_POWERS>(c)};
 }
 
 // The terms of the ideal-gas part γ0 and its τ derivatives, and of the
@@ -81,22 +119,23 @@ double ideal(const Reduced& r, std::size_t i) {
     return n0[i] * r.Tau[J0[i]];
 }
 double ideal_tau(const Reduced& r, std::size_t i) {
-    return n0[i] * J0[i] * r.Tau[J0[i] - 1];
+    return n0J[i] == 0.0 ? -0.0 : n0J[i] * r.Tau[J0[i] - 1];
 }
 double ideal_tau_tau(const Reduced& r, std::size_t i) {
-    return n0[i] * J0[i] * (J0[i] - 1) * r.Tau[J0[i] - 2];
+    return n0JJ[i] == 0.0 ? -0.0 : n0JJ[i] * r.Tau[J0[i] - 2];
 }
-double residual(const Reduced& r, std::size_t i) {
-    return n[i] * r.Pi[I[i]] * r.C[J[i]];
+// The residual sums by the powers of π, the table running by rising I.
+double residual(const Reduced& r) {
+    return detail::sum_by_exponent<I, n, 0>(r.Pi, [&](std::size_t i) { return r.C[J[i]]; });
 }
-double residual_tau(const Reduced& r, std::size_t i) {
-    return n[i] * r.Pi[I[i]] * J[i] * r.C[J[i] - 1];
+double residual_tau(const Reduced& r) {
+    return detail::sum_by_exponent<I, nJ, 0>(r.Pi, [&](std::size_t i) { return r.C[J[i] - 1]; });
 }
-double residual_pi(const Reduced& r, std::size_t i) {
-    return n[i] * I[i] * r.Pi[I[i] - 1] * r.C[J[i]];
+double residual_pi(const Reduced& r) {
+    return detail::sum_by_exponent<I, nI, -1>(r.Pi, [&](std::size_t i) { return r.C[J[i]]; });
 }
-double residual_tau_tau(const Reduced& r, std::size_t i) {
-    return n[i] * r.Pi[I[i]] * J[i] * (J[i] - 1) * r.C[J[i] - 2];
+double residual_tau_tau(const Reduced& r) {
+    return detail::sum_by_exponent<I, nJJ, 0>(r.Pi, [&](std::size_t i) { return r.C[J[i] - 2]; });
 }
 
 template <std::size_t N>
@@ -109,24 +148,24 @@ double gamma_of(const Reduced& r, double ideal_sum, double residual_sum) {
     return std::log(r.pi) + ideal_sum + residual_sum;
 }
 double gamma(const Reduced& r) {
-    return gamma_of(r, sum_of<IDEAL_TERMS>(ideal, r), sum_of<RESIDUAL_TERMS>(residual, r));
+    return gamma_of(r, sum_of<IDEAL_TERMS>(ideal, r), residual(r));
 }
 
 // γ0_τ + γr_τ
 double gamma_tau(const Reduced& r) {
     const double ideal_sum = sum_of<IDEAL_TERMS>(ideal_tau, r);
-    return ideal_sum + sum_of<RESIDUAL_TERMS>(residual_tau, r);
+    return ideal_sum + residual_tau(r);
 }
 
 // γ0_π + γr_π = 1/π + Σ n·I·π^(I−1)·c^J
 double gamma_pi(const Reduced& r) {
-    return 1.0 / r.pi + sum_of<RESIDUAL_TERMS>(residual_pi, r);
+    return 1.0 / r.pi + residual_pi(r);
 }
 
 // γ0_ττ + γr_ττ
 double gamma_tau_tau(const Reduced& r) {
     const double ideal_sum = sum_of<IDEAL_TERMS>(ideal_tau_tau, r);
-    return ideal_sum + sum_of<RESIDUAL_TERMS>(residual_tau_tau, r);
+    return ideal_sum + residual_tau_tau(r);
 }
 
 detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState&) {
@@ -134,14 +173,12 @@ detail::GibbsState::PiTerms pi_terms(const Reduced& r, const detail::GibbsState&
 }
 
 // Every sum of a whole state: the ideal-gas sums in one pass, the residual
-// ones in another, the π terms in a third.
+// ones and the π terms each by the powers of π.
 detail::GibbsState::All all(const Reduced& r) {
     const auto [i0, i_t, i_tt] = detail::sum_terms_together<IDEAL_TERMS>(
         [&](std::size_t i) { return ideal(r, i); }, [&](std::size_t i) { return ideal_tau(r, i); },
         [&](std::size_t i) { return ideal_tau_tau(r, i); });
-    const auto [r0, r_t, r_p, r_tt] = detail::sum_terms_together<RESIDUAL_TERMS>(
-        [&](std::size_t i) { return residual(r, i); }, [&](std::size_t i) { return residual_tau(r, i); },
-        [&](std::size_t i) { return residual_pi(r, i); }, [&](std::size_t i) { return residual_tau_tau(r, i); });
+    const double r0 = residual(r), r_t = residual_tau(r), r_p = residual_pi(r), r_tt = residual_tau_tau(r);
     return {gamma_of(r, i0, r0), i_t + r_t, 1.0 / r.pi + r_p, i_tt + r_tt,
             detail::ideal_gas_pi_terms<n, I, J>(r.Pi, r.C, r.tau)};
 }

@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace TFS {
 namespace {
@@ -193,12 +194,13 @@ struct Bracket {
 };
 
 // Walks from x0 in steps of `step` until the residual changes sign between two
-// neighbouring volumes; a product exactly zero counts as no change. The
-// residual at the end of one step is the start of the next. The residuals of
-// the next WALK_AHEAD grid volumes are computed together, and the steps then
-// taken one by one: the residuals are pure, so looking ahead changes nothing
-// but the time (at most WALK_AHEAD − 1 of them go unused at the end).
-Bracket vkr2(const Search& s, double x0, double step) {
+// neighbouring volumes, at most `max_steps` steps; a product exactly zero
+// counts as no change. The residual at the end of one step is the start of
+// the next. The residuals of the next WALK_AHEAD grid volumes are computed
+// together, and the steps then taken one by one: the residuals are pure, so
+// looking ahead changes nothing but the time (at most WALK_AHEAD − 1 of them
+// go unused at the end).
+std::optional<Bracket> walk(const Search& s, double x0, double step, int max_steps) {
     double x_next = x0;
     double f2 = fkr(s, x_next);
     int count = 0;
@@ -209,14 +211,21 @@ Bracket vkr2(const Search& s, double x0, double step) {
         for (double& volume : ahead) volume = x = x + step;
         fkr(s, ahead, f_ahead);
         for (std::size_t k = 0; k < WALK_AHEAD; ++k) {
-            if (++count > MAX_WALK_STEPS) throw FatalStop("halt  в vkr2");
+            if (++count > max_steps) return std::nullopt;
             const double x_start = x_next;
             const double f1 = f2;
             x_next = ahead[k];
             f2 = f_ahead[k];
-            if (!(f1 * f2 >= 0)) return {x_start, x_next};
+            if (!(f1 * f2 >= 0)) return Bracket{x_start, x_next};
         }
     }
+}
+
+// A walk that must find a sign change.
+Bracket vkr2(const Search& s, double x0, double step) {
+    const std::optional<Bracket> bracket = walk(s, x0, step, MAX_WALK_STEPS);
+    if (!bracket) throw FatalStop("halt  в vkr2");
+    return *bracket;
 }
 
 double midpoint(double a, double b) {
@@ -290,9 +299,15 @@ double vapour_root(const Search& s, double theta) {
 // in fine steps, down from a little above it; a root it finds above the
 // liquid one is the vapour root. Where the isotherm has only one root left
 // (from about 373.94597 °C) the walk ends on that root, and both phases keep it.
+// The fine walk ends at the root found: only a root above it counts. (Within
+// about 1e-7 MPa of the critical pressure the residual can stay on one side
+// of zero on every fine step down to the root found and far beyond; both
+// phases then keep the root found.)
 double vapour_root_near_critical(const Search& s, double v1, double v2) {
     const double found = std::fmax(v1, v2);
-    const double v = vkr1(s, vkr2(s, found + FINE_START_STEPS * FINE_STEP, -FINE_STEP));
+    const std::optional<Bracket> bracket = walk(s, found + FINE_START_STEPS * FINE_STEP, -FINE_STEP, FINE_START_STEPS);
+    if (!bracket) return v2;
+    const double v = vkr1(s, *bracket);
     return v - found >= FINE_STEP ? v : v2;
 }
 

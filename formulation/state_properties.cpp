@@ -159,6 +159,7 @@ detail::SinglePhase transport_properties(const Form& x) {
 // At constant p: ∂h/∂T = cp, ∂s/∂T = cp/T; at constant T: ∂s/∂p = −(∂v/∂T)p
 // and ∂h/∂p = v − T·(∂v/∂T)p, where (∂v/∂T)p = R·π·(γ_π − τ·γ_πτ)/p.
 detail::Slopes detail::slopes(const GibbsState& g) {
+    take_all(g);  // it needs every sum: in as few passes as the region allows
     const GibbsState::PiTerms& d = g.pi_terms();
     const double cp = heat_capacity(g);
     const double v = g.T * R_WATER * d.pi_g_p / (KJ_PER_MPA_M3 * g.p);
@@ -178,6 +179,7 @@ detail::Slopes detail::slopes(const GibbsState& g) {
 // −ρ²·R·T·(2·δ·φ_δ + δ²·φ_δδ), ∂s/∂v = ∂p/∂T (Maxwell), ∂h/∂v = T·∂p/∂T + v·∂p/∂v.
 // Pressures in kPa inside, so that p·v is in kJ/kg.
 detail::Slopes detail::slopes(const HelmholtzState& f) {
+    take_all(f);  // it needs every sum: in one pass
     const double rho = 1.0 / f.v;
     const double delta_phi_d = f.delta * f.phi_delta();
     const double p_kpa = rho * R_WATER * f.T * delta_phi_d;
@@ -209,6 +211,14 @@ detail::SinglePhase detail::enthalpy_and_cp(const GibbsState& g) {
 detail::SinglePhase detail::enthalpy_and_cp(const HelmholtzState& f) {
     take_all(f);
     return {.h = enthalpy(f), .cp = heat_capacity(f)};
+}
+
+detail::SinglePhase detail::enthalpy_alone(const GibbsState& g) {
+    return {.h = enthalpy(g)};
+}
+
+detail::SinglePhase detail::entropy_alone(const GibbsState& g) {
+    return {.s = entropy(g)};
 }
 
 detail::SinglePhase detail::entropy_and_cp(const GibbsState& g) {

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstddef>
 #include <iterator>
+#include <type_traits>
+#include <utility>
 
 #include "TFS.h"
 
@@ -101,6 +103,17 @@ std::array<double, sizeof...(Term)> sum_terms_together(Term... term) {
     return sums;
 }
 
+// The coefficients of a derivative's sum: n·k for each term, where the whole
+// number k (an exponent, or a product of two) is exact, so that each is n·k
+// rounded once, formed by the compiler from the published table. A term
+// whose k is 0 adds nothing to the sum and is left out of it.
+template <std::size_t N, class Factor>
+constexpr std::array<double, N> scaled(const double (&n)[N], Factor factor) {
+    std::array<double, N> c{};
+    for (std::size_t i = 0; i < N; ++i) c[i] = n[i] * factor(i);
+    return c;
+}
+
 // The smallest exponent of a table (at most 0) and the largest (at least 0).
 template <class Exponents>
 constexpr int lowest(const Exponents& E) {
@@ -151,6 +164,127 @@ private:
         for (int k = STRIDE + 1; k <= COUNT; ++k) {
             run[k % STRIDE] *= stride;
             at[k] = run[k % STRIDE];
+        }
+    }
+
+    double up_[HIGH + 1];
+    double down_[-LOW + 1];
+};
+
+// Σ c[i]·x^(I[i]+SHIFT)·y(i) over a table whose rows run by rising I, taken
+// as Σ over each I of x^(I+SHIFT)·(Σ c·y over that I's rows): one product by a
+// power of x per I rather than per row, and the short sums of the rows of one
+// I run side by side. A row whose coefficient is 0 is left out, and an I
+// whose rows are all left out adds nothing. Every partial sum is rounded to
+// a double; the rows go in table order.
+template <const auto& I, const auto& c, int SHIFT, class XPowers, class Y>
+double sum_by_exponent(const XPowers& X, Y y) {
+    constexpr std::size_t N = std::size(c);
+    // Whether row i is the last of its I, and whether that I keeps a row.
+    static constexpr auto LAST = [] {
+        std::array<bool, N> last{};
+        for (std::size_t i = 0; i < N; ++i) last[i] = i + 1 == N || I[i + 1] != I[i];
+        return last;
+    }();
+    static constexpr auto KEPT = [] {
+        std::array<bool, N> kept{};
+        bool any = false;
+        for (std::size_t i = 0; i < N; ++i) {
+            any = any || c[i] != 0.0;
+            kept[i] = any;
+            if (i + 1 == N || I[i + 1] != I[i]) any = false;
+        }
+        return kept;
+    }();
+    double total = 0.0;
+    double inner = 0.0;
+#pragma GCC unroll 64
+    for (std::size_t i = 0; i < N; ++i) {
+        if (c[i] != 0.0) inner += c[i] * y(i);
+        if (LAST[i]) {
+            if (KEPT[i]) total += X[I[i] + SHIFT] * inner;
+            inner = 0.0;
+        }
+    }
+    return total;
+}
+
+// The exponents LOW … HIGH (LOW ≤ 0 ≤ HIGH) of one variable that the terms
+// of an equation and of its derivatives take.
+template <int LOW_, int HIGH_>
+struct Exponents {
+    static_assert(LOW_ <= 0 && HIGH_ >= 0);
+    static constexpr int LOW = LOW_, HIGH = HIGH_;
+    bool taken[HIGH - LOW + 1] = {};
+    constexpr void add(int k) { taken[k - LOW] = true; }
+    constexpr bool has(int k) const { return taken[k - LOW]; }
+};
+
+// The exponents of one table of exponents.
+template <const auto& E>
+inline constexpr auto exponents_of = [] {
+    Exponents<lowest(E), highest(E)> set;
+    for (const int k : E) set.add(k);
+    return set;
+}();
+
+// x^k for the exponents k of SET only (an Exponents), where an equation
+// takes a few powers of a wide range. Each power is a product of two lower
+// ones, so that no power waits on a long chain of products: x^k for k ≤ 8 as
+// x^h·x^(k−h) with h the largest power of two below k (x^2 = x·x,
+// x^3 = x^2·x, x^4 = x^2·x^2, …, x^8 = x^4·x^4), x^(8m) the same way from
+// x^8 (x^16 = x^8·x^8, x^24 = x^16·x^8, …), and any other x^(8m+r) as
+// x^(8m)·x^r. A negative power is the same power of 1/x (or of `reciprocal`
+// where the caller has it at hand), so that one division serves them all. A
+// power outside SET is not formed and must not be asked for.
+template <const auto& SET>
+class PowerSet {
+    static constexpr int LOW = std::remove_cvref_t<decltype(SET)>::LOW;
+    static constexpr int HIGH = std::remove_cvref_t<decltype(SET)>::HIGH;
+
+public:
+    explicit PowerSet(double x) : PowerSet(x, LOW < 0 ? 1.0 / x : 0.0) {}
+    PowerSet(double x, double reciprocal) {
+        powers<1>(x, up_, std::make_integer_sequence<int, HIGH + 1>{});
+        if constexpr (LOW < 0) powers<-1>(reciprocal, down_, std::make_integer_sequence<int, -LOW + 1>{});
+    }
+    double operator[](int k) const { return k >= 0 ? up_[k] : down_[-k]; }
+
+private:
+    static constexpr int STRIDE = 8;
+
+    // The largest power of two below k (k ≥ 2).
+    static constexpr int half_of(int k) {
+        int h = 1;
+        while (2 * h < k) h *= 2;
+        return h;
+    }
+
+    // y^K into at[K] for each K whose SIGN·K is in SET; products nothing takes are dropped.
+    template <int SIGN, int... K>
+    static void powers(double y, double* at, std::integer_sequence<int, K...>) {
+        constexpr int COUNT = sizeof...(K) - 1;
+        double low[STRIDE + 1];  // y^0 … y^8
+        low[0] = 1.0;
+        low[1] = y;
+#pragma GCC unroll 8
+        for (int k = 2; k <= STRIDE; ++k) low[k] = low[half_of(k)] * low[k - half_of(k)];
+        double strides[COUNT / STRIDE + 2];  // y^0, y^8, y^16, …
+        strides[0] = 1.0;
+        strides[1] = low[STRIDE];
+#pragma GCC unroll 8
+        for (int m = 2; m <= COUNT / STRIDE; ++m) strides[m] = strides[half_of(m)] * strides[m - half_of(m)];
+        ((SET.has(SIGN * K) ? void(at[K] = power<K>(low, strides)) : void()), ...);
+    }
+
+    template <int K>
+    static double power(const double* low, const double* strides) {
+        if constexpr (K <= STRIDE) {
+            return low[K];
+        } else if constexpr (K % STRIDE == 0) {
+            return strides[K / STRIDE];
+        } else {
+            return strides[K / STRIDE] * low[K % STRIDE];
         }
     }
 

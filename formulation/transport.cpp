@@ -4,6 +4,7 @@
 // density of the state from the specific volume of its region.
 #include "tfs_internal.h"
 
+#include <array>
 #include <cmath>
 
 namespace TFS {
@@ -51,11 +52,21 @@ constexpr double B2 = 2.39219;
 // Beyond this |X| the third term of λ2 is taken as 0 rather than exp(X).
 constexpr double X_CUTOFF = 1000;
 
+// x^1 … x^N step by step, each product the one POWI forms for its power.
+template <int N>
+std::array<double, N + 1> step_powers(double x) {
+    std::array<double, N + 1> at{};
+    at[0] = 1.0;
+    for (int k = 1; k <= N; ++k) at[k] = at[k - 1] * x;
+    return at;
+}
+
 }  // namespace
 
 double detail::viscosity(double t, double v) {
     const double T_bar = (t + detail::KELVIN) / MIU_T_STAR;
-    const double S0 = sum_terms<4>([&](std::size_t i) { return H[i] / POWI(T_bar, static_cast<int>(i)); });
+    const auto T_powers = step_powers<3>(T_bar);
+    const double S0 = sum_terms<4>([&](std::size_t i) { return H[i] / T_powers[i]; });
     const double mu0 = std::sqrt(T_bar) / S0;
 
     const double density = 1.0 / v;
@@ -66,7 +77,10 @@ double detail::viscosity(double t, double v) {
     const detail::PowerTable<0, 6> Y(y);
     const double S1 = sum_terms<6>([&](std::size_t i) {
         return sum_terms<7>(
-            [&](std::size_t j) { return HIJ[i][j] * X[static_cast<int>(i)] * Y[static_cast<int>(j)]; });
+            // A zero coefficient adds nothing: its term is left out.
+            [&](std::size_t j) {
+                return HIJ[i][j] == 0.0 ? -0.0 : HIJ[i][j] * X[static_cast<int>(i)] * Y[static_cast<int>(j)];
+            });
     });
     const double mu1 = std::exp(rho_bar * S1);
 
@@ -75,11 +89,13 @@ double detail::viscosity(double t, double v) {
 
 double detail::conductivity(double t, double v) {
     const double T_bar = (t + detail::KELVIN) / LMB_T_STAR;
-    const double a_sum = sum_terms<4>([&](std::size_t i) { return K[a0 + i] * POWI(T_bar, static_cast<int>(i)); });
+    const auto T_powers = step_powers<10>(T_bar);
+    const double a_sum = sum_terms<4>([&](std::size_t i) { return K[a0 + i] * T_powers[i]; });
     const double lambda0 = std::sqrt(T_bar) * a_sum;
 
     const double rho_bar = (1.0 / v) / LMB_RHO_STAR;
-    const double lambda1 = K[b2] * std::exp(B1 * POWI(rho_bar + B2, 2)) + (K[b1] * rho_bar + K[b0]);
+    const double shifted = rho_bar + B2;
+    const double lambda1 = K[b2] * std::exp(B1 * (shifted * shifted)) + (K[b1] * rho_bar + K[b0]);
 
     const double dT = std::fabs(T_bar - 1.0) + K[C4];
     const double dT_06 = POWR(dT, 0.6);
@@ -88,11 +104,13 @@ double detail::conductivity(double t, double v) {
     const double S = T_bar >= 1.0 ? 1.0 / dT : K[C6] / dT_06;
     // T̄^1.5 as T̄·√T̄, ρ̄^2.8 and ρ̄^(1+Q) as ρ̄ times ρ̄^1.8 and ρ̄^Q: products
     // and a square root in place of powers through exp and log.
-    const double X = K[C2] * (T_bar * std::sqrt(T_bar)) + K[C3] / POWI(rho_bar, 5);
+    const double X = K[C2] * (T_bar * std::sqrt(T_bar)) + K[C3] / step_powers<5>(rho_bar)[5];
 
-    const double rho_18 = POWR(rho_bar, 1.8);
-    const double rho_Q = POWR(rho_bar, Q);
-    const double E1 = (K[d1] / POWI(T_bar, 10) + K[d2]) * rho_18 * std::exp(K[C1] * (1.0 - rho_bar * rho_18));
+    // ρ̄^1.8 and ρ̄^Q as POWR forms them, from one logarithm of ρ̄.
+    const double log_rho = std::log(rho_bar);
+    const double rho_18 = std::exp(1.8 * log_rho);
+    const double rho_Q = std::exp(Q * log_rho);
+    const double E1 = (K[d1] / T_powers[10] + K[d2]) * rho_18 * std::exp(K[C1] * (1.0 - rho_bar * rho_18));
     const double E2 = K[d3] * S * rho_Q * std::exp((Q / (1.0 + Q)) * (1.0 - rho_bar * rho_Q));
     // At steam densities X is of the order −1e14; the term is then taken as 0.
     const double E3 = std::fabs(X) >= X_CUTOFF ? 0.0 : K[d4] * std::exp(X);
