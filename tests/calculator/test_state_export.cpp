@@ -122,7 +122,7 @@ TEST(StateExport, CopiesAndExportsEveryValueInFull) {
             EXPECT_TRUE(expected.isEmpty()) << expected.size() << " values of row " << i << " are missing";
         }
         EXPECT_EQ(lines[1].split('\t')[x], "") << "compressed water has no dryness";
-        EXPECT_EQ(lines[2].split('\t')[x], "0,6142248896426701");
+        EXPECT_EQ(lines[2].split('\t')[x], "0,6142248896426703");
     }
 }
 
