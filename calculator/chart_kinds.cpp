@@ -67,7 +67,7 @@ const QList<ChartKindRow>& ChartKinds() {
     // pressures the formulation serves from 1 kPa.
     static const QList<ChartKindRow> rows = {
         {ChartKind::TemperatureEntropy, "&T–s (temperature–entropy)", "ts", "Temperature–entropy diagram of water",
-         {Entropy, false, 0, 10}, {Temperature, false, 0, 800}, {Isobar, Isenthalp, Dryness}, std::nullopt},
+         {Entropy, false, 0, 10}, {Temperature, false, 0, 800}, {Isobar, Isenthalp, Dryness}, InputMode::ByTS},
         {ChartKind::EnthalpyEntropy, "&h–s (enthalpy–entropy, Mollier)", "hs", "Enthalpy–entropy (Mollier) diagram of water",
          {Entropy, false, 0, 10}, {Enthalpy, false, 0, 4200}, {Isobar, Isotherm, Dryness}, InputMode::ByHS},
         {ChartKind::PressureEnthalpy, "&p–h (pressure–enthalpy, log p)", "ph", "Pressure–enthalpy diagram of water",
@@ -75,7 +75,7 @@ const QList<ChartKindRow>& ChartKinds() {
         {ChartKind::PressureTemperature, "p–&T (pressure–temperature)", "pt", "Pressure–temperature diagram of water",
          {Temperature, false, 0, 800}, {Pressure, true, 0.001, 100}, {Isochore}, InputMode::ByPT},
         {ChartKind::PressureVolume, "p–&v (pressure–volume, log–log)", "pv", "Pressure–volume diagram of water",
-         {Volume, true, 0.0005, 1000}, {Pressure, true, 0.001, 100}, {Isotherm, Isentrope, Dryness}, std::nullopt},
+         {Volume, true, 0.0005, 1000}, {Pressure, true, 0.001, 100}, {Isotherm, Isentrope, Dryness}, InputMode::ByPV},
     };
     return rows;
 }

@@ -64,9 +64,8 @@ struct ChartKindRow {
     const char* title;     // of a printed chart
     ChartAxis x, y;
     QList<IsolineFamily> defaultFamilies;
-    // The mode a click computes the point in, its inputs in the order of the
-    // mode; none where the calculator has no mode of the axes' pair yet.
-    std::optional<InputMode> clickMode;
+    // The mode of the axes' pair, in which a click computes the point.
+    InputMode clickMode;
 
     ChartRange defaultRange() const { return {x.min, x.max, y.min, y.max}; }
     // On p–T every wet state lies on the saturation curve: an isoline's wet

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int MessageTime = 6000;  // ms
 
 QPushButton* NewButton(const QString& text, const QString& name, QLayout* row) {
     auto* button = new QPushButton(text);
@@ -101,8 +100,4 @@ void ChartPage::printByDialog() {
     if (dialog.exec() != QDialog::Accepted) return;
     if (!PrintChart(printer, view->shownScene(), view->isolineIds()))
         ShowMessage(this, QStringLiteral("The chart was not printed: the printer could not be opened"));
-}
-
-void ChartPage::tell(const QString& text) {
-    status->showMessage(text, MessageTime);
 }

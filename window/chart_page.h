@@ -30,8 +30,6 @@ public:
     void setIsolines(const std::vector<IsolineId>& ids);  // and keeps them in the settings
     void exportByDialog();
     void printByDialog();
-    // A message in the status bar for a while.
-    void tell(const QString& text);
 
 private:
     ChartView* const view;

@@ -35,14 +35,8 @@ void TForm1::setChartKind(ChartKind kind) {
 
 void TForm1::calculateChartPoint(double x, double y) {
     const ChartKindRow& kind = KindRow(chart->kind());
-    if (!kind.clickMode) {
-        chart->tell(QStringLiteral("No mode takes (%1, %2) yet: a click on this chart calculates nothing.")
-                        .arg(QString::fromLatin1(RowOf(QuantityOf(kind.y.quantity)).inputSymbol),
-                             QString::fromLatin1(RowOf(QuantityOf(kind.x.quantity)).inputSymbol)));
-        return;
-    }
-    setRG_1ItemIndex(int(*kind.clickMode));
-    for (const Quantity input : InputsOf(*kind.clickMode, SaturationInput::ByPs)) {
+    setRG_1ItemIndex(int(kind.clickMode));
+    for (const Quantity input : InputsOf(kind.clickMode, SaturationInput::ByPs)) {
         const double value = input == QuantityOf(kind.x.quantity) ? x : y;
         // Six digits: finer than a pixel of any view.
         InputEdit(*ui, false, input)

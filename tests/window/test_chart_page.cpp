@@ -47,21 +47,25 @@ protected:
     double result(Quantity quantity) const { return ResultEdit(ui, quantity, Phase::State)->text().toDouble(); }
 };
 
-// Each kind with a mode of its axes' pair: the state under the click, to
-// the resolution of a pixel (a few tenths of a kelvin to a kelvin or two).
+// Each kind in the mode of its axes' pair: the state under the click, to
+// the resolution of a pixel (a few tenths of a kelvin to a kelvin or two; on
+// p–v's logarithmic volume a pixel is some 2 % of v, about 10 K of steam).
 TEST_F(ChartPageTest, AClickGivesTheStateAtItsPoint) {
     const TFS::State known = TFS::STATE_PT(1, 250);
-    for (const ChartKind kind : {ChartKind::EnthalpyEntropy, ChartKind::PressureEnthalpy, ChartKind::PressureTemperature}) {
+    for (const auto& [kind, kelvins] : {std::pair{ChartKind::TemperatureEntropy, 2.5}, {ChartKind::EnthalpyEntropy, 2.5},
+                                        {ChartKind::PressureEnthalpy, 2.5}, {ChartKind::PressureTemperature, 2.5},
+                                        {ChartKind::PressureVolume, 12.0}}) {
         form.setChartKind(kind);
         const ChartPoint point{known.p, known.t, known.h, known.s, known.v};
         QTest::mouseClick(&view, Qt::LeftButton, {}, pixelOf(point));
         SCOPED_TRACE(KindRow(kind).key);
         EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
-        EXPECT_EQ(form.RG_1ItemIndex(), int(*KindRow(kind).clickMode));
-        EXPECT_NEAR(result(Quantity::Temperature), 250, 2.5);
+        EXPECT_EQ(form.RG_1ItemIndex(), int(KindRow(kind).clickMode));
+        EXPECT_NEAR(result(Quantity::Temperature), 250, kelvins);
         EXPECT_NEAR(result(Quantity::Pressure), 1, 0.03);
     }
     // Enter on the keyboard's cross, which starts in the middle of the plot.
+    form.setChartKind(ChartKind::PressureTemperature);
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_Return);
     const auto [t, p] = view.frame().values(view.frame().plot().center().toPoint());
@@ -69,10 +73,8 @@ TEST_F(ChartPageTest, AClickGivesTheStateAtItsPoint) {
     EXPECT_NEAR(result(Quantity::Pressure) / p, 1, 0.02);
 }
 
-// Beyond the formulation the run refuses as for a typed pair and keeps the
-// pair; where no mode takes the axes' pair the status bar says so and
-// nothing is calculated.
-TEST_F(ChartPageTest, AClickOutsideTheDomainOrWithoutAModeIsRefused) {
+// Beyond the formulation the run refuses as for a typed pair and keeps the pair.
+TEST_F(ChartPageTest, AClickOutsideTheDomainIsRefused) {
     form.setChartKind(ChartKind::PressureEnthalpy);
     QTest::mouseClick(&view, Qt::LeftButton, {}, view.frame().pixel(4150, 90).toPoint());
     ASSERT_EQ(messages.size(), 1);
@@ -84,15 +86,6 @@ TEST_F(ChartPageTest, AClickOutsideTheDomainOrWithoutAModeIsRefused) {
     const auto* refusal = std::get_if<Refusal>(&outcome);
     ASSERT_TRUE(refusal);
     EXPECT_EQ(messages.front(), refusal->message);
-
-    const qsizetype rows = form.states().rows().size();
-    for (const ChartKind kind : {ChartKind::TemperatureEntropy, ChartKind::PressureVolume}) {
-        form.setChartKind(kind);
-        QTest::mouseClick(&view, Qt::LeftButton, {}, view.frame().plot().center().toPoint());
-        EXPECT_TRUE(page.statusBar()->currentMessage().startsWith("No mode takes")) << KindRow(kind).key;
-    }
-    EXPECT_EQ(form.states().rows().size(), rows);
-    EXPECT_EQ(messages.size(), 1);
 }
 
 // The wheel zooms about the cursor (the value under it stays), a drag pans
@@ -101,6 +94,7 @@ TEST_F(ChartPageTest, AClickOutsideTheDomainOrWithoutAModeIsRefused) {
 TEST_F(ChartPageTest, WheelDragAndResetMoveTheViewAndTheIsolinesFollow) {
     form.setChartKind(ChartKind::EnthalpyEntropy);
     const QPoint at = view.frame().plot().center().toPoint() + QPoint(60, -40);
+    QTest::mouseMove(&view, at + QPoint(1, 1));  // a move, wherever an earlier test left the pointer
     QTest::mouseMove(&view, at);
     const QList<QLabel*> texts = page.statusBar()->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](QLabel* text) { return text->text().startsWith("s = "); }))
