@@ -226,6 +226,24 @@ void PaintStates(QPainter& painter, const ChartScene& scene, const ChartFrame& f
     }
     painter.setPen(QPen(look.colours.text, 1.5 * look.lineWidth));
     painter.drawPath(line);
+    // The equipment's streams: squares numbered by their rows in its results,
+    // joined by their processes.
+    painter.setPen(QPen(look.colours.state, 1.5 * look.lineWidth, Qt::DashLine));
+    for (const auto& [from, to] : states.processes) {
+        if (from < 0 || to < 0 || from >= states.streams.size() || to >= states.streams.size()) continue;
+        const QPointF a = frame.pixel(states.streams[from]), b = frame.pixel(states.streams[to]);
+        if (drawable(a) && drawable(b)) painter.drawLine(a, b);
+    }
+    for (qsizetype i = 0; i < states.streams.size(); ++i) {
+        const QPointF at = frame.pixel(states.streams[i]);
+        if (!drawable(at)) continue;
+        const QRectF square(at.x() - dot * 0.7, at.y() - dot * 0.7, 1.4 * dot, 1.4 * dot);
+        painter.setPen(QPen(look.colours.state, look.lineWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(square);
+        marks.append(square);
+        numbers.append({at, dot + look.lineWidth, u'S' + QString::number(i + 1)});
+    }
     QList<QPointF> chosen;
     for (const qsizetype index : states.selected)
         if (index >= 0 && index < states.points.size() && drawable(frame.pixel(states.points[index])))

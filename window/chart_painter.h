@@ -28,6 +28,10 @@ ChartColours ChartColoursFor(bool dark);
 // the points of the page Lines' table as one line.
 struct ChartStates {
     QList<ChartPoint> line;
+    // The streams of the last equipment calculation and the processes that
+    // join them, by their indexes.
+    QList<ChartPoint> streams;
+    QList<std::pair<int, int>> processes;
     QList<qint64> numbers;
     QList<ChartPoint> points;
     QList<qsizetype> selected;

@@ -2,6 +2,7 @@
 // chooses, the window's units, the table's states, and a click that
 // calculates its point in the mode of the axes' pair.
 #include "chart_page.h"
+#include "equipment_page.h"
 #include "lines_page.h"
 #include "u_H2O_ORV.h"
 #include "ui_u_H2O_ORV.h"
@@ -64,6 +65,13 @@ void TForm1::showChartStates(const QList<qsizetype>& selected) {
         if (selected.contains(i)) states.selected.append(states.points.size());
         states.numbers.append(row.number);
         states.points.append(point);
+    }
+    if (equipment != nullptr && equipment->report()) {
+        for (const NamedStream& named : equipment->report()->streams) {
+            const Stream& s = named.stream;
+            states.streams.append({s.p, s.t, s.h, s.s, s.v});
+        }
+        states.processes = equipment->processLines();
     }
     for (const LineRow& row : lines->table().rows) {
         const auto value = [&row](Quantity quantity) { return CellValue(row, {quantity, Phase::State}); };

@@ -199,7 +199,7 @@ void EquipmentPage::calculate() {
                 refuse(cycle->fieldOf(refusal.input), refusal.message);
                 return;
             }
-            processDiagram->showStreams(shownReport->streams, CycleLines(shownReport->streams));
+            shownLines = CycleLines(shownReport->streams);
         } else {
             OperationForm* form = operationForms[index];
             try {
@@ -211,14 +211,15 @@ void EquipmentPage::calculate() {
                 refuse(form->fieldOf(refusal.input), refusal.message);
                 return;
             }
-            processDiagram->showStreams(shownReport->streams,
-                                        ProcessLinesOf(form->row().operation, shownReport->streams.size()));
+            shownLines = ProcessLinesOf(form->row().operation, shownReport->streams.size());
         }
     } catch (const FormRefusal& refusal) {
         refuse(refusal.field, refusal.message);
         return;
     }
+    processDiagram->showStreams(shownReport->streams, shownLines);
     showReport();
+    emit processShown();
 }
 
 void EquipmentPage::showReport() {

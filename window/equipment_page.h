@@ -46,6 +46,9 @@ public:
     void addSelectedStreams();
 
     const std::optional<EquipmentReport>& report() const { return shownReport; }
+    // The streams of the last calculation and the processes joining them, as
+    // its diagram draws them.
+    const QList<std::pair<int, int>>& processLines() const { return shownLines; }
     QString reportText() const;
     void copyReport();
     bool exportCsv(const QString& path, QString* error) const;
@@ -65,6 +68,7 @@ public:
 
 signals:
     void streamToTable(const Stream& stream);
+    void processShown();
 
 private:
     bool cycleShown() const;
@@ -91,5 +95,6 @@ private:
     Units units;
     std::function<QList<StateRow>()> selectedStates;
     std::optional<EquipmentReport> shownReport;
+    QList<std::pair<int, int>> shownLines;
     bool loading = false;
 };

@@ -22,6 +22,7 @@ void TForm1::buildEquipmentPage() {
         return rows;
     });
     connect(equipment, &EquipmentPage::streamToTable, this, &TForm1::addStreamToStates);
+    connect(equipment, &EquipmentPage::processShown, this, [this] { showChartStates(selectedStates()); });
     addRightPage(equipment, QStringLiteral("Equipment"));
 }
 

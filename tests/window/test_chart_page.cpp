@@ -8,6 +8,7 @@
 #include "chart_print.h"
 #include "chart_settings.h"
 #include "edit_binding.h"
+#include "equipment_page.h"
 #include "form_fixture.h"
 #include "isolines_dialog.h"
 #include "lines_page.h"
@@ -153,6 +154,23 @@ TEST_F(ChartPageTest, TheLinesTableIsDrawnAsALine) {
     ASSERT_EQ(line.size(), 7) << "100 to 500 °C, and boiling at 263.9 °C";
     for (const ChartPoint& point : line) EXPECT_EQ(point.p, 5);
     EXPECT_EQ(line.back().t, 500);
+}
+
+// The streams of an equipment calculation stand on the chart, joined by their
+// processes: a turbine's inlet to its outlets.
+TEST_F(ChartPageTest, TheEquipmentsStreamsAreDrawnWithTheirProcesses) {
+    EquipmentPage& equipment = *form.equipmentPage();
+    equipment.showOperation(0);
+    equipment.calculate();
+    ASSERT_TRUE(equipment.report());
+    const ChartStates& shown = view.shownScene().states;
+    ASSERT_EQ(shown.streams.size(), equipment.report()->streams.size());
+    for (qsizetype i = 0; i < shown.streams.size(); ++i) {
+        EXPECT_EQ(shown.streams[i].h, equipment.report()->streams[i].stream.h);
+        EXPECT_EQ(shown.streams[i].s, equipment.report()->streams[i].stream.s);
+    }
+    EXPECT_FALSE(shown.processes.isEmpty());
+    EXPECT_EQ(shown.processes, equipment.processLines());
 }
 
 // The choice is kept per kind; a bad value is refused with its message and
