@@ -46,7 +46,7 @@ void TForm1::showOutputs(const Outputs& outputs) {
     }
     if (outputs.diagram) {
         ui->Lb_Phase->setText(outputs.phaseName);
-        pagesPhase->setText(outputs.phaseName);
+        showPagesPhase(outputs.phaseName);
         ui->Chart_TS->showState(*outputs.diagram);
     }
 }

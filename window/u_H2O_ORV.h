@@ -184,6 +184,10 @@ private:
     // Beside the right column's tabs: the phase of the last run, for the pages
     // other than the diagram, whose own title shows it.
     QLabel* pagesPhase = nullptr;
+    // The phase beside the tabs takes the room the tabs leave, cut short with
+    // "…" where it is longer (whole in its tooltip), so the tabs never scroll.
+    void showPagesPhase(const QString& phase);
+    void fitPagesPhase();
     void showAbout();
 
     InputMode inputMode() const { return InputMode(RG_1ItemIndex()); }

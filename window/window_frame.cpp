@@ -10,6 +10,8 @@
 #include "on_screen.h"
 #include "stretch_layout.h"
 
+#include <QTabBar>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -78,6 +80,7 @@ void TForm1::buildFrame() {
     const auto showPagesPhase = [this] { pagesPhase->setVisible(ui->PC_Right->currentWidget() != ui->TabDiagram); };
     connect(ui->PC_Right, &QTabWidget::currentChanged, this, showPagesPhase);
     showPagesPhase();
+    ui->PC_Right->installEventFilter(this);
     auto* statePage = new QVBoxLayout(ui->TabDiagram);
     statePage->setContentsMargins(0, 0, 0, 0);
     statePage->addWidget(ui->Pan_State);
@@ -125,8 +128,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (watched == content) contentStretch->apply(content->size());
         if (watched == ui->Pan_State) stateStretch->apply(ui->Pan_State->size());
         if (watched == scroll->viewport()) ui->Pan_Bot->move(scroll->viewport()->width() - ui->Pan_Bot->width(), 0);
+        if (watched == ui->PC_Right) fitPagesPhase();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::showPagesPhase(const QString& phase) {
+    pagesPhase->setToolTip(phase);
+    fitPagesPhase();
+}
+
+void TForm1::fitPagesPhase() {
+    const QMargins margins = pagesPhase->contentsMargins();
+    const int room = ui->PC_Right->width() - ui->PC_Right->tabBar()->sizeHint().width() - margins.left() -
+                     margins.right() - pagesPhase->fontMetrics().averageCharWidth();
+    const QString phase = pagesPhase->toolTip();
+    const QString shown = pagesPhase->fontMetrics().elidedText(phase, Qt::ElideRight, std::max(room, 0));
+    if (shown == pagesPhase->text()) return;
+    pagesPhase->setText(shown);
+    // The tab widget lays out its corner by the label's new size.
+    ui->PC_Right->setCornerWidget(pagesPhase, Qt::TopRightCorner);
+    pagesPhase->setVisible(ui->PC_Right->currentWidget() != ui->TabDiagram);
 }
 
 // The last place and size, else the designed place and size.
