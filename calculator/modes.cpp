@@ -8,9 +8,6 @@
 #include "hs_limits.h"
 #include "number_format.h"
 
-#include <algorithm>
-#include <cmath>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -222,19 +219,6 @@ StateValues Wet(const TFS::State& state, Transport transport) {
     return WithDryness(state.p, state, transport);
 }
 
-// The library meets a pair to 1e-11 of it (of 1 near 0); a state that misses
-// it by far more answers another question, and is not shown as the typed one.
-constexpr double PairTolerance = 1e-9;
-const char* const PairMissed = "THE STATE FOUND DOES NOT HAVE THE GIVEN PAIR";
-
-StateValues Meeting(const TFS::State& state, std::initializer_list<std::pair<double, double>> typedAndFound,
-                    Transport transport) {
-    for (const auto& [typed, found] : typedAndFound)
-        if (!(std::abs(found - typed) <= PairTolerance * std::max(std::abs(typed), 1.0)))
-            throw TFS::FatalStop(PairMissed);
-    return Wet(state, transport);
-}
-
 // The temperature of the (t, h), (t, s) and (t, v) modes spans the (p, t)
 // mode's; above 50 MPa the hottest states end at 800 °C, which the library's
 // stop names.
@@ -306,28 +290,23 @@ const QList<ModeRow> Rows = {
      }},
     {M::ByTH, S::ByPs, "- F( t, h )", "t,h", {Q::Temperature, Q::Enthalpy}, Place::OtherStateModes, CheckTemperature,
      [](const InputValues& v, Transport c, const ModeOptions& o) -> ModeValues {
-         const TFS::State s = TFS::STATE_TH(v[0], v[1], LibraryBranch(o));
-         return {Meeting(s, {{v[0], s.t}, {v[1], s.h}}, c)};
+         return {Wet(TFS::STATE_TH(v[0], v[1], LibraryBranch(o)), c)};
      }, {B::Lower, B::Higher, B::Wet}, "pressure"},
     {M::ByTS, S::ByPs, "- F( t, s )", "t,s", {Q::Temperature, Q::Entropy}, Place::OtherStateModes, CheckTemperature,
      [](const InputValues& v, Transport c, const ModeOptions& o) -> ModeValues {
-         const TFS::State s = TFS::STATE_TS(v[0], v[1], LibraryBranch(o));
-         return {Meeting(s, {{v[0], s.t}, {v[1], s.s}}, c)};
+         return {Wet(TFS::STATE_TS(v[0], v[1], LibraryBranch(o)), c)};
      }, {B::Lower, B::Higher, B::Wet}, "pressure"},
     {M::ByPV, S::ByPs, "- F( p, v )", "p,v", {Q::Pressure, Q::SpecificVolume}, Place::OtherStateModes, CheckPV,
      [](const InputValues& v, Transport c, const ModeOptions& o) -> ModeValues {
-         const TFS::State s = TFS::STATE_PV(v[0], v[1], LibraryBranch(o));
-         return {Meeting(s, {{v[0], s.p}, {v[1], s.v}}, c)};
+         return {Wet(TFS::STATE_PV(v[0], v[1], LibraryBranch(o)), c)};
      }, {B::Higher, B::Lower, B::Wet}, "temperature"},
     {M::ByTV, S::ByPs, "- F( t, v )", "t,v", {Q::Temperature, Q::SpecificVolume}, Place::OtherStateModes, CheckTV,
      [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues {
-         const TFS::State s = TFS::STATE_TV(v[0], v[1]);
-         return {Meeting(s, {{v[0], s.t}, {v[1], s.v}}, c)};
+         return {Wet(TFS::STATE_TV(v[0], v[1]), c)};
      }},
     {M::ByUV, S::ByPs, "- F( u, v )", "u,v", {Q::InternalEnergy, Q::SpecificVolume}, Place::OtherStateModes, CheckUV,
      [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues {
-         const TFS::State s = TFS::STATE_UV(v[0], v[1]);
-         return {Meeting(s, {{v[0], s.u}, {v[1], s.v}}, c)};
+         return {Wet(TFS::STATE_UV(v[0], v[1]), c)};
      }},
     {M::Saturation, S::ByPs, "- F( ps )", "ps", {Q::Pressure}, Place::SaturatedWater, CheckPs,
      [](const InputValues& v, Transport c, const ModeOptions&) -> ModeValues { return {SaturationByPs(v[0], c)}; }},

@@ -29,8 +29,6 @@ const Explanation Explanations[] = {
      u"The state lies outside the range of the IAPWS 2008 viscosity (up to 900 C)."_s},
     {u"ЗАДАННЫЕ P И T ВНЕ ОБЛАСТИ ПРИМЕНИМОСТИ ТЕПЛОПРОВОДНОСТИ"_s,
      u"The state lies outside the range of the IAPWS 2011 thermal conductivity (0 to 900 C, above 800 C up to 50 MPa)."_s},
-    {u"THE STATE FOUND DOES NOT HAVE THE GIVEN PAIR"_s,
-     u"The formulation gave a state without the typed values; it is not shown."_s},
     {u"УТОЧНИТЕ ФУНКЦИЮ"_s, u"The state lies outside the region of the equation that was asked for it."_s},
 };
 // clang-format on

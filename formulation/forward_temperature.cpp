@@ -23,6 +23,12 @@ constexpr double CHORD_SPAN = 1;  // K
 // A region 3 volume is taken by Newton steps from the previous trial's root
 // when the temperature moved by no more than this; else the root search.
 constexpr double NEAR_STEP = 0.1;  // K
+// Within this of the B23 line region 2's equation overlaps region 3's (some
+// 19 mK at most): a region 3 answer there may share the property with a
+// region 2 state, closed in a few Newton steps from the line.
+constexpr double OVERLAP_B23 = 0.05;  // K
+constexpr int MAX_POLISH_B23 = 8;
+constexpr double SETTLED_B23 = 1e-15;  // of T
 
 const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
@@ -136,6 +142,27 @@ double nearby_match(double p, double target, double ts, double best_t, double to
 }
 
 }  // namespace
+
+// Newton steps on region 2's equation from the line up, onto the line where
+// they close within its rounding.
+double region2_in_overlap(double p, double target, double t, const MatchedProperty& m) {
+    const double tolerance = TOLERANCE * std::fmax(std::fabs(target), m.scale);
+    if (!(p >= P_CORNER_MPA && in_region3(region_pt(p, t).region))) return t;
+    const double t23 = TB23(p) - KELVIN;
+    if (!(t23 - t <= OVERLAP_B23)) return t;
+    double t2 = t23;
+    for (int step = 0; step < MAX_POLISH_B23; ++step) {
+        const SinglePhase y = steam(p, t2, m.gibbs_with_cp);
+        const double residual = target - y.*m.member;
+        const double dt = m.per_kelvin ? residual * (t2 + KELVIN) / y.cp : residual / y.cp;
+        if (!std::isfinite(dt)) return t;
+        t2 += dt;
+        if (std::fabs(dt) <= SETTLED_B23 * (t2 + KELVIN)) break;
+    }
+    const std::optional<double> on = region_pt(p, t2).region == Region::STEAM ? t2 : onto_b23(p, t2);
+    if (!on || !(std::fabs(target - steam(p, *on, m.gibbs_alone).*m.member) <= tolerance)) return t;
+    return *on;
+}
 
 const MatchedProperty MATCHED_ENTHALPY{enthalpy_and_cp,
                                        enthalpy_alone,

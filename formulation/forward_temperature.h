@@ -45,4 +45,9 @@ struct TemperatureRange {
 double forward_temperature(double p, double x, double ts, double t0, const TemperatureRange& range,
                            const MatchedProperty& m);
 
+// Region 2 holds the B23 line, and its equation overlaps region 3's there by
+// some millikelvin: the region 2 state at p that has the property x of a
+// region 3 temperature t found within the overlap, where there is one; else t.
+double region2_in_overlap(double p, double x, double t, const MatchedProperty& m);
+
 }  // namespace TFS::detail

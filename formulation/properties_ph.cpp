@@ -149,14 +149,16 @@ double estimate(double p, double h, const detail::RegionPH& r) {
     }
 }
 
-// The temperature of a single-phase (p, h) state exact to the forward equations.
+// The temperature of a single-phase (p, h) state exact to the forward
+// equations; at B23 region 2's.
 double exact_temperature(double p, double h, const detail::RegionPH& r) {
     // A state far from saturation lies on its code's side (h1 not known).
     const bool far = p < PKR && std::isnan(r.h1);
     const double h1 = p > PKR ? NAN
                       : far   ? (r.code == detail::CodePH::WATER ? INFINITY : -INFINITY)
                               : saturated_at(p, &r).water;
-    return exact_from(p, h, estimate(p, h, r), detail::saturation_temperature(p), h1, true);
+    const double t = exact_from(p, h, estimate(p, h, r), detail::saturation_temperature(p), h1, true);
+    return detail::region2_in_overlap(p, h, t, detail::MATCHED_ENTHALPY);
 }
 
 // T_PH of a state whose (p, h) region is known.
@@ -165,7 +167,7 @@ double t_ph(double p, double h, const detail::RegionPH& r) {
     switch (r.code) {
         case CodePH::WET:
         case CodePH::SATURATION_LINE: return detail::saturation_temperature(p);
-        case CodePH::NEAR_CRITICAL: return t_ph3(p, h, &r);
+        case CodePH::NEAR_CRITICAL: return detail::region2_in_overlap(p, h, t_ph3(p, h, &r), detail::MATCHED_ENTHALPY);
         default: break;
     }
     const double t = r.code == CodePH::WATER      ? T_PH1(p, h)

@@ -28,9 +28,10 @@ constexpr double NEAR_LINE = 1e-3;  // K
 const double NOT_A_NUMBER = std::numeric_limits<double>::quiet_NaN();
 
 // The temperature met on the forward entropy, to 1e-12 of it (of 1 kJ/(kg·K)
-// for the cold water whose entropy nears 0).
+// for the cold water whose entropy nears 0); at B23 region 2's.
 double solve(double p, double s, double ts, double t0, const detail::TemperatureRange& range) {
-    return detail::forward_temperature(p, s, ts, t0, range, detail::MATCHED_ENTROPY);
+    const double t = detail::forward_temperature(p, s, ts, t0, range, detail::MATCHED_ENTROPY);
+    return detail::region2_in_overlap(p, s, t, detail::MATCHED_ENTROPY);
 }
 
 // The backward equation of the state's subregion: on the liquid side

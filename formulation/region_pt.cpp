@@ -29,6 +29,18 @@ double TB23(double p) {
     return B23_N[3] + std::sqrt((p - B23_N[4]) / B23_N[2]);
 }
 
+std::optional<double> onto_b23(double p, double t) {
+    constexpr double NEAR_B23 = 1e-6;  // K
+    constexpr int MAX_DOUBLES = 64;
+    if (!(p >= P_CORNER_MPA && p <= P_MAX_MPA)) return std::nullopt;
+    const double t23 = TB23(p) - KELVIN;
+    if (!(std::fabs(t - t23) <= NEAR_B23)) return std::nullopt;
+    double on = std::fmax(t, t23);
+    for (int k = 0; k < MAX_DOUBLES; ++k, on = std::nextafter(on, INFINITY))
+        if (region_pt(p, on).region == Region::STEAM) return on;
+    return std::nullopt;
+}
+
 namespace {
 
 // The saturation temperature is asked for only where the state is not in region 5.

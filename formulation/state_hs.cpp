@@ -237,7 +237,8 @@ std::optional<Found> along_edge(Equation e, double h, double s, const Found& f, 
     return closed;
 }
 
-// The state closed along the edges near a state found outside its region or the domain.
+// The state closed along the edges near a state found outside its region or
+// the domain; a state of steam just across B23, on the line.
 std::optional<Found> onto_edge(double h, double s, const Found& f) {
     std::optional<Found> closed;
     const auto near_t = [&](double edge) { return std::fabs(f.t - edge) <= NEAR_EDGE_T; };
@@ -249,6 +250,11 @@ std::optional<Found> onto_edge(double h, double s, const Found& f) {
         if (!closed && near_t(t)) closed = along_edge(f.equation, h, s, f, {t, NOT_A_NUMBER});
     for (const double p : EDGE_PRESSURES)
         if (!closed && near_p(p)) closed = along_edge(f.equation, h, s, f, {NOT_A_NUMBER, p});
+    if (!closed && f.equation == Equation::Steam)
+        if (const std::optional<double> t = detail::onto_b23(f.p, f.t)) {
+            const detail::Slopes y = evaluate_at(f.equation, f.p, *t);
+            if (meets(y, h, s)) closed = Found{f.equation, f.p, *t, y.v};
+        }
     return closed;
 }
 

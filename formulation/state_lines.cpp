@@ -307,6 +307,14 @@ std::vector<Piece> isobar(double p) {
     return pieces;
 }
 
+// The sides of the saturation line the pieces lie on.
+bool steam_side(Region r) {
+    return r == Region::STEAM || r == Region::NEAR_CRITICAL_STEAM;
+}
+bool water_side(Region r) {
+    return r == Region::WATER || r == Region::NEAR_CRITICAL_WATER;
+}
+
 double quantity_of(const SaturatedPhase& y, Quantity q) {
     switch (q) {
         case Quantity::Enthalpy: return y.h;
@@ -374,9 +382,9 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
     std::vector<std::pair<Piece, Trial>> found;
     std::vector<std::pair<Piece, std::pair<Trial, Trial>>> ends;
     for (const Piece& piece : of.isotherm ? isotherm(fixed) : isobar(fixed)) {
-        const bool steam_side = piece.region == Region::STEAM || piece.region == Region::NEAR_CRITICAL_STEAM;
-        const bool water_side = piece.region == Region::WATER || piece.region == Region::NEAR_CRITICAL_WATER;
-        if ((steam_side && target < vapour - margin) || (water_side && target > vapour + margin)) continue;
+        if ((steam_side(piece.region) && target < vapour - margin) ||
+            (water_side(piece.region) && target > vapour + margin))
+            continue;
         if (piece.low < piece.high) line.roots(piece, found, ends);
     }
 
@@ -393,11 +401,18 @@ State detail::state_on_line(const LineOf& of, double fixed, double target, Branc
         // Where two regions' equations meet, their quantities step by a little,
         // and a target inside the step is met by no state: the state on the
         // boundary of the region that holds it (steam B23 and 800 °C, water 350 °C).
+        // Water and steam meeting at the saturation pressure or temperature
+        // are no such step: their gap is wet steam, given above, and below the
+        // triple point (0 to 0.01 °C) nothing, no state has the pair.
         for (std::size_t i = 1; i < ends.size(); ++i) {
             const auto& [left, l] = ends[i - 1];
             const auto& [right, r] = ends[i];
             const Trial &u = l.second, &w = r.first;
-            if (!(u.x == w.x && std::fmin(u.value, w.value) <= target && target <= std::fmax(u.value, w.value))) continue;
+            const bool phase_change = (water_side(left.region) && steam_side(right.region)) ||
+                                      (steam_side(left.region) && water_side(right.region));
+            if (phase_change ||
+                !(u.x == w.x && std::fmin(u.value, w.value) <= target && target <= std::fmax(u.value, w.value)))
+                continue;
             const bool left_holds = detail::holds_boundary(left.region) < detail::holds_boundary(right.region);
             return state_of(line, of, target, left_holds ? left : right, left_holds ? u : w);
         }

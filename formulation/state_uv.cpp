@@ -172,7 +172,7 @@ bool single_phase_root(const Found& f) {
 
 // A search for the (u, v) of a state on an edge of the domain or on the
 // boundary a region holds (0, 350, 800 and 2000 °C; 100 MPa, and 50 MPa
-// above 800 °C) ends within its rounding of the edge, just across it as often
+// above 800 °C; the B23 line) ends within its rounding of the edge, just across it as often
 // as not: such a state is closed again along the edge, at the temperature by
 // Newton steps in p on v, at the pressure in T on v.
 constexpr double EDGE_TEMPERATURES[] = {0.0, detail::T13_C, detail::T25_C, detail::T5_MAX_C};  // °C
@@ -200,6 +200,11 @@ std::optional<Found> onto_edge(Equation e, double u, double v, const Found& f) {
     for (const double p : EDGE_PRESSURES)
         if (std::fabs(f.p - p) <= NEAR_EDGE_P * p)
             if (const std::optional<Found> g = along_edge(e, u, v, p, f.t, false); g && single_phase_root(*g)) return g;
+    if (e == Equation::Steam)
+        if (const std::optional<double> t = detail::onto_b23(f.p, f.t)) {
+            const detail::Slopes y = slopes(e, f.p, *t);
+            if (met(u - energy(y.h, f.p, y.v), v - y.v, u, v)) return Found{Region::STEAM, f.p, *t, y.v};
+        }
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -336,6 +337,14 @@ inline constexpr double B23_N[5] = {348.05185628969, -1.1671859879975, 0.0010192
 double pB23(double T);
 // Temperature on the B23 line at p in MPa, in kelvin.
 double TB23(double p);
+// Region 2 holds the B23 line, and its equation overlaps region 3's there by
+// some millikelvin: a state of region 2's equation that a search closes on
+// the line itself lands within the rounding of the line, on region 3's side
+// as often as not. Such a temperature (°C, within a microkelvin of the line
+// at p) is moved to the nearest one at p that the (p, t) classification puts
+// in region 2; nothing for a state farther off. The caller checks that the
+// state there still meets its pair.
+std::optional<double> onto_b23(double p, double t);
 
 // The captions REG_PT and REG_PH share.
 inline constexpr const char* CAPTION_OUTSIDE = "  ОБЛАСТЬ НЕДОПУСТИМЫХ ЗНАЧЕНИЙ ПАРАМЕТРОВ";

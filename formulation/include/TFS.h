@@ -179,7 +179,9 @@ double Cp_PH(double p, double h);
 // enthalpies can overlap by up to 0.1 kJ/kg (800 °C from 1 to 25 MPa, 350 °C
 // and B23 above 16.5292 MPa): two temperatures up to 3.5 mK (350 °C), 19 mK
 // (B23) and 38 mK (800 °C) apart share an enthalpy there, and STATE_PH gives
-// one of them. A two-phase state
+// one of them; at B23 region 2's (the region that holds the line, as T_PH
+// where REG_PH tells region 3), so that a state on the line comes back as
+// itself. A two-phase state
 // (REG_PH code −1, 4, and 3 between the saturated enthalpies): region 4, x,
 // t = TS_P (p), s, v and cp of the mixture (S_PX, V_PX, Cp_PX), u = h − p·v;
 // cv, w, κ and the transport properties NaN.
@@ -200,7 +202,8 @@ double T_PS3B(double p, double s);
 // below that). TS_P (p) for a two-phase state and on the saturation line
 // (as STATE_PS). Where two regions meet their entropies differ a little and
 // can overlap: two temperatures up to 4.4 mK (350 °C), 19 mK (B23) and
-// 61 mK (800 °C) apart share an entropy there, and T_PS gives one of them.
+// 61 mK (800 °C) apart share an entropy there, and T_PS gives one of them;
+// at B23 region 2's, which holds the line.
 double T_PS(double p, double s);
 // A single-phase state: STATE_PT (p, T_PS (p, s)), code 0. A two-phase
 // state (p ≤ PKR, s′ ≤ s ≤ s″ with s′ = S_PX (p, 0), s″ = S_PX (p, 1), the

@@ -152,12 +152,22 @@ TEST_F(Refusals, NewModesRefuseTheirRangesAndExplainPairsNoStateHas) {
     const std::string stop = run(InputMode::ByTH, Q::Temperature, "20", Q::Enthalpy, "9000");
     EXPECT_NE(stop.find("No state of the formulation has this temperature and enthalpy."), std::string::npos) << stop;
     EXPECT_EQ(run(InputMode::ByUV, Q::InternalEnergy, "2600", Q::SpecificVolume, "0.3"), "outputs");
-    // Water at 0 °C has no such enthalpy, entropy or volume: never a state
-    // without the typed pair, whichever stop says so.
-    for (const auto& [mode, second, value] : {std::tuple{InputMode::ByTH, Q::Enthalpy, "1000"},
-                                              std::tuple{InputMode::ByTS, Q::Entropy, "3"},
-                                              std::tuple{InputMode::ByTV, Q::SpecificVolume, "0.1"}})
-        EXPECT_EQ(run(mode, Q::Temperature, "0", second, value).rfind("stop: ", 0), 0u) << value;
+    // At 0 °C, below the triple point, no state lies between water and steam:
+    // such an enthalpy, entropy or volume is the library's stop, explained.
+    // Inside the step between the equations of regions 2 and 3 at the B23
+    // line (428 °C, 22.2 MPa) the state on the line is shown.
+    for (const auto& [mode, second, value, explanation] :
+         {std::tuple{InputMode::ByTH, Q::Enthalpy, "1000", "temperature and enthalpy."},
+          std::tuple{InputMode::ByTS, Q::Entropy, "3", "temperature and entropy."},
+          std::tuple{InputMode::ByTV, Q::SpecificVolume, "0.1", "temperature and specific volume."}}) {
+        const std::string stop = run(mode, Q::Temperature, "0", second, value);
+        EXPECT_NE(stop.find(std::string("No state of the formulation has this ") + explanation), std::string::npos)
+            << stop;
+    }
+    const double T23 = 428 + 273.15;
+    const double p23 = 348.05185628969 - 1.1671859879975 * T23 + 0.0010192970039326 * T23 * T23;
+    const double inside = (TFS::HP_PT(p23, 428) + TFS::HKR_PT(p23, 428, 1)) / 2;
+    EXPECT_EQ(run(InputMode::ByTH, Q::Temperature, "428", Q::Enthalpy, QString::number(inside, 'g', 17)), "outputs");
 }
 
 TEST_F(Refusals, PTRangesIncludeTheirBounds) {

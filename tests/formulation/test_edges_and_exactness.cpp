@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "TFS.h"
 #include "stop_message.h"
@@ -43,6 +44,33 @@ TEST(Exactness, TemperatureFromEnthalpyMeetsItInRegion3) {
     }
     const double p = 22.0627799403123, s = 4.3957435705818249;
     EXPECT_LE(std::fabs(TFS::S_PT(p, TFS::T_PS(p, s)) - s), 1e-12 * s);
+}
+
+// Region 2 holds the B23 line, where region 3's equation overlaps its own by
+// some millikelvin: a state on the line comes back as itself (region 2, not
+// a region 3 state beside it) from its (u, v), (h, s), (p, h) and (p, s);
+// STATE_PH still meets h to 1e-12 and agrees with T_PH where (p, h) is told
+// region 3.
+TEST(Exactness, StatesOnTheB23LineComeBackInRegion2) {
+    for (int i = 0; i <= 300; ++i) {
+        const double t = 350.2 + (586 - 350.2) * i / 300, T = t + 273.15;
+        const double p = 348.05185628969 - 1.1671859879975 * T + 0.0010192970039326 * T * T;
+        const TFS::State a = TFS::STATE_PT(p, t);
+        ASSERT_EQ(a.region, 2) << t;
+        const std::pair<const char*, TFS::State> back[] = {{"UV", TFS::STATE_UV(a.u, a.v)},
+                                                           {"HS", TFS::STATE_HS(a.h, a.s)},
+                                                           {"PH", TFS::STATE_PH(p, a.h)},
+                                                           {"PS", TFS::STATE_PS(p, a.s)}};
+        for (const auto& [name, b] : back) {
+            EXPECT_EQ(b.region, 2) << name << " t = " << t;
+            EXPECT_NEAR(b.t, t, 1e-9) << name << " t = " << t;
+            EXPECT_NEAR(b.p, p, 1e-12 * p) << name << " t = " << t;
+        }
+        EXPECT_LE(std::fabs(TFS::h_pt(p, back[2].second.t) - a.h), 1e-12 * a.h) << t;
+        if (back[2].second.code == 3) {
+            EXPECT_EQ(TFS::T_PH(p, a.h), back[2].second.t) << t;
+        }
+    }
 }
 
 // H_PX (p, 0) is HSW_P (p) bit for bit, and so on; the liquid never lies

@@ -13,6 +13,10 @@ namespace {
 enum class Pair { TH, TS, TV, PV, UV };
 constexpr Pair PAIRS[] = {Pair::TH, Pair::TS, Pair::TV, Pair::PV, Pair::UV};
 const char* const NAMES[] = {"TH", "TS", "TV", "PV", "UV"};
+const std::string STOPS[] = {
+    "ЗАДАННЫЕ T И H ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:", "ЗАДАННЫЕ T И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:",
+    "ЗАДАННЫЕ T И V ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:", "ЗАДАННЫЕ P И V ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:",
+    "ЗАДАННЫЕ U И V ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:"};
 
 TFS::State by_pair(Pair pair, const TFS::State& a, TFS::Branch branch) {
     switch (pair) {
@@ -53,6 +57,15 @@ void expect_back(Pair pair, const TFS::State& a, const TFS::State& b) {
     EXPECT_NEAR(b.p, a.p, 1e-10 * a.p + (by_t ? 0 : rounding));
     EXPECT_NEAR(b.t, a.t, 1e-10 * (a.t + 273.15) + (by_t ? rounding : 0));
     EXPECT_EQ(b.region, a.region);
+}
+
+// The state back from its pair by the default branch, or by the other one
+// where the default gives the other state sharing the pair.
+TFS::State back_by_a_branch(Pair pair, const TFS::State& a) {
+    const TFS::State b = by_pair(pair, a, pair == Pair::PV ? TFS::Branch::HIGHER : TFS::Branch::LOWER);
+    if (std::fabs(b.p - a.p) > 1e-6 * a.p || std::fabs(b.t - a.t) > 1e-6 || b.region != a.region)
+        return by_pair(pair, a, pair == Pair::PV ? TFS::Branch::LOWER : TFS::Branch::HIGHER);
+    return b;
 }
 
 }  // namespace
@@ -103,10 +116,7 @@ TEST(StatePairs, EdgeStatesComeBack) {
             for (const Pair pair : PAIRS) {
                 SCOPED_TRACE(std::string(NAMES[static_cast<int>(pair)]) + " p = " + std::to_string(p) +
                              ", t = " + std::to_string(a.t));
-                TFS::State b = by_pair(pair, a, pair == Pair::PV ? TFS::Branch::HIGHER : TFS::Branch::LOWER);
-                if (std::fabs(b.p - a.p) > 1e-6 * a.p || std::fabs(b.t - a.t) > 1e-6 || b.region != a.region)
-                    b = by_pair(pair, a, pair == Pair::PV ? TFS::Branch::LOWER : TFS::Branch::HIGHER);
-                expect_back(pair, a, b);
+                expect_back(pair, a, back_by_a_branch(pair, a));
             }
         }
 }
@@ -172,11 +182,7 @@ TEST(StatePairs, BranchesGiveTheirStates) {
 // A pair outside the domain or no finite number: the stop of its pair.
 TEST(StatePairs, StatesOutsideTheDomainStop) {
     const double nan = NAN, inf = INFINITY;
-    const std::string th = "ЗАДАННЫЕ T И H ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
-    const std::string ts = "ЗАДАННЫЕ T И S ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
-    const std::string tv = "ЗАДАННЫЕ T И V ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
-    const std::string pv = "ЗАДАННЫЕ P И V ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
-    const std::string uv = "ЗАДАННЫЕ U И V ЗА ПРЕДЕЛАМИ ДОПУСТИМЫХ ЗНАЧЕНИЙ:";
+    const std::string &th = STOPS[0], &ts = STOPS[1], &tv = STOPS[2], &pv = STOPS[3], &uv = STOPS[4];
     for (const auto& [a, b] : {std::pair{nan, 100.0}, {20.0, nan}, {inf, 100.0}, {20.0, -inf}, {-1.0, 100.0},
                                {2001.0, 5000.0}, {20.0, 3000.0}, {20.0, -100.0}, {2000.0, 1e5}}) {
         EXPECT_EQ(stop_message([&] { TFS::STATE_TH(a, b); }), th) << a << ", " << b;
@@ -217,5 +223,36 @@ TEST(StatePairs, StepsBetweenRegionsGiveTheStateOnTheBoundary) {
         EXPECT_NEAR(c.u, u, 1e-11 * u) << t;
         EXPECT_NEAR(c.v, v, 1e-11 * v) << t;
         EXPECT_NEAR(c.t, t, 0.01) << t;
+    }
+}
+
+// Below the triple point (0 to 0.01 °C) the line has no wet steam: water from
+// its saturation pressure up, steam below it. Their states come back by
+// every pair; a pair between water's and steam's at the temperature (at the
+// pressure, for (p, v) below the triple-point pressure) belongs to no state
+// and stops, not the water at the saturation pressure.
+TEST(StatePairs, BelowTheTriplePointOnlyWaterAndSteam) {
+    for (const double t : {0.0, 0.0099})
+        for (const double p : {0.0001, 0.0006, 0.01, 10.0, 100.0}) {
+            const TFS::State a = TFS::STATE_PT(p, t);
+            for (const Pair pair : PAIRS) {
+                SCOPED_TRACE(std::string(NAMES[static_cast<int>(pair)]) + " p = " + std::to_string(p) +
+                             ", t = " + std::to_string(t));
+                expect_back(pair, a, back_by_a_branch(pair, a));
+            }
+        }
+    const struct {
+        Pair pair;
+        double a, b;
+    } none[] = {{Pair::TH, 0, 100},         {Pair::TH, 0, 500}, {Pair::TH, 0, 2000},   {Pair::TH, 0.0099, 1000},
+                {Pair::TS, 0, 0.3},         {Pair::TS, 0, 9},   {Pair::TS, 0.0099, 5}, {Pair::TV, 0, 0.0012},
+                {Pair::TV, 0, 1},           {Pair::TV, 0, 100}, {Pair::TV, 0.0099, 1}, {Pair::PV, 0.0006114, 0.0012},
+                {Pair::PV, 0.0006114, 100}, {Pair::UV, 0, 1}};
+    for (const auto& c : none) {
+        // The pair's first value as t, p or u, its second as h, s or v.
+        TFS::State a;
+        a.t = a.p = a.u = c.a, a.h = a.s = a.v = c.b;
+        EXPECT_EQ(stop_message([&] { by_pair(c.pair, a, TFS::Branch::LOWER); }), STOPS[static_cast<int>(c.pair)])
+            << NAMES[static_cast<int>(c.pair)] << " " << c.a << ", " << c.b;
     }
 }
