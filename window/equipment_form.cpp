@@ -243,6 +243,9 @@ ParameterInput::ParameterInput(const ParameterRow& row, QGridLayout* grid, int l
     if (choice != nullptr) {
         for (const ParameterChoice& c : row.choices) choice->addItem(QLatin1String(c.caption));
         grid->addWidget(choice, line, column);
+        // The choice names the parameter; the caption stays in the grid, hidden,
+        // so that the form owns it.
+        grid->addWidget(caption, line, column);
         caption->hide();
         QObject::connect(choice, &QComboBox::currentIndexChanged, edit, [this] { showUnit(); });
     } else {
